@@ -1,0 +1,46 @@
+// Project state of one generator run: the names derived from the project
+// name and the output files that the phases share.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "konsola.h"
+#include "plik.h"
+
+namespace bryzas {
+
+// Longest project name that fits every name field (260 characters less the
+// longest suffix, "_skan_t.ads").
+constexpr std::size_t max_dl_nazwy_proj = 249;
+
+struct bryzas_pak {
+  // Name fields, set once by the driver. The design keeps them in blank-padded
+  // fields of 260 characters that every reader trims; the project name is
+  // trimmed before they are formed, so they are held here already trimmed.
+  std::string nazwa_proj;    // P
+  std::string nazwa_skan;    // P_Skan
+  std::string nazwa_pars;    // P_Pars
+  std::string plik_we;       // P.gpa
+  std::string plik_log;      // P.log
+  std::string plik_lst;      // P.lst
+  std::string plik_wys;      // P_pars.ads
+  std::string plik_wyb;      // P_pars.adb
+  std::string plik_wyskans;  // P_skan_t.ads
+
+  // Files shared by the phases.
+  Plik_Wy pl_wys;
+  Plik_Wy pl_wyb;
+  Plik_Wy pl_lst;
+  Plik_Wy pl_log;
+  Plik_Wy pl_wyskans;
+
+  // SOURCE_DATE_EPOCH, when it holds a non-negative integer: the instant that
+  // generated headers show instead of the local clock.
+  std::optional<long long> epoka_zrodel;
+
+  // Fills the nine name fields from a project name.
+  void ustaw_nazwy(const std::string& projekt);
+};
+
+}  // namespace bryzas

@@ -1,0 +1,113 @@
+#include "bryzas_uruchom.h"
+
+#include <string_view>
+
+#include "bryzas_pak.h"
+#include "bryzas_pak_emitery.h"
+#include "bryzas_pars.h"
+#include "bryzas_skan.h"
+#include "czas.h"
+#include "konsola.h"
+
+namespace bryzas {
+
+namespace {
+
+constexpr std::string_view baner[] = {
+    "Bryza - generator parserow",
+    "Zespol autorski zestawu Bryza",
+    "    (generator parserow LL(1) i konwerter INI do XML)",
+    "wersja 0.1.1 ",
+    "",
+    "Pomoc dydaktyczna do przedmiotu:",
+    "  'Metody translacji'",
+    "",
+    "Sposob uzycia:  bryzas <nazwa_projektu>",
+    " gramatyka w pliku <nazwa_projektu>.gpa",
+    "",
+};
+
+constexpr std::string_view znaki_zabronione = "-+=[]{}.,/\\|<>!@#$%^&*()~`';:?";
+
+std::string bez_spacji_na_brzegach(const std::string& s) {
+  auto a = s.find_first_not_of(' ');
+  if (a == std::string::npos) return {};
+  auto b = s.find_last_not_of(' ');
+  return s.substr(a, b - a + 1);
+}
+
+// Closes what an error left open, flushing it; the first failure is reported.
+void zamknij_otwarte(bryzas_pak& pak, bryzas_skan& skan) {
+  skan.zamknij();
+  for (Plik_Wy* f : {&pak.pl_wys, &pak.pl_wyb, &pak.pl_lst, &pak.pl_log, &pak.pl_wyskans}) {
+    try {
+      f->zamknij();
+    } catch (const Blad_Pliku&) {
+      // Keep closing the others, then report the first failure.
+      for (Plik_Wy* g : {&pak.pl_wys, &pak.pl_wyb, &pak.pl_lst, &pak.pl_log, &pak.pl_wyskans})
+        if (g != f && g->otwarty()) try { g->zamknij(); } catch (const Blad_Pliku&) {}
+      throw;
+    }
+  }
+}
+
+}  // namespace
+
+int bryzas_uruchom(const std::vector<std::string>& argumenty, std::ostream& wyjscie,
+                   const char* source_date_epoch) {
+  Konsola konsola(wyjscie);
+  for (std::string_view l : baner) konsola.linia(l);
+
+  if (argumenty.empty()) {
+    konsola.linia("Brak parametru z nazwa projektu !!");
+    return status_bledne_wywolanie;
+  }
+  if (argumenty.size() > 1) {
+    konsola.linia("Za duzo parametrow !!");
+    return status_bledne_wywolanie;
+  }
+  if (argumenty[0].find_first_of(znaki_zabronione) != std::string::npos) {
+    konsola.linia("Bledna postac nazwy projektu (sprawdz uzyte znaki) !!");
+    return status_bledne_wywolanie;
+  }
+  // Blanks around the name would reach no file name anyway; trimming here
+  // keeps them out of the names inside the generated text too.
+  const std::string projekt = bez_spacji_na_brzegach(argumenty[0]);
+  if (projekt.size() > max_dl_nazwy_proj) {
+    konsola.linia("Za dluga nazwa projektu (max 249 znakow) !!");
+    return status_bledne_wywolanie;
+  }
+
+  bryzas_pak pak;
+  pak.ustaw_nazwy(projekt);
+  pak.epoka_zrodel = czytaj_epoke_zrodel(source_date_epoch);
+
+  konsola.linia("*** czytam gramatyke z pliku: [" + pak.plik_we + "]");
+  konsola.linia();
+  konsola.linia("*** parsujemy .....");
+
+  bryzas_skan skan(pak.pl_lst);
+  int status = status_sukces;
+  try {
+    bryzas_pars pars(pak, skan, konsola);
+    if (pars.parser()) status = status_blad_gramatyki;
+    bryzas_pak_emitery emitery(pak, skan);
+    emitery.gen_zbiory();
+    emitery.gen_skaner_spec();
+    emitery.gen_main();
+    konsola.linia("*** koniec parsowania");
+    zamknij_otwarte(pak, skan);
+  } catch (const Blad_Pliku& e) {
+    try {
+      zamknij_otwarte(pak, skan);
+    } catch (const Blad_Pliku&) {
+      // The first failure is the one reported.
+    }
+    konsola.domknij_linie();
+    konsola.linia(e.opis());
+    return status_awaria;
+  }
+  return status;
+}
+
+}  // namespace bryzas

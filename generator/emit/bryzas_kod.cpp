@@ -1,0 +1,1 @@
+#include "bryzas_kod.h"

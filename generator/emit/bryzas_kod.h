@@ -1,0 +1,2 @@
+// Emitters of the Ada statements for each grammar symbol.
+#pragma once

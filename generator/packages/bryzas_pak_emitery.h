@@ -1,0 +1,25 @@
+// Emitters of the generated files that do not depend on the productions:
+// the sets package, the scanner specification and the main procedure.
+#pragma once
+
+#include "bryzas_pak.h"
+#include "bryzas_skan.h"
+
+namespace bryzas {
+
+class bryzas_pak_emitery {
+public:
+  bryzas_pak_emitery(bryzas_pak& pak, const bryzas_skan& skan);
+
+  // The three-line header block of every file written here.
+  void naglowek_dane(Plik_Wy& f);
+  void gen_zbiory();
+  void gen_skaner_spec();
+  void gen_main();
+
+private:
+  bryzas_pak& pak_;
+  const bryzas_skan& skan_;
+};
+
+}  // namespace bryzas

@@ -1,0 +1,107 @@
+// Scanner of the grammar notation: reads P.gpa line by line, lists every
+// line numbered, cuts the text into tokens and collects the names.
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "plik.h"
+
+namespace bryzas {
+
+// Token kinds in their fixed order; token sets are indexed by position.
+enum class Token_Kod {
+  KODSYM,
+  KONIECPL,
+  ROWNA,
+  KROPKA,
+  LNAWKL,
+  PNAWKL,
+  LNAWKW,
+  PNAWKW,
+  KRESKAPION,
+  LNAW,
+  PNAW,
+  NAZWAT,
+  NAZWANT,
+  PROCENT2,
+  DWUKROPEK,
+  WITHUSEKOD,
+  INITDEKLKOD,
+  INITINSTRKOD,
+  INITINSTRPRZEDKOD,
+  INITINSTRPOKOD,
+  PAKDEKLKOD,
+  EXCEPTSKANKOD,
+  EXCEPTPARSKOD,
+  PUSTY,
+};
+constexpr int liczba_kodow = 24;
+
+// Longest text of a name, section keyword or code insert.
+constexpr std::size_t dl_tok = 100;
+
+struct Token_Typ {
+  Token_Kod Kod = Token_Kod::PUSTY;
+  // The token's text without the blank padding of its 100-character field:
+  // the name for NAZWAT/NAZWANT, the keyword as typed for the section kinds,
+  // the text between "#$" and "$#" (blanks kept) for KODSYM, else empty.
+  std::string Wart;
+  // Line and column of the token's first character (0 for KONIECPL at the
+  // very start). Not used by the generator itself; the analyser reports by it.
+  int linia = 0;
+  int kol = 0;
+};
+
+// A scanner error; its number indexes bledy_skanera.
+struct Blad_Skanera {
+  int nr;
+};
+
+// Scanner messages 0 to 11, trimmed.
+extern const std::array<std::string_view, 12> bledy_skanera;
+
+// Names of one kind, numbered by first appearance (index + 1), at most
+// max_licz_tok; a further new name is silently not stored.
+struct Tablica_Symboli {
+  static constexpr int max_licz_tok = 200;
+  std::vector<std::string> nazwy;
+
+  int licz() const { return static_cast<int>(nazwy.size()); }
+  void wstaw_token(const std::string& nazwa);
+};
+
+class bryzas_skan {
+public:
+  // The listing receives every line read; it must be open before Skanuj.
+  explicit bryzas_skan(Plik_Wy& pl_lst);
+  ~bryzas_skan();
+  bryzas_skan(const bryzas_skan&) = delete;
+  bryzas_skan& operator=(const bryzas_skan&) = delete;
+
+  // Opens the grammar file. A missing file throws Blad_Pliku whose
+  // brak_pliku() is true; a file that exists but cannot be read throws
+  // Blad_Pliku too (at open or at the first read).
+  void otworz(const std::string& plik_we);
+  void zamknij();
+
+  // Next token; throws Blad_Skanera with nr_bledu_spec set.
+  Token_Typ Skanuj();
+
+  // Position of the lookahead character (see the error reports).
+  int nr_linii = 0;
+  int nr_kol = 0;
+  int nr_bledu_spec = 0;
+
+  Tablica_Symboli tablsymterm;
+  Tablica_Symboli tablsymnterm;
+  int liczterm() const { return tablsymterm.licz(); }
+  int licznterm() const { return tablsymnterm.licz(); }
+
+private:
+  Plik_Wy& pl_lst_;
+};
+
+}  // namespace bryzas

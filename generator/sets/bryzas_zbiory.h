@@ -1,0 +1,2 @@
+// Sets of token kinds for the generator's own parser.
+#pragma once
