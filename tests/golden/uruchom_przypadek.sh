@@ -14,7 +14,7 @@
 # With GOLDEN_AKTUALIZUJ=1 the case's expected files are rewritten from the
 # run instead (read every one of them before committing it).
 set -u
-program=$1
+program=$(realpath "$1")
 przypadek=$2
 praca=$(mktemp -d)
 trap 'chmod -R u+rwx "$praca" 2>/dev/null; rm -rf "$praca"' EXIT
