@@ -11,7 +11,7 @@ trap 'rm -rf "$praca"' EXIT
 
 pokaz() { for f in "$@"; do echo "===== $f"; cat "$f"; done; }
 
-echo "##### bryzas on examples/kalk/Kalk.gpa"
-cp "$top/examples/kalk/Kalk.gpa" "$praca/"
+echo "##### bryzas on examples/pierwszy/Kalk.gpa"
+cp "$top/examples/pierwszy/Kalk.gpa" "$praca/"
 (cd "$praca" && "$bryzas" Kalk; echo "(status $?)")
 (cd "$praca" && pokaz Kalk.lst $(ls Kalk*.ad? Kalk.log 2>/dev/null))
