@@ -20,3 +20,7 @@ check: build
 
 clean:
 	rm -rf $(BUILD)
+
+.PHONY: bench
+bench: build
+	@bash bench/uruchom.sh $(BUILD)
