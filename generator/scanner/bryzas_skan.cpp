@@ -1,15 +1,235 @@
 #include "bryzas_skan.h"
 
+#include <algorithm>
+
+#include "konsola.h"
+
 namespace bryzas {
 
-const std::array<std::string_view, 12> bledy_skanera = {};
+const std::array<std::string_view, 12> bledy_skanera = {
+    "Nieoczekiwany koniec pliku",
+    "Brak '-' w znaku komentarza",
+    "Niedozwolony znak w symbolu nieterminalnym",
+    "Nieznany blad",
+    "Niedozwolony znak w symbolu terminalnym",
+    "Blad przedrostka kodu",
+    "Brak '(' w zapisie znacznika alternatywy '|('",
+    "Brak '%' w znaczniku sekcji '%%'",
+    "Nieznany blad",
+    "Niedozwolony znak",
+    "Brak '$' po '#'",
+    "Za dluga nazwa lub wstawka (max 100 znakow)",
+};
 
-void Tablica_Symboli::wstaw_token(const std::string&) {}
+namespace {
 
-bryzas_skan::bryzas_skan(Plik_Wy& pl_lst) : pl_lst_(pl_lst) {}
+// The end of the input, as the character reader delivers it.
+constexpr char NUL = '\0';
+
+// Letters of Latin-1: A-Z, a-z and the accented letters 192..255 except the
+// multiplication (215) and division (247) signs.
+bool litera(char c) {
+  const auto u = static_cast<unsigned char>(c);
+  if ((u >= 'A' && u <= 'Z') || (u >= 'a' && u <= 'z')) return true;
+  return u >= 192 && u != 215 && u != 247;
+}
+
+bool cyfra(char c) { return c >= '0' && c <= '9'; }
+
+struct Slowo_Sekcji {
+  std::string_view slowo;
+  Token_Kod kod;
+};
+
+constexpr Slowo_Sekcji slowa_sekcji[] = {
+    {"with_use", Token_Kod::WITHUSEKOD},
+    {"init_dekl", Token_Kod::INITDEKLKOD},
+    {"init_instr", Token_Kod::INITINSTRKOD},
+    {"init_instr_przed", Token_Kod::INITINSTRPRZEDKOD},
+    {"init_instr_po", Token_Kod::INITINSTRPOKOD},
+    {"pak_dekl", Token_Kod::PAKDEKLKOD},
+    {"except_skan", Token_Kod::EXCEPTSKANKOD},
+    {"except_pars", Token_Kod::EXCEPTPARSKOD},
+};
+
+// Section keywords ignore letter case; only ASCII letters can match them.
+bool rowne_bez_wielkosci(std::string_view a, std::string_view b) {
+  auto male = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+  return a.size() == b.size() &&
+         std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) { return male(x) == male(y); });
+}
+
+}  // namespace
+
+void Tablica_Symboli::wstaw_token(const std::string& nazwa) {
+  if (std::find(nazwy.begin(), nazwy.end(), nazwa) != nazwy.end()) return;
+  // A full table takes no further name; the token still reaches the parser.
+  if (licz() < max_licz_tok) nazwy.push_back(nazwa);
+}
+
+bryzas_skan::bryzas_skan(Plik_Wy& pl_lst) : pl_lst_(pl_lst) { tekst_.reserve(dl_tok); }
+
 bryzas_skan::~bryzas_skan() = default;
-void bryzas_skan::otworz(const std::string&) {}
-void bryzas_skan::zamknij() {}
-Token_Typ bryzas_skan::Skanuj() { return {Token_Kod::KONIECPL, {}, 0, 0}; }
+
+void bryzas_skan::otworz(const std::string& plik_we) { pl_we_.otworz(plik_we); }
+
+void bryzas_skan::zamknij() { pl_we_.zamknij(); }
+
+[[noreturn]] void bryzas_skan::blad(int nr) {
+  nr_bledu_spec = nr;
+  throw Blad_Skanera{nr};
+}
+
+char bryzas_skan::podaj_znak(bool nowa_linia) {
+  if (koniec_we_) return NUL;
+  if (poz_ == dlug_ || nowa_linia) {
+    // Every line read is counted and listed; empty ones are then skipped.
+    do {
+      if (pl_we_.koniec()) {
+        koniec_we_ = true;
+        return NUL;
+      }
+      dlug_ = static_cast<int>(pl_we_.czytaj(linia_));
+      ++nr_linii;
+      pl_lst_.pisz(obraz(nr_linii));
+      pl_lst_.pisz(": ");
+      pl_lst_.pisz_linie(std::string_view(linia_.data(), static_cast<std::size_t>(dlug_)));
+    } while (dlug_ == 0);
+    poz_ = 0;
+  }
+  ++poz_;
+  nr_kol = poz_;
+  const char c = linia_[static_cast<std::size_t>(poz_ - 1)];
+  // A NUL byte ends the input as the end of the file does.
+  if (c == NUL) koniec_we_ = true;
+  return c;
+}
+
+// Appends a character to the token text; the text holds at most dl_tok.
+void bryzas_skan::dopisz(char c) {
+  if (tekst_.size() == dl_tok) blad(11);
+  tekst_.push_back(c);
+}
+
+// separatory = { " " | "--" komentarz_do_konca_linii }
+void bryzas_skan::pomin_separatory() {
+  for (;;) {
+    while (zn_ == ' ' || zn_ == '\n') zn_ = podaj_znak(false);
+    if (zn_ != '-') return;
+    zn_ = podaj_znak(false);
+    if (zn_ != '-') blad(1);
+    zn_ = podaj_znak(true);
+  }
+}
+
+// nazwa = ogranicznik (litera | "_") { litera | cyfra | "_" } ogranicznik
+void bryzas_skan::nazwa(char ogranicznik, int nr_bledu, Tablica_Symboli& tablica) {
+  zn_ = podaj_znak(false);
+  if (zn_ == NUL) blad(0);
+  if (!litera(zn_) && zn_ != '_') blad(nr_bledu);
+  for (;;) {
+    dopisz(zn_);
+    zn_ = podaj_znak(false);
+    if (zn_ == ogranicznik) break;
+    if (zn_ == NUL) blad(0);
+    if (!litera(zn_) && !cyfra(zn_) && zn_ != '_') blad(nr_bledu);
+  }
+  zn_ = podaj_znak(false);
+  tablica.wstaw_token(tekst_);
+}
+
+// slowo_sekcji = "++" litera { litera | cyfra | "_" }
+Token_Kod bryzas_skan::slowo_sekcji() {
+  zn_ = podaj_znak(false);
+  if (zn_ == NUL) blad(0);
+  if (zn_ != '+') blad(5);
+  zn_ = podaj_znak(false);
+  if (!litera(zn_)) blad(5);
+  do {
+    dopisz(zn_);
+    zn_ = podaj_znak(false);
+  } while (litera(zn_) || cyfra(zn_) || zn_ == '_');
+  for (const auto& s : slowa_sekcji)
+    if (rowne_bez_wielkosci(tekst_, s.slowo)) return s.kod;
+  blad(5);
+}
+
+// wstawka = "#$" { znak } "$#"
+// A "$" not followed by "#" belongs to the text, and so does the character
+// after it, even when that is the "$" of a following "$#".
+void bryzas_skan::wstawka() {
+  zn_ = podaj_znak(false);
+  if (zn_ == NUL) blad(0);
+  if (zn_ != '$') blad(10);
+  for (;;) {
+    zn_ = podaj_znak(false);
+    if (zn_ == '$') {
+      const int linia_dolara = nr_linii;
+      const int kol_dolara = nr_kol;
+      zn_ = podaj_znak(false);
+      if (zn_ == NUL) blad(0);
+      if (zn_ == '#') break;
+      if (tekst_.size() == dl_tok) {
+        // The "$" itself is the character that does not fit.
+        nr_linii = linia_dolara;
+        nr_kol = kol_dolara;
+        blad(11);
+      }
+      tekst_.push_back('$');
+    }
+    if (zn_ == NUL) blad(0);
+    dopisz(zn_);
+  }
+  zn_ = podaj_znak(false);
+}
+
+// token = nazwa_nt | nazwa_t | slowo_sekcji | wstawka | "(" | "%%" | "|" | ":"
+//       | "=" | "{" | "}" | "[" | "]" | ")" | "." | koniec_pliku
+Token_Typ bryzas_skan::Skanuj() {
+  tekst_.clear();
+  pomin_separatory();
+  Token_Typ t;
+  t.linia = nr_linii;
+  t.kol = nr_kol;
+  auto znak = [&](Token_Kod kod) {
+    zn_ = podaj_znak(false);
+    return kod;
+  };
+  switch (zn_) {
+    case '"':
+      nazwa('"', 2, tablsymnterm);
+      t.Kod = Token_Kod::NAZWANT;
+      break;
+    case '\'':
+      nazwa('\'', 4, tablsymterm);
+      t.Kod = Token_Kod::NAZWAT;
+      break;
+    case '+': t.Kod = slowo_sekcji(); break;
+    case '#':
+      wstawka();
+      t.Kod = Token_Kod::KODSYM;
+      break;
+    case '(': t.Kod = znak(Token_Kod::LNAW); break;
+    case '%':
+      zn_ = podaj_znak(false);
+      if (zn_ == NUL) blad(0);
+      if (zn_ != '%') blad(7);
+      t.Kod = znak(Token_Kod::PROCENT2);
+      break;
+    case '|': t.Kod = znak(Token_Kod::KRESKAPION); break;
+    case ':': t.Kod = znak(Token_Kod::DWUKROPEK); break;
+    case '=': t.Kod = znak(Token_Kod::ROWNA); break;
+    case '{': t.Kod = znak(Token_Kod::LNAWKL); break;
+    case '}': t.Kod = znak(Token_Kod::PNAWKL); break;
+    case '[': t.Kod = znak(Token_Kod::LNAWKW); break;
+    case ']': t.Kod = znak(Token_Kod::PNAWKW); break;
+    case ')': t.Kod = znak(Token_Kod::PNAW); break;
+    case '.': t.Kod = znak(Token_Kod::KROPKA); break;
+    case NUL: t.Kod = znak(Token_Kod::KONIECPL); break;
+    default: blad(9);
+  }
+  t.Wart = tekst_;
+  return t;
+}
 
 }  // namespace bryzas

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "czytnik_linii.h"
 #include "plik.h"
 
 namespace bryzas {
@@ -101,7 +102,26 @@ public:
   int licznterm() const { return tablsymnterm.licz(); }
 
 private:
+  // Character reader: the next character of the file, or NUL once the input
+  // has ended; with nowa_linia the rest of the current line is dropped.
+  char podaj_znak(bool nowa_linia);
+  void pomin_separatory();
+  void nazwa(char ogranicznik, int nr_bledu, Tablica_Symboli& tablica);
+  Token_Kod slowo_sekcji();
+  void wstawka();
+  void dopisz(char c);
+  [[noreturn]] void blad(int nr);
+
   Plik_Wy& pl_lst_;
+  Czytnik_Linii pl_we_;
+  Czytnik_Linii::Linia linia_{};
+  int dlug_ = 0;
+  int poz_ = 0;
+  // Set once the reader has returned NUL for the end of the file or for a NUL
+  // byte in a line: from then on it returns NUL and reads nothing more.
+  bool koniec_we_ = false;
+  char zn_ = ' ';  // lookahead: the next character not yet part of a token
+  std::string tekst_;  // text of the token being collected
 };
 
 }  // namespace bryzas
