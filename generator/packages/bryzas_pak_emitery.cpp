@@ -1,14 +1,241 @@
 #include "bryzas_pak_emitery.h"
 
+#include <cerrno>
+#include <fcntl.h>
+#include <string_view>
+#include <unistd.h>
+
+#include "czas.h"
+#include "pisarz_linii.h"
+
 namespace bryzas {
+
+namespace {
+
+// One level of nesting in the generated Ada text.
+constexpr int krok = 2;
+
+// Names per line of the token kind enumeration.
+constexpr int nazw_w_linii = 6;
+
+std::string bez_spacji(std::string_view s) {
+  auto a = s.find_first_not_of(' ');
+  if (a == std::string_view::npos) return {};
+  auto b = s.find_last_not_of(' ');
+  return std::string(s.substr(a, b - a + 1));
+}
+
+}  // namespace
 
 bryzas_pak_emitery::bryzas_pak_emitery(bryzas_pak& pak, const bryzas_skan& skan)
     : pak_(pak), skan_(skan) {}
 
-// Not built yet: write nothing.
-void bryzas_pak_emitery::naglowek_dane(Plik_Wy&) {}
-void bryzas_pak_emitery::gen_zbiory() {}
-void bryzas_pak_emitery::gen_skaner_spec() {}
-void bryzas_pak_emitery::gen_main() {}
+// The date and time are taken anew for every file, as each is written.
+void bryzas_pak_emitery::naglowek_dane(Plik_Wy& f) {
+  Pisarz_Linii w(f);
+  w.linia("-- wygenerowano wg danych uzytkownia");
+  w.linia("-- dnia ", data_str(pak_.epoka_zrodel), ", godz. ", czas_str(pak_.epoka_zrodel));
+  w.linia();
+}
+
+// The sets package does not depend on the grammar: only the names and the
+// header's date change it. Each file is closed before the next is created.
+void bryzas_pak_emitery::gen_zbiory() {
+  const std::string n = bez_spacji(pak_.nazwa_proj) + "_zbiory";
+  Plik_Wy plik;
+  plik.utworz(n + ".ads");
+  {
+    Pisarz_Linii w(plik);
+    zbiory_specyfikacja(w, n);
+  }
+  plik.zamknij();
+  plik.utworz(n + ".adb");
+  {
+    Pisarz_Linii w(plik);
+    zbiory_tresc(w, n);
+  }
+  plik.zamknij();
+}
+
+void bryzas_pak_emitery::zbiory_specyfikacja(Pisarz_Linii& w, const std::string& n) {
+  const std::string s = bez_spacji(pak_.nazwa_skan);
+  w.linia("-- pakiet ", n, " - specyfikacja");
+  naglowek_dane(w.plik());
+  w.linia("with  ", s, "; use ", s, ";");
+  w.linia();
+  w.linia("package ", n, " is");
+  w.linia();
+  w.linia("type Zbior_Tok is private;");
+  w.linia();
+  w.linia("procedure Zeruj(z: in out Zbior_Tok);");
+  w.linia("function \"+\"(l: Zbior_Tok; p: Token_Kod) return Zbior_Tok;");
+  w.linia("function \"+\"(l,p: Zbior_Tok) return Zbior_Tok;");
+  w.linia("function Zawiera_Sie(l: Token_Kod;p: Zbior_Tok) return Boolean;");
+  w.linia();
+  w.linia("private");
+  {
+    Wciecie glebiej(w, krok);
+    w.linia("type Zbior_Tok is array(Token_Kod) of Boolean;");
+  }
+  w.linia();
+  w.linia("end ", n, ";");
+}
+
+void bryzas_pak_emitery::zbiory_tresc(Pisarz_Linii& w, const std::string& n) {
+  w.linia("-- pakiet ", n, " - tresc");
+  naglowek_dane(w.plik());
+  w.linia("package body ", n, " is");
+  w.linia();
+
+  w.linia("function \"+\" (l: Zbior_Tok; p: Token_Kod) return Zbior_Tok is");
+  {
+    Wciecie glebiej(w, krok);
+    w.linia("z: Zbior_Tok:=l;");
+  }
+  w.linia("begin");
+  {
+    Wciecie glebiej(w, krok);
+    w.linia("z(p) := True;");
+    w.linia("return z;");
+  }
+  w.linia("end \"+\";");
+  w.linia();
+
+  w.linia("function \"+\" (l,p: Zbior_Tok) return Zbior_Tok is");
+  {
+    Wciecie glebiej(w, krok);
+    w.linia("z: Zbior_Tok;");
+  }
+  w.linia("begin");
+  {
+    Wciecie glebiej(w, krok);
+    w.linia("z := l or p;");
+    w.linia("return z;");
+  }
+  w.linia("end \"+\";");
+  w.linia();
+
+  w.linia("function Zawiera_Sie(l: Token_Kod; p: Zbior_Tok) return Boolean is");
+  w.linia("begin");
+  {
+    Wciecie glebiej(w, krok);
+    w.linia("if p(l)=True then return True;");
+    w.linia("else return False;");
+    w.linia("end if;");
+  }
+  w.linia("end Zawiera_Sie;");
+  w.linia();
+
+  w.linia("procedure Zeruj (z: in out Zbior_Tok) is");
+  w.linia("begin");
+  {
+    Wciecie glebiej(w, krok);
+    w.linia("z := (others => False); ");
+  }
+  w.linia("end Zeruj;");
+  w.linia();
+
+  w.linia("end ", n, ";");
+}
+
+// The scanner specification: one token kind per terminal, in the order of
+// the terminal table, closed by Pusty. Written through the shared handle.
+void bryzas_pak_emitery::gen_skaner_spec() {
+  const std::string s = bez_spacji(pak_.nazwa_skan);
+  Plik_Wy& plik = pak_.pl_wyskans;
+  plik.utworz(bez_spacji(pak_.plik_wyskans));
+  {
+    Pisarz_Linii w(plik);
+    w.linia("-- pakiet ", s, " - specyfikacja");
+    naglowek_dane(plik);
+    w.linia("with  Ada.Text_IO; use Ada.Text_IO;");
+    w.linia();
+    w.linia("package ", s, " is");
+    w.linia();
+    w.linia("Dl_Tok: constant Integer:=100;");
+    w.linia();
+    w.linia("Nr_Bledu_Skan: Integer:=0;");
+    w.linia();
+    w.linia("-- deklaracje typow");
+    deklaracja_kodow(w);
+    w.linia();
+    w.linia();
+    w.linia("type Token_Typ is record");
+    {
+      Wciecie glebiej(w, 2 * krok);
+      w.linia("Kod : Token_Kod;");
+      w.linia("Wart: String(1..Dl_Tok); ");
+    }
+    {
+      Wciecie glebiej(w, krok);
+      w.linia("end record;");
+    }
+    w.linia();
+    w.linia("function Skanuj return Token_Typ;");
+    w.linia();
+    w.linia("Blad_Skanera: exception;");
+    w.linia();
+    w.linia("end  ", s, ";");
+  }
+  plik.zamknij();
+}
+
+// type Token_Kod is (T1,...,T6,
+//                    T7,...,Pusty);
+// Continuation lines start in the column of the first name.
+void bryzas_pak_emitery::deklaracja_kodow(Pisarz_Linii& w) {
+  constexpr std::string_view otwarcie = "type Token_Kod is (";
+  w.dopisz(otwarcie);
+  Wciecie pod_pierwsza_nazwa(w, static_cast<int>(otwarcie.size()));
+  int i = 0;
+  for (const std::string& nazwa : skan_.tablsymterm.nazwy) {
+    w.dopisz(bez_spacji(nazwa));
+    w.dopisz(",");
+    if (++i % nazw_w_linii == 0) w.koniec_linii();
+  }
+  w.linia("Pusty);");
+}
+
+// The main procedure is written only when absent, so that a user's edited
+// version survives later runs. Whatever opens for reading counts as present
+// (a directory too); O_NONBLOCK keeps a FIFO of that name from stalling the
+// probe. A main file left incomplete by a failed write is removed: kept, it
+// would count as present and never be written again.
+void bryzas_pak_emitery::gen_main() {
+  const std::string m = bez_spacji(pak_.nazwa_proj) + ".adb";
+  int fd = ::open(m.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd >= 0) {
+    ::close(fd);
+    return;
+  }
+  if (errno != ENOENT) throw Blad_Pliku(Blad_Pliku::Rodzaj::otwarcie, m, errno);
+
+  Plik_Wy plik;
+  plik.utworz(m);
+  try {
+    Pisarz_Linii w(plik);
+    tresc_main(w);
+    plik.zamknij();
+  } catch (const Blad_Pliku&) {
+    ::unlink(m.c_str());
+    throw;
+  }
+}
+
+void bryzas_pak_emitery::tresc_main(Pisarz_Linii& w) {
+  const std::string p = bez_spacji(pak_.nazwa_proj);
+  const std::string r = bez_spacji(pak_.nazwa_pars);
+  w.linia("-- procedura glowna ", p, " ");
+  naglowek_dane(w.plik());
+  w.linia("with  ", r, "; use ", r, ";");
+  w.linia();
+  w.linia("procedure ", p, " is");
+  w.linia("begin");
+  {
+    Wciecie glebiej(w, krok);
+    w.linia("Parsuj;");
+  }
+  w.linia("end  ", p, ";");
+}
 
 }  // namespace bryzas

@@ -7,6 +7,8 @@
 
 namespace bryzas {
 
+class Pisarz_Linii;
+
 class bryzas_pak_emitery {
 public:
   bryzas_pak_emitery(bryzas_pak& pak, const bryzas_skan& skan);
@@ -18,6 +20,11 @@ public:
   void gen_main();
 
 private:
+  void zbiory_specyfikacja(Pisarz_Linii& w, const std::string& n);
+  void zbiory_tresc(Pisarz_Linii& w, const std::string& n);
+  void deklaracja_kodow(Pisarz_Linii& w);
+  void tresc_main(Pisarz_Linii& w);
+
   bryzas_pak& pak_;
   const bryzas_skan& skan_;
 };
