@@ -1,2 +1,53 @@
-// ostrew: converts a.ini into a.xml. Not built yet.
-int main() { return 0; }
+#include "osw.h"
+
+#include <new>
+#include <ostream>
+
+#include "blad_pliku.h"
+#include "osw_pars.h"
+#include "osw_skan.h"
+#include "ostrew_wy.h"
+
+namespace ostrew {
+
+int osw::uruchom() {
+  osw_skan skan(konsola_);
+  ostrew_wy wy;
+  osw_pars pars(skan, wy, konsola_);
+
+  int status = status_sukces;
+  bool blad = false;  // an error came out of the conversion: "Blad!"
+  try {
+    if (pars.Parsuj()) status = status_blad_wejscia;
+  } catch (const Blad_Zakresu&) {
+    status = status_blad_wejscia;
+    blad = true;
+  } catch (const Blad_Pliku& e) {
+    // A missing a.ini has already been reported in the input's own words.
+    if (e.brak_pliku()) {
+      status = status_blad_wejscia;
+    } else {
+      konsola_ << e.opis() << '\n';
+      status = status_awaria;
+    }
+    blad = true;
+  } catch (const std::bad_alloc&) {
+    konsola_ << "*** blad: brak pamieci\n";
+    status = status_awaria;
+    blad = true;
+  }
+  // After an error a.xml keeps the lines written so far: they still have to
+  // reach the file, and that may fail too.
+  try {
+    wy.zamknij_plik_wy();
+  } catch (const Blad_Pliku& e) {
+    konsola_ << e.opis() << '\n';
+    status = status_awaria;
+    blad = true;
+  }
+  skan.zamknij_plik_we();
+  if (blad) konsola_ << "Blad!\n";
+  return status;
+}
+
+}  // namespace ostrew

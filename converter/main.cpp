@@ -1,0 +1,13 @@
+// ostrew: converts a.ini in the current directory into a.xml.
+#include <iostream>
+
+#include "osw.h"
+
+int main() {
+  std::ios::sync_with_stdio(false);
+  int status = ostrew::osw(std::cout).uruchom();
+  std::cout.flush();
+  // A console that cannot take the report leaves nowhere to say so.
+  if (!std::cout && status == ostrew::status_sukces) status = ostrew::status_awaria;
+  return status;
+}

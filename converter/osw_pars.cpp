@@ -1,0 +1,110 @@
+#include "osw_pars.h"
+
+#include <ostream>
+#include <string>
+
+namespace ostrew {
+
+namespace {
+
+constexpr std::string_view plik_we = "a.ini";
+constexpr std::string_view plik_wy = "a.xml";
+
+// A number as the console shows it: one blank, then the decimal digits.
+std::string obraz(int n) { return " " + std::to_string(n); }
+
+}  // namespace
+
+osw_pars::osw_pars(osw_skan& skan, ostrew_wy& wy, std::ostream& konsola)
+    : skan_(skan), wy_(wy), konsola_(konsola) {}
+
+void osw_pars::blad(int nr) {
+  nr_bledu_pars_ = nr;
+  throw Blad_Parsera{nr};
+}
+
+void osw_pars::akceptuj(Token_Kod kod, int nr_bledu) {
+  if (tok.Kod != kod) blad(nr_bledu);
+  nastepny();
+}
+
+void osw_pars::init_zbiory() {
+  Zeruj(first_plik);
+  Zeruj(first_sekcja);
+  Zeruj(first_element);
+  Zeruj(first_wartosc);
+  first_plik = first_plik + Token_Kod::LEWYNAWIASKW;
+  first_sekcja = first_sekcja + Token_Kod::LEWYNAWIASKW;
+  first_element = first_element + Token_Kod::NAZWA;
+  first_wartosc = first_wartosc + Token_Kod::NAPIS + Token_Kod::LICZBA + Token_Kod::NAZWA;
+}
+
+bool osw_pars::Parsuj() {
+  init_zbiory();
+  konsola_ << "** Poczatek\n";
+  try {
+    // The input is opened first, so a missing a.ini leaves a.xml alone.
+    skan_.otworz_plik_we(std::string(plik_we));
+    wy_.otworz_plik_wy(std::string(plik_wy));
+    wy_.pisz_plik_wy("<?xml version=\"1.0\"?>");
+    nastepny();
+    plik();
+    // Anything after the last section would otherwise be dropped unread.
+    if (tok.Kod != Token_Kod::KONIECPL) blad(17);
+    wy_.zamknij_plik_wy();
+    skan_.zamknij_plik_we();
+    konsola_ << "** Koniec\n";
+    return false;
+  } catch (const Blad_Skanera& b) {
+    konsola_ << "Blad skanera:" << obraz(b.nr) << " l:" << obraz(skan_.nr_linii()) << '\n';
+  } catch (const Blad_Parsera& b) {
+    konsola_ << "Blad parsera:" << obraz(b.nr) << " l:" << obraz(skan_.nr_linii()) << '\n';
+  }
+  return true;
+}
+
+// plik = sekcja { sekcja }
+void osw_pars::plik() {
+  wy_.pisz_plik_wy("<plik_ini>");
+  sekcja();
+  while (Zawiera_Sie(tok.Kod, first_sekcja)) sekcja();
+  wy_.pisz_plik_wy("</plik_ini>");
+}
+
+// sekcja = "[" NAZWA "]" element { element }
+void osw_pars::sekcja() {
+  akceptuj(Token_Kod::LEWYNAWIASKW, 11);
+  if (tok.Kod != Token_Kod::NAZWA) blad(12);
+  wy_.pisz_plik_wy("<sekcja nazwa=\"", us(tok.tekst()), "\" >");
+  nastepny();
+  akceptuj(Token_Kod::PRAWYNAWIASKW, 13);
+  element();
+  while (Zawiera_Sie(tok.Kod, first_element)) element();
+  wy_.pisz_plik_wy("</sekcja>");
+}
+
+// element = NAZWA "=" wartosc { "," wartosc }
+void osw_pars::element() {
+  if (tok.Kod != Token_Kod::NAZWA) blad(14);
+  wy_.pisz_plik_wy("<element nazwa=\"", us(tok.tekst()), "\">");
+  nastepny();
+  akceptuj(Token_Kod::ROWNE, 15);
+  wartosc();
+  while (tok.Kod == Token_Kod::PRZECINEK) {
+    nastepny();
+    wartosc();
+  }
+  wy_.pisz_plik_wy("</element>");
+}
+
+// wartosc = NAPIS | LICZBA | NAZWA
+void osw_pars::wartosc() {
+  if (tok.Kod == Token_Kod::NAPIS || tok.Kod == Token_Kod::LICZBA || tok.Kod == Token_Kod::NAZWA) {
+    wy_.pisz_plik_wy("<wartosc>", us(tok.tekst()), "</wartosc>");
+    nastepny();
+  } else {
+    blad(16);
+  }
+}
+
+}  // namespace ostrew

@@ -1,0 +1,56 @@
+// Parser of the converter: one procedure per rule of the INI grammar, each
+// writing its XML lines as soon as it has recognised their construct.
+#pragma once
+
+#include <iosfwd>
+
+#include "osw_skan.h"
+#include "osw_zbiory.h"
+#include "ostrew_wy.h"
+
+namespace ostrew {
+
+// A syntax error; nr is the error number the console shows.
+struct Blad_Parsera {
+  int nr;
+};
+
+class osw_pars {
+public:
+  osw_pars(osw_skan& skan, ostrew_wy& wy, std::ostream& konsola);
+
+  // One whole conversion of a.ini into a.xml. Lexical and syntax errors are
+  // reported on the console and make the result true; every other failure
+  // (Blad_Pliku, Blad_Zakresu) passes to the caller. An error leaves a.xml
+  // open with the lines written so far.
+  bool Parsuj();
+
+  void init_zbiory();
+  // The rules. Each expects tok to hold the first token of its construct
+  // and leaves in it the first token after it.
+  void plik();
+  void sekcja();
+  void element();
+  void wartosc();
+
+  // The current token; set it to begin parsing at a rule.
+  Token_Typ tok;
+  int Nr_Bledu_Pars() const { return nr_bledu_pars_; }
+
+private:
+  [[noreturn]] void blad(int nr);
+  void nastepny() { tok = skan_.Skanuj(); }
+  void akceptuj(Token_Kod kod, int nr_bledu);
+
+  osw_skan& skan_;
+  ostrew_wy& wy_;
+  std::ostream& konsola_;
+  int nr_bledu_pars_ = 0;
+
+  Zbior_Tok first_plik;  // filled but never consulted: plik is called once
+  Zbior_Tok first_sekcja;
+  Zbior_Tok first_element;
+  Zbior_Tok first_wartosc;  // wartosc tests the kinds one by one
+};
+
+}  // namespace ostrew
