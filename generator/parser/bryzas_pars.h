@@ -2,9 +2,17 @@
 // and the log as it goes.
 #pragma once
 
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "bledy_parsera.h"
+#include "bryzas_kod.h"
 #include "bryzas_pak.h"
 #include "bryzas_skan.h"
+#include "bryzas_zbiory.h"
 #include "konsola.h"
+#include "pisarz_kodu.h"
 
 namespace bryzas {
 
@@ -18,9 +26,72 @@ public:
   bool parser();
 
 private:
+  // The phase around the parse (bryzas_pars.cpp).
+  void utworz_pliki();
+  void poczatek_pl_s();
+  void poczatek_pl_b();
+  void deklaruj_typ_zbior();
+  void deklaruj_zbiory_first();
+  void zamknij_pliki();
+  void pisz_plik_log();
+  void zglos_blad(std::string_view zrodlo, int nr, std::string_view komunikat);
+
+  // Recognisers of the notation (bryzas_pars_rek.cpp).
+  void init_zbiory();
+  void parsuj();
+  void plik();
+  void linia();
+  void dokoncz_parsuj(const std::string& symbol);
+  void wyr();
+  void wyr1();
+  void opcjaw();
+  void opcjaj();
+  void wyralbo();
+  void galaz_alternatywy();
+  void nazwakod();
+  void wstawka_koncowa();
+  std::string wstawka_po_slowie(int nr_bledu);
+  bool nowy_token(const std::string& nazwa);
+
+  // The FIRST section and Init_Zbiory (bryzas_pars_first.cpp).
+  void deklaruj_init_zbiory_pocz();
+  void blokfirst();
+  void liniafirst();
+  void deklaruj_init_zbiory_kon();
+
+  void nastepny() { tok = skan_.Skanuj(); }
+  bool jest(Token_Kod k) const { return tok.Kod == k; }
+  [[noreturn]] void blad(int nr) { throw Blad_Parsera{nr}; }
+
   bryzas_pak& pak_;
   bryzas_skan& skan_;
   Konsola& konsola_;
+  // Indentation and error numbers of the body, shared with the emitters.
+  Pisarz_Kodu pisarz_;
+  bryzas_kod kod_;
+
+  Token_Typ tok;             // the current lookahead token
+  Token_Typ tok_nazwa_temp;  // the name just read by nazwakod
+  Token_Typ tok_kod_temp;    // the code after it, or Kod PUSTY
+  bool symbol_pocz = true;
+  bool jest_init_instr_po = false;
+  bool jestexcept = false;
+  std::string buf_init_instr_po;
+  std::string buf_except_skan;
+  std::string buf_except_pars;
+
+  // Left sides read so far, at most max_lewych_stron.
+  static constexpr std::size_t max_lewych_stron = 200;
+  std::vector<std::string> tabl_lewych_stron;
+
+  Zbior_Tok first_linia;
+  Zbior_Tok first_wyr1;
+  Zbior_Tok first_nazwakod;
+  Zbior_Tok first_opcjaj;
+  Zbior_Tok first_opcjaw;
+  Zbior_Tok first_wyralbo;
+  Zbior_Tok first_blokfirst;
+  Zbior_Tok first_liniafirst;
 };
 
 }  // namespace bryzas

@@ -1,0 +1,280 @@
+// Recursive-descent recognisers of the grammar notation. Each writes the Ada
+// text of what it has recognised at once, in grammar order; the symbols of a
+// right-hand side go to the emitters of bryzas_kod.
+#include "bryzas_pars.h"
+
+namespace bryzas {
+
+namespace {
+
+constexpr std::string_view kod_uzytkownika = " -- <- kod uzytkownika";
+
+}  // namespace
+
+void bryzas_pars::init_zbiory() {
+  for (Zbior_Tok* z : {&first_linia, &first_wyr1, &first_nazwakod, &first_opcjaj, &first_opcjaw,
+                       &first_wyralbo, &first_blokfirst, &first_liniafirst})
+    Zeruj(*z);
+  first_linia = first_linia + Token_Kod::NAZWANT;
+  first_wyr1 = first_wyr1 + Token_Kod::NAZWAT + Token_Kod::NAZWANT + Token_Kod::LNAWKW +
+               Token_Kod::LNAWKL + Token_Kod::LNAW;
+  first_nazwakod = first_nazwakod + Token_Kod::NAZWAT + Token_Kod::NAZWANT;
+  first_opcjaj = first_opcjaj + Token_Kod::LNAWKW;
+  first_opcjaw = first_opcjaw + Token_Kod::LNAWKL;
+  first_wyralbo = first_wyralbo + Token_Kod::LNAW;
+  first_blokfirst = first_blokfirst + Token_Kod::PROCENT2;
+  first_liniafirst = first_liniafirst + Token_Kod::NAZWANT;
+}
+
+void bryzas_pars::parsuj() {
+  init_zbiory();
+  nastepny();
+  plik();
+}
+
+// Consumes a header keyword; the code insert that must follow it is
+// returned as read and consumed too.
+std::string bryzas_pars::wstawka_po_slowie(int nr_bledu) {
+  nastepny();
+  if (!jest(Token_Kod::KODSYM)) blad(nr_bledu);
+  std::string kod = tok.Wart;
+  nastepny();
+  return kod;
+}
+
+// plik = { WITHUSEKOD KODSYM } { PAKDEKLKOD KODSYM } [ KODSYM ]
+//        { INITDEKLKOD KODSYM } { ( INITINSTRKOD | INITINSTRPRZEDKOD ) KODSYM }
+//        { INITINSTRPOKOD KODSYM } [ EXCEPTSKANKOD KODSYM ] [ EXCEPTPARSKOD KODSYM ]
+//        linia { linia } [ blokfirst ] KONIECPL
+void bryzas_pars::plik() {
+  Plik_Wy& b = pak_.pl_wyb;
+  while (jest(Token_Kod::WITHUSEKOD)) {
+    const std::string pakiet = usun_spacje(wstawka_po_slowie(28));
+    pisz_wiersz(b, {"with ", pakiet, "; use ", pakiet, ";", kod_uzytkownika});
+  }
+  pisz_wiersz(b, {});
+  pisz_wiersz(b, {"with ", pak_.nazwa_skan, "; use ", pak_.nazwa_skan, ";"});
+  pisz_wiersz(b, {"with ", pak_.nazwa_proj, "_zbiory;", "use ", pak_.nazwa_proj, "_zbiory;"});
+  pisz_wiersz(b, {});
+  pisz_wiersz(b, {"package body ", pak_.nazwa_pars, " is"});
+  pisz_wiersz(b, {});
+  pisz_wiersz(b, {"Tok: Token_Typ;"});
+  while (jest(Token_Kod::PAKDEKLKOD))
+    pisz_wiersz(b, {usun_spacje(wstawka_po_slowie(29)), kod_uzytkownika});
+  if (jest(Token_Kod::KODSYM)) {
+    pisz_wiersz(b, {usun_spacje(tok.Wart), kod_uzytkownika});
+    nastepny();
+  }
+  pisz_wiersz(b, {});
+  pisz_wiersz(b, {"procedure Parsuj is"});
+  while (jest(Token_Kod::INITDEKLKOD))
+    pisz_wiersz(b, {"  ", usun_spacje(wstawka_po_slowie(30)), kod_uzytkownika});
+  pisz_wiersz(b, {"begin"});
+  pisz_wiersz(b, {"  Init_Zbiory;"});
+  while (jest(Token_Kod::INITINSTRKOD) || jest(Token_Kod::INITINSTRPRZEDKOD))
+    pisz_wiersz(b, {"  ", usun_spacje(wstawka_po_slowie(31)), kod_uzytkownika});
+  // The statements after the start symbol's call and the handlers wait
+  // until the first production names that symbol; the last insert wins.
+  while (jest(Token_Kod::INITINSTRPOKOD)) {
+    buf_init_instr_po = wstawka_po_slowie(31);
+    jest_init_instr_po = true;
+  }
+  if (jest(Token_Kod::EXCEPTSKANKOD)) {
+    buf_except_skan = wstawka_po_slowie(32);
+    jestexcept = true;
+  }
+  if (jest(Token_Kod::EXCEPTPARSKOD)) {
+    buf_except_pars = wstawka_po_slowie(33);
+    jestexcept = true;
+  }
+  linia();
+  pisz_wiersz(b, {});
+  while (Zawiera_Sie(tok.Kod, first_linia)) linia();
+  deklaruj_init_zbiory_pocz();
+  if (Zawiera_Sie(tok.Kod, first_blokfirst))
+    blokfirst();
+  else
+    konsola_.linia("*** ostrzezenie: Brak sekcji FIRST !");
+  deklaruj_init_zbiory_kon();
+  if (!jest(Token_Kod::KONIECPL)) blad(11);
+}
+
+// linia = NAZWANT [ KODSYM ] ROWNA [ KODSYM ] wyr KROPKA
+void bryzas_pars::linia() {
+  if (!jest(Token_Kod::NAZWANT)) blad(12);
+  const std::string lewa = tok.Wart;
+  if (!nowy_token(lewa)) blad(10);
+  const std::string x = usun_spacje(lewa);
+  if (symbol_pocz) {
+    symbol_pocz = false;
+    dokoncz_parsuj(x);
+  }
+  pisarz_.linia_do(pak_.pl_wys, {"procedure ", x, ";"});
+  pisarz_.linia({"procedure ", x, " is"});
+  nastepny();
+  if (jest(Token_Kod::KODSYM)) {
+    // Declarations of the procedure.
+    pisarz_.linia({"  ", usun_spacje(tok.Wart), kod_uzytkownika});
+    nastepny();
+  }
+  pisarz_.linia({"begin"});
+  pisarz_.glebiej();
+  if (!jest(Token_Kod::ROWNA)) blad(13);
+  nastepny();
+  if (jest(Token_Kod::KODSYM)) {
+    pisarz_.linia({usun_spacje(tok.Wart), kod_uzytkownika});
+    nastepny();
+  }
+  wyr();
+  if (!jest(Token_Kod::KROPKA)) blad(14);
+  pisarz_.plycej();
+  pisarz_.linia({"end ", x, ";"});
+  pisarz_.linia({});
+  nastepny();
+}
+
+// The rest of Parsuj, once the start symbol is known.
+void bryzas_pars::dokoncz_parsuj(const std::string& symbol) {
+  Plik_Wy& b = pak_.pl_wyb;
+  konsola_.linia("*** symbol poczatkowy gramatyki: '" + symbol + "'");
+  pisz_wiersz(b, {"  Tok := Skanuj;"});
+  pisz_wiersz(b, {"  ", symbol, ";"});
+  if (jest_init_instr_po) pisz_wiersz(b, {"  ", usun_spacje(buf_init_instr_po), kod_uzytkownika});
+  if (jestexcept) {
+    pisz_wiersz(b, {"exception"});
+    if (!usun_spacje(buf_except_skan).empty())
+      pisz_wiersz(b, {"  when Blad_Skanera =>", usun_spacje(buf_except_skan), kod_uzytkownika});
+    if (!usun_spacje(buf_except_pars).empty())
+      pisz_wiersz(b, {"  when Blad_Parsera =>", usun_spacje(buf_except_pars), kod_uzytkownika});
+  }
+  pisz_wiersz(b, {"end Parsuj;"});
+  pisz_wiersz(b, {});
+}
+
+// wyr = wyr1 { wyr1 }
+void bryzas_pars::wyr() {
+  wyr1();
+  while (Zawiera_Sie(tok.Kod, first_wyr1)) wyr1();
+}
+
+// wyr1 = nazwakod | opcjaj | opcjaw | wyralbo
+void bryzas_pars::wyr1() {
+  if (Zawiera_Sie(tok.Kod, first_nazwakod)) {
+    nazwakod();
+    kod_.gen_kod_wyr1_nazwakod_1(tok_nazwa_temp, tok_kod_temp);
+  } else if (Zawiera_Sie(tok.Kod, first_opcjaj)) {
+    opcjaj();
+  } else if (Zawiera_Sie(tok.Kod, first_opcjaw)) {
+    opcjaw();
+  } else if (Zawiera_Sie(tok.Kod, first_wyralbo)) {
+    wyralbo();
+  } else {
+    blad(15);
+  }
+}
+
+// opcjaw = LNAWKL nazwakod { nazwakod } PNAWKL [ KODSYM ]
+void bryzas_pars::opcjaw() {
+  if (!jest(Token_Kod::LNAWKL)) blad(16);
+  pisarz_.linia({"loop"});
+  pisarz_.glebiej();
+  nastepny();
+  nazwakod();
+  kod_.gen_kod_opcjaw_nazwakod_1(tok_nazwa_temp, tok_kod_temp);
+  while (Zawiera_Sie(tok.Kod, first_nazwakod)) {
+    nazwakod();
+    kod_.gen_kod_opcjaw_nazwakod_2(tok_nazwa_temp, tok_kod_temp);
+  }
+  if (!jest(Token_Kod::PNAWKL)) blad(17);
+  pisarz_.plycej();
+  pisarz_.linia({"end loop;"});
+  nastepny();
+  wstawka_koncowa();
+}
+
+// opcjaj = LNAWKW nazwakod { nazwakod } PNAWKW [ KODSYM ]
+void bryzas_pars::opcjaj() {
+  if (!jest(Token_Kod::LNAWKW)) blad(18);
+  nastepny();
+  // The emitter of the first name opens the if.
+  nazwakod();
+  kod_.gen_kod_opcjaj_nazwakod_1(tok_nazwa_temp, tok_kod_temp);
+  while (Zawiera_Sie(tok.Kod, first_nazwakod)) {
+    nazwakod();
+    kod_.gen_kod_opcjaj_nazwakod_2(tok_nazwa_temp, tok_kod_temp);
+  }
+  if (!jest(Token_Kod::PNAWKW)) blad(19);
+  pisarz_.plycej();
+  pisarz_.linia({"end if;"});
+  nastepny();
+  wstawka_koncowa();
+}
+
+// wyralbo = LNAW nazwakod { nazwakod } KRESKAPION nazwakod { nazwakod }
+//           { KRESKAPION nazwakod { nazwakod } } PNAW [ KODSYM ]
+void bryzas_pars::wyralbo() {
+  if (!jest(Token_Kod::LNAW)) blad(20);
+  nastepny();
+  nazwakod();
+  kod_.gen_kod_wyralbo_nazwakod_1(tok_nazwa_temp, tok_kod_temp);
+  while (Zawiera_Sie(tok.Kod, first_nazwakod)) {
+    nazwakod();
+    kod_.gen_kod_wyralbo_nazwakod_2(tok_nazwa_temp, tok_kod_temp);
+  }
+  pisarz_.plycej();
+  if (!jest(Token_Kod::KRESKAPION)) blad(36);
+  nastepny();
+  galaz_alternatywy();
+  while (jest(Token_Kod::KRESKAPION)) {
+    nastepny();
+    galaz_alternatywy();
+  }
+  if (!jest(Token_Kod::PNAW)) blad(21);
+  // Its number is drawn after every number inside the branches.
+  pisarz_.linia({"else Nr_Bledu_Pars:=", pisarz_.nr_bl_str(), "; raise Blad_Parsera;"});
+  pisarz_.linia({"end if;"});
+  nastepny();
+  wstawka_koncowa();
+}
+
+// A branch after "|": its first name opens an elsif.
+void bryzas_pars::galaz_alternatywy() {
+  nazwakod();
+  kod_.gen_kod_wyralbo_nazwakod_3(tok_nazwa_temp, tok_kod_temp);
+  while (Zawiera_Sie(tok.Kod, first_nazwakod)) {
+    nazwakod();
+    kod_.gen_kod_wyralbo_nazwakod_2(tok_nazwa_temp, tok_kod_temp);
+  }
+  pisarz_.plycej();
+}
+
+// nazwakod = ( NAZWAT | NAZWANT ) [ KODSYM ]
+void bryzas_pars::nazwakod() {
+  if (!jest(Token_Kod::NAZWAT) && !jest(Token_Kod::NAZWANT)) blad(22);
+  tok_nazwa_temp = tok;
+  nastepny();
+  tok_kod_temp.Kod = Token_Kod::PUSTY;
+  if (jest(Token_Kod::KODSYM)) {
+    tok_kod_temp = tok;
+    nastepny();
+  }
+}
+
+// The code after a closing bracket: one line at the bracket's indentation.
+void bryzas_pars::wstawka_koncowa() {
+  if (!jest(Token_Kod::KODSYM)) return;
+  pisarz_.linia({usun_spacje(tok.Wart), kod_uzytkownika});
+  nastepny();
+}
+
+// True, and the name is kept, when no production had this left side yet.
+// A full table refuses every further name.
+bool bryzas_pars::nowy_token(const std::string& nazwa) {
+  for (const std::string& l : tabl_lewych_stron)
+    if (l == nazwa) return false;
+  if (tabl_lewych_stron.size() >= max_lewych_stron) return false;
+  tabl_lewych_stron.push_back(nazwa);
+  return true;
+}
+
+}  // namespace bryzas
