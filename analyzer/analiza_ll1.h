@@ -1,0 +1,53 @@
+// Judges every choice the generated parser makes. A group or branch is taken
+// on its decision set: its first terminal, or the FIRST set declared for its
+// first nonterminal in the FIRST section. This module compares those sets
+// with the computed ones and with what may follow each group.
+#pragma once
+
+#include <map>
+#include <utility>
+#include <vector>
+
+#include "analiza_model.h"
+#include "analiza_raport.h"
+#include "analiza_zbiory.h"
+
+namespace bryzas_analiza {
+
+class analiza_ll1 {
+public:
+  analiza_ll1(const Gramatyka& g, const analiza_zbiory& zbiory, analiza_raport& raport);
+
+  void sprawdz();
+
+private:
+  // What the groups tell about a nonterminal that begins one of them.
+  struct Uzycie {
+    bool zaczyna_grupe = false;
+    Pozycja pierwsza_grupa;
+    Zbior potrzebne;  // tokens needed in its set because it may be empty
+  };
+
+  void zbierz_deklaracje();
+  void opcja_lub_powtorzenie(const Element& e, const Zbior& za);
+  void alternatywa(const Element& e, const Zbior& za);
+  void pusty_na_poczatku(const std::vector<Symbol>& ciag, const Zbior& po_pierwszym, bool galaz);
+  Zbior decyzja(const std::vector<Symbol>& ciag);
+  void sekcja_first();
+  bool ma_linie(int n) const { return pierwsza_linia_[idx(n)].linia > 0; }
+  static std::size_t idx(int nr) { return static_cast<std::size_t>(nr); }
+
+  const Gramatyka& g_;
+  const analiza_zbiory& zbiory_;
+  analiza_raport& raport_;
+  std::vector<int> produkcja_dla_;
+
+  // The FIRST section, per nonterminal: the union of its lines, the position
+  // of its first line, and where each terminal first stands in them.
+  std::vector<Zbior> deklarowany_;
+  std::vector<Pozycja> pierwsza_linia_;
+  std::map<std::pair<int, int>, Pozycja> poz_deklaracji_;
+  std::vector<Uzycie> uzycie_;
+};
+
+}  // namespace bryzas_analiza

@@ -1,0 +1,73 @@
+// Model of one grammar as the analyser sees it: the productions with their
+// groups, the FIRST section, and every symbol with the line and column of its
+// first character. Names are numbered by first appearance anywhere in the
+// file, terminals and nonterminals separately, as the generator numbers them.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace bryzas_analiza {
+
+struct Pozycja {
+  int linia = 0;
+  int kol = 0;
+
+  friend bool operator==(const Pozycja&, const Pozycja&) = default;
+  friend auto operator<=>(const Pozycja&, const Pozycja&) = default;
+};
+
+// One occurrence of a name; nr indexes the terminal or nonterminal list.
+struct Symbol {
+  bool terminal = false;
+  int nr = 0;
+  Pozycja poz;
+};
+
+enum class Rodzaj_Elementu { symbol, opcja, powtorzenie, alternatywa };
+
+// One element of a right-hand side. A symbol keeps its name in `symbol`; an
+// option or a repetition holds one sequence in `galezie`, an alternative two
+// or more. `poz` is the symbol's position or that of the opening bracket.
+struct Element {
+  Rodzaj_Elementu rodzaj = Rodzaj_Elementu::symbol;
+  Symbol symbol;
+  std::vector<std::vector<Symbol>> galezie;
+  Pozycja poz;
+};
+
+struct Produkcja {
+  int lewa = 0;  // nonterminal number
+  Pozycja poz;   // of the left side
+  std::vector<Element> prawa;
+};
+
+struct Linia_First {
+  int nieterminal = 0;
+  Pozycja poz;  // of the nonterminal that opens the line
+  std::vector<Symbol> terminale;
+};
+
+// A list of names numbered from 0 by first appearance.
+struct Nazwy {
+  std::vector<std::string> nazwa;
+  std::vector<Pozycja> pierwsze_wystapienie;
+
+  int licz() const { return static_cast<int>(nazwa.size()); }
+  // The number of the name, entered at `poz` when it is new.
+  int wstaw(const std::string& n, Pozycja poz);
+  // The number of the name, or -1.
+  int znajdz(const std::string& n) const;
+};
+
+struct Gramatyka {
+  Nazwy terminale;
+  Nazwy nieterminale;
+  std::vector<Produkcja> produkcje;  // the first one defines the start symbol
+  std::vector<Linia_First> first;
+
+  // For each nonterminal, the index of its production, or -1.
+  std::vector<int> produkcja_dla() const;
+};
+
+}  // namespace bryzas_analiza

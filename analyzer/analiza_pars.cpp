@@ -1,0 +1,242 @@
+#include "analiza_pars.h"
+
+#include <algorithm>
+#include <array>
+
+namespace bryzas_analiza {
+
+namespace {
+
+constexpr std::string_view brak_wstawki = "Spodziewany kod wstawki pomiedzy '#$' i '$#'";
+
+constexpr std::array<std::string_view, 27> komunikaty = {
+    "Powtorzenie lewej strony produkcji",                   // 10
+    "Nadmiarowe dane w pliku wejsciowym",                   // 11
+    "Bledna (brak) lewa strona produkcji",                  // 12
+    "Spodziewany znak '='",                                 // 13
+    "Spodziewana '.' konczaca produkcje",                   // 14
+    "Spodziewany symbol gramatyki albo '{', '[', '('",      // 15
+    "Spodziewany znak '{'",                                 // 16
+    "Spodziewany znak '}'",                                 // 17
+    "Spodziewany znak '['",                                 // 18
+    "Spodziewany znak ']'",                                 // 19
+    "Spodziewany znak '('",                                 // 20
+    "Spodziewany znak ')'",                                 // 21
+    "Spodziewana nazwa symbolu gramatyki w \" lub '",       // 22
+    "Spodziewany znak '%%'",                                // 23
+    "Spodziewany symbol nieterminalny w \"",                // 24
+    "Spodziewany znak ':'",                                 // 25
+    "Spodziewany symbol terminalny w ' '",                  // 26
+    "Spodziewany znak '.'",                                 // 27
+    brak_wstawki,                                           // 28
+    brak_wstawki,                                           // 29
+    brak_wstawki,                                           // 30
+    brak_wstawki,                                           // 31
+    brak_wstawki,                                           // 32
+    brak_wstawki,                                           // 33
+    brak_wstawki,                                           // 34
+    brak_wstawki,                                           // 35
+    "Spodziewany znak '|'",                                 // 36
+};
+
+}  // namespace
+
+std::string_view komunikat_skladni(int nr) {
+  if (nr < 10 || nr > 36) return "Nieznany blad";
+  return komunikaty[static_cast<std::size_t>(nr - 10)];
+}
+
+int Nazwy::wstaw(const std::string& n, Pozycja poz) {
+  int nr = znajdz(n);
+  if (nr >= 0) return nr;
+  nazwa.push_back(n);
+  pierwsze_wystapienie.push_back(poz);
+  return licz() - 1;
+}
+
+int Nazwy::znajdz(const std::string& n) const {
+  auto it = std::find(nazwa.begin(), nazwa.end(), n);
+  return it == nazwa.end() ? -1 : static_cast<int>(it - nazwa.begin());
+}
+
+std::vector<int> Gramatyka::produkcja_dla() const {
+  std::vector<int> wynik(static_cast<std::size_t>(nieterminale.licz()), -1);
+  for (std::size_t i = 0; i < produkcje.size(); ++i)
+    wynik[static_cast<std::size_t>(produkcje[i].lewa)] = static_cast<int>(i);
+  return wynik;
+}
+
+analiza_pars::analiza_pars(bryzas::bryzas_skan& skan, Gramatyka& gramatyka)
+    : skan_(skan), g_(gramatyka) {}
+
+void analiza_pars::parsuj() {
+  nastepny();
+  plik();
+}
+
+// plik = { WITHUSEKOD KODSYM } { PAKDEKLKOD KODSYM } [ KODSYM ]
+//        { INITDEKLKOD KODSYM } { ( INITINSTRKOD | INITINSTRPRZEDKOD ) KODSYM }
+//        { INITINSTRPOKOD KODSYM } [ EXCEPTSKANKOD KODSYM ] [ EXCEPTPARSKOD KODSYM ]
+//        linia { linia } [ blokfirst ] KONIECPL
+void analiza_pars::plik() {
+  while (jest(Kod::WITHUSEKOD)) wstawka_po_slowie(28);
+  while (jest(Kod::PAKDEKLKOD)) wstawka_po_slowie(29);
+  if (jest(Kod::KODSYM)) nastepny();
+  while (jest(Kod::INITDEKLKOD)) wstawka_po_slowie(30);
+  while (jest(Kod::INITINSTRKOD) || jest(Kod::INITINSTRPRZEDKOD)) wstawka_po_slowie(31);
+  while (jest(Kod::INITINSTRPOKOD)) wstawka_po_slowie(31);
+  if (jest(Kod::EXCEPTSKANKOD)) wstawka_po_slowie(32);
+  if (jest(Kod::EXCEPTPARSKOD)) wstawka_po_slowie(33);
+  linia();
+  while (jest(Kod::NAZWANT)) linia();
+  if (jest(Kod::PROCENT2)) blokfirst();
+  oczekuj(Kod::KONIECPL, 11);
+}
+
+// A header keyword followed by its code insert; the code is of no interest.
+void analiza_pars::wstawka_po_slowie(int nr_bledu) {
+  nastepny();
+  oczekuj(Kod::KODSYM, nr_bledu);
+  nastepny();
+}
+
+// linia = NAZWANT [ KODSYM ] ROWNA [ KODSYM ] wyr KROPKA
+void analiza_pars::linia() {
+  oczekuj(Kod::NAZWANT, 12);
+  if (!lewe_strony_.insert(tok.Wart).second) blad(10);
+  Produkcja p;
+  p.poz = poz();
+  p.lewa = g_.nieterminale.wstaw(tok.Wart, p.poz);
+  nastepny();
+  if (jest(Kod::KODSYM)) nastepny();
+  oczekuj(Kod::ROWNA, 13);
+  nastepny();
+  if (jest(Kod::KODSYM)) nastepny();
+  wyr(p.prawa);
+  oczekuj(Kod::KROPKA, 14);
+  g_.produkcje.push_back(std::move(p));
+  nastepny();
+}
+
+// wyr = wyr1 { wyr1 }
+void analiza_pars::wyr(std::vector<Element>& prawa) {
+  wyr1(prawa);
+  while (jest_nazwa() || jest(Kod::LNAWKW) || jest(Kod::LNAWKL) || jest(Kod::LNAW)) wyr1(prawa);
+}
+
+// wyr1 = nazwakod | opcjaj | opcjaw | wyralbo
+void analiza_pars::wyr1(std::vector<Element>& prawa) {
+  if (jest_nazwa()) {
+    Element e;
+    e.symbol = nazwakod();
+    e.poz = e.symbol.poz;
+    prawa.push_back(std::move(e));
+  } else if (jest(Kod::LNAWKW)) {
+    opcjaj(prawa);
+  } else if (jest(Kod::LNAWKL)) {
+    opcjaw(prawa);
+  } else if (jest(Kod::LNAW)) {
+    wyralbo(prawa);
+  } else {
+    blad(15);
+  }
+}
+
+// opcjaw = LNAWKL nazwakod { nazwakod } PNAWKL [ KODSYM ]
+void analiza_pars::opcjaw(std::vector<Element>& prawa) {
+  oczekuj(Kod::LNAWKL, 16);
+  Element e = grupa(Rodzaj_Elementu::powtorzenie);
+  nastepny();
+  ciag_nazw(e.galezie[0]);
+  oczekuj(Kod::PNAWKL, 17);
+  nastepny();
+  if (jest(Kod::KODSYM)) nastepny();
+  prawa.push_back(std::move(e));
+}
+
+// opcjaj = LNAWKW nazwakod { nazwakod } PNAWKW [ KODSYM ]
+void analiza_pars::opcjaj(std::vector<Element>& prawa) {
+  oczekuj(Kod::LNAWKW, 18);
+  Element e = grupa(Rodzaj_Elementu::opcja);
+  nastepny();
+  ciag_nazw(e.galezie[0]);
+  oczekuj(Kod::PNAWKW, 19);
+  nastepny();
+  if (jest(Kod::KODSYM)) nastepny();
+  prawa.push_back(std::move(e));
+}
+
+// wyralbo = LNAW nazwakod { nazwakod } KRESKAPION nazwakod { nazwakod }
+//           { KRESKAPION nazwakod { nazwakod } } PNAW [ KODSYM ]
+void analiza_pars::wyralbo(std::vector<Element>& prawa) {
+  oczekuj(Kod::LNAW, 20);
+  Element e = grupa(Rodzaj_Elementu::alternatywa);
+  nastepny();
+  ciag_nazw(e.galezie[0]);
+  oczekuj(Kod::KRESKAPION, 36);
+  do {
+    nastepny();
+    ciag_nazw(e.galezie.emplace_back());
+  } while (jest(Kod::KRESKAPION));
+  oczekuj(Kod::PNAW, 21);
+  nastepny();
+  if (jest(Kod::KODSYM)) nastepny();
+  prawa.push_back(std::move(e));
+}
+
+// The flat sequence inside brackets: nazwakod { nazwakod }
+void analiza_pars::ciag_nazw(std::vector<Symbol>& ciag) {
+  ciag.push_back(nazwakod());
+  while (jest_nazwa()) ciag.push_back(nazwakod());
+}
+
+// nazwakod = ( NAZWAT | NAZWANT ) [ KODSYM ]
+Symbol analiza_pars::nazwakod() {
+  if (!jest_nazwa()) blad(22);
+  Symbol s;
+  s.terminal = jest(Kod::NAZWAT);
+  s.poz = poz();
+  s.nr = (s.terminal ? g_.terminale : g_.nieterminale).wstaw(tok.Wart, s.poz);
+  nastepny();
+  if (jest(Kod::KODSYM)) nastepny();
+  return s;
+}
+
+// A group opened by the current bracket, with its first sequence empty.
+Element analiza_pars::grupa(Rodzaj_Elementu rodzaj) const {
+  Element e;
+  e.rodzaj = rodzaj;
+  e.galezie.resize(1);
+  e.poz = poz();
+  return e;
+}
+
+// blokfirst = PROCENT2 liniafirst { liniafirst }
+void analiza_pars::blokfirst() {
+  oczekuj(Kod::PROCENT2, 23);
+  nastepny();
+  liniafirst();
+  while (jest(Kod::NAZWANT)) liniafirst();
+}
+
+// liniafirst = NAZWANT DWUKROPEK NAZWAT { NAZWAT } KROPKA
+void analiza_pars::liniafirst() {
+  oczekuj(Kod::NAZWANT, 24);
+  Linia_First l;
+  l.poz = poz();
+  l.nieterminal = g_.nieterminale.wstaw(tok.Wart, l.poz);
+  nastepny();
+  oczekuj(Kod::DWUKROPEK, 25);
+  nastepny();
+  oczekuj(Kod::NAZWAT, 26);
+  while (jest(Kod::NAZWAT)) {
+    Symbol t{true, g_.terminale.wstaw(tok.Wart, poz()), poz()};
+    l.terminale.push_back(t);
+    nastepny();
+  }
+  oczekuj(Kod::KROPKA, 27);
+  g_.first.push_back(std::move(l));
+  nastepny();
+}
+
+}  // namespace bryzas_analiza

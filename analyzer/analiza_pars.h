@@ -1,0 +1,63 @@
+// Recursive-descent parser of the grammar notation that builds the model
+// instead of writing code. It accepts exactly what the generator accepts and
+// stops at the same token with the same error number.
+#pragma once
+
+#include <set>
+#include <string>
+#include <string_view>
+
+#include "analiza_model.h"
+#include "bryzas_skan.h"
+
+namespace bryzas_analiza {
+
+// A syntax error of the notation; its number (10 to 36) selects the message.
+struct Blad_Skladni {
+  int nr;
+};
+
+// The generator's message for syntax error nr.
+std::string_view komunikat_skladni(int nr);
+
+class analiza_pars {
+public:
+  analiza_pars(bryzas::bryzas_skan& skan, Gramatyka& gramatyka);
+
+  // Reads the whole file into the model. Throws Blad_Skladni, and lets the
+  // scanner's Blad_Skanera and Blad_Pliku pass.
+  void parsuj();
+
+private:
+  using Kod = bryzas::Token_Kod;
+
+  void plik();
+  void wstawka_po_slowie(int nr_bledu);
+  void linia();
+  void wyr(std::vector<Element>& prawa);
+  void wyr1(std::vector<Element>& prawa);
+  void opcjaw(std::vector<Element>& prawa);
+  void opcjaj(std::vector<Element>& prawa);
+  void wyralbo(std::vector<Element>& prawa);
+  void ciag_nazw(std::vector<Symbol>& ciag);
+  Symbol nazwakod();
+  Element grupa(Rodzaj_Elementu rodzaj) const;
+  void blokfirst();
+  void liniafirst();
+
+  bool jest(Kod k) const { return tok.Kod == k; }
+  bool jest_nazwa() const { return jest(Kod::NAZWAT) || jest(Kod::NAZWANT); }
+  Pozycja poz() const { return {tok.linia, tok.kol}; }
+  void nastepny() { tok = skan_.Skanuj(); }
+  void oczekuj(Kod k, int nr_bledu) {
+    if (!jest(k)) blad(nr_bledu);
+  }
+  [[noreturn]] void blad(int nr) { throw Blad_Skladni{nr}; }
+
+  bryzas::bryzas_skan& skan_;
+  Gramatyka& g_;
+  bryzas::Token_Typ tok;  // the current lookahead token
+  std::set<std::string> lewe_strony_;
+};
+
+}  // namespace bryzas_analiza

@@ -1,0 +1,213 @@
+#include "analiza_produkcje.h"
+
+#include <string>
+
+namespace bryzas_analiza {
+
+namespace {
+
+// The generator's tables: 200 left sides, 200 names of each kind.
+constexpr int max_produkcji = 200;
+constexpr int max_nazw = 200;
+
+// Bounds that keep the search for left-recursive cycles finite on grammars
+// whose call graph has very many of them; real grammars stay far below.
+constexpr int max_cykli = 100;
+constexpr long max_krokow = 1000000;
+
+std::size_t idx(int nr) { return static_cast<std::size_t>(nr); }
+
+}  // namespace
+
+analiza_produkcje::analiza_produkcje(const Gramatyka& g, const analiza_zbiory& zbiory,
+                                     analiza_raport& raport)
+    : g_(g), zbiory_(zbiory), raport_(raport), produkcja_dla_(g.produkcja_dla()) {}
+
+void analiza_produkcje::sprawdz() {
+  limity();
+  bez_produkcji();
+  nieosiagalne();
+  nieproduktywne();
+  rekursja_lewostronna();
+}
+
+void analiza_produkcje::limity() {
+  if (g_.produkcje.size() > idx(max_produkcji))
+    raport_.blad(g_.produkcje[idx(max_produkcji)].poz, "za duzo produkcji (max 200)");
+  for (int t = max_nazw; t < g_.terminale.licz(); ++t)
+    raport_.blad(g_.terminale.pierwsze_wystapienie[idx(t)],
+                 cytat_terminala(g_, t) + " ponad limit 200 terminali generatora");
+  for (int n = max_nazw; n < g_.nieterminale.licz(); ++n)
+    raport_.blad(g_.nieterminale.pierwsze_wystapienie[idx(n)],
+                 cytat_nieterminala(g_, n) + " ponad limit 200 nieterminali generatora");
+}
+
+void analiza_produkcje::bez_produkcji() {
+  std::vector<bool> zgloszony(idx(g_.nieterminale.licz()), false);
+  auto sprawdz_symbol = [&](const Symbol& s) {
+    if (s.terminal || produkcja_dla_[idx(s.nr)] >= 0 || zgloszony[idx(s.nr)]) return;
+    zgloszony[idx(s.nr)] = true;
+    raport_.blad(s.poz, "nieterminal " + cytat_nieterminala(g_, s.nr) + " nie ma produkcji");
+  };
+  for (const auto& p : g_.produkcje)
+    for (const auto& e : p.prawa) {
+      if (e.rodzaj == Rodzaj_Elementu::symbol) sprawdz_symbol(e.symbol);
+      for (const auto& ciag : e.galezie)
+        for (const auto& s : ciag) sprawdz_symbol(s);
+    }
+}
+
+void analiza_produkcje::nieosiagalne() {
+  if (g_.produkcje.empty()) return;
+  const int start = g_.produkcje[0].lewa;
+  std::vector<bool> osiagalny(idx(g_.nieterminale.licz()), false);
+  std::vector<int> do_odwiedzenia{start};
+  osiagalny[idx(start)] = true;
+  auto odwiedz = [&](const Symbol& s) {
+    if (!s.terminal && !osiagalny[idx(s.nr)]) {
+      osiagalny[idx(s.nr)] = true;
+      do_odwiedzenia.push_back(s.nr);
+    }
+  };
+  while (!do_odwiedzenia.empty()) {
+    int n = do_odwiedzenia.back();
+    do_odwiedzenia.pop_back();
+    int ip = produkcja_dla_[idx(n)];
+    if (ip < 0) continue;
+    for (const auto& e : g_.produkcje[idx(ip)].prawa) {
+      if (e.rodzaj == Rodzaj_Elementu::symbol) odwiedz(e.symbol);
+      for (const auto& ciag : e.galezie)
+        for (const auto& s : ciag) odwiedz(s);
+    }
+  }
+  for (const auto& p : g_.produkcje)
+    if (!osiagalny[idx(p.lewa)])
+      raport_.ostrzezenie(p.poz, "nieterminal " + cytat_nieterminala(g_, p.lewa) +
+                                     " jest nieosiagalny z " + cytat_nieterminala(g_, start));
+}
+
+void analiza_produkcje::nieproduktywne() {
+  // A name without a production counts as productive: its own message says
+  // what is wrong, and the names that use it are not blamed as well.
+  std::vector<bool> produktywny(idx(g_.nieterminale.licz()), false);
+  for (std::size_t n = 0; n < produktywny.size(); ++n) produktywny[n] = produkcja_dla_[n] < 0;
+  auto symbol_ok = [&](const Symbol& s) { return s.terminal || produktywny[idx(s.nr)]; };
+  auto ciag_ok = [&](const std::vector<Symbol>& ciag) {
+    for (const auto& s : ciag)
+      if (!symbol_ok(s)) return false;
+    return true;
+  };
+  auto element_ok = [&](const Element& e) {
+    switch (e.rodzaj) {
+      case Rodzaj_Elementu::symbol: return symbol_ok(e.symbol);
+      case Rodzaj_Elementu::opcja:
+      case Rodzaj_Elementu::powtorzenie: return true;  // may be skipped
+      case Rodzaj_Elementu::alternatywa:
+        for (const auto& ciag : e.galezie)
+          if (ciag_ok(ciag)) return true;
+        return false;
+    }
+    return false;
+  };
+  for (bool zmiana = true; zmiana;) {
+    zmiana = false;
+    for (const auto& p : g_.produkcje) {
+      if (produktywny[idx(p.lewa)]) continue;
+      bool ok = true;
+      for (const auto& e : p.prawa) ok = ok && element_ok(e);
+      if (ok) produktywny[idx(p.lewa)] = zmiana = true;
+    }
+  }
+  for (const auto& p : g_.produkcje)
+    if (!produktywny[idx(p.lewa)])
+      raport_.blad(p.poz, "nieterminal " + cytat_nieterminala(g_, p.lewa) +
+                              " nie wyprowadza zadnego ciagu terminali");
+}
+
+// Adds the nonterminals of the sequence that can be called with nothing
+// consumed before them; returns whether the whole sequence can vanish.
+bool analiza_produkcje::lewe_wywolania_ciagu(const std::vector<Symbol>& ciag,
+                                             std::vector<Wywolanie>& w) const {
+  for (const auto& s : ciag) {
+    if (s.terminal) return false;
+    w.push_back({s.nr, s.poz});
+    if (!zbiory_.pusty(s.nr)) return false;
+  }
+  return true;
+}
+
+std::vector<analiza_produkcje::Wywolanie> analiza_produkcje::wywolania_z_lewej(
+    const Produkcja& p) const {
+  std::vector<Wywolanie> w;
+  for (const auto& e : p.prawa) {
+    bool pusty = false;
+    switch (e.rodzaj) {
+      case Rodzaj_Elementu::symbol:
+        pusty = lewe_wywolania_ciagu({e.symbol}, w);
+        break;
+      case Rodzaj_Elementu::opcja:
+      case Rodzaj_Elementu::powtorzenie:
+        lewe_wywolania_ciagu(e.galezie[0], w);
+        pusty = true;
+        break;
+      case Rodzaj_Elementu::alternatywa:
+        for (const auto& ciag : e.galezie)
+          if (lewe_wywolania_ciagu(ciag, w)) pusty = true;
+        break;
+    }
+    if (!pusty) break;
+  }
+  return w;
+}
+
+// Every elementary cycle of left calls is reported once, written from its
+// nonterminal whose production comes first; the message stands at that
+// production's call of the next nonterminal, the earliest call of the cycle.
+void analiza_produkcje::rekursja_lewostronna() {
+  const std::size_t n = idx(g_.nieterminale.licz());
+  krawedzie_.assign(n, {});
+  for (const auto& p : g_.produkcje) {
+    // Only the first call of each nonterminal from one production matters.
+    for (const auto& w : wywolania_z_lewej(p)) {
+      auto& k = krawedzie_[idx(p.lewa)];
+      bool jest = false;
+      for (const auto& x : k) jest = jest || x.nieterminal == w.nieterminal;
+      if (!jest) k.push_back(w);
+    }
+  }
+  std::vector<bool> na_sciezce(n, false);
+  for (const auto& p : g_.produkcje) {
+    std::vector<int> sciezka{p.lewa};
+    na_sciezce[idx(p.lewa)] = true;
+    szukaj_cykli(p.lewa, {}, sciezka, na_sciezce);
+    na_sciezce[idx(p.lewa)] = false;
+  }
+}
+
+void analiza_produkcje::szukaj_cykli(int wezel, Pozycja pierwsze, std::vector<int>& sciezka,
+                                     std::vector<bool>& na_sciezce) {
+  const int start = sciezka.front();
+  const int start_prod = produkcja_dla_[idx(start)];
+  for (const auto& k : krawedzie_[idx(wezel)]) {
+    if (zgloszone_cykle_ >= max_cykli || ++kroki_ > max_krokow) return;
+    const Pozycja poz = sciezka.size() == 1 ? k.poz : pierwsze;
+    if (k.nieterminal == start) {
+      std::string tekst = "lewostronna rekursja: ";
+      for (int s : sciezka) tekst += cytat_nieterminala(g_, s) + " -> ";
+      tekst += cytat_nieterminala(g_, start);
+      raport_.blad(poz, tekst);
+      ++zgloszone_cykle_;
+      continue;
+    }
+    // Nonterminals of earlier productions started their own search already.
+    const int prod = produkcja_dla_[idx(k.nieterminal)];
+    if (prod <= start_prod || na_sciezce[idx(k.nieterminal)]) continue;
+    sciezka.push_back(k.nieterminal);
+    na_sciezce[idx(k.nieterminal)] = true;
+    szukaj_cykli(k.nieterminal, poz, sciezka, na_sciezce);
+    na_sciezce[idx(k.nieterminal)] = false;
+    sciezka.pop_back();
+  }
+}
+
+}  // namespace bryzas_analiza

@@ -1,0 +1,47 @@
+// Checks of the productions as such: the generator's table limits, names
+// without a production, productions that cannot be reached or that derive
+// no string of terminals, and left recursion.
+#pragma once
+
+#include <vector>
+
+#include "analiza_model.h"
+#include "analiza_raport.h"
+#include "analiza_zbiory.h"
+
+namespace bryzas_analiza {
+
+class analiza_produkcje {
+public:
+  analiza_produkcje(const Gramatyka& g, const analiza_zbiory& zbiory, analiza_raport& raport);
+
+  void sprawdz();
+
+private:
+  // A nonterminal that can be called before any token is consumed.
+  struct Wywolanie {
+    int nieterminal;
+    Pozycja poz;
+  };
+
+  void limity();
+  void bez_produkcji();
+  void nieosiagalne();
+  void nieproduktywne();
+  void rekursja_lewostronna();
+  std::vector<Wywolanie> wywolania_z_lewej(const Produkcja& p) const;
+  bool lewe_wywolania_ciagu(const std::vector<Symbol>& ciag, std::vector<Wywolanie>& w) const;
+  void szukaj_cykli(int wezel, Pozycja pierwsze, std::vector<int>& sciezka,
+                    std::vector<bool>& na_sciezce);
+
+  const Gramatyka& g_;
+  const analiza_zbiory& zbiory_;
+  analiza_raport& raport_;
+  std::vector<int> produkcja_dla_;
+  // The left-call graph by nonterminal, and the bounds of the cycle search.
+  std::vector<std::vector<Wywolanie>> krawedzie_;
+  int zgloszone_cykle_ = 0;
+  long kroki_ = 0;
+};
+
+}  // namespace bryzas_analiza

@@ -1,0 +1,53 @@
+#include "analiza_raport.h"
+
+#include <algorithm>
+
+namespace bryzas_analiza {
+
+void analiza_raport::blad(Pozycja poz, std::string tekst) {
+  lista_.push_back({poz, Waga::blad, std::move(tekst)});
+  ++bledy_;
+}
+
+void analiza_raport::ostrzezenie(Pozycja poz, std::string tekst) {
+  lista_.push_back({poz, Waga::ostrzezenie, std::move(tekst)});
+}
+
+std::vector<Komunikat> analiza_raport::posortowane() const {
+  std::vector<Komunikat> w = lista_;
+  std::stable_sort(w.begin(), w.end(), [](const Komunikat& a, const Komunikat& b) {
+    if (a.poz != b.poz) return a.poz < b.poz;
+    return a.waga == Waga::blad && b.waga == Waga::ostrzezenie;
+  });
+  return w;
+}
+
+void analiza_raport::wypisz(std::ostream& os, const std::string& plik) const {
+  for (const Komunikat& k : posortowane()) {
+    os << plik << ':' << k.poz.linia << ':' << k.poz.kol << ": "
+       << (k.waga == Waga::blad ? "blad: " : "ostrzezenie: ") << k.tekst << '\n';
+  }
+}
+
+void analiza_raport::wypisz_podsumowanie(std::ostream& os) const {
+  os << "*** bledy: " << bledy() << ", ostrzezenia: " << ostrzezenia() << '\n';
+}
+
+std::string cytat_nieterminala(const Gramatyka& g, int nr) {
+  return '"' + g.nieterminale.nazwa[static_cast<std::size_t>(nr)] + '"';
+}
+
+std::string cytat_terminala(const Gramatyka& g, int nr) {
+  return '\'' + g.terminale.nazwa[static_cast<std::size_t>(nr)] + '\'';
+}
+
+std::string cytaty_terminali(const Gramatyka& g, const Zbior& z) {
+  std::string w;
+  for (int t : z.terminale()) {
+    if (!w.empty()) w += ' ';
+    w += cytat_terminala(g, t);
+  }
+  return w;
+}
+
+}  // namespace bryzas_analiza

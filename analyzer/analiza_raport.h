@@ -1,0 +1,50 @@
+// The problems found in one grammar, each with its position, and their
+// printing as located messages sorted by position.
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "analiza_model.h"
+#include "analiza_zbiory.h"
+
+namespace bryzas_analiza {
+
+enum class Waga { blad, ostrzezenie };
+
+struct Komunikat {
+  Pozycja poz;
+  Waga waga = Waga::blad;
+  std::string tekst;
+};
+
+class analiza_raport {
+public:
+  void blad(Pozycja poz, std::string tekst);
+  void ostrzezenie(Pozycja poz, std::string tekst);
+
+  // By line and column; at one position errors before warnings, otherwise
+  // in the order found.
+  std::vector<Komunikat> posortowane() const;
+  int bledy() const { return bledy_; }
+  int ostrzezenia() const { return static_cast<int>(lista_.size()) - bledy_; }
+
+  // One line per message, "PLIK:LINIA:KOL: blad: TEKST".
+  void wypisz(std::ostream& os, const std::string& plik) const;
+  // The closing line with both counts.
+  void wypisz_podsumowanie(std::ostream& os) const;
+
+private:
+  std::vector<Komunikat> lista_;
+  int bledy_ = 0;
+};
+
+// Names as the grammar writes them: "N" for a nonterminal, 't' for a terminal.
+std::string cytat_nieterminala(const Gramatyka& g, int nr);
+std::string cytat_terminala(const Gramatyka& g, int nr);
+// The terminals of a set in order of first appearance, each quoted, separated
+// by one blank; the end of input is not among them.
+std::string cytaty_terminali(const Gramatyka& g, const Zbior& z);
+
+}  // namespace bryzas_analiza

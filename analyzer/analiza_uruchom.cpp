@@ -1,0 +1,131 @@
+#include "analiza_uruchom.h"
+
+#include <string_view>
+
+#include "analiza_ll1.h"
+#include "analiza_pars.h"
+#include "analiza_produkcje.h"
+#include "analiza_raport.h"
+#include "analiza_zbiory.h"
+#include "bryzas_skan.h"
+#include "plik.h"
+
+namespace bryzas_analiza {
+
+namespace {
+
+constexpr std::string_view pomoc[] = {
+    "Sposob uzycia:  bryzas_analiza [--first] <nazwa_projektu>",
+    " gramatyka w pliku <nazwa_projektu>.gpa",
+    " --first  po komunikatach wypisuje sekcje FIRST obliczona z produkcji",
+    " --help   wypisuje ten opis",
+    "Status: 0 bez bledow, 1 zgloszono blad, 2 bledne wywolanie, 3 nie mozna odczytac pliku",
+};
+
+// The same characters the generator refuses in a project name.
+constexpr std::string_view znaki_zabronione = "-+=[]{}.,/\\|<>!@#$%^&*()~`';:?";
+constexpr std::size_t max_dl_nazwy_proj = 249;
+
+std::string bez_spacji_na_brzegach(const std::string& s) {
+  auto a = s.find_first_not_of(' ');
+  if (a == std::string::npos) return {};
+  auto b = s.find_last_not_of(' ');
+  return s.substr(a, b - a + 1);
+}
+
+int odrzuc(std::ostream& os, std::string_view powod) {
+  os << powod << '\n';
+  for (std::string_view l : pomoc) os << l << '\n';
+  return status_bledne_wywolanie;
+}
+
+// The FIRST section computed from the productions, ready to stand at the end
+// of the grammar: nonterminals and terminals in order of first appearance.
+// A nonterminal that derives only the empty string gets no line, since a
+// line must name at least one terminal.
+void wypisz_sekcje_first(std::ostream& os, const Gramatyka& g, const analiza_zbiory& z) {
+  os << "%%\n";
+  const std::vector<int> produkcja_dla = g.produkcja_dla();
+  for (int n = 0; n < g.nieterminale.licz(); ++n) {
+    if (produkcja_dla[static_cast<std::size_t>(n)] < 0 || z.first(n).terminale().empty()) continue;
+    os << cytat_nieterminala(g, n) << " : " << cytaty_terminali(g, z.first(n)) << " .\n";
+  }
+}
+
+struct Wywolanie {
+  bool first = false;
+  std::string projekt;
+};
+
+// The analysis of one grammar file that the scanner has opened.
+int analizuj(bryzas::bryzas_skan& skan, const std::string& plik_we, bool first,
+             std::ostream& os) {
+  Gramatyka g;
+  analiza_raport raport;
+  try {
+    analiza_pars pars(skan, g);
+    pars.parsuj();
+  } catch (const bryzas::Blad_Skanera& b) {
+    raport.blad({skan.nr_linii, skan.nr_kol},
+                std::string(bryzas::bledy_skanera.at(static_cast<std::size_t>(b.nr))));
+  } catch (const Blad_Skladni& b) {
+    raport.blad({skan.nr_linii, skan.nr_kol}, std::string(komunikat_skladni(b.nr)));
+  }
+  if (raport.bledy() > 0) {
+    raport.wypisz(os, plik_we);
+    raport.wypisz_podsumowanie(os);
+    return status_bledy;
+  }
+
+  const analiza_zbiory zbiory(g);
+  analiza_produkcje(g, zbiory, raport).sprawdz();
+  analiza_ll1(g, zbiory, raport).sprawdz();
+  raport.wypisz(os, plik_we);
+  if (first) wypisz_sekcje_first(os, g, zbiory);
+  raport.wypisz_podsumowanie(os);
+  return raport.bledy() > 0 ? status_bledy : status_czysto;
+}
+
+}  // namespace
+
+int bryzas_analiza_uruchom(const std::vector<std::string>& argumenty, std::ostream& wyjscie) {
+  Wywolanie w;
+  std::vector<std::string> nazwy;
+  for (const std::string& a : argumenty) {
+    if (a == "--help") {
+      for (std::string_view l : pomoc) wyjscie << l << '\n';
+      return status_czysto;
+    }
+    if (a == "--first")
+      w.first = true;
+    else if (!a.empty() && a[0] == '-')
+      return odrzuc(wyjscie, "Nieznana opcja [" + a + "] !!");
+    else
+      nazwy.push_back(a);
+  }
+  if (nazwy.empty()) return odrzuc(wyjscie, "Brak parametru z nazwa projektu !!");
+  if (nazwy.size() > 1) return odrzuc(wyjscie, "Za duzo parametrow !!");
+  if (nazwy[0].find_first_of(znaki_zabronione) != std::string::npos)
+    return odrzuc(wyjscie, "Bledna postac nazwy projektu (sprawdz uzyte znaki) !!");
+  w.projekt = bez_spacji_na_brzegach(nazwy[0]);
+  if (w.projekt.size() > max_dl_nazwy_proj)
+    return odrzuc(wyjscie, "Za dluga nazwa projektu (max 249 znakow) !!");
+
+  const std::string plik_we = w.projekt + ".gpa";
+  // The scanner lists every line it reads; the analyser keeps no listing.
+  bryzas::Plik_Wy lista;
+  try {
+    lista.utworz("/dev/null");
+    bryzas::bryzas_skan skan(lista);
+    skan.otworz(plik_we);
+    int status = analizuj(skan, plik_we, w.first, wyjscie);
+    skan.zamknij();
+    lista.zamknij();
+    return status;
+  } catch (const bryzas::Blad_Pliku& e) {
+    wyjscie << e.opis() << '\n';
+    return status_awaria;
+  }
+}
+
+}  // namespace bryzas_analiza

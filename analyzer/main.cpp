@@ -1,0 +1,15 @@
+// bryzas_analiza: locates the LL(1) problems of a grammar before any Ada is
+// generated, and computes its FIRST section.
+#include <iostream>
+
+#include "analiza_uruchom.h"
+
+int main(int argc, char** argv) {
+  std::ios::sync_with_stdio(false);
+  std::vector<std::string> argumenty(argv + 1, argv + argc);
+  int status = bryzas_analiza::bryzas_analiza_uruchom(argumenty, std::cout);
+  // Output that could not be written fully is a failure, never a success.
+  std::cout.flush();
+  if (!std::cout) return bryzas_analiza::status_awaria;
+  return status;
+}
