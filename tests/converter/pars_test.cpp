@@ -1,0 +1,105 @@
+// The rule procedures and their XML; the token sets they test.
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "osw_pars.h"
+#include "pomoc.h"
+
+namespace ostrew {
+namespace {
+
+struct Wynik {
+  std::string xml;
+  int blad;  // 0, or the syntax error raised
+};
+
+// Parses the text from the rule plik on and returns what it wrote.
+Wynik parsuj_plik(const std::string& tresc) {
+  test::Katalog kat;
+  test::zapisz(kat / "a.ini", tresc);
+  std::ostringstream konsola;
+  osw_skan skan(konsola);
+  ostrew_wy wy;
+  osw_pars pars(skan, wy, konsola);
+  pars.init_zbiory();
+  skan.otworz_plik_we(kat / "a.ini");
+  wy.otworz_plik_wy(kat / "a.xml");
+  int blad = 0;
+  try {
+    pars.tok = skan.Skanuj();
+    pars.plik();
+  } catch (const Blad_Parsera& b) {
+    EXPECT_EQ(b.nr, pars.Nr_Bledu_Pars());
+    blad = b.nr;
+  }
+  wy.zamknij_plik_wy();
+  EXPECT_EQ(konsola.str(), "");
+  return {test::wczytaj(kat / "a.xml"), blad};
+}
+
+TEST(Parser, SekcjeIElementyWKolejnosciWejscia) {
+  Wynik w = parsuj_plik("[s]\nk = 1, \"a\", b\nk = 2\n[s]\nz=x\n");
+  EXPECT_EQ(w.blad, 0);
+  EXPECT_EQ(w.xml,
+            "<plik_ini>\n"
+            "<sekcja nazwa=\"s\" >\n"
+            "<element nazwa=\"k\">\n<wartosc>1</wartosc>\n<wartosc>a</wartosc>\n"
+            "<wartosc>b</wartosc>\n</element>\n"
+            "<element nazwa=\"k\">\n<wartosc>2</wartosc>\n</element>\n"
+            "</sekcja>\n"
+            "<sekcja nazwa=\"s\" >\n"
+            "<element nazwa=\"z\">\n<wartosc>x</wartosc>\n</element>\n"
+            "</sekcja>\n"
+            "</plik_ini>\n");
+}
+
+TEST(Parser, BladSkladniZostawiaLinieZapisaneWczesniej) {
+  const std::string sekcja_a = "<plik_ini>\n<sekcja nazwa=\"a\" >\n";
+  const struct {
+    const char* we;
+    int blad;
+    std::string xml;
+  } przypadki[] = {
+      {"", 11, "<plik_ini>\n"},
+      {"k = 1\n[a]\n", 11, "<plik_ini>\n"},
+      {"[]\n", 12, "<plik_ini>\n"},
+      {"[a\nk=1\n", 13, sekcja_a},
+      {"[a]\n[b]\nk=1\n", 14, sekcja_a},
+      {"[a]\nk 1\n", 15, sekcja_a + "<element nazwa=\"k\">\n"},
+      {"[a]\nk = 1,\n", 16, sekcja_a + "<element nazwa=\"k\">\n<wartosc>1</wartosc>\n"},
+      {"[a]\nk = =\n", 16, sekcja_a + "<element nazwa=\"k\">\n"},
+  };
+  for (const auto& p : przypadki) {
+    Wynik w = parsuj_plik(p.we);
+    EXPECT_EQ(w.blad, p.blad) << p.we;
+    EXPECT_EQ(w.xml, p.xml) << p.we;
+  }
+}
+
+TEST(Parser, PlikKonczySiePrzedNieoczekiwanymTokenem) {
+  // plik itself stops at a token that cannot go on; Parsuj then reports it.
+  Wynik w = parsuj_plik("[a]\nk=1\n]\n[b]\nz=2\n");
+  EXPECT_EQ(w.blad, 0);
+  EXPECT_EQ(w.xml.find("nazwa=\"b\""), std::string::npos);
+}
+
+TEST(ZbioryTokenow, DodawanieSumaIZerowanie) {
+  Zbior_Tok pusty;
+  Zbior_Tok a = pusty + Token_Kod::NAZWA;
+  Zbior_Tok b = pusty + Token_Kod::KONIECPL + Token_Kod::LEWYNAWIASKW;
+  EXPECT_EQ(a + Token_Kod::NAZWA, a);
+  EXPECT_EQ(a + b, b + a);
+  EXPECT_EQ(a + pusty, a);
+  for (int k = 0; k < liczba_kodow; ++k) {
+    auto kod = static_cast<Token_Kod>(k);
+    EXPECT_EQ(Zawiera_Sie(kod, a + b), kod == Token_Kod::NAZWA || kod == Token_Kod::KONIECPL ||
+                                           kod == Token_Kod::LEWYNAWIASKW);
+    EXPECT_FALSE(Zawiera_Sie(kod, pusty));
+  }
+  Zeruj(b);
+  EXPECT_EQ(b, pusty);
+}
+
+}  // namespace
+}  // namespace ostrew
