@@ -1,0 +1,2 @@
+-- moja procedura glowna
+procedure Bl is begin null; end Bl;
