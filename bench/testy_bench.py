@@ -1,0 +1,242 @@
+"""Checks of the bench's own tools: the timer, the two input generators and
+the two peers. A fault in any of them would make the bench's numbers
+meaningless, so `make bench` runs these first.
+
+    python3 bench/testy_bench.py [-v]
+
+The C tools are compiled into a scratch directory, or taken from the
+directory named by BENCH_NARZEDZIA (where uruchom.sh has compiled them).
+"""
+import os
+import re
+import shutil
+import subprocess
+import sys
+import tempfile
+import unittest
+
+BENCH = os.path.dirname(os.path.abspath(__file__))
+TOOLS = None  # directory with mierz, generuj_ini and ini_xml_inih
+
+
+def setUpModule():
+    global TOOLS
+    TOOLS = os.environ.get('BENCH_NARZEDZIA')
+    if TOOLS:
+        return
+    TOOLS = tempfile.mkdtemp(prefix='bench_testy.')
+    for exe, source, libs in [('mierz', 'mierz.c', []),
+                              ('generuj_ini', 'generuj_ini.c', []),
+                              ('ini_xml_inih', 'peers/ini_xml_inih.c', ['-linih'])]:
+        # Without libinih-dev the inih peer is missing and its checks skipped.
+        subprocess.run(['cc', '-O2', '-o', os.path.join(TOOLS, exe),
+                        os.path.join(BENCH, source)] + libs, check=exe != 'ini_xml_inih')
+
+
+def tearDownModule():
+    if not os.environ.get('BENCH_NARZEDZIA'):
+        shutil.rmtree(TOOLS, ignore_errors=True)
+
+
+def tool(name):
+    return os.path.join(TOOLS, name)
+
+
+def run(args, cwd=None):
+    return subprocess.run(args, cwd=cwd, capture_output=True, timeout=120)
+
+
+class Timer(unittest.TestCase):
+    def setUp(self):
+        self.dir = tempfile.mkdtemp(prefix='bench_mierz.')
+
+    def tearDown(self):
+        shutil.rmtree(self.dir)
+
+    def measure(self, *args):
+        r = run([tool('mierz')] + list(args), cwd=self.dir)
+        return r.returncode, r.stdout.decode().split(), r.stderr.decode()
+
+    def test_median_of_an_even_count_is_the_mean_of_the_middle_two(self):
+        # Run k sleeps the k-th of 0.02, 0.6, 0.1, 0.3 s: sorted, the middle
+        # two are 0.1 and 0.3, so the median is 0.2 and the minimum 0.02.
+        script = ('n=$(cat n 2>/dev/null || echo 0); echo $((n+1)) > n; '
+                  'case $n in 0) t=0.02;; 1) t=0.6;; 2) t=0.1;; *) t=0.3;; esac; sleep $t')
+        status, out, _ = self.measure('-n', '4', '--', 'sh', '-c', script)
+        self.assertEqual(status, 0)
+        median, minimum, _, runs = out
+        self.assertEqual(runs, '4')
+        self.assertTrue(0.19 <= float(median) < 0.27, median)
+        self.assertTrue(0.015 <= float(minimum) < 0.09, minimum)
+
+    def test_peak_memory_is_the_childs_largest_resident_size(self):
+        grab = 'b = bytearray(80 * 1024 * 1024); b[::4096] = b"x" * len(b[::4096])'
+        status, out, _ = self.measure('-n', '2', '--', sys.executable, '-c', grab)
+        self.assertEqual(status, 0)
+        self.assertGreaterEqual(int(out[2]), 80 * 1024)
+        status, out, _ = self.measure('-n', '2', '--', 'true')
+        self.assertLess(int(out[2]), 10 * 1024)
+
+    def test_a_failing_or_killed_run_stops_the_measurement(self):
+        status, out, err = self.measure('-n', '3', '--', 'sh', '-c', 'exit 3')
+        self.assertEqual((status, out), (1, []))
+        self.assertIn('status 3', err)
+        status, out, err = self.measure('--', 'sh', '-c', 'kill -9 $$')
+        self.assertEqual((status, out), (1, []))
+        self.assertIn('signal 9', err)
+        status, _, err = self.measure('--', './no_such_program')
+        self.assertEqual(status, 1)
+        self.assertIn('status 127', err)
+
+    def test_listed_files_are_removed_before_every_run(self):
+        once = 'test ! -e wynik && echo x > wynik'
+        status, _, _ = self.measure('-n', '3', '-r', 'wynik', '--', 'sh', '-c', once)
+        self.assertEqual(status, 0)
+        self.assertTrue(os.path.exists(os.path.join(self.dir, 'wynik')))  # the last run's stays
+        status, _, err = self.measure('-n', '2', '--', 'sh', '-c', once)
+        self.assertEqual(status, 1, err)
+
+    def test_standard_input_and_output_are_redirected(self):
+        with open(os.path.join(self.dir, 'we'), 'wb') as f:
+            f.write(b'abc\n')
+        status, _, _ = self.measure('-n', '2', '-i', 'we', '-o', 'wy', '--', 'cat')
+        self.assertEqual(status, 0)
+        with open(os.path.join(self.dir, 'wy'), 'rb') as f:
+            self.assertEqual(f.read(), b'abc\n')
+
+
+LETTER = '[A-Za-z\xc0-\xd6\xd8-\xf6\xf8-\xff]'
+NAME = f'(?:{LETTER}|_)(?:{LETTER}|[0-9_])*'
+VALUE = f'(?:"{NAME}"|[0-9]+|{NAME})'
+COMMENT = '(?: ;.*)?'
+SECTION_LINE = re.compile(f'\\[({NAME})\\]{COMMENT}')
+KEY_LINE = re.compile(f'({NAME}) ?= ?({VALUE}(?:, ?{VALUE})*){COMMENT}')
+
+
+class IniGenerator(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.text = run([tool('generuj_ini'), '300000']).stdout
+
+    def test_same_seed_same_file_and_the_size_asked_for(self):
+        self.assertEqual(run([tool('generuj_ini'), '300000']).stdout, self.text)
+        self.assertNotEqual(run([tool('generuj_ini'), '300000', '7']).stdout, self.text)
+        self.assertTrue(300000 <= len(self.text) < 302000, len(self.text))
+        self.assertTrue(self.text.endswith(b'\n'))
+
+    def test_every_line_is_read_alike_by_ostrew_inih_and_configparser(self):
+        sections, keys, kinds = set(), set(), set()
+        seen = {'comment': 0, 'empty': 0, 'inline': 0, 'latin1': 0}
+        last_section_keys = 1
+        for number, raw in enumerate(self.text.decode('latin-1').split('\n')[:-1], 1):
+            where = f'line {number}: {raw!r}'
+            self.assertLess(len(raw), 200, where)  # inih's line limit
+            self.assertNotIn('\r', raw, where)
+            if raw == '':
+                seen['empty'] += 1
+            elif raw.startswith(';'):
+                seen['comment'] += 1
+            elif m := SECTION_LINE.fullmatch(raw):
+                self.assertGreater(last_section_keys, 0, 'a section without keys')
+                self.assertLess(len(m[1]), 50, where)  # inih's section limit
+                self.assertNotIn(m[1], sections, where)
+                self.assertNotEqual(m[1], 'DEFAULT')
+                sections.add(m[1])
+                keys, last_section_keys = set(), 0
+            else:
+                m = KEY_LINE.fullmatch(raw)
+                self.assertIsNotNone(m, where)
+                seen['latin1'] += any(ord(c) > 127 for c in raw)
+                self.assertNotIn(m[1], keys, where)
+                keys.add(m[1])
+                last_section_keys += 1
+                seen['inline'] += ' ;' in raw
+                for v in re.split(', ?', m[2]):
+                    self.assertLessEqual(len(v.strip('"')), 100, where)
+                    if v.startswith('"'):
+                        kinds.add('string')
+                    elif v[0].isdigit():
+                        kinds.add('number')
+                        self.assertLessEqual(int(v), 2147483647, where)
+                    else:
+                        kinds.add('name')
+        self.assertGreater(len(sections), 100)
+        self.assertEqual(kinds, {'string', 'number', 'name'})
+        for what, count in seen.items():
+            self.assertGreater(count, 10, what)
+
+
+class GrammarGenerator(unittest.TestCase):
+    def grammar(self, n, seed=None):
+        args = [sys.executable, os.path.join(BENCH, 'generuj_gramatyke.py'), str(n)]
+        r = run(args + ([str(seed)] if seed is not None else []))
+        return r.returncode, r.stdout.decode()
+
+    def test_productions_symbols_and_sections(self):
+        for n in (1, 10, 200):
+            status, text = self.grammar(n)
+            self.assertEqual(status, 0)
+            self.assertEqual(self.grammar(n), (status, text))
+            self.assertNotEqual(self.grammar(n, 3)[1], text)
+            inserts = re.findall(r'#\$(.*?)\$#', text)
+            self.assertTrue(all(len(i) <= 100 for i in inserts))
+            self.assertTrue(all(len(line) < 1000 for line in text.split('\n')))
+            body, first = text.split('\n%%\n')
+            plain = re.sub(r'#\$.*?\$#', '', body)
+            lefts = re.findall(r'^"(\w+)"', plain, re.M)
+            self.assertEqual(len(lefts), n)
+            self.assertEqual(len(set(lefts)), n)
+            self.assertEqual(set(re.findall(r'"(\w+)"', plain)), set(lefts))
+            self.assertLessEqual(len(set(re.findall(r"'(\w+)'", plain))), 200)
+            self.assertEqual(plain.count('='), n)
+            self.assertEqual(re.findall(r'^"(\w+)" :', first, re.M), lefts)
+            keywords = re.findall(r'^\+\+(\w+)', body, re.M)
+            self.assertEqual(keywords, ['with_use', 'with_use', 'pak_dekl', 'pak_dekl',
+                                        'init_dekl', 'init_instr', 'init_instr_przed',
+                                        'init_instr_po', 'except_skan', 'except_pars'])
+        for group in ('{', '[', '(', '|'):
+            self.assertIn(group, plain)
+
+    def test_more_than_the_table_holds_is_refused(self):
+        self.assertNotEqual(self.grammar(201)[0], 0)
+        self.assertNotEqual(self.grammar(0)[0], 0)
+
+
+class Peers(unittest.TestCase):
+    """Both peers must turn the hand-written sample into the hand-written XML."""
+
+    def setUp(self):
+        self.dir = tempfile.mkdtemp(prefix='bench_peers.')
+        self.sample = os.path.join(BENCH, 'przyklad', 'a.ini')
+        with open(os.path.join(BENCH, 'przyklad', 'a.xml'), 'rb') as f:
+            self.expected = f.read()
+
+    def tearDown(self):
+        shutil.rmtree(self.dir)
+
+    def peers(self):
+        found = [[sys.executable, os.path.join(BENCH, 'peers', 'ini_xml_configparser.py')]]
+        if os.path.exists(tool('ini_xml_inih')):
+            found.append([tool('ini_xml_inih')])
+        return found
+
+    def test_inih_peer_is_built(self):
+        if not os.path.exists(tool('ini_xml_inih')):
+            self.skipTest('libinih-dev is missing')
+
+    def test_sample_gives_the_expected_xml(self):
+        for peer in self.peers():
+            out = os.path.join(self.dir, 'a.xml')
+            self.assertEqual(run(peer + [self.sample, out]).returncode, 0, peer)
+            with open(out, 'rb') as f:
+                self.assertEqual(f.read(), self.expected, peer)
+
+    def test_missing_input_or_full_disk_is_a_failure(self):
+        for peer in self.peers():
+            r = run(peer + [os.path.join(self.dir, 'brak.ini'), os.path.join(self.dir, 'x.xml')])
+            self.assertNotEqual(r.returncode, 0, peer)
+            self.assertNotEqual(run(peer + [self.sample, '/dev/full']).returncode, 0, peer)
+
+
+if __name__ == '__main__':
+    unittest.main()

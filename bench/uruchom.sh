@@ -1,0 +1,275 @@
+#!/usr/bin/env bash
+# make bench: times ostrew and bryzas on inputs made here, beside the floors
+# they cannot beat and the peers a user could take instead, and prints one
+# Markdown table of medians and ratios on stdout (progress goes to stderr).
+#
+#   bash bench/uruchom.sh [BUILD_DIR]
+#
+# ROZMIARY_MB (default "1 10 100") and PRODUKCJE (default "10 50 200") choose
+# the a.ini sizes and grammar sizes. Everything is made and run in a scratch
+# directory that is removed at the end.
+set -uo pipefail
+top=$(cd "$(dirname "$0")/.." && pwd)
+bench=$top/bench
+build=${1:-build}
+[[ $build = /* ]] || build=$top/$build
+ostrew=$build/ostrew
+bryzas=$build/bryzas
+rozmiary=${ROZMIARY_MB:-1 10 100}
+produkcje=${PRODUKCJE:-10 50 200}
+praca=$(mktemp -d "${TMPDIR:-/tmp}/bench.XXXXXX")
+trap 'rm -rf "$praca"' EXIT
+
+postep() { echo "bench: $*" >&2; }
+przerwij() { echo "bench: $*" >&2; exit 1; }
+uwagi=()
+uwaga() { uwagi+=("$*"); postep "$*"; }
+
+# --- tools ---------------------------------------------------------------
+[ -x "$ostrew" ] || przerwij "no $ostrew: build first (make bench does)"
+[ -x "$bryzas" ] || przerwij "no $bryzas: build first (make bench does)"
+command -v cc > /dev/null || przerwij "no C compiler (cc)"
+python=$(python3 -c 'import sys; print(sys.executable)' 2> /dev/null) ||
+  przerwij "no python3"  # the real interpreter, not a wrapper script in PATH
+
+if [ ! -f /usr/include/ini.h ]; then
+  postep "installing libinih-dev"
+  jako_root=()
+  [ "$(id -u)" = 0 ] || jako_root=(sudo -n)
+  { "${jako_root[@]}" apt-get update -qq &&
+    DEBIAN_FRONTEND=noninteractive "${jako_root[@]}" apt-get install -y -qq libinih-dev; } > /dev/null 2>&1
+fi
+
+postep "compiling the helpers and peers"
+cc -O2 -o "$praca/mierz" "$bench/mierz.c" || przerwij "cannot compile mierz.c"
+cc -O2 -o "$praca/generuj_ini" "$bench/generuj_ini.c" || przerwij "cannot compile generuj_ini.c"
+printf 'int main(void) { return 0; }\n' > "$praca/pusty.c"
+cc -O2 -o "$praca/pusty" "$praca/pusty.c" || przerwij "cannot compile the empty C program"
+printf '#include <iostream>\nint main() { std::cout << ""; return 0; }\n' > "$praca/pusty_cpp.cpp"
+c++ -O2 -o "$praca/pusty_cpp" "$praca/pusty_cpp.cpp" 2> /dev/null || rm -f "$praca/pusty_cpp"
+inih=$praca/ini_xml_inih
+if ! cc -O2 -o "$inih" "$bench/peers/ini_xml_inih.c" -linih 2> /dev/null; then
+  inih=
+  uwaga "the inih peer was not measured: libinih-dev is missing and could not be installed"
+fi
+
+# Every converter runs in DIR on DIR/a.ini and leaves its XML in DIR/$wy.
+declare -A plik_wy=([ostrew]=a.xml [inih]=inih.xml [python]=py.xml)
+polecenie() { # NAME: the command line of that converter, in ${cmd[@]}
+  case $1 in
+    ostrew) cmd=("$ostrew") ;;
+    inih) cmd=("$inih" a.ini inih.xml) ;;
+    python) cmd=("$python" "$bench/peers/ini_xml_configparser.py" a.ini py.xml) ;;
+  esac
+}
+konwertery=(ostrew python)
+[ -n "$inih" ] && konwertery=(ostrew inih python)
+
+postep "checking the bench's own tools"
+BENCH_NARZEDZIA=$praca "$python" "$bench/testy_bench.py" > "$praca/testy.txt" 2>&1 || {
+  cat "$praca/testy.txt" >&2
+  przerwij "the bench's own checks failed: no numbers would mean anything"
+}
+
+# ostrew on the hand-written sample whose XML the peers are checked against.
+declare -A wadliwy  # programs whose output is wrong: their rows are marked
+mkdir "$praca/przyklad"
+cp "$bench/przyklad/a.ini" "$praca/przyklad/"
+(cd "$praca/przyklad" && "$ostrew" > /dev/null 2>&1)
+if ! cmp -s "$praca/przyklad/a.xml" "$bench/przyklad/a.xml"; then
+  wadliwy[ostrew]=1
+  uwaga "ostrew's a.xml for bench/przyklad/a.ini is not the expected bench/przyklad/a.xml"
+fi
+
+# --- measurements -------------------------------------------------------------
+# Each row: GROUP|PROGRAM|BYTES|MEDIAN|MIN|PEAK|RUNS (mierz's line), or
+# GROUP|PROGRAM|BYTES|FAIL|REASON.
+wiersze=()
+zmierz() { # DIR GROUP PROGRAM BYTES mierz-arguments...
+  local dir=$1 group=$2 program=$3 bytes=$4 out
+  shift 4
+  if out=$(cd "$dir" && "$praca/mierz" "$@" 2> "$praca/mierz.err"); then
+    out=${out// /|}
+  else
+    out="FAIL|$(tail -n 1 "$praca/mierz.err")"
+    uwaga "$program on $group failed: ${out#FAIL|}"
+  fi
+  wiersze+=("$group|$program|$bytes|$out")
+}
+
+for mb in $rozmiary; do
+  d=$praca/ini_$mb
+  mkdir "$d"
+  postep "a.ini of $mb MB"
+  "$praca/generuj_ini" $((mb * 1000000)) > "$d/a.ini" || przerwij "cannot write $d/a.ini"
+  bajty=$(stat -c %s "$d/a.ini")
+  if ((mb <= 1)); then n=21 npy=5; elif ((mb <= 10)); then n=11 npy=3; else n=5 npy=3; fi
+  zmierz "$d" "$mb MB" cat "$bajty" -n "$n" -- cat a.ini
+  for k in "${konwertery[@]}"; do
+    polecenie "$k"
+    runs=$n
+    [ "$k" = python ] && runs=$npy
+    zmierz "$d" "$mb MB" "$k" "$bajty" -n "$runs" -r "${plik_wy[$k]}" -- "${cmd[@]}"
+  done
+  # Every converter must have written the same XML, else its row is marked.
+  wzor=${plik_wy[python]}
+  [ -n "$inih" ] && wzor=${plik_wy[inih]}
+  for k in "${konwertery[@]}"; do
+    if ! cmp -s "$d/${plik_wy[$k]}" "$d/$wzor"; then
+      wadliwy[$k]=1
+      uwaga "$k's XML for the $mb MB a.ini differs from the peers'"
+    fi
+  done
+  [ -n "$inih" ] && ! cmp -s "$d/${plik_wy[python]}" "$d/${plik_wy[inih]}" &&
+    przerwij "the two peers disagree on the $mb MB a.ini"
+  rm -rf "$d"
+done
+
+postep "start-up floor"
+zmierz "$praca" floor "empty C process" 0 -n 51 -- "$praca/pusty"
+[ -x "$praca/pusty_cpp" ] && zmierz "$praca" floor "empty C++ process" 0 -n 51 -- "$praca/pusty_cpp"
+for p in $produkcje; do
+  d=$praca/gram_$p
+  mkdir "$d"
+  postep "grammar of $p productions"
+  "$python" "$bench/generuj_gramatyke.py" "$p" > "$d/G$p.gpa" || przerwij "cannot write G$p.gpa"
+  wyniki=("G${p}_pars.ads" "G${p}_pars.adb" "G$p.lst" "G$p.log" "G${p}_skan_t.ads"
+    "G${p}_zbiory.ads" "G${p}_zbiory.adb" "G$p.adb")
+  (cd "$d" && "$bryzas" "G$p" > konsola 2>&1)
+  status=$?
+  if [ "$status" != 0 ] || [ "$(tail -n 1 "$d/G$p.lst" 2> /dev/null)" != "Bez bledu" ]; then
+    wadliwy[bryzas $p]=1
+    uwaga "bryzas did not accept G$p.gpa (status $status, listing: $(tail -n 1 "$d/G$p.lst" 2> /dev/null))"
+  fi
+  opis="$p productions, $(wc -l < "$d/G$p.gpa") lines"
+  rm_args=()
+  for f in "${wyniki[@]}"; do rm_args+=(-r "$f"); done
+  zmierz "$d" "$opis" bryzas "$p" -n 31 "${rm_args[@]}" -- "$bryzas" "G$p"
+done
+
+# --- the table ----------------------------------------------------------------
+pole() { # ROW FIELD: 1 group, 2 program, 3 bytes, 4 median (or FAIL), 5 min, 6 peak KiB, 7 runs
+  local -a f
+  IFS='|' read -r -a f <<< "$1"
+  echo "${f[$2 - 1]:-}"
+}
+szukaj() { # GROUP PROGRAM: the row, or nothing
+  local w
+  for w in "${wiersze[@]}"; do [[ $w == "$1|$2|"* ]] && { echo "$w"; return; }; done
+}
+czas() { awk -v s="$1" 'BEGIN { ms = s * 1000
+  if (ms < 10) printf "%.2f ms", ms; else if (ms < 1000) printf "%.1f ms", ms; else printf "%.2f s", s }'; }
+iloraz() { awk -v a="$1" -v b="$2" 'BEGIN { r = a / b
+  if (r < 10) printf "%.2f", r; else if (r < 100) printf "%.1f", r; else printf "%.0f", r }'; }
+opis_programu() {
+  case $1 in
+    cat) echo "cat a.ini > /dev/null (reading limit)" ;;
+    ostrew) echo "**ostrew**" ;;
+    inih) echo "C on inih (bench/peers)" ;;
+    python) echo "Python configparser (bench/peers)" ;;
+    bryzas) echo "**bryzas**" ;;
+    *) echo "$1" ;;
+  esac
+}
+nie_zmierzony() { [[ -z $1 || $(pole "$1" 4) == FAIL ]]; }
+
+cpu=$(awk -F': ' '/^model name/ { print $2; exit }' /proc/cpuinfo)
+pamiec=$(awk '/^MemTotal/ { printf "%.0f GiB", $2 / 1048576 }' /proc/meminfo)
+echo "Measured $(date -u +%Y-%m-%d) on $cpu, $(nproc) cores, $pamiec; MB = 10^6 bytes;"
+echo "times are wall-clock medians of the given number of runs, peak memory is the largest ru_maxrss."
+echo
+echo "ostrew: a.ini to a.xml (outputs compared byte for byte)"
+echo
+echo "| a.ini | program | runs | median time | MB/s | peak MB | time / ostrew's |"
+echo "|---|---|---|---|---|---|---|"
+for mb in $rozmiary; do
+  ref=$(szukaj "$mb MB" ostrew)
+  for k in cat "${konwertery[@]}"; do
+    w=$(szukaj "$mb MB" "$k")
+    [ -n "$w" ] || continue
+    nazwa=$(opis_programu "$k")
+    [ -n "${wadliwy[$k]:-}" ] && nazwa="$nazwa (WRONG OUTPUT)"
+    if nie_zmierzony "$w"; then
+      echo "| $mb MB | $nazwa | - | failed | - | - | - |"
+      continue
+    fi
+    med=$(pole "$w" 4)
+    b=$(pole "$w" 3)
+    wzgl=-
+    nie_zmierzony "$ref" || wzgl=$(iloraz "$med" "$(pole "$ref" 4)")
+    echo "| $mb MB | $nazwa | $(pole "$w" 7) | $(czas "$med") |" \
+      "$(awk -v b="$b" -v s="$med" 'BEGIN { printf "%.0f", b / s / 1e6 }') |" \
+      "$(awk -v k="$(pole "$w" 6)" 'BEGIN { printf "%.1f", k * 1024 / 1e6 }') | $wzgl |"
+  done
+done
+echo
+echo "bryzas: one run on a generated grammar (header inserts, groups, code inserts, FIRST section)"
+echo
+echo "| grammar | program | runs | median time | time / floor |"
+echo "|---|---|---|---|---|"
+podloga=$(szukaj floor "empty C process")
+for w in "${wiersze[@]}"; do
+  g=$(pole "$w" 1)
+  p=$(pole "$w" 2)
+  [[ $g == "floor" || $p == bryzas ]] || continue
+  nazwa=$(opis_programu "$p")
+  [[ $g == floor ]] && { nazwa="$p"; g=-; }
+  [[ $p == "empty C process" ]] && nazwa="$p (start-up floor)"
+  [ -n "${wadliwy[bryzas $(pole "$w" 3)]:-}" ] && [[ $p == bryzas ]] && nazwa="$nazwa (GRAMMAR REJECTED)"
+  if nie_zmierzony "$w"; then
+    echo "| $g | $nazwa | - | failed | - |"
+    continue
+  fi
+  wzgl=-
+  nie_zmierzony "$podloga" || wzgl=$(iloraz "$(pole "$w" 4)" "$(pole "$podloga" 4)")
+  echo "| $g | $nazwa | $(pole "$w" 7) | $(czas "$(pole "$w" 4)") | $wzgl |"
+done
+
+# --- targets ------------------------------------------------------------------
+echo
+echo "Targets"
+echo
+cel() { # TEXT VALUE CONDITION(awk, on v)
+  local wynik="not measured"
+  if [ -n "$2" ]; then
+    wynik=$(awk -v v="$2" "BEGIN { print (($3) ? \"met\" : \"NOT met\") }")
+  fi
+  echo "- $1: ${4:-$2} - $wynik"
+}
+najwiekszy=${rozmiary##* }
+o=$(szukaj "$najwiekszy MB" ostrew)
+if nie_zmierzony "$o" || [ -n "${wadliwy[ostrew]:-}" ]; then
+  o=
+fi
+v=
+[ -n "$o" ] && v=$(awk -v b="$(pole "$o" 3)" -v s="$(pole "$o" 4)" 'BEGIN { printf "%.0f", b / s / 1e6 }')
+cel "ostrew converts at least 250 MB/s ($najwiekszy MB)" "$v" 'v >= 250' "${v:+$v MB/s}"
+for k in inih python; do
+  granica=3
+  [ $k = python ] && granica=40
+  p=$(szukaj "$najwiekszy MB" $k)
+  v=
+  [ -n "$o" ] && ! nie_zmierzony "$p" && v=$(iloraz "$(pole "$p" 4)" "$(pole "$o" 4)")
+  cel "ostrew at least $granica times as fast as the $k peer ($najwiekszy MB)" "$v" "v >= $granica" "${v:+$v times}"
+done
+v=
+for mb in $rozmiary; do
+  w=$(szukaj "$mb MB" ostrew)
+  nie_zmierzony "$w" && { v=; break; }
+  v=$(awk -v a="${v:-0}" -v k="$(pole "$w" 6)" 'BEGIN { m = k * 1024 / 1e6; printf "%.1f", (m > a ? m : a) }')
+done
+cel "ostrew's peak memory under 10 MB at every size" "$v" 'v < 10' "${v:+$v MB}"
+najw=${produkcje##* }
+b=
+for w in "${wiersze[@]}"; do [[ $w == "$najw productions,"*"|bryzas|"* ]] && b=$w; done
+v=
+if [ -n "$b" ] && ! nie_zmierzony "$b" && ! nie_zmierzony "$podloga" && [ -z "${wadliwy[bryzas $najw]:-}" ]; then
+  v=$(iloraz "$(pole "$b" 4)" "$(pole "$podloga" 4)")
+fi
+cel "bryzas on $najw productions under 3 times the start-up floor" "$v" 'v < 3' "${v:+$v times}"
+if ((${#uwagi[@]})); then
+  echo
+  echo "Notes"
+  echo
+  for u in "${uwagi[@]}"; do echo "- $u"; done
+fi
