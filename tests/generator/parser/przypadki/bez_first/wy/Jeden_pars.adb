@@ -21,7 +21,11 @@ end Parsuj;
 
 procedure Start is
 begin
+   -- <- kod uzytkownika
   Start;
+  -- wstawiony kod 
+  
+  -- koniec kodu 
 end Start;
 
 
