@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Builds the INI converter in a directory of its own: copies the grammar,
+# the hand-written scanner body, main procedure, input and output packages
+# and the GNAT naming pragmas there, generates the parser with bryzas (which
+# keeps the existing main procedure Ini.adb) and builds it with gnatmake.
+# bryzas's console goes to standard output; gnatmake's messages go to
+# gnatmake.log in that directory (and to standard output).
+# Usage: buduj.sh BRYZAS DIR
+set -eu
+bryzas=$(realpath "$1")
+cel=$2
+zrodla=$(cd "$(dirname "$0")" && pwd)
+mkdir -p "$cel"
+cp "$zrodla/Ini.gpa" "$zrodla/Ini_skan.adb" "$zrodla/Ini.adb" "$zrodla/Ini.adc" \
+   "$zrodla"/ini_we.ad? "$zrodla"/ini_wy.ad? "$cel/"
+cd "$cel"
+status=0
+"$bryzas" Ini || status=$?
+if [ "$status" != 0 ]; then
+  echo "bryzas Ini ended with status $status"
+  exit 1
+fi
+status=0
+gnatmake -q -gnatec=Ini.adc Ini.adb > gnatmake.log 2>&1 || status=$?
+cat gnatmake.log
+if [ "$status" != 0 ]; then
+  echo "gnatmake ended with status $status"
+  exit 1
+fi

@@ -1,0 +1,163 @@
+with Ada.Streams; use Ada.Streams;
+with Ada.Streams.Stream_IO;
+with Ada.IO_Exceptions;
+with Ada.Text_IO;
+
+package body Ini_We is
+
+   package SIO renames Ada.Streams.Stream_IO;
+
+   LF : constant Character := ASCII.LF;
+   CR : constant Character := ASCII.CR;
+   NUL : constant Character := ASCII.NUL;
+   Max_Linia : constant := 1000;
+
+   Plik : SIO.File_Type;
+   Nazwa_Pliku : String (1 .. 100);
+   Dl_Nazwy : Natural := 0;
+
+   --  Bytes of the file read in blocks; up to two bytes can be put back.
+   Blok : Stream_Element_Array (1 .. 4096);
+   W_Bloku : Stream_Element_Offset := 0;
+   Pobrane : Stream_Element_Offset := 0;
+   Cofniete : String (1 .. 2);
+   Ile_Cofnietych : Natural := 0;
+
+   --  The current line (or a 1000-character piece of a longer one), with
+   --  the line feed that follows a finished line.
+   Linia : String (1 .. Max_Linia + 1);
+   Dlug : Natural := 0;
+   Poz : Natural := 0;
+   Licznik : Natural := 0;
+   Koniec : Boolean := False;   --  no further line will be read
+
+   procedure Blad (Co : String) is
+   begin
+      raise Blad_Odczytu
+        with "*** blad: nie mozna " & Co & " pliku ["
+             & Nazwa_Pliku (1 .. Dl_Nazwy) & "]";
+   end Blad;
+
+   procedure Otworz_Plik_We (Nazwa : String) is
+   begin
+      Dl_Nazwy := Nazwa'Length;
+      Nazwa_Pliku (1 .. Dl_Nazwy) := Nazwa;
+      SIO.Open (Plik, SIO.In_File, Nazwa);
+   exception
+      when Ada.IO_Exceptions.Name_Error =>
+         Ada.Text_IO.New_Line;
+         Ada.Text_IO.Put_Line ("*** Brak pliku we o nazwie 'a.ini' ");
+         raise Brak_Pliku;
+      when Ada.IO_Exceptions.Use_Error | Ada.IO_Exceptions.Device_Error =>
+         Blad ("otworzyc");
+   end Otworz_Plik_We;
+
+   procedure Zamknij_Plik_We is
+   begin
+      SIO.Close (Plik);
+   end Zamknij_Plik_We;
+
+   procedure Czytaj_Bajt (Z : out Character; Jest : out Boolean) is
+   begin
+      if Ile_Cofnietych > 0 then
+         Z := Cofniete (Ile_Cofnietych);
+         Ile_Cofnietych := Ile_Cofnietych - 1;
+         Jest := True;
+         return;
+      end if;
+      if W_Bloku = Pobrane then
+         SIO.Read (Plik, Blok, Pobrane);
+         W_Bloku := 0;
+      end if;
+      if Pobrane = 0 then
+         Z := NUL;
+         Jest := False;
+      else
+         W_Bloku := W_Bloku + 1;
+         Z := Character'Val (Blok (W_Bloku));
+         Jest := True;
+      end if;
+   exception
+      when Ada.IO_Exceptions.Use_Error | Ada.IO_Exceptions.Device_Error
+         | Ada.IO_Exceptions.End_Error =>
+         Blad ("odczytac");
+   end Czytaj_Bajt;
+
+   procedure Cofnij (Z : Character) is
+   begin
+      Ile_Cofnietych := Ile_Cofnietych + 1;
+      Cofniete (Ile_Cofnietych) := Z;
+   end Cofnij;
+
+   --  Reads the next line, or its next 1000-character piece, into Linia.
+   --  A line ends at LF or CR LF; a lone CR is an ordinary character.
+   --  Jest is False when the file has no line left.
+   procedure Czytaj_Linie (Jest : out Boolean) is
+      Z, Z2 : Character;
+      Ok, Ok2 : Boolean;
+      Cala : Boolean := True;   --  False: more of this line follows
+   begin
+      Dlug := 0;
+      Czytaj_Bajt (Z, Ok);
+      if not Ok then
+         Jest := False;
+         return;
+      end if;
+      loop
+         exit when not Ok or else Z = LF;
+         if Z = CR then
+            Czytaj_Bajt (Z2, Ok2);
+            exit when Ok2 and then Z2 = LF;
+            if Ok2 then
+               Cofnij (Z2);
+            end if;
+         end if;
+         if Dlug = Max_Linia then
+            Cofnij (Z);
+            Cala := False;
+            exit;
+         end if;
+         Dlug := Dlug + 1;
+         Linia (Dlug) := Z;
+         Czytaj_Bajt (Z, Ok);
+      end loop;
+      Jest := True;
+      --  A NUL ends the input where it stands.
+      for I in 1 .. Dlug loop
+         if Linia (I) = NUL then
+            Dlug := I - 1;
+            Koniec := True;
+            return;
+         end if;
+      end loop;
+      if Cala and Dlug > 0 then
+         Dlug := Dlug + 1;
+         Linia (Dlug) := LF;
+      end if;
+   end Czytaj_Linie;
+
+   function Pobierz_Znak (Nowa_Linia : Boolean) return Character is
+      Jest : Boolean;
+   begin
+      if Nowa_Linia or Poz = Dlug then
+         loop
+            if Koniec then
+               return NUL;
+            end if;
+            Czytaj_Linie (Jest);
+            if not Jest then
+               Koniec := True;
+               return NUL;
+            end if;
+            Licznik := Licznik + 1;
+            exit when Dlug > 0;
+         end loop;
+         Poz := 0;
+      end if;
+      Poz := Poz + 1;
+      return Linia (Poz);
+   end Pobierz_Znak;
+
+   function Nr_Linii return Natural is (Licznik);
+
+end Ini_We;
