@@ -90,18 +90,3 @@ TEST_F(Bledy, ZaDlugaNazwaSlowoLubWstawka) {
 }
 
 }  // namespace
-
-namespace {
-
-TEST(KomunikatySkanera, MieszczaSieWPoluIBezSpacjiNaBrzegach) {
-  for (std::string_view k : bryzas::bledy_skanera) {
-    EXPECT_FALSE(k.empty());
-    EXPECT_LE(k.size(), 45u) << k;
-    EXPECT_NE(k.front(), ' ') << k;
-    EXPECT_NE(k.back(), ' ') << k;
-  }
-  EXPECT_EQ(bryzas::bledy_skanera[9], "Niedozwolony znak");
-  EXPECT_EQ(bryzas::bledy_skanera[11], "Za dluga nazwa lub wstawka (max 100 znakow)");
-}
-
-}  // namespace

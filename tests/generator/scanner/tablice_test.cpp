@@ -35,11 +35,4 @@ TEST_F(Skaner, PelnaTablicaNiePrzyjmujeNowychNazw) {
   EXPECT_EQ(p.nieterminalne, Nazwy{"t201"});
 }
 
-TEST(TablicaSymboli, ZnanaNazwaNieJestDodawanaPonownie) {
-  bryzas::Tablica_Symboli t;
-  for (const char* n : {"x", "X", "x", "y", "X"}) t.wstaw_token(n);
-  EXPECT_EQ(t.nazwy, (Nazwy{"x", "X", "y"}));
-  EXPECT_EQ(t.licz(), 3);
-}
-
 }  // namespace
