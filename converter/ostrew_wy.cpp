@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -26,28 +27,54 @@ void ostrew_wy::otworz_plik_wy(const std::string& nazwa) {
   uzyte_ = 0;
 }
 
+namespace {
+
+// Copies the ISO 8859-1 text to d as UTF-8; returns the end of what it wrote,
+// at most two bytes per character.
+char* koduj(char* d, std::string_view t) {
+  unsigned char wszystkie = 0;
+  for (char c : t) wszystkie = static_cast<unsigned char>(wszystkie | static_cast<unsigned char>(c));
+  if (wszystkie < 0x80) {  // plain ASCII, the usual case, goes at once
+    std::memcpy(d, t.data(), t.size());
+    return d + t.size();
+  }
+  for (char z : t) {
+    auto c = static_cast<unsigned char>(z);
+    if (c < 0x80) {
+      *d++ = z;
+    } else {
+      *d++ = static_cast<char>(0xC0 | (c >> 6));
+      *d++ = static_cast<char>(0x80 | (c & 0x3F));
+    }
+  }
+  return d;
+}
+
+}  // namespace
+
 void ostrew_wy::pisz_plik_wy(std::string_view przed, std::string_view x, std::string_view po) {
-  dopisz(przed);
-  dopisz(x);
-  dopisz(po);
-  dopisz("\n");
+  std::size_t najwiecej = 2 * (przed.size() + x.size() + po.size()) + 1;
+  if (najwiecej > rozmiar_) {  // a line longer than the whole buffer
+    dopisz(przed);
+    dopisz(x);
+    dopisz(po);
+    dopisz("\n");
+    return;
+  }
+  if (rozmiar_ - uzyte_ < najwiecej) oproznij();
+  char* d = bufor_.get() + uzyte_;
+  d = koduj(d, przed);
+  d = koduj(d, x);
+  d = koduj(d, po);
+  *d++ = '\n';
+  uzyte_ = static_cast<std::size_t>(d - bufor_.get());
 }
 
 void ostrew_wy::dopisz(std::string_view tekst) {
   while (!tekst.empty()) {
-    // Every byte takes at most two in the buffer.
     if (rozmiar_ - uzyte_ < 2) oproznij();
     std::size_t ile = std::min(tekst.size(), (rozmiar_ - uzyte_) / 2);
-    char* d = bufor_.get() + uzyte_;
-    for (std::size_t i = 0; i < ile; ++i) {
-      auto c = static_cast<unsigned char>(tekst[i]);
-      if (c < 0x80) {
-        *d++ = static_cast<char>(c);
-      } else {
-        *d++ = static_cast<char>(0xC0 | (c >> 6));
-        *d++ = static_cast<char>(0x80 | (c & 0x3F));
-      }
-    }
+    char* d = koduj(bufor_.get() + uzyte_, tekst.substr(0, ile));
     uzyte_ = static_cast<std::size_t>(d - bufor_.get());
     tekst.remove_prefix(ile);
   }

@@ -11,7 +11,10 @@ constexpr std::string_view plik_we = "a.ini";
 constexpr std::string_view plik_wy = "a.xml";
 
 // A number as the console shows it: one blank, then the decimal digits.
-std::string obraz(int n) { return " " + std::to_string(n); }
+std::string obraz(int n) {
+  std::string s(1, ' ');
+  return s += std::to_string(n);
+}
 
 }  // namespace
 

@@ -190,6 +190,7 @@ Token_Typ osw_skan::Skanuj() {
   // White space and comments; a tab is not white space.
   for (;;) {
     if (zn_ == ' ' || zn_ == '\n') {
+      bieg([](char c) { return c == ' ' || c == '\n'; });
       zn_ = pobierz_znak(false);
     } else if (zn_ == ';') {
       zn_ = pobierz_znak(true);
@@ -216,28 +217,35 @@ Token_Typ osw_skan::Skanuj() {
   return tok;
 }
 
+// Appends the lookahead and the run of characters after it that the piece
+// holds; returns false when that would make the text longer than Dl_Tok.
+template <class Pasuje>
+bool osw_skan::dopisz_bieg(Token_Typ& tok, Pasuje pasuje) {
+  if (tok.dl == Dl_Tok) return false;
+  tok.Wart[tok.dl++] = zn_;
+  std::string_view reszta = bieg(pasuje);
+  if (reszta.size() > Dl_Tok - tok.dl) return false;
+  std::memcpy(tok.Wart.data() + tok.dl, reszta.data(), reszta.size());
+  tok.dl = static_cast<std::uint8_t>(tok.dl + reszta.size());
+  return true;
+}
+
 // name = (letter | "_") { letter | digit | "_" }
 void osw_skan::nazwa(Token_Typ& tok) {
-  std::size_t dl = 0;
   do {
-    if (dl == Dl_Tok) blad(2);
-    tok.Wart[dl++] = zn_;
+    if (!dopisz_bieg(tok, alfanum)) blad(2);
     zn_ = pobierz_znak(false);
   } while (alfanum(zn_));
   tok.Kod = Token_Kod::NAZWA;
-  tok.dl = static_cast<std::uint8_t>(dl);
 }
 
 // number = digit { digit }, at most 2147483647
 void osw_skan::liczba(Token_Typ& tok) {
-  std::size_t dl = 0;
   do {
-    if (dl == Dl_Tok) blad(3);
-    tok.Wart[dl++] = zn_;
+    if (!dopisz_bieg(tok, cyfra_dz)) blad(3);
     zn_ = pobierz_znak(false);
   } while (cyfra_dz(zn_));
   tok.Kod = Token_Kod::LICZBA;
-  tok.dl = static_cast<std::uint8_t>(dl);
   // The value is only checked, never kept: the text goes out as written.
   if (poza_zakresem(tok.tekst())) throw Blad_Zakresu{};
 }
@@ -247,9 +255,9 @@ void osw_skan::napis(Token_Typ& tok) {
   zn_ = pobierz_znak(false);
   if (zn_ == '\0') blad(0);
   if (!litera_lub_podkreslnik(zn_)) blad(4);
-  std::size_t dl = 0;
-  tok.Wart[dl++] = zn_;
   for (;;) {
+    // zn_ has passed the tests; a 101st character does not fit.
+    if (!dopisz_bieg(tok, alfanum)) throw Blad_Zakresu{};
     zn_ = pobierz_znak(false);
     if (zn_ == '"') {
       zn_ = pobierz_znak(false);
@@ -257,11 +265,8 @@ void osw_skan::napis(Token_Typ& tok) {
     }
     if (zn_ == '\0') blad(0);
     if (!alfanum(zn_)) blad(5);
-    if (dl == Dl_Tok) throw Blad_Zakresu{};
-    tok.Wart[dl++] = zn_;
   }
   tok.Kod = Token_Kod::NAPIS;
-  tok.dl = static_cast<std::uint8_t>(dl);
 }
 
 }  // namespace ostrew

@@ -95,6 +95,20 @@ private:
   std::size_t zapewnij(std::size_t n);
   [[noreturn]] void blad(int nr);
 
+  // Takes at once the run of characters after the lookahead that satisfy
+  // pasuje and lie in the current piece. The next call of pobierz_znak goes
+  // on after them, into the next piece if the run ended this one.
+  template <class Pasuje>
+  std::string_view bieg(Pasuje pasuje) {
+    std::size_t p = poz_;
+    while (p < dlug_ && pasuje(linia_[p])) ++p;
+    std::string_view s(linia_ + poz_, p - poz_);
+    poz_ = p;
+    return s;
+  }
+  template <class Pasuje>
+  bool dopisz_bieg(Token_Typ& tok, Pasuje pasuje);
+
   void nazwa(Token_Typ& tok);
   void liczba(Token_Typ& tok);
   void napis(Token_Typ& tok);
