@@ -1,5 +1,7 @@
 #include "bryzas_skan.h"
 
+#include <cstring>
+
 #include <algorithm>
 
 #include "konsola.h"
@@ -85,11 +87,14 @@ char bryzas_skan::podaj_znak(bool nowa_linia) {
   if (poz_ == dlug_ || nowa_linia) {
     // Every line read is counted and listed; empty ones are then skipped.
     do {
-      if (pl_we_.koniec()) {
+      if (pl_we_.koniec() || linia_z_nul_) {
         koniec_we_ = true;
         return NUL;
       }
       dlug_ = static_cast<int>(pl_we_.czytaj(linia_));
+      // A NUL byte ends the input where it stands, even inside a comment
+      // that drops the rest of its line: no later line is read.
+      linia_z_nul_ = std::memchr(linia_.data(), NUL, static_cast<std::size_t>(dlug_)) != nullptr;
       ++nr_linii;
       pl_lst_.pisz(obraz(nr_linii));
       pl_lst_.pisz(": ");

@@ -120,6 +120,7 @@ private:
   // Set once the reader has returned NUL for the end of the file or for a NUL
   // byte in a line: from then on it returns NUL and reads nothing more.
   bool koniec_we_ = false;
+  bool linia_z_nul_ = false;
   char zn_ = ' ';  // lookahead: the next character not yet part of a token
   std::string tekst_;  // text of the token being collected
 };

@@ -104,6 +104,15 @@ TEST_F(Skaner, NulKonczyWejscieNaZawsze) {
   EXPECT_EQ(p.listing, std::string(" 1: 'a' \0 'b'\n", 14));
 }
 
+TEST_F(Skaner, NulWKomentarzuTezKonczyWejscie) {
+  auto p = skanuj(std::string("'a' -- x\0y\n'c'\n", 15), 2);
+  ASSERT_FALSE(p.blad);
+  ASSERT_EQ(p.tokeny.size(), 2u);
+  EXPECT_EQ(p.tokeny[1].Kod, Token_Kod::KONIECPL);
+  EXPECT_EQ(p.terminalne, std::vector<std::string>{"a"});
+  EXPECT_EQ(p.listing, std::string(" 1: 'a' -- x\0y\n", 15));
+}
+
 TEST_F(Skaner, PlikBrakujacyLubNieczytelny) {
   bryzas::Plik_Wy lst;
   bryzas::bryzas_skan skan(lst);
