@@ -24,5 +24,6 @@ begin
 exception
    when E : Ini_We.Blad_Odczytu | Ini_Wy.Blad_Zapisu =>
       Put_Line (Exception_Message (E));
+      Put_Line ("Blad!");
       Set_Exit_Status (3);
 end Ini;

@@ -12,7 +12,7 @@ cel=$2
 zrodla=$(cd "$(dirname "$0")" && pwd)
 mkdir -p "$cel"
 cp "$zrodla/Ini.gpa" "$zrodla/Ini_skan.adb" "$zrodla/Ini.adb" "$zrodla/Ini.adc" \
-   "$zrodla"/ini_we.ad? "$zrodla"/ini_wy.ad? "$cel/"
+   "$zrodla"/ini_we.ad? "$zrodla"/ini_wy.ad? "$zrodla"/ini_blad.ad? "$cel/"
 cd "$cel"
 status=0
 "$bryzas" Ini || status=$?

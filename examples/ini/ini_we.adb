@@ -2,8 +2,13 @@ with Ada.Streams; use Ada.Streams;
 with Ada.Streams.Stream_IO;
 with Ada.IO_Exceptions;
 with Ada.Text_IO;
+with Ada.Directories;
+with GNAT.OS_Lib;
+with Ini_Blad;
 
 package body Ini_We is
+
+   use type Ada.Directories.File_Kind;
 
    package SIO renames Ada.Streams.Stream_IO;
 
@@ -33,9 +38,7 @@ package body Ini_We is
 
    procedure Blad (Co : String) is
    begin
-      raise Blad_Odczytu
-        with "*** blad: nie mozna " & Co & " pliku ["
-             & Nazwa_Pliku (1 .. Dl_Nazwy) & "]";
+      raise Blad_Odczytu with Ini_Blad.Opis (Co, Nazwa_Pliku (1 .. Dl_Nazwy));
    end Blad;
 
    procedure Otworz_Plik_We (Nazwa : String) is
@@ -43,8 +46,17 @@ package body Ini_We is
       Dl_Nazwy := Nazwa'Length;
       Nazwa_Pliku (1 .. Dl_Nazwy) := Nazwa;
       SIO.Open (Plik, SIO.In_File, Nazwa);
+      --  A directory opens like a file; say so now, before a.xml is made.
+      if Ada.Directories.Kind (Nazwa) = Ada.Directories.Directory then
+         SIO.Close (Plik);
+         raise Blad_Odczytu
+           with Ini_Blad.Opis ("otworzyc", Nazwa, Ini_Blad.To_Jest_Katalog);
+      end if;
    exception
       when Ada.IO_Exceptions.Name_Error =>
+         if GNAT.OS_Lib.Errno /= 2 then
+            Blad ("otworzyc");
+         end if;
          Ada.Text_IO.New_Line;
          Ada.Text_IO.Put_Line ("*** Brak pliku we o nazwie 'a.ini' ");
          raise Brak_Pliku;

@@ -1,6 +1,7 @@
 with Ada.Text_IO;
 with Ada.IO_Exceptions;
 with Ada.Strings.Fixed;
+with Ini_Blad;
 
 package body Ini_Wy is
 
@@ -12,9 +13,7 @@ package body Ini_Wy is
 
    procedure Blad (Co : String) is
    begin
-      raise Blad_Zapisu
-        with "*** blad: nie mozna " & Co & " pliku ["
-             & Nazwa_Pliku (1 .. Dl_Nazwy) & "]";
+      raise Blad_Zapisu with Ini_Blad.Opis (Co, Nazwa_Pliku (1 .. Dl_Nazwy));
    end Blad;
 
    procedure Otworz_Plik_Wy (Nazwa : String) is

@@ -30,19 +30,31 @@ zle() { echo "FAIL: $*"; bledy=1; }
 [ -s "$praca/ini/gnatmake.log" ] && { zle "GNAT warns about the INI example:"; cat "$praca/ini/gnatmake.log"; }
 ini=$praca/ini/Ini
 
-mkdir "$praca/wejscia"
+# Every input becomes a directory of the files a run starts with, and
+# possibly a script that prepares it (golden cases that make a.xml a
+# directory, say).
+mkdir "$praca/wejscia" "$praca/przypadki"
 "$generuj" "$praca/wejscia" || zle "generuj_ini failed"
-for f in "$golden"/*/we/a.ini; do
-  [ -f "$f" ] && cp "$f" "$praca/wejscia/golden_$(basename "$(dirname "$(dirname "$f")")").ini"
-done
 cp "$tu"/ini_oczekiwane/*.ini "$praca/wejscia/"
+for we in "$praca"/wejscia/*.ini; do
+  mkdir "$praca/przypadki/$(basename "$we" .ini)"
+  cp "$we" "$praca/przypadki/$(basename "$we" .ini)/a.ini"
+done
+for przypadek in "$golden"/*/; do
+  [ -d "$przypadek" ] || continue
+  cel=$praca/przypadki/golden_$(basename "$przypadek")
+  mkdir "$cel"
+  [ -d "$przypadek/we" ] && cp -a "$przypadek/we/." "$cel/"
+  [ -f "$przypadek/przygotuj.sh" ] && cp "$przypadek/przygotuj.sh" "$cel/.przygotuj.sh"
+done
 
-# Runs PROGRAM on INPUT in a fresh directory DIR; leaves konsola, stderr,
-# status and (when written) a.xml there.
+# Runs PROGRAM on the input CASE in a fresh directory DIR; leaves .konsola,
+# .stderr, .status and whatever the program wrote there.
 uruchom() {
   mkdir "$3"
-  cp "$2" "$3/a.ini"
-  (cd "$3" && timeout 20 "$1" > konsola 2> stderr < /dev/null; echo $? > status)
+  cp -a "$2/." "$3/"
+  (cd "$3" && { [ ! -f .przygotuj.sh ] || bash .przygotuj.sh; } &&
+     timeout 20 "$1" > .konsola 2> .stderr < /dev/null; echo $? > .status)
 }
 
 # ostrew's console with its syntax error numbers turned into the example's.
@@ -51,13 +63,13 @@ jak_w_przykladzie() {
 }
 
 ile=0; dobre=0; zle_wejscia=0
-for we in "$praca"/wejscia/*.ini; do
-  nazwa=$(basename "$we" .ini)
+for przypadek in "$praca"/przypadki/*; do
+  nazwa=$(basename "$przypadek")
   a=$praca/a_$nazwa; b=$praca/b_$nazwa
-  uruchom "$ostrew" "$we" "$a"
-  uruchom "$ini" "$we" "$b"
+  uruchom "$ostrew" "$przypadek" "$a"
+  uruchom "$ini" "$przypadek" "$b"
   ile=$((ile + 1))
-  sa=$(cat "$a/status"); sb=$(cat "$b/status")
+  sa=$(cat "$a/.status"); sb=$(cat "$b/.status")
   if [ "$sa" != "$sb" ]; then
     zle "$nazwa: ostrew ended with status $sa, the example with $sb"
   fi
@@ -66,15 +78,15 @@ for we in "$praca"/wejscia/*.ini; do
   elif [ -f "$a/a.xml" ] || [ -f "$b/a.xml" ]; then
     zle "$nazwa: only one of the programs wrote a.xml"
   fi
-  if ! diff <(jak_w_przykladzie "$a/konsola") "$b/konsola" > "$praca/roznica"; then
+  if ! diff <(jak_w_przykladzie "$a/.konsola") "$b/.konsola" > "$praca/roznica"; then
     zle "$nazwa: console output differs (< ostrew, > example)"; head -10 "$praca/roznica"
   fi
   for p in "$a" "$b"; do
-    [ -s "$p/stderr" ] && zle "$nazwa: standard error is not empty: $(head -c 300 "$p/stderr")"
+    [ -s "$p/.stderr" ] && zle "$nazwa: standard error is not empty: $(head -c 300 "$p/.stderr")"
   done
   if [ "$sb" = 0 ]; then
     dobre=$((dobre + 1))
-    if [ "$(cat "$b/konsola")" != $'** Poczatek\n** Koniec' ]; then
+    if [ "$(cat "$b/.konsola")" != $'** Poczatek\n** Koniec' ]; then
       zle "$nazwa: a successful run printed something else"
     fi
     xmllint --noout "$b/a.xml" 2> "$praca/xmllint" || { zle "$nazwa: a.xml is not well-formed"; head -5 "$praca/xmllint"; }
@@ -83,7 +95,7 @@ for we in "$praca"/wejscia/*.ini; do
   fi
   if [ -f "$tu/ini_oczekiwane/$nazwa.xml" ]; then
     cmp -s "$tu/ini_oczekiwane/$nazwa.xml" "$b/a.xml" || zle "$nazwa: a.xml is not the expected one"
-    cmp -s "$tu/ini_oczekiwane/$nazwa.konsola" "$b/konsola" || zle "$nazwa: console is not the expected one"
+    cmp -s "$tu/ini_oczekiwane/$nazwa.konsola" "$b/.konsola" || zle "$nazwa: console is not the expected one"
   fi
 done
 
