@@ -4,7 +4,9 @@ with GNAT.OS_Lib;
 --  written, with the reason taken from the system's error number.
 package Ini_Blad is
 
-   --  The system's error number of a directory where a file was expected.
+   --  System error numbers: no such file, and a directory where a file
+   --  was expected.
+   Nie_Ma_Pliku : constant := 2;
    To_Jest_Katalog : constant := 21;
 
    --  "*** blad: nie mozna " Czynnosc " pliku [" Plik "]: " reason; Kod is

@@ -4,6 +4,7 @@ with Ada.IO_Exceptions;
 with Ada.Text_IO;
 with Ada.Directories;
 with GNAT.OS_Lib;
+with Ada.Strings.Unbounded; use Ada.Strings.Unbounded;
 with Ini_Blad;
 
 package body Ini_We is
@@ -18,8 +19,7 @@ package body Ini_We is
    Max_Linia : constant := 1000;
 
    Plik : SIO.File_Type;
-   Nazwa_Pliku : String (1 .. 100);
-   Dl_Nazwy : Natural := 0;
+   Nazwa_Pliku : Unbounded_String;
 
    --  Bytes of the file read in blocks; up to two bytes can be put back.
    Blok : Stream_Element_Array (1 .. 4096);
@@ -38,13 +38,12 @@ package body Ini_We is
 
    procedure Blad (Co : String) is
    begin
-      raise Blad_Odczytu with Ini_Blad.Opis (Co, Nazwa_Pliku (1 .. Dl_Nazwy));
+      raise Blad_Odczytu with Ini_Blad.Opis (Co, To_String (Nazwa_Pliku));
    end Blad;
 
    procedure Otworz_Plik_We (Nazwa : String) is
    begin
-      Dl_Nazwy := Nazwa'Length;
-      Nazwa_Pliku (1 .. Dl_Nazwy) := Nazwa;
+      Nazwa_Pliku := To_Unbounded_String (Nazwa);
       SIO.Open (Plik, SIO.In_File, Nazwa);
       --  A directory opens like a file; say so now, before a.xml is made.
       if Ada.Directories.Kind (Nazwa) = Ada.Directories.Directory then
@@ -54,7 +53,7 @@ package body Ini_We is
       end if;
    exception
       when Ada.IO_Exceptions.Name_Error =>
-         if GNAT.OS_Lib.Errno /= 2 then
+         if GNAT.OS_Lib.Errno /= Ini_Blad.Nie_Ma_Pliku then
             Blad ("otworzyc");
          end if;
          Ada.Text_IO.New_Line;

@@ -1,6 +1,7 @@
 with Ada.Text_IO;
 with Ada.IO_Exceptions;
 with Ada.Strings.Fixed;
+with Ada.Strings.Unbounded; use Ada.Strings.Unbounded;
 with Ini_Blad;
 
 package body Ini_Wy is
@@ -8,18 +9,16 @@ package body Ini_Wy is
    package TIO renames Ada.Text_IO;
 
    Plik : TIO.File_Type;
-   Nazwa_Pliku : String (1 .. 100);
-   Dl_Nazwy : Natural := 0;
+   Nazwa_Pliku : Unbounded_String;
 
    procedure Blad (Co : String) is
    begin
-      raise Blad_Zapisu with Ini_Blad.Opis (Co, Nazwa_Pliku (1 .. Dl_Nazwy));
+      raise Blad_Zapisu with Ini_Blad.Opis (Co, To_String (Nazwa_Pliku));
    end Blad;
 
    procedure Otworz_Plik_Wy (Nazwa : String) is
    begin
-      Dl_Nazwy := Nazwa'Length;
-      Nazwa_Pliku (1 .. Dl_Nazwy) := Nazwa;
+      Nazwa_Pliku := To_Unbounded_String (Nazwa);
       TIO.Create (Plik, TIO.Out_File, Nazwa);
    exception
       when Ada.IO_Exceptions.Name_Error | Ada.IO_Exceptions.Use_Error
