@@ -58,6 +58,15 @@ TEST_F(Komunikaty, NieproduktywnyAleNieZPowoduBrakujacejProdukcji) {
                 2, 0));
 }
 
+TEST_F(Komunikaty, WJednymMiejscuBladPrzedOstrzezeniem) {
+  auto w = analizuj("\"S\" = 'a' .\n\"U\" = 'u' \"U\" .\n");
+  EXPECT_EQ(w.wyjscie,
+            z_podsumowaniem(
+                "G.gpa:2:1: blad: nieterminal \"U\" nie wyprowadza zadnego ciagu terminali\n"
+                "G.gpa:2:1: ostrzezenie: nieterminal \"U\" jest nieosiagalny z \"S\"\n",
+                1, 1));
+}
+
 TEST_F(Komunikaty, LewostronnaRekursjaRazNaCykl) {
   // Two cycles through "A"; each written from its earliest production and
   // placed at that production's call.

@@ -43,6 +43,7 @@ protected:
     fs::remove_all(katalog_);
   }
 
+public:
   static void zapisz(const std::string& nazwa, const std::string& tekst) {
     std::ofstream f(nazwa, std::ios::binary);
     f << tekst;
@@ -73,6 +74,7 @@ protected:
     return g;
   }
 
+protected:
   fs::path katalog_;
 
 private:
