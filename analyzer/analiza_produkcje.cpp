@@ -175,39 +175,48 @@ void analiza_produkcje::rekursja_lewostronna() {
       if (!jest) k.push_back(w);
     }
   }
-  std::vector<bool> na_sciezce(n, false);
-  for (const auto& p : g_.produkcje) {
-    std::vector<int> sciezka{p.lewa};
-    na_sciezce[idx(p.lewa)] = true;
-    szukaj_cykli(p.lewa, {}, sciezka, na_sciezce);
-    na_sciezce[idx(p.lewa)] = false;
-  }
+  for (const auto& p : g_.produkcje)
+    if (!szukaj_cykli(p.lewa)) break;
 }
 
-void analiza_produkcje::szukaj_cykli(int wezel, Pozycja pierwsze, std::vector<int>& sciezka,
-                                     std::vector<bool>& na_sciezce) {
-  const int start = sciezka.front();
+// Depth-first over the nonterminals of later productions than the start's,
+// with an explicit stack so that a long chain of calls cannot exhaust the
+// call stack. Returns false once the search bounds are used up.
+bool analiza_produkcje::szukaj_cykli(int start) {
+  struct Krok {
+    int wezel;
+    std::size_t nast_krawedz = 0;
+  };
   const int start_prod = produkcja_dla_[idx(start)];
-  for (const auto& k : krawedzie_[idx(wezel)]) {
-    if (zgloszone_cykle_ >= max_cykli || ++kroki_ > max_krokow) return;
-    const Pozycja poz = sciezka.size() == 1 ? k.poz : pierwsze;
-    if (k.nieterminal == start) {
+  std::vector<Krok> stos{{start}};
+  std::vector<bool> na_sciezce(idx(g_.nieterminale.licz()), false);
+  na_sciezce[idx(start)] = true;
+  Pozycja pierwsze;  // the call of the cycle's second nonterminal
+  while (!stos.empty()) {
+    Krok& k = stos.back();
+    const auto& krawedzie = krawedzie_[idx(k.wezel)];
+    if (k.nast_krawedz == krawedzie.size()) {
+      na_sciezce[idx(k.wezel)] = false;
+      stos.pop_back();
+      continue;
+    }
+    const Wywolanie w = krawedzie[k.nast_krawedz++];
+    if (zgloszone_cykle_ >= max_cykli || ++kroki_ > max_krokow) return false;
+    if (stos.size() == 1) pierwsze = w.poz;
+    if (w.nieterminal == start) {
       std::string tekst = "lewostronna rekursja: ";
-      for (int s : sciezka) tekst += cytat_nieterminala(g_, s) + " -> ";
-      tekst += cytat_nieterminala(g_, start);
-      raport_.blad(poz, tekst);
+      for (const Krok& s : stos) tekst += cytat_nieterminala(g_, s.wezel) + " -> ";
+      raport_.blad(pierwsze, tekst + cytat_nieterminala(g_, start));
       ++zgloszone_cykle_;
       continue;
     }
     // Nonterminals of earlier productions started their own search already.
-    const int prod = produkcja_dla_[idx(k.nieterminal)];
-    if (prod <= start_prod || na_sciezce[idx(k.nieterminal)]) continue;
-    sciezka.push_back(k.nieterminal);
-    na_sciezce[idx(k.nieterminal)] = true;
-    szukaj_cykli(k.nieterminal, poz, sciezka, na_sciezce);
-    na_sciezce[idx(k.nieterminal)] = false;
-    sciezka.pop_back();
+    if (produkcja_dla_[idx(w.nieterminal)] <= start_prod || na_sciezce[idx(w.nieterminal)])
+      continue;
+    na_sciezce[idx(w.nieterminal)] = true;
+    stos.push_back({w.nieterminal});
   }
+  return true;
 }
 
 }  // namespace bryzas_analiza

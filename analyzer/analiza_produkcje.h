@@ -31,8 +31,7 @@ private:
   void rekursja_lewostronna();
   std::vector<Wywolanie> wywolania_z_lewej(const Produkcja& p) const;
   bool lewe_wywolania_ciagu(const std::vector<Symbol>& ciag, std::vector<Wywolanie>& w) const;
-  void szukaj_cykli(int wezel, Pozycja pierwsze, std::vector<int>& sciezka,
-                    std::vector<bool>& na_sciezce);
+  bool szukaj_cykli(int start);
 
   const Gramatyka& g_;
   const analiza_zbiory& zbiory_;

@@ -66,8 +66,10 @@ int analizuj(bryzas::bryzas_skan& skan, const std::string& plik_we, bool first,
     analiza_pars pars(skan, g);
     pars.parsuj();
   } catch (const bryzas::Blad_Skanera& b) {
+    const auto nr = static_cast<std::size_t>(b.nr);
     raport.blad({skan.nr_linii, skan.nr_kol},
-                std::string(bryzas::bledy_skanera.at(static_cast<std::size_t>(b.nr))));
+                nr < bryzas::bledy_skanera.size() ? std::string(bryzas::bledy_skanera[nr])
+                                                  : "Nieznany blad");
   } catch (const Blad_Skladni& b) {
     raport.blad({skan.nr_linii, skan.nr_kol}, std::string(komunikat_skladni(b.nr)));
   }

@@ -117,10 +117,13 @@ Zbior analiza_zbiory::first_elementow(const std::vector<Element>& v, std::size_t
 }
 
 // Both grow monotonically, so repeating until nothing changes terminates.
+// Grammars are mostly written top-down, so going from the last production
+// to the first settles them in few rounds.
 void analiza_zbiory::licz_first() {
   for (bool zmiana = true; zmiana;) {
     zmiana = false;
-    for (const auto& p : g_.produkcje) {
+    for (auto it = g_.produkcje.rbegin(); it != g_.produkcje.rend(); ++it) {
+      const Produkcja& p = *it;
       bool p_pusty;
       Zbior z = first_elementow(p.prawa, 0, p_pusty);
       if (first_[idx(p.lewa)].dodaj(z)) zmiana = true;

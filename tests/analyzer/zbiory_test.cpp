@@ -1,5 +1,4 @@
-// Nullable, FIRST and FOLLOW sets computed from the productions, and the set
-// type they are made of.
+// Nullable, FIRST and FOLLOW sets computed from the productions.
 #include "analiza_zbiory.h"
 
 #include "pomoc_analizy.h"
@@ -21,32 +20,6 @@ std::vector<std::string> nazwy(const Gramatyka& g, const Zbior& z) {
 }
 
 using V = std::vector<std::string>;
-
-TEST(Zbior, DzialaniaZKoncemWejscia) {
-  Zbior a, b;
-  EXPECT_TRUE(a.pusty());
-  EXPECT_TRUE(a.dodaj(3));
-  EXPECT_FALSE(a.dodaj(3));
-  a.dodaj(0);
-  EXPECT_TRUE(a.dodaj_koniec());
-  EXPECT_FALSE(a.pusty());
-  b.dodaj(3);
-  b.dodaj(7);
-  EXPECT_EQ(a.terminale(), (std::vector<int>{0, 3}));
-  EXPECT_EQ(a.przeciecie(b).terminale(), (std::vector<int>{3}));
-  EXPECT_FALSE(a.przeciecie(b).ma_koniec());
-  Zbior r = a.bez(b);
-  EXPECT_EQ(r.terminale(), (std::vector<int>{0}));
-  EXPECT_TRUE(r.ma_koniec());
-  EXPECT_FALSE(b.zawiera(100));
-  // The end of input alone makes a set non-empty.
-  Zbior k;
-  k.dodaj_koniec();
-  EXPECT_FALSE(k.pusty());
-  EXPECT_TRUE(k.terminale().empty());
-  EXPECT_TRUE(b.dodaj(k));
-  EXPECT_FALSE(b.dodaj(k));
-}
 
 TEST_F(Zbiory, PusteFirstIFollowPrzezOpcjeIPowtorzenia) {
   auto g = model(
