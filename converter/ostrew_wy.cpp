@@ -34,10 +34,9 @@ namespace {
 char* koduj(char* d, std::string_view t) {
   unsigned char wszystkie = 0;
   for (char c : t) wszystkie = static_cast<unsigned char>(wszystkie | static_cast<unsigned char>(c));
-  if (wszystkie < 0x80) {  // plain ASCII, the usual case, goes at once
-    std::memcpy(d, t.data(), t.size());
-    return d + t.size();
-  }
+  // Plain ASCII, the usual case, goes at once. An empty view may carry no
+  // pointer at all, which memcpy must never be given.
+  if (wszystkie < 0x80) return std::copy(t.begin(), t.end(), d);
   for (char z : t) {
     auto c = static_cast<unsigned char>(z);
     if (c < 0x80) {
