@@ -1,8 +1,17 @@
 # make        build both programs into build/
 # make demo   build, then run both programs on the shipped examples
-# make check  build, then run every test
+# make check  build, then run every test: first under AddressSanitizer and
+#             UndefinedBehaviorSanitizer (build-asan/), then each fuzz target
+#             for FUZZ_CHECK_SECONDS (build-fuzz/, needs clang++), last the
+#             normal build's tests
+# make fuzz   run each fuzz target for FUZZ_SECONDS (default 60)
 BUILD ?= build
+ASAN_BUILD ?= build-asan
+FUZZ_BUILD ?= build-fuzz
 JOBS ?= 2
+FUZZ_SECONDS ?= 60
+FUZZ_CHECK_SECONDS ?= 20
+FUZZ_TARGETS = fuzz_bryzas fuzz_ostrew fuzz_ostrew_bloki
 
 .PHONY: all build demo check clean
 
@@ -16,10 +25,37 @@ demo: build
 	@bash examples/demo.sh $(BUILD)
 
 check: build
+	@$(MAKE) --no-print-directory check-asan
+	@$(MAKE) --no-print-directory check-fuzz
 	@cd $(BUILD) && ctest -j $(JOBS) --output-on-failure
 
+# The whole test suite once more, built with the sanitizers; the first report
+# fails its test.
+.PHONY: check-asan
+check-asan:
+	@cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DBRYZA_SANITIZE=ON > /dev/null
+	@cmake --build $(ASAN_BUILD) -j $(JOBS)
+	@cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 \
+	  UBSAN_OPTIONS=print_stacktrace=1 ctest -j $(JOBS) --output-on-failure
+
+# libFuzzer needs clang; without it the fuzz runs are skipped, and said so.
+.PHONY: fuzz-build check-fuzz fuzz
+fuzz-build:
+	@cmake -S . -B $(FUZZ_BUILD) -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DBRYZA_FUZZ=ON -DBRYZA_TESTS=OFF > /dev/null
+	@cmake --build $(FUZZ_BUILD) -j $(JOBS) --target $(FUZZ_TARGETS)
+
+check-fuzz:
+	@if command -v clang++ > /dev/null; then \
+	  $(MAKE) --no-print-directory fuzz-build && \
+	  bash fuzz/uruchom.sh $(FUZZ_BUILD) $(FUZZ_CHECK_SECONDS); \
+	else echo "fuzz runs skipped: clang++ not found"; fi
+
+fuzz: fuzz-build
+	@bash fuzz/uruchom.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
+
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)
 
 .PHONY: bench
 bench: build
