@@ -1,19 +1,23 @@
-/* mierz: runs one command several times and prints its median wall time and
- * its peak memory.
+/* mierz: runs commands several times, taking turns, and prints for each its
+ * median wall time and peak memory.
  *
- *   mierz [-n RUNS] [-i STDIN] [-o STDOUT] [-r FILE]... -- PROGRAM ARG...
+ *   mierz [-n RUNS] JOB [\; JOB]...
+ *   JOB: [-C DIR] [-i STDIN] [-o STDOUT] [-r FILE]... -- PROGRAM ARG...
  *
- * Before every run each -r FILE is removed, so that every run starts from the
- * same state (an output left by the previous run would otherwise be truncated
- * inside the timed region, or a write-once file skipped). Standard input and
- * output default to /dev/null.
+ * The jobs run in turn, one run each per round, for RUNS rounds: when other
+ * work on the machine comes and goes, it then falls on every job alike and
+ * the ratios between them stay fair. A job runs in DIR (default: here) with
+ * standard input and output from and to the given files (default /dev/null).
+ * Before each of its runs every -r FILE is removed, so that every run starts
+ * from the same state (an output left by the previous run would otherwise be
+ * truncated inside the timed region, or a write-once file skipped).
  *
- * Prints one line: "MEDIAN_S MIN_S PEAK_KB RUNS". PEAK_KB is the largest
- * ru_maxrss of the runs, the same counter GNU time reports as %M; the clock
- * is CLOCK_MONOTONIC read around fork and wait, so the times have microsecond
- * resolution where time(1) gives only hundredths. A run that ends with a
- * status other than 0 or by a signal stops the measurement: mierz then prints
- * what happened on stderr and exits with 1.
+ * Prints one line per job: "MEDIAN_S MIN_S PEAK_KB RUNS". PEAK_KB is the
+ * largest ru_maxrss of the job's runs, the counter GNU time reports as %M;
+ * the clock is CLOCK_MONOTONIC read around fork and wait, so times have
+ * microsecond resolution where time(1) gives hundredths. A run that ends with
+ * a status other than 0 or by a signal stops everything: mierz then says on
+ * stderr which job failed and how, and exits with 1.
  */
 #define _GNU_SOURCE
 #include <errno.h>
@@ -26,7 +30,16 @@
 #include <time.h>
 #include <unistd.h>
 
-enum { MAX_RUNS = 1000, MAX_REMOVED = 32 };
+enum { MAX_RUNS = 1000, MAX_JOBS = 16, MAX_REMOVED = 32 };
+
+typedef struct {
+  const char *dir, *in, *out;
+  const char *removed[MAX_REMOVED];
+  int n_removed;
+  char **command;
+  double times[MAX_RUNS];
+  long peak_kb;
+} Job;
 
 static double now(void) {
   struct timespec t;
@@ -39,7 +52,37 @@ static int compare(const void *a, const void *b) {
   return (x > y) - (x < y);
 }
 
-/* Opens PATH onto descriptor FD in the child; exits the child on failure. */
+static int usage(void) {
+  fprintf(stderr, "usage: mierz [-n RUNS] [-C DIR] [-i STDIN] [-o STDOUT] [-r FILE]... -- PROGRAM ARG...\n"
+                  "             [\\; [-C DIR] ... -- PROGRAM ARG...]...\n");
+  return 2;
+}
+
+/* Reads one job from argv[*k] on; leaves *k after its ";" (or at the end). */
+static int parse_job(int argc, char **argv, int *k, Job *job) {
+  memset(job, 0, sizeof *job);
+  job->dir = ".";
+  job->in = job->out = "/dev/null";
+  int i = *k;
+  for (; i < argc && strcmp(argv[i], "--") != 0; i += 2) {
+    if (i + 1 >= argc) return 0;
+    const char *opt = argv[i], *value = argv[i + 1];
+    if (strcmp(opt, "-C") == 0) job->dir = value;
+    else if (strcmp(opt, "-i") == 0) job->in = value;
+    else if (strcmp(opt, "-o") == 0) job->out = value;
+    else if (strcmp(opt, "-r") == 0 && job->n_removed < MAX_REMOVED) job->removed[job->n_removed++] = value;
+    else return 0;
+  }
+  if (i + 1 >= argc || strcmp(argv[i + 1], ";") == 0) return 0; /* no program */
+  job->command = argv + i + 1;
+  int end = i + 1;
+  while (end < argc && strcmp(argv[end], ";") != 0) ++end;
+  argv[end < argc ? end : argc] = NULL; /* ends the command's argv */
+  *k = end + 1;
+  return 1;
+}
+
+/* Opens PATH onto descriptor FD in the child; ends the child on failure. */
 static void redirect(const char *path, int flags, int fd) {
   int d = open(path, flags, 0644);
   if (d < 0 || dup2(d, fd) < 0) {
@@ -49,63 +92,76 @@ static void redirect(const char *path, int flags, int fd) {
   close(d);
 }
 
-int main(int argc, char **argv) {
-  int runs = 5, removed = 0;
-  const char *in = "/dev/null", *out = "/dev/null";
-  const char *remove_list[MAX_REMOVED];
-  int opt;
-  while ((opt = getopt(argc, argv, "+n:i:o:r:")) != -1) {
-    switch (opt) {
-    case 'n': runs = atoi(optarg); break;
-    case 'i': in = optarg; break;
-    case 'o': out = optarg; break;
-    case 'r':
-      if (removed == MAX_REMOVED) { fprintf(stderr, "mierz: too many -r\n"); return 2; }
-      remove_list[removed++] = optarg;
-      break;
-    default: return 2;
+/* One timed run of the job; returns 0, or 1 after saying what went wrong. */
+static int run_once(Job *job, int number, double *seconds) {
+  for (int k = 0; k < job->n_removed; ++k) {
+    char path[4096];
+    snprintf(path, sizeof path, "%s/%s", job->dir, job->removed[k]);
+    if (unlink(path) != 0 && errno != ENOENT) {
+      fprintf(stderr, "mierz: cannot remove %s: %s\n", path, strerror(errno));
+      return 1;
     }
   }
-  if (optind >= argc || runs < 1 || runs > MAX_RUNS) {
-    fprintf(stderr, "usage: mierz [-n RUNS] [-i STDIN] [-o STDOUT] [-r FILE]... -- PROGRAM ARG...\n");
-    return 2;
+  double start = now();
+  pid_t pid = fork();
+  if (pid < 0) {
+    perror("mierz: fork");
+    return 1;
   }
-  char **command = argv + optind;
-
-  static double times[MAX_RUNS];
-  long peak_kb = 0;
-  for (int r = 0; r < runs; ++r) {
-    for (int k = 0; k < removed; ++k)
-      if (unlink(remove_list[k]) != 0 && errno != ENOENT) {
-        fprintf(stderr, "mierz: cannot remove %s: %s\n", remove_list[k], strerror(errno));
-        return 1;
-      }
-    double start = now();
-    pid_t pid = fork();
-    if (pid < 0) { perror("mierz: fork"); return 1; }
-    if (pid == 0) {
-      redirect(in, O_RDONLY, 0);
-      redirect(out, O_WRONLY | O_CREAT | O_TRUNC, 1);
-      execvp(command[0], command);
-      fprintf(stderr, "mierz: %s: %s\n", command[0], strerror(errno));
+  if (pid == 0) {
+    if (chdir(job->dir) != 0) {
+      fprintf(stderr, "mierz: %s: %s\n", job->dir, strerror(errno));
       _exit(127);
     }
-    int status;
-    struct rusage usage;
-    if (wait4(pid, &status, 0, &usage) < 0) { perror("mierz: wait4"); return 1; }
-    times[r] = now() - start;
-    if (usage.ru_maxrss > peak_kb) peak_kb = usage.ru_maxrss;
-    if (WIFSIGNALED(status)) {
-      fprintf(stderr, "mierz: %s killed by signal %d\n", command[0], WTERMSIG(status));
-      return 1;
-    }
-    if (WEXITSTATUS(status) != 0) {
-      fprintf(stderr, "mierz: %s exited with status %d\n", command[0], WEXITSTATUS(status));
-      return 1;
-    }
+    redirect(job->in, O_RDONLY, 0);
+    redirect(job->out, O_WRONLY | O_CREAT | O_TRUNC, 1);
+    execvp(job->command[0], job->command);
+    fprintf(stderr, "mierz: %s: %s\n", job->command[0], strerror(errno));
+    _exit(127);
   }
-  qsort(times, (size_t)runs, sizeof times[0], compare);
-  double median = runs % 2 ? times[runs / 2] : (times[runs / 2 - 1] + times[runs / 2]) / 2;
-  if (printf("%.6f %.6f %ld %d\n", median, times[0], peak_kb, runs) < 0 || fflush(stdout) != 0) return 1;
+  int status;
+  struct rusage usage;
+  if (wait4(pid, &status, 0, &usage) < 0) {
+    perror("mierz: wait4");
+    return 1;
+  }
+  *seconds = now() - start;
+  if (usage.ru_maxrss > job->peak_kb) job->peak_kb = usage.ru_maxrss;
+  if (WIFSIGNALED(status)) {
+    fprintf(stderr, "mierz: job %d: %s killed by signal %d\n", number, job->command[0], WTERMSIG(status));
+    return 1;
+  }
+  if (WEXITSTATUS(status) != 0) {
+    fprintf(stderr, "mierz: job %d: %s exited with status %d\n", number, job->command[0],
+            WEXITSTATUS(status));
+    return 1;
+  }
   return 0;
+}
+
+int main(int argc, char **argv) {
+  int runs = 5, k = 1;
+  if (k + 1 < argc && strcmp(argv[k], "-n") == 0) {
+    runs = atoi(argv[k + 1]);
+    k += 2;
+  }
+  if (runs < 1 || runs > MAX_RUNS) return usage();
+  static Job jobs[MAX_JOBS];
+  int n_jobs = 0;
+  while (k < argc) {
+    if (n_jobs == MAX_JOBS || !parse_job(argc, argv, &k, &jobs[n_jobs])) return usage();
+    ++n_jobs;
+  }
+  if (n_jobs == 0) return usage();
+
+  for (int r = 0; r < runs; ++r)
+    for (int j = 0; j < n_jobs; ++j)
+      if (run_once(&jobs[j], j + 1, &jobs[j].times[r]) != 0) return 1;
+  for (int j = 0; j < n_jobs; ++j) {
+    double *t = jobs[j].times;
+    qsort(t, (size_t)runs, sizeof *t, compare);
+    double median = runs % 2 ? t[runs / 2] : (t[runs / 2 - 1] + t[runs / 2]) / 2;
+    printf("%.6f %.6f %ld %d\n", median, t[0], jobs[j].peak_kb, runs);
+  }
+  return fflush(stdout) != 0 || ferror(stdout);
 }

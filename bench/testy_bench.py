@@ -27,6 +27,7 @@ def setUpModule():
     TOOLS = tempfile.mkdtemp(prefix='bench_testy.')
     for exe, source, libs in [('mierz', 'mierz.c', []),
                               ('generuj_ini', 'generuj_ini.c', []),
+                              ('pisz_pliki', 'pisz_pliki.c', []),
                               ('ini_xml_inih', 'peers/ini_xml_inih.c', ['-linih'])]:
         # Without libinih-dev the inih peer is missing and its checks skipped.
         subprocess.run(['cc', '-O2', '-o', os.path.join(TOOLS, exe),
@@ -96,6 +97,19 @@ class Timer(unittest.TestCase):
         status, _, err = self.measure('-n', '2', '--', 'sh', '-c', once)
         self.assertEqual(status, 1, err)
 
+    def test_jobs_take_turns_each_in_its_own_directory(self):
+        os.mkdir(os.path.join(self.dir, 'b'))
+        log = os.path.join(self.dir, 'log')
+        status, out, _ = self.measure('-n', '3', '--', 'sh', '-c', f'echo a >> {log}', ';',
+                                      '-C', 'b', '--', 'sh', '-c', f'echo $(basename $PWD) >> {log}')
+        self.assertEqual(status, 0)
+        self.assertEqual(len(out), 8)  # two lines of four fields
+        with open(log) as f:
+            self.assertEqual(f.read().split(), ['a', 'b'] * 3)
+        status, _, err = self.measure('--', 'true', ';', '--', 'sh', '-c', 'exit 4')
+        self.assertEqual(status, 1)
+        self.assertIn('job 2', err)
+
     def test_standard_input_and_output_are_redirected(self):
         with open(os.path.join(self.dir, 'we'), 'wb') as f:
             f.write(b'abc\n')
@@ -103,6 +117,23 @@ class Timer(unittest.TestCase):
         self.assertEqual(status, 0)
         with open(os.path.join(self.dir, 'wy'), 'rb') as f:
             self.assertEqual(f.read(), b'abc\n')
+
+
+class FileWriter(unittest.TestCase):
+    def test_copies_each_file_and_reports_a_failed_write(self):
+        with tempfile.TemporaryDirectory() as d:
+            os.mkdir(os.path.join(d, 'wzor'))
+            for name, text in [('a.adb', b'a\n' * 5000), ('b.lst', b'')]:
+                with open(os.path.join(d, 'wzor', name), 'wb') as f:
+                    f.write(text)
+            self.assertEqual(run([tool('pisz_pliki'), 'wzor', 'a.adb', 'b.lst'], cwd=d).returncode, 0)
+            for name in ('a.adb', 'b.lst'):
+                with open(os.path.join(d, name), 'rb') as f, open(os.path.join(d, 'wzor', name), 'rb') as g:
+                    self.assertEqual(f.read(), g.read())
+            os.symlink('/dev/full', os.path.join(d, 'pelny'))
+            shutil.copy(os.path.join(d, 'wzor', 'a.adb'), os.path.join(d, 'wzor', 'pelny'))
+            self.assertEqual(run([tool('pisz_pliki'), 'wzor', 'pelny'], cwd=d).returncode, 1)
+            self.assertEqual(run([tool('pisz_pliki'), 'wzor', 'brak'], cwd=d).returncode, 1)
 
 
 LETTER = '[A-Za-z\xc0-\xd6\xd8-\xf6\xf8-\xff]'

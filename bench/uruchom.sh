@@ -43,6 +43,7 @@ fi
 postep "compiling the helpers and peers"
 cc -O2 -o "$praca/mierz" "$bench/mierz.c" || przerwij "cannot compile mierz.c"
 cc -O2 -o "$praca/generuj_ini" "$bench/generuj_ini.c" || przerwij "cannot compile generuj_ini.c"
+cc -O2 -o "$praca/pisz_pliki" "$bench/pisz_pliki.c" || przerwij "cannot compile pisz_pliki.c"
 printf 'int main(void) { return 0; }\n' > "$praca/pusty.c"
 cc -O2 -o "$praca/pusty" "$praca/pusty.c" || przerwij "cannot compile the empty C program"
 printf '#include <iostream>\nint main() { std::cout << ""; return 0; }\n' > "$praca/pusty_cpp.cpp"
@@ -85,16 +86,26 @@ fi
 # Each row: GROUP|PROGRAM|BYTES|MEDIAN|MIN|PEAK|RUNS (mierz's line), or
 # GROUP|PROGRAM|BYTES|FAIL|REASON.
 wiersze=()
-zmierz() { # DIR GROUP PROGRAM BYTES mierz-arguments...
-  local dir=$1 group=$2 program=$3 bytes=$4 out
-  shift 4
-  if out=$(cd "$dir" && "$praca/mierz" "$@" 2> "$praca/mierz.err"); then
-    out=${out// /|}
+etykiety=()  # GROUP|PROGRAM|BYTES of each job of the next zmierz
+zadania=()   # its jobs, in mierz's form, separated by ";"
+zadanie() { # GROUP PROGRAM BYTES JOB...: adds one job
+  etykiety+=("$1|$2|$3")
+  shift 3
+  ((${#zadania[@]})) && zadania+=(";")
+  zadania+=("$@")
+}
+zmierz() { # RUNS: runs the jobs added, taking turns, and records a row for each
+  local out i
+  if out=$("$praca/mierz" -n "$1" "${zadania[@]}" 2> "$praca/mierz.err"); then
+    mapfile -t linie <<< "$out"
+    for i in "${!etykiety[@]}"; do wiersze+=("${etykiety[$i]}|${linie[$i]// /|}"); done
   else
-    out="FAIL|$(tail -n 1 "$praca/mierz.err")"
-    uwaga "$program on $group failed: ${out#FAIL|}"
+    out=$(paste -sd ' ' "$praca/mierz.err")
+    uwaga "measuring ${etykiety[*]} failed: $out"
+    for i in "${!etykiety[@]}"; do wiersze+=("${etykiety[$i]}|FAIL|$out"); done
   fi
-  wiersze+=("$group|$program|$bytes|$out")
+  etykiety=()
+  zadania=()
 }
 
 for mb in $rozmiary; do
@@ -103,14 +114,19 @@ for mb in $rozmiary; do
   postep "a.ini of $mb MB"
   "$praca/generuj_ini" $((mb * 1000000)) > "$d/a.ini" || przerwij "cannot write $d/a.ini"
   bajty=$(stat -c %s "$d/a.ini")
-  if ((mb <= 1)); then n=21 npy=5; elif ((mb <= 10)); then n=11 npy=3; else n=5 npy=3; fi
-  zmierz "$d" "$mb MB" cat "$bajty" -n "$n" -- cat a.ini
+  # configparser needs most of a minute for 100 MB: one run there keeps the
+  # whole bench within a few minutes.
+  if ((mb <= 1)); then n=21 npy=5; elif ((mb <= 10)); then n=11 npy=3; else n=5 npy=1; fi
+  zadanie "$mb MB" cat "$bajty" -C "$d" -- cat a.ini
   for k in "${konwertery[@]}"; do
+    [ "$k" = python ] && continue
     polecenie "$k"
-    runs=$n
-    [ "$k" = python ] && runs=$npy
-    zmierz "$d" "$mb MB" "$k" "$bajty" -n "$runs" -r "${plik_wy[$k]}" -- "${cmd[@]}"
+    zadanie "$mb MB" "$k" "$bajty" -C "$d" -r "${plik_wy[$k]}" -- "${cmd[@]}"
   done
+  zmierz "$n"
+  polecenie python
+  zadanie "$mb MB" python "$bajty" -C "$d" -r "${plik_wy[python]}" -- "${cmd[@]}"
+  zmierz "$npy"
   # Every converter must have written the same XML, else its row is marked.
   wzor=${plik_wy[python]}
   [ -n "$inih" ] && wzor=${plik_wy[inih]}
@@ -125,9 +141,9 @@ for mb in $rozmiary; do
   rm -rf "$d"
 done
 
-postep "start-up floor"
-zmierz "$praca" floor "empty C process" 0 -n 51 -- "$praca/pusty"
-[ -x "$praca/pusty_cpp" ] && zmierz "$praca" floor "empty C++ process" 0 -n 51 -- "$praca/pusty_cpp"
+# bryzas, the floors and the file-system work, all taking turns.
+zadanie floor "empty C process" 0 -- "$praca/pusty"
+[ -x "$praca/pusty_cpp" ] && zadanie floor "empty C++ process" 0 -- "$praca/pusty_cpp"
 for p in $produkcje; do
   d=$praca/gram_$p
   mkdir "$d"
@@ -144,8 +160,16 @@ for p in $produkcje; do
   opis="$p productions, $(wc -l < "$d/G$p.gpa") lines"
   rm_args=()
   for f in "${wyniki[@]}"; do rm_args+=(-r "$f"); done
-  zmierz "$d" "$opis" bryzas "$p" -n 31 "${rm_args[@]}" -- "$bryzas" "G$p"
+  zadanie "$opis" bryzas "$p" -C "$d" "${rm_args[@]}" -- "$bryzas" "G$p"
+  # The same files, created and written by a C process that does nothing else.
+  mkdir "$d/wzor"
+  obecne=()
+  for f in "${wyniki[@]}"; do [ -f "$d/$f" ] && cp "$d/$f" "$d/wzor/" && obecne+=("$f"); done
+  ((${#obecne[@]})) &&
+    zadanie "$opis" pliki "$p" -C "$d" "${rm_args[@]}" -- "$praca/pisz_pliki" wzor "${obecne[@]}"
 done
+postep "bryzas and its floors"
+zmierz 41
 
 # --- the table ----------------------------------------------------------------
 pole() { # ROW FIELD: 1 group, 2 program, 3 bytes, 4 median (or FAIL), 5 min, 6 peak KiB, 7 runs
@@ -168,6 +192,7 @@ opis_programu() {
     inih) echo "C on inih (bench/peers)" ;;
     python) echo "Python configparser (bench/peers)" ;;
     bryzas) echo "**bryzas**" ;;
+    pliki) echo "C process writing the same files (file-system floor)" ;;
     *) echo "$1" ;;
   esac
 }
@@ -211,7 +236,7 @@ podloga=$(szukaj floor "empty C process")
 for w in "${wiersze[@]}"; do
   g=$(pole "$w" 1)
   p=$(pole "$w" 2)
-  [[ $g == "floor" || $p == bryzas ]] || continue
+  [[ $g == floor || $p == bryzas || $p == pliki ]] || continue
   nazwa=$(opis_programu "$p")
   [[ $g == floor ]] && { nazwa="$p"; g=-; }
   [[ $p == "empty C process" ]] && nazwa="$p (start-up floor)"
