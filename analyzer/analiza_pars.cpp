@@ -1,50 +1,8 @@
 #include "analiza_pars.h"
 
 #include <algorithm>
-#include <array>
 
 namespace bryzas_analiza {
-
-namespace {
-
-constexpr std::string_view brak_wstawki = "Spodziewany kod wstawki pomiedzy '#$' i '$#'";
-
-constexpr std::array<std::string_view, 27> komunikaty = {
-    "Powtorzenie lewej strony produkcji",                   // 10
-    "Nadmiarowe dane w pliku wejsciowym",                   // 11
-    "Bledna (brak) lewa strona produkcji",                  // 12
-    "Spodziewany znak '='",                                 // 13
-    "Spodziewana '.' konczaca produkcje",                   // 14
-    "Spodziewany symbol gramatyki albo '{', '[', '('",      // 15
-    "Spodziewany znak '{'",                                 // 16
-    "Spodziewany znak '}'",                                 // 17
-    "Spodziewany znak '['",                                 // 18
-    "Spodziewany znak ']'",                                 // 19
-    "Spodziewany znak '('",                                 // 20
-    "Spodziewany znak ')'",                                 // 21
-    "Spodziewana nazwa symbolu gramatyki w \" lub '",       // 22
-    "Spodziewany znak '%%'",                                // 23
-    "Spodziewany symbol nieterminalny w \"",                // 24
-    "Spodziewany znak ':'",                                 // 25
-    "Spodziewany symbol terminalny w ' '",                  // 26
-    "Spodziewany znak '.'",                                 // 27
-    brak_wstawki,                                           // 28
-    brak_wstawki,                                           // 29
-    brak_wstawki,                                           // 30
-    brak_wstawki,                                           // 31
-    brak_wstawki,                                           // 32
-    brak_wstawki,                                           // 33
-    brak_wstawki,                                           // 34
-    brak_wstawki,                                           // 35
-    "Spodziewany znak '|'",                                 // 36
-};
-
-}  // namespace
-
-std::string_view komunikat_skladni(int nr) {
-  if (nr < 10 || nr > 36) return "Nieznany blad";
-  return komunikaty[static_cast<std::size_t>(nr - 10)];
-}
 
 int Nazwy::wstaw(const std::string& n, Pozycja poz) {
   int nr = znajdz(n);

@@ -17,9 +17,6 @@ struct Blad_Skladni {
   int nr;
 };
 
-// The generator's message for syntax error nr.
-std::string_view komunikat_skladni(int nr);
-
 class analiza_pars {
 public:
   analiza_pars(bryzas::bryzas_skan& skan, Gramatyka& gramatyka);

@@ -7,7 +7,9 @@
 #include "analiza_produkcje.h"
 #include "analiza_raport.h"
 #include "analiza_zbiory.h"
+#include "bledy_parsera.h"
 #include "bryzas_skan.h"
+#include "nazwa_projektu.h"
 #include "plik.h"
 
 namespace bryzas_analiza {
@@ -21,17 +23,6 @@ constexpr std::string_view pomoc[] = {
     " --help   wypisuje ten opis",
     "Status: 0 bez bledow, 1 zgloszono blad, 2 bledne wywolanie, 3 nie mozna odczytac pliku",
 };
-
-// The same characters the generator refuses in a project name.
-constexpr std::string_view znaki_zabronione = "-+=[]{}.,/\\|<>!@#$%^&*()~`';:?";
-constexpr std::size_t max_dl_nazwy_proj = 249;
-
-std::string bez_spacji_na_brzegach(const std::string& s) {
-  auto a = s.find_first_not_of(' ');
-  if (a == std::string::npos) return {};
-  auto b = s.find_last_not_of(' ');
-  return s.substr(a, b - a + 1);
-}
 
 int odrzuc(std::ostream& os, std::string_view powod) {
   os << powod << '\n';
@@ -71,7 +62,7 @@ int analizuj(bryzas::bryzas_skan& skan, const std::string& plik_we, bool first,
                 nr < bryzas::bledy_skanera.size() ? std::string(bryzas::bledy_skanera[nr])
                                                   : "Nieznany blad");
   } catch (const Blad_Skladni& b) {
-    raport.blad({skan.nr_linii, skan.nr_kol}, std::string(komunikat_skladni(b.nr)));
+    raport.blad({skan.nr_linii, skan.nr_kol}, std::string(bryzas::komunikat_parsera(b.nr)));
   }
   if (raport.bledy() > 0) {
     raport.wypisz(os, plik_we);
@@ -107,11 +98,10 @@ int bryzas_analiza_uruchom(const std::vector<std::string>& argumenty, std::ostre
   }
   if (nazwy.empty()) return odrzuc(wyjscie, "Brak parametru z nazwa projektu !!");
   if (nazwy.size() > 1) return odrzuc(wyjscie, "Za duzo parametrow !!");
-  if (nazwy[0].find_first_of(znaki_zabronione) != std::string::npos)
-    return odrzuc(wyjscie, "Bledna postac nazwy projektu (sprawdz uzyte znaki) !!");
-  w.projekt = bez_spacji_na_brzegach(nazwy[0]);
-  if (w.projekt.size() > max_dl_nazwy_proj)
-    return odrzuc(wyjscie, "Za dluga nazwa projektu (max 249 znakow) !!");
+  // The generator's own check of the project name.
+  const bryzas::Nazwa_Projektu projekt = bryzas::sprawdz_nazwe_projektu(nazwy[0]);
+  if (!projekt.odrzucenie.empty()) return odrzuc(wyjscie, projekt.odrzucenie);
+  w.projekt = projekt.nazwa;
 
   const std::string plik_we = w.projekt + ".gpa";
   // The scanner lists every line it reads; the analyser keeps no listing.

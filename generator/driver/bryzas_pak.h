@@ -10,10 +10,6 @@
 
 namespace bryzas {
 
-// Longest project name that fits every name field (260 characters less the
-// longest suffix, "_skan_t.ads").
-constexpr std::size_t max_dl_nazwy_proj = 249;
-
 struct bryzas_pak {
   // Name fields, set once by the driver. The design keeps them in blank-padded
   // fields of 260 characters that every reader trims; the project name is

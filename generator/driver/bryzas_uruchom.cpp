@@ -8,6 +8,7 @@
 #include "bryzas_skan.h"
 #include "czas.h"
 #include "konsola.h"
+#include "nazwa_projektu.h"
 
 namespace bryzas {
 
@@ -26,15 +27,6 @@ constexpr std::string_view baner[] = {
     " gramatyka w pliku <nazwa_projektu>.gpa",
     "",
 };
-
-constexpr std::string_view znaki_zabronione = "-+=[]{}.,/\\|<>!@#$%^&*()~`';:?";
-
-std::string bez_spacji_na_brzegach(const std::string& s) {
-  auto a = s.find_first_not_of(' ');
-  if (a == std::string::npos) return {};
-  auto b = s.find_last_not_of(' ');
-  return s.substr(a, b - a + 1);
-}
 
 // Closes what an error left open, flushing it; the first failure is reported.
 void zamknij_otwarte(bryzas_pak& pak, bryzas_skan& skan) {
@@ -66,20 +58,16 @@ int bryzas_uruchom(const std::vector<std::string>& argumenty, std::ostream& wyjs
     konsola.linia("Za duzo parametrow !!");
     return status_bledne_wywolanie;
   }
-  if (argumenty[0].find_first_of(znaki_zabronione) != std::string::npos) {
-    konsola.linia("Bledna postac nazwy projektu (sprawdz uzyte znaki) !!");
-    return status_bledne_wywolanie;
-  }
-  // Blanks around the name would reach no file name anyway; trimming here
+  // Blanks around the name would reach no file name anyway; trimming it
   // keeps them out of the names inside the generated text too.
-  const std::string projekt = bez_spacji_na_brzegach(argumenty[0]);
-  if (projekt.size() > max_dl_nazwy_proj) {
-    konsola.linia("Za dluga nazwa projektu (max 249 znakow) !!");
+  const Nazwa_Projektu projekt = sprawdz_nazwe_projektu(argumenty[0]);
+  if (!projekt.odrzucenie.empty()) {
+    konsola.linia(projekt.odrzucenie);
     return status_bledne_wywolanie;
   }
 
   bryzas_pak pak;
-  pak.ustaw_nazwy(projekt);
+  pak.ustaw_nazwy(projekt.nazwa);
   pak.epoka_zrodel = czytaj_epoke_zrodel(source_date_epoch);
 
   konsola.linia("*** czytam gramatyke z pliku: [" + pak.plik_we + "]");
