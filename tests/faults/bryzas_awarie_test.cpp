@@ -81,11 +81,12 @@ std::string blad(std::string_view czynnosc, std::string_view plik, std::string_v
 // error: reported without a line end, the package emitters still run.
 const std::string nazwa_bledna = "Bledna nazwa pliku wejsciowego";
 
-// A directory stands where the file is to be created.
-std::vector<Awaria> katalog_w_miejscu_pliku() {
+// The file cannot be created for the reason given (a directory stands in its
+// place, or a file the user may not write).
+std::vector<Awaria> nie_do_utworzenia(std::string_view powod) {
   const std::string przed_faza = poczatek("Kalk") + nazwa_bledna + std::string(koniec);
   const std::string po_fazie = faza_kalk();
-  auto emiter = [&](const char* plik) { return po_fazie + blad("utworzyc", plik, "to jest katalog"); };
+  auto emiter = [&](const char* plik) { return po_fazie + blad("utworzyc", plik, powod); };
   return {
       {"Kalk_pars.ads", 1, przed_faza, {"Kalk_zbiory.ads", "Kalk_zbiory.adb", "Kalk.adb"},
        {"Kalk_pars.adb", "Kalk.lst", "Kalk.log"}, true},
@@ -160,8 +161,33 @@ TEST_P(Katalog_W_Miejscu_Pliku, ZglaszaIZapisujeReszte) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Bryzas, Katalog_W_Miejscu_Pliku, ::testing::ValuesIn(katalog_w_miejscu_pliku()),
-                         nazwa_testu);
+INSTANTIATE_TEST_SUITE_P(Bryzas, Katalog_W_Miejscu_Pliku,
+                         ::testing::ValuesIn(nie_do_utworzenia("to jest katalog")), nazwa_testu);
+
+// A file of that name is there and the user may not write it: it is left as
+// it was.
+class Plik_Tylko_Do_Odczytu : public Bryzas, public ::testing::WithParamInterface<Awaria> {};
+
+TEST_P(Plik_Tylko_Do_Odczytu, ZglaszaIZapisujeReszte) {
+  WYMAGA_BEZ_UPRAWNIEN();
+  const Awaria& a = GetParam();
+  k_.oddaj_uzytkownikowi();
+  k_.zapisz(a.plik, "stara tresc\n");
+  fs::permissions(k_ / a.plik, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+  Opcje o;
+  o.bez_uprawnien = true;
+  const Wynik w = bryzas("Kalk", k_, o);
+  EXPECT_EQ(w.status, a.status);
+  EXPECT_EQ(w.konsola, a.konsola);
+  EXPECT_EQ(w.bledy, "");
+  for (std::string_view p : a.kompletne)
+    EXPECT_EQ(k_.czytaj(std::string(p)), wzor_.at(std::string(p))) << p << " is not complete";
+  for (std::string_view p : a.nieobecne) EXPECT_FALSE(k_.jest(std::string(p))) << p;
+  EXPECT_EQ(k_.czytaj(a.plik), "stara tresc\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(Bryzas, Plik_Tylko_Do_Odczytu,
+                         ::testing::ValuesIn(nie_do_utworzenia("brak uprawnien")), nazwa_testu);
 
 class Pelny_Dysk : public Bryzas, public ::testing::WithParamInterface<Awaria> {};
 

@@ -63,6 +63,21 @@ TEST(Ostrew_Awarie, KatalogTylkoDoOdczytu) {
   EXPECT_EQ(k.spis(), std::vector<std::string>{"a.ini"});
 }
 
+TEST(Ostrew_Awarie, XmlTylkoDoOdczytu) {
+  WYMAGA_BEZ_UPRAWNIEN();
+  Katalog k;
+  k.oddaj_uzytkownikowi();
+  k.zapisz("a.ini", "[a]\nk = 1\n");
+  k.zapisz("a.xml", "stary\n");
+  fs::permissions(k / "a.xml", fs::perms::owner_read | fs::perms::others_read);
+  Opcje o;
+  o.bez_uprawnien = true;
+  const Wynik w = ostrew(k, o);
+  EXPECT_EQ(w.status, 3);
+  EXPECT_EQ(w.konsola, awaria("utworzyc", "a.xml", "brak uprawnien"));
+  EXPECT_EQ(k.czytaj("a.xml"), "stary\n");
+}
+
 TEST(Ostrew_Awarie, PelnyDysk) {
   Katalog k;
   k.zapisz("a.ini", "[a]\nk = 1\n");
