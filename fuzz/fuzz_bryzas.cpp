@@ -78,18 +78,18 @@ Raport czytaj_raport(std::string_view w) {
 }
 
 // Names of the enumeration in the scanner specification, Pusty excluded.
-std::vector<std::string> literaly(const std::string& spec) {
+std::vector<std::string> literaly(const std::string& specyfikacja) {
   constexpr std::string_view otwarcie = "type Token_Kod is (";
-  std::size_t a = spec.find(otwarcie);
-  std::size_t b = spec.find("Pusty);\n", a);
-  sprawdz(a != spec.npos && b != spec.npos, "no token kind declaration", spec);
-  std::string lista = spec.substr(a + otwarcie.size(), b - a - otwarcie.size());
+  std::size_t a = specyfikacja.find(otwarcie);
+  std::size_t b = specyfikacja.find("Pusty);\n", a);
+  sprawdz(a != specyfikacja.npos && b != specyfikacja.npos, "no token kind declaration", specyfikacja);
+  std::string lista = specyfikacja.substr(a + otwarcie.size(), b - a - otwarcie.size());
   const std::string ciag = "\n" + std::string(19, ' ');
   for (std::size_t p; (p = lista.find(ciag)) != lista.npos;) lista.erase(p, ciag.size());
   std::vector<std::string> nazwy;
   for (std::size_t p = 0; p < lista.size();) {
     std::size_t q = lista.find(',', p);
-    sprawdz(q != lista.npos, "a literal without its comma", spec);
+    sprawdz(q != lista.npos, "a literal without its comma", specyfikacja);
     nazwy.push_back(lista.substr(p, q - p));
     p = q + 1;
   }
@@ -189,18 +189,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dane, std::size_t rozm
   const std::string lst = plik("Fuzz.lst", true);
   sprawdz_listing(lst, wejscie, sukces, sukces ? nullptr : &raport, wczytane);
 
-  const std::string spec = plik("Fuzz_pars.ads", true);
+  const std::string specyfikacja = plik("Fuzz_pars.ads", true);
   const std::string tresc = plik("Fuzz_pars.adb", true);
   const std::string log = plik("Fuzz.log", sukces);
   const std::string skan = plik("Fuzz_skan_t.ads", true);
-  sprawdz(fuzz::konczy_sie(spec, "\nend Fuzz_Pars;\n") == sukces, "parser specification end", spec);
+  sprawdz(fuzz::konczy_sie(specyfikacja, "\nend Fuzz_Pars;\n") == sukces, "parser specification end",
+          specyfikacja);
   if (sukces) {
     sprawdz(fuzz::konczy_sie(tresc, "\nend Fuzz_Pars;\n"), "parser body end", tresc);
     std::vector<std::string> nterm, term;
     tablice_logu(log, nterm, term);
     sprawdz(literaly(skan) == term, "token kinds differ from the terminal table", skan);
     for (const std::string& n : nterm)
-      sprawdz(spec.find("\nFirst_" + n + ": Zbior_Tok;\n") != spec.npos,
+      sprawdz(specyfikacja.find("\nFirst_" + n + ": Zbior_Tok;\n") != specyfikacja.npos,
               "a nonterminal without its FIRST set", n);
   }
   sprawdz(fuzz::konczy_sie(skan, "\nend  Fuzz_Skan;\n"), "scanner specification end", skan);
