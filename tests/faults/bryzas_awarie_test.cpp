@@ -27,12 +27,9 @@ protected:
   void SetUp() override { k_.zapisz("Kalk.gpa", kalk); }
 
   // Each named file is exactly what a clean run writes.
-  void kompletne(std::initializer_list<std::string_view> pliki) {
+  void kompletne(const std::vector<std::string_view>& pliki) {
     for (std::string_view p : pliki)
       EXPECT_EQ(k_.czytaj(std::string(p)), wzor_.at(std::string(p))) << p << " is not complete";
-  }
-  void nieobecne(std::initializer_list<std::string_view> pliki) {
-    for (std::string_view p : pliki) EXPECT_FALSE(k_.jest(std::string(p))) << p << " was written";
   }
 
   Katalog k_;
@@ -143,18 +140,26 @@ std::vector<Awaria> pelny_dysk() {
   };
 }
 
-class Katalog_W_Miejscu_Pliku : public Bryzas, public ::testing::WithParamInterface<Awaria> {};
+class Awaria_Pliku : public Bryzas, public ::testing::WithParamInterface<Awaria> {
+protected:
+  // The run reported the failure as the case says, wrote the files before it
+  // in full and none of those after it.
+  void sprawdz(const Awaria& a, const Wynik& w) {
+    EXPECT_EQ(w.status, a.status);
+    EXPECT_EQ(w.konsola, a.konsola);
+    EXPECT_EQ(w.bledy, "");
+    kompletne(a.kompletne);
+    for (std::string_view p : a.nieobecne) EXPECT_FALSE(k_.jest(std::string(p))) << p << " was written";
+  }
+};
+
+class Katalog_W_Miejscu_Pliku : public Awaria_Pliku {};
 
 TEST_P(Katalog_W_Miejscu_Pliku, ZglaszaIZapisujeReszte) {
   const Awaria& a = GetParam();
   fs::create_directory(k_ / a.plik);
   const Wynik w = bryzas("Kalk", k_);
-  EXPECT_EQ(w.status, a.status);
-  EXPECT_EQ(w.konsola, a.konsola);
-  EXPECT_EQ(w.bledy, "");
-  for (std::string_view p : a.kompletne)
-    EXPECT_EQ(k_.czytaj(std::string(p)), wzor_.at(std::string(p))) << p << " is not complete";
-  for (std::string_view p : a.nieobecne) EXPECT_FALSE(k_.jest(std::string(p))) << p;
+  sprawdz(a, w);
   EXPECT_TRUE(fs::is_empty(k_ / a.plik)) << "the directory was changed";
   if (a.bez_gramatyki) {
     EXPECT_NE(k_.czytaj("Kalk_skan_t.ads").find("\ntype Token_Kod is (Pusty);\n"), std::string::npos);
@@ -166,7 +171,7 @@ INSTANTIATE_TEST_SUITE_P(Bryzas, Katalog_W_Miejscu_Pliku,
 
 // A file of that name is there and the user may not write it: it is left as
 // it was.
-class Plik_Tylko_Do_Odczytu : public Bryzas, public ::testing::WithParamInterface<Awaria> {};
+class Plik_Tylko_Do_Odczytu : public Awaria_Pliku {};
 
 TEST_P(Plik_Tylko_Do_Odczytu, ZglaszaIZapisujeReszte) {
   WYMAGA_BEZ_UPRAWNIEN();
@@ -177,30 +182,20 @@ TEST_P(Plik_Tylko_Do_Odczytu, ZglaszaIZapisujeReszte) {
   Opcje o;
   o.bez_uprawnien = true;
   const Wynik w = bryzas("Kalk", k_, o);
-  EXPECT_EQ(w.status, a.status);
-  EXPECT_EQ(w.konsola, a.konsola);
-  EXPECT_EQ(w.bledy, "");
-  for (std::string_view p : a.kompletne)
-    EXPECT_EQ(k_.czytaj(std::string(p)), wzor_.at(std::string(p))) << p << " is not complete";
-  for (std::string_view p : a.nieobecne) EXPECT_FALSE(k_.jest(std::string(p))) << p;
+  sprawdz(a, w);
   EXPECT_EQ(k_.czytaj(a.plik), "stara tresc\n");
 }
 
 INSTANTIATE_TEST_SUITE_P(Bryzas, Plik_Tylko_Do_Odczytu,
                          ::testing::ValuesIn(nie_do_utworzenia("brak uprawnien")), nazwa_testu);
 
-class Pelny_Dysk : public Bryzas, public ::testing::WithParamInterface<Awaria> {};
+class Pelny_Dysk : public Awaria_Pliku {};
 
 TEST_P(Pelny_Dysk, ZglaszaStatusem3) {
   const Awaria& a = GetParam();
   fs::create_symlink("/dev/full", k_ / a.plik);
   const Wynik w = bryzas("Kalk", k_);
-  EXPECT_EQ(w.status, a.status);
-  EXPECT_EQ(w.konsola, a.konsola);
-  EXPECT_EQ(w.bledy, "");
-  for (std::string_view p : a.kompletne)
-    EXPECT_EQ(k_.czytaj(std::string(p)), wzor_.at(std::string(p))) << p << " is not complete";
-  for (std::string_view p : a.nieobecne) EXPECT_FALSE(k_.jest(std::string(p))) << p;
+  sprawdz(a, w);
   EXPECT_EQ(fs::read_symlink(k_ / a.plik), "/dev/full");
 }
 

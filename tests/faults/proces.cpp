@@ -1,5 +1,6 @@
 #include "proces.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <cstdlib>
@@ -9,6 +10,7 @@
 #include <grp.h>
 #include <iterator>
 #include <pwd.h>
+#include <stdexcept>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
