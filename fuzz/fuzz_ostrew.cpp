@@ -24,8 +24,9 @@ bool cyfra(unsigned char c) { return c >= '0' && c <= '9'; }
 
 // The text of a name, string or number as written to a.xml: UTF-8 of
 // ISO 8859-1 letters, digits and "_", 1 to 100 characters; a name or string
-// begins with a letter or "_", a number is digits only.
-void sprawdz_tekst(std::string_view x, std::string_view wiersz) {
+// begins with a letter or "_", a number is digits only. Sections and keys
+// are always names.
+void sprawdz_tekst(std::string_view x, std::string_view wiersz, bool tylko_nazwa) {
   std::string znaki;
   for (std::size_t i = 0; i < x.size(); ++i) {
     const auto c = static_cast<unsigned char>(x[i]);
@@ -41,6 +42,7 @@ void sprawdz_tekst(std::string_view x, std::string_view wiersz) {
   sprawdz(!znaki.empty() && znaki.size() <= 100, "text length in a.xml", wiersz);
   const auto pierwszy = static_cast<unsigned char>(znaki[0]);
   const bool liczba = cyfra(pierwszy);
+  sprawdz(!(liczba && tylko_nazwa), "a number as a section or key name", wiersz);
   for (char z : znaki) {
     const auto c = static_cast<unsigned char>(z);
     sprawdz(liczba ? cyfra(c) : (litera(c) || cyfra(c) || c == '_'), "character in a.xml text",
@@ -86,7 +88,7 @@ bool sprawdz_xml(const std::string& xml) {
           break;
         }
         sprawdz(postac(w, "<sekcja nazwa=\"", "\" >", x), "section line expected", xml);
-        sprawdz_tekst(x, w);
+        sprawdz_tekst(x, w, true);
         s = Stan::element;
         break;
       case Stan::element:
@@ -96,7 +98,7 @@ bool sprawdz_xml(const std::string& xml) {
           break;
         }
         sprawdz(postac(w, "<element nazwa=\"", "\">", x), "element line expected", xml);
-        sprawdz_tekst(x, w);
+        sprawdz_tekst(x, w, true);
         s = Stan::wartosc;
         break;
       case Stan::wartosc:
@@ -106,7 +108,7 @@ bool sprawdz_xml(const std::string& xml) {
           break;
         }
         sprawdz(postac(w, "<wartosc>", "</wartosc>", x), "value line expected", xml);
-        sprawdz_tekst(x, w);
+        sprawdz_tekst(x, w, false);
         s = Stan::po_wartosci;
         break;
       case Stan::koniec:
