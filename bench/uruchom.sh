@@ -19,6 +19,7 @@ rozmiary=${ROZMIARY_MB:-1 10 100}
 produkcje=${PRODUKCJE:-10 50 200}
 praca=$(mktemp -d "${TMPDIR:-/tmp}/bench.XXXXXX")
 trap 'rm -rf "$praca"' EXIT
+obciazenie=$(cut -d ' ' -f 1 /proc/loadavg)  # other work on the machine skews every time
 
 postep() { echo "bench: $*" >&2; }
 przerwij() { echo "bench: $*" >&2; exit 1; }
@@ -201,7 +202,8 @@ nie_zmierzony() { [[ -z $1 || $(pole "$1" 4) == FAIL ]]; }
 cpu=$(awk -F': ' '/^model name/ { print $2; exit }' /proc/cpuinfo)
 pamiec=$(awk '/^MemTotal/ { printf "%.0f GiB", $2 / 1048576 }' /proc/meminfo)
 echo "Measured $(date -u +%Y-%m-%d) on $cpu, $(nproc) cores, $pamiec; MB = 10^6 bytes;"
-echo "times are wall-clock medians of the given number of runs, peak memory is the largest ru_maxrss."
+echo "load average before the bench $obciazenie; times are wall-clock medians of the given number of"
+echo "runs, the programs of one table section taking turns; peak memory is the largest ru_maxrss."
 echo
 echo "ostrew: a.ini to a.xml (outputs compared byte for byte)"
 echo
