@@ -63,38 +63,66 @@ void Plik_Wy::utworz(const std::string& nazwa) {
   int fd = ::open(nazwa.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
   if (fd < 0) throw Blad_Pliku(Blad_Pliku::Rodzaj::utworzenie, nazwa, errno);
   fd_ = fd;
-  bufor_.clear();
-  bufor_.reserve(rozmiar_bloku);
+  if (!bufor_) bufor_ = std::make_unique_for_overwrite<char[]>(rozmiar_bloku);
+  pojemnosc_ = rozmiar_bloku;
+  zajete_ = 0;
 }
 
-void Plik_Wy::pisz(std::string_view tekst) {
-  bufor_.append(tekst);
-  if (bufor_.size() >= rozmiar_bloku) oproznij();
+void Plik_Wy::pisz_znaki(std::size_t ile, char znak) {
+  while (ile > pojemnosc_ - zajete_) {
+    const std::size_t czesc = pojemnosc_ - zajete_;
+    std::fill_n(bufor_.get() + zajete_, czesc, znak);
+    zajete_ += czesc;
+    ile -= czesc;
+    oproznij();
+  }
+  std::fill_n(bufor_.get() + zajete_, ile, znak);
+  zajete_ += ile;
 }
 
-void Plik_Wy::pisz_linie(std::string_view tekst) {
-  bufor_.append(tekst);
-  nowa_linia();
+void Plik_Wy::pisz_wiersz(std::size_t wciecie, std::initializer_list<std::string_view> kawalki) {
+  std::size_t dlug = wciecie + 1;
+  for (std::string_view k : kawalki) dlug += k.size();
+  if (dlug > pojemnosc_ - zajete_) {
+    // Too long for the room left: piece by piece, through the buffer.
+    pisz_znaki(wciecie, ' ');
+    for (std::string_view k : kawalki) pisz(k);
+    nowa_linia();
+    return;
+  }
+  char* p = std::fill_n(bufor_.get() + zajete_, wciecie, ' ');
+  for (std::string_view k : kawalki) p = std::copy(k.begin(), k.end(), p);
+  *p = '\n';
+  zajete_ += dlug;
 }
 
-void Plik_Wy::nowa_linia() {
-  bufor_.push_back('\n');
-  if (bufor_.size() >= rozmiar_bloku) oproznij();
+// A piece larger than the room left: the buffer is filled, written out and
+// filled again until the piece is all in.
+void Plik_Wy::pisz_z_oproznieniem(std::string_view tekst) {
+  for (;;) {
+    const std::size_t czesc = std::min(tekst.size(), pojemnosc_ - zajete_);
+    std::copy_n(tekst.data(), czesc, bufor_.get() + zajete_);
+    zajete_ += czesc;
+    tekst.remove_prefix(czesc);
+    if (tekst.empty()) return;
+    oproznij();
+  }
 }
 
 void Plik_Wy::oproznij() {
+  if (fd_ < 0) throw Blad_Pliku(Blad_Pliku::Rodzaj::zapis, nazwa_, EBADF);
   std::size_t zapisane = 0;
-  while (zapisane < bufor_.size()) {
-    ssize_t n = ::write(fd_, bufor_.data() + zapisane, bufor_.size() - zapisane);
+  while (zapisane < zajete_) {
+    ssize_t n = ::write(fd_, bufor_.get() + zapisane, zajete_ - zapisane);
     if (n < 0) {
       if (errno == EINTR) continue;
       int e = errno;
-      bufor_.clear();
+      zajete_ = 0;
       throw Blad_Pliku(Blad_Pliku::Rodzaj::zapis, nazwa_, e);
     }
     zapisane += static_cast<std::size_t>(n);
   }
-  bufor_.clear();
+  zajete_ = 0;
 }
 
 void Plik_Wy::zamknij() {
@@ -104,10 +132,12 @@ void Plik_Wy::zamknij() {
     oproznij();
   } catch (...) {
     fd_ = -1;
+    pojemnosc_ = 0;
     ::close(fd);
     throw;
   }
   fd_ = -1;
+  pojemnosc_ = 0;
   if (::close(fd) != 0) throw Blad_Pliku(Blad_Pliku::Rodzaj::zamkniecie, nazwa_, errno);
 }
 

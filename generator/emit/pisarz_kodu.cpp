@@ -11,15 +11,10 @@ std::string usun_spacje(std::string_view s) {
   return std::string(s.substr(a, b - a + 1));
 }
 
-void pisz_wiersz(Plik_Wy& f, std::initializer_list<std::string_view> kawalki) {
-  for (std::string_view k : kawalki) f.pisz(k);
-  f.nowa_linia();
-}
+void pisz_wiersz(Plik_Wy& f, std::initializer_list<std::string_view> kawalki) { f.pisz_wiersz(0, kawalki); }
 
 void Pisarz_Kodu::linia_do(Plik_Wy& f, std::initializer_list<std::string_view> kawalki) {
-  f.pisz(std::string(static_cast<std::size_t>(wciecie_), ' '));
-  for (std::string_view k : kawalki) f.pisz(k);
-  f.nowa_linia();
+  f.pisz_wiersz(static_cast<std::size_t>(wciecie_), kawalki);
 }
 
 void Pisarz_Kodu::plycej() {

@@ -3,8 +3,8 @@
 #include <cstring>
 
 #include <algorithm>
+#include <charconv>
 
-#include "konsola.h"
 
 namespace bryzas {
 
@@ -64,9 +64,14 @@ bool rowne_bez_wielkosci(std::string_view a, std::string_view b) {
 }  // namespace
 
 void Tablica_Symboli::wstaw_token(const std::string& nazwa) {
-  if (std::find(nazwy.begin(), nazwy.end(), nazwa) != nazwy.end()) return;
+  // A table filled directly (as a test may do) is indexed again first.
+  if (znane_.size() != nazwy.size()) znane_ = {nazwy.begin(), nazwy.end()};
+  if (znane_.contains(nazwa)) return;
   // A full table takes no further name; the token still reaches the parser.
-  if (licz() < max_licz_tok) nazwy.push_back(nazwa);
+  if (licz() < max_licz_tok) {
+    nazwy.push_back(nazwa);
+    znane_.insert(nazwa);
+  }
 }
 
 bryzas_skan::bryzas_skan(Plik_Wy& pl_lst) : pl_lst_(pl_lst) { tekst_.reserve(dl_tok); }
@@ -82,7 +87,8 @@ void bryzas_skan::zamknij() { pl_we_.zamknij(); }
   throw Blad_Skanera{nr};
 }
 
-char bryzas_skan::podaj_znak(bool nowa_linia) {
+// The reader's way past the end of the current line (or of the input).
+char bryzas_skan::znak_z_nowej_linii(bool nowa_linia) {
   if (koniec_we_) return NUL;
   if (poz_ == dlug_ || nowa_linia) {
     // Every line read is counted and listed; empty ones are then skipped.
@@ -96,18 +102,21 @@ char bryzas_skan::podaj_znak(bool nowa_linia) {
       // that drops the rest of its line: no later line is read.
       linia_z_nul_ = std::memchr(linia_.data(), NUL, static_cast<std::size_t>(dlug_)) != nullptr;
       ++nr_linii;
-      pl_lst_.pisz(obraz(nr_linii));
-      pl_lst_.pisz(": ");
-      pl_lst_.pisz_linie(std::string_view(linia_.data(), static_cast<std::size_t>(dlug_)));
+      listuj_linie();
     } while (dlug_ == 0);
     poz_ = 0;
   }
-  ++poz_;
-  nr_kol = poz_;
-  const char c = linia_[static_cast<std::size_t>(poz_ - 1)];
-  // A NUL byte ends the input as the end of the file does.
-  if (c == NUL) koniec_we_ = true;
-  return c;
+  return podaj_znak(false);
+}
+
+// The line just read, after its number in the form of an integer image
+// (obraz), written without building a string for every line.
+void bryzas_skan::listuj_linie() {
+  std::array<char, 16> numer{' '};
+  const auto [koniec, ec] = std::to_chars(numer.data() + 1, numer.data() + numer.size(), nr_linii);
+  pl_lst_.pisz(std::string_view(numer.data(), static_cast<std::size_t>(koniec - numer.data())));
+  pl_lst_.pisz(": ");
+  pl_lst_.pisz_linie(std::string_view(linia_.data(), static_cast<std::size_t>(dlug_)));
 }
 
 // Appends a character to the token text; the text holds at most dl_tok.

@@ -5,6 +5,7 @@
 #include <array>
 #include <string>
 #include <string_view>
+#include <unordered_set>
 #include <vector>
 
 #include "czytnik_linii.h"
@@ -68,10 +69,16 @@ extern const std::array<std::string_view, 12> bledy_skanera;
 // max_licz_tok; a further new name is silently not stored.
 struct Tablica_Symboli {
   static constexpr int max_licz_tok = 200;
+  // The names in table order; readers walk this.
   std::vector<std::string> nazwy;
 
   int licz() const { return static_cast<int>(nazwy.size()); }
   void wstaw_token(const std::string& nazwa);
+
+private:
+  // The same names again, so that a name token is looked up without a walk
+  // over the whole table.
+  std::unordered_set<std::string> znane_;
 };
 
 class bryzas_skan {
@@ -104,7 +111,17 @@ public:
 private:
   // Character reader: the next character of the file, or NUL once the input
   // has ended; with nowa_linia the rest of the current line is dropped.
-  char podaj_znak(bool nowa_linia);
+  // Inside the current line, the common case, nothing more is done.
+  char podaj_znak(bool nowa_linia) {
+    if (nowa_linia || poz_ == dlug_ || koniec_we_) return znak_z_nowej_linii(nowa_linia);
+    const char c = linia_[static_cast<std::size_t>(poz_++)];
+    nr_kol = poz_;
+    // A NUL byte ends the input as the end of the file does.
+    if (c == '\0') koniec_we_ = true;
+    return c;
+  }
+  char znak_z_nowej_linii(bool nowa_linia);
+  void listuj_linie();
   void pomin_separatory();
   void nazwa(char ogranicznik, int nr_bledu, Tablica_Symboli& tablica);
   Token_Kod slowo_sekcji();

@@ -1,5 +1,6 @@
 #include "czytnik_linii.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -11,7 +12,8 @@ namespace bryzas {
 
 namespace {
 
-constexpr std::size_t rozmiar_bloku = 1 << 16;
+// Bytes read from the file at once.
+constexpr std::size_t rozmiar_bloku_we = 1 << 16;
 
 }  // namespace
 
@@ -25,7 +27,7 @@ void Czytnik_Linii::otworz(const std::string& nazwa) {
   int fd = ::open(nazwa.c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) throw Blad_Pliku(Blad_Pliku::Rodzaj::otwarcie, nazwa, errno);
   fd_ = fd;
-  bufor_.resize(rozmiar_bloku);
+  if (!bufor_) bufor_ = std::make_unique_for_overwrite<char[]>(rozmiar_bloku_we);
   pocz_ = kon_ = 0;
   koniec_pliku_ = false;
   zapewnij(1);
@@ -44,11 +46,11 @@ std::size_t Czytnik_Linii::zapewnij(std::size_t ile) {
   while (kon_ - pocz_ < ile && fd_ >= 0 && !koniec_pliku_) {
     // Keep the unread tail at the front, then fill the rest of the buffer.
     if (pocz_ > 0) {
-      std::memmove(bufor_.data(), bufor_.data() + pocz_, kon_ - pocz_);
+      std::memmove(bufor_.get(), bufor_.get() + pocz_, kon_ - pocz_);
       kon_ -= pocz_;
       pocz_ = 0;
     }
-    ssize_t n = ::read(fd_, bufor_.data() + kon_, bufor_.size() - kon_);
+    ssize_t n = ::read(fd_, bufor_.get() + kon_, rozmiar_bloku_we - kon_);
     if (n < 0) {
       if (errno == EINTR) continue;
       throw Blad_Pliku(Blad_Pliku::Rodzaj::odczyt, nazwa_, errno);
@@ -64,23 +66,26 @@ std::size_t Czytnik_Linii::zapewnij(std::size_t ile) {
 bool Czytnik_Linii::koniec() { return zapewnij(1) == 0; }
 
 std::size_t Czytnik_Linii::czytaj(Linia& linia) {
-  std::size_t dlug = 0;
-  while (zapewnij(1) > 0) {
-    char c = bufor_[pocz_];
-    // The line end is checked before the length, so that a terminator right
-    // after a full piece belongs to that piece.
-    if (c == '\n') {
-      ++pocz_;
-      break;
+  // A whole piece and a CR LF right after it are in the buffer unless the
+  // file ends first, so the line end is found by one search.
+  const std::size_t zasieg = std::min(zapewnij(dl_linii + 2), dl_linii + 2);
+  if (zasieg == 0) return 0;
+  const char* p = bufor_.get() + pocz_;
+  if (const void* lf = std::memchr(p, '\n', zasieg)) {
+    const auto k = static_cast<std::size_t>(static_cast<const char*>(lf) - p);
+    const std::size_t dlug = k > 0 && p[k - 1] == '\r' ? k - 1 : k;
+    // A terminator right after a full piece still belongs to that piece.
+    if (dlug <= dl_linii) {
+      std::memcpy(linia.data(), p, dlug);
+      pocz_ += k + 1;
+      return dlug;
     }
-    if (c == '\r' && zapewnij(2) >= 2 && bufor_[pocz_ + 1] == '\n') {
-      pocz_ += 2;
-      break;
-    }
-    if (dlug == dl_linii) break;
-    linia[dlug++] = c;
-    ++pocz_;
   }
+  // No line end within reach: a full piece, or the last line of a file that
+  // ends without a line end. A CR copied here has no LF after it.
+  const std::size_t dlug = std::min(zasieg, dl_linii);
+  std::memcpy(linia.data(), p, dlug);
+  pocz_ += dlug;
   return dlug;
 }
 

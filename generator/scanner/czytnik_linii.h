@@ -5,8 +5,8 @@
 
 #include <array>
 #include <cstddef>
+#include <memory>
 #include <string>
-#include <vector>
 
 namespace bryzas {
 
@@ -44,7 +44,7 @@ private:
 
   int fd_ = -1;
   std::string nazwa_;
-  std::vector<char> bufor_;
+  std::unique_ptr<char[]> bufor_;  // rozmiar_bloku bytes once opened
   std::size_t pocz_ = 0;  // first unread byte
   std::size_t kon_ = 0;   // one past the last byte read
   bool koniec_pliku_ = false;
