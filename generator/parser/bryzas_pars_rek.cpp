@@ -3,6 +3,8 @@
 // right-hand side go to the emitters of bryzas_kod.
 #include "bryzas_pars.h"
 
+#include <algorithm>
+
 namespace bryzas {
 
 namespace {
@@ -270,8 +272,12 @@ void bryzas_pars::wstawka_koncowa() {
 // True, and the name is kept, when no production had this left side yet.
 // A full table refuses every further name.
 bool bryzas_pars::nowy_token(const std::string& nazwa) {
-  for (const std::string& l : tabl_lewych_stron)
-    if (l == nazwa) return false;
+  // Names of one grammar often share a prefix and differ at the end (Wyr1,
+  // Wyr2), so names of equal length are compared from the last character.
+  auto rowne = [&](const std::string& l) {
+    return l.size() == nazwa.size() && std::equal(l.rbegin(), l.rend(), nazwa.rbegin());
+  };
+  if (std::any_of(tabl_lewych_stron.begin(), tabl_lewych_stron.end(), rowne)) return false;
   if (tabl_lewych_stron.size() >= max_lewych_stron) return false;
   tabl_lewych_stron.push_back(nazwa);
   return true;

@@ -38,6 +38,9 @@ bool litera(char c) {
 
 bool cyfra(char c) { return c >= '0' && c <= '9'; }
 
+// A character that may follow the first one of a name.
+bool znak_nazwy(char c) { return litera(c) || cyfra(c) || c == '_'; }
+
 struct Slowo_Sekcji {
   std::string_view slowo;
   Token_Kod kod;
@@ -63,14 +66,38 @@ bool rowne_bez_wielkosci(std::string_view a, std::string_view b) {
 
 }  // namespace
 
+std::size_t Tablica_Symboli::miejsce(std::string_view nazwa) const {
+  // FNV-1a: cheap for short names and spreads names that differ only in
+  // their last characters (Symbol_1, Symbol_2, ...).
+  std::uint32_t h = 2166136261u;
+  for (const char c : nazwa) h = (h ^ static_cast<unsigned char>(c)) * 16777619u;
+  std::size_t m = h % liczba_miejsc;
+  while (indeks_[m] != 0 && nazwy[indeks_[m] - 1u] != nazwa) m = (m + 1) % liczba_miejsc;
+  return m;
+}
+
+// A table filled directly (as a test may do) is indexed from scratch; of two
+// equal names only the first is found, as a walk from the start would. Names
+// past the limit need no index: a full table stores nothing more anyway.
+void Tablica_Symboli::indeksuj_od_nowa() {
+  indeks_.fill(0);
+  const std::size_t ile = std::min(nazwy.size(), static_cast<std::size_t>(max_licz_tok));
+  for (std::size_t i = 0; i < ile; ++i) {
+    const std::size_t m = miejsce(nazwy[i]);
+    if (indeks_[m] == 0) indeks_[m] = static_cast<std::uint8_t>(i + 1);
+  }
+  w_indeksie_ = nazwy.size();
+}
+
 void Tablica_Symboli::wstaw_token(const std::string& nazwa) {
-  // A table filled directly (as a test may do) is indexed again first.
-  if (znane_.size() != nazwy.size()) znane_ = {nazwy.begin(), nazwy.end()};
-  if (znane_.contains(nazwa)) return;
+  if (w_indeksie_ != nazwy.size()) indeksuj_od_nowa();
+  const std::size_t m = miejsce(nazwa);
+  if (indeks_[m] != 0) return;
   // A full table takes no further name; the token still reaches the parser.
   if (licz() < max_licz_tok) {
     nazwy.push_back(nazwa);
-    znane_.insert(nazwa);
+    indeks_[m] = static_cast<std::uint8_t>(nazwy.size());
+    w_indeksie_ = nazwy.size();
   }
 }
 
@@ -125,6 +152,23 @@ void bryzas_skan::dopisz(char c) {
   tekst_.push_back(c);
 }
 
+// Takes the characters after the one just appended, as long as they pass
+// `pasuje`, in one step instead of one podaj_znak and dopisz each. The run
+// stays within the current line and the room of the token text, so a line
+// end, the end of the input and the character that does not fit all reach
+// the caller's own checks through podaj_znak.
+template <class Warunek>
+void bryzas_skan::dopisz_bieg(Warunek pasuje) {
+  const std::size_t wolne = dl_tok - tekst_.size();
+  const char* const pocz = linia_.data() + poz_;
+  const char* const kon = pocz + std::min(wolne, static_cast<std::size_t>(dlug_ - poz_));
+  const char* p = pocz;
+  while (p != kon && pasuje(*p)) ++p;
+  tekst_.append(pocz, p);
+  poz_ += static_cast<int>(p - pocz);
+  nr_kol = poz_;
+}
+
 // separatory = { " " | "--" komentarz_do_konca_linii }
 void bryzas_skan::pomin_separatory() {
   for (;;) {
@@ -143,10 +187,11 @@ void bryzas_skan::nazwa(char ogranicznik, int nr_bledu, Tablica_Symboli& tablica
   if (!litera(zn_) && zn_ != '_') blad(nr_bledu);
   for (;;) {
     dopisz(zn_);
+    dopisz_bieg(znak_nazwy);
     zn_ = podaj_znak(false);
     if (zn_ == ogranicznik) break;
     if (zn_ == NUL) blad(0);
-    if (!litera(zn_) && !cyfra(zn_) && zn_ != '_') blad(nr_bledu);
+    if (!znak_nazwy(zn_)) blad(nr_bledu);
   }
   zn_ = podaj_znak(false);
   tablica.wstaw_token(tekst_);
@@ -162,7 +207,7 @@ Token_Kod bryzas_skan::slowo_sekcji() {
   do {
     dopisz(zn_);
     zn_ = podaj_znak(false);
-  } while (litera(zn_) || cyfra(zn_) || zn_ == '_');
+  } while (znak_nazwy(zn_));
   for (const auto& s : slowa_sekcji)
     if (rowne_bez_wielkosci(tekst_, s.slowo)) return s.kod;
   blad(5);
@@ -193,6 +238,7 @@ void bryzas_skan::wstawka() {
     }
     if (zn_ == NUL) blad(0);
     dopisz(zn_);
+    dopisz_bieg([](char c) { return c != '$' && c != NUL; });
   }
   zn_ = podaj_znak(false);
 }

@@ -3,9 +3,9 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <string>
 #include <string_view>
-#include <unordered_set>
 #include <vector>
 
 #include "czytnik_linii.h"
@@ -76,9 +76,18 @@ struct Tablica_Symboli {
   void wstaw_token(const std::string& nazwa);
 
 private:
-  // The same names again, so that a name token is looked up without a walk
-  // over the whole table.
-  std::unordered_set<std::string> znane_;
+  // A hash index over the names, so that a name token is found without a
+  // walk over the whole table: open addressing, each slot the name's number
+  // (index + 1) or 0 when free. At most 200 of the 512 slots are taken, so
+  // a search meets a free slot soon.
+  static constexpr std::size_t liczba_miejsc = 512;
+  static_assert(max_licz_tok < 256 && 2 * max_licz_tok < liczba_miejsc);
+  std::array<std::uint8_t, liczba_miejsc> indeks_{};
+  std::size_t w_indeksie_ = 0;  // names of nazwy entered into indeks_
+
+  // The slot holding the name, or the free slot where it belongs.
+  std::size_t miejsce(std::string_view nazwa) const;
+  void indeksuj_od_nowa();
 };
 
 class bryzas_skan {
@@ -127,6 +136,8 @@ private:
   Token_Kod slowo_sekcji();
   void wstawka();
   void dopisz(char c);
+  template <class Warunek>
+  void dopisz_bieg(Warunek pasuje);
   [[noreturn]] void blad(int nr);
 
   Plik_Wy& pl_lst_;

@@ -33,6 +33,7 @@ TEST_F(Bledy, KoniecPlikuWSrodkuTokenu) {
       {"#$ab", 0, 1, 4},
       {"#$a$", 0, 1, 4},
       {std::string("'a\0b'", 5), 0, 1, 3},   // a NUL byte ends the input inside a name
+      {std::string("#$ab\0c$#", 8), 0, 1, 5},  // and inside a code insert
   });
 }
 
@@ -76,6 +77,8 @@ TEST_F(Bledy, ZaDlugaNazwaSlowoLubWstawka) {
       {"\"x\" = '" + a100 + "b'", 11, 1, 108},
       {"++" + a100 + "b", 11, 1, 103},
       {"#$" + std::string(60, 'a') + "\n" + std::string(41, 'b') + "$#", 11, 2, 41},
+      {"'" + std::string(60, 'a') + "\n" + std::string(41, 'b') + "'", 11, 2, 41},
+      {"'" + std::string(60, 'a') + "\n" + std::string(39, 'b') + "-'", 4, 2, 40},
       // A "$" that would be the 101st character is reported at itself,
       // although the reader has gone on to the next line.
       {"#$" + a100 + "$\nx$#", 11, 1, 103},

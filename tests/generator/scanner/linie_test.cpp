@@ -1,6 +1,13 @@
-// Reading the grammar file: line ends, long lines, NUL, the listing, and
-// files that cannot be read.
+// Reading the grammar file: line ends, long lines, NUL, the listing, files
+// that cannot be read, and the line reader on its own.
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
 #include <cerrno>
+#include <chrono>
+#include <thread>
 
 #include "przebieg.h"
 
@@ -134,6 +141,86 @@ TEST_F(Skaner, PlikBrakujacyLubNieczytelny) {
   }
   skan.zamknij();
   skan.zamknij();
+}
+
+}  // namespace
+
+namespace {
+
+// The pieces the rules give for a text: lines end at LF or CR LF, a final
+// line end starts no further line, a line is cut into pieces of 1000 and an
+// empty line is one empty piece.
+std::vector<std::string> kawalki_wg_zasad(const std::string& t) {
+  std::vector<std::string> w;
+  std::size_t i = 0;
+  while (i < t.size()) {
+    const std::size_t lf = t.find('\n', i);
+    const std::size_t kon = lf == std::string::npos ? t.size() : lf;
+    std::size_t dl = kon - i;
+    if (lf != std::string::npos && dl > 0 && t[kon - 1] == '\r') --dl;
+    if (dl == 0) w.emplace_back();
+    for (std::size_t p = 0; p < dl; p += 1000) w.push_back(t.substr(i + p, std::min<std::size_t>(1000, dl - p)));
+    i = lf == std::string::npos ? t.size() : lf + 1;
+  }
+  return w;
+}
+
+// Some 300 KB of lines of awkward lengths around the piece size, with every
+// kind of line end and lone CRs, so that pieces, CR LF pairs and block ends
+// meet in every combination.
+std::string linie_roznej_dlugosci(const std::string& koncowka) {
+  const std::size_t dlugosci[] = {0, 1, 2, 998, 999, 1000, 1001, 1999, 2000, 2001, 3333};
+  const char* konce[] = {"\n", "\r\n", "\r\r\n", "\r", "\n\n"};
+  std::string t;
+  unsigned los = 12345;
+  while (t.size() < 300000) {
+    los = los * 1103515245u + 12345u;
+    const std::size_t dl = dlugosci[(los >> 8) % std::size(dlugosci)];
+    for (std::size_t j = 0; j < dl; ++j) t += static_cast<char>('a' + (j + t.size()) % 26);
+    t += konce[(los >> 16) % std::size(konce)];
+  }
+  return t + koncowka;
+}
+
+std::vector<std::string> czytaj_kawalki(bryzas::Czytnik_Linii& c) {
+  std::vector<std::string> w;
+  bryzas::Czytnik_Linii::Linia linia;
+  while (!c.koniec()) w.emplace_back(linia.data(), c.czytaj(linia));
+  return w;
+}
+
+TEST_F(Skaner, CzytnikDajeKawalkiWgZasad) {
+  for (const char* koncowka : {"", "ostatnia bez konca", "\r", "x\r\n"}) {
+    const std::string t = linie_roznej_dlugosci(koncowka);
+    bryzas::Czytnik_Linii c;
+    c.otworz(zapisz(t));
+    const auto kawalki = czytaj_kawalki(c);
+    const auto wzor = kawalki_wg_zasad(t);
+    ASSERT_EQ(kawalki.size(), wzor.size()) << koncowka;
+    for (std::size_t i = 0; i < wzor.size(); ++i) ASSERT_EQ(kawalki[i], wzor[i]) << "piece " << i;
+  }
+}
+
+TEST_F(Skaner, CzytnikZPotokuKrotkimiPorcjami) {
+  // Reads that return a few hundred bytes at a time split CR LF pairs and
+  // pieces anywhere.
+  const std::string t = linie_roznej_dlugosci("\r");
+  const std::string potok = sciezka("potok");
+  ASSERT_EQ(mkfifo(potok.c_str(), 0600), 0);
+  std::thread pisarz([&] {
+    const int fd = ::open(potok.c_str(), O_WRONLY);
+    for (std::size_t i = 0; fd >= 0 && i < t.size(); i += 333) {
+      const std::size_t n = std::min<std::size_t>(333, t.size() - i);
+      if (::write(fd, t.data() + i, n) != static_cast<ssize_t>(n)) break;
+      std::this_thread::sleep_for(std::chrono::microseconds(20));
+    }
+    if (fd >= 0) ::close(fd);
+  });
+  bryzas::Czytnik_Linii c;
+  c.otworz(potok);
+  const auto kawalki = czytaj_kawalki(c);
+  pisarz.join();
+  EXPECT_EQ(kawalki, kawalki_wg_zasad(t));
 }
 
 }  // namespace

@@ -35,4 +35,38 @@ TEST_F(Skaner, PelnaTablicaNiePrzyjmujeNowychNazw) {
   EXPECT_EQ(p.nieterminalne, Nazwy{"t201"});
 }
 
+TEST_F(Skaner, KazdaZ200NazwRozpoznanaPonownie) {
+  // 200 names that differ only at the end, each met twice: the second
+  // round must find every one, whatever slot of the index it landed in.
+  std::string tekst;
+  for (int runda = 0; runda < 2; ++runda)
+    for (int i = 1; i <= 200; ++i) tekst += "\"N_" + std::to_string(i) + "\"\n";
+  tekst += "\"n_1\" \"N_1\"";
+  auto p = skanuj(tekst);
+  ASSERT_FALSE(p.blad);
+  ASSERT_EQ(p.nieterminalne.size(), 200u);
+  for (int i = 1; i <= 200; ++i) EXPECT_EQ(p.nieterminalne[i - 1], "N_" + std::to_string(i));
+}
+
+TEST(Tablica, WypelnionaWprostIUzupelnianaPozniej) {
+  // Names set directly are known to a later insert, and so are names added
+  // to the vector behind the table's back.
+  bryzas::Tablica_Symboli t;
+  t.nazwy = {"a", "b", "a"};
+  t.wstaw_token("b");
+  t.wstaw_token("c");
+  EXPECT_EQ(t.nazwy, (Nazwy{"a", "b", "a", "c"}));
+  t.nazwy.push_back("d");
+  t.wstaw_token("d");
+  t.wstaw_token("A");
+  EXPECT_EQ(t.nazwy, (Nazwy{"a", "b", "a", "c", "d", "A"}));
+  EXPECT_EQ(t.licz(), 6);
+
+  // Filled directly beyond the limit: nothing more is stored.
+  t.nazwy.assign(250, "x");
+  t.wstaw_token("y");
+  t.wstaw_token("x");
+  EXPECT_EQ(t.licz(), 250);
+}
+
 }  // namespace
