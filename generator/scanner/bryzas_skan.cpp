@@ -30,16 +30,26 @@ constexpr char NUL = '\0';
 
 // Letters of Latin-1: A-Z, a-z and the accented letters 192..255 except the
 // multiplication (215) and division (247) signs.
-bool litera(char c) {
+constexpr bool litera(char c) {
   const auto u = static_cast<unsigned char>(c);
   if ((u >= 'A' && u <= 'Z') || (u >= 'a' && u <= 'z')) return true;
   return u >= 192 && u != 215 && u != 247;
 }
 
-bool cyfra(char c) { return c >= '0' && c <= '9'; }
+constexpr bool cyfra(char c) { return c >= '0' && c <= '9'; }
 
-// A character that may follow the first one of a name.
-bool znak_nazwy(char c) { return litera(c) || cyfra(c) || c == '_'; }
+// Characters that may follow the first one of a name, by code: one look-up
+// for each character of the many names of a grammar.
+constexpr auto znaki_nazwy = [] {
+  std::array<bool, 256> t{};
+  for (int c = 0; c < 256; ++c) {
+    const char z = static_cast<char>(c);
+    t[static_cast<std::size_t>(c)] = litera(z) || cyfra(z) || z == '_';
+  }
+  return t;
+}();
+
+bool znak_nazwy(char c) { return znaki_nazwy[static_cast<unsigned char>(c)]; }
 
 struct Slowo_Sekcji {
   std::string_view slowo;
