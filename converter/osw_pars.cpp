@@ -78,7 +78,7 @@ void osw_pars::plik() {
 void osw_pars::sekcja() {
   akceptuj(Token_Kod::LEWYNAWIASKW, 11);
   if (tok.Kod != Token_Kod::NAZWA) blad(12);
-  wy_.pisz_plik_wy("<sekcja nazwa=\"", us(tok.tekst()), "\" >");
+  wy_.pisz_plik_wy("<sekcja nazwa=\"", X(), "\" >");
   nastepny();
   akceptuj(Token_Kod::PRAWYNAWIASKW, 13);
   element();
@@ -89,7 +89,7 @@ void osw_pars::sekcja() {
 // element = NAZWA "=" wartosc { "," wartosc }
 void osw_pars::element() {
   if (tok.Kod != Token_Kod::NAZWA) blad(14);
-  wy_.pisz_plik_wy("<element nazwa=\"", us(tok.tekst()), "\">");
+  wy_.pisz_plik_wy("<element nazwa=\"", X(), "\">");
   nastepny();
   akceptuj(Token_Kod::ROWNE, 15);
   wartosc();
@@ -102,11 +102,15 @@ void osw_pars::element() {
 
 // wartosc = NAPIS | LICZBA | NAZWA
 void osw_pars::wartosc() {
-  if (tok.Kod == Token_Kod::NAPIS || tok.Kod == Token_Kod::LICZBA || tok.Kod == Token_Kod::NAZWA) {
-    wy_.pisz_plik_wy("<wartosc>", us(tok.tekst()), "</wartosc>");
-    nastepny();
-  } else {
-    blad(16);
+  switch (tok.Kod) {
+    case Token_Kod::NAPIS:
+    case Token_Kod::LICZBA:
+    case Token_Kod::NAZWA:
+      wy_.pisz_plik_wy("<wartosc>", X(), "</wartosc>");
+      nastepny();
+      break;
+    default:
+      blad(16);
   }
 }
 

@@ -40,6 +40,11 @@ public:
 private:
   [[noreturn]] void blad(int nr);
   void nastepny() { tok = skan_.Skanuj(); }
+  // The text of the current token as its lines show it. It is a view of the
+  // input with no blanks around it, so there is nothing to trim; the
+  // scanner's block lets the writer read past its end.
+  Tekst_Wy X() const { return {tok.tekst(), tok.wysokie, true}; }
+  static_assert(osw_skan::czytelne_za_tekstem >= ostrew_wy::krok);
   void akceptuj(Token_Kod kod, int nr_bledu);
 
   osw_skan& skan_;

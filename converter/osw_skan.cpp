@@ -1,6 +1,7 @@
 #include "osw_skan.h"
 
 #include <algorithm>
+#include <array>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -14,28 +15,10 @@ namespace ostrew {
 
 namespace {
 
-// Character classes of ISO 8859-1.
-enum Klasa : std::uint8_t { inny = 0, litera = 1, cyfra = 2 };
-
-constexpr std::array<std::uint8_t, 256> klasy = [] {
-  std::array<std::uint8_t, 256> k{};
-  for (int c = 'A'; c <= 'Z'; ++c) k[c] = litera;
-  for (int c = 'a'; c <= 'z'; ++c) k[c] = litera;
-  for (int c = 192; c <= 255; ++c) k[c] = litera;
-  k[215] = inny;  // multiplication sign
-  k[247] = inny;  // division sign
-  k['_'] = litera;  // "_" may stand wherever a letter may
-  for (int c = '0'; c <= '9'; ++c) k[c] = cyfra;
-  return k;
-}();
-
-inline bool litera_lub_podkreslnik(char c) { return klasy[static_cast<unsigned char>(c)] == litera; }
-inline bool cyfra_dz(char c) { return klasy[static_cast<unsigned char>(c)] == cyfra; }
-inline bool alfanum(char c) { return klasy[static_cast<unsigned char>(c)] != inny; }
-
 // The digits denote a value above the largest integer, 2147483647.
 bool poza_zakresem(std::string_view cyfry) {
   constexpr std::string_view max_int = "2147483647";
+  if (cyfry.size() < max_int.size()) return false;
   std::size_t zera = cyfry.find_first_not_of('0');
   if (zera == std::string_view::npos) return false;
   cyfry.remove_prefix(zera);
@@ -47,7 +30,13 @@ bool poza_zakresem(std::string_view cyfry) {
 osw_skan::osw_skan(std::ostream& konsola, std::size_t rozmiar_bloku)
     : konsola_(konsola),
       rozmiar_bloku_(std::max<std::size_t>(rozmiar_bloku, 2)),
-      blok_(new char[rozmiar_bloku_]) {}
+      blok_(new unsigned char[zachowaj + 2 + rozmiar_bloku_ + zapas]()) {
+  // Before the first line the reader stands on a line end of its own; the
+  // scanner takes it for white space.
+  blok_[0] = '\n';
+  p_ = blok_.get();
+  kon_ = blok_.get() + dane_;
+}
 
 osw_skan::~osw_skan() {
   if (fd_ >= 0) ::close(fd_);
@@ -80,193 +69,327 @@ void osw_skan::zamknij_plik_we() {
   fd_ = -1;
 }
 
-// Moves the bytes not yet taken to the front of the block and reads more
-// after them. Returns false when nothing more could be read.
-bool osw_skan::doladuj() {
-  if (eof_ || fd_ < 0) return false;
-  if (pocz_ > 0) {
-    std::memmove(blok_.get(), blok_.get() + pocz_, kon_ - pocz_);
-    kon_ -= pocz_;
-    pocz_ = 0;
+// Reads more of the file after p, until the byte after p is there or the
+// file has ended. The block keeps the zachowaj bytes before p and all after
+// it; returns p moved with them. A NUL ends the data where it stands; after
+// the last byte of a file whose last line has no terminator a line feed is
+// written, so that the line ends like any other.
+osw_skan::Wsk osw_skan::doladuj(Wsk p) {
+  unsigned char* b = blok();
+  std::size_t i = static_cast<std::size_t>(p - b);
+  if (w_linii_) {
+    // The pieces that p has entered are counted before their ends move.
+    while (kaw_kon_ < static_cast<std::ptrdiff_t>(i)) {
+      ++nr_linii_;
+      kaw_kon_ += static_cast<std::ptrdiff_t>(dl_linii);
+    }
   }
-  for (;;) {
-    ssize_t n = ::read(fd_, blok_.get() + kon_, rozmiar_bloku_ - kon_);
+  if (i > zachowaj) {
+    std::size_t od = i - zachowaj;
+    std::memmove(b, b + od, dane_ - od);
+    dane_ -= od;
+    i -= od;
+    kaw_kon_ -= static_cast<std::ptrdiff_t>(od);
+  }
+  const std::size_t pojemnosc = zachowaj + 2 + rozmiar_bloku_;
+  while (moze_wiecej_ && dane_ < i + 2) {
+    if (fd_ < 0) {
+      moze_wiecej_ = false;
+      break;
+    }
+    ssize_t n = ::read(fd_, b + dane_, std::min(rozmiar_bloku_, pojemnosc - dane_));
     if (n > 0) {
-      kon_ += static_cast<std::size_t>(n);
-      return true;
+      auto ile = static_cast<std::size_t>(n);
+      if (const void* z = std::memchr(b + dane_, '\0', ile)) {
+        ile = static_cast<std::size_t>(static_cast<const unsigned char*>(z) - (b + dane_));
+        nul_ = true;
+        moze_wiecej_ = false;
+      }
+      if (ile > 0) ostatni_ = b[dane_ + ile - 1];
+      dane_ += ile;
+    } else if (n == 0) {
+      moze_wiecej_ = false;
+    } else if (errno != EINTR) {
+      throw Blad_Pliku(Blad_Pliku::Rodzaj::odczyt, nazwa_we_, errno);
     }
-    if (n == 0) {
-      eof_ = true;
-      return false;
-    }
-    if (errno != EINTR) throw Blad_Pliku(Blad_Pliku::Rodzaj::odczyt, nazwa_we_, errno);
   }
+  kon_ = b + dane_;
+  b[dane_] = '\0';
+  if (!moze_wiecej_ && !nul_ && ostatni_ != '\n') {
+    b[dane_] = '\n';
+    b[dane_ + 1] = '\0';
+  }
+  return b + i;
 }
 
-// At least n bytes not yet taken, unless the file ends before them.
-std::size_t osw_skan::zapewnij(std::size_t n) {
-  while (kon_ - pocz_ < n && doladuj()) {
-  }
-  return kon_ - pocz_;
+// Lines counted when the current character is at p: the pieces of the
+// current line that p has entered count too. A piece boundary at p counts
+// unless p holds the line's terminator.
+int osw_skan::linie_do(Wsk p) const {
+  std::ptrdiff_t i = p - blok();
+  if (!w_linii_ || i < kaw_kon_) return nr_linii_;
+  const auto dl = static_cast<std::ptrdiff_t>(dl_linii);
+  std::ptrdiff_t d = i - kaw_kon_;
+  std::ptrdiff_t k = d / dl + 1;
+  if (d % dl == 0 && konczy_linie(p)) --k;
+  return nr_linii_ + static_cast<int>(k);
 }
 
-// Reads the next piece into linia_: a line, or the next dl_linii characters
-// of a longer one. A line ends at LF or CR LF; a lone CR is an ordinary
-// character. The piece that ends its line gets a '\n' after it when it is not
-// empty. A NUL ends the input where it stands. Returns false when there is no
-// further line.
-bool osw_skan::czytaj_kawalek() {
-  if (koniec_) return false;
-  if (zapewnij(1) == 0) {
-    koniec_ = true;
-    return false;
+int osw_skan::nr_linii() const { return koniec_ ? nr_linii_ : linie_do(p_); }
+
+// Drops the rest of the piece that holds p (a character of a line). Returns
+// the terminator that ends the line, the first character of the next piece,
+// or the end of the input.
+osw_skan::Wsk osw_skan::koniec_kawalka(Wsk p) {
+  const auto dl = static_cast<std::ptrdiff_t>(dl_linii);
+  while (kaw_kon_ <= p - blok()) {
+    ++nr_linii_;
+    kaw_kon_ += dl;
   }
-  ++nr_linii_;
-  dlug_ = 0;
   for (;;) {
-    if (zapewnij(1) == 0) {  // a last line without a terminator
-      koniec_ = true;
-      break;
-    }
-    const char* p = blok_.get() + pocz_;
-    std::size_t ile = std::min(kon_ - pocz_, dl_linii - dlug_);
-    const char* lf = static_cast<const char*>(std::memchr(p, '\n', ile));
-    std::size_t n = lf ? static_cast<std::size_t>(lf - p) : ile;
-    std::memcpy(linia_ + dlug_, p, n);
-    if (const void* nul = std::memchr(linia_ + dlug_, '\0', n)) {
-      dlug_ = static_cast<std::size_t>(static_cast<const char*>(nul) - linia_);
-      koniec_ = true;
-      return true;
-    }
-    dlug_ += n;
-    pocz_ += n;
-    if (lf) {
-      ++pocz_;
-      if (dlug_ > 0 && linia_[dlug_ - 1] == '\r') --dlug_;
-      break;
-    }
-    if (dlug_ == dl_linii) {
-      // A full piece: the line ends here only if its terminator follows.
-      std::size_t jest = zapewnij(2);
-      const char* q = blok_.get() + pocz_;
-      if (jest == 0) {
-        koniec_ = true;
-        break;
-      }
-      if (q[0] == '\n') {
-        ++pocz_;
-        if (linia_[dlug_ - 1] == '\r') --dlug_;
-        break;
-      }
-      if (jest >= 2 && q[0] == '\r' && q[1] == '\n') {
-        pocz_ += 2;
-        break;
-      }
-      return true;  // the line goes on in the next piece
-    }
+    const unsigned char* b = blok();
+    auto i = static_cast<std::size_t>(p - b);
+    auto gr = std::min(static_cast<std::size_t>(kaw_kon_), dane_);
+    if (const void* z = std::memchr(b + i, '\n', gr - i)) return static_cast<Wsk>(z);
+    if (static_cast<std::size_t>(kaw_kon_) < dane_) return b + kaw_kon_;
+    if (!moze_wiecej_) return kon();
+    p = doladuj(kon());
   }
-  if (dlug_ > 0) linia_[dlug_++] = '\n';
-  return true;
 }
 
-char osw_skan::pobierz_z_nowej_linii() {
-  do {
-    if (!czytaj_kawalek()) {
-      poz_ = dlug_;  // nothing of the dropped line is delivered any more
-      return '\0';
-    }
-  } while (dlug_ == 0);
-  poz_ = 1;
-  return linia_[0];
+// Past the character at p, a line terminator whole. The byte after the
+// returned position is at hand too, unless the input ends.
+osw_skan::Wsk osw_skan::dalej(Wsk p) {
+  p = podglad(p);
+  if (*p == '\n') {
+    p = za_koncem_linii(p, p + 1);
+  } else if (cr_lf(p)) {
+    p = za_koncem_linii(p, p + 2);
+  } else {
+    ++p;
+  }
+  if (*p == '\0') p = do_danych(p);
+  return koniec_ ? p : podglad(p);
 }
 
-void osw_skan::blad(int nr) {
+// p is at the NUL after the data: reads on, beginning the line that starts
+// at p if a terminator came before it, or ends the input.
+osw_skan::Wsk osw_skan::do_danych(Wsk p) {
+  if (moze_wiecej_ && p == kon()) p = doladuj(p);
+  if (*p != '\0') {
+    if (!w_linii_) za_koncem_linii(p, p);
+    return p;
+  }
+  zakoncz(p);
+  return p;
+}
+
+// The input has ended at p. A NUL that stands first in a line still makes
+// that line count.
+void osw_skan::zakoncz(Wsk p) {
+  if (koniec_) return;
+  if (w_linii_) {
+    nr_linii_ = linie_do(p);
+  } else if (nul_) {
+    ++nr_linii_;
+  }
+  koniec_ = true;
+  p_ = p;
+}
+
+void osw_skan::blad(int nr, Wsk p) {
+  p_ = p;
   nr_bledu_skan_ = nr;
   throw Blad_Skanera{nr};
 }
 
-Token_Typ osw_skan::Skanuj() {
-  Token_Typ tok;
-  // White space and comments; a tab is not white space.
+char osw_skan::pobierz_znak(bool nowa_linia) {
+  if (koniec_) return '\0';
+  Wsk p = p_;
+  // After a line end the next non-empty line follows: empty lines deliver
+  // nothing.
+  bool po_linii = !w_linii_ || konczy_linie(p);
+  if (nowa_linia && !po_linii) {
+    p = koniec_kawalka(p);
+    if (*p == '\0') {
+      zakoncz(p);
+      return '\0';
+    }
+    p = podglad(p);
+    po_linii = konczy_linie(p);
+    if (!po_linii) {
+      p_ = p;  // the first character of the next piece
+      return static_cast<char>(*p);
+    }
+  }
+  p = dalej(p);
+  while (po_linii && !koniec_ && konczy_linie(p)) p = dalej(p);
+  p_ = p;
+  if (koniec_) return '\0';
+  return konczy_linie(p) ? '\n' : static_cast<char>(*p);
+}
+
+// The general way, from the current character on: every case of the
+// input, comments, the ends of the block, errors.
+Token_Typ osw_skan::skanuj_dalej() {
+  Wsk p = p_;
+  // White space and comments; a tab is not white space. A comment drops the
+  // rest of its piece.
   for (;;) {
-    if (zn_ == ' ' || zn_ == '\n') {
-      bieg([](char c) { return c == ' ' || c == '\n'; });
-      zn_ = pobierz_znak(false);
-    } else if (zn_ == ';') {
-      zn_ = pobierz_znak(true);
-    } else {
+    switch (klasa(*p)) {
+      case blank:
+        ++p;
+        continue;
+      case lf:
+        p = za_koncem_linii(p, p + 1);
+        continue;
+      case srednik:
+        p = koniec_kawalka(p);
+        continue;
+      case cr:
+        p = podglad(p);
+        if (cr_lf(p)) {
+          p = za_koncem_linii(p, p + 2);
+          continue;
+        }
+        break;
+      case nul:
+        if (koniec_) break;
+        p = do_danych(p);
+        continue;
+      default:
+        break;
+    }
+    break;
+  }
+  Token_Typ tok;
+  switch (klasa(*p)) {
+    case litera:
+    case litera_8:
+      p = nazwa(p, tok);
       break;
-    }
+    case cyfra:
+      p = liczba(p, tok);
+      break;
+    case cudzyslow:
+      p = napis(p, tok);
+      break;
+    case rowne:
+      tok.Kod = Token_Kod::ROWNE;
+      ++p;
+      break;
+    case przecinek:
+      tok.Kod = Token_Kod::PRZECINEK;
+      ++p;
+      break;
+    case lewy:
+      tok.Kod = Token_Kod::LEWYNAWIASKW;
+      ++p;
+      break;
+    case prawy:
+      tok.Kod = Token_Kod::PRAWYNAWIASKW;
+      ++p;
+      break;
+    case nul:
+      tok.Kod = Token_Kod::KONIECPL;  // the end is the lookahead for good
+      return tok;
+    default:
+      blad(9, p);  // the character is not taken
   }
-  if (litera_lub_podkreslnik(zn_)) {
-    nazwa(tok);
-  } else if (cyfra_dz(zn_)) {
-    liczba(tok);
-  } else {
-    switch (zn_) {
-      case '"': napis(tok); return tok;
-      case '=': tok.Kod = Token_Kod::ROWNE; break;
-      case ',': tok.Kod = Token_Kod::PRZECINEK; break;
-      case '[': tok.Kod = Token_Kod::LEWYNAWIASKW; break;
-      case ']': tok.Kod = Token_Kod::PRAWYNAWIASKW; break;
-      case '\0': tok.Kod = Token_Kod::KONIECPL; return tok;  // zn_ stays NUL
-      default: blad(9);  // zn_ is not taken
-    }
-    zn_ = pobierz_znak(false);  // past the sign
+  // The lookahead and the byte after it stay at hand, so that its line can
+  // be told; the text moves with the block.
+  if (p + 1 >= kon() && moze_wiecej_) {
+    Wsk q = doladuj(p);
+    if (tok.dl > 0) tok.Wart -= p - q;
+    p = q;
   }
+  p_ = p;
   return tok;
 }
 
-// Appends the lookahead and the run of characters after it that the piece
-// holds; returns false when that would make the text longer than Dl_Tok.
-template <class Pasuje>
-bool osw_skan::dopisz_bieg(Token_Typ& tok, Pasuje pasuje) {
-  if (tok.dl == Dl_Tok) return false;
-  tok.Wart[tok.dl++] = zn_;
-  std::string_view reszta = bieg(pasuje);
-  if (reszta.size() > Dl_Tok - tok.dl) return false;
-  std::memcpy(tok.Wart.data() + tok.dl, reszta.data(), reszta.size());
-  tok.dl = static_cast<std::uint8_t>(tok.dl + reszta.size());
-  return true;
-}
-
 // name = (letter | "_") { letter | digit | "_" }
-void osw_skan::nazwa(Token_Typ& tok) {
-  do {
-    if (!dopisz_bieg(tok, alfanum)) blad(2);
-    zn_ = pobierz_znak(false);
-  } while (alfanum(zn_));
+osw_skan::Wsk osw_skan::nazwa(Wsk p, Token_Typ& tok) {
+  Wsk pocz = p;
+  unsigned wysokie = 0;
+  for (;;) {
+    unsigned k;
+    while ((k = klasy[*p]) <= cyfra) {
+      wysokie |= k;
+      ++p;
+    }
+    // The NUL after the data: the name may go on in the next block.
+    if (p != kon() || !moze_wiecej_ || static_cast<std::size_t>(p - pocz) > Dl_Tok) break;
+    Wsk q = doladuj(p);
+    pocz -= p - q;
+    p = q;
+  }
+  if (static_cast<std::size_t>(p - pocz) > Dl_Tok) blad(2, pocz + Dl_Tok);
   tok.Kod = Token_Kod::NAZWA;
+  tok.Wart = reinterpret_cast<const char*>(pocz);
+  tok.dl = static_cast<std::uint16_t>(p - pocz);
+  tok.wysokie = (wysokie & litera_8) != 0;
+  return p;
 }
 
 // number = digit { digit }, at most 2147483647
-void osw_skan::liczba(Token_Typ& tok) {
-  do {
-    if (!dopisz_bieg(tok, cyfra_dz)) blad(3);
-    zn_ = pobierz_znak(false);
-  } while (cyfra_dz(zn_));
+osw_skan::Wsk osw_skan::liczba(Wsk p, Token_Typ& tok) {
+  Wsk pocz = p;
+  for (;;) {
+    while (klasy[*p] == cyfra) ++p;
+    if (p != kon() || !moze_wiecej_ || static_cast<std::size_t>(p - pocz) > Dl_Tok) break;
+    Wsk q = doladuj(p);
+    pocz -= p - q;
+    p = q;
+  }
+  if (static_cast<std::size_t>(p - pocz) > Dl_Tok) blad(3, pocz + Dl_Tok);
   tok.Kod = Token_Kod::LICZBA;
+  tok.Wart = reinterpret_cast<const char*>(pocz);
+  tok.dl = static_cast<std::uint16_t>(p - pocz);
   // The value is only checked, never kept: the text goes out as written.
   if (poza_zakresem(tok.tekst())) throw Blad_Zakresu{};
+  return p;
 }
 
 // string = '"' (letter | "_") { letter | digit | "_" } '"'
-void osw_skan::napis(Token_Typ& tok) {
-  zn_ = pobierz_znak(false);
-  if (zn_ == '\0') blad(0);
-  if (!litera_lub_podkreslnik(zn_)) blad(4);
+osw_skan::Wsk osw_skan::napis(Wsk p, Token_Typ& tok) {
+  p = podglad(p + 1);
+  Klasa k = klasa(*p);
+  if (k == nul) blad(0, p);
+  if (k > litera_8) blad(4, p);
+  Wsk pocz = p;
+  unsigned wysokie = 0;
   for (;;) {
-    // zn_ has passed the tests; a 101st character does not fit.
-    if (!dopisz_bieg(tok, alfanum)) throw Blad_Zakresu{};
-    zn_ = pobierz_znak(false);
-    if (zn_ == '"') {
-      zn_ = pobierz_znak(false);
-      if (zn_ != '"') break;  // a doubled quote fails the test below
+    unsigned c;
+    while ((c = klasy[*p]) <= cyfra) {
+      wysokie |= c;
+      ++p;
     }
-    if (zn_ == '\0') blad(0);
-    if (!alfanum(zn_)) blad(5);
+    if (p != kon() || !moze_wiecej_ || static_cast<std::size_t>(p - pocz) > Dl_Tok) break;
+    Wsk q = doladuj(p);
+    pocz -= p - q;
+    p = q;
+  }
+  // Every character has passed the test; a 101st does not fit.
+  if (static_cast<std::size_t>(p - pocz) > Dl_Tok) throw Blad_Zakresu{};
+  const auto dl = static_cast<std::uint16_t>(p - pocz);
+  Wsk q = podglad(p);
+  pocz -= p - q;
+  p = q;
+  if (*p == '"') {
+    q = podglad(p + 1);
+    pocz -= p + 1 - q;
+    p = q;
+    if (*p == '"') blad(5, p);  // a doubled quote is no character of a string
+  } else if (*p == '\0') {
+    blad(0, p);
+  } else {
+    blad(5, p);
   }
   tok.Kod = Token_Kod::NAPIS;
+  tok.Wart = reinterpret_cast<const char*>(pocz);
+  tok.dl = dl;
+  tok.wysokie = (wysokie & litera_8) != 0;
+  return p;
 }
 
 }  // namespace ostrew

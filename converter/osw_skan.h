@@ -1,5 +1,5 @@
-// Scanner of the converter: reads a.ini in large blocks, hands out its
-// characters line by line and cuts them into tokens.
+// Scanner of the converter: reads a.ini in large blocks and cuts the block
+// into tokens where it lies; a token's text is a view into the block.
 #pragma once
 
 #include <array>
@@ -30,13 +30,19 @@ constexpr int liczba_kodow = 9;
 constexpr std::size_t Dl_Tok = 100;
 
 struct Token_Typ {
+  // The first dl characters at Wart are the text: the name for NAZWA, the
+  // characters between the quotes for NAPIS, the digits for LICZBA; none
+  // otherwise. They lie in the scanner's block and stay valid until the next
+  // Skanuj; osw_skan::czytelne_za_tekstem bytes after them may be read too.
+  const char* Wart = "";
+  // Two bytes, so that the fields fill twelve and a copy is one word and a
+  // half: eleven are copied in overlapping parts, and reading the pointer
+  // back right after such a copy stalls.
+  std::uint16_t dl = 0;
   Token_Kod Kod = Token_Kod::PUSTY;
-  // The first dl characters are the text: the name for NAZWA, the characters
-  // between the quotes for NAPIS, the digits for LICZBA; none otherwise.
-  std::array<char, Dl_Tok> Wart{};
-  std::uint8_t dl = 0;
+  bool wysokie = false;  // the text holds a byte above 127
 
-  std::string_view tekst() const { return {Wart.data(), dl}; }
+  std::string_view tekst() const { return {Wart, dl}; }
 };
 
 // A lexical error; nr is the error number the console shows.
@@ -48,14 +54,26 @@ struct Blad_Skanera {
 // value does not fit, which is not a lexical error.
 struct Blad_Zakresu {};
 
+// The input is a sequence of lines, each ended by LF or CR LF (a last line
+// may have no terminator). A line longer than dl_linii characters counts as
+// several, one per piece of dl_linii; the pieces follow each other directly.
+// The character stream delivers one line feed after each non-empty line;
+// empty lines deliver nothing. A NUL byte ends the input where it stands.
+//
+// The reader's position is the current character (the scanner's lookahead):
+// the line count includes the piece that holds it. Between blocks the block
+// keeps the last zachowaj bytes before the position, so the text of the
+// token being read never moves out of it.
 class osw_skan {
 public:
   // Longest piece of a line that counts as one line.
   static constexpr std::size_t dl_linii = 1000;
   static constexpr std::size_t domyslny_blok = std::size_t{1} << 18;
+  // Bytes after the end of a token's text that may be read.
+  static constexpr std::size_t czytelne_za_tekstem = 32;
 
   // The console receives the report of a missing input file. The block size
-  // is the amount asked of each read (at least 2 bytes are used).
+  // is the amount asked of each read (at least 2 bytes).
   explicit osw_skan(std::ostream& konsola, std::size_t rozmiar_bloku = domyslny_blok);
   ~osw_skan();
   osw_skan(const osw_skan&) = delete;
@@ -72,67 +90,190 @@ public:
   // file cannot be read.
   Token_Typ Skanuj();
 
-  // Next character of the input; with nowa_linia the rest of the current line
-  // is dropped first. Each non-empty line ends with one '\n' so that a line
-  // end separates tokens; the pieces of a line longer than dl_linii follow
-  // each other directly. Returns '\0' at the end of the input, and for good
-  // once it has done so.
-  char pobierz_znak(bool nowa_linia) {
-    if (!nowa_linia && poz_ < dlug_) return linia_[poz_++];
-    return pobierz_z_nowej_linii();
-  }
+  // Next character of the input; with nowa_linia the rest of the current
+  // piece is dropped first. Returns '\0' at the end of the input, and for
+  // good once it has done so. Skanuj takes the same steps, runs at a time.
+  char pobierz_znak(bool nowa_linia);
 
   // Lines (pieces of at most dl_linii characters) read so far, empty ones
   // included.
-  int nr_linii() const { return nr_linii_; }
+  int nr_linii() const;
   // Number of the last lexical error.
   int Nr_Bledu_Skan() const { return nr_bledu_skan_; }
 
 private:
-  char pobierz_z_nowej_linii();
-  bool czytaj_kawalek();
-  bool doladuj();
-  std::size_t zapewnij(std::size_t n);
-  [[noreturn]] void blad(int nr);
+  using Wsk = const unsigned char*;
 
-  // Takes at once the run of characters after the lookahead that satisfy
-  // pasuje and lie in the current piece. The next call of pobierz_znak goes
-  // on after them, into the next piece if the run ended this one.
-  template <class Pasuje>
-  std::string_view bieg(Pasuje pasuje) {
-    std::size_t p = poz_;
-    while (p < dlug_ && pasuje(linia_[p])) ++p;
-    std::string_view s(linia_ + poz_, p - poz_);
-    poz_ = p;
-    return s;
+  // Classes of ISO 8859-1 characters as the scanner tells them apart. The
+  // first three are the characters of names, in this order, so that one
+  // comparison tests for them; litera_8 marks the letters above 127.
+  enum Klasa : std::uint8_t {
+    litera,    // A to Z, a to z, and "_", which may stand wherever a letter may
+    litera_8,  // codes 192 to 255 but the multiplication and division signs
+    cyfra,
+    cudzyslow,
+    rowne,  // the four signs that are tokens, in the order of znaki
+    przecinek,
+    lewy,
+    prawy,
+    blank,
+    lf,
+    cr,
+    srednik,
+    nul,  // only after the data in the block
+    inny,
+  };
+  static constexpr std::array<std::uint8_t, 256> klasy = [] {
+    std::array<std::uint8_t, 256> k{};
+    k.fill(inny);
+    for (int c = 'A'; c <= 'Z'; ++c) k[c] = litera;
+    for (int c = 'a'; c <= 'z'; ++c) k[c] = litera;
+    k['_'] = litera;
+    for (int c = 192; c <= 255; ++c) k[c] = litera_8;
+    k[215] = inny;  // multiplication sign
+    k[247] = inny;  // division sign
+    for (int c = '0'; c <= '9'; ++c) k[c] = cyfra;
+    k[' '] = blank;
+    k['\n'] = lf;
+    k['\r'] = cr;
+    k[';'] = srednik;
+    k['"'] = cudzyslow;
+    k['='] = rowne;
+    k[','] = przecinek;
+    k['['] = lewy;
+    k[']'] = prawy;
+    k[0] = nul;
+    return k;
+  }();
+  static constexpr Token_Kod znaki[] = {Token_Kod::ROWNE, Token_Kod::PRZECINEK,
+                                        Token_Kod::LEWYNAWIASKW, Token_Kod::PRAWYNAWIASKW};
+  static Klasa klasa(unsigned char c) { return static_cast<Klasa>(klasy[c]); }
+
+  // The block keeps this many bytes before the position when it is refilled:
+  // more than a token's text, its quote and the character after it.
+  static constexpr std::size_t zachowaj = 128;
+  static_assert(zachowaj >= Dl_Tok + 3, "the token being read stays in the block");
+  // Room after the data: the line feed and NUL written after the last byte,
+  // and the bytes that may be read after a token's text.
+  static constexpr std::size_t zapas = 64;
+  static_assert(zapas >= czytelne_za_tekstem + 2, "room after the data");
+
+  unsigned char* blok() const { return blok_.get(); }
+  Wsk kon() const { return kon_; }
+
+  Wsk doladuj(Wsk p);
+  Token_Typ skanuj_dalej();
+  Wsk podglad(Wsk p) {
+    return p + 1 < kon() || !moze_wiecej_ ? p : doladuj(p);
   }
-  template <class Pasuje>
-  bool dopisz_bieg(Token_Typ& tok, Pasuje pasuje);
+  // A line terminator stands at t and ends before p: the pieces of the line
+  // before t are counted, and the next line begins at p, if the input goes on.
+  Wsk za_koncem_linii(Wsk t, Wsk p) {
+    const auto dl = static_cast<std::ptrdiff_t>(dl_linii);
+    if (t - blok() >= kaw_kon_ && w_linii_) {
+      nr_linii_ += static_cast<int>((t - blok() - kaw_kon_ + dl - 1) / dl);
+    }
+    if (p < kon()) {
+      ++nr_linii_;
+      kaw_kon_ = (p - blok()) + dl;
+      w_linii_ = true;
+    } else {
+      w_linii_ = false;
+    }
+    return p;
+  }
+  bool cr_lf(Wsk p) const { return *p == '\r' && p + 1 < kon() && p[1] == '\n'; }
+  bool konczy_linie(Wsk p) const { return *p == '\n' || cr_lf(p); }
+  int linie_do(Wsk p) const;
+  Wsk koniec_kawalka(Wsk p);
+  Wsk dalej(Wsk p);
+  Wsk do_danych(Wsk p);
+  void zakoncz(Wsk p);
+  [[noreturn]] void blad(int nr, Wsk p);
 
-  void nazwa(Token_Typ& tok);
-  void liczba(Token_Typ& tok);
-  void napis(Token_Typ& tok);
+  Wsk nazwa(Wsk p, Token_Typ& tok);
+  Wsk liczba(Wsk p, Token_Typ& tok);
+  Wsk napis(Wsk p, Token_Typ& tok);
 
   std::ostream& konsola_;
   std::string nazwa_we_;
   int fd_ = -1;
 
-  // Bytes read from the file; [pocz_, kon_) are not yet taken into a line.
+  // The block: [0, dane_) holds bytes of the file (at first one line feed
+  // that stands before the first line), followed by a NUL, or by a line
+  // feed and a NUL when the file ends inside a line.
   std::size_t rozmiar_bloku_;
-  std::unique_ptr<char[]> blok_;
-  std::size_t pocz_ = 0;
-  std::size_t kon_ = 0;
-  bool eof_ = false;     // read() has reported the end of the file
-  bool koniec_ = false;  // no further line will be read (end of file or NUL)
+  std::unique_ptr<unsigned char[]> blok_;
+  std::size_t dane_ = 1;
+  Wsk kon_;  // the end of the data: blok() + dane_
+  bool moze_wiecej_ = true;  // the file may hold more than the block
+  bool nul_ = false;         // the input ends at a NUL byte
+  unsigned char ostatni_ = '\n';  // the last byte read from the file
 
-  // The current piece of a line and its line feed, if it ends the line.
-  char linia_[dl_linii + 1];
-  std::size_t dlug_ = 0;
-  std::size_t poz_ = 0;  // characters of linia_ delivered so far
-
-  char zn_ = ' ';  // lookahead: the next character not yet part of a token
+  Wsk p_;  // the current character
+  bool w_linii_ = false;  // p_ lies in a line that has begun
+  bool koniec_ = false;   // the end of the input has been delivered
+  // Lines counted, up to the piece that ends at kaw_kon_ (a block index;
+  // pieces after it that p_ has entered are counted by nr_linii()).
   int nr_linii_ = 0;
+  std::ptrdiff_t kaw_kon_ = 0;
   int nr_bledu_skan_ = 0;
 };
+
+inline Token_Typ osw_skan::Skanuj() {
+  // The usual token comes at full speed: after blanks and line ends, short,
+  // whole in the block with the two bytes after it at hand. Anything else
+  // is left to skanuj_dalej, from the character where it begins.
+  Wsk p = p_;
+  const Wsk kon = kon_;
+  // One blank, the usual spacing, is passed without a branch.
+  p += *p == ' ';
+  unsigned k = klasy[*p];
+  while (k >= blank) {
+    if (k == blank) {
+      ++p;
+    } else if (k == lf && p + 1 < kon) {
+      p = za_koncem_linii(p, p + 1);
+    } else {
+      break;
+    }
+    k = klasy[*p];
+  }
+  const Wsk pocz = p;
+  if (k <= litera_8) {
+    unsigned wysokie = k;
+    while ((k = klasy[*++p]) <= cyfra) wysokie |= k;
+    if (p + 1 < kon && static_cast<std::size_t>(p - pocz) <= Dl_Tok) {
+      p_ = p;
+      return {reinterpret_cast<const char*>(pocz), static_cast<std::uint16_t>(p - pocz),
+              Token_Kod::NAZWA, (wysokie & litera_8) != 0};
+    }
+  } else if (k == cyfra) {
+    while (klasy[*++p] == cyfra) {
+    }
+    // Up to nine digits are always in range.
+    if (p + 1 < kon && p - pocz < 10) {
+      p_ = p;
+      return {reinterpret_cast<const char*>(pocz), static_cast<std::uint16_t>(p - pocz),
+              Token_Kod::LICZBA, false};
+    }
+  } else if (k == cudzyslow) {
+    unsigned wysokie = klasy[*++p];
+    if (wysokie <= litera_8) {
+      while ((k = klasy[*++p]) <= cyfra) wysokie |= k;
+      if (*p == '"' && p + 2 < kon && p[1] != '"' &&
+          static_cast<std::size_t>(p - pocz - 1) <= Dl_Tok) {
+        p_ = p + 1;
+        return {reinterpret_cast<const char*>(pocz + 1), static_cast<std::uint16_t>(p - pocz - 1),
+                Token_Kod::NAPIS, (wysokie & litera_8) != 0};
+      }
+    }
+  } else if (k <= prawy && p + 2 < kon) {
+    p_ = p + 1;
+    return {reinterpret_cast<const char*>(pocz), 0, znaki[k - rowne], false};
+  }
+  p_ = pocz;
+  return skanuj_dalej();
+}
 
 }  // namespace ostrew
