@@ -44,7 +44,7 @@ private:
 
   int fd_ = -1;
   std::string nazwa_;
-  std::unique_ptr<char[]> bufor_;  // rozmiar_bloku bytes once opened
+  std::unique_ptr<char[]> bufor_;  // one block, allocated by the first otworz
   std::size_t pocz_ = 0;  // first unread byte
   std::size_t kon_ = 0;   // one past the last byte read
   bool koniec_pliku_ = false;
