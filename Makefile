@@ -4,14 +4,15 @@
 #             UndefinedBehaviorSanitizer (build-asan/), then each fuzz target
 #             for FUZZ_CHECK_SECONDS (build-fuzz/, needs clang++), last the
 #             normal build's tests
-# make fuzz   run each fuzz target for FUZZ_SECONDS (default 60)
+# make fuzz   run each fuzz target for FUZZ_SECONDS (default 60); FUZZ_TARGETS
+#             picks some, e.g. FUZZ_TARGETS=fuzz_bryzas
 BUILD ?= build
 ASAN_BUILD ?= build-asan
 FUZZ_BUILD ?= build-fuzz
 JOBS ?= 2
 FUZZ_SECONDS ?= 60
 FUZZ_CHECK_SECONDS ?= 20
-FUZZ_TARGETS = fuzz_bryzas fuzz_ostrew fuzz_ostrew_bloki
+FUZZ_TARGETS ?= fuzz_bryzas fuzz_ostrew fuzz_ostrew_bloki
 
 .PHONY: all build demo check clean
 
@@ -48,11 +49,11 @@ fuzz-build:
 check-fuzz:
 	@if command -v clang++ > /dev/null; then \
 	  $(MAKE) --no-print-directory fuzz-build && \
-	  bash fuzz/uruchom.sh $(FUZZ_BUILD) $(FUZZ_CHECK_SECONDS); \
+	  bash fuzz/uruchom.sh $(FUZZ_BUILD) $(FUZZ_CHECK_SECONDS) $(FUZZ_TARGETS:fuzz_%=%); \
 	else echo "fuzz runs skipped: clang++ not found"; fi
 
 fuzz: fuzz-build
-	@bash fuzz/uruchom.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
+	@bash fuzz/uruchom.sh $(FUZZ_BUILD) $(FUZZ_SECONDS) $(FUZZ_TARGETS:fuzz_%=%)
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)
