@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <bit>
 #include <cstddef>
 #include <cstdint>
 #include <iosfwd>
@@ -149,6 +150,42 @@ private:
                                         Token_Kod::LEWYNAWIASKW, Token_Kod::PRAWYNAWIASKW};
   static Klasa klasa(unsigned char c) { return static_cast<Klasa>(klasy[c]); }
 
+  // Eight characters at a time: bit 7 of each byte of the mask tells whether
+  // that character belongs to a name, or is a digit. The tests are sums
+  // within the low seven bits of each byte, so no carry crosses into the
+  // next one; bytes above 127 are told apart by their top bit.
+  static constexpr std::uint64_t bajty(unsigned b) { return 0x0101010101010101u * b; }
+  static constexpr std::uint64_t gorne = 0x8080808080808080u;
+  // The eight bytes at p, the first in the lowest byte.
+  static std::uint64_t slowo(Wsk p) {
+    std::uint64_t w = 0;
+    for (int i = 0; i < 8; ++i) w |= std::uint64_t{p[i]} << (8 * i);
+    return w;
+  }
+  static std::uint64_t cyfry8(std::uint64_t w) {
+    const std::uint64_t lo = w & ~gorne;
+    return (lo + bajty(0x80 - '0')) & ~(lo + bajty(0x80 - '9' - 1)) & ~w & gorne;
+  }
+  static std::uint64_t nazwy8(std::uint64_t w) {
+    const std::uint64_t lo = w & ~gorne, y = lo | bajty(0x20);  // y: a letter in lower case
+    const std::uint64_t litera = (y + bajty(0x80 - 'a')) & ~(y + bajty(0x80 - 'z' - 1));
+    const std::uint64_t cyfra = (lo + bajty(0x80 - '0')) & ~(lo + bajty(0x80 - '9' - 1));
+    const std::uint64_t podkreslnik = ~((lo ^ bajty('_')) + bajty(0x7F));
+    // From 192 on, but 215 and 247, whose low seven bits in lower case are 0x77.
+    const std::uint64_t litera_8 = (lo + bajty(0x40)) & ((y ^ bajty(0x77)) + bajty(0x7F));
+    return (((litera | cyfra | podkreslnik) & ~w) | (litera_8 & w)) & gorne;
+  }
+  // The length of the run that the mask starts with, up to 8; wysokie gets
+  // the top bits of the run's bytes.
+  static unsigned bieg8(std::uint64_t w, std::uint64_t maska, std::uint64_t& wysokie) {
+    const std::uint64_t stop = ~maska & gorne;
+    wysokie |= w & ((stop & (0 - stop)) - 1);
+    return static_cast<unsigned>(std::countr_zero(stop)) / 8;
+  }
+
+
+
+
   // The block keeps this many bytes before the position when it is refilled:
   // more than a token's text, its quote and the character after it.
   static constexpr std::size_t zachowaj = 128;
@@ -239,18 +276,29 @@ inline Token_Typ osw_skan::Skanuj() {
     }
     k = klasy[*p];
   }
+  // The class table has vetted the first character of a text; the words are
+  // looked at from the second on, so a token is never empty.
   const Wsk pocz = p;
   if (k <= litera_8) {
-    unsigned wysokie = k;
-    while ((k = klasy[*++p]) <= cyfra) wysokie |= k;
+    std::uint64_t wysokie = *p++;
+    unsigned n;
+    do {
+      const std::uint64_t w = slowo(p);
+      n = bieg8(w, nazwy8(w), wysokie);
+      p += n;
+    } while (n == 8);
     if (p + 1 < kon && static_cast<std::size_t>(p - pocz) <= Dl_Tok) {
       p_ = p;
       return {reinterpret_cast<const char*>(pocz), static_cast<std::uint16_t>(p - pocz),
-              Token_Kod::NAZWA, (wysokie & litera_8) != 0};
+              Token_Kod::NAZWA, (wysokie & gorne) != 0};
     }
   } else if (k == cyfra) {
-    while (klasy[*++p] == cyfra) {
-    }
+    ++p;
+    unsigned n;
+    do {
+      n = static_cast<unsigned>(std::countr_zero(~cyfry8(slowo(p)) & gorne)) / 8;
+      p += n;
+    } while (n == 8);
     // Up to nine digits are always in range.
     if (p + 1 < kon && p - pocz < 10) {
       p_ = p;
@@ -258,14 +306,19 @@ inline Token_Typ osw_skan::Skanuj() {
               Token_Kod::LICZBA, false};
     }
   } else if (k == cudzyslow) {
-    unsigned wysokie = klasy[*++p];
-    if (wysokie <= litera_8) {
-      while ((k = klasy[*++p]) <= cyfra) wysokie |= k;
+    if (klasy[*++p] <= litera_8) {
+      std::uint64_t wysokie = *p++;
+      unsigned n;
+      do {
+        const std::uint64_t w = slowo(p);
+        n = bieg8(w, nazwy8(w), wysokie);
+        p += n;
+      } while (n == 8);
       if (*p == '"' && p + 2 < kon && p[1] != '"' &&
           static_cast<std::size_t>(p - pocz - 1) <= Dl_Tok) {
         p_ = p + 1;
         return {reinterpret_cast<const char*>(pocz + 1), static_cast<std::uint16_t>(p - pocz - 1),
-                Token_Kod::NAPIS, (wysokie & litera_8) != 0};
+                Token_Kod::NAPIS, (wysokie & gorne) != 0};
       }
     }
   } else if (k <= prawy && p + 2 < kon) {

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <sstream>
+#include <vector>
 
 #include "osw_pars.h"
 #include "pomoc.h"
@@ -15,11 +16,11 @@ struct Wynik {
 };
 
 // Parses the text from the rule plik on and returns what it wrote.
-Wynik parsuj_plik(const std::string& tresc) {
+Wynik parsuj_plik(const std::string& tresc, std::size_t blok = osw_skan::domyslny_blok) {
   test::Katalog kat;
   test::zapisz(kat / "a.ini", tresc);
   std::ostringstream konsola;
-  osw_skan skan(konsola);
+  osw_skan skan(konsola, blok);
   ostrew_wy wy;
   osw_pars pars(skan, wy, konsola);
   pars.init_zbiory();
@@ -58,6 +59,45 @@ TEST(Parser, BladSkladniPrzerywaWPolowieLinii) {
   Wynik w = parsuj_plik("[a]\nk = =\n");
   EXPECT_EQ(w.blad, 16);
   EXPECT_EQ(w.xml, "<plik_ini>\n<sekcja nazwa=\"a\" >\n<element nazwa=\"k\">\n");
+}
+
+TEST(Parser, XmlNieZalezyOdRozmiaruBloku) {
+  // Texts in the XML are views of the input block: wherever the block ends,
+  // they must come out whole, Latin-1 letters encoded.
+  const std::string wejscie = "[s]\r\n"
+                              "k = 1, \"ab\xE9\", x\xFF_1 ; komentarz\n"
+                              "\n"
+                              "dluga = " + std::string(995, ' ') + "wartosc\n"
+                              "[t]\n"
+                              "_ = \"" + std::string(40, 'q') + "\"\n"
+                              "z=007";
+  const std::string xml = "<plik_ini>\n"
+                          "<sekcja nazwa=\"s\" >\n"
+                          "<element nazwa=\"k\">\n"
+                          "<wartosc>1</wartosc>\n"
+                          "<wartosc>ab\xC3\xA9</wartosc>\n"
+                          "<wartosc>x\xC3\xBF_1</wartosc>\n"
+                          "</element>\n"
+                          "<element nazwa=\"dluga\">\n"
+                          "<wartosc>wartosc</wartosc>\n"
+                          "</element>\n"
+                          "</sekcja>\n"
+                          "<sekcja nazwa=\"t\" >\n"
+                          "<element nazwa=\"_\">\n"
+                          "<wartosc>" + std::string(40, 'q') + "</wartosc>\n"
+                          "</element>\n"
+                          "<element nazwa=\"z\">\n"
+                          "<wartosc>007</wartosc>\n"
+                          "</element>\n"
+                          "</sekcja>\n"
+                          "</plik_ini>\n";
+  std::vector<std::size_t> bloki{osw_skan::domyslny_blok, 999, 1000, 1001, 4096};
+  for (std::size_t b = 2; b <= 70; ++b) bloki.push_back(b);
+  for (std::size_t blok : bloki) {
+    Wynik w = parsuj_plik(wejscie, blok);
+    EXPECT_EQ(w.blad, 0) << "blok " << blok;
+    EXPECT_EQ(w.xml, xml) << "blok " << blok;
+  }
 }
 
 TEST(ZbioryTokenow, DodawanieSumaIZerowanie) {

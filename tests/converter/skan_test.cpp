@@ -92,6 +92,10 @@ TEST(Skaner, LiniaDluzszaNizTysiacZnakowCzytanaKawalkami) {
   sprawdz("k" + std::string(998, ' ') + "\r\nv\n", "n:k n:v $", 2);
   // A CR that ends a full piece without a LF after it is a character.
   sprawdz("k" + std::string(998, ' ') + "\rx\n", "n:k !9", 1);
+  // A comment drops the rest of its piece only: from the last character of
+  // the first piece, nothing; from the first of the second, all of it.
+  sprawdz("k" + std::string(998, ' ') + ";abc def\nx\n", "n:k n:abc n:def n:x $", 3);
+  sprawdz("k" + std::string(999, ' ') + ";abc def\nx\n", "n:k n:x $", 3);
 }
 
 TEST(Skaner, WynikNieZalezyOdRozmiaruBloku) {
@@ -113,6 +117,39 @@ TEST(Skaner, WynikNieZalezyOdRozmiaruBloku) {
   }
 }
 
+TEST(Skaner, LiniaPodgladuNaGranicyKawalkaNieZalezyOdBloku) {
+  // After the second token the lookahead is the 1001st character of the
+  // line. A CR that begins the line's terminator leaves it in the first
+  // piece; a lone CR is the first character of the second piece. Wherever
+  // the block ends, the count reported then (as a syntax error would) must
+  // tell the two apart.
+  struct Przypadek {
+    std::string poczatek;  // the line's first 1000 characters
+    int linie_crlf;
+  };
+  const Przypadek przypadki[] = {
+      {"k" + std::string(998, ' ') + "[", 1},
+      {"k" + std::string(997, ' ') + "ab", 1},
+      {"k" + std::string(992, ' ') + "1234567", 1},
+      {"k" + std::string(996, ' ') + "\"a\"", 1},
+  };
+  test::Katalog kat;
+  for (const Przypadek& p : przypadki) {
+    for (const std::string koniec : {"\r\nx", "\rx"}) {
+      test::zapisz(kat / "a.ini", p.poczatek + koniec);
+      const int linie = koniec == std::string("\r\nx") ? p.linie_crlf : p.linie_crlf + 1;
+      for (std::size_t blok = 2; blok <= 1100; ++blok) {
+        std::ostringstream konsola;
+        osw_skan skan(konsola, blok);
+        skan.otworz_plik_we(kat / "a.ini");
+        skan.Skanuj();
+        skan.Skanuj();
+        ASSERT_EQ(skan.nr_linii(), linie) << p.poczatek.substr(990) << ", blok " << blok;
+      }
+    }
+  }
+}
+
 TEST(Skaner, BledyLeksykalne) {
   sprawdz("\"ab", "!5", 1);
   sprawdz(std::string("\"ab\0", 4), "!0", 1);
@@ -124,6 +161,7 @@ TEST(Skaner, BledyLeksykalne) {
   sprawdz("\" a\"", "!4", 1);
   sprawdz("\"a b\"", "!5", 1);
   sprawdz("\"a\"\"b\"", "!5", 1);
+  sprawdz("k = \"a\"\"b\" ;komentarz\n", "n:k = !5", 1);
   sprawdz("[a]\n\n\tk=1", "[ n:a ] !9", 3);
   sprawdz("a-b", "n:a !9", 1);
   sprawdz("1.5", "l:1 !9", 1);
