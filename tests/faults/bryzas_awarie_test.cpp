@@ -37,7 +37,7 @@ protected:
 };
 
 // The reference itself: every file of a clean run is complete.
-TEST_F(Bryzas, CzystyPrzebiegZapisujeWszystkieplikiDoKonca) {
+TEST_F(Bryzas, CzystyPrzebiegZapisujeWszystkiePlikiDoKonca) {
   const Wynik w = bryzas("Kalk", k_);
   EXPECT_EQ(w.status, 0);
   EXPECT_EQ(w.konsola, faza_kalk() + std::string(koniec));
