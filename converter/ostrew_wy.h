@@ -90,15 +90,15 @@ private:
     for (std::size_t i = krok; i < t.size(); i += krok) std::memcpy(d + i, t.data() + i, krok);
     return d + t.size();
   }
+  // Each byte is written as two, the second kept only for a byte above 127:
+  // where such bytes fall in a text cannot be foreseen, so no branch asks.
   static char* koduj(char* d, std::string_view t) {
     for (char z : t) {
-      auto c = static_cast<unsigned char>(z);
-      if (c < 0x80) {
-        *d++ = z;
-      } else {
-        *d++ = static_cast<char>(0xC0 | (c >> 6));
-        *d++ = static_cast<char>(0x80 | (c & 0x3F));
-      }
+      const auto c = static_cast<unsigned char>(z);
+      const bool dwa = c > 127;
+      d[0] = static_cast<char>(dwa ? 0xC0 | (c >> 6) : c);
+      d[1] = static_cast<char>(0x80 | (c & 0x3F));
+      d += 1 + dwa;
     }
     return d;
   }
