@@ -265,7 +265,7 @@ private:
   // whole in the block with the two bytes after it at hand. Anything else
   // is left to skanuj_dalej, from the character where it begins.
   Wsk p = p_;
-  const Wsk kon = kon_;
+  Wsk kon = kon_;
   // One blank, the usual spacing, is passed without a branch.
   p += *p == ' ';
   unsigned k = klasy[*p];
@@ -274,6 +274,9 @@ private:
       ++p;
     } else if (k == lf && p + 1 < kon) {
       p = za_koncem_linii(p, p + 1);
+    } else if (k == srednik) {
+      p = koniec_kawalka(p);
+      kon = kon_;  // it may have read on
     } else {
       break;
     }

@@ -150,6 +150,24 @@ TEST(Skaner, LiniaPodgladuNaGranicyKawalkaNieZalezyOdBloku) {
   }
 }
 
+TEST(Skaner, KomentarzeNaKoncuBloku) {
+  // A comment that runs past the end of the block makes it read on; the
+  // tokens after it must not take the old end of the data for the new.
+  std::string wejscie = "[s]\n";
+  std::string wzor = "[ n:s ] ";
+  for (int i = 0; i < 60; ++i) {
+    const std::string n = std::to_string(i * 7919 % 1000);
+    wejscie += "k" + n + " = v" + n + ", " + n + " ;" + std::string(i % 13, 'c') + "\n";
+    wzor += "n:k" + n + " = n:v" + n + " , l:" + n + " ";
+  }
+  wzor += "$";
+  for (std::size_t blok = 2; blok <= 300; ++blok) {
+    Wynik w = skanuj(wejscie, blok);
+    ASSERT_EQ(w.tokeny, wzor) << "blok " << blok;
+    ASSERT_EQ(w.linie, 61) << "blok " << blok;
+  }
+}
+
 TEST(Skaner, BledyLeksykalne) {
   sprawdz("\"ab", "!5", 1);
   sprawdz(std::string("\"ab\0", 4), "!0", 1);
