@@ -51,7 +51,7 @@ std::string drugi(const test::Katalog& kat, const std::string& tresc, std::size_
     s += t.tekst();
     return t.wysokie ? s + "+8" : s;
   } catch (const Blad_Skanera& b) {
-    return "!" + std::to_string(b.nr);
+    return std::string("!") + std::to_string(b.nr);
   }
 }
 
