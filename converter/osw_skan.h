@@ -183,9 +183,6 @@ private:
     return static_cast<unsigned>(std::countr_zero(stop)) / 8;
   }
 
-
-
-
   // The block keeps this many bytes before the position when it is refilled:
   // more than a token's text, its quote and the character after it.
   static constexpr std::size_t zachowaj = 128;
