@@ -21,7 +21,9 @@ struct Tekst_Wy {
 
 class ostrew_wy {
 public:
-  static constexpr std::size_t domyslny_bufor = std::size_t{1} << 18;
+  // Half a megabyte: fewer and larger writes cost the file system less
+  // time than the same bytes in smaller ones.
+  static constexpr std::size_t domyslny_bufor = std::size_t{1} << 19;
   // Texts copied in strides of krok bytes; the longest text that goes the
   // short way, and the longest literal parts of one line.
   static constexpr std::size_t krok = 32;
