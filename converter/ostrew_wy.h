@@ -96,9 +96,10 @@ private:
   // where such bytes fall in a text cannot be foreseen, so no branch asks.
   static char* koduj(char* d, std::string_view t) {
     for (char z : t) {
-      const auto c = static_cast<unsigned char>(z);
-      const bool dwa = c > 127;
-      d[0] = static_cast<char>(dwa ? 0xC0 | (c >> 6) : c);
+      const unsigned c = static_cast<unsigned char>(z);
+      const unsigned dwa = c >> 7;  // 1 for a byte above 127
+      const unsigned maska = 0u - dwa;
+      d[0] = static_cast<char>((c & ~maska) | ((0xC0 | (c >> 6)) & maska));
       d[1] = static_cast<char>(0x80 | (c & 0x3F));
       d += 1 + dwa;
     }
