@@ -55,7 +55,7 @@ TEST_F(Awaria, SpecyfikacjiZbiorowNieMoznaUtworzyc) {
   EXPECT_FALSE(fs::exists("Demo1_zbiory.adb"));
 }
 
-// The specification is complete before the body is attempted.
+// The .ads file is complete before the .adb is attempted.
 TEST_F(Awaria, TresciZbiorowNieMoznaUtworzyc) {
   ASSERT_TRUE(fs::create_directory("Demo1_zbiory.adb"));
   Blad_Pliku e = blad_z([&] { emitery_.gen_zbiory(); });
