@@ -25,7 +25,7 @@ public:
   void dopisz(std::string_view kawalek) {
     if (kawalek.empty()) return;
     if (!w_linii_) {
-      plik_.pisz(std::string(static_cast<std::size_t>(wciecie_), ' '));
+      plik_.pisz_znaki(static_cast<std::size_t>(wciecie_), ' ');
       w_linii_ = true;
     }
     plik_.pisz(kawalek);
