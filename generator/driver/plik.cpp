@@ -114,9 +114,9 @@ void Plik_Wy::oproznij() {
   std::size_t zapisane = 0;
   while (zapisane < zajete_) {
     ssize_t n = ::write(fd_, bufor_.get() + zapisane, zajete_ - zapisane);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      int e = errno;
+    if (n <= 0) {
+      if (n < 0 && errno == EINTR) continue;
+      const int e = n < 0 ? errno : EIO;  // a write that takes nothing would loop for ever
       zajete_ = 0;
       throw Blad_Pliku(Blad_Pliku::Rodzaj::zapis, nazwa_, e);
     }

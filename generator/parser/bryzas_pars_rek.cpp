@@ -34,14 +34,13 @@ void bryzas_pars::parsuj() {
   plik();
 }
 
-// Consumes a header keyword; the code insert that must follow it is
-// returned as read and consumed too.
+// Consumes a header keyword and returns the code insert that must follow
+// it. The insert stays the current token: its line is written before the
+// next token is read, so a scanner error after it still finds it written.
 std::string bryzas_pars::wstawka_po_slowie(int nr_bledu) {
   nastepny();
   if (!jest(Token_Kod::KODSYM)) blad(nr_bledu);
-  std::string kod = tok.Wart;
-  nastepny();
-  return kod;
+  return tok.Wart;
 }
 
 // plik = { WITHUSEKOD KODSYM } { PAKDEKLKOD KODSYM } [ KODSYM ]
@@ -53,6 +52,7 @@ void bryzas_pars::plik() {
   while (jest(Token_Kod::WITHUSEKOD)) {
     const std::string pakiet = usun_spacje(wstawka_po_slowie(28));
     pisz_wiersz(b, {"with ", pakiet, "; use ", pakiet, ";", kod_uzytkownika});
+    nastepny();
   }
   pisz_wiersz(b, {});
   pisz_wiersz(b, {"with ", pak_.nazwa_skan, "; use ", pak_.nazwa_skan, ";"});
@@ -61,33 +61,42 @@ void bryzas_pars::plik() {
   pisz_wiersz(b, {"package body ", pak_.nazwa_pars, " is"});
   pisz_wiersz(b, {});
   pisz_wiersz(b, {"Tok: Token_Typ;"});
-  while (jest(Token_Kod::PAKDEKLKOD))
+  while (jest(Token_Kod::PAKDEKLKOD)) {
     pisz_wiersz(b, {usun_spacje(wstawka_po_slowie(29)), kod_uzytkownika});
+    nastepny();
+  }
   if (jest(Token_Kod::KODSYM)) {
     pisz_wiersz(b, {usun_spacje(tok.Wart), kod_uzytkownika});
     nastepny();
   }
   pisz_wiersz(b, {});
   pisz_wiersz(b, {"procedure Parsuj is"});
-  while (jest(Token_Kod::INITDEKLKOD))
+  while (jest(Token_Kod::INITDEKLKOD)) {
     pisz_wiersz(b, {"  ", usun_spacje(wstawka_po_slowie(30)), kod_uzytkownika});
+    nastepny();
+  }
   pisz_wiersz(b, {"begin"});
   pisz_wiersz(b, {"  Init_Zbiory;"});
-  while (jest(Token_Kod::INITINSTRKOD) || jest(Token_Kod::INITINSTRPRZEDKOD))
+  while (jest(Token_Kod::INITINSTRKOD) || jest(Token_Kod::INITINSTRPRZEDKOD)) {
     pisz_wiersz(b, {"  ", usun_spacje(wstawka_po_slowie(31)), kod_uzytkownika});
+    nastepny();
+  }
   // The statements after the start symbol's call and the handlers wait
   // until the first production names that symbol; the last insert wins.
   while (jest(Token_Kod::INITINSTRPOKOD)) {
     buf_init_instr_po = wstawka_po_slowie(31);
     jest_init_instr_po = true;
+    nastepny();
   }
   if (jest(Token_Kod::EXCEPTSKANKOD)) {
     buf_except_skan = wstawka_po_slowie(32);
     jestexcept = true;
+    nastepny();
   }
   if (jest(Token_Kod::EXCEPTPARSKOD)) {
     buf_except_pars = wstawka_po_slowie(33);
     jestexcept = true;
+    nastepny();
   }
   linia();
   pisz_wiersz(b, {});
