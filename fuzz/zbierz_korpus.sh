@@ -14,10 +14,10 @@ zbierz() {  # folder, source file
 }
 
 while IFS= read -r f; do zbierz bryzas "$f"; done < <(
-  find ./tests/golden/bryzas ./tests/generator ./tests/ada ./tests/analyzer ./examples \
+  find ./tests/przypadki ./tests/generator ./tests/ada ./tests/analyzer ./examples \
        -name '*.gpa' -type f -size -64k 2>/dev/null | LC_ALL=C sort)
 while IFS= read -r f; do zbierz ostrew "$f"; done < <(
-  find ./tests/golden/ostrew ./tests/converter ./examples \
+  find ./tests/przypadki/ostrew ./tests/przypadki/awarie ./tests/converter ./examples \
        -name '*.ini' -type f -size -64k 2>/dev/null | LC_ALL=C sort)
 # Lines around the 1000-character pieces the readers cut long lines into,
 # with LF and CR LF ends: random mutation rarely grows a line to exactly the

@@ -1,0 +1,96 @@
+#!/usr/bin/env bash
+# Runs one case: uruchom.sh BIN_DIR CASE_DIR, in a fresh temporary directory.
+#
+# A case folder holds
+#   polecenie    the program (bryzas, ostrew, bryzas_analiza) on the first
+#                line, then its arguments, one per line
+#   env          optional VAR=VALUE lines added to the environment
+#   przygotuj.sh optional script run in the work directory before the program
+#   bez_roota    optional: run as the user nobody, for permission faults
+#   limit        optional: the largest file the program may write, in blocks
+#                of 1024 bytes (default 8192, 8 MB)
+#   we/          files copied into the work directory first
+#   wy/          every file the run must leave created or changed, byte for byte
+#   konsola      the exact standard output
+#   status       the exit status
+# Every other file of the work directory must be left exactly as it was, and
+# nothing may be written to standard error. The program may run 20 seconds.
+# With GOLDEN_AKTUALIZUJ=1 the case's expected files are rewritten from the
+# run instead (read every one of them before committing it).
+set -u
+bin=$(realpath "$1")
+przypadek=$(realpath "$2")
+praca=$(mktemp -d)
+wynik=$(mktemp -d)
+trap 'chmod -R u+rwx "$praca" 2>/dev/null; rm -rf "$praca" "$wynik"' EXIT
+pomin() { echo "SKIP: $*"; exit 77; }
+
+mapfile -t argumenty < "$przypadek/polecenie"
+program=$bin/${argumenty[0]}
+argumenty=("${argumenty[@]:1}")
+
+# Root ignores file permissions: such a case runs as nobody, or is skipped.
+jako=()
+if [ -f "$przypadek/bez_roota" ] && [ "$(id -u)" = 0 ]; then
+  command -v setpriv > /dev/null || pomin "running as root and setpriv is missing"
+  jako=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
+  "${jako[@]}" test -x "$program" || pomin "the user nobody cannot run $program"
+  chown nobody "$praca"
+fi
+
+[ -d "$przypadek/we" ] && cp -a "$przypadek/we/." "$praca/"
+if [ -f "$przypadek/przygotuj.sh" ]; then
+  (cd "$praca" && bash "$przypadek/przygotuj.sh") || { echo "przygotuj.sh failed"; exit 1; }
+fi
+
+# Snapshot of what stands before the run.
+spis() { (cd "$praca" && find . -mindepth 1 \( -type f -o -type l \) -printf '%P\n' | LC_ALL=C sort); }
+suma() { if [ -L "$praca/$1" ]; then echo "link:$(readlink "$praca/$1")"; else cksum < "$praca/$1" 2>/dev/null; fi; }
+declare -A przed
+while IFS= read -r f; do przed[$f]=$(suma "$f"); done < <(spis)
+
+srodowisko=(SOURCE_DATE_EPOCH=1796461507 TZ=UTC LC_ALL=C)
+[ -f "$przypadek/env" ] && mapfile -t -O 3 srodowisko < "$przypadek/env"
+limit=8192
+[ -f "$przypadek/limit" ] && limit=$(cat "$przypadek/limit")
+(cd "$praca" && ulimit -f "$limit" && env "${srodowisko[@]}" timeout 20 "${jako[@]}" "$program" \
+    "${argumenty[@]}" > "$wynik/konsola" 2> "$wynik/stderr" < /dev/null)
+echo $? > "$wynik/status"
+
+if [ "${GOLDEN_AKTUALIZUJ:-}" = 1 ]; then
+  cp "$wynik/konsola" "$wynik/status" "$przypadek/"
+  rm -rf "$przypadek/wy"
+  while IFS= read -r f; do
+    if [ "${przed[$f]-brak}" != "$(suma "$f")" ] && [ -f "$praca/$f" ]; then
+      mkdir -p "$przypadek/wy/$(dirname "$f")"; cp "$praca/$f" "$przypadek/wy/$f"
+    fi
+  done < <(spis)
+  echo "rewritten: $przypadek"; exit 0
+fi
+
+bledy=0
+zle() { echo "FAIL: $*"; bledy=1; }
+cmp -s "$wynik/status" "$przypadek/status" || zle "status $(cat "$wynik/status"), expected $(cat "$przypadek/status")"
+if ! cmp -s "$wynik/konsola" "$przypadek/konsola"; then
+  zle "console output differs"; diff "$przypadek/konsola" "$wynik/konsola" | head -20
+fi
+[ -s "$wynik/stderr" ] && zle "standard error is not empty: $(head -c 300 "$wynik/stderr")"
+declare -A oczekiwane
+if [ -d "$przypadek/wy" ]; then
+  while IFS= read -r f; do
+    oczekiwane[$f]=1
+    if [ ! -f "$praca/$f" ]; then zle "$f was not written"
+    elif ! cmp -s "$praca/$f" "$przypadek/wy/$f"; then
+      zle "$f differs"; diff "$przypadek/wy/$f" "$praca/$f" | head -20
+    fi
+  done < <(cd "$przypadek/wy" && find . -type f -printf '%P\n' | LC_ALL=C sort)
+fi
+while IFS= read -r f; do
+  [ -n "${oczekiwane[$f]-}" ] && continue
+  if [ -z "${przed[$f]+x}" ]; then zle "unexpected file $f"
+  elif [ "${przed[$f]}" != "$(suma "$f")" ]; then zle "$f was changed"; fi
+done < <(spis)
+for f in "${!przed[@]}"; do
+  [ -e "$praca/$f" ] || [ -L "$praca/$f" ] || zle "$f was removed"
+done
+exit $bledy
