@@ -82,7 +82,7 @@ void analiza_ll1::pusty_na_poczatku(const std::vector<Symbol>& ciag, const Zbior
   const Symbol& s = ciag.front();
   if (s.terminal || !zbiory_.pusty(s.nr)) return;
   uzycie_[idx(s.nr)].potrzebne.dodaj(po_pierwszym);
-  if (!ma_linie(s.nr)) return;  // the missing line is reported instead
+  // Without a FIRST line the declared set is empty: everything is lost.
   const std::string tekst = cytat_nieterminala(g_, s.nr) + " moze byc pusty na poczatku " +
                             (galaz ? "galezi" : "grupy");
   const Zbior utracone = po_pierwszym.bez(deklarowany_[idx(s.nr)]);
@@ -159,13 +159,15 @@ void analiza_ll1::sekcja_first() {
 
   for (int n = 0; n < g_.nieterminale.licz(); ++n) {
     const Uzycie& u = uzycie_[idx(n)];
+    // A name without a production has its own message; a missing FIRST line
+    // for it would tell the same fault twice.
+    if (produkcja_dla_[idx(n)] < 0) continue;
     if (!ma_linie(n)) {
       if (u.zaczyna_grupe)
         raport_.blad(u.pierwsza_grupa, "brak linii FIRST dla " + cytat_nieterminala(g_, n) +
                                            ", ktory zaczyna grupe");
       continue;
     }
-    if (produkcja_dla_[idx(n)] < 0) continue;
     const Zbior brak = zbiory_.first(n).bez(deklarowany_[idx(n)]);
     if (!brak.pusty()) {
       const std::string tekst =
@@ -175,12 +177,19 @@ void analiza_ll1::sekcja_first() {
       else
         raport_.ostrzezenie(pierwsza_linia_[idx(n)], tekst + " (zbior nieuzywany w parserze)");
     }
-    for (int t : deklarowany_[idx(n)].terminale())
-      if (!zbiory_.first(n).zawiera(t) && !u.potrzebne.zawiera(t))
-        raport_.ostrzezenie(poz_deklaracji_.at({n, t}), "FIRST " + cytat_nieterminala(g_, n) +
-                                                            " zawiera zbedne " +
-                                                            cytat_terminala(g_, t));
+    // Every extra terminal in one message, at the first one it names.
+    const Zbior zbedne = deklarowany_[idx(n)].bez(zbiory_.first(n)).bez(u.potrzebne);
+    if (!zbedne.pusty())
+      raport_.ostrzezenie(poz_deklaracji_.at({n, zbedne.terminale().front()}),
+                          "FIRST " + cytat_nieterminala(g_, n) + " zawiera zbedne " +
+                              cytaty_terminali(g_, zbedne));
   }
+}
+
+Zbior analiza_ll1::potrzebny_first(int n) const {
+  Zbior z = zbiory_.first(n);
+  for (int t : uzycie_[idx(n)].potrzebne.terminale()) z.dodaj(t);
+  return z;
 }
 
 }  // namespace bryzas_analiza

@@ -20,6 +20,12 @@ public:
 
   void sprawdz();
 
+  // After sprawdz: the set that nonterminal n's FIRST line must hold for the
+  // generated parser to take every group it begins when it should, its
+  // computed FIRST and the tokens that follow it when it vanishes there (the
+  // end of input cannot be written in a FIRST line and is left out).
+  Zbior potrzebny_first(int n) const;
+
 private:
   // What the groups tell about a nonterminal that begins one of them.
   struct Uzycie {

@@ -64,6 +64,7 @@ void analiza_pars::linia() {
   if (!lewe_strony_.insert(tok.Wart).second) blad(10);
   Produkcja p;
   p.poz = poz();
+  if (g_.produkcje.size() == max_produkcji) throw Za_Duzo_Produkcji{p.poz};
   p.lewa = g_.nieterminale.wstaw(tok.Wart, p.poz);
   nastepny();
   if (jest(Kod::KODSYM)) nastepny();

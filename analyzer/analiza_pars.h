@@ -17,12 +17,21 @@ struct Blad_Skladni {
   int nr;
 };
 
+// The 201st production: the generator's table of left sides is full and it
+// stops there, so the analysis stops too. `poz` is that left side's.
+struct Za_Duzo_Produkcji {
+  Pozycja poz;
+};
+
+// The generator's table of left sides.
+constexpr std::size_t max_produkcji = 200;
+
 class analiza_pars {
 public:
   analiza_pars(bryzas::bryzas_skan& skan, Gramatyka& gramatyka);
 
-  // Reads the whole file into the model. Throws Blad_Skladni, and lets the
-  // scanner's Blad_Skanera and Blad_Pliku pass.
+  // Reads the whole file into the model. Throws Blad_Skladni or
+  // Za_Duzo_Produkcji, and lets the scanner's Blad_Skanera and Blad_Pliku pass.
   void parsuj();
 
 private:

@@ -6,8 +6,8 @@ namespace bryzas_analiza {
 
 namespace {
 
-// The generator's tables: 200 left sides, 200 names of each kind.
-constexpr int max_produkcji = 200;
+// The generator's tables of names: 200 of each kind. (Its table of left
+// sides stops the parse, see analiza_pars.)
 constexpr int max_nazw = 200;
 
 // Bounds that keep the search for left-recursive cycles finite on grammars
@@ -32,8 +32,6 @@ void analiza_produkcje::sprawdz() {
 }
 
 void analiza_produkcje::limity() {
-  if (g_.produkcje.size() > idx(max_produkcji))
-    raport_.blad(g_.produkcje[idx(max_produkcji)].poz, "za duzo produkcji (max 200)");
   for (int t = max_nazw; t < g_.terminale.licz(); ++t)
     raport_.blad(g_.terminale.pierwsze_wystapienie[idx(t)],
                  cytat_terminala(g_, t) + " ponad limit 200 terminali generatora");

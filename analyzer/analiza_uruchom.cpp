@@ -34,12 +34,13 @@ int odrzuc(std::ostream& os, std::string_view powod) {
 // of the grammar: nonterminals and terminals in order of first appearance.
 // A nonterminal that derives only the empty string gets no line, since a
 // line must name at least one terminal.
-void wypisz_sekcje_first(std::ostream& os, const Gramatyka& g, const analiza_zbiory& z) {
+void wypisz_sekcje_first(std::ostream& os, const Gramatyka& g, const analiza_ll1& ll1) {
   os << "%%\n";
   const std::vector<int> produkcja_dla = g.produkcja_dla();
   for (int n = 0; n < g.nieterminale.licz(); ++n) {
-    if (produkcja_dla[static_cast<std::size_t>(n)] < 0 || z.first(n).terminale().empty()) continue;
-    os << cytat_nieterminala(g, n) << " : " << cytaty_terminali(g, z.first(n)) << " .\n";
+    const Zbior z = ll1.potrzebny_first(n);
+    if (produkcja_dla[static_cast<std::size_t>(n)] < 0 || z.terminale().empty()) continue;
+    os << cytat_nieterminala(g, n) << " : " << cytaty_terminali(g, z) << " .\n";
   }
 }
 
@@ -63,6 +64,8 @@ int analizuj(bryzas::bryzas_skan& skan, const std::string& plik_we, bool first,
                                                   : "Nieznany blad");
   } catch (const Blad_Skladni& b) {
     raport.blad({skan.nr_linii, skan.nr_kol}, std::string(bryzas::komunikat_parsera(b.nr)));
+  } catch (const Za_Duzo_Produkcji& b) {
+    raport.blad(b.poz, "za duzo produkcji (max 200)");
   }
   if (raport.bledy() > 0) {
     raport.wypisz(os, plik_we);
@@ -72,9 +75,10 @@ int analizuj(bryzas::bryzas_skan& skan, const std::string& plik_we, bool first,
 
   const analiza_zbiory zbiory(g);
   analiza_produkcje(g, zbiory, raport).sprawdz();
-  analiza_ll1(g, zbiory, raport).sprawdz();
+  analiza_ll1 ll1(g, zbiory, raport);
+  ll1.sprawdz();
   raport.wypisz(os, plik_we);
-  if (first) wypisz_sekcje_first(os, g, zbiory);
+  if (first) wypisz_sekcje_first(os, g, ll1);
   raport.wypisz_podsumowanie(os);
   return raport.bledy() > 0 ? status_bledy : status_czysto;
 }

@@ -87,14 +87,13 @@ TEST_F(Wywolanie, SekcjaFirstPoKomunikatachPrzedPodsumowaniem) {
   EXPECT_EQ(w.status, 1);
   EXPECT_EQ(w.wyjscie,
             "G.gpa:1:27: blad: nieterminal \"X\" nie ma produkcji\n"
-            "G.gpa:1:27: blad: brak linii FIRST dla \"X\", ktory zaczyna grupe\n"
             "G.gpa:4:1: ostrzezenie: nieterminal \"U\" jest nieosiagalny z \"S\"\n"
             "%%\n"
             "\"S\" : 'a' 'b' 'z' 'p' .\n"
             "\"B\" : 'b' 'z' .\n"
             "\"P\" : 'p' .\n"
             "\"U\" : 'u' .\n"
-            "*** bledy: 2, ostrzezenia: 1\n");
+            "*** bledy: 1, ostrzezenia: 1\n");
 }
 
 TEST_F(Wywolanie, FirstWKazdymMiejscuWierszaPolecen) {

@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# The FIRST section that bryzas_analiza --first computes, appended to a
+# grammar without one, gives a grammar that the analyser passes and whose
+# generated parser (built with GNAT) accepts the sentences of the language.
+# Each wklejona/P.gpa has no FIRST section; P.zdania lists the sentences
+# with the status the parser must end with (see tests/ada/zdania.sh).
+# Usage: wklejona_first.sh BIN_DIR
+set -u
+bin=$(realpath "$1")
+tu=$(dirname "$(realpath "$0")")
+praca=$(mktemp -d)
+trap 'rm -rf "$praca"' EXIT
+ulimit -f 8192
+bledy=0
+for g in "$tu"/wklejona/*.gpa; do
+  p=$(basename "$g" .gpa)
+  mkdir "$praca/$p" && cd "$praca/$p" || exit 1
+  cp "$g" "$p.gpa"
+  timeout 20 "$bin/bryzas_analiza" --first "$p" > analiza.out
+  sed -n '/^%%$/,/^\*\*\* bledy/p' analiza.out | sed '$d' >> "$p.gpa"
+  grep -q '^%%$' "$p.gpa" || { echo "FAIL: $p: --first printed no section"; cat analiza.out; bledy=1; continue; }
+  timeout 20 "$bin/bryzas_analiza" "$p" > analiza2.out
+  status=$?
+  if [ "$status" != 0 ] || ! grep -q '^\*\*\* bledy: 0,' analiza2.out; then
+    echo "FAIL: $p with the pasted section:"; cat "$p.gpa" analiza2.out; bledy=1
+  fi
+  bash "$tu/../ada/zdania.sh" "$bin/bryzas" . "$p" "$tu/wklejona/$p.zdania" || bledy=1
+done
+exit $bledy
