@@ -5,13 +5,15 @@
 #   polecenie    the program (bryzas, ostrew, bryzas_analiza) on the first
 #                line, then its arguments, one per line
 #   env          optional VAR=VALUE lines added to the environment
-#   przygotuj.sh optional script run in the work directory before the program
+#   przygotuj.sh optional script run in the work directory before the program;
+#                $ZRODLA is the top of the source tree
 #   bez_roota    optional: run as the user nobody, for permission faults
 #   limit        optional: the largest file the program may write, in blocks
 #                of 1024 bytes (default 8192, 8 MB)
 #   we/          files copied into the work directory first
 #   wy/          every file the run must leave created or changed, byte for byte
 #   konsola      the exact standard output
+#   konsola_pelna optional: standard output is /dev/full instead (no konsola)
 #   status       the exit status
 # Every other file of the work directory must be left exactly as it was, and
 # nothing may be written to standard error. The program may run 20 seconds.
@@ -20,6 +22,7 @@
 set -u
 bin=$(realpath "$1")
 przypadek=$(realpath "$2")
+zrodla=$(cd "$(dirname "$0")/../.." && pwd)
 praca=$(mktemp -d)
 wynik=$(mktemp -d)
 trap 'chmod -R u+rwx "$praca" 2>/dev/null; rm -rf "$praca" "$wynik"' EXIT
@@ -40,7 +43,7 @@ fi
 
 [ -d "$przypadek/we" ] && cp -a "$przypadek/we/." "$praca/"
 if [ -f "$przypadek/przygotuj.sh" ]; then
-  (cd "$praca" && bash "$przypadek/przygotuj.sh") || { echo "przygotuj.sh failed"; exit 1; }
+  (cd "$praca" && ZRODLA=$zrodla bash "$przypadek/przygotuj.sh") || { echo "przygotuj.sh failed"; exit 1; }
 fi
 
 # Snapshot of what stands before the run.
@@ -53,12 +56,16 @@ srodowisko=(SOURCE_DATE_EPOCH=1796461507 TZ=UTC LC_ALL=C)
 [ -f "$przypadek/env" ] && mapfile -t -O 3 srodowisko < "$przypadek/env"
 limit=8192
 [ -f "$przypadek/limit" ] && limit=$(cat "$przypadek/limit")
+konsola=$wynik/konsola
+[ -f "$przypadek/konsola_pelna" ] && konsola=/dev/full
 (cd "$praca" && ulimit -f "$limit" && env "${srodowisko[@]}" timeout 20 "${jako[@]}" "$program" \
-    "${argumenty[@]}" > "$wynik/konsola" 2> "$wynik/stderr" < /dev/null)
+    "${argumenty[@]}" > "$konsola" 2> "$wynik/stderr" < /dev/null)
 echo $? > "$wynik/status"
+[ -f "$wynik/konsola" ] || : > "$wynik/konsola"
 
 if [ "${GOLDEN_AKTUALIZUJ:-}" = 1 ]; then
-  cp "$wynik/konsola" "$wynik/status" "$przypadek/"
+  cp "$wynik/status" "$przypadek/"
+  [ "$konsola" = /dev/full ] || cp "$wynik/konsola" "$przypadek/"
   rm -rf "$przypadek/wy"
   while IFS= read -r f; do
     if [ "${przed[$f]-brak}" != "$(suma "$f")" ] && [ -f "$praca/$f" ]; then
@@ -71,7 +78,7 @@ fi
 bledy=0
 zle() { echo "FAIL: $*"; bledy=1; }
 cmp -s "$wynik/status" "$przypadek/status" || zle "status $(cat "$wynik/status"), expected $(cat "$przypadek/status")"
-if ! cmp -s "$wynik/konsola" "$przypadek/konsola"; then
+if [ "$konsola" != /dev/full ] && ! cmp -s "$wynik/konsola" "$przypadek/konsola"; then
   zle "console output differs"; diff "$przypadek/konsola" "$wynik/konsola" | head -20
 fi
 [ -s "$wynik/stderr" ] && zle "standard error is not empty: $(head -c 300 "$wynik/stderr")"
