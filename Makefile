@@ -12,7 +12,7 @@ FUZZ_BUILD ?= build-fuzz
 JOBS ?= 2
 FUZZ_SECONDS ?= 60
 FUZZ_CHECK_SECONDS ?= 20
-FUZZ_TARGETS ?= fuzz_bryzas fuzz_ostrew fuzz_ostrew_bloki
+FUZZ_TARGETS ?= fuzz_bryzas fuzz_ostrew
 
 .PHONY: all build demo check clean
 
