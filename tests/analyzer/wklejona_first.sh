@@ -3,7 +3,8 @@
 # grammar without one, gives a grammar that the analyser passes and whose
 # generated parser (built with GNAT) accepts the sentences of the language.
 # Each wklejona/P.gpa has no FIRST section; P.zdania lists the sentences
-# with the status the parser must end with (see tests/ada/zdania.sh).
+# with the status the parser must end with (see tests/ada/zdania.sh). For
+# the example grammars, the computed section declares what theirs does.
 # Usage: wklejona_first.sh BIN_DIR
 set -u
 bin=$(realpath "$1")
@@ -25,5 +26,18 @@ for g in "$tu"/wklejona/*.gpa; do
     echo "FAIL: $p with the pasted section:"; cat "$p.gpa" analiza2.out; bledy=1
   fi
   bash "$tu/../ada/zdania.sh" "$bin/bryzas" . "$p" "$tu/wklejona/$p.zdania" || bledy=1
+done
+
+# A FIRST section with each line's terminals sorted, the lines sorted.
+zbiory() { sed -n '/^%%$/,/^\*\*\* bledy/p' "$1" | grep '^"' | tr -d '.' |
+  while read -r n _ t; do echo "$n $(printf '%s\n' $t | sort | tr '\n' ' ')"; done | sort; }
+for g in "$tu"/../../examples/kalk/Kalk.gpa "$tu"/../../examples/ini/Ini.gpa; do
+  p=$(basename "$g" .gpa)
+  mkdir -p "$praca/przyklad_$p" && cd "$praca/przyklad_$p" || exit 1
+  sed '/^%%$/,$d' "$g" > "$p.gpa"
+  timeout 20 "$bin/bryzas_analiza" --first "$p" > analiza.out
+  if [ "$(zbiory analiza.out)" != "$(zbiory "$g")" ] || [ -z "$(zbiory "$g")" ]; then
+    echo "FAIL: the section computed for $p is not the example's:"; diff <(zbiory "$g") <(zbiory analiza.out); bledy=1
+  fi
 done
 exit $bledy
