@@ -15,8 +15,9 @@
 #   konsola      the exact standard output
 #   konsola_pelna optional: standard output is /dev/full instead (no konsola)
 #   status       the exit status
-# Every other file of the work directory must be left exactly as it was, and
-# nothing may be written to standard error. The program may run 20 seconds.
+# Every other file or directory of the work directory must be left exactly as
+# it was, and nothing may be written to standard error. The program may run
+# 20 seconds.
 # With GOLDEN_AKTUALIZUJ=1 the case's expected files are rewritten from the
 # run instead (read every one of them before committing it).
 set -u
@@ -38,17 +39,23 @@ if [ -f "$przypadek/bez_roota" ] && [ "$(id -u)" = 0 ]; then
   command -v setpriv > /dev/null || pomin "running as root and setpriv is missing"
   jako=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
   "${jako[@]}" test -x "$program" || pomin "the user nobody cannot run $program"
-  chown nobody "$praca"
 fi
 
 [ -d "$przypadek/we" ] && cp -a "$przypadek/we/." "$praca/"
+# After the copy, which gives the work directory the owner and mode of we/.
+[ ${#jako[@]} -gt 0 ] && chown nobody "$praca"
 if [ -f "$przypadek/przygotuj.sh" ]; then
   (cd "$praca" && ZRODLA=$zrodla bash "$przypadek/przygotuj.sh") || { echo "przygotuj.sh failed"; exit 1; }
 fi
 
 # Snapshot of what stands before the run.
-spis() { (cd "$praca" && find . -mindepth 1 \( -type f -o -type l \) -printf '%P\n' | LC_ALL=C sort); }
-suma() { if [ -L "$praca/$1" ]; then echo "link:$(readlink "$praca/$1")"; else cksum < "$praca/$1" 2>/dev/null; fi; }
+# Directories count too: one in a file's place must stay, and none may appear.
+spis() { (cd "$praca" && find . -mindepth 1 \( -type f -o -type l -o -type d \) -printf '%P\n' | LC_ALL=C sort); }
+suma() {
+  if [ -L "$praca/$1" ]; then echo "link:$(readlink "$praca/$1")"
+  elif [ -d "$praca/$1" ]; then echo katalog
+  else cksum < "$praca/$1" 2>/dev/null; fi
+}
 declare -A przed
 while IFS= read -r f; do przed[$f]=$(suma "$f"); done < <(spis)
 
@@ -58,7 +65,9 @@ limit=8192
 [ -f "$przypadek/limit" ] && limit=$(cat "$przypadek/limit")
 konsola=$wynik/konsola
 [ -f "$przypadek/konsola_pelna" ] && konsola=/dev/full
-(cd "$praca" && ulimit -f "$limit" && env "${srodowisko[@]}" timeout 20 "${jako[@]}" "$program" \
+# The size limit must be met by the program itself: SIGXFSZ is set back to its
+# default, which ends the process, in case this shell was started ignoring it.
+(cd "$praca" && ulimit -f "$limit" && env --default-signal=XFSZ "${srodowisko[@]}" timeout 20 "${jako[@]}" "$program" \
     "${argumenty[@]}" > "$konsola" 2> "$wynik/stderr" < /dev/null)
 echo $? > "$wynik/status"
 [ -f "$wynik/konsola" ] || : > "$wynik/konsola"

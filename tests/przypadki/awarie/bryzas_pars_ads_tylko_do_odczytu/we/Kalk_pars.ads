@@ -1,0 +1,1 @@
+stara tresc

@@ -1,0 +1,1 @@
+printf '%99999s?\n' '' > Kalk.gpa
