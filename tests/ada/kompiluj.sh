@@ -8,6 +8,7 @@ projekt=$(basename "$gramatyka" .gpa)
 maly=$(echo "$projekt" | tr 'A-Z' 'a-z')
 praca=$(mktemp -d)
 trap 'rm -rf "$praca"' EXIT
+ulimit -f 8192
 cd "$praca"
 cp "$gramatyka" .
 SOURCE_DATE_EPOCH=0 "$bryzas" "$projekt" > konsola || { cat konsola; exit 1; }
