@@ -1,0 +1,39 @@
+-- pakiet B_Pars - tresc
+-- plik wygenerowany na podstawie opisu w [B.gpa]
+-- dnia  5. 12. 2026, godz.  9: 5: 7
+
+
+with B_Skan; use B_Skan;
+with B_zbiory;use B_zbiory;
+
+package body B_Pars is
+
+Tok: Token_Typ;
+
+procedure Parsuj is
+begin
+  Init_Zbiory;
+  Tok := Skanuj;
+  Wyr;
+end Parsuj;
+
+procedure Wyr is
+begin
+  if Tok.Kod=liczba then
+    -- tu wpisz obsluge tokena 'liczba'
+    null;
+    Tok:=Skanuj;
+  else Nr_Bledu_Pars:=100; raise Blad_Parsera;
+  end if;
+  _a1;
+  Wyr;
+end Wyr;
+
+
+procedure Init_Zbiory is
+begin
+  Zeruj(First_Wyr);
+  Zeruj(First__a1);
+end Init_Zbiory;
+
+end B_Pars;
