@@ -1,0 +1,1 @@
+cp "$ZRODLA/examples/ini/Ini.gpa" .

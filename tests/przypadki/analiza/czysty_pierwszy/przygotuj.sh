@@ -1,0 +1,1 @@
+cp "$ZRODLA/examples/pierwszy/Kalk.gpa" .

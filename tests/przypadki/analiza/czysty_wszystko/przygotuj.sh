@@ -1,0 +1,1 @@
+cp "$ZRODLA/tests/ada/Wszystko.gpa" .
