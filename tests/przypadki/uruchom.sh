@@ -12,6 +12,9 @@
 #                of 1024 bytes (default 8192, 8 MB)
 #   we/          files copied into the work directory first
 #   wy/          every file the run must leave created or changed, byte for byte
+#   jak          optional: the case (group/name) whose expected files are
+#                expected here too, except those named in bez (one per line)
+#                and those this wy/ holds itself; so no file is stored twice
 #   konsola      the exact standard output
 #   konsola_pelna optional: standard output is /dev/full instead (no konsola)
 #   status       the exit status
@@ -72,15 +75,44 @@ konsola=$wynik/konsola
 echo $? > "$wynik/status"
 [ -f "$wynik/konsola" ] || : > "$wynik/konsola"
 
+# The expected files: wzor, those of the case named in jak (itself made the
+# same way); then less those named in bez, and this case's own.
+pliki() { [ -d "$1" ] && (cd "$1" && find . -type f -printf '%P\n'); }
+declare -A wzor oczekiwane
+zbierz() {  # zbierz CASE [ITS_OWN_TOO]
+  local c=$1 f
+  if [ -f "$c/jak" ]; then
+    local b=$zrodla/tests/przypadki/$(cat "$c/jak")
+    [ -d "$b" ] || { echo "FAIL: $c/jak names no case"; exit 1; }
+    zbierz "$b" tak
+  fi
+  [ -n "${2-}" ] || return 0
+  if [ -f "$c/bez" ]; then
+    while IFS= read -r f; do unset "wzor[$f]"; done < "$c/bez"
+  fi
+  while IFS= read -r f; do wzor[$f]=$c/wy/$f; done < <(pliki "$c/wy")
+}
+zbierz "$przypadek"
+for f in "${!wzor[@]}"; do oczekiwane[$f]=${wzor[$f]}; done
+if [ -f "$przypadek/bez" ]; then
+  while IFS= read -r f; do unset "oczekiwane[$f]"; done < "$przypadek/bez"
+fi
+while IFS= read -r f; do oczekiwane[$f]=$przypadek/wy/$f; done < <(pliki "$przypadek/wy")
+
 if [ "${GOLDEN_AKTUALIZUJ:-}" = 1 ]; then
   cp "$wynik/status" "$przypadek/"
   [ "$konsola" = /dev/full ] || cp "$wynik/konsola" "$przypadek/"
-  rm -rf "$przypadek/wy"
+  rm -rf "$przypadek/wy" "$przypadek/bez"
   while IFS= read -r f; do
     if [ "${przed[$f]-brak}" != "$(suma "$f")" ] && [ -f "$praca/$f" ]; then
+      [ -n "${wzor[$f]-}" ] && cmp -s "$praca/$f" "${wzor[$f]}" && continue
       mkdir -p "$przypadek/wy/$(dirname "$f")"; cp "$praca/$f" "$przypadek/wy/$f"
     fi
   done < <(spis)
+  for f in "${!wzor[@]}"; do
+    [ -f "$praca/$f" ] && [ "${przed[$f]-brak}" != "$(suma "$f")" ] || echo "$f"
+  done | LC_ALL=C sort > "$przypadek/bez"
+  [ -s "$przypadek/bez" ] || rm "$przypadek/bez"
   echo "rewritten: $przypadek"; exit 0
 fi
 
@@ -91,16 +123,12 @@ if [ "$konsola" != /dev/full ] && ! cmp -s "$wynik/konsola" "$przypadek/konsola"
   zle "console output differs"; diff "$przypadek/konsola" "$wynik/konsola" | head -20
 fi
 [ -s "$wynik/stderr" ] && zle "standard error is not empty: $(head -c 300 "$wynik/stderr")"
-declare -A oczekiwane
-if [ -d "$przypadek/wy" ]; then
-  while IFS= read -r f; do
-    oczekiwane[$f]=1
-    if [ ! -f "$praca/$f" ]; then zle "$f was not written"
-    elif ! cmp -s "$praca/$f" "$przypadek/wy/$f"; then
-      zle "$f differs"; diff "$przypadek/wy/$f" "$praca/$f" | head -20
-    fi
-  done < <(cd "$przypadek/wy" && find . -type f -printf '%P\n' | LC_ALL=C sort)
-fi
+for f in "${!oczekiwane[@]}"; do
+  if [ ! -f "$praca/$f" ]; then zle "$f was not written"
+  elif ! cmp -s "$praca/$f" "${oczekiwane[$f]}"; then
+    zle "$f differs"; diff "${oczekiwane[$f]}" "$praca/$f" | head -20
+  fi
+done
 while IFS= read -r f; do
   [ -n "${oczekiwane[$f]-}" ] && continue
   if [ -z "${przed[$f]+x}" ]; then zle "unexpected file $f"

@@ -1,4 +1,0 @@
--- pakiet Kalk_Pars - tresc
--- plik wygenerowany na podstawie opisu w [Kalk.gpa]
--- dnia  5. 12. 2026, godz.  9: 5: 7
-
