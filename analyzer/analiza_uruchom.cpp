@@ -10,7 +10,9 @@
 #include "bledy_parsera.h"
 #include "bryzas_skan.h"
 #include "nazwa_projektu.h"
-#include "plik.h"
+#include "wspolne/blad_pliku.h"
+#include "wspolne/plik_wy.h"
+#include "wspolne/status.h"
 
 namespace bryzas_analiza {
 
@@ -27,7 +29,7 @@ constexpr std::string_view pomoc[] = {
 int odrzuc(std::ostream& os, std::string_view powod) {
   os << powod << '\n';
   for (std::string_view l : pomoc) os << l << '\n';
-  return status_bledne_wywolanie;
+  return wspolne::status_bledne_wywolanie;
 }
 
 // The FIRST section computed from the productions, ready to stand at the end
@@ -70,7 +72,7 @@ int analizuj(bryzas::bryzas_skan& skan, const std::string& plik_we, bool first,
   if (raport.bledy() > 0) {
     raport.wypisz(os, plik_we);
     raport.wypisz_podsumowanie(os);
-    return status_bledy;
+    return wspolne::status_blad_wejscia;
   }
 
   const analiza_zbiory zbiory(g);
@@ -80,7 +82,7 @@ int analizuj(bryzas::bryzas_skan& skan, const std::string& plik_we, bool first,
   raport.wypisz(os, plik_we);
   if (first) wypisz_sekcje_first(os, g, ll1);
   raport.wypisz_podsumowanie(os);
-  return raport.bledy() > 0 ? status_bledy : status_czysto;
+  return raport.bledy() > 0 ? wspolne::status_blad_wejscia : wspolne::status_sukces;
 }
 
 }  // namespace
@@ -91,7 +93,7 @@ int bryzas_analiza_uruchom(const std::vector<std::string>& argumenty, std::ostre
   for (const std::string& a : argumenty) {
     if (a == "--help") {
       for (std::string_view l : pomoc) wyjscie << l << '\n';
-      return status_czysto;
+      return wspolne::status_sukces;
     }
     if (a == "--first")
       w.first = true;
@@ -109,7 +111,7 @@ int bryzas_analiza_uruchom(const std::vector<std::string>& argumenty, std::ostre
 
   const std::string plik_we = w.projekt + ".gpa";
   // The scanner lists every line it reads; the analyser keeps no listing.
-  bryzas::Plik_Wy lista;
+  wspolne::Plik_Wy lista;
   try {
     lista.utworz("/dev/null");
     bryzas::bryzas_skan skan(lista);
@@ -118,9 +120,9 @@ int bryzas_analiza_uruchom(const std::vector<std::string>& argumenty, std::ostre
     skan.zamknij();
     lista.zamknij();
     return status;
-  } catch (const bryzas::Blad_Pliku& e) {
+  } catch (const wspolne::Blad_Pliku& e) {
     wyjscie << e.opis() << '\n';
-    return status_awaria;
+    return wspolne::status_awaria;
   }
 }
 

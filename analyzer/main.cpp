@@ -4,6 +4,7 @@
 #include <iostream>
 
 #include "analiza_uruchom.h"
+#include "wspolne/status.h"
 
 int main(int argc, char** argv) {
   std::ios::sync_with_stdio(false);
@@ -14,6 +15,6 @@ int main(int argc, char** argv) {
   int status = bryzas_analiza::bryzas_analiza_uruchom(argumenty, std::cout);
   // Output that could not be written fully is a failure, never a success.
   std::cout.flush();
-  if (!std::cout) return bryzas_analiza::status_awaria;
+  if (!std::cout) return wspolne::status_awaria;
   return status;
 }

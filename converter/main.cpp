@@ -3,6 +3,7 @@
 #include <iostream>
 
 #include "osw.h"
+#include "wspolne/status.h"
 
 int main() {
   std::ios::sync_with_stdio(false);
@@ -12,6 +13,6 @@ int main() {
   int status = ostrew::osw(std::cout).uruchom();
   std::cout.flush();
   // A console that cannot take the report leaves nowhere to say so.
-  if (!std::cout && status == ostrew::status_sukces) status = ostrew::status_awaria;
+  if (!std::cout && status == wspolne::status_sukces) status = wspolne::status_awaria;
   return status;
 }

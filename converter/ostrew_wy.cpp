@@ -1,12 +1,10 @@
 #include "ostrew_wy.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <cstring>
-#include <fcntl.h>
 #include <unistd.h>
 
-#include "blad_pliku.h"
+#include "wspolne/blad_pliku.h"
 
 namespace ostrew {
 
@@ -22,9 +20,7 @@ ostrew_wy::~ostrew_wy() {
 void ostrew_wy::otworz_plik_wy(const std::string& nazwa) {
   zamknij_plik_wy();
   nazwa_ = nazwa;
-  int fd = ::open(nazwa.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-  if (fd < 0) throw Blad_Pliku(Blad_Pliku::Rodzaj::utworzenie, nazwa, errno);
-  fd_ = fd;
+  fd_ = wspolne::utworz(nazwa);
   uzyte_ = 0;
 }
 
@@ -42,21 +38,16 @@ void ostrew_wy::pisz_dlugi(std::string_view przed, std::string_view x, std::stri
 }
 
 void ostrew_wy::oproznij() {
-  std::size_t zapisane = 0;
-  while (zapisane < uzyte_) {
-    ssize_t n = ::write(fd_, bufor_.get() + zapisane, uzyte_ - zapisane);
-    if (n <= 0) {
-      if (n < 0 && errno == EINTR) continue;
-      int e = n < 0 ? errno : EIO;  // a write that takes nothing would loop for ever
-      // Nothing more can reach this file; the failure is reported once.
-      ::close(fd_);
-      fd_ = -1;
-      uzyte_ = 0;
-      throw Blad_Pliku(Blad_Pliku::Rodzaj::zapis, nazwa_, e);
-    }
-    zapisane += static_cast<std::size_t>(n);
-  }
+  const std::size_t ile = uzyte_;
   uzyte_ = 0;
+  try {
+    wspolne::zapisz(fd_, bufor_.get(), ile, nazwa_);
+  } catch (const wspolne::Blad_Pliku&) {
+    // Nothing more can reach this file; the failure is reported once.
+    ::close(fd_);
+    fd_ = -1;
+    throw;
+  }
 }
 
 void ostrew_wy::zamknij_plik_wy() {
@@ -64,7 +55,7 @@ void ostrew_wy::zamknij_plik_wy() {
   oproznij();
   int fd = fd_;
   fd_ = -1;
-  if (::close(fd) != 0) throw Blad_Pliku(Blad_Pliku::Rodzaj::zamkniecie, nazwa_, errno);
+  wspolne::zamknij(fd, nazwa_);
 }
 
 }  // namespace ostrew

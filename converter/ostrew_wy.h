@@ -115,11 +115,4 @@ private:
   std::size_t uzyte_ = 0;
 };
 
-// The text without the blanks at both of its ends.
-inline std::string_view us(std::string_view tekst) {
-  while (!tekst.empty() && tekst.front() == ' ') tekst.remove_prefix(1);
-  while (!tekst.empty() && tekst.back() == ' ') tekst.remove_suffix(1);
-  return tekst;
-}
-
 }  // namespace ostrew

@@ -3,10 +3,11 @@
 #include <new>
 #include <ostream>
 
-#include "blad_pliku.h"
+#include "wspolne/blad_pliku.h"
 #include "osw_pars.h"
 #include "osw_skan.h"
 #include "ostrew_wy.h"
+#include "wspolne/status.h"
 
 namespace ostrew {
 
@@ -15,34 +16,34 @@ int osw::uruchom() {
   ostrew_wy wy;
   osw_pars pars(skan, wy, konsola_);
 
-  int status = status_sukces;
+  int status = wspolne::status_sukces;
   bool blad = false;  // an error came out of the conversion: "Blad!"
   try {
-    if (pars.Parsuj()) status = status_blad_wejscia;
+    if (pars.Parsuj()) status = wspolne::status_blad_wejscia;
   } catch (const Blad_Zakresu&) {
-    status = status_blad_wejscia;
+    status = wspolne::status_blad_wejscia;
     blad = true;
-  } catch (const Blad_Pliku& e) {
+  } catch (const wspolne::Blad_Pliku& e) {
     // A missing a.ini has already been reported in the input's own words.
     if (e.brak_pliku()) {
-      status = status_blad_wejscia;
+      status = wspolne::status_blad_wejscia;
     } else {
       konsola_ << e.opis() << '\n';
-      status = status_awaria;
+      status = wspolne::status_awaria;
     }
     blad = true;
   } catch (const std::bad_alloc&) {
     konsola_ << "*** blad: brak pamieci\n";
-    status = status_awaria;
+    status = wspolne::status_awaria;
     blad = true;
   }
   // After an error a.xml keeps the lines written so far: they still have to
   // reach the file, and that may fail too.
   try {
     wy.zamknij_plik_wy();
-  } catch (const Blad_Pliku& e) {
+  } catch (const wspolne::Blad_Pliku& e) {
     konsola_ << e.opis() << '\n';
-    status = status_awaria;
+    status = wspolne::status_awaria;
     blad = true;
   }
   skan.zamknij_plik_we();

@@ -5,11 +5,6 @@
 
 namespace ostrew {
 
-// Exit statuses of a run.
-constexpr int status_sukces = 0;
-constexpr int status_blad_wejscia = 1;  // the input is at fault
-constexpr int status_awaria = 3;        // a file could not be read or written
-
 class osw {
 public:
   explicit osw(std::ostream& konsola) : konsola_(konsola) {}

@@ -3,18 +3,14 @@
 #include <ostream>
 #include <string>
 
+#include "wspolne/tekst.h"
+
 namespace ostrew {
 
 namespace {
 
 constexpr std::string_view plik_we = "a.ini";
 constexpr std::string_view plik_wy = "a.xml";
-
-// A number as the console shows it: one blank, then the decimal digits.
-std::string obraz(int n) {
-  std::string s(1, ' ');
-  return s += std::to_string(n);
-}
 
 }  // namespace
 
@@ -59,9 +55,9 @@ bool osw_pars::Parsuj() {
     konsola_ << "** Koniec\n";
     return false;
   } catch (const Blad_Skanera& b) {
-    konsola_ << "Blad skanera:" << obraz(b.nr) << " l:" << obraz(skan_.nr_linii()) << '\n';
+    konsola_ << "Blad skanera:" << wspolne::obraz(b.nr) << " l:" << wspolne::obraz(skan_.nr_linii()) << '\n';
   } catch (const Blad_Parsera& b) {
-    konsola_ << "Blad parsera:" << obraz(b.nr) << " l:" << obraz(skan_.nr_linii()) << '\n';
+    konsola_ << "Blad parsera:" << wspolne::obraz(b.nr) << " l:" << wspolne::obraz(skan_.nr_linii()) << '\n';
   }
   return true;
 }

@@ -9,7 +9,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "blad_pliku.h"
+#include "wspolne/blad_pliku.h"
 
 namespace ostrew {
 
@@ -44,21 +44,20 @@ osw_skan::~osw_skan() {
 
 void osw_skan::otworz_plik_we(const std::string& nazwa) {
   nazwa_we_ = nazwa;
-  int fd = ::open(nazwa.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) {
-    int e = errno;
-    if (e == ENOENT) {
-      // The message names a.ini whatever the file is called: it is the
-      // converter's one input.
-      konsola_ << '\n' << "*** Brak pliku we o nazwie 'a.ini' " << '\n';
-    }
-    throw Blad_Pliku(Blad_Pliku::Rodzaj::otwarcie, nazwa, e);
+  int fd;
+  try {
+    fd = wspolne::otworz_do_odczytu(nazwa);
+  } catch (const wspolne::Blad_Pliku& e) {
+    // The message names a.ini whatever the file is called: it is the
+    // converter's one input.
+    if (e.brak_pliku()) konsola_ << '\n' << "*** Brak pliku we o nazwie 'a.ini' " << '\n';
+    throw;
   }
   // A directory opens for reading; refuse it before any output is created.
   struct stat st;
   if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
     ::close(fd);
-    throw Blad_Pliku(Blad_Pliku::Rodzaj::otwarcie, nazwa, EISDIR);
+    throw wspolne::Blad_Pliku(wspolne::Blad_Pliku::Rodzaj::otwarcie, nazwa, EISDIR);
   }
   fd_ = fd;
 }
@@ -97,21 +96,19 @@ osw_skan::Wsk osw_skan::doladuj(Wsk p) {
       moze_wiecej_ = false;
       break;
     }
-    ssize_t n = ::read(fd_, b + dane_, std::min(rozmiar_bloku_, pojemnosc - dane_));
-    if (n > 0) {
-      auto ile = static_cast<std::size_t>(n);
-      if (const void* z = std::memchr(b + dane_, '\0', ile)) {
-        ile = static_cast<std::size_t>(static_cast<const unsigned char*>(z) - (b + dane_));
-        nul_ = true;
-        moze_wiecej_ = false;
-      }
-      if (ile > 0) ostatni_ = b[dane_ + ile - 1];
-      dane_ += ile;
-    } else if (n == 0) {
+    std::size_t ile = wspolne::czytaj(fd_, reinterpret_cast<char*>(b + dane_),
+                                      std::min(rozmiar_bloku_, pojemnosc - dane_), nazwa_we_);
+    if (ile == 0) {
       moze_wiecej_ = false;
-    } else if (errno != EINTR) {
-      throw Blad_Pliku(Blad_Pliku::Rodzaj::odczyt, nazwa_we_, errno);
+      break;
     }
+    if (const void* z = std::memchr(b + dane_, '\0', ile)) {
+      ile = static_cast<std::size_t>(static_cast<const unsigned char*>(z) - (b + dane_));
+      nul_ = true;
+      moze_wiecej_ = false;
+    }
+    if (ile > 0) ostatni_ = b[dane_ + ile - 1];
+    dane_ += ile;
   }
   kon_ = b + dane_;
   b[dane_] = '\0';

@@ -8,6 +8,7 @@
 
 #include "bryzas_uruchom.h"
 #include "wspolne.h"
+#include "wspolne/status.h"
 
 namespace {
 
@@ -51,7 +52,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dane, std::size_t rozm
   const int status = bryzas::bryzas_uruchom({"Fuzz"}, wyjscie, "1796461507");
   const std::string konsola = wyjscie.str();
   // With a working disk only the grammar can be at fault.
-  sprawdz(status == bryzas::status_sukces || status == bryzas::status_blad_gramatyki,
+  sprawdz(status == wspolne::status_sukces || status == wspolne::status_blad_wejscia,
           "unexpected exit status", konsola);
   sprawdz(konsola.ends_with("\n*** koniec parsowania\n"), "console end", konsola);
   const std::vector<std::string_view> w = fuzz::wiersze(konsola);
@@ -63,11 +64,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dane, std::size_t rozm
   sprawdz(l.size() >= 2 && l.size() - 2 <= oczekiwane.size(), "listing length", lst);
   const std::size_t n = l.size() - 2;
   for (std::size_t i = 0; i < n; ++i)
-    sprawdz(l[i] == " " + std::to_string(i + 1) + ": " + std::string(oczekiwane[i]),
+    sprawdz(l[i] == std::string(" ").append(std::to_string(i + 1)).append(": ").append(oczekiwane[i]),
             "listing line differs from the grammar line", l[i]);
   const std::string skan = plik("Fuzz_skan_t.ads");
   sprawdz(skan.ends_with("\nend  Fuzz_Skan;\n"), "scanner specification end", skan);
-  if (status == bryzas::status_sukces) {
+  if (status == wspolne::status_sukces) {
     sprawdz(ostatni == "*** generacja kodu ...", "console after success", konsola);
     sprawdz(liczba_po(w[w.size() - 3], "*** wczytane linie :") == static_cast<int>(oczekiwane.size()) &&
                 n == oczekiwane.size() && l[n].empty() && l[n + 1] == "Bez bledu",

@@ -11,6 +11,7 @@
 #include "osw.h"
 #include "osw_skan.h"
 #include "wspolne.h"
+#include "wspolne/status.h"
 
 namespace {
 
@@ -105,12 +106,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dane, std::size_t rozm
   const int status = ostrew::osw(wyjscie).uruchom();
   const std::string konsola = wyjscie.str();
   // With a working disk only the input can be at fault.
-  sprawdz(status == ostrew::status_sukces || status == ostrew::status_blad_wejscia,
+  sprawdz(status == wspolne::status_sukces || status == wspolne::status_blad_wejscia,
           "unexpected exit status", konsola);
   bool jest = false;
   const bool kompletny = sprawdz_xml(fuzz::czytaj("a.xml", jest));
   sprawdz(jest, "a.xml was not created", konsola);
-  if (status == ostrew::status_sukces) {
+  if (status == wspolne::status_sukces) {
     sprawdz(konsola == "** Poczatek\n** Koniec\n" && kompletny, "console or a.xml after success", konsola);
     return 0;
   }

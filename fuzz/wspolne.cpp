@@ -36,7 +36,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
   // of each run cost a sixth of what they do on disk.
   const char* tmp = std::getenv("TMPDIR");
   std::string wzor = tmp && *tmp ? tmp : ::access("/dev/shm", W_OK | X_OK) == 0 ? "/dev/shm" : "/tmp";
-  wzor += "/" + std::string(przedrostek) + "XXXXXX";
+  wzor.append("/").append(przedrostek).append("XXXXXX");
   if (::mkdtemp(wzor.data()) == nullptr) naruszenie("cannot create a working directory", wzor);
   fs::current_path(wzor);
   std::atexit(usun_katalog);

@@ -6,7 +6,8 @@
 #include <string>
 
 #include "konsola.h"
-#include "plik.h"
+#include "wspolne/blad_pliku.h"
+#include "wspolne/plik_wy.h"
 
 namespace bryzas {
 
@@ -25,11 +26,11 @@ struct bryzas_pak {
   std::string plik_wyskans;  // P_skan_t.ads
 
   // Files shared by the phases.
-  Plik_Wy pl_wys;
-  Plik_Wy pl_wyb;
-  Plik_Wy pl_lst;
-  Plik_Wy pl_log;
-  Plik_Wy pl_wyskans;
+  wspolne::Plik_Wy pl_wys;
+  wspolne::Plik_Wy pl_wyb;
+  wspolne::Plik_Wy pl_lst;
+  wspolne::Plik_Wy pl_log;
+  wspolne::Plik_Wy pl_wyskans;
 
   // SOURCE_DATE_EPOCH, when it holds a non-negative integer: the instant that
   // generated headers show instead of the local clock.

@@ -9,6 +9,7 @@
 #include "czas.h"
 #include "konsola.h"
 #include "nazwa_projektu.h"
+#include "wspolne/status.h"
 
 namespace bryzas {
 
@@ -31,13 +32,13 @@ constexpr std::string_view baner[] = {
 // Closes what an error left open, flushing it; the first failure is reported.
 void zamknij_otwarte(bryzas_pak& pak, bryzas_skan& skan) {
   skan.zamknij();
-  for (Plik_Wy* f : {&pak.pl_wys, &pak.pl_wyb, &pak.pl_lst, &pak.pl_log, &pak.pl_wyskans}) {
+  for (wspolne::Plik_Wy* f : {&pak.pl_wys, &pak.pl_wyb, &pak.pl_lst, &pak.pl_log, &pak.pl_wyskans}) {
     try {
       f->zamknij();
-    } catch (const Blad_Pliku&) {
+    } catch (const wspolne::Blad_Pliku&) {
       // Keep closing the others, then report the first failure.
-      for (Plik_Wy* g : {&pak.pl_wys, &pak.pl_wyb, &pak.pl_lst, &pak.pl_log, &pak.pl_wyskans})
-        if (g != f && g->otwarty()) try { g->zamknij(); } catch (const Blad_Pliku&) {}
+      for (wspolne::Plik_Wy* g : {&pak.pl_wys, &pak.pl_wyb, &pak.pl_lst, &pak.pl_log, &pak.pl_wyskans})
+        if (g != f && g->otwarty()) try { g->zamknij(); } catch (const wspolne::Blad_Pliku&) {}
       throw;
     }
   }
@@ -52,18 +53,18 @@ int bryzas_uruchom(const std::vector<std::string>& argumenty, std::ostream& wyjs
 
   if (argumenty.empty()) {
     konsola.linia("Brak parametru z nazwa projektu !!");
-    return status_bledne_wywolanie;
+    return wspolne::status_bledne_wywolanie;
   }
   if (argumenty.size() > 1) {
     konsola.linia("Za duzo parametrow !!");
-    return status_bledne_wywolanie;
+    return wspolne::status_bledne_wywolanie;
   }
   // Blanks around the name would reach no file name anyway; trimming it
   // keeps them out of the names inside the generated text too.
   const Nazwa_Projektu projekt = sprawdz_nazwe_projektu(argumenty[0]);
   if (!projekt.odrzucenie.empty()) {
     konsola.linia(projekt.odrzucenie);
-    return status_bledne_wywolanie;
+    return wspolne::status_bledne_wywolanie;
   }
 
   bryzas_pak pak;
@@ -75,25 +76,25 @@ int bryzas_uruchom(const std::vector<std::string>& argumenty, std::ostream& wyjs
   konsola.linia("*** parsujemy .....");
 
   bryzas_skan skan(pak.pl_lst);
-  int status = status_sukces;
+  int status = wspolne::status_sukces;
   try {
     bryzas_pars pars(pak, skan, konsola);
-    if (pars.parser()) status = status_blad_gramatyki;
+    if (pars.parser()) status = wspolne::status_blad_wejscia;
     bryzas_pak_emitery emitery(pak, skan);
     emitery.gen_zbiory();
     emitery.gen_skaner_spec();
     emitery.gen_main();
     konsola.linia("*** koniec parsowania");
     zamknij_otwarte(pak, skan);
-  } catch (const Blad_Pliku& e) {
+  } catch (const wspolne::Blad_Pliku& e) {
     try {
       zamknij_otwarte(pak, skan);
-    } catch (const Blad_Pliku&) {
+    } catch (const wspolne::Blad_Pliku&) {
       // The first failure is the one reported.
     }
     konsola.domknij_linie();
     konsola.linia(e.opis());
-    return status_awaria;
+    return wspolne::status_awaria;
   }
   return status;
 }

@@ -7,12 +7,6 @@
 
 namespace bryzas {
 
-// Exit statuses.
-constexpr int status_sukces = 0;
-constexpr int status_blad_gramatyki = 1;
-constexpr int status_bledne_wywolanie = 2;
-constexpr int status_awaria = 3;
-
 // Runs bryzas with the given arguments (without the program name) in the
 // current directory. source_date_epoch is the variable's value or null.
 int bryzas_uruchom(const std::vector<std::string>& argumenty, std::ostream& wyjscie,

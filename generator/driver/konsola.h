@@ -3,7 +3,6 @@
 #pragma once
 
 #include <ostream>
-#include <string>
 #include <string_view>
 
 namespace bryzas {
@@ -29,12 +28,5 @@ private:
   std::ostream& os_;
   bool srodek_linii_ = false;
 };
-
-// The integer image of a number: its decimal digits after one blank for the
-// sign (a minus sign for a negative value), as every number on the console,
-// in the listing and in file headers is written.
-inline std::string obraz(long long n) {
-  return (n < 0 ? "" : " ") + std::to_string(n);
-}
 
 }  // namespace bryzas

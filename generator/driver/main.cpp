@@ -4,6 +4,7 @@
 #include <iostream>
 
 #include "bryzas_uruchom.h"
+#include "wspolne/status.h"
 
 int main(int argc, char** argv) {
   std::ios::sync_with_stdio(false);
@@ -14,6 +15,6 @@ int main(int argc, char** argv) {
   int status = bryzas::bryzas_uruchom(argumenty, std::cout, std::getenv("SOURCE_DATE_EPOCH"));
   std::cout.flush();
   // A console that could not take the report must not end as a success.
-  if (!std::cout && status == bryzas::status_sukces) status = bryzas::status_awaria;
+  if (!std::cout && status == wspolne::status_sukces) status = wspolne::status_awaria;
   return status;
 }

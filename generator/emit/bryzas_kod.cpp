@@ -13,12 +13,12 @@ bool nieterminal(const Token_Typ& t) { return t.Kod == Token_Kod::NAZWANT; }
 void bryzas_kod::gen_kod_wstawkod(const Token_Typ& tok_kod) {
   if (tok_kod.Kod != Token_Kod::KODSYM) return;
   p_.linia({"-- wstawiony kod "});
-  p_.linia({usun_spacje(tok_kod.Wart)});
+  p_.linia({wspolne::usun_spacje(tok_kod.Wart)});
   p_.linia({"-- koniec kodu "});
 }
 
 void bryzas_kod::gen_kod_wyr1_nazwakod_1(const Token_Typ& tok_nazwa, const Token_Typ& tok_kod) {
-  const std::string nazwa = usun_spacje(tok_nazwa.Wart);
+  const std::string nazwa(wspolne::usun_spacje(tok_nazwa.Wart));
   if (nieterminal(tok_nazwa)) {
     p_.linia({nazwa, ";"});
     gen_kod_wstawkod(tok_kod);
@@ -37,7 +37,7 @@ void bryzas_kod::gen_kod_wyr1_nazwakod_1(const Token_Typ& tok_nazwa, const Token
 }
 
 void bryzas_kod::gen_kod_opcjaw_nazwakod_1(const Token_Typ& tok_nazwa, const Token_Typ& tok_kod) {
-  const std::string nazwa = usun_spacje(tok_nazwa.Wart);
+  const std::string nazwa(wspolne::usun_spacje(tok_nazwa.Wart));
   if (nieterminal(tok_nazwa)) {
     p_.linia({"if not (Zawiera_Sie(Tok.Kod,First_", nazwa, ")) then exit;"});
     p_.linia({"end if;"});
@@ -78,7 +78,7 @@ void bryzas_kod::gen_kod_wyralbo_nazwakod_3(const Token_Typ& tok_nazwa, const To
 
 void bryzas_kod::otworz_wybor(std::string_view slowo, const Token_Typ& tok_nazwa,
                               const Token_Typ& tok_kod, std::string_view koniec_komentarza) {
-  const std::string nazwa = usun_spacje(tok_nazwa.Wart);
+  const std::string nazwa(wspolne::usun_spacje(tok_nazwa.Wart));
   if (nieterminal(tok_nazwa)) {
     // A nonterminal is entered when the token may begin it.
     p_.linia({slowo, "Zawiera_Sie(Tok.Kod,First_", nazwa, ") then"});

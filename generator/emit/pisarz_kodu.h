@@ -7,26 +7,25 @@
 #include <string>
 #include <string_view>
 
-#include "plik.h"
+#include "wspolne/blad_pliku.h"
+#include "wspolne/plik_wy.h"
+#include "wspolne/tekst.h"
 
 namespace bryzas {
 
-// S without the blanks at either end (other white space stays).
-std::string usun_spacje(std::string_view s);
-
 // Writes the pieces, joined with nothing between them, as one whole line.
-void pisz_wiersz(Plik_Wy& f, std::initializer_list<std::string_view> kawalki);
+void pisz_wiersz(wspolne::Plik_Wy& f, std::initializer_list<std::string_view> kawalki);
 
 class Pisarz_Kodu {
 public:
-  explicit Pisarz_Kodu(Plik_Wy& pl_gen) : pl_gen_(pl_gen) {}
+  explicit Pisarz_Kodu(wspolne::Plik_Wy& pl_gen) : pl_gen_(pl_gen) {}
   Pisarz_Kodu(const Pisarz_Kodu&) = delete;
   Pisarz_Kodu& operator=(const Pisarz_Kodu&) = delete;
 
   // One body line: `wciecie` blanks, then the pieces.
   void linia(std::initializer_list<std::string_view> kawalki) { linia_do(pl_gen_, kawalki); }
   // The same indentation, written to another file (the package specification).
-  void linia_do(Plik_Wy& f, std::initializer_list<std::string_view> kawalki);
+  void linia_do(wspolne::Plik_Wy& f, std::initializer_list<std::string_view> kawalki);
 
   // Constructs open and close in pairs, so the depth changes by two.
   void glebiej() { wciecie_ += 2; }
@@ -39,7 +38,7 @@ public:
   std::string nr_bl_str() { return std::to_string(++nr_bledu_gen_); }
 
 private:
-  Plik_Wy& pl_gen_;
+  wspolne::Plik_Wy& pl_gen_;
   int wciecie_ = 0;
   int nr_bledu_gen_ = 99;
 };

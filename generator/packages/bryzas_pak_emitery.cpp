@@ -18,20 +18,13 @@ constexpr int krok = 2;
 // Names per line of the token kind enumeration.
 constexpr int nazw_w_linii = 6;
 
-std::string bez_spacji(std::string_view s) {
-  auto a = s.find_first_not_of(' ');
-  if (a == std::string_view::npos) return {};
-  auto b = s.find_last_not_of(' ');
-  return std::string(s.substr(a, b - a + 1));
-}
-
 }  // namespace
 
 bryzas_pak_emitery::bryzas_pak_emitery(bryzas_pak& pak, const bryzas_skan& skan)
     : pak_(pak), skan_(skan) {}
 
 // The date and time are taken anew for every file, as each is written.
-void bryzas_pak_emitery::naglowek_dane(Plik_Wy& f) {
+void bryzas_pak_emitery::naglowek_dane(wspolne::Plik_Wy& f) {
   Pisarz_Linii w(f);
   w.linia("-- wygenerowano wg danych uzytkownia");
   w.linia("-- dnia ", data_str(pak_.epoka_zrodel), ", godz. ", czas_str(pak_.epoka_zrodel));
@@ -41,8 +34,8 @@ void bryzas_pak_emitery::naglowek_dane(Plik_Wy& f) {
 // The sets package does not depend on the grammar: only the names and the
 // header's date change it. Each file is closed before the next is created.
 void bryzas_pak_emitery::gen_zbiory() {
-  const std::string n = bez_spacji(pak_.nazwa_proj) + "_zbiory";
-  Plik_Wy plik;
+  const std::string n = pak_.nazwa_proj + "_zbiory";
+  wspolne::Plik_Wy plik;
   plik.utworz(n + ".ads");
   {
     Pisarz_Linii w(plik);
@@ -58,7 +51,7 @@ void bryzas_pak_emitery::gen_zbiory() {
 }
 
 void bryzas_pak_emitery::zbiory_specyfikacja(Pisarz_Linii& w, const std::string& n) {
-  const std::string s = bez_spacji(pak_.nazwa_skan);
+  const std::string s = pak_.nazwa_skan;
   w.linia("-- pakiet ", n, " - specyfikacja");
   naglowek_dane(w.plik());
   w.linia("with  ", s, "; use ", s, ";");
@@ -141,9 +134,9 @@ void bryzas_pak_emitery::zbiory_tresc(Pisarz_Linii& w, const std::string& n) {
 // The scanner specification: one token kind per terminal, in the order of
 // the terminal table, closed by Pusty. Written through the shared handle.
 void bryzas_pak_emitery::gen_skaner_spec() {
-  const std::string s = bez_spacji(pak_.nazwa_skan);
-  Plik_Wy& plik = pak_.pl_wyskans;
-  plik.utworz(bez_spacji(pak_.plik_wyskans));
+  const std::string s = pak_.nazwa_skan;
+  wspolne::Plik_Wy& plik = pak_.pl_wyskans;
+  plik.utworz(pak_.plik_wyskans);
   {
     Pisarz_Linii w(plik);
     w.linia("-- pakiet ", s, " - specyfikacja");
@@ -189,7 +182,7 @@ void bryzas_pak_emitery::deklaracja_kodow(Pisarz_Linii& w) {
   Wciecie pod_pierwsza_nazwa(w, static_cast<int>(otwarcie.size()));
   int i = 0;
   for (const std::string& nazwa : skan_.tablsymterm.nazwy) {
-    w.dopisz(bez_spacji(nazwa));
+    w.dopisz(nazwa);
     w.dopisz(",");
     if (++i % nazw_w_linii == 0) w.koniec_linii();
   }
@@ -202,29 +195,29 @@ void bryzas_pak_emitery::deklaracja_kodow(Pisarz_Linii& w) {
 // probe. A main file left incomplete by a failed write is removed: kept, it
 // would count as present and never be written again.
 void bryzas_pak_emitery::gen_main() {
-  const std::string m = bez_spacji(pak_.nazwa_proj) + ".adb";
+  const std::string m = pak_.nazwa_proj + ".adb";
   int fd = ::open(m.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
   if (fd >= 0) {
     ::close(fd);
     return;
   }
-  if (errno != ENOENT) throw Blad_Pliku(Blad_Pliku::Rodzaj::otwarcie, m, errno);
+  if (errno != ENOENT) throw wspolne::Blad_Pliku(wspolne::Blad_Pliku::Rodzaj::otwarcie, m, errno);
 
-  Plik_Wy plik;
+  wspolne::Plik_Wy plik;
   plik.utworz(m);
   try {
     Pisarz_Linii w(plik);
     tresc_main(w);
     plik.zamknij();
-  } catch (const Blad_Pliku&) {
+  } catch (const wspolne::Blad_Pliku&) {
     ::unlink(m.c_str());
     throw;
   }
 }
 
 void bryzas_pak_emitery::tresc_main(Pisarz_Linii& w) {
-  const std::string p = bez_spacji(pak_.nazwa_proj);
-  const std::string r = bez_spacji(pak_.nazwa_pars);
+  const std::string p = pak_.nazwa_proj;
+  const std::string r = pak_.nazwa_pars;
   w.linia("-- procedura glowna ", p, " ");
   naglowek_dane(w.plik());
   w.linia("with  ", r, "; use ", r, ";");

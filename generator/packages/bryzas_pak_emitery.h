@@ -14,7 +14,7 @@ public:
   bryzas_pak_emitery(bryzas_pak& pak, const bryzas_skan& skan);
 
   // The three-line header block of every file written here.
-  void naglowek_dane(Plik_Wy& f);
+  void naglowek_dane(wspolne::Plik_Wy& f);
   void gen_zbiory();
   void gen_skaner_spec();
   void gen_main();

@@ -5,13 +5,14 @@
 #include <string>
 #include <string_view>
 
-#include "plik.h"
+#include "wspolne/blad_pliku.h"
+#include "wspolne/plik_wy.h"
 
 namespace bryzas {
 
 class Pisarz_Linii {
 public:
-  explicit Pisarz_Linii(Plik_Wy& plik) : plik_(plik) {}
+  explicit Pisarz_Linii(wspolne::Plik_Wy& plik) : plik_(plik) {}
 
   // One whole line made of the pieces written one after another; with no
   // pieces an empty line (an empty line carries no indentation).
@@ -37,11 +38,11 @@ public:
   }
 
   int wciecie() const { return wciecie_; }
-  Plik_Wy& plik() { return plik_; }
+  wspolne::Plik_Wy& plik() { return plik_; }
 
 private:
   friend class Wciecie;
-  Plik_Wy& plik_;
+  wspolne::Plik_Wy& plik_;
   int wciecie_ = 0;
   bool w_linii_ = false;
 };

@@ -1,6 +1,7 @@
 #include "bryzas_pars.h"
 
 #include "czas.h"
+#include "wspolne/tekst.h"
 
 namespace bryzas {
 
@@ -29,10 +30,10 @@ bool bryzas_pars::parser() {
   } catch (const Blad_Parsera& e) {
     zglos_blad("parsera", e.nr, komunikat_parsera(e.nr));
     return true;
-  } catch (const Blad_Pliku& e) {
+  } catch (const wspolne::Blad_Pliku& e) {
     // A missing grammar file or an output file of this phase that cannot be
     // created is the user's error; anything else ends the run.
-    if (!e.brak_pliku() && e.rodzaj() != Blad_Pliku::Rodzaj::utworzenie) throw;
+    if (!e.brak_pliku() && e.rodzaj() != wspolne::Blad_Pliku::Rodzaj::utworzenie) throw;
     konsola_.tekst("Bledna nazwa pliku wejsciowego");
     return true;
   }
@@ -43,8 +44,8 @@ bool bryzas_pars::parser() {
 // in the listing.
 void bryzas_pars::zglos_blad(std::string_view zrodlo, int nr, std::string_view komunikat) {
   const std::string polozenie =
-      ") - l:" + obraz(skan_.nr_linii) + ", k:" + obraz(skan_.nr_kol) + ": ";
-  konsola_.linia("Blad " + std::string(zrodlo) + " (" + obraz(nr) + polozenie +
+      ") - l:" + wspolne::obraz(skan_.nr_linii) + ", k:" + wspolne::obraz(skan_.nr_kol) + ": ";
+  konsola_.linia("Blad " + std::string(zrodlo) + " (" + wspolne::obraz(nr) + polozenie +
                  std::string(komunikat));
   const std::size_t kreski = skan_.nr_kol > 0 ? static_cast<std::size_t>(skan_.nr_kol) : 0;
   pisz_wiersz(pak_.pl_lst, {std::string(kreski + 5, '-'), "^"});
@@ -54,7 +55,7 @@ void bryzas_pars::zglos_blad(std::string_view zrodlo, int nr, std::string_view k
 void bryzas_pars::utworz_pliki() {
   try {
     skan_.otworz(pak_.plik_we);
-  } catch (const Blad_Pliku& e) {
+  } catch (const wspolne::Blad_Pliku& e) {
     if (e.brak_pliku()) konsola_.linia("* Brak pliku [ " + pak_.plik_we + " ]");
     throw;
   }
@@ -64,7 +65,7 @@ void bryzas_pars::utworz_pliki() {
 }
 
 void bryzas_pars::poczatek_pl_s() {
-  Plik_Wy& s = pak_.pl_wys;
+  wspolne::Plik_Wy& s = pak_.pl_wys;
   const std::string& j = pak_.nazwa_proj;
   pisz_wiersz(s, {"-- pakiet ", pak_.nazwa_pars, " - specyfikacja"});
   pisz_wiersz(s, {"-- plik wygenerowany na podstawie opisu w [", pak_.plik_we, "]"});
@@ -81,7 +82,7 @@ void bryzas_pars::poczatek_pl_s() {
 }
 
 void bryzas_pars::poczatek_pl_b() {
-  Plik_Wy& b = pak_.pl_wyb;
+  wspolne::Plik_Wy& b = pak_.pl_wyb;
   pisz_wiersz(b, {"-- pakiet ", pak_.nazwa_pars, " - tresc"});
   pisz_wiersz(b, {"-- plik wygenerowany na podstawie opisu w [", pak_.plik_we, "]"});
   pisz_wiersz(b, {"-- dnia ", data_str(pak_.epoka_zrodel), ", godz. ", czas_str(pak_.epoka_zrodel)});
@@ -90,7 +91,7 @@ void bryzas_pars::poczatek_pl_b() {
 
 void bryzas_pars::deklaruj_typ_zbior() {
   // The number of grammar lines read, empty ones included.
-  konsola_.linia("*** wczytane linie : " + obraz(skan_.nr_linii));
+  konsola_.linia("*** wczytane linie : " + wspolne::obraz(skan_.nr_linii));
   pisz_wiersz(pak_.pl_wys, {"Blad_Parsera: exception;"});
   pisz_wiersz(pak_.pl_wys, {});
 }
@@ -98,7 +99,7 @@ void bryzas_pars::deklaruj_typ_zbior() {
 // Every nonterminal of the whole file gets its set, also one named only in
 // the FIRST section.
 void bryzas_pars::deklaruj_zbiory_first() {
-  Plik_Wy& s = pak_.pl_wys;
+  wspolne::Plik_Wy& s = pak_.pl_wys;
   pisz_wiersz(s, {"private"});
   pisz_wiersz(s, {});
   for (const std::string& n : skan_.tablsymnterm.nazwy) pisz_wiersz(s, {"First_", n, ": Zbior_Tok;"});
@@ -115,7 +116,7 @@ void bryzas_pars::zamknij_pliki() {
 }
 
 void bryzas_pars::pisz_plik_log() {
-  Plik_Wy& log = pak_.pl_log;
+  wspolne::Plik_Wy& log = pak_.pl_log;
   log.utworz(pak_.plik_log);
   pisz_wiersz(log, {"Plik: [ ", pak_.plik_we, "]"});
   pisz_wiersz(log, {});

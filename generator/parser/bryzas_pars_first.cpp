@@ -7,7 +7,7 @@ namespace bryzas {
 // Written when the token after the last production has been read: the
 // nonterminals that first occur in the FIRST section are not known yet.
 void bryzas_pars::deklaruj_init_zbiory_pocz() {
-  Plik_Wy& b = pak_.pl_wyb;
+  wspolne::Plik_Wy& b = pak_.pl_wyb;
   pisz_wiersz(b, {"procedure Init_Zbiory is"});
   pisz_wiersz(b, {"begin"});
   for (const std::string& n : skan_.tablsymnterm.nazwy) pisz_wiersz(b, {"  Zeruj(First_", n, ");"});
@@ -25,16 +25,17 @@ void bryzas_pars::blokfirst() {
 // The line is written piece by piece as the tokens come; an error leaves it
 // unfinished.
 void bryzas_pars::liniafirst() {
-  Plik_Wy& b = pak_.pl_wyb;
+  wspolne::Plik_Wy& b = pak_.pl_wyb;
   if (!jest(Token_Kod::NAZWANT)) blad(24);
-  const std::string n = usun_spacje(tok.Wart);
+  const std::string n(wspolne::usun_spacje(tok.Wart));
   b.pisz("  First_" + n + " := First_" + n);
   nastepny();
   if (!jest(Token_Kod::DWUKROPEK)) blad(25);
   nastepny();
   if (!jest(Token_Kod::NAZWAT)) blad(26);
   do {
-    b.pisz("+" + usun_spacje(tok.Wart));
+    b.pisz("+");
+    b.pisz(wspolne::usun_spacje(tok.Wart));
     nastepny();
   } while (jest(Token_Kod::NAZWAT));
   pisz_wiersz(b, {";"});

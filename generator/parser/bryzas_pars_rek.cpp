@@ -48,9 +48,9 @@ std::string bryzas_pars::wstawka_po_slowie(int nr_bledu) {
 //        { INITINSTRPOKOD KODSYM } [ EXCEPTSKANKOD KODSYM ] [ EXCEPTPARSKOD KODSYM ]
 //        linia { linia } [ blokfirst ] KONIECPL
 void bryzas_pars::plik() {
-  Plik_Wy& b = pak_.pl_wyb;
+  wspolne::Plik_Wy& b = pak_.pl_wyb;
   while (jest(Token_Kod::WITHUSEKOD)) {
-    const std::string pakiet = usun_spacje(wstawka_po_slowie(28));
+    const std::string pakiet(wspolne::usun_spacje(wstawka_po_slowie(28)));
     pisz_wiersz(b, {"with ", pakiet, "; use ", pakiet, ";", kod_uzytkownika});
     nastepny();
   }
@@ -62,23 +62,23 @@ void bryzas_pars::plik() {
   pisz_wiersz(b, {});
   pisz_wiersz(b, {"Tok: Token_Typ;"});
   while (jest(Token_Kod::PAKDEKLKOD)) {
-    pisz_wiersz(b, {usun_spacje(wstawka_po_slowie(29)), kod_uzytkownika});
+    pisz_wiersz(b, {wspolne::usun_spacje(wstawka_po_slowie(29)), kod_uzytkownika});
     nastepny();
   }
   if (jest(Token_Kod::KODSYM)) {
-    pisz_wiersz(b, {usun_spacje(tok.Wart), kod_uzytkownika});
+    pisz_wiersz(b, {wspolne::usun_spacje(tok.Wart), kod_uzytkownika});
     nastepny();
   }
   pisz_wiersz(b, {});
   pisz_wiersz(b, {"procedure Parsuj is"});
   while (jest(Token_Kod::INITDEKLKOD)) {
-    pisz_wiersz(b, {"  ", usun_spacje(wstawka_po_slowie(30)), kod_uzytkownika});
+    pisz_wiersz(b, {"  ", wspolne::usun_spacje(wstawka_po_slowie(30)), kod_uzytkownika});
     nastepny();
   }
   pisz_wiersz(b, {"begin"});
   pisz_wiersz(b, {"  Init_Zbiory;"});
   while (jest(Token_Kod::INITINSTRKOD) || jest(Token_Kod::INITINSTRPRZEDKOD)) {
-    pisz_wiersz(b, {"  ", usun_spacje(wstawka_po_slowie(31)), kod_uzytkownika});
+    pisz_wiersz(b, {"  ", wspolne::usun_spacje(wstawka_po_slowie(31)), kod_uzytkownika});
     nastepny();
   }
   // The statements after the start symbol's call and the handlers wait
@@ -115,7 +115,7 @@ void bryzas_pars::linia() {
   if (!jest(Token_Kod::NAZWANT)) blad(12);
   const std::string lewa = tok.Wart;
   if (!nowy_token(lewa)) blad(10);
-  const std::string x = usun_spacje(lewa);
+  const std::string x(wspolne::usun_spacje(lewa));
   if (symbol_pocz) {
     symbol_pocz = false;
     dokoncz_parsuj(x);
@@ -125,7 +125,7 @@ void bryzas_pars::linia() {
   nastepny();
   if (jest(Token_Kod::KODSYM)) {
     // Declarations of the procedure.
-    pisarz_.linia({"  ", usun_spacje(tok.Wart), kod_uzytkownika});
+    pisarz_.linia({"  ", wspolne::usun_spacje(tok.Wart), kod_uzytkownika});
     nastepny();
   }
   pisarz_.linia({"begin"});
@@ -133,7 +133,7 @@ void bryzas_pars::linia() {
   if (!jest(Token_Kod::ROWNA)) blad(13);
   nastepny();
   if (jest(Token_Kod::KODSYM)) {
-    pisarz_.linia({usun_spacje(tok.Wart), kod_uzytkownika});
+    pisarz_.linia({wspolne::usun_spacje(tok.Wart), kod_uzytkownika});
     nastepny();
   }
   wyr();
@@ -146,17 +146,17 @@ void bryzas_pars::linia() {
 
 // The rest of Parsuj, once the start symbol is known.
 void bryzas_pars::dokoncz_parsuj(const std::string& symbol) {
-  Plik_Wy& b = pak_.pl_wyb;
+  wspolne::Plik_Wy& b = pak_.pl_wyb;
   konsola_.linia("*** symbol poczatkowy gramatyki: '" + symbol + "'");
   pisz_wiersz(b, {"  Tok := Skanuj;"});
   pisz_wiersz(b, {"  ", symbol, ";"});
-  if (jest_init_instr_po) pisz_wiersz(b, {"  ", usun_spacje(buf_init_instr_po), kod_uzytkownika});
+  if (jest_init_instr_po) pisz_wiersz(b, {"  ", wspolne::usun_spacje(buf_init_instr_po), kod_uzytkownika});
   if (jestexcept) {
     pisz_wiersz(b, {"exception"});
-    if (!usun_spacje(buf_except_skan).empty())
-      pisz_wiersz(b, {"  when Blad_Skanera =>", usun_spacje(buf_except_skan), kod_uzytkownika});
-    if (!usun_spacje(buf_except_pars).empty())
-      pisz_wiersz(b, {"  when Blad_Parsera =>", usun_spacje(buf_except_pars), kod_uzytkownika});
+    if (!wspolne::usun_spacje(buf_except_skan).empty())
+      pisz_wiersz(b, {"  when Blad_Skanera =>", wspolne::usun_spacje(buf_except_skan), kod_uzytkownika});
+    if (!wspolne::usun_spacje(buf_except_pars).empty())
+      pisz_wiersz(b, {"  when Blad_Parsera =>", wspolne::usun_spacje(buf_except_pars), kod_uzytkownika});
   }
   pisz_wiersz(b, {"end Parsuj;"});
   pisz_wiersz(b, {});
@@ -274,7 +274,7 @@ void bryzas_pars::nazwakod() {
 // The code after a closing bracket: one line at the bracket's indentation.
 void bryzas_pars::wstawka_koncowa() {
   if (!jest(Token_Kod::KODSYM)) return;
-  pisarz_.linia({usun_spacje(tok.Wart), kod_uzytkownika});
+  pisarz_.linia({wspolne::usun_spacje(tok.Wart), kod_uzytkownika});
   nastepny();
 }
 

@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <ctime>
 
-#include "konsola.h"
+#include "wspolne/tekst.h"
 
 namespace bryzas {
 
@@ -38,13 +38,13 @@ std::optional<long long> czytaj_epoke_zrodel(const char* wartosc) {
 
 std::string data_str(const std::optional<long long>& epoka) {
   std::tm t = chwila(epoka);
-  return obraz(t.tm_mday) + "." + obraz(t.tm_mon + 1) + "." + obraz(t.tm_year + 1900L);
+  return wspolne::obraz(t.tm_mday) + "." + wspolne::obraz(t.tm_mon + 1) + "." + wspolne::obraz(t.tm_year + 1900L);
 }
 
 std::string czas_str(const std::optional<long long>& epoka) {
   std::tm t = chwila(epoka);
   long s = t.tm_hour * 3600L + t.tm_min * 60L + t.tm_sec;
-  return obraz(s / 3600) + ":" + obraz((s % 3600) / 60) + ":" + obraz(s % 60);
+  return wspolne::obraz(s / 3600) + ":" + wspolne::obraz((s % 3600) / 60) + ":" + wspolne::obraz(s % 60);
 }
 
 }  // namespace bryzas

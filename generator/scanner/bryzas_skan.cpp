@@ -111,7 +111,7 @@ void Tablica_Symboli::wstaw_token(const std::string& nazwa) {
   }
 }
 
-bryzas_skan::bryzas_skan(Plik_Wy& pl_lst) : pl_lst_(pl_lst) { tekst_.reserve(dl_tok); }
+bryzas_skan::bryzas_skan(wspolne::Plik_Wy& pl_lst) : pl_lst_(pl_lst) { tekst_.reserve(dl_tok); }
 
 bryzas_skan::~bryzas_skan() = default;
 

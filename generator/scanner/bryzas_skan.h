@@ -9,7 +9,8 @@
 #include <vector>
 
 #include "czytnik_linii.h"
-#include "plik.h"
+#include "wspolne/blad_pliku.h"
+#include "wspolne/plik_wy.h"
 
 namespace bryzas {
 
@@ -93,7 +94,7 @@ private:
 class bryzas_skan {
 public:
   // The listing receives every line read; it must be open before Skanuj.
-  explicit bryzas_skan(Plik_Wy& pl_lst);
+  explicit bryzas_skan(wspolne::Plik_Wy& pl_lst);
   ~bryzas_skan();
   bryzas_skan(const bryzas_skan&) = delete;
   bryzas_skan& operator=(const bryzas_skan&) = delete;
@@ -140,7 +141,7 @@ private:
   void dopisz_bieg(Warunek pasuje);
   [[noreturn]] void blad(int nr);
 
-  Plik_Wy& pl_lst_;
+  wspolne::Plik_Wy& pl_lst_;
   Czytnik_Linii pl_we_;
   Czytnik_Linii::Linia linia_{};
   int dlug_ = 0;

@@ -6,7 +6,8 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-#include "plik.h"
+#include "wspolne/blad_pliku.h"
+#include "wspolne/plik_wy.h"
 
 namespace bryzas {
 
@@ -24,9 +25,7 @@ Czytnik_Linii::~Czytnik_Linii() {
 void Czytnik_Linii::otworz(const std::string& nazwa) {
   zamknij();
   nazwa_ = nazwa;
-  int fd = ::open(nazwa.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) throw Blad_Pliku(Blad_Pliku::Rodzaj::otwarcie, nazwa, errno);
-  fd_ = fd;
+  fd_ = wspolne::otworz_do_odczytu(nazwa);
   if (!bufor_) bufor_ = std::make_unique_for_overwrite<char[]>(rozmiar_bloku_we);
   pocz_ = kon_ = 0;
   koniec_pliku_ = false;
@@ -50,15 +49,11 @@ std::size_t Czytnik_Linii::zapewnij(std::size_t ile) {
       kon_ -= pocz_;
       pocz_ = 0;
     }
-    ssize_t n = ::read(fd_, bufor_.get() + kon_, rozmiar_bloku_we - kon_);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      throw Blad_Pliku(Blad_Pliku::Rodzaj::odczyt, nazwa_, errno);
-    }
+    const std::size_t n = wspolne::czytaj(fd_, bufor_.get() + kon_, rozmiar_bloku_we - kon_, nazwa_);
     if (n == 0)
       koniec_pliku_ = true;
     else
-      kon_ += static_cast<std::size_t>(n);
+      kon_ += n;
   }
   return kon_ - pocz_;
 }

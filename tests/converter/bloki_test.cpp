@@ -10,7 +10,6 @@
 #include <sstream>
 #include <vector>
 
-#include "blad_pliku.h"
 #include "osw_pars.h"
 #include "osw_skan.h"
 
@@ -74,9 +73,8 @@ TEST_F(Bloki, TokenyILinieNieZalezaOdBloku) {
 TEST_F(Bloki, PodgladNaGranicyKawalkaLinii) {
   // After two tokens the lookahead is the 1001st character of the line: the
   // CR of a CR LF stays in the first piece, a lone CR starts the second.
-  const std::vector<std::string> poczatki{"k" + std::string(998, ' ') + "[", "k" + std::string(997, ' ') + "ab",
-                                         "k" + std::string(992, ' ') + "1234567",
-                                         "k" + std::string(996, ' ') + "\"a\""};
+  const auto k = [](std::size_t blanki, const char* reszta) { return "k" + std::string(blanki, ' ').append(reszta); };
+  const std::vector<std::string> poczatki{k(998, "["), k(997, "ab"), k(992, "1234567"), k(996, "\"a\"")};
   for (const std::string& poczatek : poczatki) {
     for (const std::string koniec : {"\r\nx", "\rx"}) {
       const std::string plik = we(poczatek + koniec);

@@ -11,13 +11,14 @@
 #include <iterator>
 #include <string>
 
-#include "plik.h"
+#include "wspolne/blad_pliku.h"
+#include "wspolne/plik_wy.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-using bryzas::Blad_Pliku;
-using bryzas::Plik_Wy;
+using wspolne::Blad_Pliku;
+using wspolne::Plik_Wy;
 
 class Plik : public ::testing::Test {
 protected:

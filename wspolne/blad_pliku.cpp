@@ -1,8 +1,10 @@
-#include "blad_pliku.h"
+#include "wspolne/blad_pliku.h"
 
 #include <cerrno>
+#include <fcntl.h>
+#include <unistd.h>
 
-namespace ostrew {
+namespace wspolne {
 
 namespace {
 
@@ -48,4 +50,42 @@ bool Blad_Pliku::brak_pliku() const {
   return rodzaj_ == Rodzaj::otwarcie && kod_errno_ == ENOENT;
 }
 
-}  // namespace ostrew
+int otworz_do_odczytu(const std::string& nazwa) {
+  const int fd = ::open(nazwa.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) throw Blad_Pliku(Blad_Pliku::Rodzaj::otwarcie, nazwa, errno);
+  return fd;
+}
+
+int utworz(const std::string& nazwa) {
+  const int fd = ::open(nazwa.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+  if (fd < 0) throw Blad_Pliku(Blad_Pliku::Rodzaj::utworzenie, nazwa, errno);
+  return fd;
+}
+
+std::size_t czytaj(int fd, char* dane, std::size_t n, const std::string& nazwa) {
+  for (;;) {
+    const ssize_t r = ::read(fd, dane, n);
+    if (r >= 0) return static_cast<std::size_t>(r);
+    if (errno != EINTR) throw Blad_Pliku(Blad_Pliku::Rodzaj::odczyt, nazwa, errno);
+  }
+}
+
+void zapisz(int fd, const char* dane, std::size_t n, const std::string& nazwa) {
+  std::size_t zapisane = 0;
+  while (zapisane < n) {
+    const ssize_t r = ::write(fd, dane + zapisane, n - zapisane);
+    if (r > 0) {
+      zapisane += static_cast<std::size_t>(r);
+    } else if (r == 0) {
+      throw Blad_Pliku(Blad_Pliku::Rodzaj::zapis, nazwa, EIO);
+    } else if (errno != EINTR) {
+      throw Blad_Pliku(Blad_Pliku::Rodzaj::zapis, nazwa, errno);
+    }
+  }
+}
+
+void zamknij(int fd, const std::string& nazwa) {
+  if (::close(fd) != 0) throw Blad_Pliku(Blad_Pliku::Rodzaj::zamkniecie, nazwa, errno);
+}
+
+}  // namespace wspolne

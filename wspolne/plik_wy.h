@@ -1,45 +1,14 @@
-// Text files of the generator: a checked, buffered output file and the
-// failure that any file operation reports.
+// A checked, buffered output text file.
 #pragma once
 
 #include <algorithm>
 #include <cstddef>
-#include <exception>
 #include <initializer_list>
 #include <memory>
 #include <string>
 #include <string_view>
 
-namespace bryzas {
-
-// A file operation that failed. The grammar phase handles a missing grammar
-// file and an output file it cannot create (its "name errors"); every other
-// failure ends the run with status 3 and one console line from opis().
-class Blad_Pliku : public std::exception {
-public:
-  enum class Rodzaj { otwarcie, utworzenie, odczyt, zapis, zamkniecie };
-
-  Blad_Pliku(Rodzaj rodzaj, std::string plik, int kod_errno);
-
-  Rodzaj rodzaj() const { return rodzaj_; }
-  const std::string& plik() const { return plik_; }
-  int kod_errno() const { return kod_errno_; }
-  // True for an input file that does not exist.
-  bool brak_pliku() const;
-  // The console line, for example
-  // "*** blad: nie mozna zapisac pliku [Kalk.lst]: brak miejsca na dysku".
-  const std::string& opis() const { return opis_; }
-  const char* what() const noexcept override { return opis_.c_str(); }
-
-private:
-  Rodzaj rodzaj_;
-  std::string plik_;
-  int kod_errno_;
-  std::string opis_;
-};
-
-// Reason of a failure in words, for the errno values a user meets.
-std::string powod_bledu(int kod_errno);
+namespace wspolne {
 
 // An output text file. Text goes to a buffer that is written out in large
 // blocks; every write and the close are checked and throw Blad_Pliku. Text
@@ -93,4 +62,4 @@ private:
   std::size_t zajete_ = 0;
 };
 
-}  // namespace bryzas
+}  // namespace wspolne

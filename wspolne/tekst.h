@@ -1,0 +1,28 @@
+// Small texts that all three programs write the same way.
+#pragma once
+
+#include <charconv>
+#include <string>
+#include <string_view>
+
+namespace wspolne {
+
+// The text without the blanks at both of its ends.
+inline std::string_view usun_spacje(std::string_view s) {
+  const auto p = s.find_first_not_of(' ');
+  if (p == std::string_view::npos) return {};
+  return s.substr(p, s.find_last_not_of(' ') - p + 1);
+}
+
+// The integer image of a number: its decimal digits after one blank for the
+// sign (a minus sign for a negative value), as every number on the console,
+// in a listing and in file headers is written.
+inline std::string obraz(long long n) {
+  char cyfry[24];
+  char* p = cyfry;
+  if (n >= 0) *p++ = ' ';
+  p = std::to_chars(p, cyfry + sizeof cyfry, n).ptr;
+  return std::string(cyfry, p);
+}
+
+}  // namespace wspolne
