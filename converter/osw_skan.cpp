@@ -154,21 +154,6 @@ osw_skan::Wsk osw_skan::koniec_kawalka(Wsk p) {
   }
 }
 
-// Past the character at p, a line terminator whole. The byte after the
-// returned position is at hand too, unless the input ends.
-osw_skan::Wsk osw_skan::dalej(Wsk p) {
-  p = podglad(p);
-  if (*p == '\n') {
-    p = za_koncem_linii(p, p + 1);
-  } else if (cr_lf(p)) {
-    p = za_koncem_linii(p, p + 2);
-  } else {
-    ++p;
-  }
-  if (*p == '\0') p = do_danych(p);
-  return koniec_ ? p : podglad(p);
-}
-
 // p is at the NUL after the data: reads on, beginning the line that starts
 // at p if a terminator came before it, or ends the input.
 osw_skan::Wsk osw_skan::do_danych(Wsk p) {
@@ -198,32 +183,6 @@ void osw_skan::blad(int nr, Wsk p) {
   p_ = p;
   nr_bledu_skan_ = nr;
   throw Blad_Skanera{nr};
-}
-
-char osw_skan::pobierz_znak(bool nowa_linia) {
-  if (koniec_) return '\0';
-  Wsk p = p_;
-  // After a line end the next non-empty line follows: empty lines deliver
-  // nothing.
-  bool po_linii = !w_linii_ || konczy_linie(p);
-  if (nowa_linia && !po_linii) {
-    p = koniec_kawalka(p);
-    if (*p == '\0') {
-      zakoncz(p);
-      return '\0';
-    }
-    p = podglad(p);
-    po_linii = konczy_linie(p);
-    if (!po_linii) {
-      p_ = p;  // the first character of the next piece
-      return static_cast<char>(*p);
-    }
-  }
-  p = dalej(p);
-  while (po_linii && !koniec_ && konczy_linie(p)) p = dalej(p);
-  p_ = p;
-  if (koniec_) return '\0';
-  return konczy_linie(p) ? '\n' : static_cast<char>(*p);
 }
 
 // The general way, from the current character on: every case of the

@@ -91,11 +91,6 @@ public:
   // file cannot be read.
   Token_Typ Skanuj();
 
-  // Next character of the input; with nowa_linia the rest of the current
-  // piece is dropped first. Returns '\0' at the end of the input, and for
-  // good once it has done so. Skanuj takes the same steps, runs at a time.
-  char pobierz_znak(bool nowa_linia);
-
   // Lines (pieces of at most dl_linii characters) read so far, empty ones
   // included.
   int nr_linii() const;
@@ -220,7 +215,6 @@ private:
   bool konczy_linie(Wsk p) const { return *p == '\n' || cr_lf(p); }
   int linie_do(Wsk p) const;
   Wsk koniec_kawalka(Wsk p);
-  Wsk dalej(Wsk p);
   Wsk do_danych(Wsk p);
   void zakoncz(Wsk p);
   [[noreturn]] void blad(int nr, Wsk p);

@@ -51,16 +51,22 @@ if [ -f "$przypadek/przygotuj.sh" ]; then
   (cd "$praca" && ZRODLA=$zrodla bash "$przypadek/przygotuj.sh") || { echo "przygotuj.sh failed"; exit 1; }
 fi
 
-# Snapshot of what stands before the run.
+# Snapshot of the work directory: what each entry is, a file by its checksum
+# (all taken by one cksum), so that a change of any kind shows.
 # Directories count too: one in a file's place must stay, and none may appear.
-spis() { (cd "$praca" && find . -mindepth 1 \( -type f -o -type l -o -type d \) -printf '%P\n' | LC_ALL=C sort); }
-suma() {
-  if [ -L "$praca/$1" ]; then echo "link:$(readlink "$praca/$1")"
-  elif [ -d "$praca/$1" ]; then echo katalog
-  else cksum < "$praca/$1" 2>/dev/null; fi
+migawka() {  # migawka ARRAY
+  local -n m=$1
+  local f cel crc dl
+  m=()
+  while IFS= read -r -d '' f; do m[$f]=katalog; done < <(cd "$praca" && find . -mindepth 1 -type d -printf '%P\0')
+  while IFS= read -r -d '' f && IFS= read -r -d '' cel; do m[$f]=link:$cel; done \
+    < <(cd "$praca" && find . -mindepth 1 -type l -printf '%P\0%l\0')
+  while IFS= read -r -d '' f; do m[$f]=nieczytelny; done < <(cd "$praca" && find . -mindepth 1 -type f -printf '%P\0')
+  while read -r crc dl f; do m[${f#./}]="$crc $dl"; done \
+    < <(cd "$praca" && find . -mindepth 1 -type f -exec cksum {} + 2> /dev/null)
 }
-declare -A przed
-while IFS= read -r f; do przed[$f]=$(suma "$f"); done < <(spis)
+declare -A przed po
+migawka przed
 
 srodowisko=(SOURCE_DATE_EPOCH=1796461507 TZ=UTC LC_ALL=C)
 [ -f "$przypadek/env" ] && mapfile -t -O 3 srodowisko < "$przypadek/env"
@@ -74,6 +80,7 @@ konsola=$wynik/konsola
     "${argumenty[@]}" > "$konsola" 2> "$wynik/stderr" < /dev/null)
 echo $? > "$wynik/status"
 [ -f "$wynik/konsola" ] || : > "$wynik/konsola"
+migawka po
 
 # The expected files: wzor, those of the case named in jak (itself made the
 # same way); then less those named in bez, and this case's own.
@@ -103,14 +110,14 @@ if [ "${GOLDEN_AKTUALIZUJ:-}" = 1 ]; then
   cp "$wynik/status" "$przypadek/"
   [ "$konsola" = /dev/full ] || cp "$wynik/konsola" "$przypadek/"
   rm -rf "$przypadek/wy" "$przypadek/bez"
-  while IFS= read -r f; do
-    if [ "${przed[$f]-brak}" != "$(suma "$f")" ] && [ -f "$praca/$f" ]; then
+  for f in "${!po[@]}"; do
+    if [ "${przed[$f]-brak}" != "${po[$f]}" ] && [ -f "$praca/$f" ]; then
       [ -n "${wzor[$f]-}" ] && cmp -s "$praca/$f" "${wzor[$f]}" && continue
       mkdir -p "$przypadek/wy/$(dirname "$f")"; cp "$praca/$f" "$przypadek/wy/$f"
     fi
-  done < <(spis)
+  done
   for f in "${!wzor[@]}"; do
-    [ -f "$praca/$f" ] && [ "${przed[$f]-brak}" != "$(suma "$f")" ] || echo "$f"
+    [ -f "$praca/$f" ] && [ "${przed[$f]-brak}" != "${po[$f]}" ] || echo "$f"
   done | LC_ALL=C sort > "$przypadek/bez"
   [ -s "$przypadek/bez" ] || rm "$przypadek/bez"
   echo "rewritten: $przypadek"; exit 0
@@ -129,12 +136,12 @@ for f in "${!oczekiwane[@]}"; do
     zle "$f differs"; diff "${oczekiwane[$f]}" "$praca/$f" | head -20
   fi
 done
-while IFS= read -r f; do
+for f in "${!po[@]}"; do
   [ -n "${oczekiwane[$f]-}" ] && continue
   if [ -z "${przed[$f]+x}" ]; then zle "unexpected file $f"
-  elif [ "${przed[$f]}" != "$(suma "$f")" ]; then zle "$f was changed"; fi
-done < <(spis)
+  elif [ "${przed[$f]}" != "${po[$f]}" ]; then zle "$f was changed"; fi
+done
 for f in "${!przed[@]}"; do
-  [ -e "$praca/$f" ] || [ -L "$praca/$f" ] || zle "$f was removed"
+  [ -n "${po[$f]+x}" ] || zle "$f was removed"
 done
 exit $bledy
