@@ -1,4 +1,4 @@
-#include "analiza_ll1.h"
+#include "analyzer/analiza_ll1.h"
 
 #include <string>
 

@@ -8,9 +8,9 @@
 #include <utility>
 #include <vector>
 
-#include "analiza_model.h"
-#include "analiza_raport.h"
-#include "analiza_zbiory.h"
+#include "analyzer/analiza_model.h"
+#include "analyzer/analiza_raport.h"
+#include "analyzer/analiza_zbiory.h"
 
 namespace bryzas_analiza {
 

@@ -1,4 +1,4 @@
-#include "analiza_pars.h"
+#include "analyzer/analiza_pars.h"
 
 #include <algorithm>
 

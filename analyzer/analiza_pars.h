@@ -7,8 +7,8 @@
 #include <string>
 #include <string_view>
 
-#include "analiza_model.h"
-#include "bryzas_skan.h"
+#include "analyzer/analiza_model.h"
+#include "generator/scanner/bryzas_skan.h"
 
 namespace bryzas_analiza {
 

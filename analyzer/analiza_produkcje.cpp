@@ -1,4 +1,4 @@
-#include "analiza_produkcje.h"
+#include "analyzer/analiza_produkcje.h"
 
 #include <string>
 

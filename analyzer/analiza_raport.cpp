@@ -1,4 +1,4 @@
-#include "analiza_raport.h"
+#include "analyzer/analiza_raport.h"
 
 #include <algorithm>
 

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "analiza_model.h"
-#include "analiza_zbiory.h"
+#include "analyzer/analiza_model.h"
+#include "analyzer/analiza_zbiory.h"
 
 namespace bryzas_analiza {
 

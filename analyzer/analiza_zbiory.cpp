@@ -1,4 +1,4 @@
-#include "analiza_zbiory.h"
+#include "analyzer/analiza_zbiory.h"
 
 namespace bryzas_analiza {
 

@@ -3,7 +3,7 @@
 #include <csignal>
 #include <iostream>
 
-#include "analiza_uruchom.h"
+#include "analyzer/analiza_uruchom.h"
 #include "wspolne/status.h"
 
 int main(int argc, char** argv) {

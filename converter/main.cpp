@@ -2,7 +2,7 @@
 #include <csignal>
 #include <iostream>
 
-#include "osw.h"
+#include "converter/osw.h"
 #include "wspolne/status.h"
 
 int main() {

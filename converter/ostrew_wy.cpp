@@ -1,4 +1,4 @@
-#include "ostrew_wy.h"
+#include "converter/ostrew_wy.h"
 
 #include <algorithm>
 #include <cstring>

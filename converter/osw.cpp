@@ -1,12 +1,12 @@
-#include "osw.h"
+#include "converter/osw.h"
 
 #include <new>
 #include <ostream>
 
 #include "wspolne/blad_pliku.h"
-#include "osw_pars.h"
-#include "osw_skan.h"
-#include "ostrew_wy.h"
+#include "converter/osw_pars.h"
+#include "converter/osw_skan.h"
+#include "converter/ostrew_wy.h"
 #include "wspolne/status.h"
 
 namespace ostrew {

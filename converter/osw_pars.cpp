@@ -1,4 +1,4 @@
-#include "osw_pars.h"
+#include "converter/osw_pars.h"
 
 #include <ostream>
 #include <string>

@@ -4,9 +4,9 @@
 
 #include <iosfwd>
 
-#include "osw_skan.h"
-#include "osw_zbiory.h"
-#include "ostrew_wy.h"
+#include "converter/osw_skan.h"
+#include "converter/osw_zbiory.h"
+#include "converter/ostrew_wy.h"
 
 namespace ostrew {
 

@@ -1,4 +1,4 @@
-#include "osw_skan.h"
+#include "converter/osw_skan.h"
 
 #include <algorithm>
 #include <array>

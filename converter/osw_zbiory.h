@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "osw_skan.h"
+#include "converter/osw_skan.h"
 
 namespace ostrew {
 

@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <sstream>
 
-#include "bryzas_uruchom.h"
-#include "wspolne.h"
+#include "generator/driver/bryzas_uruchom.h"
+#include "fuzz/wspolne.h"
 #include "wspolne/status.h"
 
 namespace {

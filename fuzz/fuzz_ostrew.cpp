@@ -8,9 +8,9 @@
 #include <cstdint>
 #include <sstream>
 
-#include "osw.h"
-#include "osw_skan.h"
-#include "wspolne.h"
+#include "converter/osw.h"
+#include "converter/osw_skan.h"
+#include "fuzz/wspolne.h"
 #include "wspolne/status.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "wspolne.h"
+#include "fuzz/wspolne.h"
 
 #include <csignal>
 #include <cstdio>

@@ -1,14 +1,14 @@
-#include "bryzas_uruchom.h"
+#include "generator/driver/bryzas_uruchom.h"
 
 #include <string_view>
 
-#include "bryzas_pak.h"
-#include "bryzas_pak_emitery.h"
-#include "bryzas_pars.h"
-#include "bryzas_skan.h"
-#include "czas.h"
-#include "konsola.h"
-#include "nazwa_projektu.h"
+#include "generator/podstawa/bryzas_pak.h"
+#include "generator/packages/bryzas_pak_emitery.h"
+#include "generator/parser/bryzas_pars.h"
+#include "generator/scanner/bryzas_skan.h"
+#include "generator/podstawa/czas.h"
+#include "generator/podstawa/konsola.h"
+#include "generator/podstawa/nazwa_projektu.h"
 #include "wspolne/status.h"
 
 namespace bryzas {

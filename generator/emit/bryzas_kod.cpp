@@ -1,4 +1,4 @@
-#include "bryzas_kod.h"
+#include "generator/emit/bryzas_kod.h"
 
 #include <string>
 

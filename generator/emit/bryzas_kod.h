@@ -5,8 +5,8 @@
 
 #include <string_view>
 
-#include "bryzas_skan.h"
-#include "pisarz_kodu.h"
+#include "generator/scanner/bryzas_skan.h"
+#include "generator/emit/pisarz_kodu.h"
 
 namespace bryzas {
 

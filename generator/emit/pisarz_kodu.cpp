@@ -1,4 +1,4 @@
-#include "pisarz_kodu.h"
+#include "generator/emit/pisarz_kodu.h"
 
 #include <stdexcept>
 

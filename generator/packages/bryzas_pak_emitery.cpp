@@ -1,12 +1,12 @@
-#include "bryzas_pak_emitery.h"
+#include "generator/packages/bryzas_pak_emitery.h"
 
 #include <cerrno>
 #include <fcntl.h>
 #include <string_view>
 #include <unistd.h>
 
-#include "czas.h"
-#include "pisarz_linii.h"
+#include "generator/podstawa/czas.h"
+#include "generator/packages/pisarz_linii.h"
 
 namespace bryzas {
 

@@ -2,8 +2,8 @@
 // the sets package, the scanner specification and the main procedure.
 #pragma once
 
-#include "bryzas_pak.h"
-#include "bryzas_skan.h"
+#include "generator/podstawa/bryzas_pak.h"
+#include "generator/scanner/bryzas_skan.h"
 
 namespace bryzas {
 

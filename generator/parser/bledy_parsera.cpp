@@ -1,4 +1,4 @@
-#include "bledy_parsera.h"
+#include "generator/parser/bledy_parsera.h"
 
 #include <array>
 

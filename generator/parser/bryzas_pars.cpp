@@ -1,6 +1,6 @@
-#include "bryzas_pars.h"
+#include "generator/parser/bryzas_pars.h"
 
-#include "czas.h"
+#include "generator/podstawa/czas.h"
 #include "wspolne/tekst.h"
 
 namespace bryzas {

@@ -6,13 +6,13 @@
 #include <string_view>
 #include <vector>
 
-#include "bledy_parsera.h"
-#include "bryzas_kod.h"
-#include "bryzas_pak.h"
-#include "bryzas_skan.h"
-#include "bryzas_zbiory.h"
-#include "konsola.h"
-#include "pisarz_kodu.h"
+#include "generator/parser/bledy_parsera.h"
+#include "generator/emit/bryzas_kod.h"
+#include "generator/podstawa/bryzas_pak.h"
+#include "generator/scanner/bryzas_skan.h"
+#include "generator/sets/bryzas_zbiory.h"
+#include "generator/podstawa/konsola.h"
+#include "generator/emit/pisarz_kodu.h"
 
 namespace bryzas {
 

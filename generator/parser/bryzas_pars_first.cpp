@@ -1,6 +1,6 @@
 // The FIRST section of the grammar, which becomes the body of Init_Zbiory.
 // Its lines stand at a fixed indentation, whatever the productions left.
-#include "bryzas_pars.h"
+#include "generator/parser/bryzas_pars.h"
 
 namespace bryzas {
 

@@ -1,7 +1,7 @@
 // Recursive-descent recognisers of the grammar notation. Each writes the Ada
 // text of what it has recognised at once, in grammar order; the symbols of a
 // right-hand side go to the emitters of bryzas_kod.
-#include "bryzas_pars.h"
+#include "generator/parser/bryzas_pars.h"
 
 #include <algorithm>
 

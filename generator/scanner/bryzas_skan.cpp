@@ -1,4 +1,4 @@
-#include "bryzas_skan.h"
+#include "generator/scanner/bryzas_skan.h"
 
 #include <cstring>
 

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "czytnik_linii.h"
+#include "generator/scanner/czytnik_linii.h"
 #include "wspolne/blad_pliku.h"
 #include "wspolne/plik_wy.h"
 

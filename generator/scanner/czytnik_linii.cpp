@@ -1,4 +1,4 @@
-#include "czytnik_linii.h"
+#include "generator/scanner/czytnik_linii.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -5,7 +5,7 @@
 #include <array>
 #include <cstddef>
 
-#include "bryzas_skan.h"
+#include "generator/scanner/bryzas_skan.h"
 
 namespace bryzas {
 

@@ -10,8 +10,8 @@
 #include <sstream>
 #include <vector>
 
-#include "osw_pars.h"
-#include "osw_skan.h"
+#include "converter/osw_pars.h"
+#include "converter/osw_skan.h"
 
 namespace ostrew {
 namespace {

@@ -17,7 +17,7 @@
 #include <thread>
 #include <vector>
 
-#include "czytnik_linii.h"
+#include "generator/scanner/czytnik_linii.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // Sets of token kinds of the generator's parser.
 #include <gtest/gtest.h>
 
-#include "bryzas_zbiory.h"
+#include "generator/sets/bryzas_zbiory.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "bryzas_pak.h"
+#include "generator/podstawa/bryzas_pak.h"
 
 namespace bryzas {
 

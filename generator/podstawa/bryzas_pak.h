@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "konsola.h"
+#include "generator/podstawa/konsola.h"
 #include "wspolne/blad_pliku.h"
 #include "wspolne/plik_wy.h"
 

@@ -1,4 +1,4 @@
-#include "nazwa_projektu.h"
+#include "generator/podstawa/nazwa_projektu.h"
 
 #include "wspolne/tekst.h"
 

@@ -1,4 +1,4 @@
-#include "czas.h"
+#include "generator/podstawa/czas.h"
 
 #include <cerrno>
 #include <cstdlib>
