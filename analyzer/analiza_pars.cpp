@@ -4,6 +4,8 @@
 
 namespace bryzas_analiza {
 
+namespace bledy = bryzas::bledy;
+
 int Nazwy::wstaw(const std::string& n, Pozycja poz) {
   int nr = znajdz(n);
   if (nr >= 0) return nr;
@@ -37,42 +39,40 @@ void analiza_pars::parsuj() {
 //        { INITINSTRPOKOD KODSYM } [ EXCEPTSKANKOD KODSYM ] [ EXCEPTPARSKOD KODSYM ]
 //        linia { linia } [ blokfirst ] KONIECPL
 void analiza_pars::plik() {
-  while (jest(Kod::WITHUSEKOD)) wstawka_po_slowie(28);
-  while (jest(Kod::PAKDEKLKOD)) wstawka_po_slowie(29);
+  while (jest(Kod::WITHUSEKOD)) wstawka_po_slowie(bledy::brak_wstawki_with_use);
+  while (jest(Kod::PAKDEKLKOD)) wstawka_po_slowie(bledy::brak_wstawki_pak_dekl);
   if (jest(Kod::KODSYM)) nastepny();
-  while (jest(Kod::INITDEKLKOD)) wstawka_po_slowie(30);
-  while (jest(Kod::INITINSTRKOD) || jest(Kod::INITINSTRPRZEDKOD)) wstawka_po_slowie(31);
-  while (jest(Kod::INITINSTRPOKOD)) wstawka_po_slowie(31);
-  if (jest(Kod::EXCEPTSKANKOD)) wstawka_po_slowie(32);
-  if (jest(Kod::EXCEPTPARSKOD)) wstawka_po_slowie(33);
+  while (jest(Kod::INITDEKLKOD)) wstawka_po_slowie(bledy::brak_wstawki_init_dekl);
+  while (jest(Kod::INITINSTRKOD) || jest(Kod::INITINSTRPRZEDKOD)) wstawka_po_slowie(bledy::brak_wstawki_init_instr);
+  while (jest(Kod::INITINSTRPOKOD)) wstawka_po_slowie(bledy::brak_wstawki_init_instr);
+  if (jest(Kod::EXCEPTSKANKOD)) wstawka_po_slowie(bledy::brak_wstawki_except_skan);
+  if (jest(Kod::EXCEPTPARSKOD)) wstawka_po_slowie(bledy::brak_wstawki_except_pars);
   linia();
   while (jest(Kod::NAZWANT)) linia();
   if (jest(Kod::PROCENT2)) blokfirst();
-  oczekuj(Kod::KONIECPL, 11);
+  sprawdz(Kod::KONIECPL, bledy::nadmiarowe_dane);
 }
 
 // A header keyword followed by its code insert; the code is of no interest.
 void analiza_pars::wstawka_po_slowie(int nr_bledu) {
   nastepny();
-  oczekuj(Kod::KODSYM, nr_bledu);
-  nastepny();
+  sprawdz_nastepny(Kod::KODSYM, nr_bledu);
 }
 
 // linia = NAZWANT [ KODSYM ] ROWNA [ KODSYM ] wyr KROPKA
 void analiza_pars::linia() {
-  oczekuj(Kod::NAZWANT, 12);
-  if (!lewe_strony_.insert(tok.Wart).second) blad(10);
+  sprawdz(Kod::NAZWANT, bledy::brak_lewej_strony);
+  if (!lewe_strony_.insert(tok.Wart).second) blad(bledy::powtorzona_lewa_strona);
   Produkcja p;
   p.poz = poz();
   if (g_.produkcje.size() == max_produkcji) throw Za_Duzo_Produkcji{p.poz};
   p.lewa = g_.nieterminale.wstaw(tok.Wart, p.poz);
   nastepny();
   if (jest(Kod::KODSYM)) nastepny();
-  oczekuj(Kod::ROWNA, 13);
-  nastepny();
+  sprawdz_nastepny(Kod::ROWNA, bledy::brak_rowna);
   if (jest(Kod::KODSYM)) nastepny();
   wyr(p.prawa);
-  oczekuj(Kod::KROPKA, 14);
+  sprawdz(Kod::KROPKA, bledy::brak_kropki_produkcji);
   g_.produkcje.push_back(std::move(p));
   nastepny();
 }
@@ -97,30 +97,28 @@ void analiza_pars::wyr1(std::vector<Element>& prawa) {
   } else if (jest(Kod::LNAW)) {
     wyralbo(prawa);
   } else {
-    blad(15);
+    blad(bledy::brak_wyrazenia);
   }
 }
 
 // opcjaw = LNAWKL nazwakod { nazwakod } PNAWKL [ KODSYM ]
 void analiza_pars::opcjaw(std::vector<Element>& prawa) {
-  oczekuj(Kod::LNAWKL, 16);
+  sprawdz(Kod::LNAWKL, bledy::brak_lnawkl);
   Element e = grupa(Rodzaj_Elementu::powtorzenie);
   nastepny();
   ciag_nazw(e.galezie[0]);
-  oczekuj(Kod::PNAWKL, 17);
-  nastepny();
+  sprawdz_nastepny(Kod::PNAWKL, bledy::brak_pnawkl);
   if (jest(Kod::KODSYM)) nastepny();
   prawa.push_back(std::move(e));
 }
 
 // opcjaj = LNAWKW nazwakod { nazwakod } PNAWKW [ KODSYM ]
 void analiza_pars::opcjaj(std::vector<Element>& prawa) {
-  oczekuj(Kod::LNAWKW, 18);
+  sprawdz(Kod::LNAWKW, bledy::brak_lnawkw);
   Element e = grupa(Rodzaj_Elementu::opcja);
   nastepny();
   ciag_nazw(e.galezie[0]);
-  oczekuj(Kod::PNAWKW, 19);
-  nastepny();
+  sprawdz_nastepny(Kod::PNAWKW, bledy::brak_pnawkw);
   if (jest(Kod::KODSYM)) nastepny();
   prawa.push_back(std::move(e));
 }
@@ -128,17 +126,16 @@ void analiza_pars::opcjaj(std::vector<Element>& prawa) {
 // wyralbo = LNAW nazwakod { nazwakod } KRESKAPION nazwakod { nazwakod }
 //           { KRESKAPION nazwakod { nazwakod } } PNAW [ KODSYM ]
 void analiza_pars::wyralbo(std::vector<Element>& prawa) {
-  oczekuj(Kod::LNAW, 20);
+  sprawdz(Kod::LNAW, bledy::brak_lnaw);
   Element e = grupa(Rodzaj_Elementu::alternatywa);
   nastepny();
   ciag_nazw(e.galezie[0]);
-  oczekuj(Kod::KRESKAPION, 36);
+  sprawdz(Kod::KRESKAPION, bledy::brak_kreski);
   do {
     nastepny();
     ciag_nazw(e.galezie.emplace_back());
   } while (jest(Kod::KRESKAPION));
-  oczekuj(Kod::PNAW, 21);
-  nastepny();
+  sprawdz_nastepny(Kod::PNAW, bledy::brak_pnaw);
   if (jest(Kod::KODSYM)) nastepny();
   prawa.push_back(std::move(e));
 }
@@ -151,7 +148,7 @@ void analiza_pars::ciag_nazw(std::vector<Symbol>& ciag) {
 
 // nazwakod = ( NAZWAT | NAZWANT ) [ KODSYM ]
 Symbol analiza_pars::nazwakod() {
-  if (!jest_nazwa()) blad(22);
+  if (!jest_nazwa()) blad(bledy::brak_nazwy);
   Symbol s;
   s.terminal = jest(Kod::NAZWAT);
   s.poz = poz();
@@ -172,28 +169,26 @@ Element analiza_pars::grupa(Rodzaj_Elementu rodzaj) const {
 
 // blokfirst = PROCENT2 liniafirst { liniafirst }
 void analiza_pars::blokfirst() {
-  oczekuj(Kod::PROCENT2, 23);
-  nastepny();
+  sprawdz_nastepny(Kod::PROCENT2, bledy::brak_procent2);
   liniafirst();
   while (jest(Kod::NAZWANT)) liniafirst();
 }
 
 // liniafirst = NAZWANT DWUKROPEK NAZWAT { NAZWAT } KROPKA
 void analiza_pars::liniafirst() {
-  oczekuj(Kod::NAZWANT, 24);
+  sprawdz(Kod::NAZWANT, bledy::brak_nieterminala_first);
   Linia_First l;
   l.poz = poz();
   l.nieterminal = g_.nieterminale.wstaw(tok.Wart, l.poz);
   nastepny();
-  oczekuj(Kod::DWUKROPEK, 25);
-  nastepny();
-  oczekuj(Kod::NAZWAT, 26);
+  sprawdz_nastepny(Kod::DWUKROPEK, bledy::brak_dwukropka);
+  sprawdz(Kod::NAZWAT, bledy::brak_terminala_first);
   while (jest(Kod::NAZWAT)) {
     Symbol t{true, g_.terminale.wstaw(tok.Wart, poz()), poz()};
     l.terminale.push_back(t);
     nastepny();
   }
-  oczekuj(Kod::KROPKA, 27);
+  sprawdz(Kod::KROPKA, bledy::brak_kropki_first);
   g_.first.push_back(std::move(l));
   nastepny();
 }

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "analyzer/analiza_model.h"
+#include "generator/parser/bledy_parsera.h"
 #include "generator/scanner/bryzas_skan.h"
 
 namespace bryzas_analiza {
@@ -55,8 +56,14 @@ private:
   bool jest_nazwa() const { return jest(Kod::NAZWAT) || jest(Kod::NAZWANT); }
   Pozycja poz() const { return {tok.linia, tok.kol}; }
   void nastepny() { tok = skan_.Skanuj(); }
-  void oczekuj(Kod k, int nr_bledu) {
-    if (!jest(k)) blad(nr_bledu);
+  // The current token must be of kind k, else syntax error nr; the second
+  // form then moves past it.
+  void sprawdz(Kod k, int nr) {
+    if (!jest(k)) blad(nr);
+  }
+  void sprawdz_nastepny(Kod k, int nr) {
+    sprawdz(k, nr);
+    nastepny();
   }
   [[noreturn]] void blad(int nr) { throw Blad_Skladni{nr}; }
 

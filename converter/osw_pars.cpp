@@ -22,8 +22,8 @@ void osw_pars::blad(int nr) {
   throw Blad_Parsera{nr};
 }
 
-void osw_pars::akceptuj(Token_Kod kod, int nr_bledu) {
-  if (tok.Kod != kod) blad(nr_bledu);
+void osw_pars::sprawdz_nastepny(Token_Kod kod, int nr_bledu) {
+  sprawdz(kod, nr_bledu);
   nastepny();
 }
 
@@ -49,7 +49,7 @@ bool osw_pars::Parsuj() {
     nastepny();
     plik();
     // Anything after the last section would otherwise be dropped unread.
-    if (tok.Kod != Token_Kod::KONIECPL) blad(17);
+    sprawdz(Token_Kod::KONIECPL, 17);
     wy_.zamknij_plik_wy();
     skan_.zamknij_plik_we();
     konsola_ << "** Koniec\n";
@@ -72,11 +72,11 @@ void osw_pars::plik() {
 
 // sekcja = "[" NAZWA "]" element { element }
 void osw_pars::sekcja() {
-  akceptuj(Token_Kod::LEWYNAWIASKW, 11);
-  if (tok.Kod != Token_Kod::NAZWA) blad(12);
+  sprawdz_nastepny(Token_Kod::LEWYNAWIASKW, 11);
+  sprawdz(Token_Kod::NAZWA, 12);
   wy_.pisz_plik_wy("<sekcja nazwa=\"", X(), "\" >");
   nastepny();
-  akceptuj(Token_Kod::PRAWYNAWIASKW, 13);
+  sprawdz_nastepny(Token_Kod::PRAWYNAWIASKW, 13);
   element();
   while (Zawiera_Sie(tok.Kod, first_element)) element();
   wy_.pisz_plik_wy("</sekcja>");
@@ -84,10 +84,10 @@ void osw_pars::sekcja() {
 
 // element = NAZWA "=" wartosc { "," wartosc }
 void osw_pars::element() {
-  if (tok.Kod != Token_Kod::NAZWA) blad(14);
+  sprawdz(Token_Kod::NAZWA, 14);
   wy_.pisz_plik_wy("<element nazwa=\"", X(), "\">");
   nastepny();
-  akceptuj(Token_Kod::ROWNE, 15);
+  sprawdz_nastepny(Token_Kod::ROWNE, 15);
   wartosc();
   while (tok.Kod == Token_Kod::PRZECINEK) {
     nastepny();

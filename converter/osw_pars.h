@@ -47,7 +47,12 @@ private:
   // scanner's block lets the writer read past its end.
   Tekst_Wy X() const { return {tok.tekst(), tok.wysokie, true}; }
   static_assert(osw_skan::czytelne_za_tekstem >= ostrew_wy::krok);
-  void akceptuj(Token_Kod kod, int nr_bledu);
+  // The current token must be of kind kod, else syntax error nr_bledu; the
+  // second form then moves past it.
+  void sprawdz(Token_Kod kod, int nr_bledu) {
+    if (tok.Kod != kod) blad(nr_bledu);
+  }
+  void sprawdz_nastepny(Token_Kod kod, int nr_bledu);
 
   osw_skan& skan_;
   ostrew_wy& wy_;

@@ -39,22 +39,6 @@ void Plik_Wy::pisz_znaki(std::size_t ile, char znak) {
   zajete_ += ile;
 }
 
-void Plik_Wy::pisz_wiersz(std::size_t wciecie, std::initializer_list<std::string_view> kawalki) {
-  std::size_t dlug = wciecie + 1;
-  for (std::string_view k : kawalki) dlug += k.size();
-  if (dlug > pojemnosc_ - zajete_) {
-    // Too long for the room left: piece by piece, through the buffer.
-    pisz_znaki(wciecie, ' ');
-    for (std::string_view k : kawalki) pisz(k);
-    nowa_linia();
-    return;
-  }
-  char* p = std::fill_n(bufor_.get() + zajete_, wciecie, ' ');
-  for (std::string_view k : kawalki) p = std::copy(k.begin(), k.end(), p);
-  *p = '\n';
-  zajete_ += dlug;
-}
-
 // A piece larger than the room left: the buffer is filled, written out and
 // filled again until the piece is all in.
 void Plik_Wy::pisz_z_oproznieniem(std::string_view tekst) {

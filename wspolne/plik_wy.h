@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <cstddef>
-#include <initializer_list>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -33,9 +32,6 @@ public:
   }
   // `ile` copies of the character `znak` (an indentation, say).
   void pisz_znaki(std::size_t ile, char znak);
-  // One whole line: `wciecie` blanks, the pieces joined with nothing between
-  // them, the line end; the room for it is checked once.
-  void pisz_wiersz(std::size_t wciecie, std::initializer_list<std::string_view> kawalki);
   void pisz_linie(std::string_view tekst) {
     pisz(tekst);
     nowa_linia();

@@ -6,14 +6,11 @@
 #include <unistd.h>
 
 #include "generator/podstawa/czas.h"
-#include "generator/packages/pisarz_linii.h"
+#include "generator/podstawa/pisarz.h"
 
 namespace bryzas {
 
 namespace {
-
-// One level of nesting in the generated Ada text.
-constexpr int krok = 2;
 
 // Names per line of the token kind enumeration.
 constexpr int nazw_w_linii = 6;
@@ -24,10 +21,9 @@ bryzas_pak_emitery::bryzas_pak_emitery(bryzas_pak& pak, const bryzas_skan& skan)
     : pak_(pak), skan_(skan) {}
 
 // The date and time are taken anew for every file, as each is written.
-void bryzas_pak_emitery::naglowek_dane(wspolne::Plik_Wy& f) {
-  Pisarz_Linii w(f);
+void bryzas_pak_emitery::naglowek_dane(Pisarz& w) {
   w.linia("-- wygenerowano wg danych uzytkownia");
-  w.linia("-- dnia ", data_str(pak_.epoka_zrodel), ", godz. ", czas_str(pak_.epoka_zrodel));
+  linia_daty(w, pak_.epoka_zrodel);
   w.linia();
 }
 
@@ -38,22 +34,22 @@ void bryzas_pak_emitery::gen_zbiory() {
   wspolne::Plik_Wy plik;
   plik.utworz(n + ".ads");
   {
-    Pisarz_Linii w(plik);
+    Pisarz w(plik);
     zbiory_specyfikacja(w, n);
   }
   plik.zamknij();
   plik.utworz(n + ".adb");
   {
-    Pisarz_Linii w(plik);
+    Pisarz w(plik);
     zbiory_tresc(w, n);
   }
   plik.zamknij();
 }
 
-void bryzas_pak_emitery::zbiory_specyfikacja(Pisarz_Linii& w, const std::string& n) {
+void bryzas_pak_emitery::zbiory_specyfikacja(Pisarz& w, const std::string& n) {
   const std::string s = pak_.nazwa_skan;
   w.linia("-- pakiet ", n, " - specyfikacja");
-  naglowek_dane(w.plik());
+  naglowek_dane(w);
   w.linia("with  ", s, "; use ", s, ";");
   w.linia();
   w.linia("package ", n, " is");
@@ -67,27 +63,27 @@ void bryzas_pak_emitery::zbiory_specyfikacja(Pisarz_Linii& w, const std::string&
   w.linia();
   w.linia("private");
   {
-    Wciecie glebiej(w, krok);
+    Wciecie glebiej(w, krok_wciecia);
     w.linia("type Zbior_Tok is array(Token_Kod) of Boolean;");
   }
   w.linia();
   w.linia("end ", n, ";");
 }
 
-void bryzas_pak_emitery::zbiory_tresc(Pisarz_Linii& w, const std::string& n) {
+void bryzas_pak_emitery::zbiory_tresc(Pisarz& w, const std::string& n) {
   w.linia("-- pakiet ", n, " - tresc");
-  naglowek_dane(w.plik());
+  naglowek_dane(w);
   w.linia("package body ", n, " is");
   w.linia();
 
   w.linia("function \"+\" (l: Zbior_Tok; p: Token_Kod) return Zbior_Tok is");
   {
-    Wciecie glebiej(w, krok);
+    Wciecie glebiej(w, krok_wciecia);
     w.linia("z: Zbior_Tok:=l;");
   }
   w.linia("begin");
   {
-    Wciecie glebiej(w, krok);
+    Wciecie glebiej(w, krok_wciecia);
     w.linia("z(p) := True;");
     w.linia("return z;");
   }
@@ -96,12 +92,12 @@ void bryzas_pak_emitery::zbiory_tresc(Pisarz_Linii& w, const std::string& n) {
 
   w.linia("function \"+\" (l,p: Zbior_Tok) return Zbior_Tok is");
   {
-    Wciecie glebiej(w, krok);
+    Wciecie glebiej(w, krok_wciecia);
     w.linia("z: Zbior_Tok;");
   }
   w.linia("begin");
   {
-    Wciecie glebiej(w, krok);
+    Wciecie glebiej(w, krok_wciecia);
     w.linia("z := l or p;");
     w.linia("return z;");
   }
@@ -111,7 +107,7 @@ void bryzas_pak_emitery::zbiory_tresc(Pisarz_Linii& w, const std::string& n) {
   w.linia("function Zawiera_Sie(l: Token_Kod; p: Zbior_Tok) return Boolean is");
   w.linia("begin");
   {
-    Wciecie glebiej(w, krok);
+    Wciecie glebiej(w, krok_wciecia);
     w.linia("if p(l)=True then return True;");
     w.linia("else return False;");
     w.linia("end if;");
@@ -122,7 +118,7 @@ void bryzas_pak_emitery::zbiory_tresc(Pisarz_Linii& w, const std::string& n) {
   w.linia("procedure Zeruj (z: in out Zbior_Tok) is");
   w.linia("begin");
   {
-    Wciecie glebiej(w, krok);
+    Wciecie glebiej(w, krok_wciecia);
     w.linia("z := (others => False); ");
   }
   w.linia("end Zeruj;");
@@ -138,9 +134,9 @@ void bryzas_pak_emitery::gen_skaner_spec() {
   wspolne::Plik_Wy& plik = pak_.pl_wyskans;
   plik.utworz(pak_.plik_wyskans);
   {
-    Pisarz_Linii w(plik);
+    Pisarz w(plik);
     w.linia("-- pakiet ", s, " - specyfikacja");
-    naglowek_dane(plik);
+    naglowek_dane(w);
     w.linia("with  Ada.Text_IO; use Ada.Text_IO;");
     w.linia();
     w.linia("package ", s, " is");
@@ -155,12 +151,12 @@ void bryzas_pak_emitery::gen_skaner_spec() {
     w.linia();
     w.linia("type Token_Typ is record");
     {
-      Wciecie glebiej(w, 2 * krok);
+      Wciecie glebiej(w, 2 * krok_wciecia);
       w.linia("Kod : Token_Kod;");
       w.linia("Wart: String(1..Dl_Tok); ");
     }
     {
-      Wciecie glebiej(w, krok);
+      Wciecie glebiej(w, krok_wciecia);
       w.linia("end record;");
     }
     w.linia();
@@ -176,7 +172,7 @@ void bryzas_pak_emitery::gen_skaner_spec() {
 // type Token_Kod is (T1,...,T6,
 //                    T7,...,Pusty);
 // Continuation lines start in the column of the first name.
-void bryzas_pak_emitery::deklaracja_kodow(Pisarz_Linii& w) {
+void bryzas_pak_emitery::deklaracja_kodow(Pisarz& w) {
   constexpr std::string_view otwarcie = "type Token_Kod is (";
   w.dopisz(otwarcie);
   Wciecie pod_pierwsza_nazwa(w, static_cast<int>(otwarcie.size()));
@@ -206,7 +202,7 @@ void bryzas_pak_emitery::gen_main() {
   wspolne::Plik_Wy plik;
   plik.utworz(m);
   try {
-    Pisarz_Linii w(plik);
+    Pisarz w(plik);
     tresc_main(w);
     plik.zamknij();
   } catch (const wspolne::Blad_Pliku&) {
@@ -215,17 +211,17 @@ void bryzas_pak_emitery::gen_main() {
   }
 }
 
-void bryzas_pak_emitery::tresc_main(Pisarz_Linii& w) {
+void bryzas_pak_emitery::tresc_main(Pisarz& w) {
   const std::string p = pak_.nazwa_proj;
   const std::string r = pak_.nazwa_pars;
   w.linia("-- procedura glowna ", p, " ");
-  naglowek_dane(w.plik());
+  naglowek_dane(w);
   w.linia("with  ", r, "; use ", r, ";");
   w.linia();
   w.linia("procedure ", p, " is");
   w.linia("begin");
   {
-    Wciecie glebiej(w, krok);
+    Wciecie glebiej(w, krok_wciecia);
     w.linia("Parsuj;");
   }
   w.linia("end  ", p, ";");

@@ -7,23 +7,23 @@
 
 namespace bryzas {
 
-class Pisarz_Linii;
+class Pisarz;
 
 class bryzas_pak_emitery {
 public:
   bryzas_pak_emitery(bryzas_pak& pak, const bryzas_skan& skan);
 
   // The three-line header block of every file written here.
-  void naglowek_dane(wspolne::Plik_Wy& f);
+  void naglowek_dane(Pisarz& w);
   void gen_zbiory();
   void gen_skaner_spec();
   void gen_main();
 
 private:
-  void zbiory_specyfikacja(Pisarz_Linii& w, const std::string& n);
-  void zbiory_tresc(Pisarz_Linii& w, const std::string& n);
-  void deklaracja_kodow(Pisarz_Linii& w);
-  void tresc_main(Pisarz_Linii& w);
+  void zbiory_specyfikacja(Pisarz& w, const std::string& n);
+  void zbiory_tresc(Pisarz& w, const std::string& n);
+  void deklaracja_kodow(Pisarz& w);
+  void tresc_main(Pisarz& w);
 
   bryzas_pak& pak_;
   const bryzas_skan& skan_;

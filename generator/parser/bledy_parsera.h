@@ -10,8 +10,40 @@ struct Blad_Parsera {
   int nr;
 };
 
-constexpr int pierwszy_blad_parsera = 10;
-constexpr int ostatni_blad_parsera = 36;
+// The numbers of the notation's syntax errors. The generator's parser and
+// the analyser's check the same things in the same order and report them
+// under these numbers.
+namespace bledy {
+constexpr int powtorzona_lewa_strona = 10;
+constexpr int nadmiarowe_dane = 11;
+constexpr int brak_lewej_strony = 12;
+constexpr int brak_rowna = 13;
+constexpr int brak_kropki_produkcji = 14;
+constexpr int brak_wyrazenia = 15;
+constexpr int brak_lnawkl = 16;  // '{'
+constexpr int brak_pnawkl = 17;  // '}'
+constexpr int brak_lnawkw = 18;  // '['
+constexpr int brak_pnawkw = 19;  // ']'
+constexpr int brak_lnaw = 20;    // '('
+constexpr int brak_pnaw = 21;    // ')'
+constexpr int brak_nazwy = 22;
+constexpr int brak_procent2 = 23;
+constexpr int brak_nieterminala_first = 24;
+constexpr int brak_dwukropka = 25;
+constexpr int brak_terminala_first = 26;
+constexpr int brak_kropki_first = 27;
+// A header keyword without its code insert, by section.
+constexpr int brak_wstawki_with_use = 28;
+constexpr int brak_wstawki_pak_dekl = 29;
+constexpr int brak_wstawki_init_dekl = 30;
+constexpr int brak_wstawki_init_instr = 31;  // the instructions before and after
+constexpr int brak_wstawki_except_skan = 32;
+constexpr int brak_wstawki_except_pars = 33;
+constexpr int brak_kreski = 36;  // '|'
+}  // namespace bledy
+
+constexpr int pierwszy_blad_parsera = bledy::powtorzona_lewa_strona;
+constexpr int ostatni_blad_parsera = bledy::brak_kreski;
 
 // The message of syntax error nr, without padding.
 std::string_view komunikat_parsera(int nr);

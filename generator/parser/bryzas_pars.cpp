@@ -6,7 +6,8 @@
 namespace bryzas {
 
 bryzas_pars::bryzas_pars(bryzas_pak& pak, bryzas_skan& skan, Konsola& konsola)
-    : pak_(pak), skan_(skan), konsola_(konsola), pisarz_(pak.pl_wyb), kod_(pisarz_) {}
+    : pak_(pak), skan_(skan), konsola_(konsola), wys_(pak.pl_wys), wyb_(pak.pl_wyb),
+      lst_(pak.pl_lst), kod_(wyb_) {}
 
 // The first error stops the phase. Files it opened stay open with what was
 // written so far; the driver flushes and closes them at the end of the run.
@@ -19,8 +20,8 @@ bool bryzas_pars::parser() {
     parsuj();
     deklaruj_typ_zbior();
     deklaruj_zbiory_first();
-    pak_.pl_lst.nowa_linia();
-    pak_.pl_lst.pisz_linie("Bez bledu");
+    lst_.linia();
+    lst_.linia("Bez bledu");
     zamknij_pliki();
     konsola_.linia("*** generacja kodu ...");
     pisz_plik_log();
@@ -48,8 +49,8 @@ void bryzas_pars::zglos_blad(std::string_view zrodlo, int nr, std::string_view k
   konsola_.linia("Blad " + std::string(zrodlo) + " (" + wspolne::obraz(nr) + polozenie +
                  std::string(komunikat));
   const std::size_t kreski = skan_.nr_kol > 0 ? static_cast<std::size_t>(skan_.nr_kol) : 0;
-  pisz_wiersz(pak_.pl_lst, {std::string(kreski + 5, '-'), "^"});
-  pisz_wiersz(pak_.pl_lst, {"Blad ", zrodlo, ": ", komunikat});
+  lst_.linia(std::string(kreski + 5, '-'), "^");
+  lst_.linia("Blad ", zrodlo, ": ", komunikat);
 }
 
 void bryzas_pars::utworz_pliki() {
@@ -65,50 +66,47 @@ void bryzas_pars::utworz_pliki() {
 }
 
 void bryzas_pars::poczatek_pl_s() {
-  wspolne::Plik_Wy& s = pak_.pl_wys;
   const std::string& j = pak_.nazwa_proj;
-  pisz_wiersz(s, {"-- pakiet ", pak_.nazwa_pars, " - specyfikacja"});
-  pisz_wiersz(s, {"-- plik wygenerowany na podstawie opisu w [", pak_.plik_we, "]"});
-  pisz_wiersz(s, {"-- dnia ", data_str(pak_.epoka_zrodel), ", godz. ", czas_str(pak_.epoka_zrodel)});
-  pisz_wiersz(s, {});
-  pisz_wiersz(s, {"with ", j, "_Zbiory; use ", j, "_Zbiory;"});
-  pisz_wiersz(s, {});
-  pisz_wiersz(s, {"package ", pak_.nazwa_pars, " is"});
-  pisz_wiersz(s, {});
-  pisz_wiersz(s, {"Nr_Bledu_Pars: Integer;"});
-  pisz_wiersz(s, {});
-  pisz_wiersz(s, {"procedure Parsuj;"});
-  pisz_wiersz(s, {"procedure Init_Zbiory;"});
+  wys_.linia("-- pakiet ", pak_.nazwa_pars, " - specyfikacja");
+  wys_.linia("-- plik wygenerowany na podstawie opisu w [", pak_.plik_we, "]");
+  linia_daty(wys_, pak_.epoka_zrodel);
+  wys_.linia();
+  wys_.linia("with ", j, "_Zbiory; use ", j, "_Zbiory;");
+  wys_.linia();
+  wys_.linia("package ", pak_.nazwa_pars, " is");
+  wys_.linia();
+  wys_.linia("Nr_Bledu_Pars: Integer;");
+  wys_.linia();
+  wys_.linia("procedure Parsuj;");
+  wys_.linia("procedure Init_Zbiory;");
 }
 
 void bryzas_pars::poczatek_pl_b() {
-  wspolne::Plik_Wy& b = pak_.pl_wyb;
-  pisz_wiersz(b, {"-- pakiet ", pak_.nazwa_pars, " - tresc"});
-  pisz_wiersz(b, {"-- plik wygenerowany na podstawie opisu w [", pak_.plik_we, "]"});
-  pisz_wiersz(b, {"-- dnia ", data_str(pak_.epoka_zrodel), ", godz. ", czas_str(pak_.epoka_zrodel)});
-  pisz_wiersz(b, {});
+  wyb_.linia("-- pakiet ", pak_.nazwa_pars, " - tresc");
+  wyb_.linia("-- plik wygenerowany na podstawie opisu w [", pak_.plik_we, "]");
+  linia_daty(wyb_, pak_.epoka_zrodel);
+  wyb_.linia();
 }
 
 void bryzas_pars::deklaruj_typ_zbior() {
   // The number of grammar lines read, empty ones included.
   konsola_.linia("*** wczytane linie : " + wspolne::obraz(skan_.nr_linii));
-  pisz_wiersz(pak_.pl_wys, {"Blad_Parsera: exception;"});
-  pisz_wiersz(pak_.pl_wys, {});
+  wys_.linia("Blad_Parsera: exception;");
+  wys_.linia();
 }
 
 // Every nonterminal of the whole file gets its set, also one named only in
 // the FIRST section.
 void bryzas_pars::deklaruj_zbiory_first() {
-  wspolne::Plik_Wy& s = pak_.pl_wys;
-  pisz_wiersz(s, {"private"});
-  pisz_wiersz(s, {});
-  for (const std::string& n : skan_.tablsymnterm.nazwy) pisz_wiersz(s, {"First_", n, ": Zbior_Tok;"});
-  pisz_wiersz(s, {});
+  wys_.linia("private");
+  wys_.linia();
+  for (const std::string& n : skan_.tablsymnterm.nazwy) wys_.linia("First_", n, ": Zbior_Tok;");
+  wys_.linia();
 }
 
 void bryzas_pars::zamknij_pliki() {
-  pisz_wiersz(pak_.pl_wys, {"end ", pak_.nazwa_pars, ";"});
-  pisz_wiersz(pak_.pl_wyb, {"end ", pak_.nazwa_pars, ";"});
+  wys_.linia("end ", pak_.nazwa_pars, ";");
+  wyb_.linia("end ", pak_.nazwa_pars, ";");
   skan_.zamknij();
   pak_.pl_wys.zamknij();
   pak_.pl_wyb.zamknij();
@@ -116,17 +114,17 @@ void bryzas_pars::zamknij_pliki() {
 }
 
 void bryzas_pars::pisz_plik_log() {
-  wspolne::Plik_Wy& log = pak_.pl_log;
-  log.utworz(pak_.plik_log);
-  pisz_wiersz(log, {"Plik: [ ", pak_.plik_we, "]"});
-  pisz_wiersz(log, {});
-  pisz_wiersz(log, {"Tablica symboli nieterminalnych:"});
-  for (const std::string& n : skan_.tablsymnterm.nazwy) pisz_wiersz(log, {n});
-  pisz_wiersz(log, {});
-  pisz_wiersz(log, {"Tablica symboli terminalnych:"});
-  for (const std::string& n : skan_.tablsymterm.nazwy) pisz_wiersz(log, {n});
-  pisz_wiersz(log, {});
-  log.zamknij();
+  pak_.pl_log.utworz(pak_.plik_log);
+  Pisarz log(pak_.pl_log);
+  log.linia("Plik: [ ", pak_.plik_we, "]");
+  log.linia();
+  log.linia("Tablica symboli nieterminalnych:");
+  for (const std::string& n : skan_.tablsymnterm.nazwy) log.linia(n);
+  log.linia();
+  log.linia("Tablica symboli terminalnych:");
+  for (const std::string& n : skan_.tablsymterm.nazwy) log.linia(n);
+  log.linia();
+  pak_.pl_log.zamknij();
 }
 
 }  // namespace bryzas

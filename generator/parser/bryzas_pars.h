@@ -11,8 +11,9 @@
 #include "generator/podstawa/bryzas_pak.h"
 #include "generator/scanner/bryzas_skan.h"
 #include "generator/sets/bryzas_zbiory.h"
+#include "wspolne/tekst.h"
 #include "generator/podstawa/konsola.h"
-#include "generator/emit/pisarz_kodu.h"
+#include "generator/podstawa/pisarz.h"
 
 namespace bryzas {
 
@@ -61,13 +62,25 @@ private:
 
   void nastepny() { tok = skan_.Skanuj(); }
   bool jest(Token_Kod k) const { return tok.Kod == k; }
+  // The current token must be of kind k, else syntax error nr; the second
+  // form then moves past it.
+  void sprawdz(Token_Kod k, int nr) {
+    if (!jest(k)) blad(nr);
+  }
+  void sprawdz_nastepny(Token_Kod k, int nr) {
+    sprawdz(k, nr);
+    nastepny();
+  }
   [[noreturn]] void blad(int nr) { throw Blad_Parsera{nr}; }
 
   bryzas_pak& pak_;
   bryzas_skan& skan_;
   Konsola& konsola_;
-  // Indentation and error numbers of the body, shared with the emitters.
-  Pisarz_Kodu pisarz_;
+  // The writers of the specification, the body (shared with the emitters)
+  // and the listing.
+  Pisarz wys_;
+  Pisarz wyb_;
+  Pisarz lst_;
   bryzas_kod kod_;
 
   Token_Typ tok;             // the current lookahead token

@@ -7,16 +7,15 @@ namespace bryzas {
 // Written when the token after the last production has been read: the
 // nonterminals that first occur in the FIRST section are not known yet.
 void bryzas_pars::deklaruj_init_zbiory_pocz() {
-  wspolne::Plik_Wy& b = pak_.pl_wyb;
-  pisz_wiersz(b, {"procedure Init_Zbiory is"});
-  pisz_wiersz(b, {"begin"});
-  for (const std::string& n : skan_.tablsymnterm.nazwy) pisz_wiersz(b, {"  Zeruj(First_", n, ");"});
+  wyb_.linia("procedure Init_Zbiory is");
+  wyb_.linia("begin");
+  Wciecie cialo(wyb_, krok_wciecia);
+  for (const std::string& n : skan_.tablsymnterm.nazwy) wyb_.linia("Zeruj(First_", n, ");");
 }
 
 // blokfirst = PROCENT2 liniafirst { liniafirst }
 void bryzas_pars::blokfirst() {
-  if (!jest(Token_Kod::PROCENT2)) blad(23);
-  nastepny();
+  sprawdz_nastepny(Token_Kod::PROCENT2, bledy::brak_procent2);
   liniafirst();
   while (Zawiera_Sie(tok.Kod, first_liniafirst)) liniafirst();
 }
@@ -25,27 +24,25 @@ void bryzas_pars::blokfirst() {
 // The line is written piece by piece as the tokens come; an error leaves it
 // unfinished.
 void bryzas_pars::liniafirst() {
-  wspolne::Plik_Wy& b = pak_.pl_wyb;
-  if (!jest(Token_Kod::NAZWANT)) blad(24);
+  sprawdz(Token_Kod::NAZWANT, bledy::brak_nieterminala_first);
   const std::string n(wspolne::usun_spacje(tok.Wart));
-  b.pisz("  First_" + n + " := First_" + n);
+  Wciecie cialo(wyb_, krok_wciecia);
+  wyb_.dopisz("First_" + n + " := First_" + n);
   nastepny();
-  if (!jest(Token_Kod::DWUKROPEK)) blad(25);
-  nastepny();
-  if (!jest(Token_Kod::NAZWAT)) blad(26);
+  sprawdz_nastepny(Token_Kod::DWUKROPEK, bledy::brak_dwukropka);
+  sprawdz(Token_Kod::NAZWAT, bledy::brak_terminala_first);
   do {
-    b.pisz("+");
-    b.pisz(wspolne::usun_spacje(tok.Wart));
+    wyb_.dopisz("+");
+    wyb_.dopisz(wspolne::usun_spacje(tok.Wart));
     nastepny();
   } while (jest(Token_Kod::NAZWAT));
-  pisz_wiersz(b, {";"});
-  if (!jest(Token_Kod::KROPKA)) blad(27);
-  nastepny();
+  wyb_.linia(";");
+  sprawdz_nastepny(Token_Kod::KROPKA, bledy::brak_kropki_first);
 }
 
 void bryzas_pars::deklaruj_init_zbiory_kon() {
-  pisz_wiersz(pak_.pl_wyb, {"end Init_Zbiory;"});
-  pisz_wiersz(pak_.pl_wyb, {});
+  wyb_.linia("end Init_Zbiory;");
+  wyb_.linia();
 }
 
 }  // namespace bryzas

@@ -39,7 +39,7 @@ void bryzas_pars::parsuj() {
 // next token is read, so a scanner error after it still finds it written.
 std::string bryzas_pars::wstawka_po_slowie(int nr_bledu) {
   nastepny();
-  if (!jest(Token_Kod::KODSYM)) blad(nr_bledu);
+  sprawdz(Token_Kod::KODSYM, nr_bledu);
   return tok.Wart;
 }
 
@@ -48,58 +48,61 @@ std::string bryzas_pars::wstawka_po_slowie(int nr_bledu) {
 //        { INITINSTRPOKOD KODSYM } [ EXCEPTSKANKOD KODSYM ] [ EXCEPTPARSKOD KODSYM ]
 //        linia { linia } [ blokfirst ] KONIECPL
 void bryzas_pars::plik() {
-  wspolne::Plik_Wy& b = pak_.pl_wyb;
   while (jest(Token_Kod::WITHUSEKOD)) {
-    const std::string pakiet(wspolne::usun_spacje(wstawka_po_slowie(28)));
-    pisz_wiersz(b, {"with ", pakiet, "; use ", pakiet, ";", kod_uzytkownika});
+    const std::string pakiet(wspolne::usun_spacje(wstawka_po_slowie(bledy::brak_wstawki_with_use)));
+    wyb_.linia("with ", pakiet, "; use ", pakiet, ";", kod_uzytkownika);
     nastepny();
   }
-  pisz_wiersz(b, {});
-  pisz_wiersz(b, {"with ", pak_.nazwa_skan, "; use ", pak_.nazwa_skan, ";"});
-  pisz_wiersz(b, {"with ", pak_.nazwa_proj, "_zbiory;", "use ", pak_.nazwa_proj, "_zbiory;"});
-  pisz_wiersz(b, {});
-  pisz_wiersz(b, {"package body ", pak_.nazwa_pars, " is"});
-  pisz_wiersz(b, {});
-  pisz_wiersz(b, {"Tok: Token_Typ;"});
+  wyb_.linia();
+  wyb_.linia("with ", pak_.nazwa_skan, "; use ", pak_.nazwa_skan, ";");
+  wyb_.linia("with ", pak_.nazwa_proj, "_zbiory;", "use ", pak_.nazwa_proj, "_zbiory;");
+  wyb_.linia();
+  wyb_.linia("package body ", pak_.nazwa_pars, " is");
+  wyb_.linia();
+  wyb_.linia("Tok: Token_Typ;");
   while (jest(Token_Kod::PAKDEKLKOD)) {
-    pisz_wiersz(b, {wspolne::usun_spacje(wstawka_po_slowie(29)), kod_uzytkownika});
+    wyb_.linia(wspolne::usun_spacje(wstawka_po_slowie(bledy::brak_wstawki_pak_dekl)), kod_uzytkownika);
     nastepny();
   }
   if (jest(Token_Kod::KODSYM)) {
-    pisz_wiersz(b, {wspolne::usun_spacje(tok.Wart), kod_uzytkownika});
+    wyb_.linia(wspolne::usun_spacje(tok.Wart), kod_uzytkownika);
     nastepny();
   }
-  pisz_wiersz(b, {});
-  pisz_wiersz(b, {"procedure Parsuj is"});
+  wyb_.linia();
+  wyb_.linia("procedure Parsuj is");
   while (jest(Token_Kod::INITDEKLKOD)) {
-    pisz_wiersz(b, {"  ", wspolne::usun_spacje(wstawka_po_slowie(30)), kod_uzytkownika});
+    Wciecie deklaracja(wyb_, krok_wciecia);
+    wyb_.linia(wspolne::usun_spacje(wstawka_po_slowie(bledy::brak_wstawki_init_dekl)), kod_uzytkownika);
     nastepny();
   }
-  pisz_wiersz(b, {"begin"});
-  pisz_wiersz(b, {"  Init_Zbiory;"});
-  while (jest(Token_Kod::INITINSTRKOD) || jest(Token_Kod::INITINSTRPRZEDKOD)) {
-    pisz_wiersz(b, {"  ", wspolne::usun_spacje(wstawka_po_slowie(31)), kod_uzytkownika});
-    nastepny();
+  wyb_.linia("begin");
+  {
+    Wciecie instrukcje(wyb_, krok_wciecia);
+    wyb_.linia("Init_Zbiory;");
+    while (jest(Token_Kod::INITINSTRKOD) || jest(Token_Kod::INITINSTRPRZEDKOD)) {
+      wyb_.linia(wspolne::usun_spacje(wstawka_po_slowie(bledy::brak_wstawki_init_instr)), kod_uzytkownika);
+      nastepny();
+    }
   }
   // The statements after the start symbol's call and the handlers wait
   // until the first production names that symbol; the last insert wins.
   while (jest(Token_Kod::INITINSTRPOKOD)) {
-    buf_init_instr_po = wstawka_po_slowie(31);
+    buf_init_instr_po = wstawka_po_slowie(bledy::brak_wstawki_init_instr);
     jest_init_instr_po = true;
     nastepny();
   }
   if (jest(Token_Kod::EXCEPTSKANKOD)) {
-    buf_except_skan = wstawka_po_slowie(32);
+    buf_except_skan = wstawka_po_slowie(bledy::brak_wstawki_except_skan);
     jestexcept = true;
     nastepny();
   }
   if (jest(Token_Kod::EXCEPTPARSKOD)) {
-    buf_except_pars = wstawka_po_slowie(33);
+    buf_except_pars = wstawka_po_slowie(bledy::brak_wstawki_except_pars);
     jestexcept = true;
     nastepny();
   }
   linia();
-  pisz_wiersz(b, {});
+  wyb_.linia();
   while (Zawiera_Sie(tok.Kod, first_linia)) linia();
   deklaruj_init_zbiory_pocz();
   if (Zawiera_Sie(tok.Kod, first_blokfirst))
@@ -107,59 +110,63 @@ void bryzas_pars::plik() {
   else
     konsola_.linia("*** ostrzezenie: Brak sekcji FIRST !");
   deklaruj_init_zbiory_kon();
-  if (!jest(Token_Kod::KONIECPL)) blad(11);
+  sprawdz(Token_Kod::KONIECPL, bledy::nadmiarowe_dane);
 }
 
 // linia = NAZWANT [ KODSYM ] ROWNA [ KODSYM ] wyr KROPKA
 void bryzas_pars::linia() {
-  if (!jest(Token_Kod::NAZWANT)) blad(12);
+  sprawdz(Token_Kod::NAZWANT, bledy::brak_lewej_strony);
   const std::string lewa = tok.Wart;
-  if (!nowy_token(lewa)) blad(10);
+  if (!nowy_token(lewa)) blad(bledy::powtorzona_lewa_strona);
   const std::string x(wspolne::usun_spacje(lewa));
   if (symbol_pocz) {
     symbol_pocz = false;
     dokoncz_parsuj(x);
   }
-  pisarz_.linia_do(pak_.pl_wys, {"procedure ", x, ";"});
-  pisarz_.linia({"procedure ", x, " is"});
+  wys_.linia("procedure ", x, ";");
+  wyb_.linia("procedure ", x, " is");
   nastepny();
   if (jest(Token_Kod::KODSYM)) {
     // Declarations of the procedure.
-    pisarz_.linia({"  ", wspolne::usun_spacje(tok.Wart), kod_uzytkownika});
+    Wciecie deklaracje(wyb_, krok_wciecia);
+    wyb_.linia(wspolne::usun_spacje(tok.Wart), kod_uzytkownika);
     nastepny();
   }
-  pisarz_.linia({"begin"});
-  pisarz_.glebiej();
-  if (!jest(Token_Kod::ROWNA)) blad(13);
-  nastepny();
-  if (jest(Token_Kod::KODSYM)) {
-    pisarz_.linia({wspolne::usun_spacje(tok.Wart), kod_uzytkownika});
-    nastepny();
+  wyb_.linia("begin");
+  {
+    Wciecie cialo(wyb_, krok_wciecia);
+    sprawdz_nastepny(Token_Kod::ROWNA, bledy::brak_rowna);
+    if (jest(Token_Kod::KODSYM)) {
+      wyb_.linia(wspolne::usun_spacje(tok.Wart), kod_uzytkownika);
+      nastepny();
+    }
+    wyr();
+    sprawdz(Token_Kod::KROPKA, bledy::brak_kropki_produkcji);
   }
-  wyr();
-  if (!jest(Token_Kod::KROPKA)) blad(14);
-  pisarz_.plycej();
-  pisarz_.linia({"end ", x, ";"});
-  pisarz_.linia({});
+  wyb_.linia("end ", x, ";");
+  wyb_.linia();
   nastepny();
 }
 
 // The rest of Parsuj, once the start symbol is known.
 void bryzas_pars::dokoncz_parsuj(const std::string& symbol) {
-  wspolne::Plik_Wy& b = pak_.pl_wyb;
   konsola_.linia("*** symbol poczatkowy gramatyki: '" + symbol + "'");
-  pisz_wiersz(b, {"  Tok := Skanuj;"});
-  pisz_wiersz(b, {"  ", symbol, ";"});
-  if (jest_init_instr_po) pisz_wiersz(b, {"  ", wspolne::usun_spacje(buf_init_instr_po), kod_uzytkownika});
-  if (jestexcept) {
-    pisz_wiersz(b, {"exception"});
-    if (!wspolne::usun_spacje(buf_except_skan).empty())
-      pisz_wiersz(b, {"  when Blad_Skanera =>", wspolne::usun_spacje(buf_except_skan), kod_uzytkownika});
-    if (!wspolne::usun_spacje(buf_except_pars).empty())
-      pisz_wiersz(b, {"  when Blad_Parsera =>", wspolne::usun_spacje(buf_except_pars), kod_uzytkownika});
+  {
+    Wciecie instrukcje(wyb_, krok_wciecia);
+    wyb_.linia("Tok := Skanuj;");
+    wyb_.linia(symbol, ";");
+    if (jest_init_instr_po) wyb_.linia(wspolne::usun_spacje(buf_init_instr_po), kod_uzytkownika);
   }
-  pisz_wiersz(b, {"end Parsuj;"});
-  pisz_wiersz(b, {});
+  if (jestexcept) {
+    wyb_.linia("exception");
+    Wciecie obsluga(wyb_, krok_wciecia);
+    if (!wspolne::usun_spacje(buf_except_skan).empty())
+      wyb_.linia("when Blad_Skanera =>", wspolne::usun_spacje(buf_except_skan), kod_uzytkownika);
+    if (!wspolne::usun_spacje(buf_except_pars).empty())
+      wyb_.linia("when Blad_Parsera =>", wspolne::usun_spacje(buf_except_pars), kod_uzytkownika);
+  }
+  wyb_.linia("end Parsuj;");
+  wyb_.linia();
 }
 
 // wyr = wyr1 { wyr1 }
@@ -180,43 +187,44 @@ void bryzas_pars::wyr1() {
   } else if (Zawiera_Sie(tok.Kod, first_wyralbo)) {
     wyralbo();
   } else {
-    blad(15);
+    blad(bledy::brak_wyrazenia);
   }
 }
 
 // opcjaw = LNAWKL nazwakod { nazwakod } PNAWKL [ KODSYM ]
 void bryzas_pars::opcjaw() {
-  if (!jest(Token_Kod::LNAWKL)) blad(16);
-  pisarz_.linia({"loop"});
-  pisarz_.glebiej();
-  nastepny();
-  nazwakod();
-  kod_.gen_kod_opcjaw_nazwakod_1(tok_nazwa_temp, tok_kod_temp);
-  while (Zawiera_Sie(tok.Kod, first_nazwakod)) {
+  sprawdz(Token_Kod::LNAWKL, bledy::brak_lnawkl);
+  wyb_.linia("loop");
+  {
+    Wciecie petla(wyb_, krok_wciecia);
+    nastepny();
     nazwakod();
-    kod_.gen_kod_opcjaw_nazwakod_2(tok_nazwa_temp, tok_kod_temp);
+    kod_.gen_kod_opcjaw_nazwakod_1(tok_nazwa_temp, tok_kod_temp);
+    while (Zawiera_Sie(tok.Kod, first_nazwakod)) {
+      nazwakod();
+      kod_.gen_kod_opcjaw_nazwakod_2(tok_nazwa_temp, tok_kod_temp);
+    }
+    sprawdz(Token_Kod::PNAWKL, bledy::brak_pnawkl);
   }
-  if (!jest(Token_Kod::PNAWKL)) blad(17);
-  pisarz_.plycej();
-  pisarz_.linia({"end loop;"});
+  wyb_.linia("end loop;");
   nastepny();
   wstawka_koncowa();
 }
 
 // opcjaj = LNAWKW nazwakod { nazwakod } PNAWKW [ KODSYM ]
 void bryzas_pars::opcjaj() {
-  if (!jest(Token_Kod::LNAWKW)) blad(18);
-  nastepny();
-  // The emitter of the first name opens the if.
-  nazwakod();
-  kod_.gen_kod_opcjaj_nazwakod_1(tok_nazwa_temp, tok_kod_temp);
-  while (Zawiera_Sie(tok.Kod, first_nazwakod)) {
+  sprawdz_nastepny(Token_Kod::LNAWKW, bledy::brak_lnawkw);
+  {
+    // The emitter of the first name opens the if.
     nazwakod();
-    kod_.gen_kod_opcjaj_nazwakod_2(tok_nazwa_temp, tok_kod_temp);
+    Wciecie galaz = kod_.gen_kod_opcjaj_nazwakod_1(tok_nazwa_temp, tok_kod_temp);
+    while (Zawiera_Sie(tok.Kod, first_nazwakod)) {
+      nazwakod();
+      kod_.gen_kod_opcjaj_nazwakod_2(tok_nazwa_temp, tok_kod_temp);
+    }
+    sprawdz(Token_Kod::PNAWKW, bledy::brak_pnawkw);
   }
-  if (!jest(Token_Kod::PNAWKW)) blad(19);
-  pisarz_.plycej();
-  pisarz_.linia({"end if;"});
+  wyb_.linia("end if;");
   nastepny();
   wstawka_koncowa();
 }
@@ -224,26 +232,25 @@ void bryzas_pars::opcjaj() {
 // wyralbo = LNAW nazwakod { nazwakod } KRESKAPION nazwakod { nazwakod }
 //           { KRESKAPION nazwakod { nazwakod } } PNAW [ KODSYM ]
 void bryzas_pars::wyralbo() {
-  if (!jest(Token_Kod::LNAW)) blad(20);
-  nastepny();
-  nazwakod();
-  kod_.gen_kod_wyralbo_nazwakod_1(tok_nazwa_temp, tok_kod_temp);
-  while (Zawiera_Sie(tok.Kod, first_nazwakod)) {
+  sprawdz_nastepny(Token_Kod::LNAW, bledy::brak_lnaw);
+  {
     nazwakod();
-    kod_.gen_kod_wyralbo_nazwakod_2(tok_nazwa_temp, tok_kod_temp);
+    Wciecie galaz = kod_.gen_kod_wyralbo_nazwakod_1(tok_nazwa_temp, tok_kod_temp);
+    while (Zawiera_Sie(tok.Kod, first_nazwakod)) {
+      nazwakod();
+      kod_.gen_kod_wyralbo_nazwakod_2(tok_nazwa_temp, tok_kod_temp);
+    }
   }
-  pisarz_.plycej();
-  if (!jest(Token_Kod::KRESKAPION)) blad(36);
-  nastepny();
+  sprawdz_nastepny(Token_Kod::KRESKAPION, bledy::brak_kreski);
   galaz_alternatywy();
   while (jest(Token_Kod::KRESKAPION)) {
     nastepny();
     galaz_alternatywy();
   }
-  if (!jest(Token_Kod::PNAW)) blad(21);
+  sprawdz(Token_Kod::PNAW, bledy::brak_pnaw);
   // Its number is drawn after every number inside the branches.
-  pisarz_.linia({"else Nr_Bledu_Pars:=", pisarz_.nr_bl_str(), "; raise Blad_Parsera;"});
-  pisarz_.linia({"end if;"});
+  wyb_.linia("else Nr_Bledu_Pars:=", kod_.nr_bl_str(), "; raise Blad_Parsera;");
+  wyb_.linia("end if;");
   nastepny();
   wstawka_koncowa();
 }
@@ -251,17 +258,16 @@ void bryzas_pars::wyralbo() {
 // A branch after "|": its first name opens an elsif.
 void bryzas_pars::galaz_alternatywy() {
   nazwakod();
-  kod_.gen_kod_wyralbo_nazwakod_3(tok_nazwa_temp, tok_kod_temp);
+  Wciecie galaz = kod_.gen_kod_wyralbo_nazwakod_3(tok_nazwa_temp, tok_kod_temp);
   while (Zawiera_Sie(tok.Kod, first_nazwakod)) {
     nazwakod();
     kod_.gen_kod_wyralbo_nazwakod_2(tok_nazwa_temp, tok_kod_temp);
   }
-  pisarz_.plycej();
 }
 
 // nazwakod = ( NAZWAT | NAZWANT ) [ KODSYM ]
 void bryzas_pars::nazwakod() {
-  if (!jest(Token_Kod::NAZWAT) && !jest(Token_Kod::NAZWANT)) blad(22);
+  if (!jest(Token_Kod::NAZWAT) && !jest(Token_Kod::NAZWANT)) blad(bledy::brak_nazwy);
   tok_nazwa_temp = tok;
   nastepny();
   tok_kod_temp.Kod = Token_Kod::PUSTY;
@@ -274,7 +280,7 @@ void bryzas_pars::nazwakod() {
 // The code after a closing bracket: one line at the bracket's indentation.
 void bryzas_pars::wstawka_koncowa() {
   if (!jest(Token_Kod::KODSYM)) return;
-  pisarz_.linia({wspolne::usun_spacje(tok.Wart), kod_uzytkownika});
+  wyb_.linia(wspolne::usun_spacje(tok.Wart), kod_uzytkownika);
   nastepny();
 }
 

@@ -47,4 +47,8 @@ std::string czas_str(const std::optional<long long>& epoka) {
   return wspolne::obraz(s / 3600) + ":" + wspolne::obraz((s % 3600) / 60) + ":" + wspolne::obraz(s % 60);
 }
 
+void linia_daty(Pisarz& w, const std::optional<long long>& epoka) {
+  w.linia("-- dnia ", data_str(epoka), ", godz. ", czas_str(epoka));
+}
+
 }  // namespace bryzas

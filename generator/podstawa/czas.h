@@ -4,6 +4,8 @@
 #include <optional>
 #include <string>
 
+#include "generator/podstawa/pisarz.h"
+
 namespace bryzas {
 
 // Reads SOURCE_DATE_EPOCH: a non-negative integer fixes the instant shown in
@@ -15,5 +17,9 @@ std::optional<long long> czytaj_epoke_zrodel(const char* wartosc);
 std::string data_str(const std::optional<long long>& epoka);
 // "h: m: s" likewise, e.g. " 9: 5: 7"; whole seconds since midnight.
 std::string czas_str(const std::optional<long long>& epoka);
+
+// The line of every generated header that tells when the file was written:
+// "-- dnia <data_str>, godz. <czas_str>", the clock read anew for each file.
+void linia_daty(Pisarz& w, const std::optional<long long>& epoka);
 
 }  // namespace bryzas

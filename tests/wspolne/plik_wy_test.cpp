@@ -52,7 +52,7 @@ TEST_F(Plik, TekstDoNieotwartegoPlikuToBladZapisu) {
   f.pisz_linie("raz");
   f.zamknij();
   try {
-    f.pisz_wiersz(2, {"dwa"});
+    f.pisz_linie("dwa");
     FAIL() << "a line written after the close was accepted";
   } catch (const Blad_Pliku& b) {
     EXPECT_EQ(b.rodzaj(), Blad_Pliku::Rodzaj::zapis);
