@@ -5,8 +5,11 @@
 #   polecenie    the program (bryzas, ostrew, bryzas_analiza) on the first
 #                line, then its arguments, one per line
 #   env          optional VAR=VALUE lines added to the environment
-#   przygotuj.sh optional script run in the work directory before the program;
-#                $ZRODLA is the top of the source tree
+#   zastane      optional: files of other cases (paths under tests/przypadki,
+#                one per line) that stand in the work directory before the
+#                run, as an earlier run left them; this run must leave them so
+#   przygotuj.sh optional script run in the work directory after that, before
+#                the program; $ZRODLA is the top of the source tree
 #   bez_roota    optional: run as the user nobody, for permission faults
 #   limit        optional: the largest file the program may write, in blocks
 #                of 1024 bytes (default 8192, 8 MB)
@@ -47,6 +50,9 @@ fi
 [ -d "$przypadek/we" ] && cp -a "$przypadek/we/." "$praca/"
 # After the copy, which gives the work directory the owner and mode of we/.
 [ ${#jako[@]} -gt 0 ] && chown nobody "$praca"
+if [ -f "$przypadek/zastane" ]; then
+  while IFS= read -r f; do cp "$zrodla/tests/przypadki/$f" "$praca/" || exit 1; done < "$przypadek/zastane"
+fi
 if [ -f "$przypadek/przygotuj.sh" ]; then
   (cd "$praca" && ZRODLA=$zrodla bash "$przypadek/przygotuj.sh") || { echo "przygotuj.sh failed"; exit 1; }
 fi
