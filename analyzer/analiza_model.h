@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "generator/scanner/tablica_symboli.h"
+
 namespace bryzas_analiza {
 
 struct Pozycja {
@@ -48,16 +50,20 @@ struct Linia_First {
   std::vector<Symbol> terminale;
 };
 
-// A list of names numbered from 0 by first appearance.
+// A list of names numbered from 0 by first appearance, each with the
+// position where it first occurs.
 struct Nazwy {
-  std::vector<std::string> nazwa;
   std::vector<Pozycja> pierwsze_wystapienie;
 
-  int licz() const { return static_cast<int>(nazwa.size()); }
+  int licz() const { return tablica_.licz(); }
+  const std::string& nazwa(int nr) const { return tablica_.nazwy()[static_cast<std::size_t>(nr)]; }
   // The number of the name, entered at `poz` when it is new.
   int wstaw(const std::string& n, Pozycja poz);
   // The number of the name, or -1.
-  int znajdz(const std::string& n) const;
+  int znajdz(const std::string& n) const { return tablica_.znajdz(n) - 1; }
+
+private:
+  bryzas::Tablica_Symboli tablica_{bryzas::Tablica_Symboli::bez_granic};
 };
 
 struct Gramatyka {

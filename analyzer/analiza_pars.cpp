@@ -1,22 +1,12 @@
 #include "analyzer/analiza_pars.h"
 
-#include <algorithm>
-
 namespace bryzas_analiza {
 
 namespace bledy = bryzas::bledy;
 
 int Nazwy::wstaw(const std::string& n, Pozycja poz) {
-  int nr = znajdz(n);
-  if (nr >= 0) return nr;
-  nazwa.push_back(n);
-  pierwsze_wystapienie.push_back(poz);
-  return licz() - 1;
-}
-
-int Nazwy::znajdz(const std::string& n) const {
-  auto it = std::find(nazwa.begin(), nazwa.end(), n);
-  return it == nazwa.end() ? -1 : static_cast<int>(it - nazwa.begin());
+  if (tablica_.wstaw_token(n)) pierwsze_wystapienie.push_back(poz);
+  return znajdz(n);
 }
 
 std::vector<int> Gramatyka::produkcja_dla() const {
@@ -62,10 +52,10 @@ void analiza_pars::wstawka_po_slowie(int nr_bledu) {
 // linia = NAZWANT [ KODSYM ] ROWNA [ KODSYM ] wyr KROPKA
 void analiza_pars::linia() {
   sprawdz(Kod::NAZWANT, bledy::brak_lewej_strony);
-  if (!lewe_strony_.insert(tok.Wart).second) blad(bledy::powtorzona_lewa_strona);
+  if (lewe_strony_.znajdz(tok.Wart) != 0) blad(bledy::powtorzona_lewa_strona);
   Produkcja p;
   p.poz = poz();
-  if (g_.produkcje.size() == max_produkcji) throw Za_Duzo_Produkcji{p.poz};
+  if (!lewe_strony_.wstaw_token(tok.Wart)) throw Za_Duzo_Produkcji{p.poz};
   p.lewa = g_.nieterminale.wstaw(tok.Wart, p.poz);
   nastepny();
   if (jest(Kod::KODSYM)) nastepny();

@@ -3,7 +3,6 @@
 // stops at the same token with the same error number.
 #pragma once
 
-#include <set>
 #include <string>
 #include <string_view>
 
@@ -70,7 +69,7 @@ private:
   bryzas::bryzas_skan& skan_;
   Gramatyka& g_;
   bryzas::Token_Typ tok;  // the current lookahead token
-  std::set<std::string> lewe_strony_;
+  bryzas::Tablica_Symboli lewe_strony_{max_produkcji};
 };
 
 }  // namespace bryzas_analiza

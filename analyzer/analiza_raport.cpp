@@ -34,11 +34,11 @@ void analiza_raport::wypisz_podsumowanie(std::ostream& os) const {
 }
 
 std::string cytat_nieterminala(const Gramatyka& g, int nr) {
-  return '"' + g.nieterminale.nazwa[static_cast<std::size_t>(nr)] + '"';
+  return '"' + g.nieterminale.nazwa(nr) + '"';
 }
 
 std::string cytat_terminala(const Gramatyka& g, int nr) {
-  return '\'' + g.terminale.nazwa[static_cast<std::size_t>(nr)] + '\'';
+  return '\'' + g.terminale.nazwa(nr) + '\'';
 }
 
 std::string cytaty_terminali(const Gramatyka& g, const Zbior& z) {

@@ -177,7 +177,7 @@ void bryzas_pak_emitery::deklaracja_kodow(Pisarz& w) {
   w.dopisz(otwarcie);
   Wciecie pod_pierwsza_nazwa(w, static_cast<int>(otwarcie.size()));
   int i = 0;
-  for (const std::string& nazwa : skan_.tablsymterm.nazwy) {
+  for (const std::string& nazwa : skan_.tablsymterm.nazwy()) {
     w.dopisz(nazwa);
     w.dopisz(",");
     if (++i % nazw_w_linii == 0) w.koniec_linii();

@@ -100,7 +100,7 @@ void bryzas_pars::deklaruj_typ_zbior() {
 void bryzas_pars::deklaruj_zbiory_first() {
   wys_.linia("private");
   wys_.linia();
-  for (const std::string& n : skan_.tablsymnterm.nazwy) wys_.linia("First_", n, ": Zbior_Tok;");
+  for (const std::string& n : skan_.tablsymnterm.nazwy()) wys_.linia("First_", n, ": Zbior_Tok;");
   wys_.linia();
 }
 
@@ -119,10 +119,10 @@ void bryzas_pars::pisz_plik_log() {
   log.linia("Plik: [ ", pak_.plik_we, "]");
   log.linia();
   log.linia("Tablica symboli nieterminalnych:");
-  for (const std::string& n : skan_.tablsymnterm.nazwy) log.linia(n);
+  for (const std::string& n : skan_.tablsymnterm.nazwy()) log.linia(n);
   log.linia();
   log.linia("Tablica symboli terminalnych:");
-  for (const std::string& n : skan_.tablsymterm.nazwy) log.linia(n);
+  for (const std::string& n : skan_.tablsymterm.nazwy()) log.linia(n);
   log.linia();
   pak_.pl_log.zamknij();
 }

@@ -4,7 +4,6 @@
 
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "generator/parser/bledy_parsera.h"
 #include "generator/emit/bryzas_kod.h"
@@ -52,7 +51,6 @@ private:
   void nazwakod();
   void wstawka_koncowa();
   std::string wstawka_po_slowie(int nr_bledu);
-  bool nowy_token(const std::string& nazwa);
 
   // The FIRST section and Init_Zbiory (bryzas_pars_first.cpp).
   void deklaruj_init_zbiory_pocz();
@@ -93,9 +91,8 @@ private:
   std::string buf_except_skan;
   std::string buf_except_pars;
 
-  // Left sides read so far, at most max_lewych_stron.
-  static constexpr std::size_t max_lewych_stron = 200;
-  std::vector<std::string> tabl_lewych_stron;
+  // Left sides read so far, at most 200.
+  Tablica_Symboli tabl_lewych_stron;
 
   Zbior_Tok first_linia;
   Zbior_Tok first_wyr1;

@@ -10,7 +10,7 @@ void bryzas_pars::deklaruj_init_zbiory_pocz() {
   wyb_.linia("procedure Init_Zbiory is");
   wyb_.linia("begin");
   Wciecie cialo(wyb_, krok_wciecia);
-  for (const std::string& n : skan_.tablsymnterm.nazwy) wyb_.linia("Zeruj(First_", n, ");");
+  for (const std::string& n : skan_.tablsymnterm.nazwy()) wyb_.linia("Zeruj(First_", n, ");");
 }
 
 // blokfirst = PROCENT2 liniafirst { liniafirst }

@@ -3,8 +3,6 @@
 // right-hand side go to the emitters of bryzas_kod.
 #include "generator/parser/bryzas_pars.h"
 
-#include <algorithm>
-
 namespace bryzas {
 
 namespace {
@@ -116,9 +114,9 @@ void bryzas_pars::plik() {
 // linia = NAZWANT [ KODSYM ] ROWNA [ KODSYM ] wyr KROPKA
 void bryzas_pars::linia() {
   sprawdz(Token_Kod::NAZWANT, bledy::brak_lewej_strony);
-  const std::string lewa = tok.Wart;
-  if (!nowy_token(lewa)) blad(bledy::powtorzona_lewa_strona);
-  const std::string x(wspolne::usun_spacje(lewa));
+  // A left side seen before, or one more than the table holds.
+  if (!tabl_lewych_stron.wstaw_token(tok.Wart)) blad(bledy::powtorzona_lewa_strona);
+  const std::string x(wspolne::usun_spacje(tok.Wart));
   if (symbol_pocz) {
     symbol_pocz = false;
     dokoncz_parsuj(x);
@@ -282,20 +280,6 @@ void bryzas_pars::wstawka_koncowa() {
   if (!jest(Token_Kod::KODSYM)) return;
   wyb_.linia(wspolne::usun_spacje(tok.Wart), kod_uzytkownika);
   nastepny();
-}
-
-// True, and the name is kept, when no production had this left side yet.
-// A full table refuses every further name.
-bool bryzas_pars::nowy_token(const std::string& nazwa) {
-  // Names of one grammar often share a prefix and differ at the end (Wyr1,
-  // Wyr2), so names of equal length are compared from the last character.
-  auto rowne = [&](const std::string& l) {
-    return l.size() == nazwa.size() && std::equal(l.rbegin(), l.rend(), nazwa.rbegin());
-  };
-  if (std::any_of(tabl_lewych_stron.begin(), tabl_lewych_stron.end(), rowne)) return false;
-  if (tabl_lewych_stron.size() >= max_lewych_stron) return false;
-  tabl_lewych_stron.push_back(nazwa);
-  return true;
 }
 
 }  // namespace bryzas

@@ -76,41 +76,6 @@ bool rowne_bez_wielkosci(std::string_view a, std::string_view b) {
 
 }  // namespace
 
-std::size_t Tablica_Symboli::miejsce(std::string_view nazwa) const {
-  // FNV-1a: cheap for short names and spreads names that differ only in
-  // their last characters (Symbol_1, Symbol_2, ...).
-  std::uint32_t h = 2166136261u;
-  for (const char c : nazwa) h = (h ^ static_cast<unsigned char>(c)) * 16777619u;
-  std::size_t m = h % liczba_miejsc;
-  while (indeks_[m] != 0 && nazwy[indeks_[m] - 1u] != nazwa) m = (m + 1) % liczba_miejsc;
-  return m;
-}
-
-// A table filled directly (as a test may do) is indexed from scratch; of two
-// equal names only the first is found, as a walk from the start would. Names
-// past the limit need no index: a full table stores nothing more anyway.
-void Tablica_Symboli::indeksuj_od_nowa() {
-  indeks_.fill(0);
-  const std::size_t ile = std::min(nazwy.size(), static_cast<std::size_t>(max_licz_tok));
-  for (std::size_t i = 0; i < ile; ++i) {
-    const std::size_t m = miejsce(nazwy[i]);
-    if (indeks_[m] == 0) indeks_[m] = static_cast<std::uint8_t>(i + 1);
-  }
-  w_indeksie_ = nazwy.size();
-}
-
-void Tablica_Symboli::wstaw_token(const std::string& nazwa) {
-  if (w_indeksie_ != nazwy.size()) indeksuj_od_nowa();
-  const std::size_t m = miejsce(nazwa);
-  if (indeks_[m] != 0) return;
-  // A full table takes no further name; the token still reaches the parser.
-  if (licz() < max_licz_tok) {
-    nazwy.push_back(nazwa);
-    indeks_[m] = static_cast<std::uint8_t>(nazwy.size());
-    w_indeksie_ = nazwy.size();
-  }
-}
-
 bryzas_skan::bryzas_skan(wspolne::Plik_Wy& pl_lst) : pl_lst_(pl_lst) { tekst_.reserve(dl_tok); }
 
 bryzas_skan::~bryzas_skan() = default;

@@ -3,12 +3,12 @@
 #pragma once
 
 #include <array>
-#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "generator/scanner/czytnik_linii.h"
+#include "generator/scanner/tablica_symboli.h"
 #include "wspolne/blad_pliku.h"
 #include "wspolne/plik_wy.h"
 
@@ -66,31 +66,6 @@ struct Blad_Skanera {
 // Scanner messages 0 to 11, trimmed.
 extern const std::array<std::string_view, 12> bledy_skanera;
 
-// Names of one kind, numbered by first appearance (index + 1), at most
-// max_licz_tok; a further new name is silently not stored.
-struct Tablica_Symboli {
-  static constexpr int max_licz_tok = 200;
-  // The names in table order; readers walk this.
-  std::vector<std::string> nazwy;
-
-  int licz() const { return static_cast<int>(nazwy.size()); }
-  void wstaw_token(const std::string& nazwa);
-
-private:
-  // A hash index over the names, so that a name token is found without a
-  // walk over the whole table: open addressing, each slot the name's number
-  // (index + 1) or 0 when free. At most 200 of the 512 slots are taken, so
-  // a search meets a free slot soon.
-  static constexpr std::size_t liczba_miejsc = 512;
-  static_assert(max_licz_tok < 256 && 2 * max_licz_tok < liczba_miejsc);
-  std::array<std::uint8_t, liczba_miejsc> indeks_{};
-  std::size_t w_indeksie_ = 0;  // names of nazwy entered into indeks_
-
-  // The slot holding the name, or the free slot where it belongs.
-  std::size_t miejsce(std::string_view nazwa) const;
-  void indeksuj_od_nowa();
-};
-
 class bryzas_skan {
 public:
   // The listing receives every line read; it must be open before Skanuj.
@@ -115,8 +90,6 @@ public:
 
   Tablica_Symboli tablsymterm;
   Tablica_Symboli tablsymnterm;
-  int liczterm() const { return tablsymterm.licz(); }
-  int licznterm() const { return tablsymnterm.licz(); }
 
 private:
   // Character reader: the next character of the file, or NUL once the input
