@@ -177,6 +177,28 @@ private:
     wysokie |= w & ((stop & (0 - stop)) - 1);
     return static_cast<unsigned>(std::countr_zero(stop)) / 8;
   }
+  // The token rules, used by both ways of Skanuj. The characters of a name
+  // (and of a string) from p on, to the first other one; the block's NUL
+  // after the data stops the run. Bit 7 of wysokie tells whether one of
+  // them is above 127.
+  static Wsk bieg_nazwy(Wsk p, std::uint64_t& wysokie) {
+    unsigned n;
+    do {
+      const std::uint64_t w = slowo(p);
+      n = bieg8(w, nazwy8(w), wysokie);
+      p += n;
+    } while (n == 8);
+    return p;
+  }
+  // The digits from p on.
+  static Wsk bieg_cyfr(Wsk p) {
+    unsigned n;
+    do {
+      n = static_cast<unsigned>(std::countr_zero(~cyfry8(slowo(p)) & gorne)) / 8;
+      p += n;
+    } while (n == 8);
+    return p;
+  }
 
   // The block keeps this many bytes before the position when it is refilled:
   // more than a token's text, its quote and the character after it.
@@ -273,29 +295,19 @@ private:
     }
     k = klasy[*p];
   }
-  // The class table has vetted the first character of a text; the words are
-  // looked at from the second on, so a token is never empty.
+  // The class table has vetted the first character of a text, so a token
+  // is never empty.
   const Wsk pocz = p;
   if (k <= litera_8) {
-    std::uint64_t wysokie = *p++;
-    unsigned n;
-    do {
-      const std::uint64_t w = slowo(p);
-      n = bieg8(w, nazwy8(w), wysokie);
-      p += n;
-    } while (n == 8);
+    std::uint64_t wysokie = 0;
+    p = bieg_nazwy(p, wysokie);
     if (p + 1 < kon && static_cast<std::size_t>(p - pocz) <= Dl_Tok) {
       p_ = p;
       return {reinterpret_cast<const char*>(pocz), static_cast<std::uint16_t>(p - pocz),
               Token_Kod::NAZWA, (wysokie & gorne) != 0};
     }
   } else if (k == cyfra) {
-    ++p;
-    unsigned n;
-    do {
-      n = static_cast<unsigned>(std::countr_zero(~cyfry8(slowo(p)) & gorne)) / 8;
-      p += n;
-    } while (n == 8);
+    p = bieg_cyfr(p);
     // Up to nine digits are always in range.
     if (p + 1 < kon && p - pocz < 10) {
       p_ = p;
@@ -304,13 +316,8 @@ private:
     }
   } else if (k == cudzyslow) {
     if (klasy[*++p] <= litera_8) {
-      std::uint64_t wysokie = *p++;
-      unsigned n;
-      do {
-        const std::uint64_t w = slowo(p);
-        n = bieg8(w, nazwy8(w), wysokie);
-        p += n;
-      } while (n == 8);
+      std::uint64_t wysokie = 0;
+      p = bieg_nazwy(p, wysokie);
       if (*p == '"' && p + 2 < kon && p[1] != '"' &&
           static_cast<std::size_t>(p - pocz - 1) <= Dl_Tok) {
         p_ = p + 1;
