@@ -93,22 +93,25 @@ void analiza_pars::wyr1(std::vector<Element>& prawa) {
 
 // opcjaw = LNAWKL nazwakod { nazwakod } PNAWKL [ KODSYM ]
 void analiza_pars::opcjaw(std::vector<Element>& prawa) {
-  sprawdz(Kod::LNAWKL, bledy::brak_lnawkl);
-  Element e = grupa(Rodzaj_Elementu::powtorzenie);
-  nastepny();
-  ciag_nazw(e.galezie[0]);
-  sprawdz_nastepny(Kod::PNAWKL, bledy::brak_pnawkl);
-  if (jest(Kod::KODSYM)) nastepny();
-  prawa.push_back(std::move(e));
+  grupa_jednego_ciagu(prawa, Rodzaj_Elementu::powtorzenie, {Kod::LNAWKL, bledy::brak_lnawkl},
+                      {Kod::PNAWKL, bledy::brak_pnawkl});
 }
 
 // opcjaj = LNAWKW nazwakod { nazwakod } PNAWKW [ KODSYM ]
 void analiza_pars::opcjaj(std::vector<Element>& prawa) {
-  sprawdz(Kod::LNAWKW, bledy::brak_lnawkw);
-  Element e = grupa(Rodzaj_Elementu::opcja);
+  grupa_jednego_ciagu(prawa, Rodzaj_Elementu::opcja, {Kod::LNAWKW, bledy::brak_lnawkw},
+                      {Kod::PNAWKW, bledy::brak_pnawkw});
+}
+
+// A repetition or an option: the opening bracket, one sequence of names, the
+// closing bracket and the code after it.
+void analiza_pars::grupa_jednego_ciagu(std::vector<Element>& prawa, Rodzaj_Elementu rodzaj,
+                                       Nawias otwarcie, Nawias zamkniecie) {
+  sprawdz(otwarcie.kod, otwarcie.nr_bledu);
+  Element e = grupa(rodzaj);
   nastepny();
   ciag_nazw(e.galezie[0]);
-  sprawdz_nastepny(Kod::PNAWKW, bledy::brak_pnawkw);
+  sprawdz_nastepny(zamkniecie.kod, zamkniecie.nr_bledu);
   if (jest(Kod::KODSYM)) nastepny();
   prawa.push_back(std::move(e));
 }

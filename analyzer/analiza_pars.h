@@ -45,6 +45,13 @@ private:
   void opcjaw(std::vector<Element>& prawa);
   void opcjaj(std::vector<Element>& prawa);
   void wyralbo(std::vector<Element>& prawa);
+  // A bracket of a group and the error when it is missing.
+  struct Nawias {
+    Kod kod;
+    int nr_bledu;
+  };
+  void grupa_jednego_ciagu(std::vector<Element>& prawa, Rodzaj_Elementu rodzaj, Nawias otwarcie,
+                           Nawias zamkniecie);
   void ciag_nazw(std::vector<Symbol>& ciag);
   Symbol nazwakod();
   Element grupa(Rodzaj_Elementu rodzaj) const;

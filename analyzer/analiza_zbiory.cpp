@@ -2,6 +2,20 @@
 
 namespace bryzas_analiza {
 
+namespace {
+
+// FIRST of the items of v from od on: each adds its own while every item
+// before it may be empty; pusty tells whether all of them may be.
+template <class Element_Ciagu, class First>
+Zbior first_kolejnych(const std::vector<Element_Ciagu>& v, std::size_t od, bool& pusty, First first) {
+  Zbior z;
+  pusty = true;
+  for (std::size_t i = od; i < v.size() && pusty; ++i) z.dodaj(first(v[i], pusty));
+  return z;
+}
+
+}  // namespace
+
 bool Zbior::dodaj(int terminal) {
   auto i = static_cast<std::size_t>(terminal);
   if (i >= t_.size()) t_.resize(i + 1, false);
@@ -76,10 +90,7 @@ Zbior analiza_zbiory::first_symbolu(const Symbol& s, bool& pusty) const {
 
 Zbior analiza_zbiory::first_ciagu(const std::vector<Symbol>& s, std::size_t od,
                                   bool& pusty) const {
-  Zbior z;
-  pusty = true;
-  for (std::size_t i = od; i < s.size() && pusty; ++i) z.dodaj(first_symbolu(s[i], pusty));
-  return z;
+  return first_kolejnych(s, od, pusty, [this](const Symbol& x, bool& p) { return first_symbolu(x, p); });
 }
 
 Zbior analiza_zbiory::first_elementu(const Element& e, bool& pusty) const {
@@ -110,10 +121,7 @@ Zbior analiza_zbiory::first_elementu(const Element& e, bool& pusty) const {
 
 Zbior analiza_zbiory::first_elementow(const std::vector<Element>& v, std::size_t od,
                                       bool& pusty) const {
-  Zbior z;
-  pusty = true;
-  for (std::size_t i = od; i < v.size() && pusty; ++i) z.dodaj(first_elementu(v[i], pusty));
-  return z;
+  return first_kolejnych(v, od, pusty, [this](const Element& x, bool& p) { return first_elementu(x, p); });
 }
 
 // Both grow monotonically, so repeating until nothing changes terminates.

@@ -70,19 +70,10 @@ Token_Typ osw_skan::skanuj_dalej() {
       p = napis(p, tok);
       break;
     case rowne:
-      tok.Kod = Token_Kod::ROWNE;
-      ++p;
-      break;
     case przecinek:
-      tok.Kod = Token_Kod::PRZECINEK;
-      ++p;
-      break;
     case lewy:
-      tok.Kod = Token_Kod::LEWYNAWIASKW;
-      ++p;
-      break;
     case prawy:
-      tok.Kod = Token_Kod::PRAWYNAWIASKW;
+      tok.Kod = znaki[klasa(*p) - rowne];
       ++p;
       break;
     case nul:
@@ -102,18 +93,27 @@ Token_Typ osw_skan::skanuj_dalej() {
   return tok;
 }
 
-// name = (letter | "_") { letter | digit | "_" }
-osw_skan::Wsk osw_skan::nazwa(Wsk p, Token_Typ& tok) {
-  Wsk pocz = p;
-  std::uint64_t wysokie = 0;
+// The text of a token from pocz on, read across the ends of blocks: it ends
+// at the first character that bieg does not take, or once it is longer than
+// Dl_Tok. Returns its end; pocz moves with the block.
+template <class Bieg>
+osw_skan::Wsk osw_skan::tekst(Wsk& pocz, Bieg bieg) {
+  Wsk p = pocz;
   for (;;) {
-    p = bieg_nazwy(p, wysokie);
-    // The NUL after the data: the name may go on in the next block.
-    if (p != kon() || !moze_wiecej_ || static_cast<std::size_t>(p - pocz) > Dl_Tok) break;
+    p = bieg(p);
+    // The NUL after the data: the text may go on in the next block.
+    if (p != kon() || !moze_wiecej_ || static_cast<std::size_t>(p - pocz) > Dl_Tok) return p;
     Wsk q = doladuj(p);
     pocz -= p - q;
     p = q;
   }
+}
+
+// name = (letter | "_") { letter | digit | "_" }
+osw_skan::Wsk osw_skan::nazwa(Wsk p, Token_Typ& tok) {
+  Wsk pocz = p;
+  std::uint64_t wysokie = 0;
+  p = tekst(pocz, [&wysokie](Wsk q) { return bieg_nazwy(q, wysokie); });
   if (static_cast<std::size_t>(p - pocz) > Dl_Tok) blad(2, pocz + Dl_Tok);
   tok.Kod = Token_Kod::NAZWA;
   tok.Wart = reinterpret_cast<const char*>(pocz);
@@ -125,13 +125,7 @@ osw_skan::Wsk osw_skan::nazwa(Wsk p, Token_Typ& tok) {
 // number = digit { digit }, at most 2147483647
 osw_skan::Wsk osw_skan::liczba(Wsk p, Token_Typ& tok) {
   Wsk pocz = p;
-  for (;;) {
-    p = bieg_cyfr(p);
-    if (p != kon() || !moze_wiecej_ || static_cast<std::size_t>(p - pocz) > Dl_Tok) break;
-    Wsk q = doladuj(p);
-    pocz -= p - q;
-    p = q;
-  }
+  p = tekst(pocz, bieg_cyfr);
   if (static_cast<std::size_t>(p - pocz) > Dl_Tok) blad(3, pocz + Dl_Tok);
   tok.Kod = Token_Kod::LICZBA;
   tok.Wart = reinterpret_cast<const char*>(pocz);
@@ -149,13 +143,7 @@ osw_skan::Wsk osw_skan::napis(Wsk p, Token_Typ& tok) {
   if (k > litera_8) blad(4, p);
   Wsk pocz = p;
   std::uint64_t wysokie = 0;
-  for (;;) {
-    p = bieg_nazwy(p, wysokie);
-    if (p != kon() || !moze_wiecej_ || static_cast<std::size_t>(p - pocz) > Dl_Tok) break;
-    Wsk q = doladuj(p);
-    pocz -= p - q;
-    p = q;
-  }
+  p = tekst(pocz, [&wysokie](Wsk q) { return bieg_nazwy(q, wysokie); });
   // Every character has passed the test; a 101st does not fit.
   if (static_cast<std::size_t>(p - pocz) > Dl_Tok) throw Blad_Zakresu{};
   const auto dl = static_cast<std::uint16_t>(p - pocz);

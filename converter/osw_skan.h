@@ -241,6 +241,8 @@ private:
   void zakoncz(Wsk p);
   [[noreturn]] void blad(int nr, Wsk p);
 
+  template <class Bieg>
+  Wsk tekst(Wsk& pocz, Bieg bieg);
   Wsk nazwa(Wsk p, Token_Typ& tok);
   Wsk liczba(Wsk p, Token_Typ& tok);
   Wsk napis(Wsk p, Token_Typ& tok);

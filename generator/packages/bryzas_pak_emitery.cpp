@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <fcntl.h>
+#include <initializer_list>
 #include <string_view>
 #include <unistd.h>
 
@@ -14,6 +15,23 @@ namespace {
 
 // Names per line of the token kind enumeration.
 constexpr int nazw_w_linii = 6;
+
+// A subprogram: its heading, the declarations and the statements one level
+// deeper, then its end line.
+void podprogram(Pisarz& w, std::string_view naglowek, std::initializer_list<std::string_view> deklaracje,
+                std::initializer_list<std::string_view> instrukcje, std::string_view koniec) {
+  w.linia(naglowek);
+  {
+    Wciecie glebiej(w, krok_wciecia);
+    for (std::string_view d : deklaracje) w.linia(d);
+  }
+  w.linia("begin");
+  {
+    Wciecie glebiej(w, krok_wciecia);
+    for (std::string_view i : instrukcje) w.linia(i);
+  }
+  w.linia(koniec);
+}
 
 }  // namespace
 
@@ -76,52 +94,16 @@ void bryzas_pak_emitery::zbiory_tresc(Pisarz& w, const std::string& n) {
   w.linia("package body ", n, " is");
   w.linia();
 
-  w.linia("function \"+\" (l: Zbior_Tok; p: Token_Kod) return Zbior_Tok is");
-  {
-    Wciecie glebiej(w, krok_wciecia);
-    w.linia("z: Zbior_Tok:=l;");
-  }
-  w.linia("begin");
-  {
-    Wciecie glebiej(w, krok_wciecia);
-    w.linia("z(p) := True;");
-    w.linia("return z;");
-  }
-  w.linia("end \"+\";");
+  podprogram(w, "function \"+\" (l: Zbior_Tok; p: Token_Kod) return Zbior_Tok is", {"z: Zbior_Tok:=l;"},
+             {"z(p) := True;", "return z;"}, "end \"+\";");
   w.linia();
-
-  w.linia("function \"+\" (l,p: Zbior_Tok) return Zbior_Tok is");
-  {
-    Wciecie glebiej(w, krok_wciecia);
-    w.linia("z: Zbior_Tok;");
-  }
-  w.linia("begin");
-  {
-    Wciecie glebiej(w, krok_wciecia);
-    w.linia("z := l or p;");
-    w.linia("return z;");
-  }
-  w.linia("end \"+\";");
+  podprogram(w, "function \"+\" (l,p: Zbior_Tok) return Zbior_Tok is", {"z: Zbior_Tok;"},
+             {"z := l or p;", "return z;"}, "end \"+\";");
   w.linia();
-
-  w.linia("function Zawiera_Sie(l: Token_Kod; p: Zbior_Tok) return Boolean is");
-  w.linia("begin");
-  {
-    Wciecie glebiej(w, krok_wciecia);
-    w.linia("if p(l)=True then return True;");
-    w.linia("else return False;");
-    w.linia("end if;");
-  }
-  w.linia("end Zawiera_Sie;");
+  podprogram(w, "function Zawiera_Sie(l: Token_Kod; p: Zbior_Tok) return Boolean is", {},
+             {"if p(l)=True then return True;", "else return False;", "end if;"}, "end Zawiera_Sie;");
   w.linia();
-
-  w.linia("procedure Zeruj (z: in out Zbior_Tok) is");
-  w.linia("begin");
-  {
-    Wciecie glebiej(w, krok_wciecia);
-    w.linia("z := (others => False); ");
-  }
-  w.linia("end Zeruj;");
+  podprogram(w, "procedure Zeruj (z: in out Zbior_Tok) is", {}, {"z := (others => False); "}, "end Zeruj;");
   w.linia();
 
   w.linia("end ", n, ";");
@@ -218,13 +200,7 @@ void bryzas_pak_emitery::tresc_main(Pisarz& w) {
   naglowek_dane(w);
   w.linia("with  ", r, "; use ", r, ";");
   w.linia();
-  w.linia("procedure ", p, " is");
-  w.linia("begin");
-  {
-    Wciecie glebiej(w, krok_wciecia);
-    w.linia("Parsuj;");
-  }
-  w.linia("end  ", p, ";");
+  podprogram(w, "procedure " + p + " is", {}, {"Parsuj;"}, "end  " + p + ";");
 }
 
 }  // namespace bryzas

@@ -48,6 +48,7 @@ private:
   void opcjaj();
   void wyralbo();
   void galaz_alternatywy();
+  void dalsze_nazwy(void (bryzas_kod::*emiter)(const Token_Typ&, const Token_Typ&));
   void nazwakod();
   void wstawka_koncowa();
   std::string wstawka_po_slowie(int nr_bledu);

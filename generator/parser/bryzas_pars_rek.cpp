@@ -198,10 +198,7 @@ void bryzas_pars::opcjaw() {
     nastepny();
     nazwakod();
     kod_.gen_kod_opcjaw_nazwakod_1(tok_nazwa_temp, tok_kod_temp);
-    while (Zawiera_Sie(tok.Kod, first_nazwakod)) {
-      nazwakod();
-      kod_.gen_kod_opcjaw_nazwakod_2(tok_nazwa_temp, tok_kod_temp);
-    }
+    dalsze_nazwy(&bryzas_kod::gen_kod_opcjaw_nazwakod_2);
     sprawdz(Token_Kod::PNAWKL, bledy::brak_pnawkl);
   }
   wyb_.linia("end loop;");
@@ -216,10 +213,7 @@ void bryzas_pars::opcjaj() {
     // The emitter of the first name opens the if.
     nazwakod();
     Wciecie galaz = kod_.gen_kod_opcjaj_nazwakod_1(tok_nazwa_temp, tok_kod_temp);
-    while (Zawiera_Sie(tok.Kod, first_nazwakod)) {
-      nazwakod();
-      kod_.gen_kod_opcjaj_nazwakod_2(tok_nazwa_temp, tok_kod_temp);
-    }
+    dalsze_nazwy(&bryzas_kod::gen_kod_opcjaj_nazwakod_2);
     sprawdz(Token_Kod::PNAWKW, bledy::brak_pnawkw);
   }
   wyb_.linia("end if;");
@@ -234,10 +228,7 @@ void bryzas_pars::wyralbo() {
   {
     nazwakod();
     Wciecie galaz = kod_.gen_kod_wyralbo_nazwakod_1(tok_nazwa_temp, tok_kod_temp);
-    while (Zawiera_Sie(tok.Kod, first_nazwakod)) {
-      nazwakod();
-      kod_.gen_kod_wyralbo_nazwakod_2(tok_nazwa_temp, tok_kod_temp);
-    }
+    dalsze_nazwy(&bryzas_kod::gen_kod_wyralbo_nazwakod_2);
   }
   sprawdz_nastepny(Token_Kod::KRESKAPION, bledy::brak_kreski);
   galaz_alternatywy();
@@ -257,9 +248,15 @@ void bryzas_pars::wyralbo() {
 void bryzas_pars::galaz_alternatywy() {
   nazwakod();
   Wciecie galaz = kod_.gen_kod_wyralbo_nazwakod_3(tok_nazwa_temp, tok_kod_temp);
+  dalsze_nazwy(&bryzas_kod::gen_kod_wyralbo_nazwakod_2);
+}
+
+// { nazwakod }: the names after the first one of a group, each written by
+// the group's emitter for them.
+void bryzas_pars::dalsze_nazwy(void (bryzas_kod::*emiter)(const Token_Typ&, const Token_Typ&)) {
   while (Zawiera_Sie(tok.Kod, first_nazwakod)) {
     nazwakod();
-    kod_.gen_kod_wyralbo_nazwakod_2(tok_nazwa_temp, tok_kod_temp);
+    (kod_.*emiter)(tok_nazwa_temp, tok_kod_temp);
   }
 }
 
