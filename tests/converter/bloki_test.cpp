@@ -60,6 +60,9 @@ TEST_F(Bloki, TokenyILinieNieZalezaOdBloku) {
       "[a]\r\nk = 1 ;c\r\n\r\n" + blanki + "\"abcdefghijklmnopqrst\"\r\n" + std::string(1000, ' ') +
           "\r\nx=y\n" + std::string(999, ' ') + "\r\r\n",
       "[b]\n" + std::string(1998, ' ') + "a\r\n;" + std::string(900, 'z') + std::string("\nq=\"ab\0c", 8),
+      // A last line of one character, read alone: the file's line end is
+      // still made up (error 4 after the quote, not 0).
+      "[b]\nk=\n\"",
   };
   std::vector<std::size_t> bloki{999, 1000, 1001};
   for (std::size_t b = 2; b <= 300; ++b) bloki.push_back(b);

@@ -20,6 +20,8 @@
 #                and those this wy/ holds itself; so no file is stored twice
 #   konsola      the exact standard output
 #   konsola_pelna optional: standard output is /dev/full instead (no konsola)
+#   bez_wejscia  optional: standard input is closed instead of /dev/null, so
+#                the first file the program opens gets descriptor 0
 #   status       the exit status
 # Every other file or directory of the work directory must be left exactly as
 # it was, and nothing may be written to standard error. The program may run
@@ -82,8 +84,9 @@ konsola=$wynik/konsola
 [ -f "$przypadek/konsola_pelna" ] && konsola=/dev/full
 # The size limit must be met by the program itself: SIGXFSZ is set back to its
 # default, which ends the process, in case this shell was started ignoring it.
-(cd "$praca" && ulimit -f "$limit" && env --default-signal=XFSZ "${srodowisko[@]}" timeout 20 "${jako[@]}" "$program" \
-    "${argumenty[@]}" > "$konsola" 2> "$wynik/stderr" < /dev/null)
+(cd "$praca" && { if [ -f "$przypadek/bez_wejscia" ]; then exec 0<&-; else exec 0< /dev/null; fi; } &&
+    ulimit -f "$limit" && env --default-signal=XFSZ "${srodowisko[@]}" timeout 20 "${jako[@]}" "$program" \
+    "${argumenty[@]}" > "$konsola" 2> "$wynik/stderr")
 echo $? > "$wynik/status"
 [ -f "$wynik/konsola" ] || : > "$wynik/konsola"
 migawka po
