@@ -9,6 +9,7 @@
 #include "generator/podstawa/czas.h"
 #include "generator/podstawa/konsola.h"
 #include "generator/podstawa/nazwa_projektu.h"
+#include "wspolne/blad_pliku.h"
 #include "wspolne/status.h"
 
 namespace bryzas {

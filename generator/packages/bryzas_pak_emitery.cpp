@@ -8,6 +8,7 @@
 
 #include "generator/podstawa/czas.h"
 #include "generator/podstawa/pisarz.h"
+#include "wspolne/blad_pliku.h"
 
 namespace bryzas {
 

@@ -1,6 +1,7 @@
 #include "generator/parser/bryzas_pars.h"
 
 #include "generator/podstawa/czas.h"
+#include "wspolne/blad_pliku.h"
 #include "wspolne/tekst.h"
 
 namespace bryzas {

@@ -6,7 +6,6 @@
 #include <string>
 
 #include "generator/podstawa/konsola.h"
-#include "wspolne/blad_pliku.h"
 #include "wspolne/plik_wy.h"
 
 namespace bryzas {

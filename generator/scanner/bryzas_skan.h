@@ -9,7 +9,6 @@
 
 #include "generator/scanner/czytnik_linii.h"
 #include "generator/scanner/tablica_symboli.h"
-#include "wspolne/blad_pliku.h"
 #include "wspolne/plik_wy.h"
 
 namespace bryzas {
