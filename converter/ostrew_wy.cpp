@@ -12,15 +12,10 @@ ostrew_wy::ostrew_wy(std::size_t rozmiar_bufora)
     : rozmiar_(std::max<std::size_t>(rozmiar_bufora, 1)),
       bufor_(new char[rozmiar_ + najdluzszy_wiersz]) {}
 
-ostrew_wy::~ostrew_wy() {
-  // The run closes the file itself; this only guards an early end.
-  if (fd_ >= 0) ::close(fd_);
-}
-
 void ostrew_wy::otworz_plik_wy(const std::string& nazwa) {
   zamknij_plik_wy();
   nazwa_ = nazwa;
-  fd_ = wspolne::utworz(nazwa);
+  plik_ = wspolne::utworz(nazwa);
   uzyte_ = 0;
 }
 
@@ -41,21 +36,18 @@ void ostrew_wy::oproznij() {
   const std::size_t ile = uzyte_;
   uzyte_ = 0;
   try {
-    wspolne::zapisz(fd_, bufor_.get(), ile, nazwa_);
+    wspolne::zapisz(plik_.fd(), bufor_.get(), ile, nazwa_);
   } catch (const wspolne::Blad_Pliku&) {
     // Nothing more can reach this file; the failure is reported once.
-    ::close(fd_);
-    fd_ = -1;
+    plik_.porzuc();
     throw;
   }
 }
 
 void ostrew_wy::zamknij_plik_wy() {
-  if (fd_ < 0) return;
+  if (!plik_.otwarty()) return;
   oproznij();
-  int fd = fd_;
-  fd_ = -1;
-  wspolne::zamknij(fd, nazwa_);
+  plik_.zamknij(nazwa_);
 }
 
 }  // namespace ostrew

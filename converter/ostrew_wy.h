@@ -9,6 +9,8 @@
 #include <string>
 #include <string_view>
 
+#include "wspolne/blad_pliku.h"
+
 namespace ostrew {
 
 // The text in the middle of a line. Its bytes are ISO 8859-1 and the file is
@@ -32,7 +34,6 @@ public:
 
   // The buffer is written out when it holds rozmiar_bufora bytes or more.
   explicit ostrew_wy(std::size_t rozmiar_bufora = domyslny_bufor);
-  ~ostrew_wy();
   ostrew_wy(const ostrew_wy&) = delete;
   ostrew_wy& operator=(const ostrew_wy&) = delete;
 
@@ -69,7 +70,7 @@ public:
   // Writes out what is buffered and closes; does nothing when the file is not
   // open. Throws Blad_Pliku when either step fails.
   void zamknij_plik_wy();
-  bool otwarty() const { return fd_ >= 0; }
+  bool otwarty() const { return plik_.otwarty(); }
 
 private:
   // Room enough for the longest short line, and the krok bytes that a
@@ -108,7 +109,7 @@ private:
   void pisz_dlugi(std::string_view przed, std::string_view x, std::string_view po);
   void oproznij();
 
-  int fd_ = -1;
+  wspolne::Deskryptor plik_;
   std::string nazwa_;
   std::size_t rozmiar_;
   std::unique_ptr<char[]> bufor_;

@@ -25,15 +25,11 @@ osw_skan::osw_skan(std::ostream& konsola, std::size_t rozmiar_bloku)
   kon_ = blok_.get() + dane_;
 }
 
-osw_skan::~osw_skan() {
-  if (fd_ >= 0) ::close(fd_);
-}
-
 void osw_skan::otworz_plik_we(const std::string& nazwa) {
   nazwa_we_ = nazwa;
-  int fd;
+  wspolne::Deskryptor plik;
   try {
-    fd = wspolne::otworz_do_odczytu(nazwa);
+    plik = wspolne::otworz_do_odczytu(nazwa);
   } catch (const wspolne::Blad_Pliku& e) {
     // The message names a.ini whatever the file is called: it is the
     // converter's one input.
@@ -42,17 +38,13 @@ void osw_skan::otworz_plik_we(const std::string& nazwa) {
   }
   // A directory opens for reading; refuse it before any output is created.
   struct stat st;
-  if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
-    ::close(fd);
+  if (::fstat(plik.fd(), &st) == 0 && S_ISDIR(st.st_mode))
     throw wspolne::Blad_Pliku(wspolne::Blad_Pliku::Rodzaj::otwarcie, nazwa, EISDIR);
-  }
-  fd_ = fd;
+  plik_ = std::move(plik);
 }
 
 void osw_skan::zamknij_plik_we() {
-  if (fd_ < 0) return;
-  ::close(fd_);  // nothing was written, so nothing can be lost here
-  fd_ = -1;
+  plik_.porzuc();  // nothing was written, so nothing can be lost here
 }
 
 // Reads more of the file after p, until the byte after p is there or the
@@ -79,11 +71,11 @@ osw_skan::Wsk osw_skan::doladuj(Wsk p) {
   }
   const std::size_t pojemnosc = zachowaj + 2 + rozmiar_bloku_;
   while (moze_wiecej_ && dane_ < i + 2) {
-    if (fd_ < 0) {
+    if (!plik_.otwarty()) {
       moze_wiecej_ = false;
       break;
     }
-    std::size_t ile = wspolne::czytaj(fd_, reinterpret_cast<char*>(b + dane_),
+    std::size_t ile = wspolne::czytaj(plik_.fd(), reinterpret_cast<char*>(b + dane_),
                                       std::min(rozmiar_bloku_, pojemnosc - dane_), nazwa_we_);
     if (ile == 0) {
       moze_wiecej_ = false;

@@ -11,6 +11,8 @@
 #include <string>
 #include <string_view>
 
+#include "wspolne/blad_pliku.h"
+
 namespace ostrew {
 
 // Token kinds in their fixed order; token sets are indexed by position.
@@ -76,7 +78,6 @@ public:
   // The console receives the report of a missing input file. The block size
   // is the amount asked of each read (at least 2 bytes).
   explicit osw_skan(std::ostream& konsola, std::size_t rozmiar_bloku = domyslny_blok);
-  ~osw_skan();
   osw_skan(const osw_skan&) = delete;
   osw_skan& operator=(const osw_skan&) = delete;
 
@@ -249,7 +250,7 @@ private:
 
   std::ostream& konsola_;
   std::string nazwa_we_;
-  int fd_ = -1;
+  wspolne::Deskryptor plik_;
 
   // The block: [0, dane_) holds bytes of the file (at first one line feed
   // that stands before the first line), followed by a NUL, or by a line

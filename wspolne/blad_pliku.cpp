@@ -50,16 +50,25 @@ bool Blad_Pliku::brak_pliku() const {
   return rodzaj_ == Rodzaj::otwarcie && kod_errno_ == ENOENT;
 }
 
-int otworz_do_odczytu(const std::string& nazwa) {
-  const int fd = ::open(nazwa.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) throw Blad_Pliku(Blad_Pliku::Rodzaj::otwarcie, nazwa, errno);
-  return fd;
+void Deskryptor::porzuc() noexcept {
+  if (fd_ >= 0) ::close(std::exchange(fd_, -1));
 }
 
-int utworz(const std::string& nazwa) {
+void Deskryptor::zamknij(const std::string& nazwa) {
+  if (fd_ < 0) return;
+  if (::close(std::exchange(fd_, -1)) != 0) throw Blad_Pliku(Blad_Pliku::Rodzaj::zamkniecie, nazwa, errno);
+}
+
+Deskryptor otworz_do_odczytu(const std::string& nazwa) {
+  const int fd = ::open(nazwa.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) throw Blad_Pliku(Blad_Pliku::Rodzaj::otwarcie, nazwa, errno);
+  return Deskryptor(fd);
+}
+
+Deskryptor utworz(const std::string& nazwa) {
   const int fd = ::open(nazwa.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
   if (fd < 0) throw Blad_Pliku(Blad_Pliku::Rodzaj::utworzenie, nazwa, errno);
-  return fd;
+  return Deskryptor(fd);
 }
 
 std::size_t czytaj(int fd, char* dane, std::size_t n, const std::string& nazwa) {
@@ -82,10 +91,6 @@ void zapisz(int fd, const char* dane, std::size_t n, const std::string& nazwa) {
       throw Blad_Pliku(Blad_Pliku::Rodzaj::zapis, nazwa, errno);
     }
   }
-}
-
-void zamknij(int fd, const std::string& nazwa) {
-  if (::close(fd) != 0) throw Blad_Pliku(Blad_Pliku::Rodzaj::zamkniecie, nazwa, errno);
 }
 
 }  // namespace wspolne

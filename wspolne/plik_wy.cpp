@@ -1,7 +1,6 @@
 #include "wspolne/plik_wy.h"
 
 #include <cerrno>
-#include <unistd.h>
 
 #include "wspolne/blad_pliku.h"
 
@@ -13,15 +12,10 @@ constexpr std::size_t rozmiar_bloku = 1 << 16;
 
 }  // namespace
 
-Plik_Wy::~Plik_Wy() {
-  // The run closes every file it opened; this only guards an early exit.
-  if (fd_ >= 0) ::close(fd_);
-}
-
 void Plik_Wy::utworz(const std::string& nazwa) {
-  if (fd_ >= 0) zamknij();
+  if (plik_.otwarty()) zamknij();
   nazwa_ = nazwa;
-  fd_ = wspolne::utworz(nazwa);
+  plik_ = wspolne::utworz(nazwa);
   if (!bufor_) bufor_ = std::make_unique_for_overwrite<char[]>(rozmiar_bloku);
   pojemnosc_ = rozmiar_bloku;
   zajete_ = 0;
@@ -53,27 +47,24 @@ void Plik_Wy::pisz_z_oproznieniem(std::string_view tekst) {
 }
 
 void Plik_Wy::oproznij() {
-  if (fd_ < 0) throw Blad_Pliku(Blad_Pliku::Rodzaj::zapis, nazwa_, EBADF);
+  if (!plik_.otwarty()) throw Blad_Pliku(Blad_Pliku::Rodzaj::zapis, nazwa_, EBADF);
   const std::size_t ile = zajete_;
   // Whatever happens, these bytes are done with: a failure is reported once.
   zajete_ = 0;
-  zapisz(fd_, bufor_.get(), ile, nazwa_);
+  zapisz(plik_.fd(), bufor_.get(), ile, nazwa_);
 }
 
 void Plik_Wy::zamknij() {
-  if (fd_ < 0) return;
-  int fd = fd_;
+  if (!plik_.otwarty()) return;
+  // Closed whatever happens; from then on any text is a write failure.
+  pojemnosc_ = 0;
   try {
     oproznij();
   } catch (...) {
-    fd_ = -1;
-    pojemnosc_ = 0;
-    ::close(fd);
+    plik_.porzuc();
     throw;
   }
-  fd_ = -1;
-  pojemnosc_ = 0;
-  wspolne::zamknij(fd, nazwa_);
+  plik_.zamknij(nazwa_);
 }
 
 }  // namespace wspolne

@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "wspolne/blad_pliku.h"
+
 namespace wspolne {
 
 // An output text file. Text goes to a buffer that is written out in large
@@ -17,7 +19,6 @@ public:
   Plik_Wy() = default;
   Plik_Wy(const Plik_Wy&) = delete;
   Plik_Wy& operator=(const Plik_Wy&) = delete;
-  ~Plik_Wy();
 
   // Creates the file, replacing an existing one.
   void utworz(const std::string& nazwa);
@@ -42,14 +43,14 @@ public:
   }
   // Writes out the buffer and closes; throws when either fails.
   void zamknij();
-  bool otwarty() const { return fd_ >= 0; }
+  bool otwarty() const { return plik_.otwarty(); }
   const std::string& nazwa() const { return nazwa_; }
 
 private:
   void pisz_z_oproznieniem(std::string_view tekst);
   void oproznij();
 
-  int fd_ = -1;
+  Deskryptor plik_;
   std::string nazwa_;
   // Allocated by the first utworz. While no file is open the capacity is 0,
   // so any text reaches oproznij, which reports the file as not open.

@@ -1,13 +1,7 @@
 #include "generator/scanner/czytnik_linii.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <cstring>
-#include <fcntl.h>
-#include <unistd.h>
-
-#include "wspolne/blad_pliku.h"
-#include "wspolne/plik_wy.h"
 
 namespace bryzas {
 
@@ -18,14 +12,10 @@ constexpr std::size_t rozmiar_bloku_we = 1 << 16;
 
 }  // namespace
 
-Czytnik_Linii::~Czytnik_Linii() {
-  if (fd_ >= 0) ::close(fd_);
-}
-
 void Czytnik_Linii::otworz(const std::string& nazwa) {
   zamknij();
   nazwa_ = nazwa;
-  fd_ = wspolne::otworz_do_odczytu(nazwa);
+  plik_ = wspolne::otworz_do_odczytu(nazwa);
   if (!bufor_) bufor_ = std::make_unique_for_overwrite<char[]>(rozmiar_bloku_we);
   pocz_ = kon_ = 0;
   koniec_pliku_ = false;
@@ -33,23 +23,22 @@ void Czytnik_Linii::otworz(const std::string& nazwa) {
 }
 
 void Czytnik_Linii::zamknij() {
-  if (fd_ < 0) return;
+  if (!plik_.otwarty()) return;
   // Nothing was written to the file, so a failing close loses nothing.
-  ::close(fd_);
-  fd_ = -1;
+  plik_.porzuc();
   pocz_ = kon_ = 0;
   koniec_pliku_ = true;
 }
 
 std::size_t Czytnik_Linii::zapewnij(std::size_t ile) {
-  while (kon_ - pocz_ < ile && fd_ >= 0 && !koniec_pliku_) {
+  while (kon_ - pocz_ < ile && plik_.otwarty() && !koniec_pliku_) {
     // Keep the unread tail at the front, then fill the rest of the buffer.
     if (pocz_ > 0) {
       std::memmove(bufor_.get(), bufor_.get() + pocz_, kon_ - pocz_);
       kon_ -= pocz_;
       pocz_ = 0;
     }
-    const std::size_t n = wspolne::czytaj(fd_, bufor_.get() + kon_, rozmiar_bloku_we - kon_, nazwa_);
+    const std::size_t n = wspolne::czytaj(plik_.fd(), bufor_.get() + kon_, rozmiar_bloku_we - kon_, nazwa_);
     if (n == 0)
       koniec_pliku_ = true;
     else

@@ -8,6 +8,8 @@
 #include <memory>
 #include <string>
 
+#include "wspolne/blad_pliku.h"
+
 namespace bryzas {
 
 // Longest piece of a line that the scanner holds at once.
@@ -20,7 +22,6 @@ public:
   Czytnik_Linii() = default;
   Czytnik_Linii(const Czytnik_Linii&) = delete;
   Czytnik_Linii& operator=(const Czytnik_Linii&) = delete;
-  ~Czytnik_Linii();
 
   // Opens the file and reads its first block, so that a file that exists but
   // cannot be read is reported here. Throws Blad_Pliku.
@@ -42,7 +43,7 @@ private:
   // file ends first; returns the number of unread bytes there.
   std::size_t zapewnij(std::size_t ile);
 
-  int fd_ = -1;
+  wspolne::Deskryptor plik_;
   std::string nazwa_;
   std::unique_ptr<char[]> bufor_;  // one block, allocated by the first otworz
   std::size_t pocz_ = 0;  // first unread byte
