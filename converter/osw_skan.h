@@ -298,19 +298,19 @@ private:
     }
     k = klasy[*p];
   }
-  // The class table has vetted the first character of a text, so a token
-  // is never empty.
+  // The class table has vetted the first character of a text; the runs
+  // start at the second, so a token is never empty.
   const Wsk pocz = p;
   if (k <= litera_8) {
-    std::uint64_t wysokie = 0;
-    p = bieg_nazwy(p, wysokie);
+    std::uint64_t wysokie = *p;
+    p = bieg_nazwy(p + 1, wysokie);
     if (p + 1 < kon && static_cast<std::size_t>(p - pocz) <= Dl_Tok) {
       p_ = p;
       return {reinterpret_cast<const char*>(pocz), static_cast<std::uint16_t>(p - pocz),
               Token_Kod::NAZWA, (wysokie & gorne) != 0};
     }
   } else if (k == cyfra) {
-    p = bieg_cyfr(p);
+    p = bieg_cyfr(p + 1);
     // Up to nine digits are always in range.
     if (p + 1 < kon && p - pocz < 10) {
       p_ = p;
@@ -319,8 +319,8 @@ private:
     }
   } else if (k == cudzyslow) {
     if (klasy[*++p] <= litera_8) {
-      std::uint64_t wysokie = 0;
-      p = bieg_nazwy(p, wysokie);
+      std::uint64_t wysokie = *p;
+      p = bieg_nazwy(p + 1, wysokie);
       if (*p == '"' && p + 2 < kon && p[1] != '"' &&
           static_cast<std::size_t>(p - pocz - 1) <= Dl_Tok) {
         p_ = p + 1;
