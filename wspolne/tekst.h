@@ -1,6 +1,7 @@
 // Small texts that all three programs write the same way.
 #pragma once
 
+#include <algorithm>
 #include <charconv>
 #include <string>
 #include <string_view>
@@ -12,6 +13,13 @@ inline std::string_view usun_spacje(std::string_view s) {
   const auto p = s.find_first_not_of(' ');
   if (p == std::string_view::npos) return {};
   return s.substr(p, s.find_last_not_of(' ') - p + 1);
+}
+
+// Equal but for the case of ASCII letters (section keywords, reserved words).
+inline bool rowne_bez_wielkosci(std::string_view a, std::string_view b) {
+  auto male = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+  return a.size() == b.size() &&
+         std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) { return male(x) == male(y); });
 }
 
 // The integer image of a number: its decimal digits after one blank for the

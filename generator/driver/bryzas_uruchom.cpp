@@ -85,6 +85,8 @@ int bryzas_uruchom(const std::vector<std::string>& argumenty, std::ostream& wyjs
     emitery.gen_zbiory();
     emitery.gen_skaner_spec();
     emitery.gen_main();
+    emitery.gen_bledy();
+    emitery.gen_projekt();
     konsola.linia("*** koniec parsowania");
     zamknij_otwarte(pak, skan);
   } catch (const wspolne::Blad_Pliku& e) {

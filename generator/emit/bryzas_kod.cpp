@@ -35,7 +35,8 @@ void bryzas_kod::gen_kod_wyr1_nazwakod_1(const Token_Typ& tok_nazwa, const Token
     p_.linia("null;");
     p_.linia("Tok:=Skanuj;");
   }
-  p_.linia("else Nr_Bledu_Pars:=", nr_bl_str(), "; raise Blad_Parsera;");
+  p_.linia("else Nr_Bledu_Pars:=", nr_bl_str({0, {tok_nazwa}, tok_nazwa.linia, tok_nazwa.kol}),
+           "; raise Blad_Parsera;");
   p_.linia("end if;");
 }
 
@@ -68,6 +69,7 @@ void bryzas_kod::gen_kod_opcjaj_nazwakod_2(const Token_Typ& tok_nazwa, const Tok
 }
 
 Wciecie bryzas_kod::gen_kod_wyralbo_nazwakod_1(const Token_Typ& tok_nazwa, const Token_Typ& tok_kod) {
+  galezie_ = {tok_nazwa};
   return otworz_wybor("if ", tok_nazwa, tok_kod, "';");
 }
 
@@ -76,6 +78,7 @@ void bryzas_kod::gen_kod_wyralbo_nazwakod_2(const Token_Typ& tok_nazwa, const To
 }
 
 Wciecie bryzas_kod::gen_kod_wyralbo_nazwakod_3(const Token_Typ& tok_nazwa, const Token_Typ& tok_kod) {
+  galezie_.push_back(tok_nazwa);
   return otworz_wybor("elsif ", tok_nazwa, tok_kod, "';");
 }
 
@@ -97,6 +100,16 @@ Wciecie bryzas_kod::otworz_wybor(std::string_view slowo, const Token_Typ& tok_na
   p_.linia("null;");
   p_.linia("Tok:=Skanuj;");
   return wewnatrz;
+}
+
+std::string bryzas_kod::nr_bledu_alternatywy(int linia, int kol) {
+  return nr_bl_str({0, std::move(galezie_), linia, kol});
+}
+
+std::string bryzas_kod::nr_bl_str(Blad_Kodu blad) {
+  blad.nr = ++nr_bledu_gen_;
+  bledy_.push_back(std::move(blad));
+  return std::to_string(nr_bledu_gen_);
 }
 
 }  // namespace bryzas

@@ -7,11 +7,22 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "generator/podstawa/pisarz.h"
 #include "generator/scanner/bryzas_skan.h"
 
 namespace bryzas {
+
+// A syntax error the generated parser can raise: its number, what the body
+// checks for there (one terminal, or the first symbol of each branch of an
+// alternative) and the place of that symbol or group in the grammar.
+struct Blad_Kodu {
+  int nr = 0;
+  std::vector<Token_Typ> oczekiwane;  // NAZWAT or NAZWANT
+  int linia = 0;
+  int kol = 0;
+};
 
 class bryzas_kod {
 public:
@@ -39,10 +50,12 @@ public:
   // no code followed.
   void gen_kod_wstawkod(const Token_Typ& tok_kod);
 
-  // The next error number for the generated code, as bare digits: the first
-  // call gives "100". Numbers are drawn while their line is being built, so
-  // they grow from the top of the body to the bottom.
-  std::string nr_bl_str() { return std::to_string(++nr_bledu_gen_); }
+  // The number of the error at the end of the alternative whose branches
+  // the emitters above have opened; (linia, kol) is its "(".
+  std::string nr_bledu_alternatywy(int linia, int kol);
+
+  // Every error number drawn so far, in order.
+  const std::vector<Blad_Kodu>& bledy() const { return bledy_; }
 
 private:
   // Opens an if/elsif on the symbol's first token and leaves it open.
@@ -50,8 +63,15 @@ private:
   [[nodiscard]] Wciecie otworz_wybor(std::string_view slowo, const Token_Typ& tok_nazwa,
                                      const Token_Typ& tok_kod, std::string_view koniec_komentarza);
 
+  // The next error number for the generated code, as bare digits: the first
+  // call gives "100". Numbers are drawn while their line is being built, so
+  // they grow from the top of the body to the bottom.
+  std::string nr_bl_str(Blad_Kodu blad);
+
   Pisarz& p_;
   int nr_bledu_gen_ = 99;
+  std::vector<Blad_Kodu> bledy_;
+  std::vector<Token_Typ> galezie_;  // first symbols of the open alternative's branches
 };
 
 }  // namespace bryzas

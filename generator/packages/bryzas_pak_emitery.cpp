@@ -3,10 +3,12 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <initializer_list>
+#include <string>
 #include <string_view>
 #include <unistd.h>
 
 #include "generator/podstawa/czas.h"
+#include "generator/podstawa/nazwa_projektu.h"
 #include "generator/podstawa/pisarz.h"
 #include "wspolne/blad_pliku.h"
 
@@ -32,6 +34,16 @@ void podprogram(Pisarz& w, std::string_view naglowek, std::initializer_list<std:
     for (std::string_view i : instrukcje) w.linia(i);
   }
   w.linia(koniec);
+}
+
+// The text inside an Ada string literal: a quote is doubled.
+std::string napis_ady(std::string_view tekst) {
+  std::string s;
+  for (char c : tekst) {
+    if (c == '"') s += '"';
+    s += c;
+  }
+  return s;
 }
 
 }  // namespace
@@ -168,30 +180,38 @@ void bryzas_pak_emitery::deklaracja_kodow(Pisarz& w) {
   w.linia("Pusty);");
 }
 
-// The main procedure is written only when absent, so that a user's edited
-// version survives later runs. Whatever opens for reading counts as present
-// (a directory too); O_NONBLOCK keeps a FIFO of that name from stalling the
-// probe. A main file left incomplete by a failed write is removed: kept, it
-// would count as present and never be written again.
-void bryzas_pak_emitery::gen_main() {
-  const std::string m = pak_.nazwa_proj + ".adb";
-  int fd = ::open(m.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+// The main procedure and the project file are written only when absent,
+// so that a user's edited version survives later runs. Whatever opens for
+// reading counts as present (a directory too); O_NONBLOCK keeps a FIFO of
+// that name from stalling the probe. A file left incomplete by a failed
+// write is removed: kept, it would count as present and never be written
+// again.
+void bryzas_pak_emitery::pisz_gdy_brak(const std::string& nazwa, void (bryzas_pak_emitery::*tresc)(Pisarz&)) {
+  int fd = ::open(nazwa.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
   if (fd >= 0) {
     ::close(fd);
     return;
   }
-  if (errno != ENOENT) throw wspolne::Blad_Pliku(wspolne::Blad_Pliku::Rodzaj::otwarcie, m, errno);
+  if (errno != ENOENT) throw wspolne::Blad_Pliku(wspolne::Blad_Pliku::Rodzaj::otwarcie, nazwa, errno);
 
   wspolne::Plik_Wy plik;
-  plik.utworz(m);
+  plik.utworz(nazwa);
   try {
     Pisarz w(plik);
-    tresc_main(w);
+    (this->*tresc)(w);
     plik.zamknij();
   } catch (const wspolne::Blad_Pliku&) {
-    ::unlink(m.c_str());
+    ::unlink(nazwa.c_str());
     throw;
   }
+}
+
+void bryzas_pak_emitery::gen_main() { pisz_gdy_brak(pak_.nazwa_proj + ".adb", &bryzas_pak_emitery::tresc_main); }
+
+// Only a name that can name Ada units gets a project: no other can compile.
+void bryzas_pak_emitery::gen_projekt() {
+  if (identyfikator_ady(pak_.nazwa_proj))
+    pisz_gdy_brak(pak_.nazwa_proj + ".gpr", &bryzas_pak_emitery::tresc_projektu);
 }
 
 void bryzas_pak_emitery::tresc_main(Pisarz& w) {
@@ -202,6 +222,89 @@ void bryzas_pak_emitery::tresc_main(Pisarz& w) {
   w.linia("with  ", r, "; use ", r, ";");
   w.linia();
   podprogram(w, "procedure " + p + " is", {}, {"Parsuj;"}, "end  " + p + ";");
+}
+
+// A GNAT project that builds the parser as generated: every unit mapped to
+// the file bryzas writes (GNAT would look for lower-case names), the
+// scanner body to the one the user writes, objects in obj/, the program
+// beside the grammar.
+void bryzas_pak_emitery::tresc_projektu(Pisarz& w) {
+  const std::string& p = pak_.nazwa_proj;
+  w.linia("-- projekt GNAT ", p);
+  naglowek_dane(w);
+  w.linia("project ", p, " is");
+  {
+    Wciecie glebiej(w, krok_wciecia);
+    w.linia("for Source_Dirs use (\".\");");
+    w.linia("for Object_Dir use \"obj\";");
+    w.linia("for Exec_Dir use \".\";");
+    w.linia("for Main use (\"", p, ".adb\");");
+    w.linia();
+    w.linia("package Naming is");
+    {
+      Wciecie pliki(w, krok_wciecia);
+      auto jednostka = [&](std::string_view czesc, const std::string& nazwa, const std::string& plik) {
+        w.linia("for ", czesc, " (\"", nazwa, "\") use \"", plik, "\";");
+      };
+      jednostka("Spec", pak_.nazwa_pars, pak_.plik_wys);
+      jednostka("Body", pak_.nazwa_pars, pak_.plik_wyb);
+      jednostka("Spec", p + "_zbiory", p + "_zbiory.ads");
+      jednostka("Body", p + "_zbiory", p + "_zbiory.adb");
+      jednostka("Spec", pak_.nazwa_skan, pak_.plik_wyskans);
+      jednostka("Body", pak_.nazwa_skan, p + "_skan.adb");
+      jednostka("Spec", p + "_Bledy", p + "_bledy.ads");
+      jednostka("Body", p + "_Bledy", p + "_bledy.adb");
+      jednostka("Body", p, p + ".adb");
+    }
+    w.linia("end Naming;");
+  }
+  w.linia("end ", p, ";");
+}
+
+// The text of each error number of the generated parser, for its user's
+// except_pars insert: Opis (Nr_Bledu_Pars).
+void bryzas_pak_emitery::gen_bledy() {
+  const std::string p = pak_.nazwa_proj + "_Bledy";
+  const std::string plik_nazwa = pak_.nazwa_proj + "_bledy";
+  wspolne::Plik_Wy plik;
+  plik.utworz(plik_nazwa + ".ads");
+  {
+    Pisarz w(plik);
+    w.linia("-- pakiet ", p, " - specyfikacja");
+    naglowek_dane(w);
+    w.linia("package ", p, " is");
+    w.linia();
+    w.linia("-- co parser ", pak_.nazwa_pars, " oczekiwal przy bledzie numer Nr i gdzie w gramatyce");
+    w.linia("function Opis (Nr : Integer) return String;");
+    w.linia();
+    w.linia("end ", p, ";");
+  }
+  plik.zamknij();
+  plik.utworz(plik_nazwa + ".adb");
+  {
+    Pisarz w(plik);
+    w.linia("-- pakiet ", p, " - tresc");
+    naglowek_dane(w);
+    w.linia("package body ", p, " is");
+    w.linia();
+    w.linia("function Opis (Nr : Integer) return String is");
+    w.linia("begin");
+    {
+      Wciecie cialo(w, krok_wciecia);
+      w.linia("case Nr is");
+      {
+        Wciecie galezie(w, krok_wciecia);
+        for (const bryzas_pak::Opis_Bledu& o : pak_.opisy_bledow)
+          w.linia("when ", std::to_string(o.nr), " => return \"", napis_ady(o.tekst), "\";");
+        w.linia("when others => return \"nieznany blad\";");
+      }
+      w.linia("end case;");
+    }
+    w.linia("end Opis;");
+    w.linia();
+    w.linia("end ", p, ";");
+  }
+  plik.zamknij();
 }
 
 }  // namespace bryzas

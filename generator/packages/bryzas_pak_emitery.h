@@ -18,12 +18,18 @@ public:
   void gen_zbiory();
   void gen_skaner_spec();
   void gen_main();
+  // P.gpr, when absent and P can name Ada units.
+  void gen_projekt();
+  // P_bledy.ads and P_bledy.adb, the texts of the generated parser's errors.
+  void gen_bledy();
 
 private:
   void zbiory_specyfikacja(Pisarz& w, const std::string& n);
   void zbiory_tresc(Pisarz& w, const std::string& n);
   void deklaracja_kodow(Pisarz& w);
   void tresc_main(Pisarz& w);
+  void tresc_projektu(Pisarz& w);
+  void pisz_gdy_brak(const std::string& nazwa, void (bryzas_pak_emitery::*tresc)(Pisarz&));
 
   bryzas_pak& pak_;
   const bryzas_skan& skan_;

@@ -1,5 +1,7 @@
 #include "generator/parser/bryzas_pars.h"
 
+#include <algorithm>
+
 #include "generator/podstawa/czas.h"
 #include "wspolne/blad_pliku.h"
 #include "wspolne/tekst.h"
@@ -14,6 +16,7 @@ bryzas_pars::bryzas_pars(bryzas_pak& pak, bryzas_skan& skan, Konsola& konsola)
 // written so far; the driver flushes and closes them at the end of the run.
 bool bryzas_pars::parser() {
   konsola_.linia();
+  bool blad = true;
   try {
     utworz_pliki();
     poczatek_pl_s();
@@ -26,20 +29,47 @@ bool bryzas_pars::parser() {
     zamknij_pliki();
     konsola_.linia("*** generacja kodu ...");
     pisz_plik_log();
+    blad = false;
   } catch (const Blad_Skanera& e) {
     zglos_blad("skanera", e.nr, bledy_skanera.at(static_cast<std::size_t>(e.nr)));
-    return true;
   } catch (const Blad_Parsera& e) {
     zglos_blad("parsera", e.nr, komunikat_parsera(e.nr));
-    return true;
   } catch (const wspolne::Blad_Pliku& e) {
     // A missing grammar file or an output file of this phase that cannot be
     // created is the user's error; anything else ends the run.
     if (!e.brak_pliku() && e.rodzaj() != wspolne::Blad_Pliku::Rodzaj::utworzenie) throw;
     konsola_.tekst("Bledna nazwa pliku wejsciowego");
-    return true;
   }
-  return false;
+  // The error texts describe the body as written, also up to an error.
+  opisz_bledy();
+  return blad;
+}
+
+// "oczekiwano 'X' (P.gpa:L:K)", or "oczekiwano jednego z: 'A' 'B' (...)"
+// for an alternative, whose branches a nonterminal opens with the
+// terminals of its FIRST line (or, without one, with its own name).
+void bryzas_pars::opisz_bledy() {
+  pak_.opisy_bledow.clear();
+  for (const Blad_Kodu& b : kod_.bledy()) {
+    std::vector<std::string> oczekiwane;
+    auto dodaj = [&](std::string s) {
+      if (std::find(oczekiwane.begin(), oczekiwane.end(), s) == oczekiwane.end()) oczekiwane.push_back(s);
+    };
+    for (const Token_Typ& t : b.oczekiwane) {
+      const std::string nazwa(wspolne::usun_spacje(t.Wart));
+      auto first = first_sekcji.find(nazwa);
+      if (t.Kod == Token_Kod::NAZWAT)
+        dodaj("'" + nazwa + "'");
+      else if (first == first_sekcji.end())
+        dodaj("\"" + nazwa + "\"");
+      else
+        for (const std::string& terminal : first->second) dodaj("'" + terminal + "'");
+    }
+    std::string tekst = oczekiwane.size() == 1 ? "oczekiwano" : "oczekiwano jednego z:";
+    for (const std::string& o : oczekiwane) tekst += " " + o;
+    tekst += " (" + pak_.plik_we + ":" + std::to_string(b.linia) + ":" + std::to_string(b.kol) + ")";
+    pak_.opisy_bledow.push_back({b.nr, std::move(tekst)});
+  }
 }
 
 // One console line, then a marker under the error's column and the message

@@ -3,7 +3,9 @@
 #pragma once
 
 #include <string>
+#include <map>
 #include <string_view>
+#include <vector>
 
 #include "generator/parser/bledy_parsera.h"
 #include "generator/emit/bryzas_kod.h"
@@ -35,6 +37,7 @@ private:
   void zamknij_pliki();
   void pisz_plik_log();
   void zglos_blad(std::string_view zrodlo, int nr, std::string_view komunikat);
+  void opisz_bledy();
 
   // Recognisers of the notation (bryzas_pars_rek.cpp).
   void init_zbiory();
@@ -91,6 +94,8 @@ private:
   std::string buf_init_instr_po;
   std::string buf_except_skan;
   std::string buf_except_pars;
+  // The terminals of each FIRST line read so far, by nonterminal.
+  std::map<std::string, std::vector<std::string>> first_sekcji;
 
   // Left sides read so far, at most 200.
   Tablica_Symboli tabl_lewych_stron;

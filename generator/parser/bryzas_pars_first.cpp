@@ -31,9 +31,11 @@ void bryzas_pars::liniafirst() {
   nastepny();
   sprawdz_nastepny(Token_Kod::DWUKROPEK, bledy::brak_dwukropka);
   sprawdz(Token_Kod::NAZWAT, bledy::brak_terminala_first);
+  std::vector<std::string>& terminale = first_sekcji[n];
   do {
     wyb_.dopisz("+");
     wyb_.dopisz(wspolne::usun_spacje(tok.Wart));
+    terminale.emplace_back(wspolne::usun_spacje(tok.Wart));
     nastepny();
   } while (jest(Token_Kod::NAZWAT));
   wyb_.linia(";");

@@ -224,6 +224,7 @@ void bryzas_pars::opcjaj() {
 // wyralbo = LNAW nazwakod { nazwakod } KRESKAPION nazwakod { nazwakod }
 //           { KRESKAPION nazwakod { nazwakod } } PNAW [ KODSYM ]
 void bryzas_pars::wyralbo() {
+  const int linia = tok.linia, kol = tok.kol;
   sprawdz_nastepny(Token_Kod::LNAW, bledy::brak_lnaw);
   {
     nazwakod();
@@ -238,7 +239,7 @@ void bryzas_pars::wyralbo() {
   }
   sprawdz(Token_Kod::PNAW, bledy::brak_pnaw);
   // Its number is drawn after every number inside the branches.
-  wyb_.linia("else Nr_Bledu_Pars:=", kod_.nr_bl_str(), "; raise Blad_Parsera;");
+  wyb_.linia("else Nr_Bledu_Pars:=", kod_.nr_bledu_alternatywy(linia, kol), "; raise Blad_Parsera;");
   wyb_.linia("end if;");
   nastepny();
   wstawka_koncowa();

@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "generator/podstawa/konsola.h"
 #include "wspolne/plik_wy.h"
@@ -30,6 +31,15 @@ struct bryzas_pak {
   wspolne::Plik_Wy pl_lst;
   wspolne::Plik_Wy pl_log;
   wspolne::Plik_Wy pl_wyskans;
+
+  // The text of every syntax error number of the generated body, what was
+  // expected and where in the grammar; filled by the grammar phase, even
+  // when it stops at an error, for the error-text package.
+  struct Opis_Bledu {
+    int nr;
+    std::string tekst;
+  };
+  std::vector<Opis_Bledu> opisy_bledow;
 
   // SOURCE_DATE_EPOCH, when it holds a non-negative integer: the instant that
   // generated headers show instead of the local clock.

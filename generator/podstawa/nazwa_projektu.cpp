@@ -1,5 +1,8 @@
 #include "generator/podstawa/nazwa_projektu.h"
 
+#include <algorithm>
+#include <array>
+
 #include "wspolne/tekst.h"
 
 namespace bryzas {
@@ -7,6 +10,20 @@ namespace bryzas {
 namespace {
 
 constexpr std::string_view znaki_zabronione = "-+=[]{}.,/\\|<>!@#$%^&*()~`';:?";
+
+// Ada 2012's reserved words, and the project files' own (project, extends).
+constexpr std::array<std::string_view, 75> zastrzezone = {
+    "abort", "abs", "abstract", "accept", "access", "aliased", "all", "and", "array", "at",
+    "begin", "body", "case", "constant", "declare", "delay", "delta", "digits", "do", "else",
+    "elsif", "end", "entry", "exception", "exit", "extends", "for", "function", "generic", "goto",
+    "if", "in", "interface", "is", "limited", "loop", "mod", "new", "not", "null",
+    "of", "or", "others", "out", "overriding", "package", "pragma", "private", "procedure", "project",
+    "protected", "raise", "range", "record", "rem", "renames", "requeue", "return", "reverse", "select",
+    "separate", "some", "subtype", "synchronized", "tagged", "task", "terminate", "then", "type", "until",
+    "use", "when", "while", "with", "xor"};
+
+bool litera_ascii(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
+bool cyfra(char c) { return c >= '0' && c <= '9'; }
 
 }  // namespace
 
@@ -16,6 +33,16 @@ Nazwa_Projektu sprawdz_nazwe_projektu(const std::string& argument) {
   Nazwa_Projektu n{std::string(wspolne::usun_spacje(argument)), {}};
   if (n.nazwa.size() > max_dl_nazwy_proj) n.odrzucenie = "Za dluga nazwa projektu (max 249 znakow) !!";
   return n;
+}
+
+bool identyfikator_ady(std::string_view nazwa) {
+  if (nazwa.empty() || !litera_ascii(nazwa.front()) || nazwa.back() == '_') return false;
+  for (std::size_t i = 0; i < nazwa.size(); ++i) {
+    const char c = nazwa[i];
+    if (c == '_' ? nazwa[i - 1] == '_' : !litera_ascii(c) && !cyfra(c)) return false;
+  }
+  return std::none_of(zastrzezone.begin(), zastrzezone.end(),
+                      [&](std::string_view s) { return wspolne::rowne_bez_wielkosci(s, nazwa); });
 }
 
 }  // namespace bryzas

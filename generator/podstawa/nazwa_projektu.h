@@ -19,4 +19,9 @@ struct Nazwa_Projektu {
 // Checks the characters first, then trims, then checks the length.
 Nazwa_Projektu sprawdz_nazwe_projektu(const std::string& argument);
 
+// True when the name can name an Ada unit and a GNAT project: letters and
+// digits of ASCII with single underscores between them, a letter first, no
+// reserved word of Ada or of the project files.
+bool identyfikator_ady(std::string_view nazwa);
+
 }  // namespace bryzas

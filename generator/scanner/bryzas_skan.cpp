@@ -1,10 +1,10 @@
 #include "generator/scanner/bryzas_skan.h"
 
-#include <cstring>
-
 #include <algorithm>
 #include <charconv>
+#include <cstring>
 
+#include "wspolne/tekst.h"
 
 namespace bryzas {
 
@@ -67,12 +67,6 @@ constexpr Slowo_Sekcji slowa_sekcji[] = {
     {"except_pars", Token_Kod::EXCEPTPARSKOD},
 };
 
-// Section keywords ignore letter case; only ASCII letters can match them.
-bool rowne_bez_wielkosci(std::string_view a, std::string_view b) {
-  auto male = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
-  return a.size() == b.size() &&
-         std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) { return male(x) == male(y); });
-}
 
 }  // namespace
 
@@ -184,7 +178,7 @@ Token_Kod bryzas_skan::slowo_sekcji() {
     zn_ = podaj_znak(false);
   } while (znak_nazwy(zn_));
   for (const auto& s : slowa_sekcji)
-    if (rowne_bez_wielkosci(tekst_, s.slowo)) return s.kod;
+    if (wspolne::rowne_bez_wielkosci(tekst_, s.slowo)) return s.kod;
   blad(5);
 }
 

@@ -1,0 +1,16 @@
+-- pakiet Kalk_Bledy - tresc
+-- wygenerowano wg danych uzytkownia
+-- dnia  5. 12. 2026, godz.  9: 5: 7
+
+package body Kalk_Bledy is
+
+function Opis (Nr : Integer) return String is
+begin
+  case Nr is
+    when 100 => return "oczekiwano 'Plus' (Kalk.gpa: 1: 24)";
+    when 101 => return "oczekiwano 'Cyfra' (Kalk.gpa: 2: 12)";
+    when others => return "nieznany blad";
+  end case;
+end Opis;
+
+end Kalk_Bledy;

@@ -1,0 +1,10 @@
+-- pakiet Kalk_Bledy - specyfikacja
+-- wygenerowano wg danych uzytkownia
+-- dnia  5. 12. 2026, godz.  9: 5: 7
+
+package Kalk_Bledy is
+
+-- co parser Kalk_Pars oczekiwal przy bledzie numer Nr i gdzie w gramatyce
+function Opis (Nr : Integer) return String;
+
+end Kalk_Bledy;

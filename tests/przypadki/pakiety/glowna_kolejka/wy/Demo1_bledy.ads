@@ -1,0 +1,10 @@
+-- pakiet Demo1_Bledy - specyfikacja
+-- wygenerowano wg danych uzytkownia
+-- dnia  5. 12. 2026, godz.  9: 5: 7
+
+package Demo1_Bledy is
+
+-- co parser Demo1_Pars oczekiwal przy bledzie numer Nr i gdzie w gramatyce
+function Opis (Nr : Integer) return String;
+
+end Demo1_Bledy;

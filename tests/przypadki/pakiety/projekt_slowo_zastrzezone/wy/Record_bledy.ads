@@ -1,0 +1,10 @@
+-- pakiet Record_Bledy - specyfikacja
+-- wygenerowano wg danych uzytkownia
+-- dnia  5. 12. 2026, godz.  9: 5: 7
+
+package Record_Bledy is
+
+-- co parser Record_Pars oczekiwal przy bledzie numer Nr i gdzie w gramatyce
+function Opis (Nr : Integer) return String;
+
+end Record_Bledy;

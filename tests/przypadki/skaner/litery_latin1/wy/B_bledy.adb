@@ -1,0 +1,18 @@
+-- pakiet B_Bledy - tresc
+-- wygenerowano wg danych uzytkownia
+-- dnia  5. 12. 2026, godz.  9: 5: 7
+
+package body B_Bledy is
+
+function Opis (Nr : Integer) return String is
+begin
+  case Nr is
+    when 100 => return "oczekiwano 'été' (B.gpa: 1: 9)";
+    when 101 => return "oczekiwano 'Liczba' (B.gpa: 1: 24)";
+    when 102 => return "oczekiwano 'liczba' (B.gpa: 1: 33)";
+    when 103 => return "oczekiwano 'Liczba' (B.gpa: 2: 12)";
+    when others => return "nieznany blad";
+  end case;
+end Opis;
+
+end B_Bledy;
