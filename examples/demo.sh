@@ -23,7 +23,7 @@ mkdir "$praca/konwerter" && cp "$top/examples/konwerter/a.ini" "$praca/konwerter
 (cd "$praca/konwerter" && pokaz a.ini && "$ostrew"; echo "(status $?)"; pokaz a.xml)
 
 echo
-echo "##### 3. a calculator: grammar, bryzas, a hand-written scanner, gnatmake"
+echo "##### 3. a calculator: grammar, bryzas, a hand-written scanner, gprbuild"
 bash "$top/examples/kalk/demo.sh" "$bryzas"
 
 echo

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The INI converter end to end, in a scratch directory: bryzas turns Ini.gpa
-# into an Ada parser, gnatmake builds it with the hand-written scanner body,
+# into an Ada parser, gprbuild builds it with the hand-written scanner body,
 # input and output packages and main procedure, and the program converts the
 # sample a.ini. ostrew converts the same file, and the two a.xml are compared.
 # Usage: demo.sh BRYZAS OSTREW
@@ -11,7 +11,7 @@ tu=$(cd "$(dirname "$0")" && pwd)
 praca=$(mktemp -d)
 trap 'rm -rf "$praca"' EXIT
 
-echo "##### INI converter: bryzas Ini, then gnatmake -gnatec=Ini.adc Ini.adb"
+echo "##### INI converter: bryzas Ini, then gprbuild -P Ini.gpr"
 bash "$tu/buduj.sh" "$bryzas" "$praca/ini" || exit 1
 echo "##### a.ini"
 cat "$tu/a.ini"

@@ -1,16 +1,17 @@
 #!/usr/bin/env bash
 # Builds the calculator in a directory of its own, the way a user does:
-# copies the grammar, the hand-written scanner body and the GNAT naming
-# pragmas there, generates the parser with bryzas and builds it with
-# gnatmake. bryzas's console goes to standard output; gnatmake's messages
-# go to gnatmake.log in that directory (and to standard output).
+# copies the grammar and the hand-written scanner body there, generates the
+# parser with bryzas (which also writes the GNAT project Kalk.gpr) and
+# builds it with gprbuild. bryzas's console goes to standard output;
+# gprbuild's messages go to budowa.log in that directory (and to standard
+# output).
 # Usage: buduj.sh BRYZAS DIR
 set -eu
 bryzas=$(realpath "$1")
 cel=$2
 zrodla=$(cd "$(dirname "$0")" && pwd)
 mkdir -p "$cel"
-cp "$zrodla/Kalk.gpa" "$zrodla/Kalk_skan.adb" "$zrodla/Kalk.adc" "$cel/"
+cp "$zrodla/Kalk.gpa" "$zrodla/Kalk_skan.adb" "$cel/"
 cd "$cel"
 status=0
 "$bryzas" Kalk || status=$?
@@ -19,9 +20,9 @@ if [ "$status" != 0 ]; then
   exit 1
 fi
 status=0
-gnatmake -q -gnatec=Kalk.adc Kalk.adb > gnatmake.log 2>&1 || status=$?
-cat gnatmake.log
+gprbuild -q -P Kalk.gpr > budowa.log 2>&1 || status=$?
+cat budowa.log
 if [ "$status" != 0 ]; then
-  echo "gnatmake ended with status $status"
+  echo "gprbuild ended with status $status"
   exit 1
 fi

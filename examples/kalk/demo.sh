@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The calculator end to end, in a scratch directory: bryzas turns Kalk.gpa
-# into an Ada parser, gnatmake builds it together with the hand-written
+# into an Ada parser, gprbuild builds it together with the hand-written
 # scanner body, and the program evaluates a few inputs.
 # Usage: demo.sh BRYZAS
 set -u
@@ -9,7 +9,7 @@ tu=$(cd "$(dirname "$0")" && pwd)
 praca=$(mktemp -d)
 trap 'rm -rf "$praca"' EXIT
 
-echo "##### calculator: bryzas Kalk, then gnatmake -gnatec=Kalk.adc Kalk.adb"
+echo "##### calculator: bryzas Kalk, then gprbuild -P Kalk.gpr"
 bash "$tu/buduj.sh" "$bryzas" "$praca" || exit 1
 echo "##### files of the program (Kalk_skan.adb is written by hand):"
 (cd "$praca" && ls Kalk.adb Kalk_*.ad?)

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Compares the INI converter generated from examples/ini with ostrew.
-# Builds the example from a clean directory (bryzas, then gnatmake), then
+# Builds the example from a clean directory (bryzas, then gprbuild), then
 # runs both programs on every input: the a.ini of ostrew's cases and the
 # edge-case and random inputs of ini_wejscia/. For each input both must leave
 # the same a.xml (or none), end with the same status and print the same
@@ -26,8 +26,9 @@ if ! bash "$przyklad/buduj.sh" "$bryzas" "$praca/ini" > "$praca/budowa.out" 2>&1
 fi
 bledy=0
 zle() { echo "FAIL: $*"; bledy=1; }
-[ -s "$praca/ini/gnatmake.log" ] && { zle "GNAT warns about the INI example:"; cat "$praca/ini/gnatmake.log"; }
+[ -s "$praca/ini/budowa.log" ] && { zle "GNAT warns about the INI example:"; cat "$praca/ini/budowa.log"; }
 ini=$praca/ini/Ini
+bash "$tu/opisy.sh" "$praca/ini" Ini || bledy=1
 
 # Every input becomes a directory of the files a run starts with, and
 # possibly a script that prepares it.

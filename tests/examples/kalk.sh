@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds the calculator of examples/kalk from a clean directory (bryzas,
-# then gnatmake) and runs every case of kalk_przypadki.txt through it; then
+# then gprbuild) and runs every case of kalk_przypadki.txt through it; then
 # the same with its FIRST section replaced by the one bryzas_analiza --first
 # computes, which must analyse clean and compute alike.
 # Usage: kalk.sh BIN_DIR EXAMPLE_DIR
@@ -18,8 +18,8 @@ sprawdz() {
   if ! bash "$1/buduj.sh" "$bin/bryzas" "$2" > "$2.out" 2>&1; then
     cat "$2.out"; echo "FAIL: the calculator of $1 does not build"; bledy=1; return
   fi
-  if [ -s "$2/gnatmake.log" ]; then
-    echo "FAIL: GNAT warns about the calculator:"; cat "$2/gnatmake.log"; bledy=1
+  if [ -s "$2/budowa.log" ]; then
+    echo "FAIL: GNAT warns about the calculator:"; cat "$2/budowa.log"; bledy=1
   fi
   local ile=0 wejscie oczekiwane status wynik jest
   while IFS='|' read -r wejscie oczekiwane status; do
@@ -35,6 +35,7 @@ sprawdz() {
     fi
   done < "$przypadki"
   [ "$ile" -ge 30 ] || { echo "FAIL: only $ile cases were read from $przypadki"; bledy=1; }
+  bash "$(dirname "$0")/opisy.sh" "$2" Kalk || bledy=1
   echo "calculator of $1: $ile inputs"
 }
 

@@ -50,11 +50,12 @@ if [ -f "$przypadek/bez_roota" ] && [ "$(id -u)" = 0 ]; then
 fi
 
 [ -d "$przypadek/we" ] && cp -a "$przypadek/we/." "$praca/"
-# After the copy, which gives the work directory the owner and mode of we/.
-[ ${#jako[@]} -gt 0 ] && chown nobody "$praca"
 if [ -f "$przypadek/zastane" ]; then
   while IFS= read -r f; do cp "$zrodla/tests/przypadki/$f" "$praca/" || exit 1; done < "$przypadek/zastane"
 fi
+# After the copies, which give the work directory the owner and mode of we/;
+# the files are the program's to change, as a user's own would be.
+[ ${#jako[@]} -gt 0 ] && chown -R nobody "$praca"
 if [ -f "$przypadek/przygotuj.sh" ]; then
   (cd "$praca" && ZRODLA=$zrodla bash "$przypadek/przygotuj.sh") || { echo "przygotuj.sh failed"; exit 1; }
 fi

@@ -7,8 +7,8 @@ package body Hdr_Bledy is
 function Opis (Nr : Integer) return String is
 begin
   case Nr is
-    when 100 => return "oczekiwano 'Slowo' (Hdr.gpa: 14: 42)";
-    when 101 => return "oczekiwano 'Kropka' (Hdr.gpa: 15: 12)";
+    when 100 => return "oczekiwano 'Slowo' (Hdr.gpa:14:42)";
+    when 101 => return "oczekiwano 'Kropka' (Hdr.gpa:15:12)";
     when others => return "nieznany blad";
   end case;
 end Opis;

@@ -7,8 +7,8 @@ package body B_Bledy is
 function Opis (Nr : Integer) return String is
 begin
   case Nr is
-    when 100 => return "oczekiwano 'x' (B.gpa: 1: 7)";
-    when 101 => return "oczekiwano 'x' (B.gpa: 2: 7)";
+    when 100 => return "oczekiwano 'x' (B.gpa:1:7)";
+    when 101 => return "oczekiwano 'x' (B.gpa:2:7)";
     when others => return "nieznany blad";
   end case;
 end Opis;

@@ -7,10 +7,10 @@ package body B_Bledy is
 function Opis (Nr : Integer) return String is
 begin
   case Nr is
-    when 100 => return "oczekiwano 'b' (B.gpa: 1: 11)";
-    when 101 => return "oczekiwano 'a' (B.gpa: 1: 15)";
-    when 102 => return "oczekiwano 'b' (B.gpa: 1: 19)";
-    when 103 => return "oczekiwano 'a' (B.gpa: 2: 7)";
+    when 100 => return "oczekiwano 'b' (B.gpa:1:11)";
+    when 101 => return "oczekiwano 'a' (B.gpa:1:15)";
+    when 102 => return "oczekiwano 'b' (B.gpa:1:19)";
+    when 103 => return "oczekiwano 'a' (B.gpa:2:7)";
     when others => return "nieznany blad";
   end case;
 end Opis;

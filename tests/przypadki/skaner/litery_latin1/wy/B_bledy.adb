@@ -7,10 +7,10 @@ package body B_Bledy is
 function Opis (Nr : Integer) return String is
 begin
   case Nr is
-    when 100 => return "oczekiwano 'été' (B.gpa: 1: 9)";
-    when 101 => return "oczekiwano 'Liczba' (B.gpa: 1: 24)";
-    when 102 => return "oczekiwano 'liczba' (B.gpa: 1: 33)";
-    when 103 => return "oczekiwano 'Liczba' (B.gpa: 2: 12)";
+    when 100 => return "oczekiwano 'été' (B.gpa:1:9)";
+    when 101 => return "oczekiwano 'Liczba' (B.gpa:1:24)";
+    when 102 => return "oczekiwano 'liczba' (B.gpa:1:33)";
+    when 103 => return "oczekiwano 'Liczba' (B.gpa:2:12)";
     when others => return "nieznany blad";
   end case;
 end Opis;

@@ -7,7 +7,7 @@ package body B_Bledy is
 function Opis (Nr : Integer) return String is
 begin
   case Nr is
-    when 100 => return "oczekiwano 'ab' (B.gpa: 1: 1000)";
+    when 100 => return "oczekiwano 'ab' (B.gpa:1:1000)";
     when others => return "nieznany blad";
   end case;
 end Opis;

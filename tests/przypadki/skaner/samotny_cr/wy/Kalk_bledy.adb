@@ -7,7 +7,7 @@ package body Kalk_Bledy is
 function Opis (Nr : Integer) return String is
 begin
   case Nr is
-    when 100 => return "oczekiwano 'Plus' (Kalk.gpa: 1: 24)";
+    when 100 => return "oczekiwano 'Plus' (Kalk.gpa:1:24)";
     when others => return "nieznany blad";
   end case;
 end Opis;

@@ -7,7 +7,7 @@ package body B_Bledy is
 function Opis (Nr : Integer) return String is
 begin
   case Nr is
-    when 100 => return "oczekiwano 'a' (B.gpa: 8: 7)";
+    when 100 => return "oczekiwano 'a' (B.gpa:8:7)";
     when others => return "nieznany blad";
   end case;
 end Opis;

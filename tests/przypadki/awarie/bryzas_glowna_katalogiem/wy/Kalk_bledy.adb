@@ -7,8 +7,8 @@ package body Kalk_Bledy is
 function Opis (Nr : Integer) return String is
 begin
   case Nr is
-    when 100 => return "oczekiwano 'Plus' (Kalk.gpa: 1: 24)";
-    when 101 => return "oczekiwano 'Cyfra' (Kalk.gpa: 2: 12)";
+    when 100 => return "oczekiwano 'Plus' (Kalk.gpa:1:24)";
+    when 101 => return "oczekiwano 'Cyfra' (Kalk.gpa:2:12)";
     when others => return "nieznany blad";
   end case;
 end Opis;
