@@ -1,5 +1,6 @@
 # make        build both programs into build/
-# make demo   build, then run both programs on the shipped examples
+# make demo   build the three programs (no tests), then run them on the
+#             shipped examples
 # make check  build, then run every test: first under AddressSanitizer and
 #             UndefinedBehaviorSanitizer (build-asan/), then each fuzz target
 #             for FUZZ_CHECK_SECONDS (build-fuzz/, needs clang++), last the
@@ -22,10 +23,24 @@ build:
 	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release > /dev/null
 	@cmake --build $(BUILD) -j $(JOBS)
 
-demo: build
+# The demo needs only the three programs (no GoogleTest); their build goes
+# to a log that is shown only when it fails.
+DEMO_PROGRAMS = bryzas ostrew bryzas_analiza
+demo:
+	@echo "##### building $(DEMO_PROGRAMS) (log: $(BUILD)/demo-build.log)"
+	@mkdir -p $(BUILD)
+	@{ cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release && \
+	  cmake --build $(BUILD) -j $(JOBS) --target $(DEMO_PROGRAMS); } > $(BUILD)/demo-build.log 2>&1 || \
+	  { cat $(BUILD)/demo-build.log; exit 1; }
 	@bash examples/demo.sh $(BUILD)
 
-check: build
+# The tests are required here: without GoogleTest this fails, never passes empty.
+.PHONY: build-tests
+build-tests:
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release -DBRYZA_TESTS=ON > /dev/null
+	@cmake --build $(BUILD) -j $(JOBS)
+
+check: build-tests
 	@$(MAKE) --no-print-directory check-asan
 	@$(MAKE) --no-print-directory check-fuzz
 	@cd $(BUILD) && ctest -j $(JOBS) --output-on-failure
@@ -34,7 +49,7 @@ check: build
 # fails its test.
 .PHONY: check-asan
 check-asan:
-	@cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DBRYZA_SANITIZE=ON > /dev/null
+	@cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DBRYZA_SANITIZE=ON -DBRYZA_TESTS=ON > /dev/null
 	@cmake --build $(ASAN_BUILD) -j $(JOBS)
 	@cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 \
 	  UBSAN_OPTIONS=print_stacktrace=1 ctest -j $(JOBS) --output-on-failure
