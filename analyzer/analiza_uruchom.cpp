@@ -13,6 +13,7 @@
 #include "wspolne/blad_pliku.h"
 #include "wspolne/plik_wy.h"
 #include "wspolne/status.h"
+#include "wspolne/wersja.h"
 
 namespace bryzas_analiza {
 
@@ -23,6 +24,7 @@ constexpr std::string_view pomoc[] = {
     " gramatyka w pliku <nazwa_projektu>.gpa",
     " --first  po komunikatach wypisuje sekcje FIRST obliczona z produkcji",
     " --help   wypisuje ten opis",
+    " --version wypisuje wersje",
     "Status: 0 bez bledow, 1 zgloszono blad, 2 bledne wywolanie, 3 nie mozna odczytac pliku",
 };
 
@@ -93,6 +95,10 @@ int bryzas_analiza_uruchom(const std::vector<std::string>& argumenty, std::ostre
   for (const std::string& a : argumenty) {
     if (a == "--help") {
       for (std::string_view l : pomoc) wyjscie << l << '\n';
+      return wspolne::status_sukces;
+    }
+    if (a == "--version") {
+      wyjscie << "bryzas_analiza " << wspolne::wersja << '\n';
       return wspolne::status_sukces;
     }
     if (a == "--first")

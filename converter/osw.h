@@ -1,7 +1,11 @@
-// The converter's run: a.ini in the current directory becomes a.xml there.
+// The converter's run: the command line, then a.ini (or the file it names)
+// becomes a.xml (or the file it names, or the input's name ending in .xml).
 #pragma once
 
 #include <iosfwd>
+#include <string>
+#include <string_view>
+#include <vector>
 
 namespace ostrew {
 
@@ -9,11 +13,20 @@ class osw {
 public:
   explicit osw(std::ostream& konsola) : konsola_(konsola) {}
 
-  // Converts, reports on the console and returns the exit status.
-  int uruchom();
+  // Reads the arguments, converts, reports on the console and returns the
+  // exit status.
+  int uruchom(const std::vector<std::string>& argumenty = {});
 
 private:
+  int konwertuj(const std::string& plik_we, const std::string& plik_wy);
+  // The reason and the usage; status 2.
+  int odrzuc(std::string_view powod);
+
   std::ostream& konsola_;
 };
+
+// The output's name for an input: its extension replaced by .xml, or .xml
+// appended when the last part of the path has none.
+std::string nazwa_wy(const std::string& plik_we);
 
 }  // namespace ostrew

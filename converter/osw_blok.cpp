@@ -1,5 +1,5 @@
-// The converter's input: a.ini read in blocks, and the count of its lines
-// (pieces of at most dl_linii characters) as the scanner moves through it.
+// The converter's input read in blocks, and the count of its lines (pieces
+// of at most dl_linii characters) as the scanner moves through it.
 #include "converter/osw_skan.h"
 
 #include <algorithm>
@@ -31,9 +31,7 @@ void osw_skan::otworz_plik_we(const std::string& nazwa) {
   try {
     plik = wspolne::otworz_do_odczytu(nazwa);
   } catch (const wspolne::Blad_Pliku& e) {
-    // The message names a.ini whatever the file is called: it is the
-    // converter's one input.
-    if (e.brak_pliku()) konsola_ << '\n' << "*** Brak pliku we o nazwie 'a.ini' " << '\n';
+    if (e.brak_pliku()) konsola_ << '\n' << "*** Brak pliku we o nazwie '" << nazwa << "' " << '\n';
     throw;
   }
   // A directory opens for reading; refuse it before any output is created.

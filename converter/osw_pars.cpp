@@ -7,13 +7,6 @@
 
 namespace ostrew {
 
-namespace {
-
-constexpr std::string_view plik_we = "a.ini";
-constexpr std::string_view plik_wy = "a.xml";
-
-}  // namespace
-
 osw_pars::osw_pars(osw_skan& skan, ostrew_wy& wy, std::ostream& konsola)
     : skan_(skan), wy_(wy), konsola_(konsola) {}
 
@@ -38,13 +31,13 @@ void osw_pars::init_zbiory() {
   first_wartosc = first_wartosc + Token_Kod::NAPIS + Token_Kod::LICZBA + Token_Kod::NAZWA;
 }
 
-bool osw_pars::Parsuj() {
+bool osw_pars::Parsuj(const std::string& plik_we, const std::string& plik_wy) {
   init_zbiory();
   konsola_ << "** Poczatek\n";
   try {
-    // The input is opened first, so a missing a.ini leaves a.xml alone.
-    skan_.otworz_plik_we(std::string(plik_we));
-    wy_.otworz_plik_wy(std::string(plik_wy));
+    // The input is opened first, so a missing input leaves the output alone.
+    skan_.otworz_plik_we(plik_we);
+    wy_.otworz_plik_wy(plik_wy);
     wy_.pisz_plik_wy("<?xml version=\"1.0\"?>");
     nastepny();
     plik();

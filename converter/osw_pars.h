@@ -19,11 +19,11 @@ class osw_pars {
 public:
   osw_pars(osw_skan& skan, ostrew_wy& wy, std::ostream& konsola);
 
-  // One whole conversion of a.ini into a.xml. Lexical and syntax errors are
-  // reported on the console and make the result true; every other failure
-  // (Blad_Pliku, Blad_Zakresu) passes to the caller. An error leaves a.xml
-  // open with the lines written so far.
-  bool Parsuj();
+  // One whole conversion of plik_we into plik_wy. Lexical and syntax errors
+  // are reported on the console and make the result true; every other
+  // failure (Blad_Pliku, Blad_Zakresu) passes to the caller. An error leaves
+  // the output open with the lines written so far.
+  bool Parsuj(const std::string& plik_we, const std::string& plik_wy);
 
   void init_zbiory();
   // The rules. Each expects tok to hold the first token of its construct

@@ -82,7 +82,7 @@ public:
   osw_skan& operator=(const osw_skan&) = delete;
 
   // Opens the input. A missing file is reported on the console (an empty
-  // line and "*** Brak pliku we o nazwie 'a.ini' ") and thrown as a
+  // line and "*** Brak pliku we o nazwie '<nazwa>' ") and thrown as a
   // Blad_Pliku whose brak_pliku() is true; a file that cannot be opened or is
   // a directory throws Blad_Pliku too.
   void otworz_plik_we(const std::string& nazwa);

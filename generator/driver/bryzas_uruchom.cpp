@@ -1,5 +1,6 @@
 #include "generator/driver/bryzas_uruchom.h"
 
+#include <string>
 #include <string_view>
 
 #include "generator/podstawa/bryzas_pak.h"
@@ -11,6 +12,7 @@
 #include "generator/podstawa/nazwa_projektu.h"
 #include "wspolne/blad_pliku.h"
 #include "wspolne/status.h"
+#include "wspolne/wersja.h"
 
 namespace bryzas {
 
@@ -28,6 +30,16 @@ constexpr std::string_view baner[] = {
     "Sposob uzycia:  bryzas <nazwa_projektu>",
     " gramatyka w pliku <nazwa_projektu>.gpa",
     "",
+};
+
+constexpr std::string_view pomoc[] = {
+    "Sposob uzycia:  bryzas <nazwa_projektu>",
+    " czyta gramatyke z <nazwa_projektu>.gpa i pisze parser w Adzie: P_pars.ads, P_pars.adb,",
+    " P_zbiory.ads, P_zbiory.adb, P_skan_t.ads, P_bledy.ads, P_bledy.adb, P.lst, P.log,",
+    " a gdy ich brak: P.adb i P.gpr (P: nazwa projektu)",
+    " --help     wypisuje ten opis",
+    " --version  wypisuje wersje",
+    "Status: 0 sukces, 1 blad w gramatyce, 2 bledne wywolanie, 3 nie mozna zapisac lub odczytac pliku",
 };
 
 // Closes what an error left open, flushing it; the first failure is reported.
@@ -50,6 +62,15 @@ void zamknij_otwarte(bryzas_pak& pak, bryzas_skan& skan) {
 int bryzas_uruchom(const std::vector<std::string>& argumenty, std::ostream& wyjscie,
                    const char* source_date_epoch) {
   Konsola konsola(wyjscie);
+  // A project name never begins with "-", so these two are no project.
+  if (argumenty.size() == 1 && argumenty[0] == "--help") {
+    for (std::string_view l : pomoc) konsola.linia(l);
+    return wspolne::status_sukces;
+  }
+  if (argumenty.size() == 1 && argumenty[0] == "--version") {
+    konsola.linia("bryzas " + std::string(wspolne::wersja));
+    return wspolne::status_sukces;
+  }
   for (std::string_view l : baner) konsola.linia(l);
 
   if (argumenty.empty()) {
