@@ -5,6 +5,8 @@
 #             UndefinedBehaviorSanitizer (build-asan/), then each fuzz target
 #             for FUZZ_CHECK_SECONDS (build-fuzz/, needs clang++), last the
 #             normal build's tests
+# make install   the three programs and their manual pages (PREFIX, DESTDIR);
+#              make uninstall removes what it installed
 # make fuzz   run each fuzz target for FUZZ_SECONDS (default 60); FUZZ_TARGETS
 #             picks some, e.g. FUZZ_TARGETS=fuzz_bryzas
 BUILD ?= build
@@ -26,13 +28,30 @@ build:
 # The demo needs only the three programs (no GoogleTest); their build goes
 # to a log that is shown only when it fails.
 DEMO_PROGRAMS = bryzas ostrew bryzas_analiza
-demo:
-	@echo "##### building $(DEMO_PROGRAMS) (log: $(BUILD)/demo-build.log)"
+.PHONY: programs install uninstall
+programs:
 	@mkdir -p $(BUILD)
 	@{ cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release && \
 	  cmake --build $(BUILD) -j $(JOBS) --target $(DEMO_PROGRAMS); } > $(BUILD)/demo-build.log 2>&1 || \
 	  { cat $(BUILD)/demo-build.log; exit 1; }
+
+demo:
+	@echo "##### building $(DEMO_PROGRAMS) (log: $(BUILD)/demo-build.log)"
+	@$(MAKE) --no-print-directory programs
 	@bash examples/demo.sh $(BUILD)
+
+# PREFIX (default /usr/local) and DESTDIR as usual; what was installed is
+# listed in $(BUILD)/install_manifest.txt (without DESTDIR), which make
+# uninstall removes, under the DESTDIR it is given.
+PREFIX ?= /usr/local
+install: programs
+	@cmake --install $(BUILD) --prefix $(PREFIX)
+
+uninstall:
+	@if [ -f $(BUILD)/install_manifest.txt ]; then \
+	  while IFS= read -r f || [ -n "$$f" ]; do rm -f -- "$(DESTDIR)$$f"; done < $(BUILD)/install_manifest.txt && \
+	  rm $(BUILD)/install_manifest.txt; \
+	else echo "nothing to uninstall: no $(BUILD)/install_manifest.txt"; fi
 
 # The tests are required here: without GoogleTest this fails, never passes empty.
 .PHONY: build-tests
