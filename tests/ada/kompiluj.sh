@@ -20,6 +20,8 @@ cp "../${projekt}_pars.adb" "${maly}_pars.adb"
 cp "../${projekt}_zbiory.ads" "${maly}_zbiory.ads"
 cp "../${projekt}_zbiory.adb" "${maly}_zbiory.adb"
 cp "../${projekt}_skan_t.ads" "${maly}_skan.ads"
+cp "../${projekt}_bledy.ads" "${maly}_bledy.ads"
+cp "../${projekt}_bledy.adb" "${maly}_bledy.adb"
 cp "../${projekt}.adb" "${maly}.adb"
 cat > "${maly}_skan.adb" <<ADA
 package body ${projekt}_Skan is

@@ -13,15 +13,8 @@ ulimit -f 8192
 sed "s/@P@/$p/g" "$slowa/skan.adb.in" > "${p}_skan.adb"
 sed "s/@P@/$p/g" "$slowa/main.adb.in" > "$p.adb"
 cp "$slowa/stan.ads" slowa_stan.ads
-for u in pars:pars zbiory:zbiory skan:skan_t; do
-  printf 'pragma Source_File_Name (%s_%s, Spec_File_Name => "%s_%s.ads");\n' "$p" "${u%:*}" "$p" "${u#*:}"
-done > gnat.adc
-for u in pars zbiory skan; do
-  printf 'pragma Source_File_Name (%s_%s, Body_File_Name => "%s_%s.adb");\n' "$p" $u "$p" $u
-done >> gnat.adc
-printf 'pragma Source_File_Name (%s, Body_File_Name => "%s.adb");\n' "$p" "$p" >> gnat.adc
 timeout 20 "$bryzas" "$p" > bryzas.out || { cat bryzas.out; echo "FAIL: bryzas $p"; exit 1; }
-timeout 120 gnatmake -q -gnatec=gnat.adc "$p.adb" > gnat.out 2>&1 || { cat gnat.out; echo "FAIL: gnatmake $p"; exit 1; }
+timeout 120 gprbuild -q -P "$p.gpr" > gnat.out 2>&1 || { cat gnat.out; echo "FAIL: gprbuild $p"; exit 1; }
 bledy=0 ile=0
 while read -r oczekiwany zdanie; do
   [ -z "$oczekiwany" ] && continue
