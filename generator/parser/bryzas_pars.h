@@ -78,7 +78,7 @@ private:
   bryzas_pak& pak_;
   bryzas_skan& skan_;
   Konsola& konsola_;
-  // The writers of the specification, the body (shared with the emitters)
+  // The writers of P_pars.ads, of P_pars.adb (shared with the emitters)
   // and the listing.
   Pisarz wys_;
   Pisarz wyb_;
