@@ -53,9 +53,11 @@ struct Wywolanie {
   std::string projekt;
 };
 
-// The analysis of one grammar file that the scanner has opened.
+// The analysis of one grammar file that the scanner has opened. The
+// messages and the summary go to os, the FIRST section (with first) to
+// sekcja.
 int analizuj(bryzas::bryzas_skan& skan, const std::string& plik_we, bool first,
-             std::ostream& os) {
+             std::ostream& os, std::ostream& sekcja) {
   Gramatyka g;
   analiza_raport raport;
   try {
@@ -82,14 +84,15 @@ int analizuj(bryzas::bryzas_skan& skan, const std::string& plik_we, bool first,
   analiza_ll1 ll1(g, zbiory, raport);
   ll1.sprawdz();
   raport.wypisz(os, plik_we);
-  if (first) wypisz_sekcje_first(os, g, ll1);
+  if (first) wypisz_sekcje_first(sekcja, g, ll1);
   raport.wypisz_podsumowanie(os);
   return raport.bledy() > 0 ? wspolne::status_blad_wejscia : wspolne::status_sukces;
 }
 
 }  // namespace
 
-int bryzas_analiza_uruchom(const std::vector<std::string>& argumenty, std::ostream& wyjscie) {
+int bryzas_analiza_uruchom(const std::vector<std::string>& argumenty, std::ostream& wyjscie,
+                           std::ostream& bledy) {
   Wywolanie w;
   std::vector<std::string> nazwy;
   for (const std::string& a : argumenty) {
@@ -116,18 +119,21 @@ int bryzas_analiza_uruchom(const std::vector<std::string>& argumenty, std::ostre
   w.projekt = projekt.nazwa;
 
   const std::string plik_we = w.projekt + ".gpa";
+  // With --first standard output holds the section alone, so that it can be
+  // appended to the grammar; everything else goes to standard error.
+  std::ostream& komunikaty = w.first ? bledy : wyjscie;
   // The scanner lists every line it reads; the analyser keeps no listing.
   wspolne::Plik_Wy lista;
   try {
     lista.utworz("/dev/null");
     bryzas::bryzas_skan skan(lista);
     skan.otworz(plik_we);
-    int status = analizuj(skan, plik_we, w.first, wyjscie);
+    int status = analizuj(skan, plik_we, w.first, komunikaty, wyjscie);
     skan.zamknij();
     lista.zamknij();
     return status;
   } catch (const wspolne::Blad_Pliku& e) {
-    wyjscie << e.opis() << '\n';
+    komunikaty << e.opis() << '\n';
     return wspolne::status_awaria;
   }
 }

@@ -8,7 +8,9 @@
 namespace bryzas_analiza {
 
 // Runs bryzas_analiza with the given arguments (without the program name) in
-// the current directory, writing everything to `wyjscie`.
-int bryzas_analiza_uruchom(const std::vector<std::string>& argumenty, std::ostream& wyjscie);
+// the current directory, writing to `wyjscie`; with --first only the FIRST
+// section goes there and the messages go to `bledy`.
+int bryzas_analiza_uruchom(const std::vector<std::string>& argumenty, std::ostream& wyjscie,
+                           std::ostream& bledy);
 
 }  // namespace bryzas_analiza

@@ -12,9 +12,10 @@ int main(int argc, char** argv) {
   // instead of the signal ending the run without a word.
   std::signal(SIGXFSZ, SIG_IGN);
   std::vector<std::string> argumenty(argv + 1, argv + argc);
-  int status = bryzas_analiza::bryzas_analiza_uruchom(argumenty, std::cout);
+  int status = bryzas_analiza::bryzas_analiza_uruchom(argumenty, std::cout, std::cerr);
   // Output that could not be written fully is a failure, never a success.
   std::cout.flush();
-  if (!std::cout) return wspolne::status_awaria;
+  std::cerr.flush();
+  if (!std::cout || !std::cerr) return wspolne::status_awaria;
   return status;
 }

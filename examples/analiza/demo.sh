@@ -16,7 +16,7 @@ cat -n Instr.gpa
 echo "##### bryzas_analiza Instr"
 "$analiza" Instr
 echo "(status $?)"
-echo "##### bryzas_analiza --first Instr"
+echo "##### bryzas_analiza --first Instr (the section on standard output, the messages on standard error)"
 "$analiza" --first Instr
 echo "(status $?)"
 exit 0

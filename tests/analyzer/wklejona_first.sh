@@ -17,8 +17,7 @@ for g in "$tu"/wklejona/*.gpa; do
   p=$(basename "$g" .gpa)
   mkdir "$praca/$p" && cd "$praca/$p" || exit 1
   cp "$g" "$p.gpa"
-  timeout 20 "$bin/bryzas_analiza" --first "$p" > analiza.out
-  sed -n '/^%%$/,/^\*\*\* bledy/p' analiza.out | sed '$d' >> "$p.gpa"
+  timeout 20 "$bin/bryzas_analiza" --first "$p" >> "$p.gpa" 2> analiza.out
   grep -q '^%%$' "$p.gpa" || { echo "FAIL: $p: --first printed no section"; cat analiza.out; bledy=1; continue; }
   timeout 20 "$bin/bryzas_analiza" "$p" > analiza2.out
   status=$?

@@ -19,12 +19,13 @@
 #                expected here too, except those named in bez (one per line)
 #                and those this wy/ holds itself; so no file is stored twice
 #   konsola      the exact standard output
+#   konsola_bledow optional: the exact standard error (else it must be empty)
 #   konsola_pelna optional: standard output is /dev/full instead (no konsola)
 #   bez_wejscia  optional: standard input is closed instead of /dev/null, so
 #                the first file the program opens gets descriptor 0
 #   status       the exit status
 # Every other file or directory of the work directory must be left exactly as
-# it was, and nothing may be written to standard error. The program may run
+# it was, and nothing else may be written to standard error. The program may run
 # 20 seconds.
 # With GOLDEN_AKTUALIZUJ=1 the case's expected files are rewritten from the
 # run instead (read every one of them before committing it).
@@ -119,6 +120,8 @@ while IFS= read -r f; do oczekiwane[$f]=$przypadek/wy/$f; done < <(pliki "$przyp
 if [ "${GOLDEN_AKTUALIZUJ:-}" = 1 ]; then
   cp "$wynik/status" "$przypadek/"
   [ "$konsola" = /dev/full ] || cp "$wynik/konsola" "$przypadek/"
+  rm -f "$przypadek/konsola_bledow"
+  [ -s "$wynik/stderr" ] && cp "$wynik/stderr" "$przypadek/konsola_bledow"
   rm -rf "$przypadek/wy" "$przypadek/bez"
   for f in "${!po[@]}"; do
     if [ "${przed[$f]-brak}" != "${po[$f]}" ] && [ -f "$praca/$f" ]; then
@@ -139,7 +142,12 @@ cmp -s "$wynik/status" "$przypadek/status" || zle "status $(cat "$wynik/status")
 if [ "$konsola" != /dev/full ] && ! cmp -s "$wynik/konsola" "$przypadek/konsola"; then
   zle "console output differs"; diff "$przypadek/konsola" "$wynik/konsola" | head -20
 fi
-[ -s "$wynik/stderr" ] && zle "standard error is not empty: $(head -c 300 "$wynik/stderr")"
+if [ -f "$przypadek/konsola_bledow" ]; then
+  cmp -s "$wynik/stderr" "$przypadek/konsola_bledow" ||
+    { zle "standard error differs"; diff "$przypadek/konsola_bledow" "$wynik/stderr" | head -20; }
+elif [ -s "$wynik/stderr" ]; then
+  zle "standard error is not empty: $(head -c 300 "$wynik/stderr")"
+fi
 for f in "${!oczekiwane[@]}"; do
   if [ ! -f "$praca/$f" ]; then zle "$f was not written"
   elif ! cmp -s "$praca/$f" "${oczekiwane[$f]}"; then
