@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "analyzer/analiza_ll1.h"
+#include "analyzer/analiza_nazwy.h"
 #include "analyzer/analiza_pars.h"
 #include "analyzer/analiza_produkcje.h"
 #include "analyzer/analiza_raport.h"
@@ -81,6 +82,7 @@ int analizuj(bryzas::bryzas_skan& skan, const std::string& plik_we, bool first,
 
   const analiza_zbiory zbiory(g);
   analiza_produkcje(g, zbiory, raport).sprawdz();
+  analiza_nazwy(g, plik_we.substr(0, plik_we.size() - 4), raport).sprawdz();
   analiza_ll1 ll1(g, zbiory, raport);
   ll1.sprawdz();
   raport.wypisz(os, plik_we);

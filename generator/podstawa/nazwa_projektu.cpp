@@ -11,16 +11,16 @@ namespace {
 
 constexpr std::string_view znaki_zabronione = "-+=[]{}.,/\\|<>!@#$%^&*()~`';:?";
 
-// Ada 2012's reserved words, and the project files' own (project, extends).
-constexpr std::array<std::string_view, 75> zastrzezone = {
+// Ada 2012's reserved words.
+constexpr std::array<std::string_view, 73> zastrzezone_ady = {
     "abort", "abs", "abstract", "accept", "access", "aliased", "all", "and", "array", "at",
     "begin", "body", "case", "constant", "declare", "delay", "delta", "digits", "do", "else",
-    "elsif", "end", "entry", "exception", "exit", "extends", "for", "function", "generic", "goto",
-    "if", "in", "interface", "is", "limited", "loop", "mod", "new", "not", "null",
-    "of", "or", "others", "out", "overriding", "package", "pragma", "private", "procedure", "project",
-    "protected", "raise", "range", "record", "rem", "renames", "requeue", "return", "reverse", "select",
-    "separate", "some", "subtype", "synchronized", "tagged", "task", "terminate", "then", "type", "until",
-    "use", "when", "while", "with", "xor"};
+    "elsif", "end", "entry", "exception", "exit", "for", "function", "generic", "goto", "if",
+    "in", "interface", "is", "limited", "loop", "mod", "new", "not", "null", "of",
+    "or", "others", "out", "overriding", "package", "pragma", "private", "procedure", "protected", "raise",
+    "range", "record", "rem", "renames", "requeue", "return", "reverse", "select", "separate", "some",
+    "subtype", "synchronized", "tagged", "task", "terminate", "then", "type", "until", "use", "when",
+    "while", "with", "xor"};
 
 bool litera_ascii(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
 bool cyfra(char c) { return c >= '0' && c <= '9'; }
@@ -41,8 +41,14 @@ bool identyfikator_ady(std::string_view nazwa) {
     const char c = nazwa[i];
     if (c == '_' ? nazwa[i - 1] == '_' : !litera_ascii(c) && !cyfra(c)) return false;
   }
-  return std::none_of(zastrzezone.begin(), zastrzezone.end(),
-                      [&](std::string_view s) { return wspolne::rowne_bez_wielkosci(s, nazwa); });
+  // The project files reserve two words more.
+  return !slowo_zastrzezone_ady(nazwa) && !wspolne::rowne_bez_wielkosci(nazwa, "project") &&
+         !wspolne::rowne_bez_wielkosci(nazwa, "extends");
+}
+
+bool slowo_zastrzezone_ady(std::string_view nazwa) {
+  return std::any_of(zastrzezone_ady.begin(), zastrzezone_ady.end(),
+                     [&](std::string_view s) { return wspolne::rowne_bez_wielkosci(s, nazwa); });
 }
 
 }  // namespace bryzas

@@ -24,4 +24,7 @@ Nazwa_Projektu sprawdz_nazwe_projektu(const std::string& argument);
 // reserved word of Ada or of the project files.
 bool identyfikator_ady(std::string_view nazwa);
 
+// An Ada reserved word, in any letter case.
+bool slowo_zastrzezone_ady(std::string_view nazwa);
+
 }  // namespace bryzas

@@ -1,0 +1,89 @@
+#include "analyzer/analiza_nazwy.h"
+
+#include <algorithm>
+#include <array>
+#include <string_view>
+
+#include "generator/podstawa/nazwa_projektu.h"
+#include "wspolne/tekst.h"
+
+namespace bryzas_analiza {
+
+namespace {
+
+using wspolne::rowne_bez_wielkosci;
+
+// Declared by the generated packages where a token kind (an enumeration
+// literal of P_Skan, also seen in P_zbiory and P_Pars) or a procedure of
+// P_Pars would clash with them; found by compiling generated parsers.
+constexpr std::array<std::string_view, 10> wygenerowane_terminali = {
+    "Token_Kod", "Token_Typ", "Dl_Tok", "Nr_Bledu_Skan", "Blad_Skanera",
+    "Pusty", "Zbior_Tok", "Nr_Bledu_Pars", "Blad_Parsera", "Tok"};
+constexpr std::array<std::string_view, 7> wygenerowane_nieterminali = {
+    "Token_Typ", "Zbior_Tok", "Nr_Bledu_Pars", "Parsuj", "Init_Zbiory", "Blad_Parsera", "Tok"};
+
+// The types, exceptions and packages of Standard: a token kind of that name
+// hides them where the generated code uses them, or makes a use of its own
+// name ambiguous.
+constexpr std::array<std::string_view, 26> predefiniowane = {
+    "Boolean", "Integer", "Natural", "Positive", "Short_Short_Integer", "Short_Integer",
+    "Long_Integer", "Long_Long_Integer", "Float", "Short_Float", "Long_Float", "Long_Long_Float",
+    "Character", "Wide_Character", "Wide_Wide_Character", "String", "Wide_String",
+    "Wide_Wide_String", "Duration", "Constraint_Error", "Program_Error", "Storage_Error",
+    "Tasking_Error", "Numeric_Error", "ASCII", "Standard"};
+
+template <std::size_t N>
+bool wsrod(const std::array<std::string_view, N>& lista, std::string_view nazwa) {
+  return std::any_of(lista.begin(), lista.end(), [&](std::string_view s) { return rowne_bez_wielkosci(s, nazwa); });
+}
+
+}  // namespace
+
+void analiza_nazwy::sprawdz() {
+  for (int t = 0; t < g_.terminale.licz(); ++t) sprawdz_nazwe(g_.terminale, t, true);
+  for (int n = 0; n < g_.nieterminale.licz(); ++n) sprawdz_nazwe(g_.nieterminale, n, false);
+  sprawdz_wielkosc_liter(g_.terminale, true);
+  sprawdz_wielkosc_liter(g_.nieterminale, false);
+}
+
+std::string analiza_nazwy::cytat(int nr, bool terminal) const {
+  return terminal ? cytat_terminala(g_, nr) : cytat_nieterminala(g_, nr);
+}
+
+void analiza_nazwy::sprawdz_nazwe(const Nazwy& nazwy, int nr, bool terminal) {
+  const std::string& nazwa = nazwy.nazwa(nr);
+  const Pozycja poz = nazwy.pierwsze_wystapienie[static_cast<std::size_t>(nr)];
+  const std::string c = cytat(nr, terminal);
+  if (bryzas::slowo_zastrzezone_ady(nazwa)) {
+    raport_.blad(poz, c + " jest slowem zastrzezonym Ady");
+    return;
+  }
+  // The packages of the project, and the set First_N of every nonterminal N.
+  bool wygenerowana = terminal ? wsrod(wygenerowane_terminali, nazwa) : wsrod(wygenerowane_nieterminali, nazwa);
+  if (terminal)
+    for (std::string_view pakiet : {"_Skan", "_Pars", "_zbiory"})
+      wygenerowana = wygenerowana || rowne_bez_wielkosci(nazwa, projekt_ + std::string(pakiet));
+  for (int n = 0; n < g_.nieterminale.licz() && !wygenerowana; ++n)
+    wygenerowana = rowne_bez_wielkosci(nazwa, "First_" + g_.nieterminale.nazwa(n));
+  if (wygenerowana) {
+    raport_.blad(poz, c + " nazywa to, co deklaruja pakiety wygenerowane przez bryzas");
+    return;
+  }
+  if (terminal && wsrod(predefiniowane, nazwa))
+    raport_.blad(poz, c + " przeslania predefiniowana nazwe Ady");
+}
+
+// Each later name is reported where it first occurs, against the first one
+// it equals.
+void analiza_nazwy::sprawdz_wielkosc_liter(const Nazwy& nazwy, bool terminal) {
+  for (int b = 1; b < nazwy.licz(); ++b)
+    for (int a = 0; a < b; ++a)
+      if (rowne_bez_wielkosci(nazwy.nazwa(a), nazwy.nazwa(b))) {
+        raport_.blad(nazwy.pierwsze_wystapienie[static_cast<std::size_t>(b)],
+                     cytat(b, terminal) + " i " + cytat(a, terminal) +
+                         " roznia sie tylko wielkoscia liter, a Ada ich nie rozroznia");
+        break;
+      }
+}
+
+}  // namespace bryzas_analiza

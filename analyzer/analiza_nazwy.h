@@ -1,0 +1,33 @@
+// Names that the generated Ada cannot carry: a reserved word, a name that the
+// generated packages declare themselves, a predefined name that a token kind
+// would hide, two names that Ada, blind to letter case, takes for one. Each
+// is an error at the name's first occurrence.
+#pragma once
+
+#include <string>
+#include <utility>
+
+#include "analyzer/analiza_model.h"
+#include "analyzer/analiza_raport.h"
+
+namespace bryzas_analiza {
+
+class analiza_nazwy {
+public:
+  analiza_nazwy(const Gramatyka& g, std::string projekt, analiza_raport& raport)
+      : g_(g), projekt_(std::move(projekt)), raport_(raport) {}
+
+  void sprawdz();
+
+private:
+  void sprawdz_nazwe(const Nazwy& nazwy, int nr, bool terminal);
+  // The names of one kind against each other.
+  void sprawdz_wielkosc_liter(const Nazwy& nazwy, bool terminal);
+  std::string cytat(int nr, bool terminal) const;
+
+  const Gramatyka& g_;
+  std::string projekt_;
+  analiza_raport& raport_;
+};
+
+}  // namespace bryzas_analiza

@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# The analyser calls a name an error exactly when GNAT rejects the parser
+# generated for it: for each name, as a terminal ('t') and as a nonterminal
+# ('n'), a one-production grammar is generated and compiled with a scanner
+# body of the usual kind, and checked with bryzas_analiza.
+# Usage: nazwy_gnat.sh BIN_DIR
+set -u
+bin=$(realpath "$1")
+praca=$(mktemp -d)
+trap 'rm -rf "$praca"' EXIT
+ulimit -f 8192
+bledy=0
+for proba in t:Plus t:begin t:Pusty t:String t:True t:G_Pars t:First_S t:Kod \
+             n:Wyr n:Record n:Parsuj n:Tok n:Integer n:Skanuj; do
+  rola=${proba%%:*} n=${proba#*:}
+  d=$praca/$rola$n && mkdir "$d" && cd "$d" || exit 1
+  if [ "$rola" = t ]; then
+    printf '"S" = '"'%s'"' '"'B'"' .\n%%%%\n"S" : '"'%s'"' .\n' "$n" "$n" > G.gpa
+  else
+    printf '"S" = "%s" '"'B'"' .\n"%s" = '"'A'"' .\n%%%%\n"S" : '"'A'"' .\n"%s" : '"'A'"' .\n' "$n" "$n" "$n" > G.gpa
+  fi
+  cat > G_skan.adb <<'ADA'
+with Ada.Text_IO; use Ada.Text_IO;
+package body G_Skan is
+   function Skanuj return Token_Typ is
+      T : Token_Typ;
+      C : Character;
+   begin
+      T.Wart := (others => ' ');
+      Get (C);
+      T.Kod := Token_Kod'Val (Character'Pos (C) mod Token_Kod'Pos (Token_Kod'Last));
+      return T;
+   exception
+      when End_Error => Nr_Bledu_Skan := 1; raise Blad_Skanera;
+   end Skanuj;
+end G_Skan;
+ADA
+  timeout 20 "$bin/bryzas" G > /dev/null
+  timeout 120 gprbuild -q -c -gnatc -P G.gpr > gnat.out 2>&1 && gnat=przyjmuje || gnat=odrzuca
+  timeout 20 "$bin/bryzas_analiza" G > analiza.out
+  grep -q ': blad: ' analiza.out && analiza=odrzuca || analiza=przyjmuje
+  [ "$gnat" = "$analiza" ] || { echo "FAIL: $rola $n: GNAT $gnat, the analyser $analiza"; cat gnat.out analiza.out; bledy=1; }
+done
+exit $bledy
