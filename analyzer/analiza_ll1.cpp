@@ -31,7 +31,8 @@ analiza_ll1::analiza_ll1(const Gramatyka& g, const analiza_zbiory& zbiory, anali
       produkcja_dla_(g.produkcja_dla()),
       deklarowany_(idx(g.nieterminale.licz())),
       pierwsza_linia_(idx(g.nieterminale.licz())),
-      uzycie_(idx(g.nieterminale.licz())) {}
+      uzycie_(idx(g.nieterminale.licz())),
+      zaczynane_(idx(g.nieterminale.licz())) {}
 
 void analiza_ll1::sprawdz() {
   zbierz_deklaracje();
@@ -68,6 +69,7 @@ Zbior analiza_ll1::decyzja(const std::vector<Symbol>& ciag) {
     return z;
   }
   Uzycie& u = uzycie_[idx(s.nr)];
+  zaczynane_[idx(s.nr)].push_back(s.poz);
   if (!u.zaczyna_grupe) {
     u.zaczyna_grupe = true;
     u.pierwsza_grupa = s.poz;
@@ -89,8 +91,11 @@ void analiza_ll1::pusty_na_poczatku(const std::vector<Symbol>& ciag, const Zbior
   if (utracone.pusty())
     raport_.ostrzezenie(s.poz, tekst);
   else
-    raport_.blad(s.poz, tekst + (galaz ? "; galaz" : "; grupa") + " nie zostanie wybrana " +
-                            dla_tokenow(g_, utracone));
+    podejrzenia_.push_back({raport_.blad(s.poz, tekst + (galaz ? "; galaz" : "; grupa") +
+                                                    " nie zostanie wybrana " + dla_tokenow(g_, utracone)),
+                            {{s.poz}, utracone, false},
+                            galaz ? "parser nigdy nie wybiera galezi tam, gdzie by jej potrzebowal"
+                                  : "parser nigdy nie wchodzi w grupe tam, gdzie by jej potrzebowal"});
 }
 
 void analiza_ll1::opcja_lub_powtorzenie(const Element& e, const Zbior& za) {
@@ -112,7 +117,9 @@ void analiza_ll1::opcja_lub_powtorzenie(const Element& e, const Zbior& za) {
   // What follows the group is computed, so only the group's side can be
   // inflated by the declarations.
   if (tylko_zbedne(starcie, realne, za)) tekst += skutek_zbednych;
-  raport_.blad(e.poz, tekst);
+  podejrzenia_.push_back({raport_.blad(e.poz, tekst), {{ciag.front().poz}, starcie, true},
+                          e.rodzaj == Rodzaj_Elementu::opcja ? "parser zawsze wybiera opcje"
+                                                             : "parser zawsze powtarza petle"});
 }
 
 void analiza_ll1::alternatywa(const Element& e, const Zbior& za) {
@@ -146,7 +153,9 @@ void analiza_ll1::alternatywa(const Element& e, const Zbior& za) {
                           cytaty_terminali(g_, przez[i]) + " (wybrana bedzie galaz " +
                           std::to_string(i + 1) + ")";
       if (tylko_zbedne(przez[i], realne[i], realne[j])) tekst += skutek_zbednych;
-      raport_.blad(e.galezie[j].front().poz, tekst);
+      podejrzenia_.push_back({raport_.blad(e.galezie[j].front().poz, tekst),
+                              {{e.galezie[i].front().poz}, przez[i], true},
+                              "parser zawsze wybiera galaz " + std::to_string(i + 1)});
     }
   }
 }
@@ -173,7 +182,8 @@ void analiza_ll1::sekcja_first() {
       const std::string tekst =
           "FIRST " + cytat_nieterminala(g_, n) + " nie zawiera " + cytaty_terminali(g_, brak);
       if (u.zaczyna_grupe)
-        raport_.blad(pierwsza_linia_[idx(n)], tekst);
+        podejrzenia_.push_back({raport_.blad(pierwsza_linia_[idx(n)], tekst), {zaczynane_[idx(n)], brak, false},
+                                "parser nie potrzebuje tu brakujacych terminali"});
       else
         raport_.ostrzezenie(pierwsza_linia_[idx(n)], tekst + " (zbior nieuzywany w parserze)");
     }

@@ -5,12 +5,14 @@
 #pragma once
 
 #include <map>
+#include <string>
 #include <utility>
 #include <vector>
 
 #include "analyzer/analiza_model.h"
 #include "analyzer/analiza_raport.h"
 #include "analyzer/analiza_zbiory.h"
+#include "analyzer/analiza_zdania.h"
 
 namespace bryzas_analiza {
 
@@ -25,6 +27,15 @@ public:
   // computed FIRST and the tokens that follow it when it vanishes there (the
   // end of input cannot be written in a FIRST line and is left out).
   Zbior potrzebny_first(int n) const;
+
+  // The errors that blame a choice of the parser, each with the choice and
+  // the tokens it goes wrong on, and what the parser does there instead.
+  struct Do_Sprawdzenia {
+    int komunikat;
+    Podejrzenie podejrzenie;
+    std::string co_robi;
+  };
+  const std::vector<Do_Sprawdzenia>& podejrzenia() const { return podejrzenia_; }
 
 private:
   // What the groups tell about a nonterminal that begins one of them.
@@ -54,6 +65,9 @@ private:
   std::vector<Pozycja> pierwsza_linia_;
   std::map<std::pair<int, int>, Pozycja> poz_deklaracji_;
   std::vector<Uzycie> uzycie_;
+  // The first symbols of the sequences each nonterminal begins.
+  std::vector<std::vector<Pozycja>> zaczynane_;
+  std::vector<Do_Sprawdzenia> podejrzenia_;
 };
 
 }  // namespace bryzas_analiza

@@ -4,13 +4,25 @@
 
 namespace bryzas_analiza {
 
-void analiza_raport::blad(Pozycja poz, std::string tekst) {
-  lista_.push_back({poz, Waga::blad, std::move(tekst)});
+int analiza_raport::blad(Pozycja poz, std::string tekst) {
+  lista_.push_back({poz, Waga::blad, std::move(tekst), {}});
   ++bledy_;
+  return static_cast<int>(lista_.size()) - 1;
 }
 
-void analiza_raport::ostrzezenie(Pozycja poz, std::string tekst) {
-  lista_.push_back({poz, Waga::ostrzezenie, std::move(tekst)});
+int analiza_raport::ostrzezenie(Pozycja poz, std::string tekst) {
+  lista_.push_back({poz, Waga::ostrzezenie, std::move(tekst), {}});
+  return static_cast<int>(lista_.size()) - 1;
+}
+
+void analiza_raport::dodaj_uwage(int nr, std::string uwaga) {
+  lista_[static_cast<std::size_t>(nr)].uwaga = std::move(uwaga);
+}
+
+void analiza_raport::na_ostrzezenie(int nr) {
+  Komunikat& k = lista_[static_cast<std::size_t>(nr)];
+  if (k.waga == Waga::blad) --bledy_;
+  k.waga = Waga::ostrzezenie;
 }
 
 std::vector<Komunikat> analiza_raport::posortowane() const {
@@ -26,6 +38,7 @@ void analiza_raport::wypisz(std::ostream& os, const std::string& plik) const {
   for (const Komunikat& k : posortowane()) {
     os << plik << ':' << k.poz.linia << ':' << k.poz.kol << ": "
        << (k.waga == Waga::blad ? "blad: " : "ostrzezenie: ") << k.tekst << '\n';
+    if (!k.uwaga.empty()) os << plik << ':' << k.poz.linia << ':' << k.poz.kol << ": uwaga: " << k.uwaga << '\n';
   }
 }
 

@@ -17,12 +17,17 @@ struct Komunikat {
   Pozycja poz;
   Waga waga = Waga::blad;
   std::string tekst;
+  std::string uwaga;  // a second line at the same place, when not empty
 };
 
 class analiza_raport {
 public:
-  void blad(Pozycja poz, std::string tekst);
-  void ostrzezenie(Pozycja poz, std::string tekst);
+  // Each returns the message's number, for the two below.
+  int blad(Pozycja poz, std::string tekst);
+  int ostrzezenie(Pozycja poz, std::string tekst);
+  void dodaj_uwage(int nr, std::string uwaga);
+  // An error that turned out harmless.
+  void na_ostrzezenie(int nr);
 
   // By line and column; at one position errors before warnings, otherwise
   // in the order found.
@@ -30,7 +35,8 @@ public:
   int bledy() const { return bledy_; }
   int ostrzezenia() const { return static_cast<int>(lista_.size()) - bledy_; }
 
-  // One line per message, "PLIK:LINIA:KOL: blad: TEKST".
+  // One line per message, "PLIK:LINIA:KOL: blad: TEKST", and its note
+  // "PLIK:LINIA:KOL: uwaga: UWAGA" right after it.
   void wypisz(std::ostream& os, const std::string& plik) const;
   // The closing line with both counts.
   void wypisz_podsumowanie(std::ostream& os) const;

@@ -8,6 +8,7 @@
 #include "analyzer/analiza_produkcje.h"
 #include "analyzer/analiza_raport.h"
 #include "analyzer/analiza_zbiory.h"
+#include "analyzer/analiza_zdania.h"
 #include "generator/parser/bledy_parsera.h"
 #include "generator/scanner/bryzas_skan.h"
 #include "generator/podstawa/nazwa_projektu.h"
@@ -49,6 +50,51 @@ void wypisz_sekcje_first(std::ostream& os, const Gramatyka& g, const analiza_ll1
   }
 }
 
+// "'a' 'b'", or "(puste)" for a sentence of no tokens.
+std::string zdanie_tekst(const Gramatyka& g, const std::vector<int>& zdanie) {
+  if (zdanie.empty()) return "(puste)";
+  std::string w;
+  for (int t : zdanie) {
+    if (!w.empty()) w += ' ';
+    w += cytat_terminala(g, t);
+  }
+  return w;
+}
+
+// Every error that blames a choice of the parser gets its proof: a sentence
+// that the parser fails on, or, when no sentence up to the bound fails, the
+// error becomes a warning that says what the parser does instead. The search
+// needs the grammar otherwise sound: with any other error it is left out.
+void dowody(const Gramatyka& g, const analiza_ll1& ll1, analiza_raport& raport) {
+  const auto& d = ll1.podejrzenia();
+  if (d.empty() || raport.bledy() != static_cast<int>(d.size())) return;
+  std::vector<Podejrzenie> p;
+  for (const auto& s : d) p.push_back(s.podejrzenie);
+  analiza_zdania zdania(g);
+  const std::vector<Kontrprzyklad> k = zdania.szukaj(p);
+  const std::string granica = std::to_string(analiza_zdania::max_dlugosc);
+  for (std::size_t i = 0; i < d.size(); ++i) {
+    if (k[i].znaleziony) {
+      const std::size_t gdzie = k[i].gdzie;
+      const std::string na = gdzie < k[i].zdanie.size() ? cytat_terminala(g, k[i].zdanie[gdzie]) : "";
+      std::string jak = k[i].koniec == Koniec::przed_koncem ? "parser skonczy przed " + na
+                        : gdzie < k[i].zdanie.size()          ? "parser odrzuci je na " + na
+                                                              : "parser odrzuci je na koncu wejscia";
+      raport.dodaj_uwage(d[i].komunikat,
+                         "zdanie " + zdanie_tekst(g, k[i].zdanie) + " nalezy do jezyka, " + jak);
+    } else if (zdania.wszystkie()) {
+      raport.na_ostrzezenie(d[i].komunikat);
+      raport.dodaj_uwage(d[i].komunikat,
+                         "zadne zdanie do " + granica + " symboli nie jest przez ten wybor odrzucone; " +
+                             d[i].co_robi);
+    } else {
+      raport.dodaj_uwage(d[i].komunikat, "nie znaleziono odrzuconego zdania, ale przeszukiwanie zdan do " +
+                                             granica + " symboli zatrzymalo sie na granicy " +
+                                             std::to_string(analiza_zdania::max_krokow) + " krokow");
+    }
+  }
+}
+
 struct Wywolanie {
   bool first = false;
   std::string projekt;
@@ -85,6 +131,7 @@ int analizuj(bryzas::bryzas_skan& skan, const std::string& plik_we, bool first,
   analiza_nazwy(g, plik_we.substr(0, plik_we.size() - 4), raport).sprawdz();
   analiza_ll1 ll1(g, zbiory, raport);
   ll1.sprawdz();
+  dowody(g, ll1, raport);
   raport.wypisz(os, plik_we);
   if (first) wypisz_sekcje_first(sekcja, g, ll1);
   raport.wypisz_podsumowanie(os);

@@ -1,0 +1,216 @@
+#include "analyzer/analiza_zdania.h"
+
+#include <algorithm>
+
+namespace bryzas_analiza {
+
+namespace {
+
+constexpr int koniec_wejscia = -1;
+// Deeper than any sentence of max_dlugosc tokens can need without a left
+// recursion or a nullable loop, which would never end.
+constexpr int max_glebokosc = 200;
+
+// How a run leaves the parser's code: a syntax error or no end at all.
+struct Odrzucone {};
+struct Bez_Konca {};
+
+std::size_t idx(int nr) { return static_cast<std::size_t>(nr); }
+
+}  // namespace
+
+analiza_zdania::analiza_zdania(const Gramatyka& g)
+    : g_(g), produkcja_dla_(g.produkcja_dla()), deklarowany_(idx(g.nieterminale.licz())) {
+  for (const Linia_First& l : g.first)
+    for (const Symbol& t : l.terminale) deklarowany_[idx(l.nieterminal)].dodaj(t.nr);
+}
+
+// --- the sentences -----------------------------------------------------------
+
+analiza_zdania::Zdania analiza_zdania::polacz(const Zdania& a, const Zdania& b) {
+  Zdania w(granica_ + 1);
+  for (std::size_t la = 0; la < a.size(); ++la)
+    for (std::size_t lb = 0; la + lb <= granica_ && lb < b.size(); ++lb)
+      for (const auto& x : a[la])
+        for (const auto& y : b[lb]) {
+          if (++kroki_ > max_krokow) {
+            obciete_ = true;
+            return w;
+          }
+          std::vector<int> z = x;
+          z.insert(z.end(), y.begin(), y.end());
+          w[la + lb].insert(std::move(z));
+        }
+  return w;
+}
+
+analiza_zdania::Zdania analiza_zdania::zdania_symbolu(const Symbol& s) {
+  if (!s.terminal) return zdania_[idx(s.nr)];
+  Zdania w(granica_ + 1);
+  if (granica_ >= 1) w[1].insert(std::vector<int>{s.nr});
+  return w;
+}
+
+analiza_zdania::Zdania analiza_zdania::zdania_ciagu(const std::vector<Symbol>& ciag) {
+  Zdania w(granica_ + 1);
+  w[0].insert(std::vector<int>{});
+  for (const Symbol& s : ciag) w = polacz(w, zdania_symbolu(s));
+  return w;
+}
+
+analiza_zdania::Zdania analiza_zdania::zdania_elementu(const Element& e) {
+  switch (e.rodzaj) {
+    case Rodzaj_Elementu::symbol:
+      return zdania_symbolu(e.symbol);
+    case Rodzaj_Elementu::opcja: {
+      Zdania w = zdania_ciagu(e.galezie[0]);
+      w[0].insert(std::vector<int>{});
+      return w;
+    }
+    case Rodzaj_Elementu::powtorzenie: {
+      // Each round adds one more turn of the loop.
+      const Zdania raz = zdania_ciagu(e.galezie[0]);
+      Zdania w(granica_ + 1);
+      w[0].insert(std::vector<int>{});
+      for (std::size_t i = 0; i < granica_; ++i) {
+        const Zdania dalej = polacz(raz, w);
+        for (std::size_t l = 0; l <= granica_; ++l) w[l].insert(dalej[l].begin(), dalej[l].end());
+      }
+      return w;
+    }
+    case Rodzaj_Elementu::alternatywa: {
+      Zdania w(granica_ + 1);
+      for (const auto& galaz : e.galezie) {
+        const Zdania z = zdania_ciagu(galaz);
+        for (std::size_t l = 0; l <= granica_; ++l) w[l].insert(z[l].begin(), z[l].end());
+      }
+      return w;
+    }
+  }
+  return Zdania(granica_ + 1);
+}
+
+// Every nonterminal's sentences up to granica_ tokens, grown until none
+// grows any more (each round can only add).
+void analiza_zdania::licz_zdania() {
+  zdania_.assign(idx(g_.nieterminale.licz()), Zdania(granica_ + 1));
+  for (bool zmiana = true; zmiana && !obciete_;) {
+    zmiana = false;
+    for (const Produkcja& p : g_.produkcje) {
+      Zdania w(granica_ + 1);
+      w[0].insert(std::vector<int>{});
+      for (const Element& e : p.prawa) w = polacz(w, zdania_elementu(e));
+      Zdania& stare = zdania_[idx(p.lewa)];
+      for (std::size_t l = 0; l <= granica_; ++l)
+        for (auto& z : w[l]) zmiana = stare[l].insert(z).second || zmiana;
+    }
+  }
+}
+
+// --- the generated parser ------------------------------------------------------
+
+int analiza_zdania::tok() const { return poz_ < wejscie_->size() ? (*wejscie_)[poz_] : koniec_wejscia; }
+
+// A terminal is taken on itself, a nonterminal on its declared set (the end
+// of input is in no set).
+bool analiza_zdania::test(const Symbol& pierwszy) {
+  const int t = tok();
+  const bool w = pierwszy.terminal ? t == pierwszy.nr
+                                   : t != koniec_wejscia && deklarowany_[idx(pierwszy.nr)].zawiera(t);
+  p_->decyzje.push_back({pierwszy.poz, t, w});
+  return w;
+}
+
+// A symbol in a sequence: a terminal is checked, a nonterminal called.
+void analiza_zdania::symbol(const Symbol& s, int glebokosc) {
+  if (!s.terminal) return wywolaj(s.nr, glebokosc);
+  if (tok() != s.nr) throw Odrzucone{};
+  ++poz_;
+}
+
+// The symbols after the one the test took.
+void analiza_zdania::reszta(const std::vector<Symbol>& ciag, int glebokosc) {
+  if (ciag.front().terminal) ++poz_;
+  else wywolaj(ciag.front().nr, glebokosc);
+  for (std::size_t i = 1; i < ciag.size(); ++i) symbol(ciag[i], glebokosc);
+}
+
+void analiza_zdania::element(const Element& e, int glebokosc) {
+  switch (e.rodzaj) {
+    case Rodzaj_Elementu::symbol:
+      return symbol(e.symbol, glebokosc);
+    case Rodzaj_Elementu::opcja:
+      if (test(e.galezie[0].front())) reszta(e.galezie[0], glebokosc);
+      return;
+    case Rodzaj_Elementu::powtorzenie:
+      while (test(e.galezie[0].front())) {
+        const std::size_t przed = poz_;
+        reszta(e.galezie[0], glebokosc);
+        if (poz_ == przed) throw Bez_Konca{};
+      }
+      return;
+    case Rodzaj_Elementu::alternatywa:
+      for (const auto& galaz : e.galezie)
+        if (test(galaz.front())) return reszta(galaz, glebokosc);
+      throw Odrzucone{};
+  }
+}
+
+void analiza_zdania::wywolaj(int nieterminal, int glebokosc) {
+  const int p = produkcja_dla_[idx(nieterminal)];
+  // Without a production there is no procedure to call.
+  if (p < 0 || glebokosc > max_glebokosc) throw Bez_Konca{};
+  for (const Element& e : g_.produkcje[idx(p)].prawa) element(e, glebokosc + 1);
+}
+
+analiza_zdania::Przebieg analiza_zdania::przebieg(const std::vector<int>& zdanie) {
+  Przebieg w;
+  wejscie_ = &zdanie;
+  poz_ = 0;
+  p_ = &w;
+  try {
+    wywolaj(g_.produkcje.front().lewa, 0);
+    // Parsuj returns after the start symbol; nothing checks the end.
+    w.koniec = poz_ < zdanie.size() ? Koniec::przed_koncem : Koniec::caly;
+  } catch (const Odrzucone&) {
+    w.koniec = Koniec::odrzucone;
+  } catch (const Bez_Konca&) {
+    w.koniec = Koniec::nieznany;
+  }
+  w.gdzie = poz_;
+  return w;
+}
+
+// The sentences go by length, so the first that fits a suspicion is its
+// shortest. Each length is built afresh on its own bound: the short ones,
+// where proofs usually are, cost little even where the long ones would
+// exceed the budget.
+std::vector<Kontrprzyklad> analiza_zdania::szukaj(const std::vector<Podejrzenie>& podejrzenia) {
+  std::vector<Kontrprzyklad> w(podejrzenia.size());
+  if (podejrzenia.empty() || g_.produkcje.empty()) return w;
+  std::size_t otwarte = podejrzenia.size();
+  for (granica_ = 0; granica_ <= max_dlugosc && otwarte > 0 && !obciete_; ++granica_) {
+    licz_zdania();
+    if (obciete_) break;
+    for (const auto& zdanie : zdania_[idx(g_.produkcje.front().lewa)][granica_]) {
+      const Przebieg p = przebieg(zdanie);
+      if (p.koniec != Koniec::odrzucone && p.koniec != Koniec::przed_koncem) continue;
+      for (std::size_t i = 0; i < podejrzenia.size(); ++i) {
+        const Podejrzenie& s = podejrzenia[i];
+        if (w[i].znaleziony) continue;
+        const bool pasuje = std::any_of(p.decyzje.begin(), p.decyzje.end(), [&](const Decyzja& d) {
+          return d.wziete == s.wziete &&
+                 std::find(s.ciagi.begin(), s.ciagi.end(), d.ciag) != s.ciagi.end() &&
+                 (d.token == koniec_wejscia ? s.tokeny.ma_koniec() : s.tokeny.zawiera(d.token));
+        });
+        if (!pasuje) continue;
+        w[i] = {true, zdanie, p.koniec, p.gdzie};
+        --otwarte;
+      }
+      if (otwarte == 0) break;
+    }
+  }
+  return w;
+}
+
+}  // namespace bryzas_analiza

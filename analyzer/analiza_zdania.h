@@ -1,0 +1,101 @@
+// The proof of a suspected wrong choice: the shortest sentence of the
+// language (derived from the start symbol) that the parser as bryzas
+// generates it, with the declared FIRST sets, does not parse whole, made
+// while the parser decides the suspected choice on the suspected token.
+// Sentences are searched up to max_dlugosc tokens and at most
+// max_krokow steps of their construction; a search that stops at that bound
+// says so.
+#pragma once
+
+#include <cstddef>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "analyzer/analiza_model.h"
+#include "analyzer/analiza_zbiory.h"
+
+namespace bryzas_analiza {
+
+// A choice the analysis suspects: the sequences (by the position of their
+// first symbol) whose test goes wrong on one of the tokens, by taking the
+// sequence (wziete) or by passing it by.
+struct Podejrzenie {
+  std::vector<Pozycja> ciagi;
+  Zbior tokeny;
+  bool wziete = true;
+};
+
+// How the generated parser ends on a sentence.
+enum class Koniec {
+  caly,          // parsed whole
+  odrzucone,     // a syntax error on token `gdzie` (or at the end of input)
+  przed_koncem,  // Parsuj returned with token `gdzie` still unread
+  nieznany,      // it would not end (recursion or a loop without progress)
+};
+
+struct Kontrprzyklad {
+  bool znaleziony = false;
+  std::vector<int> zdanie;  // terminal numbers
+  Koniec koniec = Koniec::caly;
+  std::size_t gdzie = 0;
+};
+
+class analiza_zdania {
+public:
+  static constexpr std::size_t max_dlugosc = 6;
+  static constexpr long max_krokow = 400000;
+
+  explicit analiza_zdania(const Gramatyka& g);
+
+  // One answer per suspicion, in their order.
+  std::vector<Kontrprzyklad> szukaj(const std::vector<Podejrzenie>& podejrzenia);
+  // After szukaj: whether the sentences up to max_dlugosc were all tried.
+  bool wszystkie() const { return !obciete_; }
+
+private:
+  using Zdania = std::vector<std::set<std::vector<int>>>;  // by length
+
+  struct Decyzja {
+    Pozycja ciag;
+    int token;  // -1 for the end of input
+    bool wziete;
+  };
+  struct Przebieg {
+    Koniec koniec = Koniec::caly;
+    std::size_t gdzie = 0;
+    std::vector<Decyzja> decyzje;
+  };
+
+  // The sentences.
+  void licz_zdania();
+  Zdania zdania_elementu(const Element& e);
+  Zdania zdania_ciagu(const std::vector<Symbol>& ciag);
+  Zdania zdania_symbolu(const Symbol& s);
+  Zdania polacz(const Zdania& a, const Zdania& b);
+
+  // The generated parser.
+  Przebieg przebieg(const std::vector<int>& zdanie);
+  void wywolaj(int nieterminal, int glebokosc);
+  void element(const Element& e, int glebokosc);
+  void symbol(const Symbol& s, int glebokosc);
+  // The test before a group or branch; records it.
+  bool test(const Symbol& pierwszy);
+  void reszta(const std::vector<Symbol>& ciag, int glebokosc);
+  int tok() const;
+
+  const Gramatyka& g_;
+  std::vector<int> produkcja_dla_;
+  std::vector<Zbior> deklarowany_;
+  std::vector<Zdania> zdania_;  // by nonterminal
+  std::size_t granica_ = 0;  // the length the sentences are built to
+  long kroki_ = 0;            // of all lengths together
+  bool obciete_ = false;
+
+  // The run under way.
+  const std::vector<int>* wejscie_ = nullptr;
+  std::size_t poz_ = 0;
+  Przebieg* p_ = nullptr;
+};
+
+}  // namespace bryzas_analiza
