@@ -15,7 +15,7 @@ FUZZ_BUILD ?= build-fuzz
 JOBS ?= 2
 FUZZ_SECONDS ?= 60
 FUZZ_CHECK_SECONDS ?= 20
-FUZZ_TARGETS ?= fuzz_bryzas fuzz_ostrew
+FUZZ_TARGETS ?= fuzz_bryzas fuzz_ostrew fuzz_analiza
 
 .PHONY: all build demo check clean
 

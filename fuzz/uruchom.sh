@@ -12,7 +12,7 @@ sekundy=$2
 shift 2
 mkdir -p "$budowa/znaleziska"
 cele=("$@")
-[ $# -eq 0 ] && cele=(bryzas ostrew)
+[ $# -eq 0 ] && cele=(bryzas ostrew analiza)
 wynik=0
 for cel in "${cele[@]}"; do
   mkdir -p "$budowa/korpus_$cel"
@@ -20,7 +20,7 @@ for cel in "${cele[@]}"; do
   # Lines of 1000 and more characters need inputs of a few kilobytes.
   "$budowa/fuzz_$cel" -max_total_time="$sekundy" -max_len=8192 -timeout=10 -rss_limit_mb=2048 \
       -print_final_stats=1 -artifact_prefix="$budowa/znaleziska/$cel-" \
-      "$budowa/korpus_$cel" "$zrodla/korpus/$cel" $(ls -d "$zrodla/regresja/$cel" 2> /dev/null) > "$log" 2>&1
+      "$budowa/korpus_$cel" "$zrodla/korpus/${cel/analiza/bryzas}" $(ls -d "$zrodla/regresja/$cel" 2> /dev/null) > "$log" 2>&1
   if [ $? -eq 0 ]; then
     echo "fuzz $cel: $sekundy s, $(sed -n 's/^stat::number_of_executed_units: *//p' "$log") runs, no finding"
   else
