@@ -66,11 +66,24 @@ private:
   bryzas::Tablica_Symboli tablica_{bryzas::Tablica_Symboli::bez_granic};
 };
 
+// A code insert: where it stands, its joined text, and where in the text
+// each further line of the grammar began, with that line's number.
+struct Wstawka {
+  struct Granica {
+    std::size_t od;
+    int linia;
+  };
+  Pozycja poz;
+  std::string tekst;
+  std::vector<Granica> granice;
+};
+
 struct Gramatyka {
   Nazwy terminale;
   Nazwy nieterminale;
   std::vector<Produkcja> produkcje;  // the first one defines the start symbol
   std::vector<Linia_First> first;
+  std::vector<Wstawka> wstawki;  // those of more than one line
 
   // For each nonterminal, the index of its production, or -1.
   std::vector<int> produkcja_dla() const;

@@ -61,7 +61,12 @@ private:
   bool jest(Kod k) const { return tok.Kod == k; }
   bool jest_nazwa() const { return jest(Kod::NAZWAT) || jest(Kod::NAZWANT); }
   Pozycja poz() const { return {tok.linia, tok.kol}; }
-  void nastepny() { tok = skan_.Skanuj(); }
+  void nastepny() {
+    tok = skan_.Skanuj();
+    if (!jest(Kod::KODSYM) || skan_.granice_wstawki.empty()) return;
+    Wstawka& w = g_.wstawki.emplace_back(Wstawka{poz(), tok.Wart, {}});
+    for (const auto& gr : skan_.granice_wstawki) w.granice.push_back({gr.od, gr.linia});
+  }
   // The current token must be of kind k, else syntax error nr; the second
   // form then moves past it.
   void sprawdz(Kod k, int nr) {

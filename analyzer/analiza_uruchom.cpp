@@ -4,6 +4,7 @@
 
 #include "analyzer/analiza_ll1.h"
 #include "analyzer/analiza_nazwy.h"
+#include "analyzer/analiza_wstawki.h"
 #include "analyzer/analiza_pars.h"
 #include "analyzer/analiza_produkcje.h"
 #include "analyzer/analiza_raport.h"
@@ -129,6 +130,7 @@ int analizuj(bryzas::bryzas_skan& skan, const std::string& plik_we, bool first,
   const analiza_zbiory zbiory(g);
   analiza_produkcje(g, zbiory, raport).sprawdz();
   analiza_nazwy(g, plik_we.substr(0, plik_we.size() - 4), raport).sprawdz();
+  sprawdz_wstawki(g, raport);
   analiza_ll1 ll1(g, zbiory, raport);
   ll1.sprawdz();
   dowody(g, ll1, raport);

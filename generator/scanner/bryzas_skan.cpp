@@ -189,12 +189,23 @@ void bryzas_skan::wstawka() {
   zn_ = podaj_znak(false);
   if (zn_ == NUL) blad(0);
   if (zn_ != '$') blad(10);
-  for (;;) {
+  granice_wstawki.clear();
+  int linia = nr_linii;
+  // Where the text goes on in a new line: the joints that the text keeps no
+  // trace of.
+  auto nastepny_znak = [&] {
     zn_ = podaj_znak(false);
+    if (nr_linii != linia) {
+      linia = nr_linii;
+      granice_wstawki.push_back({tekst_.size(), linia});
+    }
+  };
+  for (;;) {
+    nastepny_znak();
     if (zn_ == '$') {
       const int linia_dolara = nr_linii;
       const int kol_dolara = nr_kol;
-      zn_ = podaj_znak(false);
+      nastepny_znak();
       if (zn_ == NUL) blad(0);
       if (zn_ == '#') break;
       if (tekst_.size() == dl_tok) {

@@ -86,6 +86,14 @@ public:
   int nr_linii = 0;
   int nr_kol = 0;
   int nr_bledu_spec = 0;
+  // Of the last code insert read: where in its text a new line of the
+  // grammar began, and that line's number (an insert written over several
+  // lines is joined with nothing between the lines).
+  struct Granica_Wstawki {
+    std::size_t od;
+    int linia;
+  };
+  std::vector<Granica_Wstawki> granice_wstawki;
 
   Tablica_Symboli tablsymterm;
   Tablica_Symboli tablsymnterm;
