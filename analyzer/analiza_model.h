@@ -84,6 +84,7 @@ struct Gramatyka {
   std::vector<Produkcja> produkcje;  // the first one defines the start symbol
   std::vector<Linia_First> first;
   std::vector<Wstawka> wstawki;  // those of more than one line
+  std::vector<Pozycja> zbedne_init_instr_po;  // each ++init_instr_po but the last
 
   // For each nonterminal, the index of its production, or -1.
   std::vector<int> produkcja_dla() const;

@@ -1,5 +1,7 @@
 #include "analyzer/analiza_pars.h"
 
+#include <algorithm>
+
 namespace bryzas_analiza {
 
 namespace bledy = bryzas::bledy;
@@ -34,7 +36,12 @@ void analiza_pars::plik() {
   if (jest(Kod::KODSYM)) nastepny();
   while (jest(Kod::INITDEKLKOD)) wstawka_po_slowie(bledy::brak_wstawki_init_dekl);
   while (jest(Kod::INITINSTRKOD) || jest(Kod::INITINSTRPRZEDKOD)) wstawka_po_slowie(bledy::brak_wstawki_init_instr);
-  while (jest(Kod::INITINSTRPOKOD)) wstawka_po_slowie(bledy::brak_wstawki_init_instr);
+  // Only the last of these inserts is used.
+  while (jest(Kod::INITINSTRPOKOD)) {
+    const Pozycja p = poz();
+    wstawka_po_slowie(bledy::brak_wstawki_init_instr);
+    if (jest(Kod::INITINSTRPOKOD)) g_.zbedne_init_instr_po.push_back(p);
+  }
   if (jest(Kod::EXCEPTSKANKOD)) wstawka_po_slowie(bledy::brak_wstawki_except_skan);
   if (jest(Kod::EXCEPTPARSKOD)) wstawka_po_slowie(bledy::brak_wstawki_except_pars);
   linia();
@@ -45,12 +52,17 @@ void analiza_pars::plik() {
 
 // A header keyword followed by its code insert; the code is of no interest.
 void analiza_pars::wstawka_po_slowie(int nr_bledu) {
+  sekcje_.push_back(tok.Kod);
   nastepny();
   sprawdz_nastepny(Kod::KODSYM, nr_bledu);
 }
 
 // linia = NAZWANT [ KODSYM ] ROWNA [ KODSYM ] wyr KROPKA
 void analiza_pars::linia() {
+  if (!jest(Kod::NAZWANT) && g_.produkcje.empty()) {
+    const std::string regula = regula_naglowka();
+    if (!regula.empty()) blad(bledy::brak_lewej_strony, regula);
+  }
   sprawdz(Kod::NAZWANT, bledy::brak_lewej_strony);
   if (lewe_strony_.znajdz(tok.Wart) != 0) blad(bledy::powtorzona_lewa_strona);
   Produkcja p;
@@ -111,6 +123,10 @@ void analiza_pars::grupa_jednego_ciagu(std::vector<Element>& prawa, Rodzaj_Eleme
   Element e = grupa(rodzaj);
   nastepny();
   ciag_nazw(e.galezie[0]);
+  nie_zagniezdzaj(zamkniecie.nr_bledu);
+  if (jest(Kod::KRESKAPION))
+    blad(zamkniecie.nr_bledu,
+         "'|' stoi tylko w ( | ): wybor wewnatrz [ ] lub { } musi byc osobna produkcja");
   sprawdz_nastepny(zamkniecie.kod, zamkniecie.nr_bledu);
   if (jest(Kod::KODSYM)) nastepny();
   prawa.push_back(std::move(e));
@@ -123,10 +139,12 @@ void analiza_pars::wyralbo(std::vector<Element>& prawa) {
   Element e = grupa(Rodzaj_Elementu::alternatywa);
   nastepny();
   ciag_nazw(e.galezie[0]);
+  nie_zagniezdzaj(bledy::brak_kreski);
   sprawdz(Kod::KRESKAPION, bledy::brak_kreski);
   do {
     nastepny();
     ciag_nazw(e.galezie.emplace_back());
+    nie_zagniezdzaj(bledy::brak_pnaw);
   } while (jest(Kod::KRESKAPION));
   sprawdz_nastepny(Kod::PNAW, bledy::brak_pnaw);
   if (jest(Kod::KODSYM)) nastepny();
@@ -141,6 +159,7 @@ void analiza_pars::ciag_nazw(std::vector<Symbol>& ciag) {
 
 // nazwakod = ( NAZWAT | NAZWANT ) [ KODSYM ]
 Symbol analiza_pars::nazwakod() {
+  nie_zagniezdzaj(bledy::brak_nazwy);
   if (!jest_nazwa()) blad(bledy::brak_nazwy);
   Symbol s;
   s.terminal = jest(Kod::NAZWAT);
@@ -184,6 +203,30 @@ void analiza_pars::liniafirst() {
   sprawdz(Kod::KROPKA, bledy::brak_kropki_first);
   g_.first.push_back(std::move(l));
   nastepny();
+}
+
+// Where the first production should begin, a header keyword or an insert
+// stands: one that may stand once came again, one came out of the fixed
+// order, or an insert stands where none may.
+std::string analiza_pars::regula_naglowka() const {
+  if (jest(Kod::KODSYM))
+    return "w naglowku po slowie sekcji stoi jedna wstawka, a wstawka bez slowa tylko raz, po sekcjach ++pak_dekl";
+  const bool slowo = jest(Kod::WITHUSEKOD) || jest(Kod::PAKDEKLKOD) || jest(Kod::INITDEKLKOD) ||
+                     jest(Kod::INITINSTRKOD) || jest(Kod::INITINSTRPRZEDKOD) || jest(Kod::INITINSTRPOKOD) ||
+                     jest(Kod::EXCEPTSKANKOD) || jest(Kod::EXCEPTPARSKOD);
+  if (!slowo) return {};
+  const bool raz = jest(Kod::EXCEPTSKANKOD) || jest(Kod::EXCEPTPARSKOD);
+  if (raz && std::find(sekcje_.begin(), sekcje_.end(), tok.Kod) != sekcje_.end())
+    return "sekcja ++" + tok.Wart + " moze wystapic tylko raz";
+  return "sekcje naglowka stoja w kolejnosci: ++with_use, ++pak_dekl, wstawka bez slowa, ++init_dekl, "
+         "++init_instr i ++init_instr_przed, ++init_instr_po, ++except_skan, ++except_pars";
+}
+
+// A group where the names of a group go on: the error nr, and the rule.
+void analiza_pars::nie_zagniezdzaj(int nr) {
+  if (jest(Kod::LNAWKW) || jest(Kod::LNAWKL) || jest(Kod::LNAW))
+    blad(nr, "grupy [ ], { } i ( | ) zawieraja tylko nazwy i nie zagniezdzaja sie: "
+             "grupa wewnatrz grupy musi byc osobna produkcja");
 }
 
 }  // namespace bryzas_analiza

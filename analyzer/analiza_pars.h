@@ -4,6 +4,8 @@
 #pragma once
 
 #include <string>
+#include <utility>
+#include <vector>
 #include <string_view>
 
 #include "analyzer/analiza_model.h"
@@ -13,8 +15,12 @@
 namespace bryzas_analiza {
 
 // A syntax error of the notation; its number (10 to 36) selects the message.
+// A rule of the notation that the number alone does not tell comes as a note
+// at the token that broke it.
 struct Blad_Skladni {
   int nr;
+  std::string uwaga;
+  Pozycja poz_uwagi;
 };
 
 // The 201st production: the generator's table of left sides is full and it
@@ -76,12 +82,17 @@ private:
     sprawdz(k, nr);
     nastepny();
   }
-  [[noreturn]] void blad(int nr) { throw Blad_Skladni{nr}; }
+  [[noreturn]] void blad(int nr) { throw Blad_Skladni{nr, {}, {}}; }
+  [[noreturn]] void blad(int nr, std::string uwaga) { throw Blad_Skladni{nr, std::move(uwaga), poz()}; }
+  // The rule of the header that the current token breaks.
+  std::string regula_naglowka() const;
+  void nie_zagniezdzaj(int nr);
 
   bryzas::bryzas_skan& skan_;
   Gramatyka& g_;
   bryzas::Token_Typ tok;  // the current lookahead token
   bryzas::Tablica_Symboli lewe_strony_{max_produkcji};
+  std::vector<Kod> sekcje_;  // the header keywords read so far
 };
 
 }  // namespace bryzas_analiza

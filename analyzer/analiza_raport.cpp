@@ -5,18 +5,24 @@
 namespace bryzas_analiza {
 
 int analiza_raport::blad(Pozycja poz, std::string tekst) {
-  lista_.push_back({poz, Waga::blad, std::move(tekst), {}});
+  lista_.push_back({poz, Waga::blad, std::move(tekst), {}, poz});
   ++bledy_;
   return static_cast<int>(lista_.size()) - 1;
 }
 
 int analiza_raport::ostrzezenie(Pozycja poz, std::string tekst) {
-  lista_.push_back({poz, Waga::ostrzezenie, std::move(tekst), {}});
+  lista_.push_back({poz, Waga::ostrzezenie, std::move(tekst), {}, poz});
   return static_cast<int>(lista_.size()) - 1;
 }
 
 void analiza_raport::dodaj_uwage(int nr, std::string uwaga) {
-  lista_[static_cast<std::size_t>(nr)].uwaga = std::move(uwaga);
+  dodaj_uwage(nr, std::move(uwaga), lista_[static_cast<std::size_t>(nr)].poz);
+}
+
+void analiza_raport::dodaj_uwage(int nr, std::string uwaga, Pozycja poz) {
+  Komunikat& k = lista_[static_cast<std::size_t>(nr)];
+  k.uwaga = std::move(uwaga);
+  k.poz_uwagi = poz;
 }
 
 void analiza_raport::na_ostrzezenie(int nr) {
@@ -38,7 +44,8 @@ void analiza_raport::wypisz(std::ostream& os, const std::string& plik) const {
   for (const Komunikat& k : posortowane()) {
     os << plik << ':' << k.poz.linia << ':' << k.poz.kol << ": "
        << (k.waga == Waga::blad ? "blad: " : "ostrzezenie: ") << k.tekst << '\n';
-    if (!k.uwaga.empty()) os << plik << ':' << k.poz.linia << ':' << k.poz.kol << ": uwaga: " << k.uwaga << '\n';
+    if (!k.uwaga.empty())
+      os << plik << ':' << k.poz_uwagi.linia << ':' << k.poz_uwagi.kol << ": uwaga: " << k.uwaga << '\n';
   }
 }
 

@@ -17,7 +17,8 @@ struct Komunikat {
   Pozycja poz;
   Waga waga = Waga::blad;
   std::string tekst;
-  std::string uwaga;  // a second line at the same place, when not empty
+  std::string uwaga;  // a second line, when not empty
+  Pozycja poz_uwagi;  // its place
 };
 
 class analiza_raport {
@@ -25,7 +26,9 @@ public:
   // Each returns the message's number, for the two below.
   int blad(Pozycja poz, std::string tekst);
   int ostrzezenie(Pozycja poz, std::string tekst);
+  // At the message's own place, or at another.
   void dodaj_uwage(int nr, std::string uwaga);
+  void dodaj_uwage(int nr, std::string uwaga, Pozycja poz);
   // An error that turned out harmless.
   void na_ostrzezenie(int nr);
 

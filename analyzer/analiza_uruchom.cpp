@@ -117,7 +117,8 @@ int analizuj(bryzas::bryzas_skan& skan, const std::string& plik_we, bool first,
                 nr < bryzas::bledy_skanera.size() ? std::string(bryzas::bledy_skanera[nr])
                                                   : "Nieznany blad");
   } catch (const Blad_Skladni& b) {
-    raport.blad({skan.nr_linii, skan.nr_kol}, std::string(bryzas::komunikat_parsera(b.nr)));
+    const int nr = raport.blad({skan.nr_linii, skan.nr_kol}, std::string(bryzas::komunikat_parsera(b.nr)));
+    if (!b.uwaga.empty()) raport.dodaj_uwage(nr, b.uwaga, b.poz_uwagi);
   } catch (const Za_Duzo_Produkcji& b) {
     raport.blad(b.poz, "za duzo produkcji (max 200)");
   }
@@ -127,6 +128,8 @@ int analizuj(bryzas::bryzas_skan& skan, const std::string& plik_we, bool first,
     return wspolne::status_blad_wejscia;
   }
 
+  for (const Pozycja& p : g.zbedne_init_instr_po)
+    raport.ostrzezenie(p, "ta wstawka ++init_instr_po nie zostanie uzyta: generator bierze tylko ostatnia");
   const analiza_zbiory zbiory(g);
   analiza_produkcje(g, zbiory, raport).sprawdz();
   analiza_nazwy(g, plik_we.substr(0, plik_we.size() - 4), raport).sprawdz();
