@@ -7,6 +7,7 @@
 #             normal build's tests
 # make install   the three programs and their manual pages (PREFIX, DESTDIR);
 #              make uninstall removes what it installed
+# make losowe 1000 random grammars against the analyser (SEED picks them)
 # make fuzz   run each fuzz target for FUZZ_SECONDS (default 60); FUZZ_TARGETS
 #             picks some, e.g. FUZZ_TARGETS=fuzz_bryzas
 BUILD ?= build
@@ -91,6 +92,11 @@ fuzz: fuzz-build
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)
+
+# 1000 random grammars against the analyser (make check runs 100).
+.PHONY: losowe
+losowe: build-tests
+	@python3 tests/analyzer/losowe.py $(BUILD) 1000 $${SEED:-2}
 
 .PHONY: bench
 bench: build
