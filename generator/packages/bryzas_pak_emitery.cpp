@@ -46,6 +46,18 @@ std::string napis_ady(std::string_view tekst) {
   return s;
 }
 
+// Creates the file, writes it through a line writer and closes it.
+template <class Tresc>
+void pisz_plik(const std::string& nazwa, Tresc tresc) {
+  wspolne::Plik_Wy plik;
+  plik.utworz(nazwa);
+  {
+    Pisarz w(plik);
+    tresc(w);
+  }
+  plik.zamknij();
+}
+
 }  // namespace
 
 bryzas_pak_emitery::bryzas_pak_emitery(bryzas_pak& pak, const bryzas_skan& skan)
@@ -62,19 +74,8 @@ void bryzas_pak_emitery::naglowek_dane(Pisarz& w) {
 // header's date change it. Each file is closed before the next is created.
 void bryzas_pak_emitery::gen_zbiory() {
   const std::string n = pak_.nazwa_proj + "_zbiory";
-  wspolne::Plik_Wy plik;
-  plik.utworz(n + ".ads");
-  {
-    Pisarz w(plik);
-    zbiory_specyfikacja(w, n);
-  }
-  plik.zamknij();
-  plik.utworz(n + ".adb");
-  {
-    Pisarz w(plik);
-    zbiory_tresc(w, n);
-  }
-  plik.zamknij();
+  pisz_plik(n + ".ads", [&](Pisarz& w) { zbiory_specyfikacja(w, n); });
+  pisz_plik(n + ".adb", [&](Pisarz& w) { zbiory_tresc(w, n); });
 }
 
 void bryzas_pak_emitery::zbiory_specyfikacja(Pisarz& w, const std::string& n) {
@@ -194,12 +195,8 @@ void bryzas_pak_emitery::pisz_gdy_brak(const std::string& nazwa, void (bryzas_pa
   }
   if (errno != ENOENT) throw wspolne::Blad_Pliku(wspolne::Blad_Pliku::Rodzaj::otwarcie, nazwa, errno);
 
-  wspolne::Plik_Wy plik;
-  plik.utworz(nazwa);
   try {
-    Pisarz w(plik);
-    (this->*tresc)(w);
-    plik.zamknij();
+    pisz_plik(nazwa, [&](Pisarz& w) { (this->*tresc)(w); });
   } catch (const wspolne::Blad_Pliku&) {
     ::unlink(nazwa.c_str());
     throw;
@@ -266,10 +263,7 @@ void bryzas_pak_emitery::tresc_projektu(Pisarz& w) {
 void bryzas_pak_emitery::gen_bledy() {
   const std::string p = pak_.nazwa_proj + "_Bledy";
   const std::string plik_nazwa = pak_.nazwa_proj + "_bledy";
-  wspolne::Plik_Wy plik;
-  plik.utworz(plik_nazwa + ".ads");
-  {
-    Pisarz w(plik);
+  pisz_plik(plik_nazwa + ".ads", [&](Pisarz& w) {
     w.linia("-- pakiet ", p, " - specyfikacja");
     naglowek_dane(w);
     w.linia("package ", p, " is");
@@ -278,11 +272,8 @@ void bryzas_pak_emitery::gen_bledy() {
     w.linia("function Opis (Nr : Integer) return String;");
     w.linia();
     w.linia("end ", p, ";");
-  }
-  plik.zamknij();
-  plik.utworz(plik_nazwa + ".adb");
-  {
-    Pisarz w(plik);
+  });
+  pisz_plik(plik_nazwa + ".adb", [&](Pisarz& w) {
     w.linia("-- pakiet ", p, " - tresc");
     naglowek_dane(w);
     w.linia("package body ", p, " is");
@@ -303,8 +294,7 @@ void bryzas_pak_emitery::gen_bledy() {
     w.linia("end Opis;");
     w.linia();
     w.linia("end ", p, ";");
-  }
-  plik.zamknij();
+  });
 }
 
 }  // namespace bryzas

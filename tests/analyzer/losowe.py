@@ -14,19 +14,7 @@ import os, random, re, resource, subprocess, sys, tempfile
 
 TERMINALE = ['a', 'b', 'c', 'd', 'Plus', 'Liczba', 'begin', 'String', 'Tok', 'Pusty', 'True', 'Kod']
 NIETERMINALE = ['A', 'B', 'C', 'D', 'Wyr', 'Record', 'Parsuj', 'Boolean']
-SKANER = '''with Ada.Text_IO; use Ada.Text_IO;
-package body G_Skan is
-   function Skanuj return Token_Typ is
-      T : Token_Typ;
-      C : Character;
-   begin
-      T.Wart := (others => ' ');
-      Get (C);
-      T.Kod := Token_Kod'Val (Character'Pos (C) mod Token_Kod'Pos (Token_Kod'Last));
-      return T;
-   end Skanuj;
-end G_Skan;
-'''
+SKANER = open(os.path.join(os.path.dirname(os.path.realpath(__file__)), '../ada/slowa/skan_dowolny.adb.in')).read()
 
 
 def losuj(r):
@@ -151,7 +139,7 @@ def main():
             if wynik.endswith('*** bledy: 0, ostrzezenia: ' + wynik.rsplit(' ', 1)[1]) and '*** bledy: 0,' in wynik:
                 czyste += 1
                 uruchom(bin_dir + '/bryzas', 'G')
-                with open(os.path.join(d, 'G_skan.adb'), 'w') as f: f.write(SKANER)
+                with open(os.path.join(d, 'G_skan.adb'), 'w') as f: f.write(SKANER.replace('@P@', 'G'))
                 gnat = uruchom('gprbuild', '-q', '-c', '-gnatc', '-P', 'G.gpr')
                 if gnat.returncode != 0:
                     print('FAIL: grammar %d is clean but GNAT rejects it:' % nr, opis, gnat.stdout, gnat.stderr); bledy = 1

@@ -6,6 +6,7 @@
 # Usage: nazwy_gnat.sh BIN_DIR
 set -u
 bin=$(realpath "$1")
+tu=$(dirname "$(realpath "$0")")
 praca=$(mktemp -d)
 trap 'rm -rf "$praca"' EXIT
 ulimit -f 8192
@@ -19,22 +20,7 @@ for proba in t:Plus t:begin t:Pusty t:String t:True t:G_Pars t:First_S t:Kod \
   else
     printf '"S" = "%s" '"'B'"' .\n"%s" = '"'A'"' .\n%%%%\n"S" : '"'A'"' .\n"%s" : '"'A'"' .\n' "$n" "$n" "$n" > G.gpa
   fi
-  cat > G_skan.adb <<'ADA'
-with Ada.Text_IO; use Ada.Text_IO;
-package body G_Skan is
-   function Skanuj return Token_Typ is
-      T : Token_Typ;
-      C : Character;
-   begin
-      T.Wart := (others => ' ');
-      Get (C);
-      T.Kod := Token_Kod'Val (Character'Pos (C) mod Token_Kod'Pos (Token_Kod'Last));
-      return T;
-   exception
-      when End_Error => Nr_Bledu_Skan := 1; raise Blad_Skanera;
-   end Skanuj;
-end G_Skan;
-ADA
+  sed 's/@P@/G/g' "$tu/../ada/slowa/skan_dowolny.adb.in" > G_skan.adb
   timeout 20 "$bin/bryzas" G > /dev/null
   timeout 120 gprbuild -q -c -gnatc -P G.gpr > gnat.out 2>&1 && gnat=przyjmuje || gnat=odrzuca
   timeout 20 "$bin/bryzas_analiza" G > analiza.out
