@@ -151,7 +151,7 @@ for p in $produkcje; do
   postep "grammar of $p productions"
   "$python" "$bench/generuj_gramatyke.py" "$p" > "$d/G$p.gpa" || przerwij "cannot write G$p.gpa"
   wyniki=("G${p}_pars.ads" "G${p}_pars.adb" "G$p.lst" "G$p.log" "G${p}_skan_t.ads"
-    "G${p}_zbiory.ads" "G${p}_zbiory.adb" "G$p.adb")
+    "G${p}_zbiory.ads" "G${p}_zbiory.adb" "G${p}_bledy.ads" "G${p}_bledy.adb" "G$p.adb" "G$p.gpr")
   (cd "$d" && "$bryzas" "G$p" > konsola 2>&1)
   status=$?
   if [ "$status" != 0 ] || [ "$(tail -n 1 "$d/G$p.lst" 2> /dev/null)" != "Bez bledu" ]; then
