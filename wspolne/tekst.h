@@ -22,6 +22,16 @@ inline bool rowne_bez_wielkosci(std::string_view a, std::string_view b) {
          std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) { return male(x) == male(y); });
 }
 
+// Letters of Latin-1: A-Z, a-z and the accented letters 192..255 except the
+// multiplication (215) and division (247) signs.
+constexpr bool litera(char c) {
+  const auto u = static_cast<unsigned char>(c);
+  if ((u >= 'A' && u <= 'Z') || (u >= 'a' && u <= 'z')) return true;
+  return u >= 192 && u != 215 && u != 247;
+}
+
+constexpr bool cyfra(char c) { return c >= '0' && c <= '9'; }
+
 // The integer image of a number: its decimal digits after one blank for the
 // sign (a minus sign for a negative value), as every number on the console,
 // in a listing and in file headers is written.

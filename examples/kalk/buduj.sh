@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds the calculator in a directory of its own, the way a user does:
-# copies the grammar and the hand-written scanner body there, generates the
+# copies the grammar and its token file there, generates the
 # parser with bryzas (which also writes the GNAT project Kalk.gpr) and
 # builds it with gprbuild. bryzas's console goes to standard output;
 # gprbuild's messages go to budowa.log in that directory (and to standard
@@ -11,7 +11,7 @@ bryzas=$(realpath "$1")
 cel=$2
 zrodla=$(cd "$(dirname "$0")" && pwd)
 mkdir -p "$cel"
-cp "$zrodla/Kalk.gpa" "$zrodla/Kalk_skan.adb" "$cel/"
+cp "$zrodla/Kalk.gpa" "$zrodla/Kalk.tok" "$cel/"
 cd "$cel"
 status=0
 "$bryzas" Kalk || status=$?

@@ -7,6 +7,7 @@
 #include "generator/packages/bryzas_pak_emitery.h"
 #include "generator/parser/bryzas_pars.h"
 #include "generator/scanner/bryzas_skan.h"
+#include "generator/tokens/bryzas_tok_skaner.h"
 #include "generator/podstawa/czas.h"
 #include "generator/podstawa/konsola.h"
 #include "generator/podstawa/nazwa_projektu.h"
@@ -105,6 +106,8 @@ int bryzas_uruchom(const std::vector<std::string>& argumenty, std::ostream& wyjs
     bryzas_pak_emitery emitery(pak, skan);
     emitery.gen_zbiory();
     emitery.gen_skaner_spec();
+    bryzas_tok_skaner tokeny(pak, skan, konsola);
+    if (tokeny.gen_skaner()) status = wspolne::status_blad_wejscia;
     emitery.gen_main();
     emitery.gen_bledy();
     emitery.gen_projekt();

@@ -46,29 +46,13 @@ std::string napis_ady(std::string_view tekst) {
   return s;
 }
 
-// Creates the file, writes it through a line writer and closes it.
-template <class Tresc>
-void pisz_plik(const std::string& nazwa, Tresc tresc) {
-  wspolne::Plik_Wy plik;
-  plik.utworz(nazwa);
-  {
-    Pisarz w(plik);
-    tresc(w);
-  }
-  plik.zamknij();
-}
-
 }  // namespace
 
 bryzas_pak_emitery::bryzas_pak_emitery(bryzas_pak& pak, const bryzas_skan& skan)
     : pak_(pak), skan_(skan) {}
 
 // The date and time are taken anew for every file, as each is written.
-void bryzas_pak_emitery::naglowek_dane(Pisarz& w) {
-  w.linia("-- wygenerowano wg danych uzytkownia");
-  linia_daty(w, pak_.epoka_zrodel);
-  w.linia();
-}
+void bryzas_pak_emitery::naglowek_dane(Pisarz& w) { naglowek_danych(w, pak_.epoka_zrodel); }
 
 // The sets package does not depend on the grammar: only the names and the
 // header's date change it. Each file is closed before the next is created.
@@ -249,6 +233,7 @@ void bryzas_pak_emitery::tresc_projektu(Pisarz& w) {
       jednostka("Body", p + "_zbiory", p + "_zbiory.adb");
       jednostka("Spec", pak_.nazwa_skan, pak_.plik_wyskans);
       jednostka("Body", pak_.nazwa_skan, p + "_skan.adb");
+      if (pak_.z_tokenami) jednostka("Spec", p + "_Pozycja", p + "_pozycja.ads");
       jednostka("Spec", p + "_Bledy", p + "_bledy.ads");
       jednostka("Body", p + "_Bledy", p + "_bledy.adb");
       jednostka("Body", p, p + ".adb");
@@ -271,11 +256,25 @@ void bryzas_pak_emitery::gen_bledy() {
     w.linia("-- co parser ", pak_.nazwa_pars, " oczekiwal przy bledzie numer Nr i gdzie w gramatyce");
     w.linia("function Opis (Nr : Integer) return String;");
     w.linia();
+    if (pak_.z_tokenami) {
+      w.linia("-- miejsce biezacego tokenu wg ", pak_.nazwa_proj, "_Pozycja: \"linia:kolumna\"");
+      w.linia("function Miejsce return String;");
+      w.linia("-- co zastal skaner przy bledzie numer Nr");
+      w.linia("function Opis_Skanera (Nr : Integer) return String;");
+      w.linia("-- \"linia:kolumna: tekst\" bledu parsera i bledu skanera numer Nr");
+      w.linia("function Komunikat_Parsera (Nr : Integer) return String;");
+      w.linia("function Komunikat_Skanera (Nr : Integer) return String;");
+      w.linia();
+    }
     w.linia("end ", p, ";");
   });
   pisz_plik(plik_nazwa + ".adb", [&](Pisarz& w) {
     w.linia("-- pakiet ", p, " - tresc");
     naglowek_dane(w);
+    if (pak_.z_tokenami) {
+      w.linia("with ", pak_.nazwa_proj, "_Pozycja; use ", pak_.nazwa_proj, "_Pozycja;");
+      w.linia();
+    }
     w.linia("package body ", p, " is");
     w.linia();
     w.linia("function Opis (Nr : Integer) return String is");
@@ -293,8 +292,75 @@ void bryzas_pak_emitery::gen_bledy() {
     }
     w.linia("end Opis;");
     w.linia();
+    if (pak_.z_tokenami) bledy_z_miejscem(w);
     w.linia("end ", p, ";");
   });
+}
+
+// The texts with the place of the current token instead of the place in
+// the grammar, for a scanner generated from a token file.
+void bryzas_pak_emitery::bledy_z_miejscem(Pisarz& w) {
+  podprogram(w, "function Miejsce return String is",
+             {"L : constant String := Integer'Image (Linia);", "K : constant String := Integer'Image (Kolumna);"},
+             {"return L (L'First + 1 .. L'Last) & \":\" & K (K'First + 1 .. K'Last);"}, "end Miejsce;");
+  w.linia();
+  w.linia("function Opis_Skanera (Nr : Integer) return String is");
+  {
+    Wciecie d(w, krok_wciecia);
+    w.linia("Kod : constant String := Integer'Image (Character'Pos (Znak));");
+  }
+  w.linia("begin");
+  {
+    Wciecie cialo(w, krok_wciecia);
+    w.linia("case Nr is");
+    {
+      Wciecie galezie(w, krok_wciecia);
+      w.linia("when 1 =>");
+      {
+        Wciecie d(w, krok_wciecia);
+        w.linia("if Znak in ' ' .. '~' then");
+        w.linia("  return \"nieoczekiwany znak '\" & Znak & \"'\";");
+        w.linia("end if;");
+        w.linia("return \"nieoczekiwany znak #\" & Kod (Kod'First + 1 .. Kod'Last);");
+      }
+      w.linia("when 2 => return \"token dluzszy niz 100 znakow\";");
+      w.linia("when 3 => return \"komentarz bez konca\";");
+      w.linia("when others => return \"nieznany blad skanera\";");
+    }
+    w.linia("end case;");
+  }
+  w.linia("end Opis_Skanera;");
+  w.linia();
+  w.linia("function Komunikat_Parsera (Nr : Integer) return String is");
+  {
+    Wciecie d(w, krok_wciecia);
+    w.linia("function Tresc return String is");
+    w.linia("begin");
+    {
+      Wciecie cialo(w, krok_wciecia);
+      w.linia("case Nr is");
+      {
+        Wciecie galezie(w, krok_wciecia);
+        for (const bryzas_pak::Opis_Bledu& o : pak_.opisy_bledow) {
+          const std::string tekst = o.tekst.substr(0, o.tekst.rfind(" ("));
+          w.linia("when ", std::to_string(o.nr), " => return \"", napis_ady(tekst), "\";");
+        }
+        w.linia("when others => return \"nieznany blad\";");
+      }
+      w.linia("end case;");
+    }
+    w.linia("end Tresc;");
+  }
+  w.linia("begin");
+  {
+    Wciecie cialo(w, krok_wciecia);
+    w.linia("return Miejsce & \": \" & Tresc;");
+  }
+  w.linia("end Komunikat_Parsera;");
+  w.linia();
+  podprogram(w, "function Komunikat_Skanera (Nr : Integer) return String is", {},
+             {"return Miejsce & \": \" & Opis_Skanera (Nr);"}, "end Komunikat_Skanera;");
+  w.linia();
 }
 
 }  // namespace bryzas

@@ -29,6 +29,7 @@ private:
   void deklaracja_kodow(Pisarz& w);
   void tresc_main(Pisarz& w);
   void tresc_projektu(Pisarz& w);
+  void bledy_z_miejscem(Pisarz& w);
   void pisz_gdy_brak(const std::string& nazwa, void (bryzas_pak_emitery::*tresc)(Pisarz&));
 
   bryzas_pak& pak_;

@@ -41,6 +41,10 @@ struct bryzas_pak {
   };
   std::vector<Opis_Bledu> opisy_bledow;
 
+  // A token file P.tok was read: the scanner body and the position package
+  // are generated, and the error texts can say where an error happened.
+  bool z_tokenami = false;
+
   // SOURCE_DATE_EPOCH, when it holds a non-negative integer: the instant that
   // generated headers show instead of the local clock.
   std::optional<long long> epoka_zrodel;

@@ -51,4 +51,10 @@ void linia_daty(Pisarz& w, const std::optional<long long>& epoka) {
   w.linia("-- dnia ", data_str(epoka), ", godz. ", czas_str(epoka));
 }
 
+void naglowek_danych(Pisarz& w, const std::optional<long long>& epoka) {
+  w.linia("-- wygenerowano wg danych uzytkownia");
+  linia_daty(w, epoka);
+  w.linia();
+}
+
 }  // namespace bryzas

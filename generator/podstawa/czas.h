@@ -22,4 +22,8 @@ std::string czas_str(const std::optional<long long>& epoka);
 // "-- dnia <data_str>, godz. <czas_str>", the clock read anew for each file.
 void linia_daty(Pisarz& w, const std::optional<long long>& epoka);
 
+// The three-line header block of the packages written from the user's data:
+// "-- wygenerowano wg danych uzytkownia", the date line and an empty line.
+void naglowek_danych(Pisarz& w, const std::optional<long long>& epoka);
+
 }  // namespace bryzas

@@ -2,6 +2,7 @@
 // starts with the current indentation, so no emitter counts blanks itself.
 #pragma once
 
+#include <string>
 #include <string_view>
 #include <utility>
 
@@ -61,5 +62,17 @@ private:
 
 // One level of nesting in the generated Ada text.
 constexpr int krok_wciecia = 2;
+
+// Creates the file, writes it through a line writer and closes it.
+template <class Tresc>
+void pisz_plik(const std::string& nazwa, Tresc tresc) {
+  wspolne::Plik_Wy plik;
+  plik.utworz(nazwa);
+  {
+    Pisarz w(plik);
+    tresc(w);
+  }
+  plik.zamknij();
+}
 
 }  // namespace bryzas

@@ -28,15 +28,8 @@ namespace {
 // The end of the input, as the character reader delivers it.
 constexpr char NUL = '\0';
 
-// Letters of Latin-1: A-Z, a-z and the accented letters 192..255 except the
-// multiplication (215) and division (247) signs.
-constexpr bool litera(char c) {
-  const auto u = static_cast<unsigned char>(c);
-  if ((u >= 'A' && u <= 'Z') || (u >= 'a' && u <= 'z')) return true;
-  return u >= 192 && u != 215 && u != 247;
-}
-
-constexpr bool cyfra(char c) { return c >= '0' && c <= '9'; }
+using wspolne::cyfra;
+using wspolne::litera;
 
 // Characters that may follow the first one of a name, by code: one look-up
 // for each character of the many names of a grammar.

@@ -1,0 +1,379 @@
+#include "generator/tokens/bryzas_tok.h"
+
+#include <array>
+
+#include "wspolne/blad_pliku.h"
+#include "wspolne/tekst.h"
+
+namespace bryzas {
+
+namespace {
+
+constexpr std::array<std::string_view, 19> teksty = {
+    "Oczekiwano definicji tokenu lub opcji",
+    "Oczekiwano '='",
+    "Oczekiwano '.' na koncu definicji",
+    "Oczekiwano napisu, kodu znaku, nazwy lub nawiasu",
+    "Oczekiwano '}'",
+    "Oczekiwano ']'",
+    "Oczekiwano ')'",
+    "Napis bez zamykajacego '\"'",
+    "Pusty napis",
+    "Kod znaku poza zakresem 0..255",
+    "Koniec zakresu nie jest pojedynczym znakiem",
+    "Poczatek zakresu za jego koncem",
+    "Nieznana nazwa",
+    "Powtorna definicja",
+    "Nieznana opcja",
+    "Bledne argumenty opcji",
+    "Za duzy automat",
+    "Niedozwolony znak",
+    "Za dluga nazwa (max 100 znakow)",
+};
+
+constexpr std::size_t max_dl_nazwy = 100;
+// Brackets nested deeper than this are refused before they exhaust the stack.
+constexpr int max_glebokosc = 200;
+
+bool znak_nazwy(char c) { return wspolne::litera(c) || wspolne::cyfra(c) || c == '_'; }
+
+Wzor jeden_znak(unsigned char c) {
+  Wzor w{Wzor::Rodzaj::znak, {}, {}};
+  w.znaki.set(c);
+  return w;
+}
+
+}  // namespace
+
+std::string_view komunikat_tokenow(int nr) {
+  const int i = nr - bledy_tok::oczekiwano_definicji;
+  return i >= 0 && i < static_cast<int>(teksty.size()) ? teksty[static_cast<std::size_t>(i)] : "Nieznany blad";
+}
+
+std::optional<Opis_Tokenow> bryzas_tok::czytaj(const std::string& nazwa_pliku) {
+  try {
+    czytnik_.otworz(nazwa_pliku);
+  } catch (const wspolne::Blad_Pliku& e) {
+    if (e.brak_pliku()) return std::nullopt;
+    throw;
+  }
+  Czytnik_Linii::Linia l;
+  while (!czytnik_.koniec()) linie_.emplace_back(l.data(), czytnik_.czytaj(l));
+  czytnik_.zamknij();
+  for (unsigned char c : {' ', '\t', '\n', '\r'}) opis_.pomijane.set(c);
+  try {
+    nastepny();
+    plik();
+  } catch (const Blad_Tokenow& b) {
+    blad_ = b;
+  }
+  return std::move(opis_);
+}
+
+void bryzas_tok::blad(int nr) const { throw Blad_Tokenow{nr, linia_sym_, kol_sym_}; }
+
+// At the character being read, not at the symbol it belongs to.
+void bryzas_tok::blad_tu(int nr) const {
+  throw Blad_Tokenow{nr, static_cast<int>(nr_linii_), static_cast<int>(poz_) + 1};
+}
+
+void bryzas_tok::sprawdz(Sym s, int nr) {
+  if (sym_ != s) blad(nr);
+  nastepny();
+}
+
+// The next symbol; blanks, tabs and comments from "--" to the end of the
+// line separate symbols.
+void bryzas_tok::nastepny() {
+  ++licznik_sym_;
+  tekst_.clear();
+  for (;;) {
+    if (nr_linii_ == 0 || poz_ >= linie_[nr_linii_ - 1].size()) {
+      if (nr_linii_ >= linie_.size()) {
+        sym_ = Sym::koniec;
+        linia_sym_ = static_cast<int>(nr_linii_);
+        kol_sym_ = nr_linii_ == 0 ? 1 : static_cast<int>(linie_[nr_linii_ - 1].size()) + 1;
+        return;
+      }
+      ++nr_linii_;
+      poz_ = 0;
+      continue;
+    }
+    const std::string& l = linie_[nr_linii_ - 1];
+    const char c = l[poz_];
+    if (c == ' ' || c == '\t' || c == '\r') {
+      ++poz_;
+    } else if (c == '-' && poz_ + 1 < l.size() && l[poz_ + 1] == '-') {
+      poz_ = l.size();
+    } else {
+      break;
+    }
+  }
+  const std::string& l = linie_[nr_linii_ - 1];
+  linia_sym_ = static_cast<int>(nr_linii_);
+  kol_sym_ = static_cast<int>(poz_) + 1;
+  const char c = l[poz_++];
+  auto dalej = [&](char z) { return poz_ < l.size() && l[poz_] == z; };
+  switch (c) {
+    case '=': sym_ = Sym::rowna; return;
+    case '|': sym_ = Sym::kreska; return;
+    case '(': sym_ = Sym::lnaw; return;
+    case ')': sym_ = Sym::pnaw; return;
+    case '[': sym_ = Sym::lnawkw; return;
+    case ']': sym_ = Sym::pnawkw; return;
+    case '{': sym_ = Sym::lnawkl; return;
+    case '}': sym_ = Sym::pnawkl; return;
+    case '.':
+      sym_ = dalej('.') ? (++poz_, Sym::dwie_kropki) : Sym::kropka;
+      return;
+    default: break;
+  }
+  if (c == '\'') {
+    // nazwa_tokenu = "'" (litera | "_") { litera | cyfra | "_" } "'"
+    while (poz_ < l.size() && l[poz_] != '\'') {
+      const bool pierwszy = tekst_.empty();
+      if (pierwszy ? !(wspolne::litera(l[poz_]) || l[poz_] == '_') : !znak_nazwy(l[poz_])) blad_tu(bledy_tok::zly_znak);
+      if (tekst_.size() == max_dl_nazwy) blad(bledy_tok::za_dluga_nazwa);
+      tekst_ += l[poz_++];
+    }
+    if (poz_ == l.size() || tekst_.empty()) blad_tu(bledy_tok::zly_znak);
+    ++poz_;
+    sym_ = Sym::nazwa_tokenu;
+  } else if (wspolne::litera(c) || c == '_') {
+    tekst_ += c;
+    while (poz_ < l.size() && znak_nazwy(l[poz_])) {
+      if (tekst_.size() == max_dl_nazwy) blad(bledy_tok::za_dluga_nazwa);
+      tekst_ += l[poz_++];
+    }
+    sym_ = Sym::nazwa;
+  } else if (c == '"') {
+    // napis = '"' { znak | '""' } '"'
+    for (;;) {
+      if (poz_ == l.size()) blad(bledy_tok::napis_bez_konca);
+      if (l[poz_] == '"') {
+        if (!(poz_ + 1 < l.size() && l[poz_ + 1] == '"')) break;
+        ++poz_;
+      }
+      tekst_ += l[poz_++];
+    }
+    ++poz_;
+    sym_ = Sym::napis;
+  } else if (c == '#') {
+    // kod = "#" cyfra { cyfra }, at most 255
+    int kod = 0;
+    if (!(poz_ < l.size() && wspolne::cyfra(l[poz_]))) blad(bledy_tok::zly_kod);
+    while (poz_ < l.size() && wspolne::cyfra(l[poz_])) {
+      kod = kod * 10 + (l[poz_++] - '0');
+      if (kod > 255) blad(bledy_tok::zly_kod);
+    }
+    tekst_ = std::string(1, static_cast<char>(kod));
+    sym_ = Sym::kod;
+  } else if (c == '+' && dalej('+')) {
+    ++poz_;
+    while (poz_ < l.size() && znak_nazwy(l[poz_]) && tekst_.size() < max_dl_nazwy) tekst_ += l[poz_++];
+    sym_ = Sym::opcja;
+  } else {
+    --poz_;
+    blad_tu(bledy_tok::zly_znak);
+  }
+}
+
+// plik = { opcja | definicja } .
+void bryzas_tok::plik() {
+  while (sym_ != Sym::koniec) {
+    if (sym_ == Sym::opcja)
+      opcja();
+    else if (sym_ == Sym::nazwa_tokenu || sym_ == Sym::nazwa)
+      definicja();
+    else
+      blad(bledy_tok::oczekiwano_definicji);
+  }
+}
+
+// The string argument of an option, on the option's line.
+std::string bryzas_tok::napis_opcji() {
+  if (sym_ != Sym::napis) blad(bledy_tok::zle_argumenty);
+  if (tekst_.empty()) blad(bledy_tok::pusty_napis);
+  std::string s = tekst_;
+  nastepny();
+  return s;
+}
+
+// opcja = "++pomijaj" znaki { znaki } | "++komentarz" napis [ napis ]
+//       | "++komentarz_zagniezdzony" napis napis | "++bez_wielkosci"
+//       | "++koniec" nazwa_tokenu .      (all on one line)
+void bryzas_tok::opcja() {
+  const std::string nazwa = tekst_;
+  const int linia = linia_sym_;
+  const int kol = kol_sym_;
+  nastepny();
+  auto na_linii = [&] { return sym_ != Sym::koniec && linia_sym_ == linia; };
+  if (nazwa == "pomijaj") {
+    Zbior_Znakow z;
+    if (!na_linii()) blad(bledy_tok::zle_argumenty);
+    while (na_linii()) z |= znaki();
+    opis_.pomijane = z;
+  } else if (nazwa == "komentarz" || nazwa == "komentarz_zagniezdzony") {
+    if (!na_linii()) blad(bledy_tok::zle_argumenty);
+    Komentarz k;
+    k.poczatek = napis_opcji();
+    k.zagniezdzony = nazwa != "komentarz";
+    if (k.zagniezdzony || na_linii()) {
+      if (!na_linii()) blad(bledy_tok::zle_argumenty);
+      k.koniec = napis_opcji();
+    }
+    opis_.komentarze.push_back(std::move(k));
+  } else if (nazwa == "bez_wielkosci") {
+    opis_.bez_wielkosci = true;
+  } else if (nazwa == "koniec") {
+    if (!na_linii() || sym_ != Sym::nazwa_tokenu) blad(bledy_tok::zle_argumenty);
+    if (!opis_.koniec.empty()) blad(bledy_tok::powtorna_definicja);
+    opis_.koniec = tekst_;
+    opis_.koniec_linia = linia_sym_;
+    opis_.koniec_kol = kol_sym_;
+    nastepny();
+  } else {
+    throw Blad_Tokenow{bledy_tok::nieznana_opcja, linia, kol};
+  }
+  if (na_linii()) blad(bledy_tok::zle_argumenty);
+}
+
+// definicja = ( nazwa_tokenu | nazwa ) "=" wyrazenie "." .
+void bryzas_tok::definicja() {
+  const bool terminal = sym_ == Sym::nazwa_tokenu;
+  Definicja_Tokenu d;
+  d.nazwa = tekst_;
+  d.linia = linia_sym_;
+  d.kol = kol_sym_;
+  bool powtorna = pomocnicze_.contains(d.nazwa);
+  for (const Definicja_Tokenu& t : opis_.tokeny) powtorna = powtorna || t.nazwa == d.nazwa;
+  if (powtorna) blad(bledy_tok::powtorna_definicja);
+  nastepny();
+  sprawdz(Sym::rowna, bledy_tok::brak_rowna);
+  // One string alone, beginning with a letter, is a keyword.
+  const bool napis = sym_ == Sym::napis;
+  const std::string tekst = tekst_;
+  const std::size_t przed = licznik_sym_;
+  wezly_ = 0;
+  d.wzor = wyrazenie();
+  d.slowo_kluczowe = napis && licznik_sym_ == przed + 1 && wspolne::litera(tekst[0]);
+  if (d.slowo_kluczowe) d.napis = tekst;
+  sprawdz(Sym::kropka, bledy_tok::brak_kropki);
+  if (terminal)
+    opis_.tokeny.push_back(std::move(d));
+  else
+    pomocnicze_.emplace(d.nazwa, std::move(d.wzor));
+}
+
+// wyrazenie = skladnik { "|" skladnik } .
+Wzor bryzas_tok::wyrazenie() {
+  Wzor w = skladnik();
+  if (sym_ != Sym::kreska) return w;
+  Wzor wybor{Wzor::Rodzaj::wybor, {}, {}};
+  wybor.czesci.push_back(std::move(w));
+  while (sym_ == Sym::kreska) {
+    nastepny();
+    wybor.czesci.push_back(skladnik());
+  }
+  return wybor;
+}
+
+// skladnik = czynnik { czynnik } .
+Wzor bryzas_tok::skladnik() {
+  Wzor ciag{Wzor::Rodzaj::ciag, {}, {}};
+  do {
+    Wzor c = czynnik();
+    if (c.rodzaj == Wzor::Rodzaj::ciag)
+      for (Wzor& z : c.czesci) ciag.czesci.push_back(std::move(z));
+    else
+      ciag.czesci.push_back(std::move(c));
+  } while (sym_ == Sym::napis || sym_ == Sym::kod || sym_ == Sym::nazwa || sym_ == Sym::lnaw ||
+           sym_ == Sym::lnawkw || sym_ == Sym::lnawkl);
+  return ciag;
+}
+
+// czynnik = znaki | nazwa | "(" wyrazenie ")" | "[" wyrazenie "]"
+//         | "{" wyrazenie "}" .
+Wzor bryzas_tok::czynnik() {
+  Wzor w;
+  if (++glebokosc_ > max_glebokosc) blad(bledy_tok::za_duzy_automat);
+  switch (sym_) {
+    case Sym::napis:
+    case Sym::kod: {
+      const std::string tekst = tekst_;
+      const Sym s = sym_;
+      if (s == Sym::napis && tekst.empty()) blad(bledy_tok::pusty_napis);
+      if (tekst.size() == 1) {
+        w = {Wzor::Rodzaj::znak, znaki(), {}};
+      } else {
+        nastepny();
+        if (sym_ == Sym::dwie_kropki) blad(bledy_tok::zakres_dlugi);
+        w.rodzaj = Wzor::Rodzaj::ciag;
+        for (char c : tekst) w.czesci.push_back(jeden_znak(static_cast<unsigned char>(c)));
+      }
+      break;
+    }
+    case Sym::nazwa: {
+      auto p = pomocnicze_.find(tekst_);
+      if (p == pomocnicze_.end()) blad(bledy_tok::nieznana_nazwa);
+      w = p->second;
+      nastepny();
+      break;
+    }
+    case Sym::lnaw:
+      nastepny();
+      w = wyrazenie();
+      sprawdz(Sym::pnaw, bledy_tok::brak_pnaw);
+      break;
+    case Sym::lnawkw:
+    case Sym::lnawkl: {
+      const bool opcja = sym_ == Sym::lnawkw;
+      nastepny();
+      w.rodzaj = opcja ? Wzor::Rodzaj::opcja : Wzor::Rodzaj::powtorzenie;
+      w.czesci.push_back(wyrazenie());
+      sprawdz(opcja ? Sym::pnawkw : Sym::pnawkl, opcja ? bledy_tok::brak_pnawkw : bledy_tok::brak_pnawkl);
+      break;
+    }
+    default:
+      blad(bledy_tok::brak_czynnika);
+  }
+  dolicz(w);
+  --glebokosc_;
+  return w;
+}
+
+// znaki = ( napis | kod ) [ ".." ( napis | kod ) ] .  A string alone gives
+// all its characters; the two ends of a range are one character each.
+Zbior_Znakow bryzas_tok::znaki() {
+  if (sym_ != Sym::napis && sym_ != Sym::kod) blad(bledy_tok::zle_argumenty);
+  if (tekst_.empty()) blad(bledy_tok::pusty_napis);
+  Zbior_Znakow z;
+  const std::string od = tekst_;
+  nastepny();
+  if (sym_ != Sym::dwie_kropki) {
+    for (char c : od) z.set(static_cast<unsigned char>(c));
+    return z;
+  }
+  if (od.size() != 1) blad(bledy_tok::zakres_dlugi);
+  nastepny();
+  if ((sym_ != Sym::napis && sym_ != Sym::kod) || tekst_.size() != 1) blad(bledy_tok::zakres_dlugi);
+  const auto a = static_cast<unsigned char>(od[0]);
+  const auto b = static_cast<unsigned char>(tekst_[0]);
+  if (a > b) blad(bledy_tok::zakres_odwrocony);
+  for (unsigned c = a; c <= b; ++c) z.set(c);
+  nastepny();
+  return z;
+}
+
+// Counts the nodes of a definition as it grows; helper names copy their
+// whole pattern, so a chain of them could double it at every step.
+void bryzas_tok::dolicz(const Wzor& w) {
+  wezly_ += 1;
+  for (const Wzor& c : w.czesci) {
+    if (wezly_ > max_wezlow_wzoru) break;
+    dolicz(c);
+  }
+  if (wezly_ > max_wezlow_wzoru) blad(bledy_tok::za_duzy_automat);
+}
+
+}  // namespace bryzas

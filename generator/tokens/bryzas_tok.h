@@ -1,0 +1,138 @@
+// The token file P.tok: what the generated scanner recognises. Its reader
+// turns the definitions into patterns over the 256 characters of ISO 8859-1
+// and stops at the first error, which carries its number and place.
+#pragma once
+
+#include <bitset>
+#include <cstddef>
+#include <map>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "generator/scanner/czytnik_linii.h"
+
+namespace bryzas {
+
+using Zbior_Znakow = std::bitset<256>;
+
+// A regular expression: one character out of a set, a sequence, a choice,
+// an option [ ] or a repetition { } of its parts.
+struct Wzor {
+  enum class Rodzaj { znak, ciag, wybor, opcja, powtorzenie };
+  Rodzaj rodzaj = Rodzaj::ciag;
+  Zbior_Znakow znaki;
+  std::vector<Wzor> czesci;
+};
+
+struct Definicja_Tokenu {
+  std::string nazwa;  // as the grammar writes the terminal
+  Wzor wzor;
+  int linia = 0;
+  int kol = 0;
+  // A definition that is one string beginning with a letter: a keyword,
+  // which beats every other token of its length.
+  bool slowo_kluczowe = false;
+  std::string napis;  // the keyword's text
+};
+
+struct Komentarz {
+  std::string poczatek;
+  std::string koniec;  // empty: the comment runs to the end of the line
+  bool zagniezdzony = false;
+};
+
+struct Opis_Tokenow {
+  Zbior_Znakow pomijane;  // blank, tab, line feed and carriage return unless set
+  std::vector<Komentarz> komentarze;
+  bool bez_wielkosci = false;  // keywords in any letter case
+  std::string koniec;          // the token at the end of the input, or none
+  int koniec_linia = 0;
+  int koniec_kol = 0;
+  std::vector<Definicja_Tokenu> tokeny;  // in the order of the file
+};
+
+// An error in the token file: its number selects the text.
+struct Blad_Tokenow {
+  int nr;
+  int linia;
+  int kol;
+};
+
+namespace bledy_tok {
+constexpr int oczekiwano_definicji = 50;
+constexpr int brak_rowna = 51;
+constexpr int brak_kropki = 52;
+constexpr int brak_czynnika = 53;
+constexpr int brak_pnawkl = 54;
+constexpr int brak_pnawkw = 55;
+constexpr int brak_pnaw = 56;
+constexpr int napis_bez_konca = 57;
+constexpr int pusty_napis = 58;
+constexpr int zly_kod = 59;
+constexpr int zakres_dlugi = 60;
+constexpr int zakres_odwrocony = 61;
+constexpr int nieznana_nazwa = 62;
+constexpr int powtorna_definicja = 63;
+constexpr int nieznana_opcja = 64;
+constexpr int zle_argumenty = 65;
+constexpr int za_duzy_automat = 66;
+constexpr int zly_znak = 67;
+constexpr int za_dluga_nazwa = 68;
+}  // namespace bledy_tok
+
+std::string_view komunikat_tokenow(int nr);
+
+// The characters that the automaton's limits allow a definition to grow
+// to once its helper names are replaced by their patterns.
+constexpr std::size_t max_wezlow_wzoru = 20000;
+
+class bryzas_tok {
+public:
+  // Reads the file; a missing one is no token file (nullopt, no error).
+  // Other file failures throw Blad_Pliku.
+  std::optional<Opis_Tokenow> czytaj(const std::string& nazwa_pliku);
+
+  const std::optional<Blad_Tokenow>& blad() const { return blad_; }
+  // The lines read, for the listing.
+  const std::vector<std::string>& linie() const { return linie_; }
+
+private:
+  enum class Sym { koniec, nazwa_tokenu, nazwa, napis, kod, opcja, rowna, kropka, kreska,
+                   lnaw, pnaw, lnawkw, pnawkw, lnawkl, pnawkl, dwie_kropki };
+
+  void nastepny();
+  void czytaj_linie();
+  [[noreturn]] void blad(int nr) const;
+  [[noreturn]] void blad_tu(int nr) const;
+  void sprawdz(Sym s, int nr);
+
+  void plik();
+  void opcja();
+  void definicja();
+  Wzor wyrazenie();
+  Wzor skladnik();
+  Wzor czynnik();
+  Zbior_Znakow znaki();
+  std::string napis_opcji();
+  void dolicz(const Wzor& w);
+
+  Czytnik_Linii czytnik_;
+  std::vector<std::string> linie_;
+  std::size_t nr_linii_ = 0;  // 1-based line of linia_ in linie_
+  std::size_t poz_ = 0;       // next character of the current line
+  // The current symbol, its text and place.
+  Sym sym_ = Sym::koniec;
+  std::string tekst_;
+  int linia_sym_ = 0;
+  int kol_sym_ = 0;
+  std::map<std::string, Wzor, std::less<>> pomocnicze_;
+  std::size_t wezly_ = 0;
+  std::size_t licznik_sym_ = 0;  // symbols read so far
+  int glebokosc_ = 0;            // brackets open in the current definition
+  Opis_Tokenow opis_;
+  std::optional<Blad_Tokenow> blad_;
+};
+
+}  // namespace bryzas

@@ -1,0 +1,77 @@
+// The deterministic automaton of a token file's patterns: built from their
+// nondeterministic one by subsets, trimmed of the states from which no
+// pattern can end, its characters grouped into classes with equal columns.
+#pragma once
+
+#include <deque>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "generator/tokens/bryzas_tok.h"
+
+namespace bryzas {
+
+// One pattern to recognise; of two that end together the one with the
+// smaller priority wins, then the one given first.
+struct Wzorzec {
+  const Wzor* wzor;
+  bool bez_wielkosci;  // letters match in either case
+  int priorytet;
+};
+
+class Automat_Tokenow {
+public:
+  // Limits that keep a run on any token file short.
+  static constexpr std::size_t max_stanow_nka = 200000;
+  static constexpr std::size_t max_stanow = 4000;
+
+  // nullopt when the automaton would exceed its limits.
+  static std::optional<Automat_Tokenow> zbuduj(const std::vector<Wzorzec>& wzorce);
+
+  // States 1..licz_stanow(), 1 the start; 0 is the dead state.
+  int licz_stanow() const { return static_cast<int>(wygrany_.size()) - 1; }
+  int przejscie(int stan, unsigned char c) const { return stan == 0 ? 0 : tablica_[stan][c]; }
+  // The pattern that a match ending in the state gives, or -1.
+  int wygrany(int stan) const { return wygrany_[static_cast<std::size_t>(stan)]; }
+  // Every pattern that can end in the state, in the order given.
+  const std::vector<int>& konczace(int stan) const { return konczace_[static_cast<std::size_t>(stan)]; }
+  // Patterns that match the empty text (never produced).
+  const std::vector<int>& puste() const { return puste_; }
+  // The state after the whole text from the start, 0 when it dies.
+  int przebieg(std::string_view tekst) const;
+  // A shortest text that leads from the start into each state.
+  std::vector<std::string> najkrotsze() const;
+
+  // Characters whose columns are equal share a class, numbered from 0 by
+  // their first character.
+  const std::vector<int>& klasy() const { return klasy_; }
+  int licz_klas() const { return licz_klas_; }
+
+private:
+  std::vector<std::vector<int>> tablica_;  // [stan][znak]; row 0 unused
+  std::vector<int> wygrany_;
+  std::vector<std::vector<int>> konczace_;
+  std::vector<int> puste_;
+  std::vector<int> klasy_;
+  int licz_klas_ = 0;
+};
+
+// The patterns of a generated scanner: the characters it skips, the
+// openers of its comments and the tokens it gives, in this order of
+// priority: skips and comments first, then keywords, then the rest.
+struct Wzorce_Skanera {
+  enum class Rodzaj { pomin, komentarz, token };
+  struct Cel {
+    Rodzaj rodzaj;
+    int nr;  // the comment's index, or the token's in the list given
+  };
+  std::deque<Wzor> wlasne;  // the patterns made here (stable addresses)
+  std::vector<Wzorzec> wzorce;
+  std::vector<Cel> cele;
+};
+
+Wzorce_Skanera wzorce_skanera(const Opis_Tokenow& opis, const std::vector<const Definicja_Tokenu*>& tokeny);
+
+}  // namespace bryzas
