@@ -49,8 +49,9 @@ void analiza_raport::wypisz(std::ostream& os, const std::string& plik) const {
   }
 }
 
-void analiza_raport::wypisz_podsumowanie(std::ostream& os) const {
-  os << "*** bledy: " << bledy() << ", ostrzezenia: " << ostrzezenia() << '\n';
+void analiza_raport::wypisz_podsumowanie(std::ostream& os, const analiza_raport& drugi) const {
+  os << "*** bledy: " << bledy() + drugi.bledy() << ", ostrzezenia: " << ostrzezenia() + drugi.ostrzezenia()
+     << '\n';
 }
 
 std::string cytat_nieterminala(const Gramatyka& g, int nr) {

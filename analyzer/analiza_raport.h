@@ -41,8 +41,9 @@ public:
   // One line per message, "PLIK:LINIA:KOL: blad: TEKST", and its note
   // "PLIK:LINIA:KOL: uwaga: UWAGA" right after it.
   void wypisz(std::ostream& os, const std::string& plik) const;
-  // The closing line with both counts.
-  void wypisz_podsumowanie(std::ostream& os) const;
+  // The closing line with both counts, of this report and another one.
+  void wypisz_podsumowanie(std::ostream& os) const { wypisz_podsumowanie(os, analiza_raport()); }
+  void wypisz_podsumowanie(std::ostream& os, const analiza_raport& drugi) const;
 
 private:
   std::vector<Komunikat> lista_;

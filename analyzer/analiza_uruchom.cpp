@@ -8,6 +8,7 @@
 #include "analyzer/analiza_pars.h"
 #include "analyzer/analiza_produkcje.h"
 #include "analyzer/analiza_raport.h"
+#include "analyzer/analiza_tokeny.h"
 #include "analyzer/analiza_zbiory.h"
 #include "analyzer/analiza_zdania.h"
 #include "generator/parser/bledy_parsera.h"
@@ -137,10 +138,14 @@ int analizuj(bryzas::bryzas_skan& skan, const std::string& plik_we, bool first,
   analiza_ll1 ll1(g, zbiory, raport);
   ll1.sprawdz();
   dowody(g, ll1, raport);
+  const std::string plik_tok = plik_we.substr(0, plik_we.size() - 4) + ".tok";
+  analiza_raport tokeny;
+  sprawdz_tokeny(g, plik_tok, raport, tokeny);
   raport.wypisz(os, plik_we);
+  tokeny.wypisz(os, plik_tok);
   if (first) wypisz_sekcje_first(sekcja, g, ll1);
-  raport.wypisz_podsumowanie(os);
-  return raport.bledy() > 0 ? wspolne::status_blad_wejscia : wspolne::status_sukces;
+  raport.wypisz_podsumowanie(os, tokeny);
+  return raport.bledy() + tokeny.bledy() > 0 ? wspolne::status_blad_wejscia : wspolne::status_sukces;
 }
 
 }  // namespace
