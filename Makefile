@@ -16,7 +16,7 @@ FUZZ_BUILD ?= build-fuzz
 JOBS ?= 2
 FUZZ_SECONDS ?= 60
 FUZZ_CHECK_SECONDS ?= 20
-FUZZ_TARGETS ?= fuzz_bryzas fuzz_ostrew fuzz_analiza
+FUZZ_TARGETS ?= fuzz_bryzas fuzz_ostrew fuzz_analiza fuzz_tokeny
 
 .PHONY: all build demo check clean
 

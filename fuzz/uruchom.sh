@@ -12,7 +12,7 @@ sekundy=$2
 shift 2
 mkdir -p "$budowa/znaleziska"
 cele=("$@")
-[ $# -eq 0 ] && cele=(bryzas ostrew analiza)
+[ $# -eq 0 ] && cele=(bryzas ostrew analiza tokeny)
 wynik=0
 for cel in "${cele[@]}"; do
   mkdir -p "$budowa/korpus_$cel"

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The calculator end to end, in a scratch directory: bryzas turns Kalk.gpa
-# into an Ada parser, gprbuild builds it together with the hand-written
-# scanner body, and the program evaluates a few inputs.
+# into an Ada parser and Kalk.tok into its scanner, gprbuild builds them,
+# and the program evaluates a few inputs.
 # Usage: demo.sh BRYZAS
 set -u
 bryzas=$(realpath "$1")
@@ -11,7 +11,7 @@ trap 'rm -rf "$praca"' EXIT
 
 echo "##### calculator: bryzas Kalk, then gprbuild -P Kalk.gpr"
 bash "$tu/buduj.sh" "$bryzas" "$praca" || exit 1
-echo "##### files of the program (Kalk_skan.adb is written by hand):"
+echo "##### files of the program (Kalk_skan.adb comes from Kalk.tok):"
 (cd "$praca" && ls Kalk.adb Kalk_*.ad?)
 echo "##### the calculator at work (echo INPUT | ./Kalk)"
 for wejscie in "1 + 2" "2 * (3 + 4)" "-7 + 2" "100 / 10 / 5" "2 *" "(1" "1 / 0" "3.5"; do
