@@ -38,7 +38,7 @@ constexpr std::string_view pomoc[] = {
     " czyta gramatyke z <nazwa_projektu>.gpa i pisze parser w Adzie: P_pars.ads, P_pars.adb,",
     " P_zbiory.ads, P_zbiory.adb, P_skan_t.ads, P_bledy.ads, P_bledy.adb, P.lst, P.log,",
     " a gdy ich brak: P.adb i P.gpr (P: nazwa projektu); gdy jest P.tok, takze skaner",
-    " P_skan.adb (chyba ze P_skan.adb napisal uzytkownik), P_pozycja.ads i P_tok.lst",
+    " P_skan.adb (chyba ze P_skan.adb napisal uzytkownik), p_pozycja.ads i P_tok.lst",
     " --help     wypisuje ten opis",
     " --version  wypisuje wersje",
     "Status: 0 sukces, 1 blad w gramatyce, 2 bledne wywolanie, 3 nie mozna zapisac lub odczytac pliku",

@@ -233,7 +233,6 @@ void bryzas_pak_emitery::tresc_projektu(Pisarz& w) {
       jednostka("Body", p + "_zbiory", p + "_zbiory.adb");
       jednostka("Spec", pak_.nazwa_skan, pak_.plik_wyskans);
       jednostka("Body", pak_.nazwa_skan, p + "_skan.adb");
-      if (pak_.z_tokenami) jednostka("Spec", p + "_Pozycja", p + "_pozycja.ads");
       jednostka("Spec", p + "_Bledy", p + "_bledy.ads");
       jednostka("Body", p + "_Bledy", p + "_bledy.adb");
       jednostka("Body", p, p + ".adb");

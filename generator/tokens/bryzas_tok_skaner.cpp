@@ -50,6 +50,15 @@ void agregat(Pisarz& w, const std::vector<std::string>& wartosci, std::string_vi
   }
 }
 
+// The position package is named as GNAT names files by default, in lower
+// case, so that a project file written before the token file existed
+// finds it too.
+std::string plik_pozycji(const std::string& projekt) {
+  std::string p = projekt + "_pozycja.ads";
+  for (char& c : p) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+  return p;
+}
+
 // The first line of the file, or "" when it cannot be read as a file.
 std::string pierwsza_linia(const std::string& nazwa) {
   int fd = ::open(nazwa.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
@@ -78,7 +87,6 @@ bool bryzas_tok_skaner::gen_skaner() {
   }
   if (!opis) return false;
   opis_ = std::move(*opis);
-  pak_.z_tokenami = true;
 
   std::optional<Blad_Tokenow> blad = czytnik.blad();
   if (!blad) {
@@ -110,6 +118,7 @@ bool bryzas_tok_skaner::gen_skaner() {
     w.linia("Blad tokenow: ", komunikat_tokenow(blad->nr));
   });
   if (blad) return true;
+  pak_.z_tokenami = true;
 
   const std::string skaner = pak_.nazwa_proj + "_skan.adb";
   const std::string pierwsza = pierwsza_linia(skaner);
@@ -121,7 +130,7 @@ bool bryzas_tok_skaner::gen_skaner() {
   } else {
     pisz_plik(skaner, [&](Pisarz& w) { pisz_skaner(w); });
   }
-  pisz_plik(pak_.nazwa_proj + "_pozycja.ads", [&](Pisarz& w) { pisz_pozycje(w); });
+  pisz_plik(plik_pozycji(pak_.nazwa_proj), [&](Pisarz& w) { pisz_pozycje(w); });
   return false;
 }
 

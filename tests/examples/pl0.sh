@@ -22,7 +22,7 @@ wynik=$(timeout 20 "$bin/bryzas_analiza" Pl0 2>&1)
 status=0
 timeout 20 "$bin/bryzas" Pl0 > bryzas.out 2>&1 || status=$?
 [ "$status" = 0 ] || { cat bryzas.out; echo "FAIL: bryzas Pl0 ended with status $status"; exit 1; }
-for plik in Pl0_skan.adb Pl0_pozycja.ads; do
+for plik in Pl0_skan.adb pl0_pozycja.ads; do
   [ -s "$plik" ] || { echo "FAIL: bryzas did not write $plik from Pl0.tok"; exit 1; }
 done
 status=0
