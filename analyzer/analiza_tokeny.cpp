@@ -1,5 +1,6 @@
 #include "analyzer/analiza_tokeny.h"
 
+#include <algorithm>
 #include <set>
 #include <utility>
 
@@ -108,7 +109,19 @@ void sprawdz_tokeny(const Gramatyka& g, const std::string& plik_tok, analiza_rap
   // is the example, reported once for each pair.
   const std::vector<std::string> teksty = automat->najkrotsze();
   std::set<std::pair<const Definicja_Tokenu*, const Definicja_Tokenu*>> zgloszone;
-  for (int s = 1; s <= automat->licz_stanow(); ++s) {
+  // States by their texts, shortest and most readable first; state 1 holds
+  // only the empty text, reported above.
+  auto kody = [](const std::string& t) {
+    return std::count_if(t.begin(), t.end(), [](char c) { return c < 32 || c > 126; });
+  };
+  std::vector<int> stany;
+  for (int s = 2; s <= automat->licz_stanow(); ++s) stany.push_back(s);
+  std::stable_sort(stany.begin(), stany.end(), [&](int a, int b) {
+    const std::string& x = teksty[static_cast<std::size_t>(a)];
+    const std::string& y = teksty[static_cast<std::size_t>(b)];
+    return std::pair(x.size(), kody(x)) < std::pair(y.size(), kody(y));
+  });
+  for (int s : stany) {
     const Definicja_Tokenu* pierwszy = nullptr;
     for (int w : automat->konczace(s)) {
       const Definicja_Tokenu* d = zwykly(w);

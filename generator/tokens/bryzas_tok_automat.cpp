@@ -247,7 +247,8 @@ std::vector<std::string> Automat_Tokenow::najkrotsze() const {
   while (!kolejka.empty()) {
     const int s = kolejka.front();
     kolejka.pop_front();
-    for (unsigned c = 0; c < 256; ++c) {
+    for (unsigned i = 0; i < 256; ++i) {
+      const unsigned c = (i + 33) % 256;  // "!" to "~" first, the blank and the codes last
       const int t = przejscie(s, static_cast<unsigned char>(c));
       if (t != 0 && !byl[static_cast<std::size_t>(t)]) {
         byl[static_cast<std::size_t>(t)] = true;

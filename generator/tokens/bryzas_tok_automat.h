@@ -41,7 +41,8 @@ public:
   const std::vector<int>& puste() const { return puste_; }
   // The state after the whole text from the start, 0 when it dies.
   int przebieg(std::string_view tekst) const;
-  // A shortest text that leads from the start into each state.
+  // A shortest text that leads from the start into each state, made of
+  // printable characters where it can be.
   std::vector<std::string> najkrotsze() const;
 
   // Characters whose columns are equal share a class, numbered from 0 by
