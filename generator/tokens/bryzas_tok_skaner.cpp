@@ -134,6 +134,12 @@ bool bryzas_tok_skaner::gen_skaner() {
   return false;
 }
 
+bool bryzas_tok_skaner::jest_komentarz(bool liniowy) const {
+  for (const Komentarz& k : opis_.komentarze)
+    if (k.koniec.empty() == liniowy) return true;
+  return false;
+}
+
 void bryzas_tok_skaner::pisz_pozycje(Pisarz& w) {
   const std::string p = pak_.nazwa_proj + "_Pozycja";
   w.linia("-- pakiet ", p, " - specyfikacja");
@@ -173,7 +179,9 @@ void bryzas_tok_skaner::tablice(Pisarz& w) {
   w.linia("-- automat tokenow: stan 0 to brak przejscia, 1 poczatek");
   w.linia("type Stan is range 0 .. ", std::to_string(n), ";");
   w.linia("type Klasa is range 0 .. ", std::to_string(a.licz_klas() - 1), ";");
-  w.linia("type Dzialanie is (Brak, Pomin, Komentarz_Liniowy, Komentarz, Token);");
+  // What a match is, with the kinds of comment that the file declares.
+  w.linia("type Dzialanie is (Brak, Pomin, ", jest_komentarz(true) ? "Komentarz_Liniowy, " : "",
+          jest_komentarz(false) ? "Komentarz, " : "", "Token);");
   w.linia();
   std::vector<std::string> v;
   for (int k : a.klasy()) v.push_back(std::to_string(k));
@@ -193,7 +201,6 @@ void bryzas_tok_skaner::tablice(Pisarz& w) {
     }
   }
   std::vector<std::string> dzialania{"Brak"}, kody{"Pusty"}, numery{"0"};
-  bool blokowe = false;
   for (int s = 1; s <= n; ++s) {
     const int wz = a.wygrany(s);
     std::string d = "Brak", k = "Pusty", nr = "0";
@@ -208,7 +215,6 @@ void bryzas_tok_skaner::tablice(Pisarz& w) {
         const bool liniowy = opis_.komentarze[static_cast<std::size_t>(c.nr)].koniec.empty();
         d = liniowy ? "Komentarz_Liniowy" : "Komentarz";
         if (!liniowy) nr = std::to_string(c.nr + 1);
-        blokowe = blokowe || !liniowy;
       }
     }
     dzialania.push_back(d);
@@ -219,7 +225,7 @@ void bryzas_tok_skaner::tablice(Pisarz& w) {
   agregat(w, dzialania, ");");
   w.linia("Kody : constant array (Stan) of Token_Kod := (");
   agregat(w, kody, ");");
-  if (blokowe) {
+  if (jest_komentarz(false)) {
     w.linia("-- numer komentarza, ktorego poczatek konczy sie w stanie");
     w.linia("Komentarze : constant array (Stan) of Natural := (");
     agregat(w, numery, ");");
@@ -338,15 +344,10 @@ void bryzas_tok_skaner::wejscie(Pisarz& w) {
 // Comments: to the end of the line (the line feed stays for the automaton),
 // and between delimiters, nested or not.
 void bryzas_tok_skaner::komentarze(Pisarz& w) {
-  bool liniowe = false;
   std::vector<const Komentarz*> blokowe;
-  for (const Komentarz& k : opis_.komentarze) {
-    if (k.koniec.empty())
-      liniowe = true;
-    else
-      blokowe.push_back(&k);
-  }
-  if (liniowe) {
+  for (const Komentarz& k : opis_.komentarze)
+    if (!k.koniec.empty()) blokowe.push_back(&k);
+  if (jest_komentarz(true)) {
     w.linia("procedure Do_Konca_Linii is");
     w.linia("begin");
     {
@@ -431,8 +432,6 @@ void bryzas_tok_skaner::komentarze(Pisarz& w) {
 // The longest match from Start; skips and comments go round again.
 void bryzas_tok_skaner::skanuj(Pisarz& w) {
   const std::string poz = pak_.nazwa_proj + "_Pozycja.";
-  bool liniowe = false, blokowe = false;
-  for (const Komentarz& k : opis_.komentarze) (k.koniec.empty() ? liniowe : blokowe) = true;
   const bool koniec = !opis_.koniec.empty() && skan_.tablsymterm.znajdz(opis_.koniec) != 0;
   w.linia("function Skanuj return Token_Typ is");
   {
@@ -507,13 +506,13 @@ void bryzas_tok_skaner::skanuj(Pisarz& w) {
         w.linia("Przesun (Dlugosc);");
         w.linia("return Wynik;");
       }
-      if (liniowe) {
+      if (jest_komentarz(true)) {
         w.linia("when Komentarz_Liniowy =>");
         Wciecie f(w, krok_wciecia);
         w.linia("Przesun (Dlugosc);");
         w.linia("Do_Konca_Linii;");
       }
-      if (blokowe) {
+      if (jest_komentarz(false)) {
         w.linia("when Komentarz =>");
         Wciecie f(w, krok_wciecia);
         w.linia("Przesun (Dlugosc);");

@@ -36,6 +36,9 @@ private:
   void wejscie(Pisarz& w);
   void komentarze(Pisarz& w);
   void skanuj(Pisarz& w);
+  // Whether the file declares a comment to the end of the line (or one
+  // between delimiters).
+  bool jest_komentarz(bool liniowy) const;
 
   bryzas_pak& pak_;
   const bryzas_skan& skan_;
