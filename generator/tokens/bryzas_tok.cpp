@@ -58,7 +58,14 @@ std::optional<Opis_Tokenow> bryzas_tok::czytaj(const std::string& nazwa_pliku) {
     throw;
   }
   Czytnik_Linii::Linia l;
-  while (!czytnik_.koniec()) linie_.emplace_back(l.data(), czytnik_.czytaj(l));
+  // A NUL byte ends the file, as it ends a grammar.
+  while (!czytnik_.koniec()) {
+    linie_.emplace_back(l.data(), czytnik_.czytaj(l));
+    const std::size_t nul = linie_.back().find('\0');
+    if (nul == std::string::npos) continue;
+    linie_.back().resize(nul);
+    break;
+  }
   czytnik_.zamknij();
   for (unsigned char c : {' ', '\t', '\n', '\r'}) opis_.pomijane.set(c);
   try {
