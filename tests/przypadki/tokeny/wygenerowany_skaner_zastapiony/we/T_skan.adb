@@ -1,0 +1,2 @@
+-- wygenerowano przez bryzas z pliku tokenow T.tok; kazde uruchomienie bryzas pisze go od nowa
+-- (an earlier scanner, to be written anew)
