@@ -6,8 +6,11 @@
 #   bash bench/uruchom.sh [BUILD_DIR]
 #
 # ROZMIARY_MB (default "1 10 100") and PRODUKCJE (default "10 50 200") choose
-# the a.ini sizes and grammar sizes. Everything is made and run in a scratch
-# directory that is removed at the end.
+# the a.ini sizes and grammar sizes; SKANERY_MB (default 100) the size of the
+# a.ini on which the scanner bryzas generates from bench/ini_tok/Ini.tok is
+# timed against the hand-written one of examples/ini. CZESCI (default
+# "ostrew bryzas skanery") chooses the parts that run. Everything is made and
+# run in a scratch directory that is removed at the end.
 set -uo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 bench=$top/bench
@@ -17,6 +20,9 @@ ostrew=$build/ostrew
 bryzas=$build/bryzas
 rozmiary=${ROZMIARY_MB:-1 10 100}
 produkcje=${PRODUKCJE:-10 50 200}
+skanery_mb=${SKANERY_MB:-100}
+czesci=" ${CZESCI:-ostrew bryzas skanery} "
+czesc() { [[ $czesci == *" $1 "* ]]; }  # PART: true when that part runs
 praca=$(mktemp -d "${TMPDIR:-/tmp}/bench.XXXXXX")
 trap 'rm -rf "$praca"' EXIT
 obciazenie=$(cut -d ' ' -f 1 /proc/loadavg)  # other work on the machine skews every time
@@ -109,6 +115,8 @@ zmierz() { # RUNS: runs the jobs added, taking turns, and records a row for each
   zadania=()
 }
 
+czesc ostrew || rozmiary=
+czesc bryzas || produkcje=
 for mb in $rozmiary; do
   d=$praca/ini_$mb
   mkdir "$d"
@@ -143,8 +151,8 @@ for mb in $rozmiary; do
 done
 
 # bryzas, the floors and the file-system work, all taking turns.
-zadanie floor "empty C process" 0 -- "$praca/pusty"
-[ -x "$praca/pusty_cpp" ] && zadanie floor "empty C++ process" 0 -- "$praca/pusty_cpp"
+czesc bryzas && zadanie floor "empty C process" 0 -- "$praca/pusty"
+czesc bryzas && [ -x "$praca/pusty_cpp" ] && zadanie floor "empty C++ process" 0 -- "$praca/pusty_cpp"
 for p in $produkcje; do
   d=$praca/gram_$p
   mkdir "$d"
@@ -169,8 +177,42 @@ for p in $produkcje; do
   ((${#obecne[@]})) &&
     zadanie "$opis" pliki "$p" -C "$d" "${rm_args[@]}" -- "$praca/pisz_pliki" wzor "${obecne[@]}"
 done
-postep "bryzas and its floors"
-zmierz 41
+if czesc bryzas; then
+  postep "bryzas and its floors"
+  zmierz 41
+fi
+
+# The scanner generated from bench/ini_tok/Ini.tok and the hand-written one
+# of examples/ini, both built by GNAT at -O2, count the tokens of one a.ini
+# (the generated one reads it from standard input, the other by name).
+declare -A tokeny  # program: the count it printed
+skanery() {
+  local d=$praca/skanery
+  if ! command -v gnatmake > /dev/null; then
+    uwaga "the scanners were not measured: GNAT (gnatmake) is missing"
+    return
+  fi
+  postep "building the two INI scanners"
+  if ! bash "$bench/ini_tok/buduj.sh" "$bryzas" "$d" > "$praca/skanery.err" 2>&1; then
+    uwaga "the scanners were not measured: $(paste -sd ' ' "$praca/skanery.err")"
+    return
+  fi
+  postep "a.ini of $skanery_mb MB for the scanners"
+  "$praca/generuj_ini" $((skanery_mb * 1000000)) > "$d/a.ini" || przerwij "cannot write $d/a.ini"
+  bajty=$(stat -c %s "$d/a.ini")
+  tokeny[skan_gen]=$("$d/gen/licz_gen" < "$d/a.ini" 2>&1 | tr -d ' ')
+  tokeny[skan_recz]=$("$d/recz/licz_recz" "$d/a.ini" 2>&1 | tr -d ' ')
+  if [ "${tokeny[skan_gen]}" != "${tokeny[skan_recz]}" ]; then
+    wadliwy[skan_gen]=1 wadliwy[skan_recz]=1
+    uwaga "the scanners disagree on the $skanery_mb MB a.ini: generated ${tokeny[skan_gen]}, hand-written ${tokeny[skan_recz]}"
+  fi
+  zadanie skanery skan_gen "$bajty" -i "$d/a.ini" -- "$d/gen/licz_gen"
+  zadanie skanery skan_recz "$bajty" -- "$d/recz/licz_recz" "$d/a.ini"
+  postep "the two INI scanners"
+  zmierz 7
+  rm -f "$d/a.ini"
+}
+czesc skanery && skanery
 
 # --- the table ----------------------------------------------------------------
 pole() { # ROW FIELD: 1 group, 2 program, 3 bytes, 4 median (or FAIL), 5 min, 6 peak KiB, 7 runs
@@ -194,6 +236,8 @@ opis_programu() {
     python) echo "Python configparser (bench/peers)" ;;
     bryzas) echo "**bryzas**" ;;
     pliki) echo "C process writing the same files (file-system floor)" ;;
+    skan_gen) echo "**scanner generated from bench/ini_tok/Ini.tok**" ;;
+    skan_recz) echo "hand-written scanner (examples/ini/Ini_skan.adb, ini_we.adb)" ;;
     *) echo "$1" ;;
   esac
 }
@@ -204,53 +248,81 @@ pamiec=$(awk '/^MemTotal/ { printf "%.0f GiB", $2 / 1048576 }' /proc/meminfo)
 echo "Measured $(date -u +%Y-%m-%d) on $cpu, $(nproc) cores, $pamiec; MB = 10^6 bytes;"
 echo "load average before the bench $obciazenie; times are wall-clock medians of the given number of"
 echo "runs, the programs of one table section taking turns; peak memory is the largest ru_maxrss."
-echo
-echo "ostrew: a.ini to a.xml (outputs compared byte for byte)"
-echo
-echo "| a.ini | program | runs | median time | MB/s | peak MB | time / ostrew's |"
-echo "|---|---|---|---|---|---|---|"
-for mb in $rozmiary; do
-  ref=$(szukaj "$mb MB" ostrew)
-  for k in cat "${konwertery[@]}"; do
-    w=$(szukaj "$mb MB" "$k")
+if czesc ostrew; then
+  echo
+  echo "ostrew: a.ini to a.xml (outputs compared byte for byte)"
+  echo
+  echo "| a.ini | program | runs | median time | MB/s | peak MB | time / ostrew's |"
+  echo "|---|---|---|---|---|---|---|"
+  for mb in $rozmiary; do
+    ref=$(szukaj "$mb MB" ostrew)
+    for k in cat "${konwertery[@]}"; do
+      w=$(szukaj "$mb MB" "$k")
+      [ -n "$w" ] || continue
+      nazwa=$(opis_programu "$k")
+      [ -n "${wadliwy[$k]:-}" ] && nazwa="$nazwa (WRONG OUTPUT)"
+      if nie_zmierzony "$w"; then
+        echo "| $mb MB | $nazwa | - | failed | - | - | - |"
+        continue
+      fi
+      med=$(pole "$w" 4)
+      b=$(pole "$w" 3)
+      wzgl=-
+      nie_zmierzony "$ref" || wzgl=$(iloraz "$med" "$(pole "$ref" 4)")
+      echo "| $mb MB | $nazwa | $(pole "$w" 7) | $(czas "$med") |" \
+        "$(awk -v b="$b" -v s="$med" 'BEGIN { printf "%.0f", b / s / 1e6 }') |" \
+        "$(awk -v k="$(pole "$w" 6)" 'BEGIN { printf "%.1f", k * 1024 / 1e6 }') | $wzgl |"
+    done
+  done
+fi
+if czesc bryzas; then
+  echo
+  echo "bryzas: one run on a generated grammar (header inserts, groups, code inserts, FIRST section)"
+  echo
+  echo "| grammar | program | runs | median time | time / floor |"
+  echo "|---|---|---|---|---|"
+  podloga=$(szukaj floor "empty C process")
+  for w in "${wiersze[@]}"; do
+    g=$(pole "$w" 1)
+    p=$(pole "$w" 2)
+    [[ $g == floor || $p == bryzas || $p == pliki ]] || continue
+    nazwa=$(opis_programu "$p")
+    [[ $g == floor ]] && { nazwa="$p"; g=-; }
+    [[ $p == "empty C process" ]] && nazwa="$p (start-up floor)"
+    [ -n "${wadliwy[bryzas $(pole "$w" 3)]:-}" ] && [[ $p == bryzas ]] && nazwa="$nazwa (GRAMMAR REJECTED)"
+    if nie_zmierzony "$w"; then
+      echo "| $g | $nazwa | - | failed | - |"
+      continue
+    fi
+    wzgl=-
+    nie_zmierzony "$podloga" || wzgl=$(iloraz "$(pole "$w" 4)" "$(pole "$podloga" 4)")
+    echo "| $g | $nazwa | $(pole "$w" 7) | $(czas "$(pole "$w" 4)") | $wzgl |"
+  done
+fi
+if czesc skanery; then
+  echo
+  echo "INI scanners: the tokens of one a.ini counted up to the end token (both built by GNAT at -O2)"
+  echo
+  echo "| a.ini | program | runs | median time | MB/s | tokens | time / hand-written's |"
+  echo "|---|---|---|---|---|---|---|"
+  ref=$(szukaj skanery skan_recz)
+  for k in skan_gen skan_recz; do
+    w=$(szukaj skanery "$k")
     [ -n "$w" ] || continue
     nazwa=$(opis_programu "$k")
-    [ -n "${wadliwy[$k]:-}" ] && nazwa="$nazwa (WRONG OUTPUT)"
+    [ -n "${wadliwy[$k]:-}" ] && nazwa="$nazwa (COUNTS DIFFER)"
     if nie_zmierzony "$w"; then
-      echo "| $mb MB | $nazwa | - | failed | - | - | - |"
+      echo "| $skanery_mb MB | $nazwa | - | failed | - | - | - |"
       continue
     fi
     med=$(pole "$w" 4)
-    b=$(pole "$w" 3)
     wzgl=-
     nie_zmierzony "$ref" || wzgl=$(iloraz "$med" "$(pole "$ref" 4)")
-    echo "| $mb MB | $nazwa | $(pole "$w" 7) | $(czas "$med") |" \
-      "$(awk -v b="$b" -v s="$med" 'BEGIN { printf "%.0f", b / s / 1e6 }') |" \
-      "$(awk -v k="$(pole "$w" 6)" 'BEGIN { printf "%.1f", k * 1024 / 1e6 }') | $wzgl |"
+    echo "| $skanery_mb MB | $nazwa | $(pole "$w" 7) | $(czas "$med") |" \
+      "$(awk -v b="$(pole "$w" 3)" -v s="$med" 'BEGIN { printf "%.0f", b / s / 1e6 }') |" \
+      "${tokeny[$k]} | $wzgl |"
   done
-done
-echo
-echo "bryzas: one run on a generated grammar (header inserts, groups, code inserts, FIRST section)"
-echo
-echo "| grammar | program | runs | median time | time / floor |"
-echo "|---|---|---|---|---|"
-podloga=$(szukaj floor "empty C process")
-for w in "${wiersze[@]}"; do
-  g=$(pole "$w" 1)
-  p=$(pole "$w" 2)
-  [[ $g == floor || $p == bryzas || $p == pliki ]] || continue
-  nazwa=$(opis_programu "$p")
-  [[ $g == floor ]] && { nazwa="$p"; g=-; }
-  [[ $p == "empty C process" ]] && nazwa="$p (start-up floor)"
-  [ -n "${wadliwy[bryzas $(pole "$w" 3)]:-}" ] && [[ $p == bryzas ]] && nazwa="$nazwa (GRAMMAR REJECTED)"
-  if nie_zmierzony "$w"; then
-    echo "| $g | $nazwa | - | failed | - |"
-    continue
-  fi
-  wzgl=-
-  nie_zmierzony "$podloga" || wzgl=$(iloraz "$(pole "$w" 4)" "$(pole "$podloga" 4)")
-  echo "| $g | $nazwa | $(pole "$w" 7) | $(czas "$(pole "$w" 4)") | $wzgl |"
-done
+fi
 
 # --- targets ------------------------------------------------------------------
 echo
@@ -263,37 +335,51 @@ cel() { # TEXT VALUE CONDITION(awk, on v)
   fi
   echo "- $1: ${4:-$2} - $wynik"
 }
-najwiekszy=${rozmiary##* }
-o=$(szukaj "$najwiekszy MB" ostrew)
-if nie_zmierzony "$o" || [ -n "${wadliwy[ostrew]:-}" ]; then
-  o=
-fi
-v=
-[ -n "$o" ] && v=$(awk -v b="$(pole "$o" 3)" -v s="$(pole "$o" 4)" 'BEGIN { printf "%.0f", b / s / 1e6 }')
-cel "ostrew converts at least 250 MB/s ($najwiekszy MB)" "$v" 'v >= 250' "${v:+$v MB/s}"
-for k in inih python; do
-  granica=3
-  [ $k = python ] && granica=40
-  p=$(szukaj "$najwiekszy MB" $k)
+if czesc ostrew; then
+  najwiekszy=${rozmiary##* }
+  o=$(szukaj "$najwiekszy MB" ostrew)
+  if nie_zmierzony "$o" || [ -n "${wadliwy[ostrew]:-}" ]; then
+    o=
+  fi
   v=
-  [ -n "$o" ] && ! nie_zmierzony "$p" && v=$(iloraz "$(pole "$p" 4)" "$(pole "$o" 4)")
-  cel "ostrew at least $granica times as fast as the $k peer ($najwiekszy MB)" "$v" "v >= $granica" "${v:+$v times}"
-done
-v=
-for mb in $rozmiary; do
-  w=$(szukaj "$mb MB" ostrew)
-  nie_zmierzony "$w" && { v=; break; }
-  v=$(awk -v a="${v:-0}" -v k="$(pole "$w" 6)" 'BEGIN { m = k * 1024 / 1e6; printf "%.1f", (m > a ? m : a) }')
-done
-cel "ostrew's peak memory under 10 MB at every size" "$v" 'v < 10' "${v:+$v MB}"
-najw=${produkcje##* }
-b=
-for w in "${wiersze[@]}"; do [[ $w == "$najw productions,"*"|bryzas|"* ]] && b=$w; done
-v=
-if [ -n "$b" ] && ! nie_zmierzony "$b" && ! nie_zmierzony "$podloga" && [ -z "${wadliwy[bryzas $najw]:-}" ]; then
-  v=$(iloraz "$(pole "$b" 4)" "$(pole "$podloga" 4)")
+  [ -n "$o" ] && v=$(awk -v b="$(pole "$o" 3)" -v s="$(pole "$o" 4)" 'BEGIN { printf "%.0f", b / s / 1e6 }')
+  cel "ostrew converts at least 250 MB/s ($najwiekszy MB)" "$v" 'v >= 250' "${v:+$v MB/s}"
+  for k in inih python; do
+    granica=3
+    [ $k = python ] && granica=40
+    p=$(szukaj "$najwiekszy MB" $k)
+    v=
+    [ -n "$o" ] && ! nie_zmierzony "$p" && v=$(iloraz "$(pole "$p" 4)" "$(pole "$o" 4)")
+    cel "ostrew at least $granica times as fast as the $k peer ($najwiekszy MB)" "$v" "v >= $granica" "${v:+$v times}"
+  done
+  v=
+  for mb in $rozmiary; do
+    w=$(szukaj "$mb MB" ostrew)
+    nie_zmierzony "$w" && { v=; break; }
+    v=$(awk -v a="${v:-0}" -v k="$(pole "$w" 6)" 'BEGIN { m = k * 1024 / 1e6; printf "%.1f", (m > a ? m : a) }')
+  done
+  cel "ostrew's peak memory under 10 MB at every size" "$v" 'v < 10' "${v:+$v MB}"
 fi
-cel "bryzas on $najw productions under 3 times the start-up floor" "$v" 'v < 3' "${v:+$v times}"
+if czesc bryzas; then
+  najw=${produkcje##* }
+  b=
+  for w in "${wiersze[@]}"; do [[ $w == "$najw productions,"*"|bryzas|"* ]] && b=$w; done
+  v=
+  if [ -n "$b" ] && ! nie_zmierzony "$b" && ! nie_zmierzony "$podloga" && [ -z "${wadliwy[bryzas $najw]:-}" ]; then
+    v=$(iloraz "$(pole "$b" 4)" "$(pole "$podloga" 4)")
+  fi
+  cel "bryzas on $najw productions under 3 times the start-up floor" "$v" 'v < 3' "${v:+$v times}"
+fi
+if czesc skanery; then
+  g=$(szukaj skanery skan_gen)
+  r=$(szukaj skanery skan_recz)
+  v=
+  if ! nie_zmierzony "$g" && ! nie_zmierzony "$r" && [ -z "${wadliwy[skan_gen]:-}" ]; then
+    v=$(iloraz "$(pole "$g" 4)" "$(pole "$r" 4)")
+  fi
+  cel "the generated INI scanner at least as fast as the hand-written one ($skanery_mb MB)" "$v" \
+    'v <= 1' "${v:+time ratio $v}"
+fi
 if ((${#uwagi[@]})); then
   echo
   echo "Notes"
