@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "generator/podstawa/nazwa_projektu.h"
+#include "generator/tokens/bryzas_tok.h"
 #include "wspolne/tekst.h"
 
 namespace bryzas_analiza {
@@ -63,6 +64,9 @@ void analiza_nazwy::sprawdz_nazwe(const Nazwy& nazwy, int nr, bool terminal) {
   if (terminal)
     for (std::string_view pakiet : {"_Skan", "_Pars", "_zbiory"})
       wygenerowana = wygenerowana || rowne_bez_wielkosci(nazwa, projekt_ + std::string(pakiet));
+  if (terminal && z_tokenami_)
+    wygenerowana = wygenerowana || wsrod(bryzas::nazwy_skanera, nazwa) ||
+                   rowne_bez_wielkosci(nazwa, projekt_ + "_Pozycja");
   for (int n = 0; n < g_.nieterminale.licz() && !wygenerowana; ++n)
     wygenerowana = rowne_bez_wielkosci(nazwa, "First_" + g_.nieterminale.nazwa(n));
   if (wygenerowana) {

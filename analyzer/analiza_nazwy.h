@@ -14,8 +14,9 @@ namespace bryzas_analiza {
 
 class analiza_nazwy {
 public:
-  analiza_nazwy(const Gramatyka& g, std::string projekt, analiza_raport& raport)
-      : g_(g), projekt_(std::move(projekt)), raport_(raport) {}
+  // With z_tokenami the scanner body is generated too, and its names count.
+  analiza_nazwy(const Gramatyka& g, std::string projekt, bool z_tokenami, analiza_raport& raport)
+      : g_(g), projekt_(std::move(projekt)), z_tokenami_(z_tokenami), raport_(raport) {}
 
   void sprawdz();
 
@@ -27,6 +28,7 @@ private:
 
   const Gramatyka& g_;
   std::string projekt_;
+  bool z_tokenami_;
   analiza_raport& raport_;
 };
 

@@ -95,7 +95,8 @@ void sprawdz_tokeny(const Gramatyka& g, const std::string& plik_tok, analiza_rap
   const Wzorce_Skanera wzorce = bryzas::wzorce_skanera(*opis, uzyte);
   const auto automat = bryzas::Automat_Tokenow::zbuduj(wzorce.wzorce);
   if (!automat) {
-    tokenow.blad({1, 1}, std::string(bryzas::komunikat_tokenow(bryzas::bledy_tok::za_duzy_automat)));
+    const Definicja_Tokenu* d = bryzas::za_duzy_od(*opis, uzyte);
+    tokenow.blad({d ? d->linia : 1, d ? d->kol : 1}, std::string(bryzas::komunikat_tokenow(bryzas::bledy_tok::za_duzy_automat)));
     return;
   }
   // The token of a pattern that is no keyword, or null.

@@ -1,5 +1,6 @@
 #include "analyzer/analiza_uruchom.h"
 
+#include <filesystem>
 #include <string_view>
 
 #include "analyzer/analiza_ll1.h"
@@ -133,12 +134,14 @@ int analizuj(bryzas::bryzas_skan& skan, const std::string& plik_we, bool first,
     raport.ostrzezenie(p, "ta wstawka ++init_instr_po nie zostanie uzyta: generator bierze tylko ostatnia");
   const analiza_zbiory zbiory(g);
   analiza_produkcje(g, zbiory, raport).sprawdz();
-  analiza_nazwy(g, plik_we.substr(0, plik_we.size() - 4), raport).sprawdz();
+  const std::string plik_tok = plik_we.substr(0, plik_we.size() - 4) + ".tok";
+  std::error_code blad_pliku;
+  analiza_nazwy(g, plik_we.substr(0, plik_we.size() - 4), std::filesystem::exists(plik_tok, blad_pliku), raport)
+      .sprawdz();
   sprawdz_wstawki(g, raport);
   analiza_ll1 ll1(g, zbiory, raport);
   ll1.sprawdz();
   dowody(g, ll1, raport);
-  const std::string plik_tok = plik_we.substr(0, plik_we.size() - 4) + ".tok";
   analiza_raport tokeny;
   sprawdz_tokeny(g, plik_tok, raport, tokeny);
   raport.wypisz(os, plik_we);

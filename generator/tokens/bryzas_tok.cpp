@@ -20,7 +20,7 @@ constexpr std::array<std::string_view, 19> teksty = {
     "Napis bez zamykajacego '\"'",
     "Pusty napis",
     "Kod znaku poza zakresem 0..255",
-    "Koniec zakresu nie jest pojedynczym znakiem",
+    "Konce zakresu musza byc pojedynczymi znakami",
     "Poczatek zakresu za jego koncem",
     "Nieznana nazwa",
     "Powtorna definicja",
@@ -215,25 +215,28 @@ void bryzas_tok::opcja() {
   const int kol = kol_sym_;
   nastepny();
   auto na_linii = [&] { return sym_ != Sym::koniec && linia_sym_ == linia; };
+  // A missing argument is reported at the option.
+  auto brak_argumentu = [&] { throw Blad_Tokenow{bledy_tok::zle_argumenty, linia, kol}; };
   if (nazwa == "pomijaj") {
     Zbior_Znakow z;
-    if (!na_linii()) blad(bledy_tok::zle_argumenty);
+    if (!na_linii()) brak_argumentu();
     while (na_linii()) z |= znaki();
     opis_.pomijane = z;
   } else if (nazwa == "komentarz" || nazwa == "komentarz_zagniezdzony") {
-    if (!na_linii()) blad(bledy_tok::zle_argumenty);
+    if (!na_linii()) brak_argumentu();
     Komentarz k;
     k.poczatek = napis_opcji();
     k.zagniezdzony = nazwa != "komentarz";
     if (k.zagniezdzony || na_linii()) {
-      if (!na_linii()) blad(bledy_tok::zle_argumenty);
+      if (!na_linii()) brak_argumentu();
       k.koniec = napis_opcji();
     }
     opis_.komentarze.push_back(std::move(k));
   } else if (nazwa == "bez_wielkosci") {
     opis_.bez_wielkosci = true;
   } else if (nazwa == "koniec") {
-    if (!na_linii() || sym_ != Sym::nazwa_tokenu) blad(bledy_tok::zle_argumenty);
+    if (!na_linii()) brak_argumentu();
+    if (sym_ != Sym::nazwa_tokenu) blad(bledy_tok::zle_argumenty);
     if (!opis_.koniec.empty()) blad(bledy_tok::powtorna_definicja);
     opis_.koniec = tekst_;
     opis_.koniec_linia = linia_sym_;
@@ -302,6 +305,8 @@ Wzor bryzas_tok::skladnik() {
 // czynnik = znaki | nazwa | "(" wyrazenie ")" | "[" wyrazenie "]"
 //         | "{" wyrazenie "}" .
 Wzor bryzas_tok::czynnik() {
+  const int linia = linia_sym_;
+  const int kol = kol_sym_;
   Wzor w;
   if (++glebokosc_ > max_glebokosc) blad(bledy_tok::za_duzy_automat);
   switch (sym_) {
@@ -344,7 +349,7 @@ Wzor bryzas_tok::czynnik() {
     default:
       blad(bledy_tok::brak_czynnika);
   }
-  dolicz(w);
+  if (!dolicz(w)) throw Blad_Tokenow{bledy_tok::za_duzy_automat, linia, kol};
   --glebokosc_;
   return w;
 }
@@ -374,13 +379,11 @@ Zbior_Znakow bryzas_tok::znaki() {
 
 // Counts the nodes of a definition as it grows; helper names copy their
 // whole pattern, so a chain of them could double it at every step.
-void bryzas_tok::dolicz(const Wzor& w) {
+bool bryzas_tok::dolicz(const Wzor& w) {
   wezly_ += 1;
-  for (const Wzor& c : w.czesci) {
-    if (wezly_ > max_wezlow_wzoru) break;
-    dolicz(c);
-  }
-  if (wezly_ > max_wezlow_wzoru) blad(bledy_tok::za_duzy_automat);
+  for (const Wzor& c : w.czesci)
+    if (wezly_ > max_wezlow_wzoru || !dolicz(c)) return false;
+  return wezly_ <= max_wezlow_wzoru;
 }
 
 }  // namespace bryzas

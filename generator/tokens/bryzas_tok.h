@@ -3,6 +3,7 @@
 // and stops at the first error, which carries its number and place.
 #pragma once
 
+#include <array>
 #include <bitset>
 #include <cstddef>
 #include <map>
@@ -84,6 +85,13 @@ constexpr int za_dluga_nazwa = 68;
 
 std::string_view komunikat_tokenow(int nr);
 
+// The types and objects of a generated scanner body, which a token kind of
+// the same name would clash with (its subprograms a token kind cannot hide).
+inline constexpr std::array<std::string_view, 16> nazwy_skanera = {
+    "Stan_Aut", "Klasa_Aut", "Rodzaj_Aut", "Klasy_Aut", "Przejscia_Aut", "Rodzaje_Aut",
+    "Kody_Aut", "Komentarze_Aut", "Pomijane_Aut", "Rozmiar_We", "Bufor_We", "Dl_We",
+    "Poz_We", "Linia_We", "Pocz_Linii_We", "Koniec_We"};
+
 // The characters that the automaton's limits allow a definition to grow
 // to once its helper names are replaced by their patterns.
 constexpr std::size_t max_wezlow_wzoru = 20000;
@@ -116,7 +124,7 @@ private:
   Wzor czynnik();
   Zbior_Znakow znaki();
   std::string napis_opcji();
-  void dolicz(const Wzor& w);
+  bool dolicz(const Wzor& w);  // false once the definition is too big
 
   Czytnik_Linii czytnik_;
   std::vector<std::string> linie_;

@@ -233,6 +233,16 @@ Wzorce_Skanera wzorce_skanera(const Opis_Tokenow& opis, const std::vector<const 
   return w;
 }
 
+const Definicja_Tokenu* za_duzy_od(const Opis_Tokenow& opis, const std::vector<const Definicja_Tokenu*>& tokeny) {
+  std::size_t dobre = 0, za_duze = tokeny.size();  // prefixes that fit and that do not
+  while (za_duze - dobre > 1) {
+    const std::size_t srodek = (dobre + za_duze) / 2;
+    const std::vector<const Definicja_Tokenu*> poczatek(tokeny.begin(), tokeny.begin() + static_cast<long>(srodek));
+    (Automat_Tokenow::zbuduj(wzorce_skanera(opis, poczatek).wzorce) ? dobre : za_duze) = srodek;
+  }
+  return za_duze == 0 ? nullptr : tokeny[za_duze - 1];
+}
+
 int Automat_Tokenow::przebieg(std::string_view tekst) const {
   int s = 1;
   for (char c : tekst) s = przejscie(s, static_cast<unsigned char>(c));

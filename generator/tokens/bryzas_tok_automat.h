@@ -75,4 +75,9 @@ struct Wzorce_Skanera {
 
 Wzorce_Skanera wzorce_skanera(const Opis_Tokenow& opis, const std::vector<const Definicja_Tokenu*>& tokeny);
 
+// When the automaton of all the tokens is too big: the first token whose
+// pattern makes it so, found by halving, so that the error has a place
+// (null when there is none to blame).
+const Definicja_Tokenu* za_duzy_od(const Opis_Tokenow& opis, const std::vector<const Definicja_Tokenu*>& tokeny);
+
 }  // namespace bryzas

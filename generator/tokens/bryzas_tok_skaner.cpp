@@ -16,29 +16,6 @@ namespace {
 // Values per line in the generated tables.
 constexpr std::size_t wartosci_w_linii = 16;
 
-// An Ada expression of type String for any text: printable ASCII inside
-// quotes, every other character by its code.
-std::string napis_ady(std::string_view tekst) {
-  std::vector<std::string> czesci;
-  std::string biezacy;
-  for (char c : tekst) {
-    const auto u = static_cast<unsigned char>(c);
-    if (u >= 32 && u < 127) {
-      biezacy += c;
-      if (c == '"') biezacy += '"';
-      continue;
-    }
-    if (!biezacy.empty()) czesci.push_back("\"" + biezacy + "\"");
-    biezacy.clear();
-    czesci.push_back("Character'Val (" + std::to_string(u) + ")");
-  }
-  if (!biezacy.empty()) czesci.push_back("\"" + biezacy + "\"");
-  if (czesci.size() == 1 && czesci[0][0] != '"') return "String'(1 => " + czesci[0] + ")";
-  std::string s;
-  for (const std::string& c : czesci) s += (s.empty() ? "" : " & ") + c;
-  return s;
-}
-
 // A table as a positional aggregate, wartosci_w_linii values to a line.
 void agregat(Pisarz& w, const std::vector<std::string>& wartosci, std::string_view koniec) {
   Wciecie glebiej(w, krok_wciecia);
@@ -73,6 +50,29 @@ std::string pierwsza_linia(const std::string& nazwa) {
 
 }  // namespace
 
+// An Ada expression of type String for any text: printable ASCII inside
+// quotes, every other character by its code.
+std::string wyrazenie_napisu(std::string_view tekst) {
+  std::vector<std::string> czesci;
+  std::string biezacy;
+  for (char c : tekst) {
+    const auto u = static_cast<unsigned char>(c);
+    if (u >= 32 && u < 127) {
+      biezacy += c;
+      if (c == '"') biezacy += '"';
+      continue;
+    }
+    if (!biezacy.empty()) czesci.push_back("\"" + biezacy + "\"");
+    biezacy.clear();
+    czesci.push_back("Character'Val (" + std::to_string(u) + ")");
+  }
+  if (!biezacy.empty()) czesci.push_back("\"" + biezacy + "\"");
+  if (czesci.size() == 1 && czesci[0][0] != '"') return "String'(1 => " + czesci[0] + ")";
+  std::string s;
+  for (const std::string& c : czesci) s += (s.empty() ? "" : " & ") + c;
+  return s;
+}
+
 bryzas_tok_skaner::bryzas_tok_skaner(bryzas_pak& pak, const bryzas_skan& skan, Konsola& konsola)
     : pak_(pak), skan_(skan), konsola_(konsola), plik_tok_(pak.nazwa_proj + ".tok") {}
 
@@ -96,7 +96,10 @@ bool bryzas_tok_skaner::gen_skaner() {
       if (skan_.tablsymterm.znajdz(d.nazwa) != 0) tokeny_.push_back(&d);
     wzorce_ = wzorce_skanera(opis_, tokeny_);
     automat_ = Automat_Tokenow::zbuduj(wzorce_.wzorce);
-    if (!automat_) blad = Blad_Tokenow{bledy_tok::za_duzy_automat, 1, 1};
+    if (!automat_) {
+      const Definicja_Tokenu* d = za_duzy_od(opis_, tokeny_);
+      blad = Blad_Tokenow{bledy_tok::za_duzy_automat, d ? d->linia : 1, d ? d->kol : 1};
+    }
   }
   if (blad)
     konsola_.linia("Blad tokenow (" + wspolne::obraz(blad->nr) + ") - " + plik_tok_ + ", l:" +
@@ -108,8 +111,8 @@ bool bryzas_tok_skaner::gen_skaner() {
       w.linia(numer, czytnik.linie()[i]);
       if (blad && blad->linia == static_cast<int>(i + 1)) break;
     }
-    w.linia();
     if (!blad) {
+      w.linia();
       w.linia("Bez bledu");
       return;
     }
@@ -172,22 +175,25 @@ void bryzas_tok_skaner::pisz_skaner(Pisarz& w) {
 
 // The automaton: the class of every character, the move from every state
 // on every class, what a match ending in a state is, and the characters
-// skipped before the automaton starts.
+// skipped before the automaton starts. The names of the scanner body end
+// in _Aut and _We, apart from its subprograms, which a token kind cannot
+// hide; the analyser holds them back as names of terminals.
 void bryzas_tok_skaner::tablice(Pisarz& w) {
   const Automat_Tokenow& a = *automat_;
   const int n = a.licz_stanow();
   w.linia("-- automat tokenow: stan 0 to brak przejscia, 1 poczatek");
-  w.linia("type Stan is range 0 .. ", std::to_string(n), ";");
-  w.linia("type Klasa is range 0 .. ", std::to_string(a.licz_klas() - 1), ";");
+  w.linia("type Stan_Aut is range 0 .. ", std::to_string(n), ";");
+  w.linia("type Klasa_Aut is range 0 .. ", std::to_string(a.licz_klas() - 1), ";");
   // What a match is, with the kinds of comment that the file declares.
-  w.linia("type Dzialanie is (Brak, Pomin, ", jest_komentarz(true) ? "Komentarz_Liniowy, " : "",
+  w.linia("type Rodzaj_Aut is (Brak, Pomin, ", jest_komentarz(true) ? "Komentarz_Liniowy, " : "",
           jest_komentarz(false) ? "Komentarz, " : "", "Token);");
   w.linia();
   std::vector<std::string> v;
   for (int k : a.klasy()) v.push_back(std::to_string(k));
-  w.linia("Klasy : constant array (Character) of Klasa := (");
+  w.linia("Klasy_Aut : constant array (Character) of Klasa_Aut := (");
   agregat(w, v, ");");
-  w.linia("Przejscia : constant array (Stan range 1 .. ", std::to_string(n), ", Klasa) of Stan := (");
+  w.linia("Przejscia_Aut : constant array (Stan_Aut range 1 .. ", std::to_string(n),
+          ", Klasa_Aut) of Stan_Aut := (");
   {
     Wciecie wiersze(w, krok_wciecia);
     for (int s = 1; s <= n; ++s) {
@@ -221,13 +227,13 @@ void bryzas_tok_skaner::tablice(Pisarz& w) {
     kody.push_back(k);
     numery.push_back(nr);
   }
-  w.linia("Dzialania : constant array (Stan) of Dzialanie := (");
+  w.linia("Rodzaje_Aut : constant array (Stan_Aut) of Rodzaj_Aut := (");
   agregat(w, dzialania, ");");
-  w.linia("Kody : constant array (Stan) of Token_Kod := (");
+  w.linia("Kody_Aut : constant array (Stan_Aut) of Token_Kod := (");
   agregat(w, kody, ");");
   if (jest_komentarz(false)) {
     w.linia("-- numer komentarza, ktorego poczatek konczy sie w stanie");
-    w.linia("Komentarze : constant array (Stan) of Natural := (");
+    w.linia("Komentarze_Aut : constant array (Stan_Aut) of Natural := (");
     agregat(w, numery, ");");
   }
   // A character skipped whatever follows: its match is always the longest.
@@ -242,291 +248,8 @@ void bryzas_tok_skaner::tablice(Pisarz& w) {
     if (!dalej) pomijane += (pomijane.empty() ? "" : " | ") + ("Character'Val (" + std::to_string(c) + ")");
   }
   w.linia("-- znaki pomijane przed automatem");
-  w.linia("Pomijane : constant array (Character) of Boolean := (",
+  w.linia("Pomijane_Aut : constant array (Character) of Boolean := (",
           pomijane.empty() ? "" : pomijane + " => True, ", "others => False);");
-  w.linia();
-}
-
-// The input: a piece of the current line in Bufor, followed by a line feed
-// where the line ends; Lin and Kol give the place of Bufor (Start).
-void bryzas_tok_skaner::wejscie(Pisarz& w) {
-  w.linia("Rozmiar : constant := 4096;");
-  w.linia("Bufor : String (1 .. Rozmiar);");
-  w.linia("Dl : Natural := 0;");
-  w.linia("Start : Positive := 1;");
-  w.linia("Lin : Positive := 1;");
-  w.linia("Kol : Positive := 1;");
-  w.linia();
-  w.linia("-- przesuwa nieprzeczytana reszte na poczatek i dopisuje nastepna linie");
-  w.linia("-- (albo tyle, ile sie zmiesci), po jej koncu znak LF");
-  w.linia("procedure Dolej is");
-  {
-    Wciecie d(w, krok_wciecia);
-    w.linia("Ostatni : Natural;");
-  }
-  w.linia("begin");
-  {
-    Wciecie d(w, krok_wciecia);
-    w.linia("Bufor (1 .. Dl - Start + 1) := Bufor (Start .. Dl);");
-    w.linia("Dl := Dl - Start + 1;");
-    w.linia("Start := 1;");
-    w.linia("if not End_Of_File then");
-    {
-      Wciecie e(w, krok_wciecia);
-      w.linia("Get_Line (Bufor (Dl + 1 .. Rozmiar - 1), Ostatni);");
-      w.linia("if Ostatni < Rozmiar - 1 then");
-      {
-        Wciecie f(w, krok_wciecia);
-        w.linia("Ostatni := Ostatni + 1;");
-        w.linia("Bufor (Ostatni) := ASCII.LF;");
-      }
-      w.linia("end if;");
-      w.linia("Dl := Ostatni;");
-    }
-    w.linia("end if;");
-  }
-  w.linia("end Dolej;");
-  w.linia();
-  w.linia("-- czy w buforze jest jeszcze N znakow (dolewa, poki wejscie sie nie skonczy)");
-  w.linia("function Zapewnij (N : Positive) return Boolean is");
-  w.linia("begin");
-  {
-    Wciecie d(w, krok_wciecia);
-    w.linia("while Dl - Start + 1 < N and then not End_Of_File loop");
-    {
-      Wciecie e(w, krok_wciecia);
-      w.linia("Dolej;");
-    }
-    w.linia("end loop;");
-    w.linia("return Dl - Start + 1 >= N;");
-  }
-  w.linia("end Zapewnij;");
-  w.linia();
-  w.linia("-- zuzywa N znakow, liczac linie i kolumny");
-  w.linia("procedure Przesun (N : Natural) is");
-  w.linia("begin");
-  {
-    Wciecie d(w, krok_wciecia);
-    w.linia("for I in Start .. Start + N - 1 loop");
-    {
-      Wciecie e(w, krok_wciecia);
-      w.linia("if Bufor (I) = ASCII.LF then");
-      {
-        Wciecie f(w, krok_wciecia);
-        w.linia("Lin := Lin + 1;");
-        w.linia("Kol := 1;");
-      }
-      w.linia("else");
-      {
-        Wciecie f(w, krok_wciecia);
-        w.linia("Kol := Kol + 1;");
-      }
-      w.linia("end if;");
-    }
-    w.linia("end loop;");
-    w.linia("Start := Start + N;");
-  }
-  w.linia("end Przesun;");
-  w.linia();
-  w.linia("-- 1: znak, od ktorego nie zaczyna sie zaden token; 2: token dluzszy niz Dl_Tok;");
-  w.linia("-- 3: komentarz bez konca");
-  w.linia("procedure Blad (Numer : Integer) is");
-  w.linia("begin");
-  {
-    Wciecie d(w, krok_wciecia);
-    w.linia("Nr_Bledu_Skan := Numer;");
-    w.linia("raise Blad_Skanera;");
-  }
-  w.linia("end Blad;");
-  w.linia();
-}
-
-// Comments: to the end of the line (the line feed stays for the automaton),
-// and between delimiters, nested or not.
-void bryzas_tok_skaner::komentarze(Pisarz& w) {
-  std::vector<const Komentarz*> blokowe;
-  for (const Komentarz& k : opis_.komentarze)
-    if (!k.koniec.empty()) blokowe.push_back(&k);
-  if (jest_komentarz(true)) {
-    w.linia("procedure Do_Konca_Linii is");
-    w.linia("begin");
-    {
-      Wciecie d(w, krok_wciecia);
-      w.linia("while Zapewnij (1) and then Bufor (Start) /= ASCII.LF loop");
-      {
-        Wciecie e(w, krok_wciecia);
-        w.linia("Przesun (1);");
-      }
-      w.linia("end loop;");
-    }
-    w.linia("end Do_Konca_Linii;");
-    w.linia();
-  }
-  if (blokowe.empty()) return;
-  w.linia("procedure Komentarz (Otwarcie, Zamkniecie : String; Zagniezdzony : Boolean) is");
-  {
-    Wciecie d(w, krok_wciecia);
-    w.linia("Glebokosc : Natural := 1;");
-    w.linia("function Jest (S : String) return Boolean is");
-    w.linia("  (Zapewnij (S'Length) and then Bufor (Start .. Start + S'Length - 1) = S);");
-  }
-  w.linia("begin");
-  {
-    Wciecie d(w, krok_wciecia);
-    w.linia("loop");
-    {
-      Wciecie e(w, krok_wciecia);
-      w.linia("if Jest (Zamkniecie) then");
-      {
-        Wciecie f(w, krok_wciecia);
-        w.linia("Przesun (Zamkniecie'Length);");
-        w.linia("Glebokosc := Glebokosc - 1;");
-        w.linia("exit when Glebokosc = 0;");
-      }
-      w.linia("elsif Zagniezdzony and then Jest (Otwarcie) then");
-      {
-        Wciecie f(w, krok_wciecia);
-        w.linia("Przesun (Otwarcie'Length);");
-        w.linia("Glebokosc := Glebokosc + 1;");
-      }
-      w.linia("elsif Zapewnij (1) then");
-      {
-        Wciecie f(w, krok_wciecia);
-        w.linia("Przesun (1);");
-      }
-      w.linia("else");
-      {
-        Wciecie f(w, krok_wciecia);
-        w.linia("Blad (3);");
-      }
-      w.linia("end if;");
-    }
-    w.linia("end loop;");
-  }
-  w.linia("end Komentarz;");
-  w.linia();
-  w.linia("procedure Pomin_Komentarz (Nr : Natural) is");
-  w.linia("begin");
-  {
-    Wciecie d(w, krok_wciecia);
-    auto wywolanie = [&](const Komentarz& k) {
-      return "Komentarz (" + napis_ady(k.poczatek) + ", " + napis_ady(k.koniec) + ", " +
-             (k.zagniezdzony ? "True" : "False") + ");";
-    };
-    w.linia("case Nr is");
-    {
-      Wciecie e(w, krok_wciecia);
-      for (std::size_t i = 0; i < opis_.komentarze.size(); ++i) {
-        const Komentarz& k = opis_.komentarze[i];
-        if (k.koniec.empty() || &k == blokowe.back()) continue;
-        w.linia("when ", std::to_string(i + 1), " => ", wywolanie(k));
-      }
-      w.linia("when others => ", wywolanie(*blokowe.back()));
-    }
-    w.linia("end case;");
-  }
-  w.linia("end Pomin_Komentarz;");
-  w.linia();
-}
-
-// The longest match from Start; skips and comments go round again.
-void bryzas_tok_skaner::skanuj(Pisarz& w) {
-  const std::string poz = pak_.nazwa_proj + "_Pozycja.";
-  const bool koniec = !opis_.koniec.empty() && skan_.tablsymterm.znajdz(opis_.koniec) != 0;
-  w.linia("function Skanuj return Token_Typ is");
-  {
-    Wciecie d(w, krok_wciecia);
-    w.linia("Wynik : Token_Typ := (Kod => Pusty, Wart => (others => ' '));");
-    w.linia("S : Stan;");
-    w.linia("Ile : Natural;      -- znaki przeczytane przez automat");
-    w.linia("Dlugosc : Natural;  -- najdluzsze dopasowanie");
-    w.linia("Akc : Stan;         -- stan, w ktorym sie skonczylo");
-  }
-  w.linia("begin");
-  {
-  Wciecie cialo(w, krok_wciecia);
-  w.linia("loop");
-  {
-    Wciecie petla(w, krok_wciecia);
-    w.linia("while (Start <= Dl or else Zapewnij (1)) and then Pomijane (Bufor (Start)) loop");
-    {
-      Wciecie e(w, krok_wciecia);
-      w.linia("Przesun (1);");
-    }
-    w.linia("end loop;");
-    w.linia(poz, "Linia := Lin;");
-    w.linia(poz, "Kolumna := Kol;");
-    w.linia("if Start > Dl then");
-    {
-      Wciecie e(w, krok_wciecia);
-      w.linia("Wynik.Kod := ", koniec ? opis_.koniec : "Pusty", ";");
-      w.linia("return Wynik;");
-    }
-    w.linia("end if;");
-    w.linia("S := 1;");
-    w.linia("Ile := 0;");
-    w.linia("Dlugosc := 0;");
-    w.linia("Akc := 0;");
-    w.linia("while Start + Ile <= Dl or else Zapewnij (Ile + 1) loop");
-    {
-      Wciecie e(w, krok_wciecia);
-      w.linia("S := Przejscia (S, Klasy (Bufor (Start + Ile)));");
-      w.linia("exit when S = 0;");
-      w.linia("Ile := Ile + 1;");
-      w.linia("if Dzialania (S) /= Brak then");
-      {
-        Wciecie f(w, krok_wciecia);
-        w.linia("Dlugosc := Ile;");
-        w.linia("Akc := S;");
-      }
-      w.linia("end if;");
-      w.linia("exit when Ile > Dl_Tok;");
-    }
-    w.linia("end loop;");
-    w.linia("if Ile > Dl_Tok then");
-    {
-      Wciecie e(w, krok_wciecia);
-      w.linia("Blad (2);");
-    }
-    w.linia("elsif Dlugosc = 0 then");
-    {
-      Wciecie e(w, krok_wciecia);
-      w.linia(poz, "Znak := Bufor (Start);");
-      w.linia("Blad (1);");
-    }
-    w.linia("end if;");
-    w.linia("case Dzialania (Akc) is");
-    {
-      Wciecie e(w, krok_wciecia);
-      w.linia("when Token =>");
-      {
-        Wciecie f(w, krok_wciecia);
-        w.linia("Wynik.Kod := Kody (Akc);");
-        w.linia("Wynik.Wart (1 .. Dlugosc) := Bufor (Start .. Start + Dlugosc - 1);");
-        w.linia("Przesun (Dlugosc);");
-        w.linia("return Wynik;");
-      }
-      if (jest_komentarz(true)) {
-        w.linia("when Komentarz_Liniowy =>");
-        Wciecie f(w, krok_wciecia);
-        w.linia("Przesun (Dlugosc);");
-        w.linia("Do_Konca_Linii;");
-      }
-      if (jest_komentarz(false)) {
-        w.linia("when Komentarz =>");
-        Wciecie f(w, krok_wciecia);
-        w.linia("Przesun (Dlugosc);");
-        w.linia("Pomin_Komentarz (Komentarze (Akc));");
-      }
-      w.linia("when others =>");
-      Wciecie f(w, krok_wciecia);
-      w.linia("Przesun (Dlugosc);");
-    }
-    w.linia("end case;");
-  }
-  w.linia("end loop;");
-  }
-  w.linia("end Skanuj;");
   w.linia();
 }
 

@@ -20,6 +20,10 @@ class Pisarz;
 // that does not begin with it is the user's and is never replaced.
 inline constexpr std::string_view znacznik_skanera = "-- wygenerowano przez bryzas z pliku tokenow ";
 
+// An Ada expression of type String for any text: printable ASCII inside
+// quotes, every other character by its code.
+std::string wyrazenie_napisu(std::string_view tekst);
+
 class bryzas_tok_skaner {
 public:
   bryzas_tok_skaner(bryzas_pak& pak, const bryzas_skan& skan, Konsola& konsola);

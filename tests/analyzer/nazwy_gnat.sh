@@ -2,7 +2,8 @@
 # The analyser calls a name an error exactly when GNAT rejects the parser
 # generated for it: for each name, as a terminal ('t') and as a nonterminal
 # ('n'), a one-production grammar is generated and compiled with a scanner
-# body of the usual kind, and checked with bryzas_analiza.
+# body of the usual kind, and checked with bryzas_analiza; as a terminal
+# that ends the input ('k'), with the scanner body bryzas writes from G.tok.
 # Usage: nazwy_gnat.sh BIN_DIR
 set -u
 bin=$(realpath "$1")
@@ -12,15 +13,19 @@ trap 'rm -rf "$praca"' EXIT
 ulimit -f 8192
 bledy=0
 for proba in t:Plus t:begin t:Pusty t:String t:True t:G_Pars t:First_S t:Kod \
-             n:Wyr n:Record n:Parsuj n:Tok n:Integer n:Skanuj; do
+             n:Wyr n:Record n:Parsuj n:Tok n:Integer n:Skanuj \
+             k:Bufor_We k:Komentarze_Aut k:G_Pozycja k:Wynik k:Linia k:Dolej; do
   rola=${proba%%:*} n=${proba#*:}
   d=$praca/$rola$n && mkdir "$d" && cd "$d" || exit 1
-  if [ "$rola" = t ]; then
+  if [ "$rola" = k ]; then
+    printf '"S" = '"'%s'"' '"'B'"' .\n%%%%\n"S" : '"'%s'"' .\n' "$n" "$n" > G.gpa
+    printf '++komentarz "(*" "*)"\n++koniec '"'%s'"'\n'"'B'"' = "b" .\n' "$n" > G.tok
+  elif [ "$rola" = t ]; then
     printf '"S" = '"'%s'"' '"'B'"' .\n%%%%\n"S" : '"'%s'"' .\n' "$n" "$n" > G.gpa
   else
     printf '"S" = "%s" '"'B'"' .\n"%s" = '"'A'"' .\n%%%%\n"S" : '"'A'"' .\n"%s" : '"'A'"' .\n' "$n" "$n" "$n" > G.gpa
   fi
-  sed 's/@P@/G/g' "$tu/../ada/slowa/skan_dowolny.adb.in" > G_skan.adb
+  [ "$rola" = k ] || sed 's/@P@/G/g' "$tu/../ada/slowa/skan_dowolny.adb.in" > G_skan.adb
   timeout 20 "$bin/bryzas" G > /dev/null
   timeout 120 gprbuild -q -c -gnatc -P G.gpr > gnat.out 2>&1 && gnat=przyjmuje || gnat=odrzuca
   timeout 20 "$bin/bryzas_analiza" G > analiza.out

@@ -8,11 +8,11 @@ with T_Pozycja;
 package body T_Skan is
 
 -- automat tokenow: stan 0 to brak przejscia, 1 poczatek
-type Stan is range 0 .. 4;
-type Klasa is range 0 .. 2;
-type Dzialanie is (Brak, Pomin, Token);
+type Stan_Aut is range 0 .. 4;
+type Klasa_Aut is range 0 .. 2;
+type Rodzaj_Aut is (Brak, Pomin, Token);
 
-Klasy : constant array (Character) of Klasa := (
+Klasy_Aut : constant array (Character) of Klasa_Aut := (
   0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 0, 0, 1, 0, 0,
   0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
   1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
@@ -29,64 +29,65 @@ Klasy : constant array (Character) of Klasa := (
   0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
   0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
   0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0);
-Przejscia : constant array (Stan range 1 .. 4, Klasa) of Stan := (
+Przejscia_Aut : constant array (Stan_Aut range 1 .. 4, Klasa_Aut) of Stan_Aut := (
   1 => (0, 2, 3),
   2 => (0, 0, 0),
   3 => (0, 0, 4),
   4 => (0, 0, 4));
-Dzialania : constant array (Stan) of Dzialanie := (
+Rodzaje_Aut : constant array (Stan_Aut) of Rodzaj_Aut := (
   Brak, Brak, Pomin, Token, Token);
-Kody : constant array (Stan) of Token_Kod := (
+Kody_Aut : constant array (Stan_Aut) of Token_Kod := (
   Pusty, Pusty, Pusty, A, A);
 -- znaki pomijane przed automatem
-Pomijane : constant array (Character) of Boolean := (Character'Val (9) | Character'Val (10) | Character'Val (13) | Character'Val (32) => True, others => False);
+Pomijane_Aut : constant array (Character) of Boolean := (Character'Val (9) | Character'Val (10) | Character'Val (13) | Character'Val (32) => True, others => False);
 
-Rozmiar : constant := 4096;
-Bufor : String (1 .. Rozmiar);
-Dl : Natural := 0;
-Start : Positive := 1;
-Lin : Positive := 1;
-Kol : Positive := 1;
+Rozmiar_We : constant := 4096;
+Bufor_We : String (1 .. Rozmiar_We);
+Dl_We : Natural := 0;
+Poz_We : Positive := 1;
+Linia_We : Positive := 1;
+Pocz_Linii_We : Integer := 1;
+Koniec_We : Boolean := False;
 
--- przesuwa nieprzeczytana reszte na poczatek i dopisuje nastepna linie
--- (albo tyle, ile sie zmiesci), po jej koncu znak LF
+-- przesuwa nieuzyta reszte na poczatek bufora i dopisuje nastepna linie
+-- (albo tyle, ile sie zmiesci), a po jej koncu znak LF; End_Error, nie
+-- End_Of_File, konczy wejscie, tak ze ostatnia pusta linia tez sie liczy
 procedure Dolej is
   Ostatni : Natural;
 begin
-  Bufor (1 .. Dl - Start + 1) := Bufor (Start .. Dl);
-  Dl := Dl - Start + 1;
-  Start := 1;
-  if not End_Of_File then
-    Get_Line (Bufor (Dl + 1 .. Rozmiar - 1), Ostatni);
-    if Ostatni < Rozmiar - 1 then
-      Ostatni := Ostatni + 1;
-      Bufor (Ostatni) := ASCII.LF;
-    end if;
-    Dl := Ostatni;
+  Bufor_We (1 .. Dl_We - Poz_We + 1) := Bufor_We (Poz_We .. Dl_We);
+  Dl_We := Dl_We - Poz_We + 1;
+  Pocz_Linii_We := Pocz_Linii_We - Poz_We + 1;
+  Poz_We := 1;
+  Get_Line (Bufor_We (Dl_We + 1 .. Rozmiar_We - 1), Ostatni);
+  if Ostatni < Rozmiar_We - 1 then
+    Ostatni := Ostatni + 1;
+    Bufor_We (Ostatni) := ASCII.LF;
   end if;
+  Dl_We := Ostatni;
+exception
+  when End_Error => Koniec_We := True;
 end Dolej;
 
 -- czy w buforze jest jeszcze N znakow (dolewa, poki wejscie sie nie skonczy)
 function Zapewnij (N : Positive) return Boolean is
 begin
-  while Dl - Start + 1 < N and then not End_Of_File loop
+  while Dl_We - Poz_We + 1 < N and then not Koniec_We loop
     Dolej;
   end loop;
-  return Dl - Start + 1 >= N;
+  return Dl_We - Poz_We + 1 >= N;
 end Zapewnij;
 
--- zuzywa N znakow, liczac linie i kolumny
+-- zuzywa N znakow, liczac linie
 procedure Przesun (N : Natural) is
 begin
-  for I in Start .. Start + N - 1 loop
-    if Bufor (I) = ASCII.LF then
-      Lin := Lin + 1;
-      Kol := 1;
-    else
-      Kol := Kol + 1;
+  for I in Poz_We .. Poz_We + N - 1 loop
+    if Bufor_We (I) = ASCII.LF then
+      Linia_We := Linia_We + 1;
+      Pocz_Linii_We := I + 1;
     end if;
   end loop;
-  Start := Start + N;
+  Poz_We := Poz_We + N;
 end Przesun;
 
 -- 1: znak, od ktorego nie zaczyna sie zaden token; 2: token dluzszy niz Dl_Tok;
@@ -99,30 +100,34 @@ end Blad;
 
 function Skanuj return Token_Typ is
   Wynik : Token_Typ := (Kod => Pusty, Wart => (others => ' '));
-  S : Stan;
+  S : Stan_Aut;
   Ile : Natural;      -- znaki przeczytane przez automat
   Dlugosc : Natural;  -- najdluzsze dopasowanie
-  Akc : Stan;         -- stan, w ktorym sie skonczylo
+  Akc : Stan_Aut;     -- stan, w ktorym sie skonczylo
 begin
   loop
-    while (Start <= Dl or else Zapewnij (1)) and then Pomijane (Bufor (Start)) loop
-      Przesun (1);
+    while (Poz_We <= Dl_We or else Zapewnij (1)) and then Pomijane_Aut (Bufor_We (Poz_We)) loop
+      if Bufor_We (Poz_We) = ASCII.LF then
+        Linia_We := Linia_We + 1;
+        Pocz_Linii_We := Poz_We + 1;
+      end if;
+      Poz_We := Poz_We + 1;
     end loop;
-    T_Pozycja.Linia := Lin;
-    T_Pozycja.Kolumna := Kol;
-    if Start > Dl then
-      Wynik.Kod := Koniec;
+    T_Pozycja.Linia := Linia_We;
+    T_Pozycja.Kolumna := Poz_We - Pocz_Linii_We + 1;
+    if Poz_We > Dl_We then
+      Wynik.Kod := T_Skan.Koniec;
       return Wynik;
     end if;
     S := 1;
     Ile := 0;
     Dlugosc := 0;
     Akc := 0;
-    while Start + Ile <= Dl or else Zapewnij (Ile + 1) loop
-      S := Przejscia (S, Klasy (Bufor (Start + Ile)));
+    while Poz_We + Ile <= Dl_We or else Zapewnij (Ile + 1) loop
+      S := Przejscia_Aut (S, Klasy_Aut (Bufor_We (Poz_We + Ile)));
       exit when S = 0;
       Ile := Ile + 1;
-      if Dzialania (S) /= Brak then
+      if Rodzaje_Aut (S) /= Brak then
         Dlugosc := Ile;
         Akc := S;
       end if;
@@ -131,14 +136,17 @@ begin
     if Ile > Dl_Tok then
       Blad (2);
     elsif Dlugosc = 0 then
-      T_Pozycja.Znak := Bufor (Start);
+      T_Pozycja.Znak := Bufor_We (Poz_We);
       Blad (1);
     end if;
-    case Dzialania (Akc) is
+    case Rodzaje_Aut (Akc) is
       when Token =>
-        Wynik.Kod := Kody (Akc);
-        Wynik.Wart (1 .. Dlugosc) := Bufor (Start .. Start + Dlugosc - 1);
-        Przesun (Dlugosc);
+        Wynik.Kod := Kody_Aut (Akc);
+        -- znak po znaku: krotki tekst kopiuje sie tak szybciej niz wycinkiem
+        for I in 1 .. Dlugosc loop
+          Wynik.Wart (I) := Bufor_We (Poz_We + I - 1);
+        end loop;
+        Poz_We := Poz_We + Dlugosc;
         return Wynik;
       when others =>
         Przesun (Dlugosc);
