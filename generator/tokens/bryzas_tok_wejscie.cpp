@@ -100,8 +100,11 @@ void bryzas_tok_skaner::komentarze(Pisarz& w) {
     poziomy(w, {
         {0, "procedure Do_Konca_Linii is"},
         {0, "begin"},
-        {1, "while (Poz_We <= Dl_We or else Zapewnij (1)) and then Bufor_We (Poz_We) /= ASCII.LF loop"},
-        {2, "Poz_We := Poz_We + 1;"},
+        {1, "loop"},
+        {2, "while Poz_We <= Dl_We and then Bufor_We (Poz_We) /= ASCII.LF loop"},
+        {3, "Poz_We := Poz_We + 1;"},
+        {2, "end loop;"},
+        {2, "exit when Poz_We <= Dl_We or else not Zapewnij (1);"},
         {1, "end loop;"},
         {0, "end Do_Konca_Linii;"},
         {0, ""},
@@ -157,6 +160,8 @@ void bryzas_tok_skaner::komentarze(Pisarz& w) {
 
 // The longest match from Poz_We; skips and comments go round again. The
 // end token is named with its package, which Skanuj's locals cannot hide.
+// The token is built in place: blanking all of Wart for every token would
+// cost more than the rest of the scan.
 void bryzas_tok_skaner::skanuj(Pisarz& w) {
   const std::string poz = pak_.nazwa_proj + "_Pozycja.";
   const bool koniec = !opis_.koniec.empty() && skan_.tablsymterm.znajdz(opis_.koniec) != 0;
@@ -171,8 +176,11 @@ void bryzas_tok_skaner::skanuj(Pisarz& w) {
                                                       Wzorce_Skanera::Rodzaj::token);
   }
   poziomy(w, {
+      {0, "-- ostatni token: nastepny czysci tylko te znaki, ktore ten zajal"},
+      {0, "Token_Aut : Token_Typ := (Kod => Pusty, Wart => (others => ' '));"},
+      {0, "Dl_Token_Aut : Natural := 0;"},
+      {0, ""},
       {0, "function Skanuj return Token_Typ is"},
-      {1, "Wynik : Token_Typ := (Kod => Pusty, Wart => (others => ' '));"},
       {1, "S : Stan_Aut;"},
       {1, "Ile : Natural;      -- znaki przeczytane przez automat"},
       {1, "Dlugosc : Natural;  -- najdluzsze dopasowanie"},
@@ -194,8 +202,10 @@ void bryzas_tok_skaner::skanuj(Pisarz& w) {
     w.linia("if Poz_We > Dl_We then");
     {
       Wciecie e(w, krok_wciecia);
-      w.linia("Wynik.Kod := ", kod_konca, ";");
-      w.linia("return Wynik;");
+      w.linia("Token_Aut.Wart (1 .. Dl_Token_Aut) := (others => ' ');");
+      w.linia("Dl_Token_Aut := 0;");
+      w.linia("Token_Aut.Kod := ", kod_konca, ";");
+      w.linia("return Token_Aut;");
     }
     poziomy(w, {
         {0, "end if;"},
@@ -226,16 +236,20 @@ void bryzas_tok_skaner::skanuj(Pisarz& w) {
         {0, "end if;"},
         {0, "case Rodzaje_Aut (Akc) is"},
         {1, "when Token =>"},
-        {2, "Wynik.Kod := Kody_Aut (Akc);"},
+        {2, "Token_Aut.Kod := Kody_Aut (Akc);"},
         {2, "-- znak po znaku: krotki tekst kopiuje sie tak szybciej niz wycinkiem"},
         {2, "for I in 1 .. Dlugosc loop"},
-        {3, "Wynik.Wart (I) := Bufor_We (Poz_We + I - 1);"},
+        {3, "Token_Aut.Wart (I) := Bufor_We (Poz_We + I - 1);"},
         {2, "end loop;"},
+        {2, "for I in Dlugosc + 1 .. Dl_Token_Aut loop"},
+        {3, "Token_Aut.Wart (I) := ' ';"},
+        {2, "end loop;"},
+        {2, "Dl_Token_Aut := Dlugosc;"},
     });
     {
       Wciecie e(w, 2 * krok_wciecia);
       w.linia(lf_w_tokenie ? "Przesun (Dlugosc);" : "Poz_We := Poz_We + Dlugosc;");
-      w.linia("return Wynik;");
+      w.linia("return Token_Aut;");
     }
     if (jest_komentarz(true))
       poziomy(w, {{1, "when Komentarz_Liniowy =>"}, {2, "Przesun (Dlugosc);"}, {2, "Do_Konca_Linii;"}});
