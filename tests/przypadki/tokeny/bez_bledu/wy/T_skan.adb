@@ -98,8 +98,11 @@ begin
   raise Blad_Skanera;
 end Blad;
 
+-- ostatni token: nastepny czysci tylko te znaki, ktore ten zajal
+Token_Aut : Token_Typ := (Kod => Pusty, Wart => (others => ' '));
+Dl_Token_Aut : Natural := 0;
+
 function Skanuj return Token_Typ is
-  Wynik : Token_Typ := (Kod => Pusty, Wart => (others => ' '));
   S : Stan_Aut;
   Ile : Natural;      -- znaki przeczytane przez automat
   Dlugosc : Natural;  -- najdluzsze dopasowanie
@@ -116,8 +119,10 @@ begin
     T_Pozycja.Linia := Linia_We;
     T_Pozycja.Kolumna := Poz_We - Pocz_Linii_We + 1;
     if Poz_We > Dl_We then
-      Wynik.Kod := T_Skan.Koniec;
-      return Wynik;
+      Token_Aut.Wart (1 .. Dl_Token_Aut) := (others => ' ');
+      Dl_Token_Aut := 0;
+      Token_Aut.Kod := T_Skan.Koniec;
+      return Token_Aut;
     end if;
     S := 1;
     Ile := 0;
@@ -141,13 +146,17 @@ begin
     end if;
     case Rodzaje_Aut (Akc) is
       when Token =>
-        Wynik.Kod := Kody_Aut (Akc);
+        Token_Aut.Kod := Kody_Aut (Akc);
         -- znak po znaku: krotki tekst kopiuje sie tak szybciej niz wycinkiem
         for I in 1 .. Dlugosc loop
-          Wynik.Wart (I) := Bufor_We (Poz_We + I - 1);
+          Token_Aut.Wart (I) := Bufor_We (Poz_We + I - 1);
         end loop;
+        for I in Dlugosc + 1 .. Dl_Token_Aut loop
+          Token_Aut.Wart (I) := ' ';
+        end loop;
+        Dl_Token_Aut := Dlugosc;
         Poz_We := Poz_We + Dlugosc;
-        return Wynik;
+        return Token_Aut;
       when others =>
         Przesun (Dlugosc);
     end case;
