@@ -303,33 +303,23 @@ void bryzas_pak_emitery::bledy_z_miejscem(Pisarz& w) {
              {"L : constant String := Integer'Image (Linia);", "K : constant String := Integer'Image (Kolumna);"},
              {"return L (L'First + 1 .. L'Last) & \":\" & K (K'First + 1 .. K'Last);"}, "end Miejsce;");
   w.linia();
-  w.linia("function Opis_Skanera (Nr : Integer) return String is");
-  {
-    Wciecie d(w, krok_wciecia);
-    w.linia("Kod : constant String := Integer'Image (Character'Pos (Znak));");
-  }
-  w.linia("begin");
-  {
-    Wciecie cialo(w, krok_wciecia);
-    w.linia("case Nr is");
-    {
-      Wciecie galezie(w, krok_wciecia);
-      w.linia("when 1 =>");
-      {
-        Wciecie d(w, krok_wciecia);
-        w.linia("if Znak in ' ' .. '~' then");
-        w.linia("  return \"nieoczekiwany znak '\" & Znak & \"'\";");
-        w.linia("end if;");
-        w.linia("return \"nieoczekiwany znak #\" & Kod (Kod'First + 1 .. Kod'Last);");
-      }
-      w.linia("when 2 => return \"token dluzszy niz 100 znakow\";");
-      w.linia("when 3 => return \"komentarz bez konca\";");
-      w.linia("when others => return \"nieznany blad skanera\";");
-    }
-    w.linia("end case;");
-  }
-  w.linia("end Opis_Skanera;");
-  w.linia();
+  poziomy(w, {
+      {0, "function Opis_Skanera (Nr : Integer) return String is"},
+      {1, "Kod : constant String := Integer'Image (Character'Pos (Znak));"},
+      {0, "begin"},
+      {1, "case Nr is"},
+      {2, "when 1 =>"},
+      {3, "if Znak in ' ' .. '~' then"},
+      {4, "return \"nieoczekiwany znak '\" & Znak & \"'\";"},
+      {3, "end if;"},
+      {3, "return \"nieoczekiwany znak #\" & Kod (Kod'First + 1 .. Kod'Last);"},
+      {2, "when 2 => return \"token dluzszy niz 100 znakow\";"},
+      {2, "when 3 => return \"komentarz bez konca\";"},
+      {2, "when others => return \"nieznany blad skanera\";"},
+      {1, "end case;"},
+      {0, "end Opis_Skanera;"},
+      {0, ""},
+  });
   w.linia("function Komunikat_Parsera (Nr : Integer) return String is");
   {
     Wciecie d(w, krok_wciecia);

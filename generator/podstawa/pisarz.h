@@ -2,6 +2,7 @@
 // starts with the current indentation, so no emitter counts blanks itself.
 #pragma once
 
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -62,6 +63,19 @@ private:
 
 // One level of nesting in the generated Ada text.
 constexpr int krok_wciecia = 2;
+
+// Lines of a fixed text, each at its nesting level (steps of krok_wciecia)
+// below the current one; an empty text is an empty line.
+inline void poziomy(Pisarz& w, std::initializer_list<std::pair<int, std::string_view>> linie) {
+  for (const auto& [poziom, tekst] : linie) {
+    if (tekst.empty()) {
+      w.linia();
+      continue;
+    }
+    Wciecie glebiej(w, poziom * krok_wciecia);
+    w.linia(tekst);
+  }
+}
 
 // Creates the file, writes it through a line writer and closes it.
 template <class Tresc>

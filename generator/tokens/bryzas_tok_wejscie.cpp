@@ -1,31 +1,12 @@
 // The statements of the generated scanner: its input buffer, the comments
 // and Skanuj. They do not depend on the token file beyond the kinds of
 // comment it declares, the end token and whether a token can hold a line end.
-#include <initializer_list>
 #include <string>
-#include <string_view>
-#include <utility>
 
 #include "generator/podstawa/pisarz.h"
 #include "generator/tokens/bryzas_tok_skaner.h"
 
 namespace bryzas {
-
-namespace {
-
-// Lines of a fixed text, each at its nesting level below the current one.
-void poziomy(Pisarz& w, std::initializer_list<std::pair<int, std::string_view>> linie) {
-  for (const auto& [poziom, tekst] : linie) {
-    if (tekst.empty()) {
-      w.linia();
-      continue;
-    }
-    Wciecie glebiej(w, poziom * krok_wciecia);
-    w.linia(tekst);
-  }
-}
-
-}  // namespace
 
 // The input: Bufor_We holds what is read of the current line and a line
 // feed where the line ends; Poz_We is the next character not used yet, on
