@@ -1,6 +1,7 @@
 #include "generator/tokens/bryzas_tok_skaner.h"
 
 #include <cerrno>
+#include <optional>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -36,10 +37,11 @@ std::string plik_pozycji(const std::string& projekt) {
   return p;
 }
 
-// The first line of the file, or "" when it cannot be read as a file.
-std::string pierwsza_linia(const std::string& nazwa) {
+// The first line of the file, "" when something of that name cannot be
+// read as a file (a directory, a FIFO), nullopt when there is none.
+std::optional<std::string> pierwsza_linia(const std::string& nazwa) {
   int fd = ::open(nazwa.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-  if (fd < 0) return "";
+  if (fd < 0) return errno == ENOENT ? std::nullopt : std::optional<std::string>("");
   char bufor[256];
   const ssize_t n = ::read(fd, bufor, sizeof bufor);
   ::close(fd);
@@ -124,11 +126,8 @@ bool bryzas_tok_skaner::gen_skaner() {
   pak_.z_tokenami = true;
 
   const std::string skaner = pak_.nazwa_proj + "_skan.adb";
-  const std::string pierwsza = pierwsza_linia(skaner);
-  int fd = ::open(skaner.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-  const bool jest = fd >= 0 || errno != ENOENT;
-  if (fd >= 0) ::close(fd);
-  if (jest && !pierwsza.starts_with(znacznik_skanera)) {
+  const std::optional<std::string> pierwsza = pierwsza_linia(skaner);
+  if (pierwsza && !pierwsza->starts_with(znacznik_skanera)) {
     konsola_.linia("*** " + skaner + " nie pochodzi z " + plik_tok_ + ": pozostaje bez zmian");
   } else {
     pisz_plik(skaner, [&](Pisarz& w) { pisz_skaner(w); });
