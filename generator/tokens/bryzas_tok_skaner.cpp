@@ -7,7 +7,6 @@
 
 #include "generator/podstawa/czas.h"
 #include "generator/podstawa/pisarz.h"
-#include "wspolne/blad_pliku.h"
 #include "wspolne/tekst.h"
 
 namespace bryzas {
@@ -79,14 +78,10 @@ bryzas_tok_skaner::bryzas_tok_skaner(bryzas_pak& pak, const bryzas_skan& skan, K
     : pak_(pak), skan_(skan), konsola_(konsola), plik_tok_(pak.nazwa_proj + ".tok") {}
 
 bool bryzas_tok_skaner::gen_skaner() {
+  // A token file that exists but cannot be read ends the run, as a grammar
+  // of that kind does.
   bryzas_tok czytnik;
-  std::optional<Opis_Tokenow> opis;
-  try {
-    opis = czytnik.czytaj(plik_tok_);
-  } catch (const wspolne::Blad_Pliku& e) {
-    konsola_.linia(e.opis());
-    return true;
-  }
+  std::optional<Opis_Tokenow> opis = czytnik.czytaj(plik_tok_);
   if (!opis) return false;
   opis_ = std::move(*opis);
 
