@@ -255,9 +255,7 @@ void bryzas_tok::definicja() {
   d.nazwa = tekst_;
   d.linia = linia_sym_;
   d.kol = kol_sym_;
-  bool powtorna = pomocnicze_.contains(d.nazwa);
-  for (const Definicja_Tokenu& t : opis_.tokeny) powtorna = powtorna || t.nazwa == d.nazwa;
-  if (powtorna) blad(bledy_tok::powtorna_definicja);
+  if (!zdefiniowane_.insert(d.nazwa).second) blad(bledy_tok::powtorna_definicja);
   nastepny();
   sprawdz(Sym::rowna, bledy_tok::brak_rowna);
   // One string alone, beginning with a letter, is a keyword.

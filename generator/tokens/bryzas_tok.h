@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -136,6 +137,7 @@ private:
   int linia_sym_ = 0;
   int kol_sym_ = 0;
   std::map<std::string, Wzor, std::less<>> pomocnicze_;
+  std::set<std::string> zdefiniowane_;  // tokens and helpers, one name space
   std::size_t wezly_ = 0;
   std::size_t licznik_sym_ = 0;  // symbols read so far
   int glebokosc_ = 0;            // brackets open in the current definition
