@@ -93,8 +93,8 @@ inline constexpr std::array<std::string_view, 18> nazwy_skanera = {
     "Kody_Aut", "Komentarze_Aut", "Pomijane_Aut", "Rozmiar_We", "Bufor_We", "Dl_We",
     "Poz_We", "Linia_We", "Pocz_Linii_We", "Koniec_We", "Token_Aut", "Dl_Token_Aut"};
 
-// The characters that the automaton's limits allow a definition to grow
-// to once its helper names are replaced by their patterns.
+// The nodes a definition may grow to once its helper names are replaced by
+// their patterns, which keeps the automaton's construction short.
 constexpr std::size_t max_wezlow_wzoru = 20000;
 
 class bryzas_tok {

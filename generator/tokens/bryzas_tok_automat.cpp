@@ -195,7 +195,6 @@ std::optional<Automat_Tokenow> Automat_Tokenow::zbuduj(const std::vector<Wzorzec
     a.wygrany_[i + 1] = wygrany[k];
     a.konczace_[i + 1] = konczace[k];
   }
-  a.puste_ = konczace[1];
 
   std::map<std::vector<int>, int> kolumny;
   for (unsigned c = 0; c < 256; ++c) {

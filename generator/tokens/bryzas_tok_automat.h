@@ -37,8 +37,6 @@ public:
   int wygrany(int stan) const { return wygrany_[static_cast<std::size_t>(stan)]; }
   // Every pattern that can end in the state, in the order given.
   const std::vector<int>& konczace(int stan) const { return konczace_[static_cast<std::size_t>(stan)]; }
-  // Patterns that match the empty text (never produced).
-  const std::vector<int>& puste() const { return puste_; }
   // The state after the whole text from the start, 0 when it dies.
   int przebieg(std::string_view tekst) const;
   // A shortest text that leads from the start into each state, made of
@@ -54,7 +52,6 @@ private:
   std::vector<std::vector<int>> tablica_;  // [stan][znak]; row 0 unused
   std::vector<int> wygrany_;
   std::vector<std::vector<int>> konczace_;
-  std::vector<int> puste_;
   std::vector<int> klasy_;
   int licz_klas_ = 0;
 };

@@ -33,7 +33,6 @@ public:
   bool gen_skaner();
 
 private:
-  void listuj(const bryzas_tok& czytnik);
   void pisz_pozycje(Pisarz& w);
   void pisz_skaner(Pisarz& w);
   void tablice(Pisarz& w);
