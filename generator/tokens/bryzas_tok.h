@@ -88,10 +88,11 @@ std::string_view komunikat_tokenow(int nr);
 
 // The types and objects of a generated scanner body, which a token kind of
 // the same name would clash with (its subprograms a token kind cannot hide).
-inline constexpr std::array<std::string_view, 18> nazwy_skanera = {
+inline constexpr std::array<std::string_view, 21> nazwy_skanera = {
     "Stan_Aut", "Klasa_Aut", "Rodzaj_Aut", "Klasy_Aut", "Przejscia_Aut", "Rodzaje_Aut",
-    "Kody_Aut", "Komentarze_Aut", "Pomijane_Aut", "Rozmiar_We", "Bufor_We", "Dl_We",
-    "Poz_We", "Linia_We", "Pocz_Linii_We", "Koniec_We", "Token_Aut", "Dl_Token_Aut"};
+    "Kody_Aut", "Komentarze_Aut", "Pomijane_Aut", "Tekst_We", "C_We", "Rozmiar_We",
+    "Bufor_We", "Dl_We", "Poz_We", "Linia_We", "Pocz_Linii_We", "Koniec_We", "Ostatni_We",
+    "Token_Aut", "Dl_Token_Aut"};
 
 // The nodes a definition may grow to once its helper names are replaced by
 // their patterns, which keeps the automaton's construction short.

@@ -156,6 +156,8 @@ void bryzas_tok_skaner::pisz_skaner(Pisarz& w) {
   w.linia(znacznik_skanera, plik_tok_, "; kazde uruchomienie bryzas pisze go od nowa");
   w.linia("-- pakiet ", pak_.nazwa_skan, " - tresc");
   naglowek_danych(w, pak_.epoka_zrodel);
+  w.linia("with Ada.Text_IO.C_Streams;");
+  w.linia("with Interfaces.C_Streams;");
   w.linia("with ", pak_.nazwa_proj, "_Pozycja;");
   w.linia();
   w.linia("package body ", pak_.nazwa_skan, " is");

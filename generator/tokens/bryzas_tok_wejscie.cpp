@@ -8,38 +8,63 @@
 
 namespace bryzas {
 
-// The input: Bufor_We holds what is read of the current line and a line
-// feed where the line ends; Poz_We is the next character not used yet, on
+// The input: Bufor_We holds what is read and not yet used from Poz_We on,
 // line Linia_We, whose first character stood at Pocz_Linii_We (a column is
-// a difference of indices, so only a line feed costs a count).
+// a difference of indices, so only a line feed costs a count). The bytes
+// are read as they stand in the input, through the C stream under
+// Current_Input: Text_IO's lines would drop a form feed after a line end
+// as a page mark, and only when the input is a file. The library units are
+// named from Standard, since a token kind of the spec may hide Ada or
+// Interfaces.
 void bryzas_tok_skaner::wejscie(Pisarz& w) {
   poziomy(w, {
-      {0, "Rozmiar_We : constant := 4096;"},
+      {0, "package Tekst_We renames Standard.Ada.Text_IO;"},
+      {0, "package C_We renames Standard.Interfaces.C_Streams;"},
+      {0, ""},
+      {0, "Rozmiar_We : constant := 65_536;"},
       {0, "Bufor_We : String (1 .. Rozmiar_We);"},
       {0, "Dl_We : Natural := 0;"},
       {0, "Poz_We : Positive := 1;"},
       {0, "Linia_We : Positive := 1;"},
       {0, "Pocz_Linii_We : Integer := 1;"},
       {0, "Koniec_We : Boolean := False;"},
+      {0, "Ostatni_We : Character := ASCII.LF;  -- ostatni przeczytany znak"},
       {0, ""},
-      {0, "-- przesuwa nieuzyta reszte na poczatek bufora i dopisuje nastepna linie"},
-      {0, "-- (albo tyle, ile sie zmiesci), a po jej koncu znak LF; End_Error, nie"},
-      {0, "-- End_Of_File, konczy wejscie, tak ze ostatnia pusta linia tez sie liczy"},
+      {0, "-- przesuwa nieuzyta reszte na poczatek bufora i dopisuje, co da wejscie:"},
+      {0, "-- plik blok, a terminal czy potok jedna linie, zeby program odpowiadal na"},
+      {0, "-- nia od razu; na koncu wejscia ostatnia linia bez LF dostaje go"},
       {0, "procedure Dolej is"},
-      {1, "Ostatni : Natural;"},
+      {1, "Plik : constant C_We.FILEs := Tekst_We.C_Streams.C_Stream (Tekst_We.Current_Input);"},
+      {1, "Bylo : constant Natural := Dl_We - Poz_We + 1;"},
+      {1, "Znak : C_We.int;"},
       {0, "begin"},
-      {1, "Bufor_We (1 .. Dl_We - Poz_We + 1) := Bufor_We (Poz_We .. Dl_We);"},
-      {1, "Dl_We := Dl_We - Poz_We + 1;"},
+      {1, "Bufor_We (1 .. Bylo) := Bufor_We (Poz_We .. Dl_We);"},
+      {1, "Dl_We := Bylo;"},
       {1, "Pocz_Linii_We := Pocz_Linii_We - Poz_We + 1;"},
       {1, "Poz_We := 1;"},
-      {1, "Get_Line (Bufor_We (Dl_We + 1 .. Rozmiar_We - 1), Ostatni);"},
-      {1, "if Ostatni < Rozmiar_We - 1 then"},
-      {2, "Ostatni := Ostatni + 1;"},
-      {2, "Bufor_We (Ostatni) := ASCII.LF;"},
+      {1, "if C_We.is_regular_file (C_We.fileno (Plik)) /= 0 then"},
+      {2, "Dl_We := Dl_We + Natural (C_We.fread (Bufor_We (Dl_We + 1)'Address, 1,"},
+      {2, "                                      C_We.size_t (Rozmiar_We - Dl_We), Plik));"},
+      {1, "else"},
+      {2, "loop"},
+      {3, "Znak := C_We.fgetc (Plik);"},
+      {3, "exit when Znak = C_We.EOF;"},
+      {3, "Dl_We := Dl_We + 1;"},
+      {3, "Bufor_We (Dl_We) := Character'Val (Znak);"},
+      {3, "exit when Bufor_We (Dl_We) = ASCII.LF or else Dl_We = Rozmiar_We;"},
+      {2, "end loop;"},
       {1, "end if;"},
-      {1, "Dl_We := Ostatni;"},
-      {0, "exception"},
-      {1, "when End_Error => Koniec_We := True;"},
+      {1, "if C_We.ferror (Plik) /= 0 then"},
+      {2, "raise Tekst_We.Device_Error;"},
+      {1, "elsif Dl_We > Bylo then"},
+      {2, "Ostatni_We := Bufor_We (Dl_We);"},
+      {1, "else"},
+      {2, "Koniec_We := True;"},
+      {2, "if Ostatni_We /= ASCII.LF then"},
+      {3, "Dl_We := Dl_We + 1;"},
+      {3, "Bufor_We (Dl_We) := ASCII.LF;"},
+      {2, "end if;"},
+      {1, "end if;"},
       {0, "end Dolej;"},
       {0, ""},
       {0, "-- czy w buforze jest jeszcze N znakow (dolewa, poki wejscie sie nie skonczy)"},

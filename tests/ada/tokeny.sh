@@ -45,6 +45,38 @@ for przypadek in "$dane"/*/; do
     fi
   done
 done
+# The scanner of znaki reads its input in blocks of Rozmiar_We bytes. A last
+# line without a line end gets one wherever the blocks end, and the input
+# is read byte for byte (a form feed after a line end too), so a file, a
+# pipe and the same text with its line end all give the same tokens.
+cd "$praca/znaki" || exit 1
+blok=$(sed -n 's/^ *Rozmiar_We : constant := \([0-9_]*\);$/\1/p' T_skan.adb | tr -d _)
+[ -n "$blok" ] || { echo "FAIL: no Rozmiar_We in the scanner of znaki"; bledy=1; blok=4096; }
+for n in $((blok - 2)) $((blok - 1)) $blok $((2 * blok - 1)); do
+  printf '%*sa' "$n" '' > bez_lf
+  printf '\n' | cat bez_lf - > z_lf
+  timeout 10 ./T < z_lf > wzor
+  grep -q "^NL \[#10\] 1:$((n + 2))$" wzor || { echo "FAIL: $n blanks, a, line end:"; tail -3 wzor; bledy=1; }
+  for sposob in plik potok; do
+    if [ $sposob = plik ]; then timeout 10 ./T < bez_lf > wynik; else cat bez_lf | timeout 10 ./T > wynik; fi
+    cmp -s wzor wynik || { echo "FAIL: $n blanks and a, no line end, from a $sposob:"; diff wzor wynik | head -5; bledy=1; }
+  done
+done
+printf 'a\n\fb\n' > strona
+for sposob in plik potok; do
+  if [ $sposob = plik ]; then timeout 10 ./T < strona > wynik; else cat strona | timeout 10 ./T > wynik; fi
+  grep -q '^2:1: nieoczekiwany znak #12$' wynik || { echo "FAIL: a form feed from a $sposob:"; cat wynik; bledy=1; }
+done
+# A pipe that stays open: the first line's tokens come before the input ends.
+mkfifo rura
+timeout 20 ./T < rura > odpowiedz &
+exec 3> rura
+printf 'ab\n' >&3
+for _ in $(seq 100); do grep -q '^NAZWA \[ab\]' odpowiedz && break; sleep 0.1; done
+grep -q '^NAZWA \[ab\]' odpowiedz || { echo "FAIL: no token of a line before the end of a pipe"; bledy=1; }
+exec 3>&-
+wait
+
 [ "$ile" -ge 15 ] || { echo "FAIL: only $ile inputs were run"; bledy=1; }
 echo "scanners from token files: $ile inputs"
 exit $bledy

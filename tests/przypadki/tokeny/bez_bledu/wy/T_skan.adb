@@ -3,6 +3,8 @@
 -- wygenerowano wg danych uzytkownia
 -- dnia  5. 12. 2026, godz.  9: 5: 7
 
+with Ada.Text_IO.C_Streams;
+with Interfaces.C_Streams;
 with T_Pozycja;
 
 package body T_Skan is
@@ -41,32 +43,53 @@ Kody_Aut : constant array (Stan_Aut) of Token_Kod := (
 -- znaki pomijane przed automatem
 Pomijane_Aut : constant array (Character) of Boolean := (Character'Val (9) | Character'Val (10) | Character'Val (13) | Character'Val (32) => True, others => False);
 
-Rozmiar_We : constant := 4096;
+package Tekst_We renames Standard.Ada.Text_IO;
+package C_We renames Standard.Interfaces.C_Streams;
+
+Rozmiar_We : constant := 65_536;
 Bufor_We : String (1 .. Rozmiar_We);
 Dl_We : Natural := 0;
 Poz_We : Positive := 1;
 Linia_We : Positive := 1;
 Pocz_Linii_We : Integer := 1;
 Koniec_We : Boolean := False;
+Ostatni_We : Character := ASCII.LF;  -- ostatni przeczytany znak
 
--- przesuwa nieuzyta reszte na poczatek bufora i dopisuje nastepna linie
--- (albo tyle, ile sie zmiesci), a po jej koncu znak LF; End_Error, nie
--- End_Of_File, konczy wejscie, tak ze ostatnia pusta linia tez sie liczy
+-- przesuwa nieuzyta reszte na poczatek bufora i dopisuje, co da wejscie:
+-- plik blok, a terminal czy potok jedna linie, zeby program odpowiadal na
+-- nia od razu; na koncu wejscia ostatnia linia bez LF dostaje go
 procedure Dolej is
-  Ostatni : Natural;
+  Plik : constant C_We.FILEs := Tekst_We.C_Streams.C_Stream (Tekst_We.Current_Input);
+  Bylo : constant Natural := Dl_We - Poz_We + 1;
+  Znak : C_We.int;
 begin
-  Bufor_We (1 .. Dl_We - Poz_We + 1) := Bufor_We (Poz_We .. Dl_We);
-  Dl_We := Dl_We - Poz_We + 1;
+  Bufor_We (1 .. Bylo) := Bufor_We (Poz_We .. Dl_We);
+  Dl_We := Bylo;
   Pocz_Linii_We := Pocz_Linii_We - Poz_We + 1;
   Poz_We := 1;
-  Get_Line (Bufor_We (Dl_We + 1 .. Rozmiar_We - 1), Ostatni);
-  if Ostatni < Rozmiar_We - 1 then
-    Ostatni := Ostatni + 1;
-    Bufor_We (Ostatni) := ASCII.LF;
+  if C_We.is_regular_file (C_We.fileno (Plik)) /= 0 then
+    Dl_We := Dl_We + Natural (C_We.fread (Bufor_We (Dl_We + 1)'Address, 1,
+                                          C_We.size_t (Rozmiar_We - Dl_We), Plik));
+  else
+    loop
+      Znak := C_We.fgetc (Plik);
+      exit when Znak = C_We.EOF;
+      Dl_We := Dl_We + 1;
+      Bufor_We (Dl_We) := Character'Val (Znak);
+      exit when Bufor_We (Dl_We) = ASCII.LF or else Dl_We = Rozmiar_We;
+    end loop;
   end if;
-  Dl_We := Ostatni;
-exception
-  when End_Error => Koniec_We := True;
+  if C_We.ferror (Plik) /= 0 then
+    raise Tekst_We.Device_Error;
+  elsif Dl_We > Bylo then
+    Ostatni_We := Bufor_We (Dl_We);
+  else
+    Koniec_We := True;
+    if Ostatni_We /= ASCII.LF then
+      Dl_We := Dl_We + 1;
+      Bufor_We (Dl_We) := ASCII.LF;
+    end if;
+  end if;
 end Dolej;
 
 -- czy w buforze jest jeszcze N znakow (dolewa, poki wejscie sie nie skonczy)
