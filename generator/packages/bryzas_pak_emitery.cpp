@@ -2,7 +2,6 @@
 
 #include <cerrno>
 #include <fcntl.h>
-#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <unistd.h>
@@ -18,23 +17,6 @@ namespace {
 
 // Names per line of the token kind enumeration.
 constexpr int nazw_w_linii = 6;
-
-// A subprogram: its heading, the declarations and the statements one level
-// deeper, then its end line.
-void podprogram(Pisarz& w, std::string_view naglowek, std::initializer_list<std::string_view> deklaracje,
-                std::initializer_list<std::string_view> instrukcje, std::string_view koniec) {
-  w.linia(naglowek);
-  {
-    Wciecie glebiej(w, krok_wciecia);
-    for (std::string_view d : deklaracje) w.linia(d);
-  }
-  w.linia("begin");
-  {
-    Wciecie glebiej(w, krok_wciecia);
-    for (std::string_view i : instrukcje) w.linia(i);
-  }
-  w.linia(koniec);
-}
 
 // The text inside an Ada string literal: a quote is doubled.
 std::string napis_ady(std::string_view tekst) {
@@ -92,18 +74,34 @@ void bryzas_pak_emitery::zbiory_tresc(Pisarz& w, const std::string& n) {
   w.linia("package body ", n, " is");
   w.linia();
 
-  podprogram(w, "function \"+\" (l: Zbior_Tok; p: Token_Kod) return Zbior_Tok is", {"z: Zbior_Tok:=l;"},
-             {"z(p) := True;", "return z;"}, "end \"+\";");
-  w.linia();
-  podprogram(w, "function \"+\" (l,p: Zbior_Tok) return Zbior_Tok is", {"z: Zbior_Tok;"},
-             {"z := l or p;", "return z;"}, "end \"+\";");
-  w.linia();
-  podprogram(w, "function Zawiera_Sie(l: Token_Kod; p: Zbior_Tok) return Boolean is", {},
-             {"if p(l)=True then return True;", "else return False;", "end if;"}, "end Zawiera_Sie;");
-  w.linia();
-  podprogram(w, "procedure Zeruj (z: in out Zbior_Tok) is", {}, {"z := (others => False); "}, "end Zeruj;");
-  w.linia();
+  w.blok(R"ada(
+function "+" (l: Zbior_Tok; p: Token_Kod) return Zbior_Tok is
+  z: Zbior_Tok:=l;
+begin
+  z(p) := True;
+  return z;
+end "+";
 
+function "+" (l,p: Zbior_Tok) return Zbior_Tok is
+  z: Zbior_Tok;
+begin
+  z := l or p;
+  return z;
+end "+";
+
+function Zawiera_Sie(l: Token_Kod; p: Zbior_Tok) return Boolean is
+begin
+  if p(l)=True then return True;
+  else return False;
+  end if;
+end Zawiera_Sie;
+
+procedure Zeruj (z: in out Zbior_Tok) is
+begin
+  z := (others => False); 
+end Zeruj;
+
+)ada");
   w.linia("end ", n, ";");
 }
 
@@ -202,7 +200,12 @@ void bryzas_pak_emitery::tresc_main(Pisarz& w) {
   naglowek_dane(w);
   w.linia("with  ", r, "; use ", r, ";");
   w.linia();
-  podprogram(w, "procedure " + p + " is", {}, {"Parsuj;"}, "end  " + p + ";");
+  w.linia("procedure ", p, " is");
+  w.linia("begin");
+  w.blok(R"ada(
+  Parsuj;
+)ada");
+  w.linia("end  ", p, ";");
 }
 
 // A GNAT project that builds the parser as generated: every unit mapped to
@@ -299,27 +302,30 @@ void bryzas_pak_emitery::gen_bledy() {
 // The texts with the place of the current token instead of the place in
 // the grammar, for a scanner generated from a token file.
 void bryzas_pak_emitery::bledy_z_miejscem(Pisarz& w) {
-  podprogram(w, "function Miejsce return String is",
-             {"L : constant String := Integer'Image (Linia);", "K : constant String := Integer'Image (Kolumna);"},
-             {"return L (L'First + 1 .. L'Last) & \":\" & K (K'First + 1 .. K'Last);"}, "end Miejsce;");
-  w.linia();
-  poziomy(w, {
-      {0, "function Opis_Skanera (Nr : Integer) return String is"},
-      {1, "Kod : constant String := Integer'Image (Character'Pos (Znak));"},
-      {0, "begin"},
-      {1, "case Nr is"},
-      {2, "when 1 =>"},
-      {3, "if Znak in ' ' .. '~' then"},
-      {4, "return \"nieoczekiwany znak '\" & Znak & \"'\";"},
-      {3, "end if;"},
-      {3, "return \"nieoczekiwany znak #\" & Kod (Kod'First + 1 .. Kod'Last);"},
-      {2, "when 2 => return \"token dluzszy niz 100 znakow\";"},
-      {2, "when 3 => return \"komentarz bez konca\";"},
-      {2, "when others => return \"nieznany blad skanera\";"},
-      {1, "end case;"},
-      {0, "end Opis_Skanera;"},
-      {0, ""},
-  });
+  w.blok(R"ada(
+function Miejsce return String is
+  L : constant String := Integer'Image (Linia);
+  K : constant String := Integer'Image (Kolumna);
+begin
+  return L (L'First + 1 .. L'Last) & ":" & K (K'First + 1 .. K'Last);
+end Miejsce;
+
+function Opis_Skanera (Nr : Integer) return String is
+  Kod : constant String := Integer'Image (Character'Pos (Znak));
+begin
+  case Nr is
+    when 1 =>
+      if Znak in ' ' .. '~' then
+        return "nieoczekiwany znak '" & Znak & "'";
+      end if;
+      return "nieoczekiwany znak #" & Kod (Kod'First + 1 .. Kod'Last);
+    when 2 => return "token dluzszy niz 100 znakow";
+    when 3 => return "komentarz bez konca";
+    when others => return "nieznany blad skanera";
+  end case;
+end Opis_Skanera;
+
+)ada");
   w.linia("function Komunikat_Parsera (Nr : Integer) return String is");
   {
     Wciecie d(w, krok_wciecia);
@@ -347,9 +353,13 @@ void bryzas_pak_emitery::bledy_z_miejscem(Pisarz& w) {
   }
   w.linia("end Komunikat_Parsera;");
   w.linia();
-  podprogram(w, "function Komunikat_Skanera (Nr : Integer) return String is", {},
-             {"return Miejsce & \": \" & Opis_Skanera (Nr);"}, "end Komunikat_Skanera;");
-  w.linia();
+  w.blok(R"ada(
+function Komunikat_Skanera (Nr : Integer) return String is
+begin
+  return Miejsce & ": " & Opis_Skanera (Nr);
+end Komunikat_Skanera;
+
+)ada");
 }
 
 }  // namespace bryzas

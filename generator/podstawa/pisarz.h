@@ -2,7 +2,7 @@
 // starts with the current indentation, so no emitter counts blanks itself.
 #pragma once
 
-#include <initializer_list>
+#include <algorithm>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -34,6 +34,19 @@ public:
     plik_.pisz(kawalek);
   }
 
+  // A fixed text, line by line, each at the current indentation and its
+  // own blanks after it. Written as a raw string, the text starts with a
+  // line end, which is dropped; an empty line carries no indentation.
+  void blok(std::string_view tekst) {
+    if (tekst.starts_with('\n')) tekst.remove_prefix(1);
+    while (!tekst.empty()) {
+      const std::size_t koniec = std::min(tekst.find('\n'), tekst.size());
+      if (koniec > 0) dopisz(tekst.substr(0, koniec));
+      koniec_linii();
+      tekst.remove_prefix(std::min(koniec + 1, tekst.size()));
+    }
+  }
+
   void koniec_linii() {
     plik_.nowa_linia();
     w_linii_ = false;
@@ -63,19 +76,6 @@ private:
 
 // One level of nesting in the generated Ada text.
 constexpr int krok_wciecia = 2;
-
-// Lines of a fixed text, each at its nesting level (steps of krok_wciecia)
-// below the current one; an empty text is an empty line.
-inline void poziomy(Pisarz& w, std::initializer_list<std::pair<int, std::string_view>> linie) {
-  for (const auto& [poziom, tekst] : linie) {
-    if (tekst.empty()) {
-      w.linia();
-      continue;
-    }
-    Wciecie glebiej(w, poziom * krok_wciecia);
-    w.linia(tekst);
-  }
-}
 
 // Creates the file, writes it through a line writer and closes it.
 template <class Tresc>

@@ -17,130 +17,130 @@ namespace bryzas {
 // named from Standard, since a token kind of the spec may hide Ada or
 // Interfaces.
 void bryzas_tok_skaner::wejscie(Pisarz& w) {
-  poziomy(w, {
-      {0, "package Tekst_We renames Standard.Ada.Text_IO;"},
-      {0, "package C_We renames Standard.Interfaces.C_Streams;"},
-      {0, ""},
-      {0, "Rozmiar_We : constant := 65_536;"},
-      {0, "Bufor_We : String (1 .. Rozmiar_We);"},
-      {0, "Dl_We : Natural := 0;"},
-      {0, "Poz_We : Positive := 1;"},
-      {0, "Linia_We : Positive := 1;"},
-      {0, "Pocz_Linii_We : Integer := 1;"},
-      {0, "Koniec_We : Boolean := False;"},
-      {0, "Ostatni_We : Character := ASCII.LF;  -- ostatni przeczytany znak"},
-      {0, ""},
-      {0, "-- przesuwa nieuzyta reszte na poczatek bufora i dopisuje, co da wejscie:"},
-      {0, "-- plik blok, a terminal czy potok jedna linie, zeby program odpowiadal na"},
-      {0, "-- nia od razu; na koncu wejscia ostatnia linia bez LF dostaje go"},
-      {0, "procedure Dolej is"},
-      {1, "Plik : constant C_We.FILEs := Tekst_We.C_Streams.C_Stream (Tekst_We.Current_Input);"},
-      {1, "Bylo : constant Natural := Dl_We - Poz_We + 1;"},
-      {1, "Znak : C_We.int;"},
-      {0, "begin"},
-      {1, "Bufor_We (1 .. Bylo) := Bufor_We (Poz_We .. Dl_We);"},
-      {1, "Dl_We := Bylo;"},
-      {1, "Pocz_Linii_We := Pocz_Linii_We - Poz_We + 1;"},
-      {1, "Poz_We := 1;"},
-      {1, "if C_We.is_regular_file (C_We.fileno (Plik)) /= 0 then"},
-      {2, "Dl_We := Dl_We + Natural (C_We.fread (Bufor_We (Dl_We + 1)'Address, 1,"},
-      {2, "                                      C_We.size_t (Rozmiar_We - Dl_We), Plik));"},
-      {1, "else"},
-      {2, "loop"},
-      {3, "Znak := C_We.fgetc (Plik);"},
-      {3, "exit when Znak = C_We.EOF;"},
-      {3, "Dl_We := Dl_We + 1;"},
-      {3, "Bufor_We (Dl_We) := Character'Val (Znak);"},
-      {3, "exit when Bufor_We (Dl_We) = ASCII.LF or else Dl_We = Rozmiar_We;"},
-      {2, "end loop;"},
-      {1, "end if;"},
-      {1, "if C_We.ferror (Plik) /= 0 then"},
-      {2, "raise Tekst_We.Device_Error;"},
-      {1, "elsif Dl_We > Bylo then"},
-      {2, "Ostatni_We := Bufor_We (Dl_We);"},
-      {1, "else"},
-      {2, "Koniec_We := True;"},
-      {2, "if Ostatni_We /= ASCII.LF then"},
-      {3, "Dl_We := Dl_We + 1;"},
-      {3, "Bufor_We (Dl_We) := ASCII.LF;"},
-      {2, "end if;"},
-      {1, "end if;"},
-      {0, "end Dolej;"},
-      {0, ""},
-      {0, "-- czy w buforze jest jeszcze N znakow (dolewa, poki wejscie sie nie skonczy)"},
-      {0, "function Zapewnij (N : Positive) return Boolean is"},
-      {0, "begin"},
-      {1, "while Dl_We - Poz_We + 1 < N and then not Koniec_We loop"},
-      {2, "Dolej;"},
-      {1, "end loop;"},
-      {1, "return Dl_We - Poz_We + 1 >= N;"},
-      {0, "end Zapewnij;"},
-      {0, ""},
-      {0, "-- zuzywa N znakow, liczac linie"},
-      {0, "procedure Przesun (N : Natural) is"},
-      {0, "begin"},
-      {1, "for I in Poz_We .. Poz_We + N - 1 loop"},
-      {2, "if Bufor_We (I) = ASCII.LF then"},
-      {3, "Linia_We := Linia_We + 1;"},
-      {3, "Pocz_Linii_We := I + 1;"},
-      {2, "end if;"},
-      {1, "end loop;"},
-      {1, "Poz_We := Poz_We + N;"},
-      {0, "end Przesun;"},
-      {0, ""},
-      {0, "-- 1: znak, od ktorego nie zaczyna sie zaden token; 2: token dluzszy niz Dl_Tok;"},
-      {0, "-- 3: komentarz bez konca"},
-      {0, "procedure Blad (Numer : Integer) is"},
-      {0, "begin"},
-      {1, "Nr_Bledu_Skan := Numer;"},
-      {1, "raise Blad_Skanera;"},
-      {0, "end Blad;"},
-      {0, ""},
-  });
+  w.blok(R"ada(
+package Tekst_We renames Standard.Ada.Text_IO;
+package C_We renames Standard.Interfaces.C_Streams;
+
+Rozmiar_We : constant := 65_536;
+Bufor_We : String (1 .. Rozmiar_We);
+Dl_We : Natural := 0;
+Poz_We : Positive := 1;
+Linia_We : Positive := 1;
+Pocz_Linii_We : Integer := 1;
+Koniec_We : Boolean := False;
+Ostatni_We : Character := ASCII.LF;  -- ostatni przeczytany znak
+
+-- przesuwa nieuzyta reszte na poczatek bufora i dopisuje, co da wejscie:
+-- plik blok, a terminal czy potok jedna linie, zeby program odpowiadal na
+-- nia od razu; na koncu wejscia ostatnia linia bez LF dostaje go
+procedure Dolej is
+  Plik : constant C_We.FILEs := Tekst_We.C_Streams.C_Stream (Tekst_We.Current_Input);
+  Bylo : constant Natural := Dl_We - Poz_We + 1;
+  Znak : C_We.int;
+begin
+  Bufor_We (1 .. Bylo) := Bufor_We (Poz_We .. Dl_We);
+  Dl_We := Bylo;
+  Pocz_Linii_We := Pocz_Linii_We - Poz_We + 1;
+  Poz_We := 1;
+  if C_We.is_regular_file (C_We.fileno (Plik)) /= 0 then
+    Dl_We := Dl_We + Natural (C_We.fread (Bufor_We (Dl_We + 1)'Address, 1,
+                                          C_We.size_t (Rozmiar_We - Dl_We), Plik));
+  else
+    loop
+      Znak := C_We.fgetc (Plik);
+      exit when Znak = C_We.EOF;
+      Dl_We := Dl_We + 1;
+      Bufor_We (Dl_We) := Character'Val (Znak);
+      exit when Bufor_We (Dl_We) = ASCII.LF or else Dl_We = Rozmiar_We;
+    end loop;
+  end if;
+  if C_We.ferror (Plik) /= 0 then
+    raise Tekst_We.Device_Error;
+  elsif Dl_We > Bylo then
+    Ostatni_We := Bufor_We (Dl_We);
+  else
+    Koniec_We := True;
+    if Ostatni_We /= ASCII.LF then
+      Dl_We := Dl_We + 1;
+      Bufor_We (Dl_We) := ASCII.LF;
+    end if;
+  end if;
+end Dolej;
+
+-- czy w buforze jest jeszcze N znakow (dolewa, poki wejscie sie nie skonczy)
+function Zapewnij (N : Positive) return Boolean is
+begin
+  while Dl_We - Poz_We + 1 < N and then not Koniec_We loop
+    Dolej;
+  end loop;
+  return Dl_We - Poz_We + 1 >= N;
+end Zapewnij;
+
+-- zuzywa N znakow, liczac linie
+procedure Przesun (N : Natural) is
+begin
+  for I in Poz_We .. Poz_We + N - 1 loop
+    if Bufor_We (I) = ASCII.LF then
+      Linia_We := Linia_We + 1;
+      Pocz_Linii_We := I + 1;
+    end if;
+  end loop;
+  Poz_We := Poz_We + N;
+end Przesun;
+
+-- 1: znak, od ktorego nie zaczyna sie zaden token; 2: token dluzszy niz Dl_Tok;
+-- 3: komentarz bez konca
+procedure Blad (Numer : Integer) is
+begin
+  Nr_Bledu_Skan := Numer;
+  raise Blad_Skanera;
+end Blad;
+
+)ada");
 }
 
 // Comments: to the end of the line (the line feed stays for the automaton),
 // and between delimiters, nested or not.
 void bryzas_tok_skaner::komentarze(Pisarz& w) {
   if (jest_komentarz(true))
-    poziomy(w, {
-        {0, "procedure Do_Konca_Linii is"},
-        {0, "begin"},
-        {1, "loop"},
-        {2, "while Poz_We <= Dl_We and then Bufor_We (Poz_We) /= ASCII.LF loop"},
-        {3, "Poz_We := Poz_We + 1;"},
-        {2, "end loop;"},
-        {2, "exit when Poz_We <= Dl_We or else not Zapewnij (1);"},
-        {1, "end loop;"},
-        {0, "end Do_Konca_Linii;"},
-        {0, ""},
-    });
+    w.blok(R"ada(
+procedure Do_Konca_Linii is
+begin
+  loop
+    while Poz_We <= Dl_We and then Bufor_We (Poz_We) /= ASCII.LF loop
+      Poz_We := Poz_We + 1;
+    end loop;
+    exit when Poz_We <= Dl_We or else not Zapewnij (1);
+  end loop;
+end Do_Konca_Linii;
+
+)ada");
   if (!jest_komentarz(false)) return;
-  poziomy(w, {
-      {0, "procedure Komentarz (Otwarcie, Zamkniecie : String; Zagniezdzony : Boolean) is"},
-      {1, "Glebokosc : Natural := 1;"},
-      {1, "function Jest (S : String) return Boolean is"},
-      {2, "(Zapewnij (S'Length) and then Bufor_We (Poz_We .. Poz_We + S'Length - 1) = S);"},
-      {0, "begin"},
-      {1, "loop"},
-      {2, "if Jest (Zamkniecie) then"},
-      {3, "Przesun (Zamkniecie'Length);"},
-      {3, "Glebokosc := Glebokosc - 1;"},
-      {3, "exit when Glebokosc = 0;"},
-      {2, "elsif Zagniezdzony and then Jest (Otwarcie) then"},
-      {3, "Przesun (Otwarcie'Length);"},
-      {3, "Glebokosc := Glebokosc + 1;"},
-      {2, "elsif Zapewnij (1) then"},
-      {3, "Przesun (1);"},
-      {2, "else"},
-      {3, "Blad (3);"},
-      {2, "end if;"},
-      {1, "end loop;"},
-      {0, "end Komentarz;"},
-      {0, ""},
-      {0, "procedure Pomin_Komentarz (Nr : Natural) is"},
-      {0, "begin"},
-  });
+  w.blok(R"ada(
+procedure Komentarz (Otwarcie, Zamkniecie : String; Zagniezdzony : Boolean) is
+  Glebokosc : Natural := 1;
+  function Jest (S : String) return Boolean is
+    (Zapewnij (S'Length) and then Bufor_We (Poz_We .. Poz_We + S'Length - 1) = S);
+begin
+  loop
+    if Jest (Zamkniecie) then
+      Przesun (Zamkniecie'Length);
+      Glebokosc := Glebokosc - 1;
+      exit when Glebokosc = 0;
+    elsif Zagniezdzony and then Jest (Otwarcie) then
+      Przesun (Otwarcie'Length);
+      Glebokosc := Glebokosc + 1;
+    elsif Zapewnij (1) then
+      Przesun (1);
+    else
+      Blad (3);
+    end if;
+  end loop;
+end Komentarz;
+
+procedure Pomin_Komentarz (Nr : Natural) is
+begin
+)ada");
   // Numbered as the file declares them; the last one is the others branch.
   std::size_t ostatni = 0;
   for (std::size_t i = 0; i < opis_.komentarze.size(); ++i)
@@ -181,26 +181,26 @@ void bryzas_tok_skaner::skanuj(Pisarz& w) {
     lf_w_tokenie = t != 0 && (s > 1 || wz < 0 || wzorce_.cele[static_cast<std::size_t>(wz)].rodzaj ==
                                                       Wzorce_Skanera::Rodzaj::token);
   }
-  poziomy(w, {
-      {0, "-- ostatni token: nastepny czysci tylko te znaki, ktore ten zajal"},
-      {0, "Token_Aut : Token_Typ := (Kod => Pusty, Wart => (others => ' '));"},
-      {0, "Dl_Token_Aut : Natural := 0;"},
-      {0, ""},
-      {0, "function Skanuj return Token_Typ is"},
-      {1, "S : Stan_Aut;"},
-      {1, "Ile : Natural;      -- znaki przeczytane przez automat"},
-      {1, "Dlugosc : Natural;  -- najdluzsze dopasowanie"},
-      {1, "Akc : Stan_Aut;     -- stan, w ktorym sie skonczylo"},
-      {0, "begin"},
-      {1, "loop"},
-      {2, "while (Poz_We <= Dl_We or else Zapewnij (1)) and then Pomijane_Aut (Bufor_We (Poz_We)) loop"},
-      {3, "if Bufor_We (Poz_We) = ASCII.LF then"},
-      {4, "Linia_We := Linia_We + 1;"},
-      {4, "Pocz_Linii_We := Poz_We + 1;"},
-      {3, "end if;"},
-      {3, "Poz_We := Poz_We + 1;"},
-      {2, "end loop;"},
-  });
+  w.blok(R"ada(
+-- ostatni token: nastepny czysci tylko te znaki, ktore ten zajal
+Token_Aut : Token_Typ := (Kod => Pusty, Wart => (others => ' '));
+Dl_Token_Aut : Natural := 0;
+
+function Skanuj return Token_Typ is
+  S : Stan_Aut;
+  Ile : Natural;      -- znaki przeczytane przez automat
+  Dlugosc : Natural;  -- najdluzsze dopasowanie
+  Akc : Stan_Aut;     -- stan, w ktorym sie skonczylo
+begin
+  loop
+    while (Poz_We <= Dl_We or else Zapewnij (1)) and then Pomijane_Aut (Bufor_We (Poz_We)) loop
+      if Bufor_We (Poz_We) = ASCII.LF then
+        Linia_We := Linia_We + 1;
+        Pocz_Linii_We := Poz_We + 1;
+      end if;
+      Poz_We := Poz_We + 1;
+    end loop;
+)ada");
   {
     Wciecie petla(w, 2 * krok_wciecia);
     w.linia(poz, "Linia := Linia_We;");
@@ -213,57 +213,73 @@ void bryzas_tok_skaner::skanuj(Pisarz& w) {
       w.linia("Token_Aut.Kod := ", kod_konca, ";");
       w.linia("return Token_Aut;");
     }
-    poziomy(w, {
-        {0, "end if;"},
-        {0, "S := 1;"},
-        {0, "Ile := 0;"},
-        {0, "Dlugosc := 0;"},
-        {0, "Akc := 0;"},
-        {0, "while Poz_We + Ile <= Dl_We or else Zapewnij (Ile + 1) loop"},
-        {1, "S := Przejscia_Aut (S, Klasy_Aut (Bufor_We (Poz_We + Ile)));"},
-        {1, "exit when S = 0;"},
-        {1, "Ile := Ile + 1;"},
-        {1, "if Rodzaje_Aut (S) /= Brak then"},
-        {2, "Dlugosc := Ile;"},
-        {2, "Akc := S;"},
-        {1, "end if;"},
-        {1, "exit when Ile > Dl_Tok;"},
-        {0, "end loop;"},
-        {0, "if Ile > Dl_Tok then"},
-        {1, "Blad (2);"},
-        {0, "elsif Dlugosc = 0 then"},
-    });
+    w.blok(R"ada(
+end if;
+S := 1;
+Ile := 0;
+Dlugosc := 0;
+Akc := 0;
+while Poz_We + Ile <= Dl_We or else Zapewnij (Ile + 1) loop
+  S := Przejscia_Aut (S, Klasy_Aut (Bufor_We (Poz_We + Ile)));
+  exit when S = 0;
+  Ile := Ile + 1;
+  if Rodzaje_Aut (S) /= Brak then
+    Dlugosc := Ile;
+    Akc := S;
+  end if;
+  exit when Ile > Dl_Tok;
+end loop;
+if Ile > Dl_Tok then
+  Blad (2);
+elsif Dlugosc = 0 then
+)ada");
     {
       Wciecie e(w, krok_wciecia);
       w.linia(poz, "Znak := Bufor_We (Poz_We);");
       w.linia("Blad (1);");
     }
-    poziomy(w, {
-        {0, "end if;"},
-        {0, "case Rodzaje_Aut (Akc) is"},
-        {1, "when Token =>"},
-        {2, "Token_Aut.Kod := Kody_Aut (Akc);"},
-        {2, "-- znak po znaku: krotki tekst kopiuje sie tak szybciej niz wycinkiem"},
-        {2, "for I in 1 .. Dlugosc loop"},
-        {3, "Token_Aut.Wart (I) := Bufor_We (Poz_We + I - 1);"},
-        {2, "end loop;"},
-        {2, "for I in Dlugosc + 1 .. Dl_Token_Aut loop"},
-        {3, "Token_Aut.Wart (I) := ' ';"},
-        {2, "end loop;"},
-        {2, "Dl_Token_Aut := Dlugosc;"},
-    });
+    w.blok(R"ada(
+end if;
+case Rodzaje_Aut (Akc) is
+  when Token =>
+    Token_Aut.Kod := Kody_Aut (Akc);
+    -- znak po znaku: krotki tekst kopiuje sie tak szybciej niz wycinkiem
+    for I in 1 .. Dlugosc loop
+      Token_Aut.Wart (I) := Bufor_We (Poz_We + I - 1);
+    end loop;
+    for I in Dlugosc + 1 .. Dl_Token_Aut loop
+      Token_Aut.Wart (I) := ' ';
+    end loop;
+    Dl_Token_Aut := Dlugosc;
+)ada");
     {
       Wciecie e(w, 2 * krok_wciecia);
       w.linia(lf_w_tokenie ? "Przesun (Dlugosc);" : "Poz_We := Poz_We + Dlugosc;");
       w.linia("return Token_Aut;");
     }
     if (jest_komentarz(true))
-      poziomy(w, {{1, "when Komentarz_Liniowy =>"}, {2, "Przesun (Dlugosc);"}, {2, "Do_Konca_Linii;"}});
+      w.blok(R"ada(
+  when Komentarz_Liniowy =>
+    Przesun (Dlugosc);
+    Do_Konca_Linii;
+)ada");
     if (jest_komentarz(false))
-      poziomy(w, {{1, "when Komentarz =>"}, {2, "Przesun (Dlugosc);"}, {2, "Pomin_Komentarz (Komentarze_Aut (Akc));"}});
-    poziomy(w, {{1, "when others =>"}, {2, "Przesun (Dlugosc);"}, {0, "end case;"}});
+      w.blok(R"ada(
+  when Komentarz =>
+    Przesun (Dlugosc);
+    Pomin_Komentarz (Komentarze_Aut (Akc));
+)ada");
+    w.blok(R"ada(
+  when others =>
+    Przesun (Dlugosc);
+end case;
+)ada");
   }
-  poziomy(w, {{1, "end loop;"}, {0, "end Skanuj;"}, {0, ""}});
+  w.blok(R"ada(
+  end loop;
+end Skanuj;
+
+)ada");
 }
 
 }  // namespace bryzas
