@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "generator/scanner/tablica_symboli.h"
+#include "gramatyka/tablica_symboli.h"
 
 namespace bryzas_analiza {
 

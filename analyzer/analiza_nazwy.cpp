@@ -4,8 +4,8 @@
 #include <array>
 #include <string_view>
 
-#include "generator/podstawa/nazwa_projektu.h"
-#include "generator/tokens/bryzas_tok.h"
+#include "gramatyka/nazwa_projektu.h"
+#include "gramatyka/bryzas_tok.h"
 #include "wspolne/tekst.h"
 
 namespace bryzas_analiza {

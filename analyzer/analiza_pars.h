@@ -9,8 +9,8 @@
 #include <string_view>
 
 #include "analyzer/analiza_model.h"
-#include "generator/parser/bledy_parsera.h"
-#include "generator/scanner/bryzas_skan.h"
+#include "gramatyka/bledy_parsera.h"
+#include "gramatyka/bryzas_skan.h"
 
 namespace bryzas_analiza {
 

@@ -4,8 +4,8 @@
 #include <set>
 #include <utility>
 
-#include "generator/tokens/bryzas_tok.h"
-#include "generator/tokens/bryzas_tok_automat.h"
+#include "gramatyka/bryzas_tok.h"
+#include "gramatyka/bryzas_tok_automat.h"
 #include "wspolne/blad_pliku.h"
 
 namespace bryzas_analiza {

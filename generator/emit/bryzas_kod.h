@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "generator/podstawa/pisarz.h"
-#include "generator/scanner/bryzas_skan.h"
+#include "gramatyka/bryzas_skan.h"
 
 namespace bryzas {
 

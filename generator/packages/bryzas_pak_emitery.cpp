@@ -7,7 +7,7 @@
 #include <unistd.h>
 
 #include "generator/podstawa/czas.h"
-#include "generator/podstawa/nazwa_projektu.h"
+#include "gramatyka/nazwa_projektu.h"
 #include "generator/podstawa/pisarz.h"
 #include "wspolne/blad_pliku.h"
 

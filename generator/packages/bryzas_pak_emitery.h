@@ -3,7 +3,7 @@
 #pragma once
 
 #include "generator/podstawa/bryzas_pak.h"
-#include "generator/scanner/bryzas_skan.h"
+#include "gramatyka/bryzas_skan.h"
 
 namespace bryzas {
 

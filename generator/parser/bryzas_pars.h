@@ -7,10 +7,10 @@
 #include <string_view>
 #include <vector>
 
-#include "generator/parser/bledy_parsera.h"
+#include "gramatyka/bledy_parsera.h"
 #include "generator/emit/bryzas_kod.h"
 #include "generator/podstawa/bryzas_pak.h"
-#include "generator/scanner/bryzas_skan.h"
+#include "gramatyka/bryzas_skan.h"
 #include "generator/sets/bryzas_zbiory.h"
 #include "wspolne/tekst.h"
 #include "generator/podstawa/konsola.h"

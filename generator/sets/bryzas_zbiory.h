@@ -5,7 +5,7 @@
 #include <array>
 #include <cstddef>
 
-#include "generator/scanner/bryzas_skan.h"
+#include "gramatyka/bryzas_skan.h"
 
 namespace bryzas {
 

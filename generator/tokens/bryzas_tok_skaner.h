@@ -8,9 +8,9 @@
 
 #include "generator/podstawa/bryzas_pak.h"
 #include "generator/podstawa/konsola.h"
-#include "generator/scanner/bryzas_skan.h"
-#include "generator/tokens/bryzas_tok.h"
-#include "generator/tokens/bryzas_tok_automat.h"
+#include "gramatyka/bryzas_skan.h"
+#include "gramatyka/bryzas_tok.h"
+#include "gramatyka/bryzas_tok_automat.h"
 
 namespace bryzas {
 

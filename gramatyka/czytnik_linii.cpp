@@ -1,4 +1,4 @@
-#include "generator/scanner/czytnik_linii.h"
+#include "gramatyka/czytnik_linii.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,4 +1,4 @@
-#include "generator/parser/bledy_parsera.h"
+#include "gramatyka/bledy_parsera.h"
 
 #include <array>
 

@@ -17,7 +17,7 @@
 #include <thread>
 #include <vector>
 
-#include "generator/scanner/czytnik_linii.h"
+#include "gramatyka/czytnik_linii.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "generator/scanner/bryzas_skan.h"
+#include "gramatyka/bryzas_skan.h"
 
 #include <algorithm>
 #include <charconv>

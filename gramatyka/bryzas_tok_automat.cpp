@@ -1,4 +1,4 @@
-#include "generator/tokens/bryzas_tok_automat.h"
+#include "gramatyka/bryzas_tok_automat.h"
 
 #include <algorithm>
 #include <deque>

@@ -1,4 +1,4 @@
-#include "generator/scanner/tablica_symboli.h"
+#include "gramatyka/tablica_symboli.h"
 
 namespace bryzas {
 

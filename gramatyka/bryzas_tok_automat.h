@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "generator/tokens/bryzas_tok.h"
+#include "gramatyka/bryzas_tok.h"
 
 namespace bryzas {
 

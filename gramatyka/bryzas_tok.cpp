@@ -1,4 +1,4 @@
-#include "generator/tokens/bryzas_tok.h"
+#include "gramatyka/bryzas_tok.h"
 
 #include <array>
 

@@ -13,7 +13,7 @@
 #include <string_view>
 #include <vector>
 
-#include "generator/scanner/czytnik_linii.h"
+#include "gramatyka/czytnik_linii.h"
 
 namespace bryzas {
 

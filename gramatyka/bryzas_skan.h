@@ -7,8 +7,8 @@
 #include <string_view>
 #include <vector>
 
-#include "generator/scanner/czytnik_linii.h"
-#include "generator/scanner/tablica_symboli.h"
+#include "gramatyka/czytnik_linii.h"
+#include "gramatyka/tablica_symboli.h"
 #include "wspolne/plik_wy.h"
 
 namespace bryzas {

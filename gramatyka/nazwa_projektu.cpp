@@ -1,4 +1,4 @@
-#include "generator/podstawa/nazwa_projektu.h"
+#include "gramatyka/nazwa_projektu.h"
 
 #include <algorithm>
 #include <array>
