@@ -69,9 +69,9 @@ private:
   Pozycja poz() const { return {tok.linia, tok.kol}; }
   void nastepny() {
     tok = skan_.Skanuj();
-    if (!jest(Kod::KODSYM) || skan_.granice_wstawki.empty()) return;
+    if (!jest(Kod::KODSYM) || tok.granice.empty()) return;
     Wstawka& w = g_.wstawki.emplace_back(Wstawka{poz(), tok.Wart, {}});
-    for (const auto& gr : skan_.granice_wstawki) w.granice.push_back({gr.od, gr.linia});
+    for (const auto& gr : tok.granice) w.granice.push_back({gr.od, gr.linia});
   }
   // The current token must be of kind k, else syntax error nr; the second
   // form then moves past it.

@@ -1,18 +1,34 @@
 // Syntax errors of the grammar notation.
 #pragma once
 
+#include <cstddef>
+#include <string>
 #include <string_view>
+
+#include "gramatyka/pozycja.h"
 
 namespace bryzas {
 
-// A syntax error; its number (10 to 36) selects the message.
+// A syntax error; its number (10 to 36) selects the message. A rule of the
+// notation that the number alone does not tell comes as a note at the token
+// that broke it, for the analyser to show.
 struct Blad_Parsera {
   int nr;
+  std::string uwaga = {};
+  Pozycja poz_uwagi = {};
 };
 
-// The numbers of the notation's syntax errors. The generator's parser and
-// the analyser's check the same things in the same order and report them
-// under these numbers.
+// The 201st production: the table of left sides is full. The generator
+// reports it as a repeated left side (error 10); the analyser says why, at
+// the left side `poz`.
+struct Za_Duzo_Produkcji : Blad_Parsera {
+  Pozycja poz;
+};
+
+// The table of left sides.
+constexpr std::size_t max_produkcji = 200;
+
+// The numbers of the notation's syntax errors.
 namespace bledy {
 constexpr int powtorzona_lewa_strona = 10;
 constexpr int nadmiarowe_dane = 11;

@@ -182,7 +182,7 @@ void bryzas_skan::wstawka() {
   zn_ = podaj_znak(false);
   if (zn_ == NUL) blad(0);
   if (zn_ != '$') blad(10);
-  granice_wstawki.clear();
+  granice_.clear();
   int linia = nr_linii;
   // Where the text goes on in a new line: the joints that the text keeps no
   // trace of.
@@ -190,7 +190,7 @@ void bryzas_skan::wstawka() {
     zn_ = podaj_znak(false);
     if (nr_linii != linia) {
       linia = nr_linii;
-      granice_wstawki.push_back({tekst_.size(), linia});
+      granice_.push_back({tekst_.size(), linia});
     }
   };
   for (;;) {
@@ -241,6 +241,7 @@ Token_Typ bryzas_skan::Skanuj() {
     case '#':
       wstawka();
       t.Kod = Token_Kod::KODSYM;
+      t.granice = std::move(granice_);
       break;
     case '(': t.Kod = znak(Token_Kod::LNAW); break;
     case '%':

@@ -45,6 +45,14 @@ constexpr int liczba_kodow = 24;
 // Longest text of a name, section keyword or code insert.
 constexpr std::size_t dl_tok = 100;
 
+// Where in the text of a code insert a new line of the grammar began, and
+// that line's number: an insert written over several lines is joined with
+// nothing between the lines.
+struct Granica_Wstawki {
+  std::size_t od;
+  int linia;
+};
+
 struct Token_Typ {
   Token_Kod Kod = Token_Kod::PUSTY;
   // The token's text without the blank padding of its 100-character field:
@@ -55,6 +63,8 @@ struct Token_Typ {
   // very start). Not used by the generator itself; the analyser reports by it.
   int linia = 0;
   int kol = 0;
+  // Of a KODSYM: the lines it was written over after its first.
+  std::vector<Granica_Wstawki> granice;
 };
 
 // A scanner error; its number indexes bledy_skanera.
@@ -86,14 +96,6 @@ public:
   int nr_linii = 0;
   int nr_kol = 0;
   int nr_bledu_spec = 0;
-  // Of the last code insert read: where in its text a new line of the
-  // grammar began, and that line's number (an insert written over several
-  // lines is joined with nothing between the lines).
-  struct Granica_Wstawki {
-    std::size_t od;
-    int linia;
-  };
-  std::vector<Granica_Wstawki> granice_wstawki;
 
   Tablica_Symboli tablsymterm;
   Tablica_Symboli tablsymnterm;
@@ -132,6 +134,7 @@ private:
   bool linia_z_nul_ = false;
   char zn_ = ' ';  // lookahead: the next character not yet part of a token
   std::string tekst_;  // text of the token being collected
+  std::vector<Granica_Wstawki> granice_;  // of the insert being collected
 };
 
 }  // namespace bryzas

@@ -5,7 +5,7 @@
 
 #include "generator/podstawa/bryzas_pak.h"
 #include "generator/packages/bryzas_pak_emitery.h"
-#include "generator/parser/bryzas_pars.h"
+#include "generator/parser/pakiet_parsera.h"
 #include "gramatyka/bryzas_skan.h"
 #include "generator/tokens/bryzas_tok_skaner.h"
 #include "generator/podstawa/czas.h"
@@ -102,7 +102,7 @@ int bryzas_uruchom(const std::vector<std::string>& argumenty, std::ostream& wyjs
   bryzas_skan skan(pak.pl_lst);
   int status = wspolne::status_sukces;
   try {
-    bryzas_pars pars(pak, skan, konsola);
+    Pakiet_Parsera pars(pak, skan, konsola);
     if (pars.parser()) status = wspolne::status_blad_wejscia;
     bryzas_pak_emitery emitery(pak, skan);
     emitery.gen_zbiory();

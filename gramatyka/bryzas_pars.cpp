@@ -1,0 +1,225 @@
+// Recursive-descent recognisers of the grammar notation. Each tells the
+// receiver what it has recognised before it reads on, so that a receiver
+// writing code has written everything before the token that stops it.
+#include "gramatyka/bryzas_pars.h"
+
+#include <algorithm>
+
+namespace bryzas {
+
+bryzas_pars::bryzas_pars(bryzas_skan& skan, Odbiorca& odbiorca) : skan_(skan), o_(odbiorca) {}
+
+void bryzas_pars::parsuj() {
+  nastepny();
+  plik();
+}
+
+// plik = { WITHUSEKOD KODSYM } { PAKDEKLKOD KODSYM } [ KODSYM ]
+//        { INITDEKLKOD KODSYM } { ( INITINSTRKOD | INITINSTRPRZEDKOD ) KODSYM }
+//        { INITINSTRPOKOD KODSYM } [ EXCEPTSKANKOD KODSYM ] [ EXCEPTPARSKOD KODSYM ]
+//        linia { linia } [ blokfirst ] KONIECPL
+void bryzas_pars::plik() {
+  while (jest(Token_Kod::WITHUSEKOD)) naglowek(bledy::brak_wstawki_with_use);
+  o_.koniec_czesci(Czesc_Naglowka::with_use);
+  while (jest(Token_Kod::PAKDEKLKOD)) naglowek(bledy::brak_wstawki_pak_dekl);
+  if (jest(Token_Kod::KODSYM)) {
+    o_.naglowek(tok, tok);
+    nastepny();
+  }
+  o_.koniec_czesci(Czesc_Naglowka::deklaracje);
+  while (jest(Token_Kod::INITDEKLKOD)) naglowek(bledy::brak_wstawki_init_dekl);
+  o_.koniec_czesci(Czesc_Naglowka::init_dekl);
+  while (jest(Token_Kod::INITINSTRKOD) || jest(Token_Kod::INITINSTRPRZEDKOD))
+    naglowek(bledy::brak_wstawki_init_instr);
+  while (jest(Token_Kod::INITINSTRPOKOD)) naglowek(bledy::brak_wstawki_init_instr);
+  if (jest(Token_Kod::EXCEPTSKANKOD)) naglowek(bledy::brak_wstawki_except_skan);
+  if (jest(Token_Kod::EXCEPTPARSKOD)) naglowek(bledy::brak_wstawki_except_pars);
+  linia();
+  o_.po_pierwszej_produkcji();
+  while (jest(Token_Kod::NAZWANT)) linia();
+  o_.po_produkcjach();
+  if (jest(Token_Kod::PROCENT2))
+    blokfirst();
+  else
+    o_.brak_sekcji_first();
+  o_.koniec_first();
+  sprawdz(Token_Kod::KONIECPL, bledy::nadmiarowe_dane);
+}
+
+// A header keyword and the insert that must follow it. The insert is still
+// the current token when the receiver hears of it.
+void bryzas_pars::naglowek(int nr_bledu) {
+  const Token_Typ slowo = tok;
+  sekcje_.push_back(tok.Kod);
+  nastepny();
+  sprawdz(Token_Kod::KODSYM, nr_bledu);
+  o_.naglowek(slowo, tok);
+  nastepny();
+}
+
+// linia = NAZWANT [ KODSYM ] ROWNA [ KODSYM ] wyr KROPKA
+void bryzas_pars::linia() {
+  if (!jest(Token_Kod::NAZWANT) && !jest_produkcja_) {
+    std::string regula = regula_naglowka();
+    if (!regula.empty()) blad(bledy::brak_lewej_strony, std::move(regula));
+  }
+  sprawdz(Token_Kod::NAZWANT, bledy::brak_lewej_strony);
+  if (lewe_strony_.znajdz(tok.Wart) != 0) blad(bledy::powtorzona_lewa_strona);
+  if (!lewe_strony_.wstaw_token(tok.Wart))
+    throw Za_Duzo_Produkcji{{bledy::powtorzona_lewa_strona}, {tok.linia, tok.kol}};
+  jest_produkcja_ = true;
+  o_.lewa_strona(tok);
+  nastepny();
+  if (jest(Token_Kod::KODSYM)) {
+    o_.deklaracje(tok);
+    nastepny();
+  }
+  o_.cialo();
+  sprawdz_nastepny(Token_Kod::ROWNA, bledy::brak_rowna);
+  if (jest(Token_Kod::KODSYM)) {
+    o_.wstawka_poczatkowa(tok);
+    nastepny();
+  }
+  wyr();
+  sprawdz(Token_Kod::KROPKA, bledy::brak_kropki_produkcji);
+  o_.koniec_produkcji();
+  nastepny();
+}
+
+// wyr = wyr1 { wyr1 }
+void bryzas_pars::wyr() {
+  wyr1();
+  while (jest_nazwa() || jest_grupa()) wyr1();
+}
+
+// wyr1 = nazwakod | opcjaj | opcjaw | wyralbo
+void bryzas_pars::wyr1() {
+  if (jest_nazwa())
+    nazwakod();
+  else if (jest(Token_Kod::LNAWKW))
+    opcjaj();
+  else if (jest(Token_Kod::LNAWKL))
+    opcjaw();
+  else if (jest(Token_Kod::LNAW))
+    wyralbo();
+  else
+    blad(bledy::brak_wyrazenia);
+}
+
+// opcjaw = LNAWKL nazwakod { nazwakod } PNAWKL [ KODSYM ]
+void bryzas_pars::opcjaw() {
+  sprawdz(Token_Kod::LNAWKL, bledy::brak_lnawkl);
+  o_.grupa(tok);
+  nastepny();
+  ciag_nazw();
+  zamknij_grupe(Token_Kod::PNAWKL, bledy::brak_pnawkl);
+}
+
+// opcjaj = LNAWKW nazwakod { nazwakod } PNAWKW [ KODSYM ]
+void bryzas_pars::opcjaj() {
+  sprawdz(Token_Kod::LNAWKW, bledy::brak_lnawkw);
+  o_.grupa(tok);
+  nastepny();
+  ciag_nazw();
+  zamknij_grupe(Token_Kod::PNAWKW, bledy::brak_pnawkw);
+}
+
+// wyralbo = LNAW nazwakod { nazwakod } KRESKAPION nazwakod { nazwakod }
+//           { KRESKAPION nazwakod { nazwakod } } PNAW [ KODSYM ]
+void bryzas_pars::wyralbo() {
+  sprawdz(Token_Kod::LNAW, bledy::brak_lnaw);
+  o_.grupa(tok);
+  nastepny();
+  ciag_nazw();
+  nie_zagniezdzaj(bledy::brak_kreski);
+  sprawdz(Token_Kod::KRESKAPION, bledy::brak_kreski);
+  do {
+    o_.galaz();
+    nastepny();
+    ciag_nazw();
+  } while (jest(Token_Kod::KRESKAPION));
+  zamknij_grupe(Token_Kod::PNAW, bledy::brak_pnaw);
+}
+
+// The closing bracket of a group, then the insert after it.
+void bryzas_pars::zamknij_grupe(Token_Kod nawias, int nr_bledu) {
+  nie_zagniezdzaj(nr_bledu);
+  if (nawias != Token_Kod::PNAW && jest(Token_Kod::KRESKAPION))
+    blad(nr_bledu, "'|' stoi tylko w ( | ): wybor wewnatrz [ ] lub { } musi byc osobna produkcja");
+  sprawdz(nawias, nr_bledu);
+  o_.koniec_grupy(tok);
+  nastepny();
+  if (jest(Token_Kod::KODSYM)) {
+    o_.wstawka_po_grupie(tok);
+    nastepny();
+  }
+}
+
+// The flat sequence inside brackets: nazwakod { nazwakod }
+void bryzas_pars::ciag_nazw() {
+  nazwakod();
+  while (jest_nazwa()) nazwakod();
+}
+
+// nazwakod = ( NAZWAT | NAZWANT ) [ KODSYM ]
+void bryzas_pars::nazwakod() {
+  nie_zagniezdzaj(bledy::brak_nazwy);
+  if (!jest_nazwa()) blad(bledy::brak_nazwy);
+  const Token_Typ nazwa = tok;
+  nastepny();
+  Token_Typ wstawka;
+  if (jest(Token_Kod::KODSYM)) {
+    wstawka = tok;
+    nastepny();
+  }
+  o_.symbol(nazwa, wstawka);
+}
+
+// blokfirst = PROCENT2 liniafirst { liniafirst }
+void bryzas_pars::blokfirst() {
+  sprawdz_nastepny(Token_Kod::PROCENT2, bledy::brak_procent2);
+  liniafirst();
+  while (jest(Token_Kod::NAZWANT)) liniafirst();
+}
+
+// liniafirst = NAZWANT DWUKROPEK NAZWAT { NAZWAT } KROPKA
+void bryzas_pars::liniafirst() {
+  sprawdz(Token_Kod::NAZWANT, bledy::brak_nieterminala_first);
+  o_.linia_first(tok);
+  nastepny();
+  sprawdz_nastepny(Token_Kod::DWUKROPEK, bledy::brak_dwukropka);
+  sprawdz(Token_Kod::NAZWAT, bledy::brak_terminala_first);
+  do {
+    o_.terminal_first(tok);
+    nastepny();
+  } while (jest(Token_Kod::NAZWAT));
+  o_.koniec_terminali_first();
+  sprawdz_nastepny(Token_Kod::KROPKA, bledy::brak_kropki_first);
+}
+
+// Where the first production should begin, a header keyword or an insert
+// stands: one that may stand once came again, one came out of the fixed
+// order, or an insert stands where none may.
+std::string bryzas_pars::regula_naglowka() const {
+  if (jest(Token_Kod::KODSYM))
+    return "w naglowku po slowie sekcji stoi jedna wstawka, a wstawka bez slowa tylko raz, po sekcjach ++pak_dekl";
+  const bool slowo = jest(Token_Kod::WITHUSEKOD) || jest(Token_Kod::PAKDEKLKOD) || jest(Token_Kod::INITDEKLKOD) ||
+                     jest(Token_Kod::INITINSTRKOD) || jest(Token_Kod::INITINSTRPRZEDKOD) ||
+                     jest(Token_Kod::INITINSTRPOKOD) || jest(Token_Kod::EXCEPTSKANKOD) ||
+                     jest(Token_Kod::EXCEPTPARSKOD);
+  if (!slowo) return {};
+  const bool raz = jest(Token_Kod::EXCEPTSKANKOD) || jest(Token_Kod::EXCEPTPARSKOD);
+  if (raz && std::find(sekcje_.begin(), sekcje_.end(), tok.Kod) != sekcje_.end())
+    return "sekcja ++" + tok.Wart + " moze wystapic tylko raz";
+  return "sekcje naglowka stoja w kolejnosci: ++with_use, ++pak_dekl, wstawka bez slowa, ++init_dekl, "
+         "++init_instr i ++init_instr_przed, ++init_instr_po, ++except_skan, ++except_pars";
+}
+
+// A group where the names of a group go on: the error nr, and the rule.
+void bryzas_pars::nie_zagniezdzaj(int nr) {
+  if (jest_grupa())
+    blad(nr, "grupy [ ], { } i ( | ) zawieraja tylko nazwy i nie zagniezdzaja sie: "
+             "grupa wewnatrz grupy musi byc osobna produkcja");
+}
+
+}  // namespace bryzas
