@@ -4,20 +4,17 @@
 // file, terminals and nonterminals separately, as the generator numbers them.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "gramatyka/odbiorca.h"
+#include "gramatyka/pozycja.h"
 #include "gramatyka/tablica_symboli.h"
 
 namespace bryzas_analiza {
 
-struct Pozycja {
-  int linia = 0;
-  int kol = 0;
-
-  friend bool operator==(const Pozycja&, const Pozycja&) = default;
-  friend auto operator<=>(const Pozycja&, const Pozycja&) = default;
-};
+using bryzas::Pozycja;
 
 // One occurrence of a name; nr indexes the terminal or nonterminal list.
 struct Symbol {
@@ -88,6 +85,46 @@ struct Gramatyka {
 
   // For each nonterminal, the index of its production, or -1.
   std::vector<int> produkcja_dla() const;
+};
+
+// Builds the model from what the parser of the notation tells, in the order
+// it reads the file.
+class Budowa_Modelu : public bryzas::Odbiorca {
+public:
+  explicit Budowa_Modelu(Gramatyka& g) : g_(g) {}
+
+private:
+  using Token_Typ = bryzas::Token_Typ;
+
+  void naglowek(const Token_Typ& slowo, const Token_Typ& wstawka) override;
+  void koniec_czesci(bryzas::Czesc_Naglowka) override {}
+  void lewa_strona(const Token_Typ& nazwa) override;
+  void deklaracje(const Token_Typ& wstawka) override { wstawka_(wstawka); }
+  void cialo() override {}
+  void wstawka_poczatkowa(const Token_Typ& wstawka) override { wstawka_(wstawka); }
+  void koniec_produkcji() override { g_.produkcje.push_back(std::move(produkcja_)); }
+  void po_pierwszej_produkcji() override {}
+  void symbol(const Token_Typ& nazwa, const Token_Typ& wstawka) override;
+  void grupa(const Token_Typ& nawias) override;
+  void galaz() override { grupa_->galezie.emplace_back(); }
+  void koniec_grupy(const Token_Typ& nawias) override;
+  void wstawka_po_grupie(const Token_Typ& wstawka) override { wstawka_(wstawka); }
+  void po_produkcjach() override {}
+  void brak_sekcji_first() override {}
+  void linia_first(const Token_Typ& nieterminal) override;
+  void terminal_first(const Token_Typ& terminal) override;
+  void koniec_terminali_first() override { g_.first.push_back(std::move(linia_first_)); }
+  void koniec_first() override {}
+
+  // An insert written over more than one line, for the checks of inserts.
+  void wstawka_(const Token_Typ& wstawka);
+  Symbol nazwa_(const Token_Typ& nazwa);
+
+  Gramatyka& g_;
+  Produkcja produkcja_;
+  std::optional<Element> grupa_;
+  Linia_First linia_first_;
+  std::optional<Pozycja> init_instr_po_;  // the last ++init_instr_po so far
 };
 
 }  // namespace bryzas_analiza

@@ -7,7 +7,7 @@ namespace bryzas_analiza {
 namespace {
 
 // The generator's tables of names: 200 of each kind. (Its table of left
-// sides stops the parse, see analiza_pars.)
+// sides stops the parse, see gramatyka/bryzas_pars.)
 constexpr int max_nazw = 200;
 
 // Bounds that keep the search for left-recursive cycles finite on grammars

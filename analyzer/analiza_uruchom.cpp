@@ -6,13 +6,14 @@
 #include "analyzer/analiza_ll1.h"
 #include "analyzer/analiza_nazwy.h"
 #include "analyzer/analiza_wstawki.h"
-#include "analyzer/analiza_pars.h"
 #include "analyzer/analiza_produkcje.h"
 #include "analyzer/analiza_raport.h"
 #include "analyzer/analiza_tokeny.h"
 #include "analyzer/analiza_zbiory.h"
 #include "analyzer/analiza_zdania.h"
+#include "analyzer/analiza_model.h"
 #include "gramatyka/bledy_parsera.h"
+#include "gramatyka/bryzas_pars.h"
 #include "gramatyka/bryzas_skan.h"
 #include "gramatyka/nazwa_projektu.h"
 #include "wspolne/blad_pliku.h"
@@ -111,18 +112,18 @@ int analizuj(bryzas::bryzas_skan& skan, const std::string& plik_we, bool first,
   Gramatyka g;
   analiza_raport raport;
   try {
-    analiza_pars pars(skan, g);
-    pars.parsuj();
+    Budowa_Modelu budowa(g);
+    bryzas::bryzas_pars(skan, budowa).parsuj();
   } catch (const bryzas::Blad_Skanera& b) {
     const auto nr = static_cast<std::size_t>(b.nr);
     raport.blad({skan.nr_linii, skan.nr_kol},
                 nr < bryzas::bledy_skanera.size() ? std::string(bryzas::bledy_skanera[nr])
                                                   : "Nieznany blad");
-  } catch (const Blad_Skladni& b) {
+  } catch (const bryzas::Za_Duzo_Produkcji& b) {
+    raport.blad(b.poz, "za duzo produkcji (max 200)");
+  } catch (const bryzas::Blad_Parsera& b) {
     const int nr = raport.blad({skan.nr_linii, skan.nr_kol}, std::string(bryzas::komunikat_parsera(b.nr)));
     if (!b.uwaga.empty()) raport.dodaj_uwage(nr, b.uwaga, b.poz_uwagi);
-  } catch (const Za_Duzo_Produkcji& b) {
-    raport.blad(b.poz, "za duzo produkcji (max 200)");
   }
   if (raport.bledy() > 0) {
     raport.wypisz(os, plik_we);
