@@ -143,7 +143,8 @@ int analizuj(bryzas::bryzas_skan& skan, const std::string& plik_we, bool first,
   ll1.sprawdz();
   dowody(g, ll1, raport);
   analiza_raport tokeny;
-  sprawdz_tokeny(g, plik_tok, raport, tokeny);
+  const Koniec_Wejscia koniec = sprawdz_tokeny(g, plik_tok, raport, tokeny);
+  sprawdz_koniec_wejscia(g, koniec, plik_tok, raport);
   raport.wypisz(os, plik_we);
   tokeny.wypisz(os, plik_tok);
   if (first) wypisz_sekcje_first(sekcja, g, ll1);
