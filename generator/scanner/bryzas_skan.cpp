@@ -86,6 +86,7 @@ char bryzas_skan::znak_z_nowej_linii(bool nowa_linia) {
         koniec_we_ = true;
         return NUL;
       }
+      pocz_linii_ = pl_we_.polozenie();
       dlug_ = static_cast<int>(pl_we_.czytaj(linia_));
       // A NUL byte ends the input where it stands, even inside a comment
       // that drops the rest of its line: no later line is read.
@@ -224,6 +225,8 @@ Token_Typ bryzas_skan::Skanuj() {
   Token_Typ t;
   t.linia = nr_linii;
   t.kol = nr_kol;
+  // The lookahead is the character before poz_ (none before the first line).
+  t.bajt = pocz_linii_ + static_cast<std::size_t>(std::max(poz_ - 1, 0));
   auto znak = [&](Token_Kod kod) {
     zn_ = podaj_znak(false);
     return kod;

@@ -55,6 +55,8 @@ struct Token_Typ {
   // very start). Not used by the generator itself; the analyser reports by it.
   int linia = 0;
   int kol = 0;
+  // Where the token's first character stands in the file, in bytes.
+  std::size_t bajt = 0;
 };
 
 // A scanner error; its number indexes bledy_skanera.
@@ -126,6 +128,7 @@ private:
   Czytnik_Linii::Linia linia_{};
   int dlug_ = 0;
   int poz_ = 0;
+  std::size_t pocz_linii_ = 0;  // where the line in linia_ begins in the file
   // Set once the reader has returned NUL for the end of the file or for a NUL
   // byte in a line: from then on it returns NUL and reads nothing more.
   bool koniec_we_ = false;
