@@ -55,6 +55,16 @@ void analiza_nazwy::sprawdz_nazwe(const Nazwy& nazwy, int nr, bool terminal) {
   const std::string& nazwa = nazwy.nazwa(nr);
   const Pozycja poz = nazwy.pierwsze_wystapienie[static_cast<std::size_t>(nr)];
   const std::string c = cytat(nr, terminal);
+  // Ada's identifiers neither begin nor end with an underscore, nor hold two
+  // in a row; bryzas takes such names as written.
+  const char* zly_ksztalt = nazwa.front() == '_'                     ? "zaczyna sie od '_'"
+                            : nazwa.back() == '_'                    ? "konczy sie na '_'"
+                            : nazwa.find("__") != std::string::npos ? "ma dwa '_' z rzedu"
+                                                                    : nullptr;
+  if (zly_ksztalt) {
+    raport_.blad(poz, c + " nie moze byc nazwa Ady: " + zly_ksztalt);
+    return;
+  }
   if (bryzas::slowo_zastrzezone_ady(nazwa)) {
     raport_.blad(poz, c + " jest slowem zastrzezonym Ady");
     return;

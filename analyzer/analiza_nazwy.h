@@ -1,7 +1,8 @@
-// Names that the generated Ada cannot carry: a reserved word, a name that the
-// generated packages declare themselves, a predefined name that a token kind
-// would hide, two names that Ada, blind to letter case, takes for one. Each
-// is an error at the name's first occurrence.
+// Names that the generated Ada cannot carry: one that is no Ada identifier
+// (an underscore at either end or two together), a reserved word, a name
+// that the generated packages declare themselves, a predefined name that a
+// token kind would hide, two names that Ada, blind to letter case, takes for
+// one. Each is an error at the name's first occurrence.
 #pragma once
 
 #include <string>

@@ -1,5 +1,6 @@
 #include "analyzer/analiza_produkcje.h"
 
+#include <algorithm>
 #include <string>
 
 namespace bryzas_analiza {
@@ -16,6 +17,35 @@ constexpr int max_cykli = 100;
 constexpr long max_krokow = 1000000;
 
 std::size_t idx(int nr) { return static_cast<std::size_t>(nr); }
+
+// The grammar with every sequence read backwards: its FIRST sets are the
+// terminals that may end a sentence of each nonterminal.
+Gramatyka wspak(const Gramatyka& g) {
+  Gramatyka w = g;
+  for (auto& p : w.produkcje) {
+    std::reverse(p.prawa.begin(), p.prawa.end());
+    for (auto& e : p.prawa)
+      for (auto& ciag : e.galezie) std::reverse(ciag.begin(), ciag.end());
+  }
+  return w;
+}
+
+// Whether the terminal can stand only at the end of a sentence: the start
+// production alone uses it, and the start symbol is called nowhere.
+bool tylko_na_koncu(const Gramatyka& g, int terminal) {
+  const int start = g.produkcje[0].lewa;
+  auto gdzie_indziej = [&](const Symbol& s, std::size_t produkcja) {
+    return s.terminal ? s.nr == terminal && produkcja > 0 : s.nr == start;
+  };
+  for (std::size_t i = 0; i < g.produkcje.size(); ++i)
+    for (const auto& e : g.produkcje[i].prawa) {
+      if (e.rodzaj == Rodzaj_Elementu::symbol && gdzie_indziej(e.symbol, i)) return false;
+      for (const auto& ciag : e.galezie)
+        for (const auto& s : ciag)
+          if (gdzie_indziej(s, i)) return false;
+    }
+  return true;
+}
 
 }  // namespace
 
@@ -215,6 +245,36 @@ bool analiza_produkcje::szukaj_cykli(int start) {
     stos.push_back({w.nieterminal});
   }
   return true;
+}
+
+void sprawdz_koniec_wejscia(const Gramatyka& g, const Koniec_Wejscia& koniec, const std::string& plik_tok,
+                            analiza_raport& raport) {
+  using Rodzaj = Koniec_Wejscia::Rodzaj;
+  if (koniec.rodzaj == Rodzaj::nieznany || g.produkcje.empty()) return;
+  const Produkcja& start = g.produkcje[0];
+  const Gramatyka odwrocona = wspak(g);
+  const analiza_zbiory od_konca(odwrocona);
+  const std::vector<int> ostatnie = od_konca.first(start.lewa).terminale();
+  // No sentence ends in a known token: names without a production, each
+  // reported on its own.
+  if (ostatnie.empty() && !od_konca.pusty(start.lewa)) return;
+  // Every sentence of the start symbol ends with one and the same token.
+  const bool jeden_koniec = !od_konca.pusty(start.lewa) && ostatnie.size() == 1;
+  std::string rada;
+  switch (koniec.rodzaj) {
+    case Rodzaj::token:
+      if (jeden_koniec && g.terminale.nazwa(ostatnie[0]) == koniec.token) return;
+      rada = "zakoncz te produkcje tokenem '" + koniec.token + "'";
+      break;
+    case Rodzaj::pusty:
+      rada = "nazwij token konca w " + plik_tok + " (++koniec) i zakoncz nim te produkcje";
+      break;
+    default:
+      if (jeden_koniec && tylko_na_koncu(g, ostatnie[0])) return;
+      rada = "zakoncz te produkcje tokenem, ktory skaner daje tylko na koncu wejscia";
+  }
+  raport.ostrzezenie(start.poz, "parser nie sprawdza, czy wejscie konczy sie po " +
+                                    cytat_nieterminala(g, start.lewa) + ": " + rada);
 }
 
 }  // namespace bryzas_analiza

@@ -1,12 +1,15 @@
 // Checks of the productions as such: the generator's table limits, names
 // without a production, productions that cannot be reached or that derive
-// no string of terminals, and left recursion.
+// no string of terminals, left recursion, and a start production that does
+// not end where the input ends.
 #pragma once
 
+#include <string>
 #include <vector>
 
 #include "analyzer/analiza_model.h"
 #include "analyzer/analiza_raport.h"
+#include "analyzer/analiza_tokeny.h"
 #include "analyzer/analiza_zbiory.h"
 
 namespace bryzas_analiza {
@@ -42,5 +45,14 @@ private:
   int zgloszone_cykle_ = 0;
   long kroki_ = 0;
 };
+
+// Parsuj returns once the start symbol is recognised, and whatever follows
+// is never read: unless every sentence of the start production ends with a
+// token that only the end of the input gives, input after a sentence passes
+// unseen. Without a token file that token is taken to be the one the
+// hand-written scanner gives at the end: a terminal that ends every sentence
+// and stands nowhere else. A warning at the start production.
+void sprawdz_koniec_wejscia(const Gramatyka& g, const Koniec_Wejscia& koniec, const std::string& plik_tok,
+                            analiza_raport& raport);
 
 }  // namespace bryzas_analiza

@@ -54,21 +54,23 @@ std::string zapis(const std::string& tekst) {
 
 }  // namespace
 
-void sprawdz_tokeny(const Gramatyka& g, const std::string& plik_tok, analiza_raport& gramatyki,
-                    analiza_raport& tokenow) {
+Koniec_Wejscia sprawdz_tokeny(const Gramatyka& g, const std::string& plik_tok, analiza_raport& gramatyki,
+                              analiza_raport& tokenow) {
+  using Rodzaj = Koniec_Wejscia::Rodzaj;
   bryzas::bryzas_tok czytnik;
   std::optional<bryzas::Opis_Tokenow> opis;
   try {
     opis = czytnik.czytaj(plik_tok);
   } catch (const wspolne::Blad_Pliku& e) {
     tokenow.blad({1, 1}, e.opis());
-    return;
+    return {Rodzaj::nieznany, {}};
   }
-  if (!opis) return;
+  if (!opis) return {Rodzaj::skaner_wlasny, {}};
   if (const auto& b = czytnik.blad()) {
     tokenow.blad({b->linia, b->kol}, std::string(bryzas::komunikat_tokenow(b->nr)));
-    return;
+    return {Rodzaj::nieznany, {}};
   }
+  const Koniec_Wejscia koniec{opis->koniec.empty() ? Rodzaj::pusty : Rodzaj::token, opis->koniec};
 
   std::set<std::string> zdefiniowane;
   std::vector<const Definicja_Tokenu*> uzyte;
@@ -97,7 +99,7 @@ void sprawdz_tokeny(const Gramatyka& g, const std::string& plik_tok, analiza_rap
   if (!automat) {
     const Definicja_Tokenu* d = bryzas::za_duzy_od(*opis, uzyte);
     tokenow.blad({d ? d->linia : 1, d ? d->kol : 1}, std::string(bryzas::komunikat_tokenow(bryzas::bledy_tok::za_duzy_automat)));
-    return;
+    return koniec;
   }
   // The token of a pattern that is no keyword, or null.
   auto zwykly = [&](int wzorzec) -> const Definicja_Tokenu* {
@@ -148,11 +150,12 @@ void sprawdz_tokeny(const Gramatyka& g, const std::string& plik_tok, analiza_rap
     slowa.emplace_back(d, nazwa);
     jest_regula_nazw = jest_regula_nazw || nazwa;
   }
-  if (!jest_regula_nazw) return;
+  if (!jest_regula_nazw) return koniec;
   for (const auto& [d, nazwa] : slowa)
     if (!nazwa)
       tokenow.ostrzezenie({d->linia, d->kol}, "slowo kluczowe \"" + d->napis +
                                                   "\" nie pasuje do zadnego innego tokenu: nie bedzie tez rozpoznane jako nazwa");
+  return koniec;
 }
 
 }  // namespace bryzas_analiza

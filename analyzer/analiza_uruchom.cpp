@@ -1,10 +1,12 @@
 #include "analyzer/analiza_uruchom.h"
 
 #include <filesystem>
+#include <sstream>
 #include <string_view>
 
 #include "analyzer/analiza_ll1.h"
 #include "analyzer/analiza_nazwy.h"
+#include "analyzer/analiza_wpis_first.h"
 #include "analyzer/analiza_wstawki.h"
 #include "analyzer/analiza_produkcje.h"
 #include "analyzer/analiza_raport.h"
@@ -17,7 +19,6 @@
 #include "gramatyka/bryzas_skan.h"
 #include "gramatyka/nazwa_projektu.h"
 #include "wspolne/blad_pliku.h"
-#include "wspolne/plik_wy.h"
 #include "wspolne/status.h"
 #include "wspolne/wersja.h"
 
@@ -26,9 +27,10 @@ namespace bryzas_analiza {
 namespace {
 
 constexpr std::string_view pomoc[] = {
-    "Sposob uzycia:  bryzas_analiza [--first] <nazwa_projektu>",
+    "Sposob uzycia:  bryzas_analiza [--first | --first-w-miejscu] <nazwa_projektu>",
     " gramatyka w pliku <nazwa_projektu>.gpa",
     " --first  po komunikatach wypisuje sekcje FIRST obliczona z produkcji",
+    " --first-w-miejscu  zapisuje te sekcje w <nazwa_projektu>.gpa w miejsce dawnej",
     " --help   wypisuje ten opis",
     " --version wypisuje wersje",
     "Status: 0 bez bledow, 1 zgloszono blad, 2 bledne wywolanie, 3 nie mozna odczytac pliku",
@@ -101,6 +103,7 @@ void dowody(const Gramatyka& g, const analiza_ll1& ll1, analiza_raport& raport) 
 
 struct Wywolanie {
   bool first = false;
+  bool w_miejscu = false;
   std::string projekt;
 };
 
@@ -144,12 +147,57 @@ int analizuj(bryzas::bryzas_skan& skan, const std::string& plik_we, bool first,
   ll1.sprawdz();
   dowody(g, ll1, raport);
   analiza_raport tokeny;
-  sprawdz_tokeny(g, plik_tok, raport, tokeny);
+  const Koniec_Wejscia koniec = sprawdz_tokeny(g, plik_tok, raport, tokeny);
+  sprawdz_koniec_wejscia(g, koniec, plik_tok, raport);
   raport.wypisz(os, plik_we);
   tokeny.wypisz(os, plik_tok);
   if (first) wypisz_sekcje_first(sekcja, g, ll1);
   raport.wypisz_podsumowanie(os, tokeny);
   return raport.bledy() + tokeny.bledy() > 0 ? wspolne::status_blad_wejscia : wspolne::status_sukces;
+}
+
+// The analysis of one grammar file, as analizuj, with the file opened and
+// closed around it; a file that cannot be read is reported to komunikaty.
+int analizuj_plik(const std::string& plik_we, bool first, std::ostream& komunikaty, std::ostream& sekcja) {
+  try {
+    bryzas::bryzas_skan skan(nullptr);
+    skan.otworz(plik_we);
+    int status = analizuj(skan, plik_we, first, komunikaty, sekcja);
+    skan.zamknij();
+    return status;
+  } catch (const wspolne::Blad_Pliku& e) {
+    komunikaty << e.opis() << '\n';
+    return wspolne::status_awaria;
+  }
+}
+
+// The computed section takes the place of the file's own, and the grammar so
+// written is analysed as usual. When the syntax stops the analysis there is
+// no section: the file stays as it was and the messages say why.
+int first_w_miejscu(const std::string& plik_we, std::ostream& os) {
+  std::ostringstream komunikaty, sekcja;
+  const int status = analizuj_plik(plik_we, true, komunikaty, sekcja);
+  std::string powod;
+  if (sekcja.str().empty()) {
+    if (status == wspolne::status_awaria) {
+      os << komunikaty.str();
+      return status;
+    }
+    powod = "bledy skladni nie pozwalaja obliczyc sekcji FIRST";
+  } else {
+    try {
+      powod = wpisz_sekcje_first(plik_we, sekcja.str());
+    } catch (const wspolne::Blad_Pliku& e) {
+      os << e.opis() << '\n';
+      return wspolne::status_awaria;
+    }
+  }
+  if (!powod.empty()) {
+    os << "*** " << plik_we << " bez zmian: " << powod << '\n' << komunikaty.str();
+    return wspolne::status_blad_wejscia;
+  }
+  os << "*** sekcja FIRST zapisana w " << plik_we << '\n';
+  return analizuj_plik(plik_we, false, os, os);
 }
 
 }  // namespace
@@ -169,6 +217,8 @@ int bryzas_analiza_uruchom(const std::vector<std::string>& argumenty, std::ostre
     }
     if (a == "--first")
       w.first = true;
+    else if (a == "--first-w-miejscu")
+      w.w_miejscu = true;
     else if (!a.empty() && a[0] == '-')
       return odrzuc(wyjscie, "Nieznana opcja [" + a + "] !!");
     else
@@ -182,23 +232,10 @@ int bryzas_analiza_uruchom(const std::vector<std::string>& argumenty, std::ostre
   w.projekt = projekt.nazwa;
 
   const std::string plik_we = w.projekt + ".gpa";
+  if (w.w_miejscu) return first_w_miejscu(plik_we, wyjscie);
   // With --first standard output holds the section alone, so that it can be
   // appended to the grammar; everything else goes to standard error.
-  std::ostream& komunikaty = w.first ? bledy : wyjscie;
-  // The scanner lists every line it reads; the analyser keeps no listing.
-  wspolne::Plik_Wy lista;
-  try {
-    lista.utworz("/dev/null");
-    bryzas::bryzas_skan skan(lista);
-    skan.otworz(plik_we);
-    int status = analizuj(skan, plik_we, w.first, komunikaty, wyjscie);
-    skan.zamknij();
-    lista.zamknij();
-    return status;
-  } catch (const wspolne::Blad_Pliku& e) {
-    komunikaty << e.opis() << '\n';
-    return wspolne::status_awaria;
-  }
+  return analizuj_plik(plik_we, w.first, w.first ? bledy : wyjscie, wyjscie);
 }
 
 }  // namespace bryzas_analiza

@@ -63,7 +63,7 @@ constexpr Slowo_Sekcji slowa_sekcji[] = {
 
 }  // namespace
 
-bryzas_skan::bryzas_skan(wspolne::Plik_Wy& pl_lst) : pl_lst_(pl_lst) { tekst_.reserve(dl_tok); }
+bryzas_skan::bryzas_skan(wspolne::Plik_Wy* pl_lst) : pl_lst_(pl_lst) { tekst_.reserve(dl_tok); }
 
 bryzas_skan::~bryzas_skan() = default;
 
@@ -86,6 +86,7 @@ char bryzas_skan::znak_z_nowej_linii(bool nowa_linia) {
         koniec_we_ = true;
         return NUL;
       }
+      pocz_linii_ = pl_we_.polozenie();
       dlug_ = static_cast<int>(pl_we_.czytaj(linia_));
       // A NUL byte ends the input where it stands, even inside a comment
       // that drops the rest of its line: no later line is read.
@@ -101,11 +102,12 @@ char bryzas_skan::znak_z_nowej_linii(bool nowa_linia) {
 // The line just read, after its number in the form of an integer image
 // (obraz), written without building a string for every line.
 void bryzas_skan::listuj_linie() {
+  if (pl_lst_ == nullptr) return;
   std::array<char, 16> numer{' '};
   const auto [koniec, ec] = std::to_chars(numer.data() + 1, numer.data() + numer.size(), nr_linii);
-  pl_lst_.pisz(std::string_view(numer.data(), static_cast<std::size_t>(koniec - numer.data())));
-  pl_lst_.pisz(": ");
-  pl_lst_.pisz_linie(std::string_view(linia_.data(), static_cast<std::size_t>(dlug_)));
+  pl_lst_->pisz(std::string_view(numer.data(), static_cast<std::size_t>(koniec - numer.data())));
+  pl_lst_->pisz(": ");
+  pl_lst_->pisz_linie(std::string_view(linia_.data(), static_cast<std::size_t>(dlug_)));
 }
 
 // Appends a character to the token text; the text holds at most dl_tok.
@@ -224,6 +226,8 @@ Token_Typ bryzas_skan::Skanuj() {
   Token_Typ t;
   t.linia = nr_linii;
   t.kol = nr_kol;
+  // The lookahead is the character before poz_ (none before the first line).
+  t.bajt = pocz_linii_ + static_cast<std::size_t>(std::max(poz_ - 1, 0));
   auto znak = [&](Token_Kod kod) {
     zn_ = podaj_znak(false);
     return kod;

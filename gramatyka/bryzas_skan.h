@@ -63,6 +63,8 @@ struct Token_Typ {
   // very start). Not used by the generator itself; the analyser reports by it.
   int linia = 0;
   int kol = 0;
+  // Where the token's first character stands in the file, in bytes.
+  std::size_t bajt = 0;
   // Of a KODSYM: the lines it was written over after its first.
   std::vector<Granica_Wstawki> granice;
 };
@@ -77,8 +79,9 @@ extern const std::array<std::string_view, 12> bledy_skanera;
 
 class bryzas_skan {
 public:
-  // The listing receives every line read; it must be open before Skanuj.
-  explicit bryzas_skan(wspolne::Plik_Wy& pl_lst);
+  // The listing, when there is one, receives every line read; it must be
+  // open before Skanuj.
+  explicit bryzas_skan(wspolne::Plik_Wy* pl_lst);
   ~bryzas_skan();
   bryzas_skan(const bryzas_skan&) = delete;
   bryzas_skan& operator=(const bryzas_skan&) = delete;
@@ -123,11 +126,12 @@ private:
   void dopisz_bieg(Warunek pasuje);
   [[noreturn]] void blad(int nr);
 
-  wspolne::Plik_Wy& pl_lst_;
+  wspolne::Plik_Wy* pl_lst_;  // the listing, if any
   Czytnik_Linii pl_we_;
   Czytnik_Linii::Linia linia_{};
   int dlug_ = 0;
   int poz_ = 0;
+  std::size_t pocz_linii_ = 0;  // where the line in linia_ begins in the file
   // Set once the reader has returned NUL for the end of the file or for a NUL
   // byte in a line: from then on it returns NUL and reads nothing more.
   bool koniec_we_ = false;

@@ -17,7 +17,7 @@ void Czytnik_Linii::otworz(const std::string& nazwa) {
   nazwa_ = nazwa;
   plik_ = wspolne::otworz_do_odczytu(nazwa);
   if (!bufor_) bufor_ = std::make_unique_for_overwrite<char[]>(rozmiar_bloku_we);
-  pocz_ = kon_ = 0;
+  przed_buforem_ = pocz_ = kon_ = 0;
   koniec_pliku_ = false;
   zapewnij(1);
 }
@@ -35,6 +35,7 @@ std::size_t Czytnik_Linii::zapewnij(std::size_t ile) {
     // Keep the unread tail at the front, then fill the rest of the buffer.
     if (pocz_ > 0) {
       std::memmove(bufor_.get(), bufor_.get() + pocz_, kon_ - pocz_);
+      przed_buforem_ += pocz_;
       kon_ -= pocz_;
       pocz_ = 0;
     }

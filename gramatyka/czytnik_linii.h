@@ -37,6 +37,8 @@ public:
   // a lone CR is an ordinary character. A line of exactly k * dl_linii
   // characters gives k pieces and no empty one after them.
   std::size_t czytaj(Linia& linia);
+  // Where in the file the next line (or piece) begins, in bytes.
+  std::size_t polozenie() const { return przed_buforem_ + pocz_; }
 
 private:
   // Makes sure that at least `ile` unread bytes are in the buffer unless the
@@ -46,6 +48,7 @@ private:
   wspolne::Deskryptor plik_;
   std::string nazwa_;
   std::unique_ptr<char[]> bufor_;  // one block, allocated by the first otworz
+  std::size_t przed_buforem_ = 0;  // bytes of the file before the buffer's first
   std::size_t pocz_ = 0;  // first unread byte
   std::size_t kon_ = 0;   // one past the last byte read
   bool koniec_pliku_ = false;

@@ -99,7 +99,7 @@ int bryzas_uruchom(const std::vector<std::string>& argumenty, std::ostream& wyjs
   konsola.linia();
   konsola.linia("*** parsujemy .....");
 
-  bryzas_skan skan(pak.pl_lst);
+  bryzas_skan skan(&pak.pl_lst);
   int status = wspolne::status_sukces;
   try {
     Pakiet_Parsera pars(pak, skan, konsola);

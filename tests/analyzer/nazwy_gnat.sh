@@ -12,8 +12,8 @@ praca=$(mktemp -d)
 trap 'rm -rf "$praca"' EXIT
 ulimit -f 8192
 bledy=0
-for proba in t:Plus t:begin t:Pusty t:String t:True t:G_Pars t:First_S t:Kod \
-             n:Wyr n:Record n:Parsuj n:Tok n:Integer n:Skanuj \
+for proba in t:Plus t:begin t:Pusty t:String t:True t:G_Pars t:First_S t:Kod t:_End t:Begin_ \
+             n:Wyr n:Record n:Parsuj n:Tok n:Integer n:Skanuj n:If__Sym \
              k:Bufor_We k:Komentarze_Aut k:G_Pozycja k:Wynik k:Linia k:Dolej; do
   rola=${proba%%:*} n=${proba#*:}
   d=$praca/$rola$n && mkdir "$d" && cd "$d" || exit 1

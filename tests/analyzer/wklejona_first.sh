@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # The FIRST section that bryzas_analiza --first computes, appended to a
-# grammar without one, gives a grammar that the analyser passes and whose
-# generated parser (built with GNAT) accepts the sentences of the language.
+# grammar without one, is what --first-w-miejscu writes in place of a stale
+# section (a comment after it included), all before it kept byte for byte;
+# the analyser passes the grammar so written, and its generated parser
+# (built with GNAT) accepts the sentences of the language.
 # Each wklejona/P.gpa has no FIRST section; P.zdania lists the sentences
 # with the status the parser must end with (see tests/ada/zdania.sh). For
 # the example grammars, the computed section declares what theirs does.
@@ -19,10 +21,12 @@ for g in "$tu"/wklejona/*.gpa; do
   cp "$g" "$p.gpa"
   timeout 20 "$bin/bryzas_analiza" --first "$p" >> "$p.gpa" 2> analiza.out
   grep -q '^%%$' "$p.gpa" || { echo "FAIL: $p: --first printed no section"; cat analiza.out; bledy=1; continue; }
-  timeout 20 "$bin/bryzas_analiza" "$p" > analiza2.out
+  mv "$p.gpa" dopisana.gpa
+  { cat "$g"; printf '%%%%\n"%s" : '\''Stary'\'' .\n-- after the section\n' "$p"; } > "$p.gpa"
+  timeout 20 "$bin/bryzas_analiza" --first-w-miejscu "$p" > analiza2.out
   status=$?
-  if [ "$status" != 0 ] || ! grep -q '^\*\*\* bledy: 0,' analiza2.out; then
-    echo "FAIL: $p with the pasted section:"; cat "$p.gpa" analiza2.out; bledy=1
+  if [ "$status" != 0 ] || ! grep -q '^\*\*\* bledy: 0,' analiza2.out || ! cmp -s dopisana.gpa "$p.gpa"; then
+    echo "FAIL: $p with the section written in place:"; diff dopisana.gpa "$p.gpa"; cat analiza2.out; bledy=1
   fi
   bash "$tu/../ada/zdania.sh" "$bin/bryzas" . "$p" "$tu/wklejona/$p.zdania" || bledy=1
 done

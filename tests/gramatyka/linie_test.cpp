@@ -1,6 +1,6 @@
 // The line reader of the grammar scanner, on texts whose pieces, CR LF
 // pairs and block ends meet in every combination, read from a file in
-// blocks and from a pipe in short reads. The scanner's own use of it (the
+// blocks and from a pipe in short reads: each piece, and where it begins. The scanner's own use of it (the
 // listing, NUL, errors in long lines) is shown by whole runs of the generator.
 #include <gtest/gtest.h>
 
@@ -15,6 +15,7 @@
 #include <fstream>
 #include <string>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #include "gramatyka/czytnik_linii.h"
@@ -23,18 +24,21 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// A piece of a line and where in the file it begins.
+using Kawalek = std::pair<std::size_t, std::string>;
+
 // The pieces the rules give for a text: lines end at LF or CR LF, a final
 // line end starts no further line, a line is cut into pieces of 1000 and an
 // empty line is one empty piece.
-std::vector<std::string> kawalki_wg_zasad(const std::string& t) {
-  std::vector<std::string> w;
+std::vector<Kawalek> kawalki_wg_zasad(const std::string& t) {
+  std::vector<Kawalek> w;
   for (std::size_t i = 0; i < t.size();) {
     const std::size_t lf = t.find('\n', i);
     const std::size_t kon = lf == std::string::npos ? t.size() : lf;
     std::size_t dl = kon - i;
     if (lf != std::string::npos && dl > 0 && t[kon - 1] == '\r') --dl;
-    if (dl == 0) w.emplace_back();
-    for (std::size_t p = 0; p < dl; p += 1000) w.push_back(t.substr(i + p, std::min<std::size_t>(1000, dl - p)));
+    if (dl == 0) w.emplace_back(i, "");
+    for (std::size_t p = 0; p < dl; p += 1000) w.emplace_back(i + p, t.substr(i + p, std::min<std::size_t>(1000, dl - p)));
     i = lf == std::string::npos ? t.size() : lf + 1;
   }
   return w;
@@ -57,12 +61,15 @@ std::string linie_roznej_dlugosci(const std::string& koncowka) {
   return t + koncowka;
 }
 
-std::vector<std::string> czytaj_kawalki(const std::string& plik) {
+std::vector<Kawalek> czytaj_kawalki(const std::string& plik) {
   bryzas::Czytnik_Linii c;
   c.otworz(plik);
-  std::vector<std::string> w;
+  std::vector<Kawalek> w;
   bryzas::Czytnik_Linii::Linia linia;
-  while (!c.koniec()) w.emplace_back(linia.data(), c.czytaj(linia));
+  while (!c.koniec()) {
+    const std::size_t od = c.polozenie();
+    w.emplace_back(od, std::string(linia.data(), c.czytaj(linia)));
+  }
   return w;
 }
 

@@ -1,0 +1,1 @@
+ln -s gramatyki/G.gpa G.gpa
