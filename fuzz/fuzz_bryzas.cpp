@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <sstream>
 
-#include "generator/driver/bryzas_uruchom.h"
+#include "generator/bryzas_uruchom.h"
 #include "fuzz/wspolne.h"
 #include "wspolne/status.h"
 

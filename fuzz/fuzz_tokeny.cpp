@@ -9,7 +9,7 @@
 
 #include "analyzer/analiza_uruchom.h"
 #include "fuzz/wspolne.h"
-#include "generator/driver/bryzas_uruchom.h"
+#include "generator/bryzas_uruchom.h"
 #include "wspolne/status.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "generator/packages/bryzas_pak_emitery.h"
+#include "generator/bryzas_pak_emitery.h"
 
 #include <cerrno>
 #include <fcntl.h>
@@ -6,9 +6,9 @@
 #include <string_view>
 #include <unistd.h>
 
-#include "generator/podstawa/czas.h"
+#include "generator/czas.h"
 #include "gramatyka/nazwa_projektu.h"
-#include "generator/podstawa/pisarz.h"
+#include "generator/pisarz.h"
 #include "wspolne/blad_pliku.h"
 
 namespace bryzas {

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "generator/podstawa/konsola.h"
+#include "generator/konsola.h"
 #include "wspolne/plik_wy.h"
 
 namespace bryzas {

@@ -1,8 +1,8 @@
-#include "generator/parser/pakiet_parsera.h"
+#include "generator/pakiet_parsera.h"
 
 #include <algorithm>
 
-#include "generator/podstawa/czas.h"
+#include "generator/czas.h"
 #include "gramatyka/bryzas_pars.h"
 #include "wspolne/blad_pliku.h"
 #include "wspolne/tekst.h"

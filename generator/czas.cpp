@@ -1,4 +1,4 @@
-#include "generator/podstawa/czas.h"
+#include "generator/czas.h"
 
 #include <cerrno>
 #include <cstdlib>

@@ -1,4 +1,4 @@
-#include "generator/podstawa/bryzas_pak.h"
+#include "generator/bryzas_pak.h"
 
 namespace bryzas {
 

@@ -2,7 +2,7 @@
 // the sets package, the scanner specification and the main procedure.
 #pragma once
 
-#include "generator/podstawa/bryzas_pak.h"
+#include "generator/bryzas_pak.h"
 #include "gramatyka/bryzas_skan.h"
 
 namespace bryzas {

@@ -1,4 +1,4 @@
-#include "generator/emit/bryzas_kod.h"
+#include "generator/bryzas_kod.h"
 
 #include <string>
 

@@ -9,10 +9,10 @@
 #include <string_view>
 #include <vector>
 
-#include "generator/emit/bryzas_kod.h"
-#include "generator/podstawa/bryzas_pak.h"
-#include "generator/podstawa/konsola.h"
-#include "generator/podstawa/pisarz.h"
+#include "generator/bryzas_kod.h"
+#include "generator/bryzas_pak.h"
+#include "generator/konsola.h"
+#include "generator/pisarz.h"
 #include "gramatyka/bryzas_skan.h"
 #include "gramatyka/odbiorca.h"
 

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "generator/podstawa/bryzas_pak.h"
-#include "generator/podstawa/konsola.h"
+#include "generator/bryzas_pak.h"
+#include "generator/konsola.h"
 #include "gramatyka/bryzas_skan.h"
 #include "gramatyka/bryzas_tok.h"
 #include "gramatyka/bryzas_tok_automat.h"

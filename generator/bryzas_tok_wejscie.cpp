@@ -3,8 +3,8 @@
 // comment it declares, the end token and whether a token can hold a line end.
 #include <string>
 
-#include "generator/podstawa/pisarz.h"
-#include "generator/tokens/bryzas_tok_skaner.h"
+#include "generator/pisarz.h"
+#include "generator/bryzas_tok_skaner.h"
 
 namespace bryzas {
 

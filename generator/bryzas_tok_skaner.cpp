@@ -1,12 +1,12 @@
-#include "generator/tokens/bryzas_tok_skaner.h"
+#include "generator/bryzas_tok_skaner.h"
 
 #include <cerrno>
 #include <optional>
 #include <fcntl.h>
 #include <unistd.h>
 
-#include "generator/podstawa/czas.h"
-#include "generator/podstawa/pisarz.h"
+#include "generator/czas.h"
+#include "generator/pisarz.h"
 #include "wspolne/tekst.h"
 
 namespace bryzas {

@@ -3,7 +3,7 @@
 #include <cstdlib>
 #include <iostream>
 
-#include "generator/driver/bryzas_uruchom.h"
+#include "generator/bryzas_uruchom.h"
 #include "wspolne/status.h"
 
 int main(int argc, char** argv) {

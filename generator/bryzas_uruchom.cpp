@@ -1,15 +1,15 @@
-#include "generator/driver/bryzas_uruchom.h"
+#include "generator/bryzas_uruchom.h"
 
 #include <string>
 #include <string_view>
 
-#include "generator/podstawa/bryzas_pak.h"
-#include "generator/packages/bryzas_pak_emitery.h"
-#include "generator/parser/pakiet_parsera.h"
+#include "generator/bryzas_pak.h"
+#include "generator/bryzas_pak_emitery.h"
+#include "generator/pakiet_parsera.h"
 #include "gramatyka/bryzas_skan.h"
-#include "generator/tokens/bryzas_tok_skaner.h"
-#include "generator/podstawa/czas.h"
-#include "generator/podstawa/konsola.h"
+#include "generator/bryzas_tok_skaner.h"
+#include "generator/czas.h"
+#include "generator/konsola.h"
 #include "gramatyka/nazwa_projektu.h"
 #include "wspolne/blad_pliku.h"
 #include "wspolne/status.h"

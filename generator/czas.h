@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "generator/podstawa/pisarz.h"
+#include "generator/pisarz.h"
 
 namespace bryzas {
 

@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "generator/podstawa/pisarz.h"
+#include "generator/pisarz.h"
 #include "gramatyka/bryzas_skan.h"
 
 namespace bryzas {
