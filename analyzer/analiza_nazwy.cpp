@@ -72,11 +72,11 @@ void analiza_nazwy::sprawdz_nazwe(const Nazwy& nazwy, int nr, bool terminal) {
   // The packages of the project, and the set First_N of every nonterminal N.
   bool wygenerowana = terminal ? wsrod(wygenerowane_terminali, nazwa) : wsrod(wygenerowane_nieterminali, nazwa);
   if (terminal)
-    for (std::string_view pakiet : {"_Skan", "_Pars", "_zbiory"})
-      wygenerowana = wygenerowana || rowne_bez_wielkosci(nazwa, projekt_ + std::string(pakiet));
+    for (const std::string* pakiet : {&projekt_.nazwa_skan, &projekt_.nazwa_pars, &projekt_.nazwa_zbiory})
+      wygenerowana = wygenerowana || rowne_bez_wielkosci(nazwa, *pakiet);
   if (terminal && z_tokenami_)
     wygenerowana = wygenerowana || wsrod(bryzas::nazwy_skanera, nazwa) ||
-                   rowne_bez_wielkosci(nazwa, projekt_ + "_Pozycja");
+                   rowne_bez_wielkosci(nazwa, projekt_.nazwa_pozycji);
   for (int n = 0; n < g_.nieterminale.licz() && !wygenerowana; ++n)
     wygenerowana = rowne_bez_wielkosci(nazwa, "First_" + g_.nieterminale.nazwa(n));
   if (wygenerowana) {

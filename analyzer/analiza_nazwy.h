@@ -10,14 +10,16 @@
 
 #include "analyzer/analiza_model.h"
 #include "analyzer/analiza_raport.h"
+#include "gramatyka/nazwy_projektu.h"
 
 namespace bryzas_analiza {
 
 class analiza_nazwy {
 public:
   // With z_tokenami the scanner body is generated too, and its names count.
-  analiza_nazwy(const Gramatyka& g, std::string projekt, bool z_tokenami, analiza_raport& raport)
-      : g_(g), projekt_(std::move(projekt)), z_tokenami_(z_tokenami), raport_(raport) {}
+  analiza_nazwy(const Gramatyka& g, const bryzas::Nazwy_Projektu& projekt, bool z_tokenami,
+                analiza_raport& raport)
+      : g_(g), projekt_(projekt), z_tokenami_(z_tokenami), raport_(raport) {}
 
   void sprawdz();
 
@@ -28,7 +30,7 @@ private:
   std::string cytat(int nr, bool terminal) const;
 
   const Gramatyka& g_;
-  std::string projekt_;
+  const bryzas::Nazwy_Projektu& projekt_;
   bool z_tokenami_;
   analiza_raport& raport_;
 };

@@ -18,6 +18,7 @@
 #include "gramatyka/bryzas_pars.h"
 #include "gramatyka/bryzas_skan.h"
 #include "gramatyka/nazwa_projektu.h"
+#include "gramatyka/nazwy_projektu.h"
 #include "wspolne/blad_pliku.h"
 #include "wspolne/status.h"
 #include "wspolne/wersja.h"
@@ -104,13 +105,12 @@ void dowody(const Gramatyka& g, const analiza_ll1& ll1, analiza_raport& raport) 
 struct Wywolanie {
   bool first = false;
   bool w_miejscu = false;
-  std::string projekt;
 };
 
 // The analysis of one grammar file that the scanner has opened. The
 // messages and the summary go to os, the FIRST section (with first) to
 // sekcja.
-int analizuj(bryzas::bryzas_skan& skan, const std::string& plik_we, bool first,
+int analizuj(bryzas::bryzas_skan& skan, const bryzas::Nazwy_Projektu& n, bool first,
              std::ostream& os, std::ostream& sekcja) {
   Gramatyka g;
   analiza_raport raport;
@@ -129,7 +129,7 @@ int analizuj(bryzas::bryzas_skan& skan, const std::string& plik_we, bool first,
     if (!b.uwaga.empty()) raport.dodaj_uwage(nr, b.uwaga, b.poz_uwagi);
   }
   if (raport.bledy() > 0) {
-    raport.wypisz(os, plik_we);
+    raport.wypisz(os, n.plik_we);
     raport.wypisz_podsumowanie(os);
     return wspolne::status_blad_wejscia;
   }
@@ -138,19 +138,17 @@ int analizuj(bryzas::bryzas_skan& skan, const std::string& plik_we, bool first,
     raport.ostrzezenie(p, "ta wstawka ++init_instr_po nie zostanie uzyta: generator bierze tylko ostatnia");
   const analiza_zbiory zbiory(g);
   analiza_produkcje(g, zbiory, raport).sprawdz();
-  const std::string plik_tok = plik_we.substr(0, plik_we.size() - 4) + ".tok";
   std::error_code blad_pliku;
-  analiza_nazwy(g, plik_we.substr(0, plik_we.size() - 4), std::filesystem::exists(plik_tok, blad_pliku), raport)
-      .sprawdz();
+  analiza_nazwy(g, n, std::filesystem::exists(n.plik_tok, blad_pliku), raport).sprawdz();
   sprawdz_wstawki(g, raport);
   analiza_ll1 ll1(g, zbiory, raport);
   ll1.sprawdz();
   dowody(g, ll1, raport);
   analiza_raport tokeny;
-  const Koniec_Wejscia koniec = sprawdz_tokeny(g, plik_tok, raport, tokeny);
-  sprawdz_koniec_wejscia(g, koniec, plik_tok, raport);
-  raport.wypisz(os, plik_we);
-  tokeny.wypisz(os, plik_tok);
+  const Koniec_Wejscia koniec = sprawdz_tokeny(g, n.plik_tok, raport, tokeny);
+  sprawdz_koniec_wejscia(g, koniec, n.plik_tok, raport);
+  raport.wypisz(os, n.plik_we);
+  tokeny.wypisz(os, n.plik_tok);
   if (first) wypisz_sekcje_first(sekcja, g, ll1);
   raport.wypisz_podsumowanie(os, tokeny);
   return raport.bledy() + tokeny.bledy() > 0 ? wspolne::status_blad_wejscia : wspolne::status_sukces;
@@ -158,11 +156,11 @@ int analizuj(bryzas::bryzas_skan& skan, const std::string& plik_we, bool first,
 
 // The analysis of one grammar file, as analizuj, with the file opened and
 // closed around it; a file that cannot be read is reported to komunikaty.
-int analizuj_plik(const std::string& plik_we, bool first, std::ostream& komunikaty, std::ostream& sekcja) {
+int analizuj_plik(const bryzas::Nazwy_Projektu& n, bool first, std::ostream& komunikaty, std::ostream& sekcja) {
   try {
     bryzas::bryzas_skan skan(nullptr);
-    skan.otworz(plik_we);
-    int status = analizuj(skan, plik_we, first, komunikaty, sekcja);
+    skan.otworz(n.plik_we);
+    int status = analizuj(skan, n, first, komunikaty, sekcja);
     skan.zamknij();
     return status;
   } catch (const wspolne::Blad_Pliku& e) {
@@ -174,9 +172,10 @@ int analizuj_plik(const std::string& plik_we, bool first, std::ostream& komunika
 // The computed section takes the place of the file's own, and the grammar so
 // written is analysed as usual. When the syntax stops the analysis there is
 // no section: the file stays as it was and the messages say why.
-int first_w_miejscu(const std::string& plik_we, std::ostream& os) {
+int first_w_miejscu(const bryzas::Nazwy_Projektu& n, std::ostream& os) {
+  const std::string& plik_we = n.plik_we;
   std::ostringstream komunikaty, sekcja;
-  const int status = analizuj_plik(plik_we, true, komunikaty, sekcja);
+  const int status = analizuj_plik(n, true, komunikaty, sekcja);
   std::string powod;
   if (sekcja.str().empty()) {
     if (status == wspolne::status_awaria) {
@@ -197,7 +196,7 @@ int first_w_miejscu(const std::string& plik_we, std::ostream& os) {
     return wspolne::status_blad_wejscia;
   }
   os << "*** sekcja FIRST zapisana w " << plik_we << '\n';
-  return analizuj_plik(plik_we, false, os, os);
+  return analizuj_plik(n, false, os, os);
 }
 
 }  // namespace
@@ -229,13 +228,11 @@ int bryzas_analiza_uruchom(const std::vector<std::string>& argumenty, std::ostre
   // The generator's own check of the project name.
   const bryzas::Nazwa_Projektu projekt = bryzas::sprawdz_nazwe_projektu(nazwy[0]);
   if (!projekt.odrzucenie.empty()) return odrzuc(wyjscie, projekt.odrzucenie);
-  w.projekt = projekt.nazwa;
-
-  const std::string plik_we = w.projekt + ".gpa";
-  if (w.w_miejscu) return first_w_miejscu(plik_we, wyjscie);
+  const bryzas::Nazwy_Projektu n(projekt.nazwa);
+  if (w.w_miejscu) return first_w_miejscu(n, wyjscie);
   // With --first standard output holds the section alone, so that it can be
   // appended to the grammar; everything else goes to standard error.
-  return analizuj_plik(plik_we, w.first, w.first ? bledy : wyjscie, wyjscie);
+  return analizuj_plik(n, w.first, w.first ? bledy : wyjscie, wyjscie);
 }
 
 }  // namespace bryzas_analiza

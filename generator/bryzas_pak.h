@@ -7,23 +7,15 @@
 #include <vector>
 
 #include "generator/konsola.h"
+#include "gramatyka/nazwy_projektu.h"
 #include "wspolne/plik_wy.h"
 
 namespace bryzas {
 
-struct bryzas_pak {
-  // Name fields, set once by the driver. The design keeps them in blank-padded
-  // fields of 260 characters that every reader trims; the project name is
-  // trimmed before they are formed, so they are held here already trimmed.
-  std::string nazwa_proj;    // P
-  std::string nazwa_skan;    // P_Skan
-  std::string nazwa_pars;    // P_Pars
-  std::string plik_we;       // P.gpa
-  std::string plik_log;      // P.log
-  std::string plik_lst;      // P.lst
-  std::string plik_wys;      // P_pars.ads
-  std::string plik_wyb;      // P_pars.adb
-  std::string plik_wyskans;  // P_skan_t.ads
+// The names, set once by the driver from the project name (trimmed of the
+// blanks around it), are the state's own fields.
+struct bryzas_pak : Nazwy_Projektu {
+  explicit bryzas_pak(const std::string& projekt) : Nazwy_Projektu(projekt) {}
 
   // Files shared by the phases.
   wspolne::Plik_Wy pl_wys;
@@ -48,9 +40,6 @@ struct bryzas_pak {
   // SOURCE_DATE_EPOCH, when it holds a non-negative integer: the instant that
   // generated headers show instead of the local clock.
   std::optional<long long> epoka_zrodel;
-
-  // Fills the nine name fields from a project name.
-  void ustaw_nazwy(const std::string& projekt);
 };
 
 }  // namespace bryzas

@@ -39,7 +39,7 @@ void bryzas_pak_emitery::naglowek_dane(Pisarz& w) { naglowek_danych(w, pak_.epok
 // The sets package does not depend on the grammar: only the names and the
 // header's date change it. Each file is closed before the next is created.
 void bryzas_pak_emitery::gen_zbiory() {
-  const std::string n = pak_.nazwa_proj + "_zbiory";
+  const std::string& n = pak_.nazwa_zbiory;
   pisz_plik(n + ".ads", [&](Pisarz& w) { zbiory_specyfikacja(w, n); });
   pisz_plik(n + ".adb", [&](Pisarz& w) { zbiory_tresc(w, n); });
 }
@@ -185,12 +185,12 @@ void bryzas_pak_emitery::pisz_gdy_brak(const std::string& nazwa, void (bryzas_pa
   }
 }
 
-void bryzas_pak_emitery::gen_main() { pisz_gdy_brak(pak_.nazwa_proj + ".adb", &bryzas_pak_emitery::tresc_main); }
+void bryzas_pak_emitery::gen_main() { pisz_gdy_brak(pak_.plik_main, &bryzas_pak_emitery::tresc_main); }
 
 // Only a name that can name Ada units gets a project: no other can compile.
 void bryzas_pak_emitery::gen_projekt() {
   if (identyfikator_ady(pak_.nazwa_proj))
-    pisz_gdy_brak(pak_.nazwa_proj + ".gpr", &bryzas_pak_emitery::tresc_projektu);
+    pisz_gdy_brak(pak_.plik_gpr, &bryzas_pak_emitery::tresc_projektu);
 }
 
 void bryzas_pak_emitery::tresc_main(Pisarz& w) {
@@ -222,7 +222,7 @@ void bryzas_pak_emitery::tresc_projektu(Pisarz& w) {
     w.linia("for Source_Dirs use (\".\");");
     w.linia("for Object_Dir use \"obj\";");
     w.linia("for Exec_Dir use \".\";");
-    w.linia("for Main use (\"", p, ".adb\");");
+    w.linia("for Main use (\"", pak_.plik_main, "\");");
     w.linia();
     w.linia("package Naming is");
     {
@@ -232,13 +232,13 @@ void bryzas_pak_emitery::tresc_projektu(Pisarz& w) {
       };
       jednostka("Spec", pak_.nazwa_pars, pak_.plik_wys);
       jednostka("Body", pak_.nazwa_pars, pak_.plik_wyb);
-      jednostka("Spec", p + "_zbiory", p + "_zbiory.ads");
-      jednostka("Body", p + "_zbiory", p + "_zbiory.adb");
+      jednostka("Spec", pak_.nazwa_zbiory, pak_.nazwa_zbiory + ".ads");
+      jednostka("Body", pak_.nazwa_zbiory, pak_.nazwa_zbiory + ".adb");
       jednostka("Spec", pak_.nazwa_skan, pak_.plik_wyskans);
-      jednostka("Body", pak_.nazwa_skan, p + "_skan.adb");
-      jednostka("Spec", p + "_Bledy", p + "_bledy.ads");
-      jednostka("Body", p + "_Bledy", p + "_bledy.adb");
-      jednostka("Body", p, p + ".adb");
+      jednostka("Body", pak_.nazwa_skan, pak_.plik_skan);
+      jednostka("Spec", pak_.nazwa_bledy, pak_.plik_bledy + ".ads");
+      jednostka("Body", pak_.nazwa_bledy, pak_.plik_bledy + ".adb");
+      jednostka("Body", p, pak_.plik_main);
     }
     w.linia("end Naming;");
   }
@@ -248,8 +248,8 @@ void bryzas_pak_emitery::tresc_projektu(Pisarz& w) {
 // The text of each error number of the generated parser, for its user's
 // except_pars insert: Opis (Nr_Bledu_Pars).
 void bryzas_pak_emitery::gen_bledy() {
-  const std::string p = pak_.nazwa_proj + "_Bledy";
-  const std::string plik_nazwa = pak_.nazwa_proj + "_bledy";
+  const std::string& p = pak_.nazwa_bledy;
+  const std::string& plik_nazwa = pak_.plik_bledy;
   pisz_plik(plik_nazwa + ".ads", [&](Pisarz& w) {
     w.linia("-- pakiet ", p, " - specyfikacja");
     naglowek_dane(w);
@@ -259,7 +259,7 @@ void bryzas_pak_emitery::gen_bledy() {
     w.linia("function Opis (Nr : Integer) return String;");
     w.linia();
     if (pak_.z_tokenami) {
-      w.linia("-- miejsce biezacego tokenu wg ", pak_.nazwa_proj, "_Pozycja: \"linia:kolumna\"");
+      w.linia("-- miejsce biezacego tokenu wg ", pak_.nazwa_pozycji, ": \"linia:kolumna\"");
       w.linia("function Miejsce return String;");
       w.linia("-- co zastal skaner przy bledzie numer Nr");
       w.linia("function Opis_Skanera (Nr : Integer) return String;");
@@ -274,7 +274,7 @@ void bryzas_pak_emitery::gen_bledy() {
     w.linia("-- pakiet ", p, " - tresc");
     naglowek_dane(w);
     if (pak_.z_tokenami) {
-      w.linia("with ", pak_.nazwa_proj, "_Pozycja; use ", pak_.nazwa_proj, "_Pozycja;");
+      w.linia("with ", pak_.nazwa_pozycji, "; use ", pak_.nazwa_pozycji, ";");
       w.linia();
     }
     w.linia("package body ", p, " is");

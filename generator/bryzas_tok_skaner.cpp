@@ -27,15 +27,6 @@ void agregat(Pisarz& w, const std::vector<std::string>& wartosci, std::string_vi
   }
 }
 
-// The position package is named as GNAT names files by default, in lower
-// case, so that a project file written before the token file existed
-// finds it too.
-std::string plik_pozycji(const std::string& projekt) {
-  std::string p = projekt + "_pozycja.ads";
-  for (char& c : p) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
-  return p;
-}
-
 // The first line of the file, "" when something of that name cannot be
 // read as a file (a directory, a FIFO), nullopt when there is none.
 std::optional<std::string> pierwsza_linia(const std::string& nazwa) {
@@ -75,13 +66,13 @@ std::string wyrazenie_napisu(std::string_view tekst) {
 }
 
 bryzas_tok_skaner::bryzas_tok_skaner(bryzas_pak& pak, const bryzas_skan& skan, Konsola& konsola)
-    : pak_(pak), skan_(skan), konsola_(konsola), plik_tok_(pak.nazwa_proj + ".tok") {}
+    : pak_(pak), skan_(skan), konsola_(konsola) {}
 
 bool bryzas_tok_skaner::gen_skaner() {
   // A token file that exists but cannot be read ends the run, as a grammar
   // of that kind does.
   bryzas_tok czytnik;
-  std::optional<Opis_Tokenow> opis = czytnik.czytaj(plik_tok_);
+  std::optional<Opis_Tokenow> opis = czytnik.czytaj(pak_.plik_tok);
   if (!opis) return false;
   opis_ = std::move(*opis);
 
@@ -99,10 +90,10 @@ bool bryzas_tok_skaner::gen_skaner() {
     }
   }
   if (blad)
-    konsola_.linia("Blad tokenow (" + wspolne::obraz(blad->nr) + ") - " + plik_tok_ + ", l:" +
+    konsola_.linia("Blad tokenow (" + wspolne::obraz(blad->nr) + ") - " + pak_.plik_tok + ", l:" +
                    wspolne::obraz(blad->linia) + ", k:" + wspolne::obraz(blad->kol) + ": " +
                    std::string(komunikat_tokenow(blad->nr)));
-  pisz_plik(pak_.nazwa_proj + "_tok.lst", [&](Pisarz& w) {
+  pisz_plik(pak_.plik_tok_lst, [&](Pisarz& w) {
     for (std::size_t i = 0; i < czytnik.linie().size(); ++i) {
       const std::string numer = wspolne::obraz(static_cast<long long>(i + 1)) + ": ";
       w.linia(numer, czytnik.linie()[i]);
@@ -120,14 +111,14 @@ bool bryzas_tok_skaner::gen_skaner() {
   if (blad) return true;
   pak_.z_tokenami = true;
 
-  const std::string skaner = pak_.nazwa_proj + "_skan.adb";
+  const std::string& skaner = pak_.plik_skan;
   const std::optional<std::string> pierwsza = pierwsza_linia(skaner);
   if (pierwsza && !pierwsza->starts_with(znacznik_skanera)) {
-    konsola_.linia("*** " + skaner + " nie pochodzi z " + plik_tok_ + ": pozostaje bez zmian");
+    konsola_.linia("*** " + skaner + " nie pochodzi z " + pak_.plik_tok + ": pozostaje bez zmian");
   } else {
     pisz_plik(skaner, [&](Pisarz& w) { pisz_skaner(w); });
   }
-  pisz_plik(plik_pozycji(pak_.nazwa_proj), [&](Pisarz& w) { pisz_pozycje(w); });
+  pisz_plik(pak_.plik_pozycji, [&](Pisarz& w) { pisz_pozycje(w); });
   return false;
 }
 
@@ -138,7 +129,7 @@ bool bryzas_tok_skaner::jest_komentarz(bool liniowy) const {
 }
 
 void bryzas_tok_skaner::pisz_pozycje(Pisarz& w) {
-  const std::string p = pak_.nazwa_proj + "_Pozycja";
+  const std::string& p = pak_.nazwa_pozycji;
   w.linia("-- pakiet ", p, " - specyfikacja");
   naglowek_danych(w, pak_.epoka_zrodel);
   w.linia("package ", p, " is");
@@ -153,12 +144,12 @@ void bryzas_tok_skaner::pisz_pozycje(Pisarz& w) {
 }
 
 void bryzas_tok_skaner::pisz_skaner(Pisarz& w) {
-  w.linia(znacznik_skanera, plik_tok_, "; kazde uruchomienie bryzas pisze go od nowa");
+  w.linia(znacznik_skanera, pak_.plik_tok, "; kazde uruchomienie bryzas pisze go od nowa");
   w.linia("-- pakiet ", pak_.nazwa_skan, " - tresc");
   naglowek_danych(w, pak_.epoka_zrodel);
   w.linia("with Ada.Text_IO.C_Streams;");
   w.linia("with Interfaces.C_Streams;");
-  w.linia("with ", pak_.nazwa_proj, "_Pozycja;");
+  w.linia("with ", pak_.nazwa_pozycji, ";");
   w.linia();
   w.linia("package body ", pak_.nazwa_skan, " is");
   w.linia();

@@ -46,7 +46,6 @@ private:
   bryzas_pak& pak_;
   const bryzas_skan& skan_;
   Konsola& konsola_;
-  std::string plik_tok_;
   Opis_Tokenow opis_;
   std::vector<const Definicja_Tokenu*> tokeny_;  // those the grammar uses
   Wzorce_Skanera wzorce_;

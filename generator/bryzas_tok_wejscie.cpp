@@ -169,7 +169,7 @@ begin
 // The token is built in place: blanking all of Wart for every token would
 // cost more than the rest of the scan.
 void bryzas_tok_skaner::skanuj(Pisarz& w) {
-  const std::string poz = pak_.nazwa_proj + "_Pozycja.";
+  const std::string poz = pak_.nazwa_pozycji + ".";
   const bool koniec = !opis_.koniec.empty() && skan_.tablsymterm.znajdz(opis_.koniec) != 0;
   const std::string kod_konca = koniec ? pak_.nazwa_skan + "." + opis_.koniec : "Pusty";
   // A token that cannot hold a line feed is used up without looking at it.

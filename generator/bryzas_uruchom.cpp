@@ -91,8 +91,7 @@ int bryzas_uruchom(const std::vector<std::string>& argumenty, std::ostream& wyjs
     return wspolne::status_bledne_wywolanie;
   }
 
-  bryzas_pak pak;
-  pak.ustaw_nazwy(projekt.nazwa);
+  bryzas_pak pak(projekt.nazwa);
   pak.epoka_zrodel = czytaj_epoke_zrodel(source_date_epoch);
 
   konsola.linia("*** czytam gramatyke z pliku: [" + pak.plik_we + "]");

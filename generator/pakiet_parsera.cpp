@@ -104,6 +104,7 @@ void Pakiet_Parsera::poczatek_pl_s() {
   wys_.linia("-- plik wygenerowany na podstawie opisu w [", pak_.plik_we, "]");
   linia_daty(wys_, pak_.epoka_zrodel);
   wys_.linia();
+  // The sets package P_zbiory, named here with a capital Z, as ever.
   wys_.linia("with ", j, "_Zbiory; use ", j, "_Zbiory;");
   wys_.linia();
   wys_.linia("package ", pak_.nazwa_pars, " is");
@@ -201,7 +202,7 @@ void Pakiet_Parsera::koniec_czesci(Czesc_Naglowka czesc) {
     case Czesc_Naglowka::with_use:
       wyb_.linia();
       wyb_.linia("with ", pak_.nazwa_skan, "; use ", pak_.nazwa_skan, ";");
-      wyb_.linia("with ", pak_.nazwa_proj, "_zbiory;", "use ", pak_.nazwa_proj, "_zbiory;");
+      wyb_.linia("with ", pak_.nazwa_zbiory, ";", "use ", pak_.nazwa_zbiory, ";");
       wyb_.linia();
       wyb_.linia("package body ", pak_.nazwa_pars, " is");
       wyb_.linia();

@@ -1,0 +1,38 @@
+// Every name that a project name P gives: the files bryzas reads and
+// writes and the Ada units it writes. Built here once; nothing else joins
+// a suffix to P.
+#pragma once
+
+#include <string>
+
+namespace bryzas {
+
+struct Nazwy_Projektu {
+  Nazwy_Projektu() = default;
+  explicit Nazwy_Projektu(const std::string& p);
+
+  std::string nazwa_proj;    // P, also the main procedure
+  std::string plik_we;       // P.gpa
+  std::string plik_tok;      // P.tok
+  std::string plik_lst;      // P.lst
+  std::string plik_tok_lst;  // P_tok.lst
+  std::string plik_log;      // P.log
+  // The Ada units and their files.
+  std::string nazwa_pars;    // P_Pars
+  std::string plik_wys;      // P_pars.ads
+  std::string plik_wyb;      // P_pars.adb
+  std::string nazwa_zbiory;  // P_zbiory, in P_zbiory.ads and P_zbiory.adb
+  std::string nazwa_skan;    // P_Skan
+  std::string plik_wyskans;  // P_skan_t.ads
+  std::string plik_skan;     // P_skan.adb
+  std::string nazwa_bledy;   // P_Bledy
+  std::string plik_bledy;    // P_bledy, with .ads and .adb
+  std::string nazwa_pozycji; // P_Pozycja
+  // In lower case, as GNAT looks for it by default, so that a project file
+  // written before the token file existed finds it too.
+  std::string plik_pozycji;  // p_pozycja.ads
+  std::string plik_main;     // P.adb
+  std::string plik_gpr;      // P.gpr
+};
+
+}  // namespace bryzas
