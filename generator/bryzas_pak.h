@@ -8,6 +8,7 @@
 
 #include "generator/konsola.h"
 #include "gramatyka/nazwy_projektu.h"
+#include "gramatyka/tablica_symboli.h"
 #include "wspolne/plik_wy.h"
 
 namespace bryzas {
@@ -16,6 +17,9 @@ namespace bryzas {
 // blanks around it), are the state's own fields.
 struct bryzas_pak : Nazwy_Projektu {
   explicit bryzas_pak(const std::string& projekt) : Nazwy_Projektu(projekt) {}
+
+  // The grammar's names, as its scanner enters them.
+  Tablice_Symboli symbole;
 
   // Files shared by the phases.
   wspolne::Plik_Wy pl_wys;

@@ -30,8 +30,7 @@ std::string napis_ady(std::string_view tekst) {
 
 }  // namespace
 
-bryzas_pak_emitery::bryzas_pak_emitery(bryzas_pak& pak, const bryzas_skan& skan)
-    : pak_(pak), skan_(skan) {}
+bryzas_pak_emitery::bryzas_pak_emitery(bryzas_pak& pak) : pak_(pak) {}
 
 // The date and time are taken anew for every file, as each is written.
 void bryzas_pak_emitery::naglowek_dane(Pisarz& w) { naglowek_danych(w, pak_.epoka_zrodel); }
@@ -155,7 +154,7 @@ void bryzas_pak_emitery::deklaracja_kodow(Pisarz& w) {
   w.dopisz(otwarcie);
   Wciecie pod_pierwsza_nazwa(w, static_cast<int>(otwarcie.size()));
   int i = 0;
-  for (const std::string& nazwa : skan_.tablsymterm.nazwy()) {
+  for (const std::string& nazwa : pak_.symbole.tablsymterm.nazwy()) {
     w.dopisz(nazwa);
     w.dopisz(",");
     if (++i % nazw_w_linii == 0) w.koniec_linii();

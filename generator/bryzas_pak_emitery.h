@@ -1,9 +1,9 @@
 // Emitters of the generated files that do not depend on the productions:
-// the sets package, the scanner specification and the main procedure.
+// the sets package, the scanner specification, the main procedure, the
+// error texts P_Bledy and the GNAT project.
 #pragma once
 
 #include "generator/bryzas_pak.h"
-#include "gramatyka/bryzas_skan.h"
 
 namespace bryzas {
 
@@ -11,7 +11,7 @@ class Pisarz;
 
 class bryzas_pak_emitery {
 public:
-  bryzas_pak_emitery(bryzas_pak& pak, const bryzas_skan& skan);
+  explicit bryzas_pak_emitery(bryzas_pak& pak);
 
   // The three-line header block of every file written here.
   void naglowek_dane(Pisarz& w);
@@ -33,7 +33,6 @@ private:
   void pisz_gdy_brak(const std::string& nazwa, void (bryzas_pak_emitery::*tresc)(Pisarz&));
 
   bryzas_pak& pak_;
-  const bryzas_skan& skan_;
 };
 
 }  // namespace bryzas

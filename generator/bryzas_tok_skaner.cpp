@@ -65,8 +65,7 @@ std::string wyrazenie_napisu(std::string_view tekst) {
   return s;
 }
 
-bryzas_tok_skaner::bryzas_tok_skaner(bryzas_pak& pak, const bryzas_skan& skan, Konsola& konsola)
-    : pak_(pak), skan_(skan), konsola_(konsola) {}
+bryzas_tok_skaner::bryzas_tok_skaner(bryzas_pak& pak, Konsola& konsola) : pak_(pak), konsola_(konsola) {}
 
 bool bryzas_tok_skaner::gen_skaner() {
   // A token file that exists but cannot be read ends the run, as a grammar
@@ -81,7 +80,7 @@ bool bryzas_tok_skaner::gen_skaner() {
     // Only the grammar's terminals are recognised: a kind it does not
     // declare could not be named in the generated Ada.
     for (const Definicja_Tokenu& d : opis_.tokeny)
-      if (skan_.tablsymterm.znajdz(d.nazwa) != 0) tokeny_.push_back(&d);
+      if (pak_.symbole.tablsymterm.znajdz(d.nazwa) != 0) tokeny_.push_back(&d);
     wzorce_ = wzorce_skanera(opis_, tokeny_);
     automat_ = Automat_Tokenow::zbuduj(wzorce_.wzorce);
     if (!automat_) {

@@ -1,6 +1,6 @@
 // The phase of the token file: when P.tok exists it is read and listed in
 // P_tok.lst, and the scanner body P_skan.adb and the position package
-// P_pozycja.ads are written from it.
+// p_pozycja.ads are written from it.
 #pragma once
 
 #include <string>
@@ -8,7 +8,6 @@
 
 #include "generator/bryzas_pak.h"
 #include "generator/konsola.h"
-#include "gramatyka/bryzas_skan.h"
 #include "gramatyka/bryzas_tok.h"
 #include "gramatyka/bryzas_tok_automat.h"
 
@@ -26,7 +25,7 @@ std::string wyrazenie_napisu(std::string_view tekst);
 
 class bryzas_tok_skaner {
 public:
-  bryzas_tok_skaner(bryzas_pak& pak, const bryzas_skan& skan, Konsola& konsola);
+  bryzas_tok_skaner(bryzas_pak& pak, Konsola& konsola);
 
   // True when the token file has an error (reported on the console and in
   // its listing); nothing is generated then.
@@ -44,7 +43,6 @@ private:
   bool jest_komentarz(bool liniowy) const;
 
   bryzas_pak& pak_;
-  const bryzas_skan& skan_;
   Konsola& konsola_;
   Opis_Tokenow opis_;
   std::vector<const Definicja_Tokenu*> tokeny_;  // those the grammar uses

@@ -170,7 +170,7 @@ begin
 // cost more than the rest of the scan.
 void bryzas_tok_skaner::skanuj(Pisarz& w) {
   const std::string poz = pak_.nazwa_pozycji + ".";
-  const bool koniec = !opis_.koniec.empty() && skan_.tablsymterm.znajdz(opis_.koniec) != 0;
+  const bool koniec = !opis_.koniec.empty() && pak_.symbole.tablsymterm.znajdz(opis_.koniec) != 0;
   const std::string kod_konca = koniec ? pak_.nazwa_skan + "." + opis_.koniec : "Pusty";
   // A token that cannot hold a line feed is used up without looking at it.
   bool lf_w_tokenie = false;

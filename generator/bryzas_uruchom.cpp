@@ -98,15 +98,15 @@ int bryzas_uruchom(const std::vector<std::string>& argumenty, std::ostream& wyjs
   konsola.linia();
   konsola.linia("*** parsujemy .....");
 
-  bryzas_skan skan(&pak.pl_lst);
+  bryzas_skan skan(&pak.pl_lst, &pak.symbole);
   int status = wspolne::status_sukces;
   try {
     Pakiet_Parsera pars(pak, skan, konsola);
     if (pars.parser()) status = wspolne::status_blad_wejscia;
-    bryzas_pak_emitery emitery(pak, skan);
+    bryzas_pak_emitery emitery(pak);
     emitery.gen_zbiory();
     emitery.gen_skaner_spec();
-    bryzas_tok_skaner tokeny(pak, skan, konsola);
+    bryzas_tok_skaner tokeny(pak, konsola);
     if (tokeny.gen_skaner()) status = wspolne::status_blad_wejscia;
     emitery.gen_main();
     emitery.gen_bledy();

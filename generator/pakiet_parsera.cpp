@@ -134,7 +134,7 @@ void Pakiet_Parsera::deklaruj_typ_zbior() {
 void Pakiet_Parsera::deklaruj_zbiory_first() {
   wys_.linia("private");
   wys_.linia();
-  for (const std::string& n : skan_.tablsymnterm.nazwy()) wys_.linia("First_", n, ": Zbior_Tok;");
+  for (const std::string& n : pak_.symbole.tablsymnterm.nazwy()) wys_.linia("First_", n, ": Zbior_Tok;");
   wys_.linia();
 }
 
@@ -153,10 +153,10 @@ void Pakiet_Parsera::pisz_plik_log() {
   log.linia("Plik: [ ", pak_.plik_we, "]");
   log.linia();
   log.linia("Tablica symboli nieterminalnych:");
-  for (const std::string& n : skan_.tablsymnterm.nazwy()) log.linia(n);
+  for (const std::string& n : pak_.symbole.tablsymnterm.nazwy()) log.linia(n);
   log.linia();
   log.linia("Tablica symboli terminalnych:");
-  for (const std::string& n : skan_.tablsymterm.nazwy()) log.linia(n);
+  for (const std::string& n : pak_.symbole.tablsymterm.nazwy()) log.linia(n);
   log.linia();
   pak_.pl_log.zamknij();
 }
@@ -348,7 +348,7 @@ void Pakiet_Parsera::po_produkcjach() {
   wyb_.linia("procedure Init_Zbiory is");
   wyb_.linia("begin");
   Wciecie cialo(wyb_, krok_wciecia);
-  for (const std::string& n : skan_.tablsymnterm.nazwy()) wyb_.linia("Zeruj(First_", n, ");");
+  for (const std::string& n : pak_.symbole.tablsymnterm.nazwy()) wyb_.linia("Zeruj(First_", n, ");");
 }
 
 void Pakiet_Parsera::brak_sekcji_first() { konsola_.linia("*** ostrzezenie: Brak sekcji FIRST !"); }

@@ -63,7 +63,9 @@ constexpr Slowo_Sekcji slowa_sekcji[] = {
 
 }  // namespace
 
-bryzas_skan::bryzas_skan(wspolne::Plik_Wy* pl_lst) : pl_lst_(pl_lst) { tekst_.reserve(dl_tok); }
+bryzas_skan::bryzas_skan(wspolne::Plik_Wy* pl_lst, Tablice_Symboli* symbole) : pl_lst_(pl_lst), symbole_(symbole) {
+  tekst_.reserve(dl_tok);
+}
 
 bryzas_skan::~bryzas_skan() = default;
 
@@ -145,7 +147,7 @@ void bryzas_skan::pomin_separatory() {
 }
 
 // nazwa = ogranicznik (litera | "_") { litera | cyfra | "_" } ogranicznik
-void bryzas_skan::nazwa(char ogranicznik, int nr_bledu, Tablica_Symboli& tablica) {
+void bryzas_skan::nazwa(char ogranicznik, int nr_bledu, Tablica_Symboli* tablica) {
   zn_ = podaj_znak(false);
   if (zn_ == NUL) blad(0);
   if (!litera(zn_) && zn_ != '_') blad(nr_bledu);
@@ -158,7 +160,7 @@ void bryzas_skan::nazwa(char ogranicznik, int nr_bledu, Tablica_Symboli& tablica
     if (!znak_nazwy(zn_)) blad(nr_bledu);
   }
   zn_ = podaj_znak(false);
-  tablica.wstaw_token(tekst_);
+  if (tablica != nullptr) tablica->wstaw_token(tekst_);
 }
 
 // slowo_sekcji = "++" litera { litera | cyfra | "_" }
@@ -234,11 +236,11 @@ Token_Typ bryzas_skan::Skanuj() {
   };
   switch (zn_) {
     case '"':
-      nazwa('"', 2, tablsymnterm);
+      nazwa('"', 2, symbole_ ? &symbole_->tablsymnterm : nullptr);
       t.Kod = Token_Kod::NAZWANT;
       break;
     case '\'':
-      nazwa('\'', 4, tablsymterm);
+      nazwa('\'', 4, symbole_ ? &symbole_->tablsymterm : nullptr);
       t.Kod = Token_Kod::NAZWAT;
       break;
     case '+': t.Kod = slowo_sekcji(); break;

@@ -80,8 +80,8 @@ extern const std::array<std::string_view, 12> bledy_skanera;
 class bryzas_skan {
 public:
   // The listing, when there is one, receives every line read; it must be
-  // open before Skanuj.
-  explicit bryzas_skan(wspolne::Plik_Wy* pl_lst);
+  // open before Skanuj. The tables, when there are, receive every name.
+  bryzas_skan(wspolne::Plik_Wy* pl_lst, Tablice_Symboli* symbole);
   ~bryzas_skan();
   bryzas_skan(const bryzas_skan&) = delete;
   bryzas_skan& operator=(const bryzas_skan&) = delete;
@@ -100,8 +100,6 @@ public:
   int nr_kol = 0;
   int nr_bledu_spec = 0;
 
-  Tablica_Symboli tablsymterm;
-  Tablica_Symboli tablsymnterm;
 
 private:
   // Character reader: the next character of the file, or NUL once the input
@@ -118,7 +116,7 @@ private:
   char znak_z_nowej_linii(bool nowa_linia);
   void listuj_linie();
   void pomin_separatory();
-  void nazwa(char ogranicznik, int nr_bledu, Tablica_Symboli& tablica);
+  void nazwa(char ogranicznik, int nr_bledu, Tablica_Symboli* tablica);
   Token_Kod slowo_sekcji();
   void wstawka();
   void dopisz(char c);
@@ -127,6 +125,7 @@ private:
   [[noreturn]] void blad(int nr);
 
   wspolne::Plik_Wy* pl_lst_;  // the listing, if any
+  Tablice_Symboli* symbole_;  // the name tables, if any
   Czytnik_Linii pl_we_;
   Czytnik_Linii::Linia linia_{};
   int dlug_ = 0;

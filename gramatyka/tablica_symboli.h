@@ -46,4 +46,11 @@ private:
   std::unordered_map<std::string, int, Skrot, std::equal_to<>> numery_;
 };
 
+// The names of a grammar as its scanner meets them: terminals and
+// nonterminals, each numbered by first appearance.
+struct Tablice_Symboli {
+  Tablica_Symboli tablsymterm;
+  Tablica_Symboli tablsymnterm;
+};
+
 }  // namespace bryzas
