@@ -14,7 +14,7 @@
 #include "analyzer/analiza_zbiory.h"
 #include "analyzer/analiza_zdania.h"
 #include "analyzer/analiza_model.h"
-#include "gramatyka/bledy_parsera.h"
+#include "gramatyka/bledy.h"
 #include "gramatyka/bryzas_pars.h"
 #include "gramatyka/bryzas_skan.h"
 #include "gramatyka/nazwa_projektu.h"
@@ -118,10 +118,7 @@ int analizuj(bryzas::bryzas_skan& skan, const bryzas::Nazwy_Projektu& n, bool fi
     Budowa_Modelu budowa(g);
     bryzas::bryzas_pars(skan, budowa).parsuj();
   } catch (const bryzas::Blad_Skanera& b) {
-    const auto nr = static_cast<std::size_t>(b.nr);
-    raport.blad({skan.nr_linii, skan.nr_kol},
-                nr < bryzas::bledy_skanera.size() ? std::string(bryzas::bledy_skanera[nr])
-                                                  : "Nieznany blad");
+    raport.blad({skan.nr_linii, skan.nr_kol}, std::string(bryzas::komunikat_skanera(b.nr)));
   } catch (const bryzas::Za_Duzo_Produkcji& b) {
     raport.blad(b.poz, "za duzo produkcji (max 200)");
   } catch (const bryzas::Blad_Parsera& b) {

@@ -32,7 +32,7 @@ bool Pakiet_Parsera::parser() {
     pisz_plik_log();
     blad = false;
   } catch (const Blad_Skanera& e) {
-    zglos_blad("skanera", e.nr, bledy_skanera.at(static_cast<std::size_t>(e.nr)));
+    zglos_blad("skanera", e.nr, komunikat_skanera(e.nr));
   } catch (const Blad_Parsera& e) {
     // The analyser's notes are its own; here the number says it all.
     zglos_blad("parsera", e.nr, komunikat_parsera(e.nr));

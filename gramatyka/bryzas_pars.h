@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "gramatyka/bledy_parsera.h"
+#include "gramatyka/bledy.h"
 #include "gramatyka/bryzas_skan.h"
 #include "gramatyka/odbiorca.h"
 #include "gramatyka/tablica_symboli.h"

@@ -8,21 +8,6 @@
 
 namespace bryzas {
 
-const std::array<std::string_view, 12> bledy_skanera = {
-    "Nieoczekiwany koniec pliku",
-    "Brak '-' w znaku komentarza",
-    "Niedozwolony znak w symbolu nieterminalnym",
-    "Nieznany blad",
-    "Niedozwolony znak w symbolu terminalnym",
-    "Blad przedrostka kodu",
-    "Brak '(' w zapisie znacznika alternatywy '|('",
-    "Brak '%' w znaczniku sekcji '%%'",
-    "Nieznany blad",
-    "Niedozwolony znak",
-    "Brak '$' po '#'",
-    "Za dluga nazwa lub wstawka (max 100 znakow)",
-};
-
 namespace {
 
 // The end of the input, as the character reader delivers it.
@@ -114,7 +99,7 @@ void bryzas_skan::listuj_linie() {
 
 // Appends a character to the token text; the text holds at most dl_tok.
 void bryzas_skan::dopisz(char c) {
-  if (tekst_.size() == dl_tok) blad(11);
+  if (tekst_.size() == dl_tok) blad(bledy_skanera::za_dlugi_tekst);
   tekst_.push_back(c);
 }
 
@@ -141,7 +126,7 @@ void bryzas_skan::pomin_separatory() {
     while (zn_ == ' ' || zn_ == '\n') zn_ = podaj_znak(false);
     if (zn_ != '-') return;
     zn_ = podaj_znak(false);
-    if (zn_ != '-') blad(1);
+    if (zn_ != '-') blad(bledy_skanera::brak_minusa);
     zn_ = podaj_znak(true);
   }
 }
@@ -149,14 +134,14 @@ void bryzas_skan::pomin_separatory() {
 // nazwa = ogranicznik (litera | "_") { litera | cyfra | "_" } ogranicznik
 void bryzas_skan::nazwa(char ogranicznik, int nr_bledu, Tablica_Symboli* tablica) {
   zn_ = podaj_znak(false);
-  if (zn_ == NUL) blad(0);
+  if (zn_ == NUL) blad(bledy_skanera::koniec_pliku);
   if (!litera(zn_) && zn_ != '_') blad(nr_bledu);
   for (;;) {
     dopisz(zn_);
     dopisz_bieg(znak_nazwy);
     zn_ = podaj_znak(false);
     if (zn_ == ogranicznik) break;
-    if (zn_ == NUL) blad(0);
+    if (zn_ == NUL) blad(bledy_skanera::koniec_pliku);
     if (!znak_nazwy(zn_)) blad(nr_bledu);
   }
   zn_ = podaj_znak(false);
@@ -166,17 +151,17 @@ void bryzas_skan::nazwa(char ogranicznik, int nr_bledu, Tablica_Symboli* tablica
 // slowo_sekcji = "++" litera { litera | cyfra | "_" }
 Token_Kod bryzas_skan::slowo_sekcji() {
   zn_ = podaj_znak(false);
-  if (zn_ == NUL) blad(0);
-  if (zn_ != '+') blad(5);
+  if (zn_ == NUL) blad(bledy_skanera::koniec_pliku);
+  if (zn_ != '+') blad(bledy_skanera::slowo_sekcji);
   zn_ = podaj_znak(false);
-  if (!litera(zn_)) blad(5);
+  if (!litera(zn_)) blad(bledy_skanera::slowo_sekcji);
   do {
     dopisz(zn_);
     zn_ = podaj_znak(false);
   } while (znak_nazwy(zn_));
   for (const auto& s : slowa_sekcji)
     if (wspolne::rowne_bez_wielkosci(tekst_, s.slowo)) return s.kod;
-  blad(5);
+  blad(bledy_skanera::slowo_sekcji);
 }
 
 // wstawka = "#$" { znak } "$#"
@@ -184,8 +169,8 @@ Token_Kod bryzas_skan::slowo_sekcji() {
 // after it, even when that is the "$" of a following "$#".
 void bryzas_skan::wstawka() {
   zn_ = podaj_znak(false);
-  if (zn_ == NUL) blad(0);
-  if (zn_ != '$') blad(10);
+  if (zn_ == NUL) blad(bledy_skanera::koniec_pliku);
+  if (zn_ != '$') blad(bledy_skanera::brak_dolara);
   granice_.clear();
   int linia = nr_linii;
   // Where the text goes on in a new line: the joints that the text keeps no
@@ -203,17 +188,17 @@ void bryzas_skan::wstawka() {
       const int linia_dolara = nr_linii;
       const int kol_dolara = nr_kol;
       nastepny_znak();
-      if (zn_ == NUL) blad(0);
+      if (zn_ == NUL) blad(bledy_skanera::koniec_pliku);
       if (zn_ == '#') break;
       if (tekst_.size() == dl_tok) {
         // The "$" itself is the character that does not fit.
         nr_linii = linia_dolara;
         nr_kol = kol_dolara;
-        blad(11);
+        blad(bledy_skanera::za_dlugi_tekst);
       }
       tekst_.push_back('$');
     }
-    if (zn_ == NUL) blad(0);
+    if (zn_ == NUL) blad(bledy_skanera::koniec_pliku);
     dopisz(zn_);
     dopisz_bieg([](char c) { return c != '$' && c != NUL; });
   }
@@ -236,11 +221,11 @@ Token_Typ bryzas_skan::Skanuj() {
   };
   switch (zn_) {
     case '"':
-      nazwa('"', 2, symbole_ ? &symbole_->tablsymnterm : nullptr);
+      nazwa('"', bledy_skanera::znak_nieterminala, symbole_ ? &symbole_->tablsymnterm : nullptr);
       t.Kod = Token_Kod::NAZWANT;
       break;
     case '\'':
-      nazwa('\'', 4, symbole_ ? &symbole_->tablsymterm : nullptr);
+      nazwa('\'', bledy_skanera::znak_terminala, symbole_ ? &symbole_->tablsymterm : nullptr);
       t.Kod = Token_Kod::NAZWAT;
       break;
     case '+': t.Kod = slowo_sekcji(); break;
@@ -252,8 +237,8 @@ Token_Typ bryzas_skan::Skanuj() {
     case '(': t.Kod = znak(Token_Kod::LNAW); break;
     case '%':
       zn_ = podaj_znak(false);
-      if (zn_ == NUL) blad(0);
-      if (zn_ != '%') blad(7);
+      if (zn_ == NUL) blad(bledy_skanera::koniec_pliku);
+      if (zn_ != '%') blad(bledy_skanera::brak_procentu);
       t.Kod = znak(Token_Kod::PROCENT2);
       break;
     case '|': t.Kod = znak(Token_Kod::KRESKAPION); break;
@@ -266,7 +251,7 @@ Token_Typ bryzas_skan::Skanuj() {
     case ')': t.Kod = znak(Token_Kod::PNAW); break;
     case '.': t.Kod = znak(Token_Kod::KROPKA); break;
     case NUL: t.Kod = znak(Token_Kod::KONIECPL); break;
-    default: blad(9);
+    default: blad(bledy_skanera::niedozwolony_znak);
   }
   t.Wart = tekst_;
   return t;

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "gramatyka/bledy.h"
 #include "gramatyka/czytnik_linii.h"
 #include "gramatyka/tablica_symboli.h"
 #include "wspolne/plik_wy.h"
@@ -69,13 +70,6 @@ struct Token_Typ {
   std::vector<Granica_Wstawki> granice;
 };
 
-// A scanner error; its number indexes bledy_skanera.
-struct Blad_Skanera {
-  int nr;
-};
-
-// Scanner messages 0 to 11, trimmed.
-extern const std::array<std::string_view, 12> bledy_skanera;
 
 class bryzas_skan {
 public:

@@ -9,27 +9,6 @@ namespace bryzas {
 
 namespace {
 
-constexpr std::array<std::string_view, 19> teksty = {
-    "Oczekiwano definicji tokenu lub opcji",
-    "Oczekiwano '='",
-    "Oczekiwano '.' na koncu definicji",
-    "Oczekiwano napisu, kodu znaku, nazwy lub nawiasu",
-    "Oczekiwano '}'",
-    "Oczekiwano ']'",
-    "Oczekiwano ')'",
-    "Napis bez zamykajacego '\"'",
-    "Pusty napis",
-    "Kod znaku poza zakresem 0..255",
-    "Konce zakresu musza byc pojedynczymi znakami",
-    "Poczatek zakresu za jego koncem",
-    "Nieznana nazwa",
-    "Powtorna definicja",
-    "Nieznana opcja",
-    "Bledne argumenty opcji",
-    "Za duzy automat",
-    "Niedozwolony znak",
-    "Za dluga nazwa (max 100 znakow)",
-};
 
 constexpr std::size_t max_dl_nazwy = 100;
 // Brackets nested deeper than this are refused before they exhaust the stack.
@@ -45,10 +24,6 @@ Wzor jeden_znak(unsigned char c) {
 
 }  // namespace
 
-std::string_view komunikat_tokenow(int nr) {
-  const int i = nr - bledy_tok::oczekiwano_definicji;
-  return i >= 0 && i < static_cast<int>(teksty.size()) ? teksty[static_cast<std::size_t>(i)] : "Nieznany blad";
-}
 
 std::optional<Opis_Tokenow> bryzas_tok::czytaj(const std::string& nazwa_pliku) {
   try {

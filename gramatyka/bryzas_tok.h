@@ -13,6 +13,7 @@
 #include <string_view>
 #include <vector>
 
+#include "gramatyka/bledy.h"
 #include "gramatyka/czytnik_linii.h"
 
 namespace bryzas {
@@ -55,36 +56,6 @@ struct Opis_Tokenow {
   std::vector<Definicja_Tokenu> tokeny;  // in the order of the file
 };
 
-// An error in the token file: its number selects the text.
-struct Blad_Tokenow {
-  int nr;
-  int linia;
-  int kol;
-};
-
-namespace bledy_tok {
-constexpr int oczekiwano_definicji = 50;
-constexpr int brak_rowna = 51;
-constexpr int brak_kropki = 52;
-constexpr int brak_czynnika = 53;
-constexpr int brak_pnawkl = 54;
-constexpr int brak_pnawkw = 55;
-constexpr int brak_pnaw = 56;
-constexpr int napis_bez_konca = 57;
-constexpr int pusty_napis = 58;
-constexpr int zly_kod = 59;
-constexpr int zakres_dlugi = 60;
-constexpr int zakres_odwrocony = 61;
-constexpr int nieznana_nazwa = 62;
-constexpr int powtorna_definicja = 63;
-constexpr int nieznana_opcja = 64;
-constexpr int zle_argumenty = 65;
-constexpr int za_duzy_automat = 66;
-constexpr int zly_znak = 67;
-constexpr int za_dluga_nazwa = 68;
-}  // namespace bledy_tok
-
-std::string_view komunikat_tokenow(int nr);
 
 // The types and objects of a generated scanner body, which a token kind of
 // the same name would clash with (its subprograms a token kind cannot hide).

@@ -1,4 +1,7 @@
-// Syntax errors of the grammar notation.
+// The errors of the two notations, in three families as the programs report
+// them: the grammar file's lexical errors, its syntax errors and the token
+// file's errors. Every number is named here; its text stands in one table
+// beside it, in bledy.cpp.
 #pragma once
 
 #include <cstddef>
@@ -8,6 +11,11 @@
 #include "gramatyka/pozycja.h"
 
 namespace bryzas {
+
+// A lexical error of the grammar file.
+struct Blad_Skanera {
+  int nr;
+};
 
 // A syntax error; its number (10 to 36) selects the message. A rule of the
 // notation that the number alone does not tell comes as a note at the token
@@ -28,7 +36,18 @@ struct Za_Duzo_Produkcji : Blad_Parsera {
 // The table of left sides.
 constexpr std::size_t max_produkcji = 200;
 
-// The numbers of the notation's syntax errors.
+namespace bledy_skanera {
+constexpr int koniec_pliku = 0;
+constexpr int brak_minusa = 1;          // "--" of a comment
+constexpr int znak_nieterminala = 2;
+constexpr int znak_terminala = 4;
+constexpr int slowo_sekcji = 5;         // "++" and a keyword
+constexpr int brak_procentu = 7;        // "%%"
+constexpr int niedozwolony_znak = 9;
+constexpr int brak_dolara = 10;         // "#$"
+constexpr int za_dlugi_tekst = 11;      // a name, keyword or insert
+}  // namespace bledy_skanera
+
 namespace bledy {
 constexpr int powtorzona_lewa_strona = 10;
 constexpr int nadmiarowe_dane = 11;
@@ -58,10 +77,39 @@ constexpr int brak_wstawki_except_pars = 33;
 constexpr int brak_kreski = 36;  // '|'
 }  // namespace bledy
 
-constexpr int pierwszy_blad_parsera = bledy::powtorzona_lewa_strona;
-constexpr int ostatni_blad_parsera = bledy::brak_kreski;
+// An error in the token file, at its line and column.
+struct Blad_Tokenow {
+  int nr;
+  int linia;
+  int kol;
+};
 
-// The message of syntax error nr, without padding.
+namespace bledy_tok {
+constexpr int oczekiwano_definicji = 50;
+constexpr int brak_rowna = 51;
+constexpr int brak_kropki = 52;
+constexpr int brak_czynnika = 53;
+constexpr int brak_pnawkl = 54;
+constexpr int brak_pnawkw = 55;
+constexpr int brak_pnaw = 56;
+constexpr int napis_bez_konca = 57;
+constexpr int pusty_napis = 58;
+constexpr int zly_kod = 59;
+constexpr int zakres_dlugi = 60;
+constexpr int zakres_odwrocony = 61;
+constexpr int nieznana_nazwa = 62;
+constexpr int powtorna_definicja = 63;
+constexpr int nieznana_opcja = 64;
+constexpr int zle_argumenty = 65;
+constexpr int za_duzy_automat = 66;
+constexpr int zly_znak = 67;
+constexpr int za_dluga_nazwa = 68;
+}  // namespace bledy_tok
+
+// The text of error nr of each family; "Nieznany blad" for a number the
+// family does not have.
+std::string_view komunikat_skanera(int nr);
 std::string_view komunikat_parsera(int nr);
+std::string_view komunikat_tokenow(int nr);
 
 }  // namespace bryzas
