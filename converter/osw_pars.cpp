@@ -42,7 +42,7 @@ bool osw_pars::Parsuj(const std::string& plik_we, const std::string& plik_wy) {
     nastepny();
     plik();
     // Anything after the last section would otherwise be dropped unread.
-    sprawdz(Token_Kod::KONIECPL, 17);
+    sprawdz(Token_Kod::KONIECPL, bledy_parsera::nadmiarowe_dane);
     wy_.zamknij_plik_wy();
     skan_.zamknij_plik_we();
     konsola_ << "** Koniec\n";
@@ -65,11 +65,11 @@ void osw_pars::plik() {
 
 // sekcja = "[" NAZWA "]" element { element }
 void osw_pars::sekcja() {
-  sprawdz_nastepny(Token_Kod::LEWYNAWIASKW, 11);
-  sprawdz(Token_Kod::NAZWA, 12);
+  sprawdz_nastepny(Token_Kod::LEWYNAWIASKW, bledy_parsera::brak_lnawiasu);
+  sprawdz(Token_Kod::NAZWA, bledy_parsera::brak_nazwy_sekcji);
   wy_.pisz_plik_wy("<sekcja nazwa=\"", X(), "\" >");
   nastepny();
-  sprawdz_nastepny(Token_Kod::PRAWYNAWIASKW, 13);
+  sprawdz_nastepny(Token_Kod::PRAWYNAWIASKW, bledy_parsera::brak_pnawiasu);
   element();
   while (Zawiera_Sie(tok.Kod, first_element)) element();
   wy_.pisz_plik_wy("</sekcja>");
@@ -77,10 +77,10 @@ void osw_pars::sekcja() {
 
 // element = NAZWA "=" wartosc { "," wartosc }
 void osw_pars::element() {
-  sprawdz(Token_Kod::NAZWA, 14);
+  sprawdz(Token_Kod::NAZWA, bledy_parsera::brak_klucza);
   wy_.pisz_plik_wy("<element nazwa=\"", X(), "\">");
   nastepny();
-  sprawdz_nastepny(Token_Kod::ROWNE, 15);
+  sprawdz_nastepny(Token_Kod::ROWNE, bledy_parsera::brak_rowne);
   wartosc();
   while (tok.Kod == Token_Kod::PRZECINEK) {
     nastepny();
@@ -99,7 +99,7 @@ void osw_pars::wartosc() {
       nastepny();
       break;
     default:
-      blad(16);
+      blad(bledy_parsera::brak_wartosci);
   }
 }
 

@@ -15,6 +15,16 @@ struct Blad_Parsera {
   int nr;
 };
 
+namespace bledy_parsera {
+constexpr int brak_lnawiasu = 11;    // "[" of a section
+constexpr int brak_nazwy_sekcji = 12;
+constexpr int brak_pnawiasu = 13;    // "]"
+constexpr int brak_klucza = 14;
+constexpr int brak_rowne = 15;
+constexpr int brak_wartosci = 16;
+constexpr int nadmiarowe_dane = 17;  // input after the last section
+}  // namespace bledy_parsera
+
 class osw_pars {
 public:
   osw_pars(osw_skan& skan, ostrew_wy& wy, std::ostream& konsola);

@@ -80,7 +80,7 @@ Token_Typ osw_skan::skanuj_dalej() {
       tok.Kod = Token_Kod::KONIECPL;  // the end is the lookahead for good
       return tok;
     default:
-      blad(9, p);  // the character is not taken
+      blad(bledy_skanera::niedozwolony_znak, p);  // the character is not taken
   }
   // The lookahead and the byte after it stay at hand, so that its line can
   // be told; the text moves with the block.
@@ -114,7 +114,7 @@ osw_skan::Wsk osw_skan::nazwa(Wsk p, Token_Typ& tok) {
   Wsk pocz = p;
   std::uint64_t wysokie = 0;
   p = tekst(pocz, [&wysokie](Wsk q) { return bieg_nazwy(q, wysokie); });
-  if (static_cast<std::size_t>(p - pocz) > Dl_Tok) blad(2, pocz + Dl_Tok);
+  if (static_cast<std::size_t>(p - pocz) > Dl_Tok) blad(bledy_skanera::za_dluga_nazwa, pocz + Dl_Tok);
   tok.Kod = Token_Kod::NAZWA;
   tok.Wart = reinterpret_cast<const char*>(pocz);
   tok.dl = static_cast<std::uint16_t>(p - pocz);
@@ -126,7 +126,7 @@ osw_skan::Wsk osw_skan::nazwa(Wsk p, Token_Typ& tok) {
 osw_skan::Wsk osw_skan::liczba(Wsk p, Token_Typ& tok) {
   Wsk pocz = p;
   p = tekst(pocz, bieg_cyfr);
-  if (static_cast<std::size_t>(p - pocz) > Dl_Tok) blad(3, pocz + Dl_Tok);
+  if (static_cast<std::size_t>(p - pocz) > Dl_Tok) blad(bledy_skanera::za_dluga_liczba, pocz + Dl_Tok);
   tok.Kod = Token_Kod::LICZBA;
   tok.Wart = reinterpret_cast<const char*>(pocz);
   tok.dl = static_cast<std::uint16_t>(p - pocz);
@@ -139,8 +139,8 @@ osw_skan::Wsk osw_skan::liczba(Wsk p, Token_Typ& tok) {
 osw_skan::Wsk osw_skan::napis(Wsk p, Token_Typ& tok) {
   p = podglad(p + 1);
   Klasa k = klasa(*p);
-  if (k == nul) blad(0, p);
-  if (k > litera_8) blad(4, p);
+  if (k == nul) blad(bledy_skanera::koniec_pliku, p);
+  if (k > litera_8) blad(bledy_skanera::poczatek_napisu, p);
   Wsk pocz = p;
   std::uint64_t wysokie = 0;
   p = tekst(pocz, [&wysokie](Wsk q) { return bieg_nazwy(q, wysokie); });
@@ -154,11 +154,11 @@ osw_skan::Wsk osw_skan::napis(Wsk p, Token_Typ& tok) {
     q = podglad(p + 1);
     pocz -= p + 1 - q;
     p = q;
-    if (*p == '"') blad(5, p);  // a doubled quote is no character of a string
+    if (*p == '"') blad(bledy_skanera::koniec_napisu, p);  // a doubled quote is no character of a string
   } else if (*p == '\0') {
-    blad(0, p);
+    blad(bledy_skanera::koniec_pliku, p);
   } else {
-    blad(5, p);
+    blad(bledy_skanera::koniec_napisu, p);
   }
   tok.Kod = Token_Kod::NAPIS;
   tok.Wart = reinterpret_cast<const char*>(pocz);

@@ -53,6 +53,15 @@ struct Blad_Skanera {
   int nr;
 };
 
+namespace bledy_skanera {
+constexpr int koniec_pliku = 0;
+constexpr int za_dluga_nazwa = 2;
+constexpr int za_dluga_liczba = 3;
+constexpr int poczatek_napisu = 4;   // a string begins with no letter or "_"
+constexpr int koniec_napisu = 5;     // a string goes on with no letter, digit, "_" or closing quote
+constexpr int niedozwolony_znak = 9;
+}  // namespace bledy_skanera
+
 // A number above 2147483647 or a string longer than 100 characters: the
 // value does not fit, which is not a lexical error.
 struct Blad_Zakresu {};
