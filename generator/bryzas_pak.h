@@ -33,7 +33,9 @@ struct bryzas_pak : Nazwy_Projektu {
   // when it stops at an error, for the error-text package.
   struct Opis_Bledu {
     int nr;
-    std::string tekst;
+    std::string tekst;  // what was expected: "oczekiwano 'X'"
+    int linia;          // where in the grammar
+    int kol;
   };
   std::vector<Opis_Bledu> opisy_bledow;
 

@@ -285,8 +285,10 @@ void bryzas_pak_emitery::gen_bledy() {
       w.linia("case Nr is");
       {
         Wciecie galezie(w, krok_wciecia);
-        for (const bryzas_pak::Opis_Bledu& o : pak_.opisy_bledow)
-          w.linia("when ", std::to_string(o.nr), " => return \"", napis_ady(o.tekst), "\";");
+        for (const bryzas_pak::Opis_Bledu& o : pak_.opisy_bledow) {
+          const std::string miejsce = pak_.plik_we + ":" + std::to_string(o.linia) + ":" + std::to_string(o.kol);
+          w.linia("when ", std::to_string(o.nr), " => return \"", napis_ady(o.tekst + " (" + miejsce + ")"), "\";");
+        }
         w.linia("when others => return \"nieznany blad\";");
       }
       w.linia("end case;");
@@ -335,10 +337,8 @@ end Opis_Skanera;
       w.linia("case Nr is");
       {
         Wciecie galezie(w, krok_wciecia);
-        for (const bryzas_pak::Opis_Bledu& o : pak_.opisy_bledow) {
-          const std::string tekst = o.tekst.substr(0, o.tekst.rfind(" ("));
-          w.linia("when ", std::to_string(o.nr), " => return \"", napis_ady(tekst), "\";");
-        }
+        for (const bryzas_pak::Opis_Bledu& o : pak_.opisy_bledow)
+          w.linia("when ", std::to_string(o.nr), " => return \"", napis_ady(o.tekst), "\";");
         w.linia("when others => return \"nieznany blad\";");
       }
       w.linia("end case;");

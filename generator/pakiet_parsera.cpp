@@ -47,8 +47,7 @@ bool Pakiet_Parsera::parser() {
   return blad;
 }
 
-// "oczekiwano 'X' (P.gpa:L:K)", or "oczekiwano jednego z: 'A' 'B' (...)"
-// for an alternative, whose branches a nonterminal opens with the
+// "oczekiwano 'X'", or "oczekiwano jednego z: 'A' 'B'" for an alternative, whose branches a nonterminal opens with the
 // terminals of its FIRST line (or, without one, with its own name).
 void Pakiet_Parsera::opisz_bledy() {
   pak_.opisy_bledow.clear();
@@ -69,8 +68,7 @@ void Pakiet_Parsera::opisz_bledy() {
     }
     std::string tekst = oczekiwane.size() == 1 ? "oczekiwano" : "oczekiwano jednego z:";
     for (const std::string& o : oczekiwane) tekst += " " + o;
-    tekst += " (" + pak_.plik_we + ":" + std::to_string(b.linia) + ":" + std::to_string(b.kol) + ")";
-    pak_.opisy_bledow.push_back({b.nr, std::move(tekst)});
+    pak_.opisy_bledow.push_back({b.nr, std::move(tekst), b.linia, b.kol});
   }
 }
 
