@@ -3,7 +3,10 @@
 # generated for it: for each name, as a terminal ('t') and as a nonterminal
 # ('n'), a one-production grammar is generated and compiled with a scanner
 # body of the usual kind, and checked with bryzas_analiza; as a terminal
-# that ends the input ('k'), with the scanner body bryzas writes from G.tok.
+# that ends the input ('k'), with the scanner body bryzas writes from G.tok:
+# among them every type, object and package that the scanner body of the
+# case tokeny/komentarze_i_znaki declares, so that a name the body gains is
+# a name the analyser holds back.
 # Usage: nazwy_gnat.sh BIN_DIR
 set -u
 bin=$(realpath "$1")
@@ -12,9 +15,12 @@ praca=$(mktemp -d)
 trap 'rm -rf "$praca"' EXIT
 ulimit -f 8192
 bledy=0
-for proba in t:Plus t:begin t:Pusty t:String t:True t:G_Pars t:First_S t:Kod t:_End t:Begin_ \
+skaner=$tu/../przypadki/tokeny/komentarze_i_znaki/wy/T_skan.adb
+nazwy_skanera=$(sed -n -E 's/^(type |package )?([A-Z][A-Za-z_]*) (is|:|renames).*/k:\2/p' "$skaner" | sort -u)
+[ "$(echo "$nazwy_skanera" | wc -w)" -ge 15 ] || { echo "FAIL: too few names declared in $skaner"; exit 1; }
+for proba in $nazwy_skanera t:Plus t:begin t:Pusty t:String t:True t:G_Pars t:First_S t:Kod t:_End t:Begin_ \
              n:Wyr n:Record n:Parsuj n:Tok n:Integer n:Skanuj n:If__Sym \
-             k:Bufor_We k:Komentarze_Aut k:G_Pozycja k:Wynik k:Linia k:Dolej; do
+             k:G_Pozycja k:Wynik k:Linia k:Dolej; do
   rola=${proba%%:*} n=${proba#*:}
   d=$praca/$rola$n && mkdir "$d" && cd "$d" || exit 1
   if [ "$rola" = k ]; then
