@@ -8,6 +8,7 @@
 
 #include "generator/czas.h"
 #include "gramatyka/nazwa_projektu.h"
+#include "generator/bryzas_tok_skaner.h"
 #include "generator/pisarz.h"
 #include "wspolne/blad_pliku.h"
 
@@ -300,6 +301,42 @@ void bryzas_pak_emitery::gen_bledy() {
   });
 }
 
+// The texts of the generated scanner's errors; a character that begins no
+// token is shown as it is, or by its code.
+void bryzas_pak_emitery::opis_skanera(Pisarz& w) {
+  w.blok(R"ada(
+function Opis_Skanera (Nr : Integer) return String is
+  Kod : constant String := Integer'Image (Character'Pos (Znak));
+begin
+  case Nr is
+)ada");
+  {
+    Wciecie galezie(w, 2 * krok_wciecia);
+    for (const Blad_Skanera_Ady& b : bledy_skanera_ady) {
+      const std::string tekst(b.tekst);
+      if (b.nr != zly_znak_ady.nr) {
+        w.linia("when ", std::to_string(b.nr), " => return \"", tekst, "\";");
+        continue;
+      }
+      w.linia("when ", std::to_string(b.nr), " =>");
+      Wciecie galaz(w, krok_wciecia);
+      w.linia("if Znak in ' ' .. '~' then");
+      {
+        Wciecie znak(w, krok_wciecia);
+        w.linia("return \"", tekst, " '\" & Znak & \"'\";");
+      }
+      w.linia("end if;");
+      w.linia("return \"", tekst, " #\" & Kod (Kod'First + 1 .. Kod'Last);");
+    }
+  }
+  w.blok(R"ada(
+    when others => return "nieznany blad skanera";
+  end case;
+end Opis_Skanera;
+
+)ada");
+}
+
 // The texts with the place of the current token instead of the place in
 // the grammar, for a scanner generated from a token file.
 void bryzas_pak_emitery::bledy_z_miejscem(Pisarz& w) {
@@ -311,22 +348,8 @@ begin
   return L (L'First + 1 .. L'Last) & ":" & K (K'First + 1 .. K'Last);
 end Miejsce;
 
-function Opis_Skanera (Nr : Integer) return String is
-  Kod : constant String := Integer'Image (Character'Pos (Znak));
-begin
-  case Nr is
-    when 1 =>
-      if Znak in ' ' .. '~' then
-        return "nieoczekiwany znak '" & Znak & "'";
-      end if;
-      return "nieoczekiwany znak #" & Kod (Kod'First + 1 .. Kod'Last);
-    when 2 => return "token dluzszy niz 100 znakow";
-    when 3 => return "komentarz bez konca";
-    when others => return "nieznany blad skanera";
-  end case;
-end Opis_Skanera;
-
 )ada");
+  opis_skanera(w);
   w.linia("function Komunikat_Parsera (Nr : Integer) return String is");
   {
     Wciecie d(w, krok_wciecia);

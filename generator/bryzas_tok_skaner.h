@@ -19,6 +19,21 @@ class Pisarz;
 // that does not begin with it is the user's and is never replaced.
 inline constexpr std::string_view znacznik_skanera = "-- wygenerowano przez bryzas z pliku tokenow ";
 
+// The errors a generated scanner raises (Nr_Bledu_Skan): P_skan.adb declares
+// each number as a constant of the given name and raises it by that name,
+// P_Bledy.Opis_Skanera tells it in words.
+struct Blad_Skanera_Ady {
+  int nr;
+  std::string_view stala;
+  std::string_view tekst;
+};
+inline constexpr Blad_Skanera_Ady zly_znak_ady{1, "Zly_Znak_We", "nieoczekiwany znak"};
+inline constexpr Blad_Skanera_Ady bledy_skanera_ady[] = {
+    zly_znak_ady,
+    {2, "Za_Dlugi_Token_We", "token dluzszy niz 100 znakow"},
+    {3, "Komentarz_Bez_Konca_We", "komentarz bez konca"},
+};
+
 // An Ada expression of type String for any text: printable ASCII inside
 // quotes, every other character by its code.
 std::string wyrazenie_napisu(std::string_view tekst);

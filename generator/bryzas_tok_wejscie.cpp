@@ -17,6 +17,10 @@ namespace bryzas {
 // named from Standard, since a token kind of the spec may hide Ada or
 // Interfaces.
 void bryzas_tok_skaner::wejscie(Pisarz& w) {
+  w.linia("-- bledy skanera (Nr_Bledu_Skan)");
+  for (const Blad_Skanera_Ady& b : bledy_skanera_ady)
+    w.linia(b.stala, " : constant := ", std::to_string(b.nr), ";  -- ", b.tekst);
+  w.linia();
   w.blok(R"ada(
 package Tekst_We renames Standard.Ada.Text_IO;
 package C_We renames Standard.Interfaces.C_Streams;
@@ -88,8 +92,6 @@ begin
   Poz_We := Poz_We + N;
 end Przesun;
 
--- 1: znak, od ktorego nie zaczyna sie zaden token; 2: token dluzszy niz Dl_Tok;
--- 3: komentarz bez konca
 procedure Blad (Numer : Integer) is
 begin
   Nr_Bledu_Skan := Numer;
@@ -133,7 +135,7 @@ begin
     elsif Zapewnij (1) then
       Przesun (1);
     else
-      Blad (3);
+      Blad (Komentarz_Bez_Konca_We);
     end if;
   end loop;
 end Komentarz;
@@ -230,13 +232,13 @@ while Poz_We + Ile <= Dl_We or else Zapewnij (Ile + 1) loop
   exit when Ile > Dl_Tok;
 end loop;
 if Ile > Dl_Tok then
-  Blad (2);
+  Blad (Za_Dlugi_Token_We);
 elsif Dlugosc = 0 then
 )ada");
     {
       Wciecie e(w, krok_wciecia);
       w.linia(poz, "Znak := Bufor_We (Poz_We);");
-      w.linia("Blad (1);");
+      w.linia("Blad (", zly_znak_ady.stala, ");");
     }
     w.blok(R"ada(
 end if;

@@ -43,6 +43,11 @@ Kody_Aut : constant array (Stan_Aut) of Token_Kod := (
 -- znaki pomijane przed automatem
 Pomijane_Aut : constant array (Character) of Boolean := (Character'Val (9) | Character'Val (10) | Character'Val (13) | Character'Val (32) => True, others => False);
 
+-- bledy skanera (Nr_Bledu_Skan)
+Zly_Znak_We : constant := 1;  -- nieoczekiwany znak
+Za_Dlugi_Token_We : constant := 2;  -- token dluzszy niz 100 znakow
+Komentarz_Bez_Konca_We : constant := 3;  -- komentarz bez konca
+
 package Tekst_We renames Standard.Ada.Text_IO;
 package C_We renames Standard.Interfaces.C_Streams;
 
@@ -113,8 +118,6 @@ begin
   Poz_We := Poz_We + N;
 end Przesun;
 
--- 1: znak, od ktorego nie zaczyna sie zaden token; 2: token dluzszy niz Dl_Tok;
--- 3: komentarz bez konca
 procedure Blad (Numer : Integer) is
 begin
   Nr_Bledu_Skan := Numer;
@@ -162,10 +165,10 @@ begin
       exit when Ile > Dl_Tok;
     end loop;
     if Ile > Dl_Tok then
-      Blad (2);
+      Blad (Za_Dlugi_Token_We);
     elsif Dlugosc = 0 then
       T_Pozycja.Znak := Bufor_We (Poz_We);
-      Blad (1);
+      Blad (Zly_Znak_We);
     end if;
     case Rodzaje_Aut (Akc) is
       when Token =>
