@@ -72,17 +72,16 @@ Koniec_Wejscia sprawdz_tokeny(const Gramatyka& g, const std::string& plik_tok, a
   }
   const Koniec_Wejscia koniec{opis->koniec.empty() ? Rodzaj::pusty : Rodzaj::token, opis->koniec};
 
+  const bryzas::Skaner_Tokenow skaner =
+      bryzas::zbuduj_skaner(*opis, [&](const std::string& n) { return g.terminale.znajdz(n) >= 0; });
   std::set<std::string> zdefiniowane;
-  std::vector<const Definicja_Tokenu*> uzyte;
   for (const Definicja_Tokenu& d : opis->tokeny) {
     zdefiniowane.insert(d.nazwa);
     const Pozycja poz{d.linia, d.kol};
-    if (g.terminale.znajdz(d.nazwa) < 0) {
+    if (g.terminale.znajdz(d.nazwa) < 0)
       tokenow.ostrzezenie(poz, "gramatyka nie uzywa tokenu '" + d.nazwa + "': generator pomija jego definicje");
-      continue;
-    }
-    uzyte.push_back(&d);
-    if (pusty(d.wzor)) tokenow.blad(poz, "definicja tokenu '" + d.nazwa + "' pasuje do pustego tekstu");
+    else if (pusty(d.wzor))
+      tokenow.blad(poz, "definicja tokenu '" + d.nazwa + "' pasuje do pustego tekstu");
   }
   if (!opis->koniec.empty() && g.terminale.znajdz(opis->koniec) < 0)
     tokenow.ostrzezenie({opis->koniec_linia, opis->koniec_kol},
@@ -94,18 +93,17 @@ Koniec_Wejscia sprawdz_tokeny(const Gramatyka& g, const std::string& plik_tok, a
                      "token '" + n + "' nie ma definicji w " + plik_tok);
   }
 
-  const Wzorce_Skanera wzorce = bryzas::wzorce_skanera(*opis, uzyte);
-  const auto automat = bryzas::Automat_Tokenow::zbuduj(wzorce.wzorce);
-  if (!automat) {
-    const Definicja_Tokenu* d = bryzas::za_duzy_od(*opis, uzyte);
-    tokenow.blad({d ? d->linia : 1, d ? d->kol : 1}, std::string(bryzas::komunikat_tokenow(bryzas::bledy_tok::za_duzy_automat)));
+  if (skaner.blad) {
+    tokenow.blad({skaner.blad->linia, skaner.blad->kol}, std::string(bryzas::komunikat_tokenow(skaner.blad->nr)));
     return koniec;
   }
+  const Wzorce_Skanera& wzorce = skaner.wzorce;
+  const bryzas::Automat_Tokenow* automat = &*skaner.automat;
   // The token of a pattern that is no keyword, or null.
   auto zwykly = [&](int wzorzec) -> const Definicja_Tokenu* {
     const Wzorce_Skanera::Cel& c = wzorce.cele[static_cast<std::size_t>(wzorzec)];
     if (c.rodzaj != Wzorce_Skanera::Rodzaj::token) return nullptr;
-    const Definicja_Tokenu* d = uzyte[static_cast<std::size_t>(c.nr)];
+    const Definicja_Tokenu* d = skaner.tokeny[static_cast<std::size_t>(c.nr)];
     return d->slowo_kluczowe ? nullptr : d;
   };
   // Two tokens that end in one state match one text; the shortest such text
@@ -143,7 +141,7 @@ Koniec_Wejscia sprawdz_tokeny(const Gramatyka& g, const std::string& plik_tok, a
   // name, each other one should be too.
   std::vector<std::pair<const Definicja_Tokenu*, bool>> slowa;
   bool jest_regula_nazw = false;
-  for (const Definicja_Tokenu* d : uzyte) {
+  for (const Definicja_Tokenu* d : skaner.tokeny) {
     if (!d->slowo_kluczowe) continue;
     bool nazwa = false;
     for (int w : automat->konczace(automat->przebieg(d->napis))) nazwa = nazwa || zwykly(w) != nullptr;

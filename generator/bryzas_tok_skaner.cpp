@@ -79,14 +79,8 @@ bool bryzas_tok_skaner::gen_skaner() {
   if (!blad) {
     // Only the grammar's terminals are recognised: a kind it does not
     // declare could not be named in the generated Ada.
-    for (const Definicja_Tokenu& d : opis_.tokeny)
-      if (pak_.symbole.tablsymterm.znajdz(d.nazwa) != 0) tokeny_.push_back(&d);
-    wzorce_ = wzorce_skanera(opis_, tokeny_);
-    automat_ = Automat_Tokenow::zbuduj(wzorce_.wzorce);
-    if (!automat_) {
-      const Definicja_Tokenu* d = za_duzy_od(opis_, tokeny_);
-      blad = Blad_Tokenow{bledy_tok::za_duzy_automat, d ? d->linia : 1, d ? d->kol : 1};
-    }
+    skaner_ = zbuduj_skaner(opis_, [&](const std::string& n) { return pak_.symbole.tablsymterm.znajdz(n) != 0; });
+    blad = skaner_.blad;
   }
   if (blad)
     konsola_.linia("Blad tokenow (" + wspolne::obraz(blad->nr) + ") - " + pak_.plik_tok + ", l:" +
@@ -165,7 +159,7 @@ void bryzas_tok_skaner::pisz_skaner(Pisarz& w) {
 // in _Aut and _We, apart from its subprograms, which a token kind cannot
 // hide; the analyser holds them back as names of terminals.
 void bryzas_tok_skaner::tablice(Pisarz& w) {
-  const Automat_Tokenow& a = *automat_;
+  const Automat_Tokenow& a = *skaner_.automat;
   const int n = a.licz_stanow();
   w.linia("-- automat tokenow: stan 0 to brak przejscia, 1 poczatek");
   w.linia("type Stan_Aut is range 0 .. ", std::to_string(n), ";");
@@ -197,11 +191,11 @@ void bryzas_tok_skaner::tablice(Pisarz& w) {
     const int wz = a.wygrany(s);
     std::string d = "Brak", k = "Pusty", nr = "0";
     if (wz >= 0) {
-      const Wzorce_Skanera::Cel& c = wzorce_.cele[static_cast<std::size_t>(wz)];
+      const Wzorce_Skanera::Cel& c = skaner_.wzorce.cele[static_cast<std::size_t>(wz)];
       if (c.rodzaj == Wzorce_Skanera::Rodzaj::pomin) d = "Pomin";
       if (c.rodzaj == Wzorce_Skanera::Rodzaj::token) {
         d = "Token";
-        k = tokeny_[static_cast<std::size_t>(c.nr)]->nazwa;
+        k = skaner_.tokeny[static_cast<std::size_t>(c.nr)]->nazwa;
       }
       if (c.rodzaj == Wzorce_Skanera::Rodzaj::komentarz) {
         const bool liniowy = opis_.komentarze[static_cast<std::size_t>(c.nr)].koniec.empty();
@@ -227,7 +221,7 @@ void bryzas_tok_skaner::tablice(Pisarz& w) {
   for (unsigned c = 0; c < 256; ++c) {
     const int t = a.przejscie(1, static_cast<unsigned char>(c));
     if (t == 0 || a.wygrany(t) < 0 ||
-        wzorce_.cele[static_cast<std::size_t>(a.wygrany(t))].rodzaj != Wzorce_Skanera::Rodzaj::pomin)
+        skaner_.wzorce.cele[static_cast<std::size_t>(a.wygrany(t))].rodzaj != Wzorce_Skanera::Rodzaj::pomin)
       continue;
     bool dalej = false;
     for (unsigned d = 0; d < 256 && !dalej; ++d) dalej = a.przejscie(t, static_cast<unsigned char>(d)) != 0;

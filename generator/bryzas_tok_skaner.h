@@ -60,9 +60,7 @@ private:
   bryzas_pak& pak_;
   Konsola& konsola_;
   Opis_Tokenow opis_;
-  std::vector<const Definicja_Tokenu*> tokeny_;  // those the grammar uses
-  Wzorce_Skanera wzorce_;
-  std::optional<Automat_Tokenow> automat_;
+  Skaner_Tokenow skaner_;  // of the terminals the grammar uses
 };
 
 }  // namespace bryzas

@@ -176,11 +176,11 @@ void bryzas_tok_skaner::skanuj(Pisarz& w) {
   const std::string kod_konca = koniec ? pak_.nazwa_skan + "." + opis_.koniec : "Pusty";
   // A token that cannot hold a line feed is used up without looking at it.
   bool lf_w_tokenie = false;
-  const Automat_Tokenow& a = *automat_;
+  const Automat_Tokenow& a = *skaner_.automat;
   for (int s = 1; s <= a.licz_stanow() && !lf_w_tokenie; ++s) {
     const int t = a.przejscie(s, '\n');
     const int wz = a.wygrany(t);
-    lf_w_tokenie = t != 0 && (s > 1 || wz < 0 || wzorce_.cele[static_cast<std::size_t>(wz)].rodzaj ==
+    lf_w_tokenie = t != 0 && (s > 1 || wz < 0 || skaner_.wzorce.cele[static_cast<std::size_t>(wz)].rodzaj ==
                                                       Wzorce_Skanera::Rodzaj::token);
   }
   w.blok(R"ada(

@@ -232,14 +232,21 @@ Wzorce_Skanera wzorce_skanera(const Opis_Tokenow& opis, const std::vector<const 
   return w;
 }
 
-const Definicja_Tokenu* za_duzy_od(const Opis_Tokenow& opis, const std::vector<const Definicja_Tokenu*>& tokeny) {
-  std::size_t dobre = 0, za_duze = tokeny.size();  // prefixes that fit and that do not
+// An automaton too big is blamed on the first token whose pattern makes it
+// so, found by halving, so that the error has a place (the file's start
+// when there is none to blame).
+void zbuduj_automat(const Opis_Tokenow& opis, Skaner_Tokenow& s) {
+  s.wzorce = wzorce_skanera(opis, s.tokeny);
+  s.automat = Automat_Tokenow::zbuduj(s.wzorce.wzorce);
+  if (s.automat) return;
+  std::size_t dobre = 0, za_duze = s.tokeny.size();  // prefixes that fit and that do not
   while (za_duze - dobre > 1) {
     const std::size_t srodek = (dobre + za_duze) / 2;
-    const std::vector<const Definicja_Tokenu*> poczatek(tokeny.begin(), tokeny.begin() + static_cast<long>(srodek));
+    const std::vector<const Definicja_Tokenu*> poczatek(s.tokeny.begin(), s.tokeny.begin() + static_cast<long>(srodek));
     (Automat_Tokenow::zbuduj(wzorce_skanera(opis, poczatek).wzorce) ? dobre : za_duze) = srodek;
   }
-  return za_duze == 0 ? nullptr : tokeny[za_duze - 1];
+  const Definicja_Tokenu* d = za_duze == 0 ? nullptr : s.tokeny[za_duze - 1];
+  s.blad = Blad_Tokenow{bledy_tok::za_duzy_automat, d ? d->linia : 1, d ? d->kol : 1};
 }
 
 int Automat_Tokenow::przebieg(std::string_view tekst) const {

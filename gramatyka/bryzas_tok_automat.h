@@ -72,9 +72,27 @@ struct Wzorce_Skanera {
 
 Wzorce_Skanera wzorce_skanera(const Opis_Tokenow& opis, const std::vector<const Definicja_Tokenu*>& tokeny);
 
-// When the automaton of all the tokens is too big: the first token whose
-// pattern makes it so, found by halving, so that the error has a place
-// (null when there is none to blame).
-const Definicja_Tokenu* za_duzy_od(const Opis_Tokenow& opis, const std::vector<const Definicja_Tokenu*>& tokeny);
+// The scanner of one grammar: the definitions of the terminals that the
+// grammar uses, in the order of the file, their patterns and the automaton;
+// or, when the automaton would be too big, error 66 at the first definition
+// that makes it so.
+struct Skaner_Tokenow {
+  std::vector<const Definicja_Tokenu*> tokeny;
+  Wzorce_Skanera wzorce;
+  std::optional<Automat_Tokenow> automat;
+  std::optional<Blad_Tokenow> blad;
+};
+
+// Builds the patterns and the automaton of s.tokeny, or the error.
+void zbuduj_automat(const Opis_Tokenow& opis, Skaner_Tokenow& s);
+
+template <class Uzywa>
+Skaner_Tokenow zbuduj_skaner(const Opis_Tokenow& opis, Uzywa uzywa_terminala) {
+  Skaner_Tokenow s;
+  for (const Definicja_Tokenu& d : opis.tokeny)
+    if (uzywa_terminala(d.nazwa)) s.tokeny.push_back(&d);
+  zbuduj_automat(opis, s);
+  return s;
+}
 
 }  // namespace bryzas
