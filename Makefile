@@ -1,4 +1,4 @@
-# make        build both programs into build/
+# make        build the three programs into build/
 # make demo   build the three programs (no tests), then run them on the
 #             shipped examples
 # make check  build, then run every test: first under AddressSanitizer and
