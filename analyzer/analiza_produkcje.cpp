@@ -21,7 +21,11 @@ std::size_t idx(int nr) { return static_cast<std::size_t>(nr); }
 
 analiza_produkcje::analiza_produkcje(const Gramatyka& g, const analiza_zbiory& zbiory,
                                      analiza_raport& raport)
-    : g_(g), zbiory_(zbiory), raport_(raport), produkcja_dla_(g.produkcja_dla()) {}
+    : g_(g),
+      zbiory_(zbiory),
+      raport_(raport),
+      produkcja_dla_(g.produkcja_dla()),
+      wady_(idx(g.nieterminale.licz()), Wada::brak) {}
 
 void analiza_produkcje::sprawdz() {
   limity();
@@ -29,6 +33,7 @@ void analiza_produkcje::sprawdz() {
   nieosiagalne();
   nieproduktywne();
   rekursja_lewostronna();
+  lewostronne();
 }
 
 void analiza_produkcje::limity() {
@@ -41,6 +46,8 @@ void analiza_produkcje::limity() {
 }
 
 void analiza_produkcje::bez_produkcji() {
+  for (std::size_t n = 0; n < wady_.size(); ++n)
+    if (produkcja_dla_[n] < 0) wady_[n] = Wada::bez_produkcji;
   std::vector<bool> zgloszony(idx(g_.nieterminale.licz()), false);
   auto sprawdz_symbol = [&](const Symbol& s) {
     if (s.terminal || produkcja_dla_[idx(s.nr)] >= 0 || zgloszony[idx(s.nr)]) return;
@@ -117,9 +124,11 @@ void analiza_produkcje::nieproduktywne() {
     }
   }
   for (const auto& p : g_.produkcje)
-    if (!produktywny[idx(p.lewa)])
+    if (!produktywny[idx(p.lewa)]) {
+      wady_[idx(p.lewa)] = Wada::nieproduktywny;
       raport_.blad(p.poz, "nieterminal " + cytat_nieterminala(g_, p.lewa) +
                               " nie wyprowadza zadnego ciagu terminali");
+    }
 }
 
 // Adds the nonterminals of the sequence that can be called with nothing
@@ -175,6 +184,28 @@ void analiza_produkcje::rekursja_lewostronna() {
   }
   for (const auto& p : g_.produkcje)
     if (!szukaj_cykli(p.lewa)) break;
+}
+
+// Every nonterminal on a cycle of left calls: one that reaches itself.
+void analiza_produkcje::lewostronne() {
+  std::vector<bool> odwiedzony;
+  std::vector<int> stos;
+  for (const auto& p : g_.produkcje) {
+    if (wady_[idx(p.lewa)] != Wada::brak) continue;
+    odwiedzony.assign(wady_.size(), false);
+    stos.assign(1, p.lewa);
+    while (!stos.empty() && wady_[idx(p.lewa)] == Wada::brak) {
+      const int n = stos.back();
+      stos.pop_back();
+      for (const Wywolanie& w : krawedzie_[idx(n)]) {
+        if (w.nieterminal == p.lewa) wady_[idx(p.lewa)] = Wada::lewostronna_rekursja;
+        if (!odwiedzony[idx(w.nieterminal)]) {
+          odwiedzony[idx(w.nieterminal)] = true;
+          stos.push_back(w.nieterminal);
+        }
+      }
+    }
+  }
 }
 
 // Depth-first over the nonterminals of later productions than the start's,
