@@ -95,7 +95,8 @@ void analiza_ll1::pusty_na_poczatku(const std::vector<Symbol>& ciag, const Zbior
                                                     " nie zostanie wybrana " + dla_tokenow(g_, utracone)),
                             {{s.poz}, utracone, false},
                             galaz ? "parser nigdy nie wybiera galezi tam, gdzie by jej potrzebowal"
-                                  : "parser nigdy nie wchodzi w grupe tam, gdzie by jej potrzebowal"});
+                                  : "parser nigdy nie wchodzi w grupe tam, gdzie by jej potrzebowal",
+                            {{s.poz, 1, Strona::do_konca, galaz}}});
 }
 
 void analiza_ll1::opcja_lub_powtorzenie(const Element& e, const Zbior& za) {
@@ -119,7 +120,8 @@ void analiza_ll1::opcja_lub_powtorzenie(const Element& e, const Zbior& za) {
   if (tylko_zbedne(starcie, realne, za)) tekst += skutek_zbednych;
   podejrzenia_.push_back({raport_.blad(e.poz, tekst), {{ciag.front().poz}, starcie, true},
                           e.rodzaj == Rodzaj_Elementu::opcja ? "parser zawsze wybiera opcje"
-                                                             : "parser zawsze powtarza petle"});
+                                                             : "parser zawsze powtarza petle",
+                          {{ciag.front().poz, 0, Strona::do_konca, false, true}}});
 }
 
 void analiza_ll1::alternatywa(const Element& e, const Zbior& za) {
@@ -155,7 +157,8 @@ void analiza_ll1::alternatywa(const Element& e, const Zbior& za) {
       if (tylko_zbedne(przez[i], realne[i], realne[j])) tekst += skutek_zbednych;
       podejrzenia_.push_back({raport_.blad(e.galezie[j].front().poz, tekst),
                               {{e.galezie[i].front().poz}, przez[i], true},
-                              "parser zawsze wybiera galaz " + std::to_string(i + 1)});
+                              "parser zawsze wybiera galaz " + std::to_string(i + 1),
+                              {{e.galezie[j].front().poz, 0, Strona::do_konca, true}}});
     }
   }
 }
@@ -181,10 +184,12 @@ void analiza_ll1::sekcja_first() {
     if (!brak.pusty()) {
       const std::string tekst =
           "FIRST " + cytat_nieterminala(g_, n) + " nie zawiera " + cytaty_terminali(g_, brak);
-      if (u.zaczyna_grupe)
+      if (u.zaczyna_grupe) {
+        std::vector<Strona> strony;
+        for (const Pozycja& p : zaczynane_[idx(n)]) strony.push_back({p, 0, 1});
         podejrzenia_.push_back({raport_.blad(pierwsza_linia_[idx(n)], tekst), {zaczynane_[idx(n)], brak, false},
-                                "parser nie potrzebuje tu brakujacych terminali"});
-      else
+                                "parser nie potrzebuje tu brakujacych terminali", std::move(strony)});
+      } else
         raport_.ostrzezenie(pierwsza_linia_[idx(n)], tekst + " (zbior nieuzywany w parserze)");
     }
     // Every extra terminal in one message, at the first one it names.

@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "analyzer/analiza_dojscie.h"
 #include "analyzer/analiza_model.h"
 #include "analyzer/analiza_raport.h"
 #include "analyzer/analiza_zbiory.h"
@@ -29,11 +30,13 @@ public:
   Zbior potrzebny_first(int n) const;
 
   // The errors that blame a choice of the parser, each with the choice and
-  // the tokens it goes wrong on, and what the parser does there instead.
+  // the tokens it goes wrong on, what the parser does there instead, and
+  // the ways a sentence can go there where the parser takes another.
   struct Do_Sprawdzenia {
     int komunikat;
     Podejrzenie podejrzenie;
     std::string co_robi;
+    std::vector<Strona> strony;
   };
   const std::vector<Do_Sprawdzenia>& podejrzenia() const { return podejrzenia_; }
 

@@ -51,7 +51,11 @@ bool tylko_na_koncu(const Gramatyka& g, int terminal) {
 
 analiza_produkcje::analiza_produkcje(const Gramatyka& g, const analiza_zbiory& zbiory,
                                      analiza_raport& raport)
-    : g_(g), zbiory_(zbiory), raport_(raport), produkcja_dla_(g.produkcja_dla()) {}
+    : g_(g),
+      zbiory_(zbiory),
+      raport_(raport),
+      produkcja_dla_(g.produkcja_dla()),
+      wady_(idx(g.nieterminale.licz()), Wada::brak) {}
 
 void analiza_produkcje::sprawdz() {
   limity();
@@ -59,6 +63,7 @@ void analiza_produkcje::sprawdz() {
   nieosiagalne();
   nieproduktywne();
   rekursja_lewostronna();
+  lewostronne();
 }
 
 void analiza_produkcje::limity() {
@@ -71,6 +76,8 @@ void analiza_produkcje::limity() {
 }
 
 void analiza_produkcje::bez_produkcji() {
+  for (std::size_t n = 0; n < wady_.size(); ++n)
+    if (produkcja_dla_[n] < 0) wady_[n] = Wada::bez_produkcji;
   std::vector<bool> zgloszony(idx(g_.nieterminale.licz()), false);
   auto sprawdz_symbol = [&](const Symbol& s) {
     if (s.terminal || produkcja_dla_[idx(s.nr)] >= 0 || zgloszony[idx(s.nr)]) return;
@@ -147,9 +154,11 @@ void analiza_produkcje::nieproduktywne() {
     }
   }
   for (const auto& p : g_.produkcje)
-    if (!produktywny[idx(p.lewa)])
+    if (!produktywny[idx(p.lewa)]) {
+      wady_[idx(p.lewa)] = Wada::nieproduktywny;
       raport_.blad(p.poz, "nieterminal " + cytat_nieterminala(g_, p.lewa) +
                               " nie wyprowadza zadnego ciagu terminali");
+    }
 }
 
 // Adds the nonterminals of the sequence that can be called with nothing
@@ -205,6 +214,28 @@ void analiza_produkcje::rekursja_lewostronna() {
   }
   for (const auto& p : g_.produkcje)
     if (!szukaj_cykli(p.lewa)) break;
+}
+
+// Every nonterminal on a cycle of left calls: one that reaches itself.
+void analiza_produkcje::lewostronne() {
+  std::vector<bool> odwiedzony;
+  std::vector<int> stos;
+  for (const auto& p : g_.produkcje) {
+    if (wady_[idx(p.lewa)] != Wada::brak) continue;
+    odwiedzony.assign(wady_.size(), false);
+    stos.assign(1, p.lewa);
+    while (!stos.empty() && wady_[idx(p.lewa)] == Wada::brak) {
+      const int n = stos.back();
+      stos.pop_back();
+      for (const Wywolanie& w : krawedzie_[idx(n)]) {
+        if (w.nieterminal == p.lewa) wady_[idx(p.lewa)] = Wada::lewostronna_rekursja;
+        if (!odwiedzony[idx(w.nieterminal)]) {
+          odwiedzony[idx(w.nieterminal)] = true;
+          stos.push_back(w.nieterminal);
+        }
+      }
+    }
+  }
 }
 
 // Depth-first over the nonterminals of later productions than the start's,

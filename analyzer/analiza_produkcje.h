@@ -14,11 +14,19 @@
 
 namespace bryzas_analiza {
 
+// What makes a nonterminal's derivations unusable as proofs: it has no
+// production, derives no string of terminals, or calls itself before any
+// token is consumed (the first of these that applies).
+enum class Wada { brak, bez_produkcji, nieproduktywny, lewostronna_rekursja };
+
 class analiza_produkcje {
 public:
   analiza_produkcje(const Gramatyka& g, const analiza_zbiory& zbiory, analiza_raport& raport);
 
   void sprawdz();
+  // After sprawdz: each nonterminal's fault, whether reported or not (the
+  // report of left-recursive cycles has bounds, this has none).
+  const std::vector<Wada>& wady() const { return wady_; }
 
 private:
   // A nonterminal that can be called before any token is consumed.
@@ -32,6 +40,7 @@ private:
   void nieosiagalne();
   void nieproduktywne();
   void rekursja_lewostronna();
+  void lewostronne();
   std::vector<Wywolanie> wywolania_z_lewej(const Produkcja& p) const;
   bool lewe_wywolania_ciagu(const std::vector<Symbol>& ciag, std::vector<Wywolanie>& w) const;
   bool szukaj_cykli(int start);
@@ -40,6 +49,7 @@ private:
   const analiza_zbiory& zbiory_;
   analiza_raport& raport_;
   std::vector<int> produkcja_dla_;
+  std::vector<Wada> wady_;
   // The left-call graph by nonterminal, and the bounds of the cycle search.
   std::vector<std::vector<Wywolanie>> krawedzie_;
   int zgloszone_cykle_ = 0;

@@ -11,16 +11,24 @@ constexpr int koniec_wejscia = -1;
 // recursion or a nullable loop, which would never end.
 constexpr int max_glebokosc = 200;
 
-// How a run leaves the parser's code: a syntax error or no end at all.
+// How a run leaves the parser's code: a syntax error, no end at all, or a
+// call of a nonterminal kept out.
 struct Odrzucone {};
 struct Bez_Konca {};
+struct Wykluczony {
+  int nieterminal;
+};
 
 std::size_t idx(int nr) { return static_cast<std::size_t>(nr); }
 
 }  // namespace
 
-analiza_zdania::analiza_zdania(const Gramatyka& g)
-    : g_(g), produkcja_dla_(g.produkcja_dla()), deklarowany_(idx(g.nieterminale.licz())) {
+analiza_zdania::analiza_zdania(const Gramatyka& g, std::vector<bool> wykluczone)
+    : g_(g),
+      produkcja_dla_(g.produkcja_dla()),
+      wykluczone_(std::move(wykluczone)),
+      deklarowany_(idx(g.nieterminale.licz())) {
+  wykluczone_.resize(idx(g.nieterminale.licz()), false);
   for (const Linia_First& l : g.first)
     for (const Symbol& t : l.terminale) deklarowany_[idx(l.nieterminal)].dodaj(t.nr);
 }
@@ -91,12 +99,13 @@ analiza_zdania::Zdania analiza_zdania::zdania_elementu(const Element& e) {
 }
 
 // Every nonterminal's sentences up to granica_ tokens, grown until none
-// grows any more (each round can only add).
+// grows any more (each round can only add). A kept-out one has none.
 void analiza_zdania::licz_zdania() {
   zdania_.assign(idx(g_.nieterminale.licz()), Zdania(granica_ + 1));
   for (bool zmiana = true; zmiana && !obciete_;) {
     zmiana = false;
     for (const Produkcja& p : g_.produkcje) {
+      if (wykluczone_[idx(p.lewa)]) continue;
       Zdania w(granica_ + 1);
       w[0].insert(std::vector<int>{});
       for (const Element& e : p.prawa) w = polacz(w, zdania_elementu(e));
@@ -157,6 +166,7 @@ void analiza_zdania::element(const Element& e, int glebokosc) {
 }
 
 void analiza_zdania::wywolaj(int nieterminal, int glebokosc) {
+  if (wykluczone_[idx(nieterminal)]) throw Wykluczony{nieterminal};
   const int p = produkcja_dla_[idx(nieterminal)];
   // Without a production there is no procedure to call.
   if (p < 0 || glebokosc > max_glebokosc) throw Bez_Konca{};
@@ -176,9 +186,20 @@ analiza_zdania::Przebieg analiza_zdania::przebieg(const std::vector<int>& zdanie
     w.koniec = Koniec::odrzucone;
   } catch (const Bez_Konca&) {
     w.koniec = Koniec::nieznany;
+  } catch (const Wykluczony& x) {
+    w.koniec = Koniec::nieznany;
+    w.wykluczony = x.nieterminal;
   }
   w.gdzie = poz_;
   return w;
+}
+
+// Whether the run made the suspected choice on one of its tokens.
+bool analiza_zdania::pasuje(const Przebieg& p, const Podejrzenie& s) const {
+  return std::any_of(p.decyzje.begin(), p.decyzje.end(), [&](const Decyzja& d) {
+    return d.wziete == s.wziete && std::find(s.ciagi.begin(), s.ciagi.end(), d.ciag) != s.ciagi.end() &&
+           (d.token == koniec_wejscia ? s.tokeny.ma_koniec() : s.tokeny.zawiera(d.token));
+  });
 }
 
 // The sentences go by length, so the first that fits a suspicion is its
@@ -194,16 +215,15 @@ std::vector<Kontrprzyklad> analiza_zdania::szukaj(const std::vector<Podejrzenie>
     if (obciete_) break;
     for (const auto& zdanie : zdania_[idx(g_.produkcje.front().lewa)][granica_]) {
       const Przebieg p = przebieg(zdanie);
-      if (p.koniec != Koniec::odrzucone && p.koniec != Koniec::przed_koncem) continue;
+      const bool dowod = p.koniec == Koniec::odrzucone || p.koniec == Koniec::przed_koncem;
+      if (!dowod && p.wykluczony < 0) continue;
       for (std::size_t i = 0; i < podejrzenia.size(); ++i) {
-        const Podejrzenie& s = podejrzenia[i];
-        if (w[i].znaleziony) continue;
-        const bool pasuje = std::any_of(p.decyzje.begin(), p.decyzje.end(), [&](const Decyzja& d) {
-          return d.wziete == s.wziete &&
-                 std::find(s.ciagi.begin(), s.ciagi.end(), d.ciag) != s.ciagi.end() &&
-                 (d.token == koniec_wejscia ? s.tokeny.ma_koniec() : s.tokeny.zawiera(d.token));
-        });
-        if (!pasuje) continue;
+        if (w[i].znaleziony || (!dowod && w[i].wykluczony >= 0) || !pasuje(p, podejrzenia[i])) continue;
+        if (!dowod) {
+          w[i].zdanie = zdanie;
+          w[i].wykluczony = p.wykluczony;
+          continue;
+        }
         w[i] = {true, zdanie, p.koniec, p.gdzie};
         --otwarte;
       }

@@ -4,7 +4,10 @@
 // while the parser decides the suspected choice on the suspected token.
 // Sentences are searched up to max_dlugosc tokens and at most
 // max_krokow steps of their construction; a search that stops at that bound
-// says so.
+// says so. Some nonterminals can be kept out: the sentences are then those
+// whose derivations use none of them, and a run of the parser that calls
+// one proves nothing, since what it does there is not what it will do once
+// the grammar is mended.
 #pragma once
 
 #include <cstddef>
@@ -39,6 +42,9 @@ struct Kontrprzyklad {
   std::vector<int> zdanie;  // terminal numbers
   Koniec koniec = Koniec::caly;
   std::size_t gdzie = 0;
+  // Without a proof: the shortest sentence on which the parser made the
+  // choice and then called the kept-out nonterminal `wykluczony`, or -1.
+  int wykluczony = -1;
 };
 
 class analiza_zdania {
@@ -46,7 +52,8 @@ public:
   static constexpr std::size_t max_dlugosc = 6;
   static constexpr long max_krokow = 400000;
 
-  explicit analiza_zdania(const Gramatyka& g);
+  // wykluczone, by nonterminal: those kept out (may be empty).
+  analiza_zdania(const Gramatyka& g, std::vector<bool> wykluczone);
 
   // One answer per suspicion, in their order.
   std::vector<Kontrprzyklad> szukaj(const std::vector<Podejrzenie>& podejrzenia);
@@ -65,6 +72,7 @@ private:
     Koniec koniec = Koniec::caly;
     std::size_t gdzie = 0;
     std::vector<Decyzja> decyzje;
+    int wykluczony = -1;  // the kept-out nonterminal it called
   };
 
   // The sentences.
@@ -83,9 +91,11 @@ private:
   bool test(const Symbol& pierwszy);
   void reszta(const std::vector<Symbol>& ciag, int glebokosc);
   int tok() const;
+  bool pasuje(const Przebieg& p, const Podejrzenie& s) const;
 
   const Gramatyka& g_;
   std::vector<int> produkcja_dla_;
+  std::vector<bool> wykluczone_;
   std::vector<Zbior> deklarowany_;
   std::vector<Zdania> zdania_;  // by nonterminal
   std::size_t granica_ = 0;  // the length the sentences are built to
