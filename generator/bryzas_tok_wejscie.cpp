@@ -14,7 +14,7 @@ namespace bryzas {
 // are read as they stand in the input, through the C stream under
 // Current_Input: Text_IO's lines would drop a form feed after a line end
 // as a page mark, and only when the input is a file. The library units are
-// named from Standard, since a token kind of the spec may hide Ada or
+// named from Standard, since a token kind declared in P_Skan may hide Ada or
 // Interfaces.
 void bryzas_tok_skaner::wejscie(Pisarz& w) {
   w.linia("-- bledy skanera (Nr_Bledu_Skan)");

@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "analyzer/analiza_model.h"
-#include "analyzer/analiza_raport.h"
-#include "analyzer/analiza_tokeny.h"
-#include "analyzer/analiza_zbiory.h"
+#include "gramatyka/analiza_model.h"
+#include "gramatyka/analiza_raport.h"
+#include "gramatyka/analiza_tokeny.h"
+#include "gramatyka/analiza_zbiory.h"
 
 namespace bryzas_analiza {
 

@@ -8,8 +8,8 @@
 #include <string>
 #include <utility>
 
-#include "analyzer/analiza_model.h"
-#include "analyzer/analiza_raport.h"
+#include "gramatyka/analiza_model.h"
+#include "gramatyka/analiza_raport.h"
 #include "gramatyka/nazwy_projektu.h"
 
 namespace bryzas_analiza {

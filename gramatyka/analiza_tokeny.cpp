@@ -1,4 +1,4 @@
-#include "analyzer/analiza_tokeny.h"
+#include "gramatyka/analiza_tokeny.h"
 
 #include <algorithm>
 #include <set>

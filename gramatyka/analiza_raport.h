@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "analyzer/analiza_model.h"
-#include "analyzer/analiza_zbiory.h"
+#include "gramatyka/analiza_model.h"
+#include "gramatyka/analiza_zbiory.h"
 
 namespace bryzas_analiza {
 

@@ -1,4 +1,4 @@
-#include "analyzer/analiza_ll1.h"
+#include "gramatyka/analiza_ll1.h"
 
 #include <string>
 

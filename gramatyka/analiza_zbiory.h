@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <vector>
 
-#include "analyzer/analiza_model.h"
+#include "gramatyka/analiza_model.h"
 
 namespace bryzas_analiza {
 

@@ -1,4 +1,4 @@
-#include "analyzer/analiza_raport.h"
+#include "gramatyka/analiza_raport.h"
 
 #include <algorithm>
 

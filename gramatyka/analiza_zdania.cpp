@@ -1,4 +1,4 @@
-#include "analyzer/analiza_zdania.h"
+#include "gramatyka/analiza_zdania.h"
 
 #include <algorithm>
 

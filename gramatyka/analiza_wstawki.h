@@ -4,8 +4,8 @@
 // into a word at the start of the next. Each is a warning at the insert.
 #pragma once
 
-#include "analyzer/analiza_model.h"
-#include "analyzer/analiza_raport.h"
+#include "gramatyka/analiza_model.h"
+#include "gramatyka/analiza_raport.h"
 
 namespace bryzas_analiza {
 

@@ -8,8 +8,8 @@
 #include <memory>
 #include <vector>
 
-#include "analyzer/analiza_model.h"
-#include "analyzer/analiza_zbiory.h"
+#include "gramatyka/analiza_model.h"
+#include "gramatyka/analiza_zbiory.h"
 
 namespace bryzas_analiza {
 

@@ -9,11 +9,11 @@
 #include <utility>
 #include <vector>
 
-#include "analyzer/analiza_dojscie.h"
-#include "analyzer/analiza_model.h"
-#include "analyzer/analiza_raport.h"
-#include "analyzer/analiza_zbiory.h"
-#include "analyzer/analiza_zdania.h"
+#include "gramatyka/analiza_dojscie.h"
+#include "gramatyka/analiza_model.h"
+#include "gramatyka/analiza_raport.h"
+#include "gramatyka/analiza_zbiory.h"
+#include "gramatyka/analiza_zdania.h"
 
 namespace bryzas_analiza {
 

@@ -1,4 +1,4 @@
-#include "analyzer/analiza_dojscie.h"
+#include "gramatyka/analiza_dojscie.h"
 
 #include <algorithm>
 

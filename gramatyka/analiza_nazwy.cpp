@@ -1,4 +1,4 @@
-#include "analyzer/analiza_nazwy.h"
+#include "gramatyka/analiza_nazwy.h"
 
 #include <algorithm>
 #include <array>

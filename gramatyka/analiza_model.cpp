@@ -1,4 +1,4 @@
-#include "analyzer/analiza_model.h"
+#include "gramatyka/analiza_model.h"
 
 namespace bryzas_analiza {
 

@@ -1,4 +1,4 @@
-#include "analyzer/analiza_wstawki.h"
+#include "gramatyka/analiza_wstawki.h"
 
 #include <string_view>
 

@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "analyzer/analiza_model.h"
-#include "analyzer/analiza_raport.h"
+#include "gramatyka/analiza_model.h"
+#include "gramatyka/analiza_raport.h"
 
 namespace bryzas_analiza {
 

@@ -1,4 +1,4 @@
-#include "analyzer/analiza_produkcje.h"
+#include "gramatyka/analiza_produkcje.h"
 
 #include <algorithm>
 #include <string>

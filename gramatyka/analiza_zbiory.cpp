@@ -1,4 +1,4 @@
-#include "analyzer/analiza_zbiory.h"
+#include "gramatyka/analiza_zbiory.h"
 
 namespace bryzas_analiza {
 

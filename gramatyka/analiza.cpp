@@ -1,0 +1,166 @@
+#include "gramatyka/analiza.h"
+
+#include <filesystem>
+#include <string>
+
+#include "gramatyka/analiza_dojscie.h"
+#include "gramatyka/analiza_nazwy.h"
+#include "gramatyka/analiza_produkcje.h"
+#include "gramatyka/analiza_tokeny.h"
+#include "gramatyka/analiza_wstawki.h"
+#include "gramatyka/analiza_zdania.h"
+#include "gramatyka/bledy.h"
+#include "gramatyka/bryzas_pars.h"
+
+namespace bryzas_analiza {
+
+namespace {
+
+// The FIRST section computed from the productions, ready to stand at the end
+// of the grammar: nonterminals and terminals in order of first appearance.
+// A nonterminal that derives only the empty string gets no line, since a
+// line must name at least one terminal.
+void sekcja_first(std::ostream& os, const Gramatyka& g, const analiza_ll1& ll1) {
+  os << "%%\n";
+  const std::vector<int> produkcja_dla = g.produkcja_dla();
+  for (int n = 0; n < g.nieterminale.licz(); ++n) {
+    const Zbior z = ll1.potrzebny_first(n);
+    if (produkcja_dla[static_cast<std::size_t>(n)] < 0 || z.terminale().empty()) continue;
+    os << cytat_nieterminala(g, n) << " : " << cytaty_terminali(g, z) << " .\n";
+  }
+}
+
+// "'a' 'b'", or "(puste)" for a sentence of no tokens.
+std::string zdanie_tekst(const Gramatyka& g, const std::vector<int>& zdanie) {
+  if (zdanie.empty()) return "(puste)";
+  std::string w;
+  for (int t : zdanie) {
+    if (!w.empty()) w += ' ';
+    w += cytat_terminala(g, t);
+  }
+  return w;
+}
+
+// The nonterminals quoted: "A", "A lub B", "A, B lub C", and past four
+// the first three: "A", "B", "C" lub inne (razem 9).
+std::string wyliczenie(const Gramatyka& g, const std::vector<int>& nieterminale, const std::string& spojnik) {
+  const std::size_t n = nieterminale.size() > 4 ? 3 : nieterminale.size();
+  std::string w;
+  for (std::size_t i = 0; i < n; ++i)
+    w += (i == 0 ? "" : i + 1 < n || n < nieterminale.size() ? ", " : " " + spojnik + " ") +
+         cytat_nieterminala(g, nieterminale[i]);
+  if (n < nieterminale.size()) w += " " + spojnik + " inne (razem " + std::to_string(nieterminale.size()) + ")";
+  return w;
+}
+
+std::string dlaczego(Wada w) {
+  switch (w) {
+    case Wada::bez_produkcji: return "ktory nie ma produkcji";
+    case Wada::nieproduktywny: return "ktory nie wyprowadza zadnego ciagu terminali";
+    case Wada::lewostronna_rekursja: return "ktory jest w lewostronnej rekursji";
+    case Wada::brak: break;
+  }
+  return "";
+}
+
+// Every error that blames a choice of the parser gets its proof: a sentence
+// that the parser fails on, or, when no sentence up to the bound fails, the
+// error becomes a warning that says what the parser does instead. Other
+// errors stop nothing, but a nonterminal without a production, deriving
+// nothing or left-recursive has no derivations fit for a proof: the search
+// keeps to those that use none of them, and a choice that can go wrong
+// only in the others keeps its error and says so.
+void dowody(const Gramatyka& g, const analiza_ll1& ll1, const std::vector<Wada>& wady, analiza_raport& raport) {
+  const auto& d = ll1.podejrzenia();
+  if (d.empty()) return;
+  std::vector<bool> wykluczone;
+  for (Wada w : wady) wykluczone.push_back(w != Wada::brak);
+  analiza_wad wadliwe(g, wykluczone);
+  // The faulty nonterminals with sentences of their own, which the search leaves out.
+  std::vector<int> omija;
+  for (int n : wadliwe.spotykane())
+    if (wady[static_cast<std::size_t>(n)] == Wada::lewostronna_rekursja) omija.push_back(n);
+
+  std::vector<Podejrzenie> p;
+  for (const auto& s : d) p.push_back(s.podejrzenie);
+  analiza_zdania zdania(g, wykluczone);
+  const std::vector<Kontrprzyklad> k = zdania.szukaj(p);
+  const std::string granica = std::to_string(analiza_zdania::max_dlugosc);
+  for (std::size_t i = 0; i < d.size(); ++i) {
+    const std::vector<Strona>& strony = d[i].strony;
+    const Zbior& tokeny = d[i].podejrzenie.tokeny;
+    // Whether the choice can go wrong at all, once the faults are mended.
+    const bool moze = wadliwe.mozliwe(strony, tokeny);
+    if (k[i].znaleziony) {
+      const std::size_t gdzie = k[i].gdzie;
+      const std::string na = gdzie < k[i].zdanie.size() ? cytat_terminala(g, k[i].zdanie[gdzie]) : "";
+      std::string jak = k[i].koniec == Koniec::przed_koncem ? "parser skonczy przed " + na
+                        : gdzie < k[i].zdanie.size()          ? "parser odrzuci je na " + na
+                                                              : "parser odrzuci je na koncu wejscia";
+      raport.dodaj_uwage(d[i].komunikat,
+                         "zdanie " + zdanie_tekst(g, k[i].zdanie) + " nalezy do jezyka, " + jak);
+    } else if (moze && !wadliwe.spotykane().empty() && !wadliwe.bez_wad(strony, tokeny)) {
+      // Those that all such derivations need, else those they can meet.
+      const std::vector<int> konieczne = wadliwe.konieczne(strony, tokeny);
+      raport.dodaj_uwage(d[i].komunikat, "zdania nie pokazano: ten wybor moze byc zly tylko w wyprowadzeniach przez " +
+                                             (konieczne.empty() ? wyliczenie(g, wadliwe.spotykane(), "lub")
+                                                                : wyliczenie(g, konieczne, "i")));
+    } else if (k[i].wykluczony >= 0) {
+      raport.dodaj_uwage(d[i].komunikat, "zdanie " + zdanie_tekst(g, k[i].zdanie) +
+                                             " nalezy do jezyka, ale parser wywola na nim " +
+                                             cytat_nieterminala(g, k[i].wykluczony) + ", " +
+                                             dlaczego(wady[static_cast<std::size_t>(k[i].wykluczony)]));
+    } else if (zdania.wszystkie()) {
+      raport.na_ostrzezenie(d[i].komunikat);
+      raport.dodaj_uwage(d[i].komunikat, "zadne zdanie do " + granica + " symboli" +
+                                             (omija.empty() || !moze ? "" : ", ktorego wyprowadzenie omija " +
+                                                                       wyliczenie(g, omija, "i") + ",") +
+                                             " nie jest przez ten wybor odrzucone; " + d[i].co_robi);
+    } else {
+      raport.dodaj_uwage(d[i].komunikat, "nie znaleziono odrzuconego zdania, ale przeszukiwanie zdan do " +
+                                             granica + " symboli zatrzymalo sie na granicy " +
+                                             std::to_string(analiza_zdania::max_krokow) + " krokow");
+    }
+  }
+}
+
+}  // namespace
+
+Analiza::Analiza(bryzas::bryzas_skan& skan, const bryzas::Nazwy_Projektu& n) {
+  czytaj(skan);
+  if (raport_.bledy() == 0) sprawdz(n);
+}
+
+void Analiza::czytaj(bryzas::bryzas_skan& skan) {
+  try {
+    Budowa_Modelu budowa(g_);
+    bryzas::bryzas_pars(skan, budowa).parsuj();
+  } catch (const bryzas::Blad_Skanera& b) {
+    raport_.blad({skan.nr_linii, skan.nr_kol}, std::string(bryzas::komunikat_skanera(b.nr)));
+  } catch (const bryzas::Za_Duzo_Produkcji& b) {
+    raport_.blad(b.poz, "za duzo produkcji (max 200)");
+  } catch (const bryzas::Blad_Parsera& b) {
+    const int nr = raport_.blad({skan.nr_linii, skan.nr_kol}, std::string(bryzas::komunikat_parsera(b.nr)));
+    if (!b.uwaga.empty()) raport_.dodaj_uwage(nr, b.uwaga, b.poz_uwagi);
+  }
+}
+
+void Analiza::sprawdz(const bryzas::Nazwy_Projektu& n) {
+  for (const Pozycja& p : g_.zbedne_init_instr_po)
+    raport_.ostrzezenie(p, "ta wstawka ++init_instr_po nie zostanie uzyta: generator bierze tylko ostatnia");
+  zbiory_ = std::make_unique<analiza_zbiory>(g_);
+  analiza_produkcje produkcje(g_, *zbiory_, raport_);
+  produkcje.sprawdz();
+  std::error_code blad_pliku;
+  analiza_nazwy(g_, n, std::filesystem::exists(n.plik_tok, blad_pliku), raport_).sprawdz();
+  sprawdz_wstawki(g_, raport_);
+  ll1_ = std::make_unique<analiza_ll1>(g_, *zbiory_, raport_);
+  ll1_->sprawdz();
+  dowody(g_, *ll1_, produkcje.wady(), raport_);
+  const Koniec_Wejscia koniec = sprawdz_tokeny(g_, n.plik_tok, raport_, tokeny_);
+  sprawdz_koniec_wejscia(g_, koniec, n.plik_tok, raport_);
+}
+
+void Analiza::wypisz_sekcje_first(std::ostream& os) const { sekcja_first(os, g_, *ll1_); }
+
+}  // namespace bryzas_analiza

@@ -1,0 +1,46 @@
+// The analysis of one grammar file, as bryzas_analiza prints it: the
+// grammar read into its model through the parser of the notation (a lexical
+// or syntax error ends it there), then every check of the productions, the
+// names, the inserts, the choices with their proofs, and of the token file.
+#pragma once
+
+#include <memory>
+#include <ostream>
+
+#include "gramatyka/analiza_ll1.h"
+#include "gramatyka/analiza_model.h"
+#include "gramatyka/analiza_raport.h"
+#include "gramatyka/analiza_zbiory.h"
+#include "gramatyka/bryzas_skan.h"
+#include "gramatyka/nazwy_projektu.h"
+
+namespace bryzas_analiza {
+
+class Analiza {
+public:
+  // Reads the grammar file that the scanner has opened, and P.tok when
+  // there is one.
+  Analiza(bryzas::bryzas_skan& skan, const bryzas::Nazwy_Projektu& n);
+
+  // Whether the grammar was read whole, so that it could be checked.
+  bool przeczytana() const { return ll1_ != nullptr; }
+  const analiza_raport& gramatyki() const { return raport_; }
+  const analiza_raport& tokenow() const { return tokeny_; }
+  int bledy() const { return raport_.bledy() + tokeny_.bledy(); }
+
+  // The FIRST section computed from the productions, ready to stand at the
+  // end of the grammar; only for a grammar read whole.
+  void wypisz_sekcje_first(std::ostream& os) const;
+
+private:
+  void czytaj(bryzas::bryzas_skan& skan);
+  void sprawdz(const bryzas::Nazwy_Projektu& n);
+
+  Gramatyka g_;
+  analiza_raport raport_;
+  analiza_raport tokeny_;
+  std::unique_ptr<analiza_zbiory> zbiory_;
+  std::unique_ptr<analiza_ll1> ll1_;
+};
+
+}  // namespace bryzas_analiza
