@@ -96,6 +96,7 @@ public:
 private:
   using Token_Typ = bryzas::Token_Typ;
 
+  void rozszerzona() override {}
   void naglowek(const Token_Typ& slowo, const Token_Typ& wstawka) override;
   void koniec_czesci(bryzas::Czesc_Naglowka) override {}
   void lewa_strona(const Token_Typ& nazwa) override;
