@@ -70,7 +70,8 @@ std::string dlaczego(Wada w) {
 // nothing or left-recursive has no derivations fit for a proof: the search
 // keeps to those that use none of them, and a choice that can go wrong
 // only in the others keeps its error and says so.
-void dowody(const Gramatyka& g, const analiza_ll1& ll1, const std::vector<Wada>& wady, analiza_raport& raport) {
+void dowody(const Gramatyka& g, const analiza_decyzje& decyzje, const analiza_ll1& ll1, const std::vector<Wada>& wady,
+            analiza_raport& raport) {
   const auto& d = ll1.podejrzenia();
   if (d.empty()) return;
   std::vector<bool> wykluczone;
@@ -83,7 +84,7 @@ void dowody(const Gramatyka& g, const analiza_ll1& ll1, const std::vector<Wada>&
 
   std::vector<Podejrzenie> p;
   for (const auto& s : d) p.push_back(s.podejrzenie);
-  analiza_zdania zdania(g, wykluczone);
+  analiza_zdania zdania(g, decyzje, wykluczone);
   const std::vector<Kontrprzyklad> k = zdania.szukaj(p);
   const std::string granica = std::to_string(analiza_zdania::max_dlugosc);
   for (std::size_t i = 0; i < d.size(); ++i) {
@@ -131,6 +132,8 @@ Analiza::Analiza(bryzas::bryzas_skan& skan, const bryzas::Nazwy_Projektu& n) {
   if (raport_.bledy() == 0) sprawdz(n);
 }
 
+Analiza::Analiza(Gramatyka g, const bryzas::Nazwy_Projektu& n) : g_(std::move(g)) { sprawdz(n); }
+
 void Analiza::czytaj(bryzas::bryzas_skan& skan) {
   try {
     Budowa_Modelu budowa(g_);
@@ -154,9 +157,10 @@ void Analiza::sprawdz(const bryzas::Nazwy_Projektu& n) {
   std::error_code blad_pliku;
   analiza_nazwy(g_, n, std::filesystem::exists(n.plik_tok, blad_pliku), raport_).sprawdz();
   sprawdz_wstawki(g_, raport_);
-  ll1_ = std::make_unique<analiza_ll1>(g_, *zbiory_, raport_);
+  decyzje_ = std::make_unique<analiza_decyzje>(g_, *zbiory_);
+  ll1_ = std::make_unique<analiza_ll1>(g_, *zbiory_, *decyzje_, raport_);
   ll1_->sprawdz();
-  dowody(g_, *ll1_, produkcje.wady(), raport_);
+  dowody(g_, *decyzje_, *ll1_, produkcje.wady(), raport_);
   const Koniec_Wejscia koniec = sprawdz_tokeny(g_, n.plik_tok, raport_, tokeny_);
   sprawdz_koniec_wejscia(g_, koniec, n.plik_tok, raport_);
 }

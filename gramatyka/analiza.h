@@ -7,6 +7,7 @@
 #include <memory>
 #include <ostream>
 
+#include "gramatyka/analiza_decyzje.h"
 #include "gramatyka/analiza_ll1.h"
 #include "gramatyka/analiza_model.h"
 #include "gramatyka/analiza_raport.h"
@@ -21,9 +22,21 @@ public:
   // Reads the grammar file that the scanner has opened, and P.tok when
   // there is one.
   Analiza(bryzas::bryzas_skan& skan, const bryzas::Nazwy_Projektu& n);
+  // Checks a grammar whose model is built already.
+  Analiza(Gramatyka g, const bryzas::Nazwy_Projektu& n);
+  // The parts hold the model by reference.
+  Analiza(const Analiza&) = delete;
+  Analiza& operator=(const Analiza&) = delete;
 
   // Whether the grammar was read whole, so that it could be checked.
   bool przeczytana() const { return ll1_ != nullptr; }
+  const Gramatyka& gramatyka() const { return g_; }
+  // Of a grammar read whole: its sets, and how the generated parser decides
+  // each of its groups (the predict set of every branch, the tokens that
+  // take it, the FOLLOW of the group), keyed by the group's element in
+  // gramatyka().
+  const analiza_zbiory& zbiory() const { return *zbiory_; }
+  const analiza_decyzje& decyzje() const { return *decyzje_; }
   const analiza_raport& gramatyki() const { return raport_; }
   const analiza_raport& tokenow() const { return tokeny_; }
   int bledy() const { return raport_.bledy() + tokeny_.bledy(); }
@@ -40,6 +53,7 @@ private:
   analiza_raport raport_;
   analiza_raport tokeny_;
   std::unique_ptr<analiza_zbiory> zbiory_;
+  std::unique_ptr<analiza_decyzje> decyzje_;
   std::unique_ptr<analiza_ll1> ll1_;
 };
 

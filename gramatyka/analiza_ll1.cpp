@@ -24,89 +24,90 @@ constexpr const char* skutek_zbednych = "; skutek zbednych terminali w FIRST";
 
 }  // namespace
 
-analiza_ll1::analiza_ll1(const Gramatyka& g, const analiza_zbiory& zbiory, analiza_raport& raport)
+analiza_ll1::analiza_ll1(const Gramatyka& g, const analiza_zbiory& zbiory, const analiza_decyzje& decyzje,
+                         analiza_raport& raport)
     : g_(g),
       zbiory_(zbiory),
+      decyzje_(decyzje),
       raport_(raport),
       produkcja_dla_(g.produkcja_dla()),
-      deklarowany_(idx(g.nieterminale.licz())),
       pierwsza_linia_(idx(g.nieterminale.licz())),
       uzycie_(idx(g.nieterminale.licz())),
       zaczynane_(idx(g.nieterminale.licz())) {}
 
 void analiza_ll1::sprawdz() {
   zbierz_deklaracje();
-  for (const auto& p : g_.produkcje)
-    for (std::size_t i = 0; i < p.prawa.size(); ++i) {
-      const Element& e = p.prawa[i];
-      if (e.rodzaj == Rodzaj_Elementu::symbol) continue;
-      const Zbior za = zbiory_.za_elementem(p, i);
-      if (e.rodzaj == Rodzaj_Elementu::alternatywa)
-        alternatywa(e, za);
-      else
-        opcja_lub_powtorzenie(e, za);
-    }
+  for (const auto& p : g_.produkcje) grupy(p.prawa);
   sekcja_first();
 }
 
 void analiza_ll1::zbierz_deklaracje() {
   for (const auto& l : g_.first) {
     if (!ma_linie(l.nieterminal)) pierwsza_linia_[idx(l.nieterminal)] = l.poz;
-    for (const auto& t : l.terminale) {
-      deklarowany_[idx(l.nieterminal)].dodaj(t.nr);
-      poz_deklaracji_.emplace(std::make_pair(l.nieterminal, t.nr), t.poz);
-    }
+    for (const auto& t : l.terminale) poz_deklaracji_.emplace(std::make_pair(l.nieterminal, t.nr), t.poz);
   }
 }
 
-// The set the generated parser tests before it enters the sequence; notes
-// the nonterminal that begins it.
-Zbior analiza_ll1::decyzja(const std::vector<Symbol>& ciag) {
-  const Symbol& s = ciag.front();
-  if (s.terminal) {
-    Zbior z;
-    z.dodaj(s.nr);
-    return z;
+// Each group of the sequence, then the groups within its branches.
+void analiza_ll1::grupy(const Ciag& c) {
+  for (const Element& e : c) {
+    if (e.rodzaj == Rodzaj_Elementu::symbol) continue;
+    const Decyzja_Grupy& d = decyzje_.grupy(e);
+    for (std::size_t j = 0; j < e.galezie.size(); ++j) {
+      zaczyna({&e, j});
+      // After a nullable first name come the rest of the branch and, in an
+      // alternative, when that can vanish too, whatever follows the group.
+      bool pusty;
+      Zbior po_pierwszym = zbiory_.first_ciagu(e.galezie[j], 1, pusty);
+      if (pusty && e.rodzaj == Rodzaj_Elementu::alternatywa) po_pierwszym.dodaj(d.za);
+      pusty_na_poczatku({&e, j}, po_pierwszym);
+    }
+    if (e.rodzaj != Rodzaj_Elementu::alternatywa) opcja_lub_powtorzenie(e, d);
+    galezie(e, d);
+    for (const Ciag& galaz : e.galezie) grupy(galaz);
   }
-  Uzycie& u = uzycie_[idx(s.nr)];
-  zaczynane_[idx(s.nr)].push_back(s.poz);
+}
+
+// Notes the nonterminal that begins the branch, tested on its FIRST line.
+void analiza_ll1::zaczyna(const Galaz& galaz) {
+  const Element& e = galaz.ciag().front();
+  if (e.rodzaj != Rodzaj_Elementu::symbol || e.symbol.terminal) return;
+  Uzycie& u = uzycie_[idx(e.symbol.nr)];
+  zaczynane_[idx(e.symbol.nr)].push_back(galaz);
   if (!u.zaczyna_grupe) {
     u.zaczyna_grupe = true;
-    u.pierwsza_grupa = s.poz;
+    u.pierwsza_grupa = e.poz;
   }
-  return deklarowany_[idx(s.nr)];
 }
 
 // A nullable first nonterminal hands the choice to the tokens after it, which
 // its declared set must then hold as well.
-void analiza_ll1::pusty_na_poczatku(const std::vector<Symbol>& ciag, const Zbior& po_pierwszym,
-                                    bool galaz) {
-  const Symbol& s = ciag.front();
-  if (s.terminal || !zbiory_.pusty(s.nr)) return;
-  uzycie_[idx(s.nr)].potrzebne.dodaj(po_pierwszym);
+void analiza_ll1::pusty_na_poczatku(const Galaz& galaz, const Zbior& po_pierwszym) {
+  const Element& e = galaz.ciag().front();
+  if (e.rodzaj != Rodzaj_Elementu::symbol || e.symbol.terminal || !zbiory_.pusty(e.symbol.nr)) return;
+  const int n = e.symbol.nr;
+  const bool w_alternatywie = galaz.grupa->rodzaj == Rodzaj_Elementu::alternatywa;
+  uzycie_[idx(n)].potrzebne.dodaj(po_pierwszym);
   // Without a FIRST line the declared set is empty: everything is lost.
-  const std::string tekst = cytat_nieterminala(g_, s.nr) + " moze byc pusty na poczatku " +
-                            (galaz ? "galezi" : "grupy");
-  const Zbior utracone = po_pierwszym.bez(deklarowany_[idx(s.nr)]);
+  const std::string tekst = cytat_nieterminala(g_, n) + " moze byc pusty na poczatku " +
+                            (w_alternatywie ? "galezi" : "grupy");
+  const Zbior utracone = po_pierwszym.bez(decyzje_.deklarowany(n));
   if (utracone.pusty())
-    raport_.ostrzezenie(s.poz, tekst);
+    raport_.ostrzezenie(e.poz, tekst);
   else
-    podejrzenia_.push_back({raport_.blad(s.poz, tekst + (galaz ? "; galaz" : "; grupa") +
+    podejrzenia_.push_back({raport_.blad(e.poz, tekst + (w_alternatywie ? "; galaz" : "; grupa") +
                                                     " nie zostanie wybrana " + dla_tokenow(g_, utracone)),
-                            {{s.poz}, utracone, false},
-                            galaz ? "parser nigdy nie wybiera galezi tam, gdzie by jej potrzebowal"
-                                  : "parser nigdy nie wchodzi w grupe tam, gdzie by jej potrzebowal",
-                            {{s.poz, 1, Strona::do_konca, galaz}}});
+                            {{galaz}, utracone, false},
+                            w_alternatywie ? "parser nigdy nie wybiera galezi tam, gdzie by jej potrzebowal"
+                                           : "parser nigdy nie wchodzi w grupe tam, gdzie by jej potrzebowal",
+                            {{galaz, 1, Strona::do_konca, w_alternatywie}}});
 }
 
-void analiza_ll1::opcja_lub_powtorzenie(const Element& e, const Zbior& za) {
-  const auto& ciag = e.galezie[0];
-  const Zbior d = decyzja(ciag);
+// An option or a repetition against what follows it.
+void analiza_ll1::opcja_lub_powtorzenie(const Element& e, const Decyzja_Grupy& d) {
   bool pusty;
-  const Zbior realne = zbiory_.first_ciagu(ciag, 0, pusty);
-  pusty_na_poczatku(ciag, zbiory_.first_ciagu(ciag, 1, pusty), false);
-
-  const Zbior starcie = d.przeciecie(za);
+  const Zbior realne = zbiory_.first_elementu(e, pusty);
+  const Zbior starcie = d.wejscie().przeciecie(d.za);
   if (starcie.pusty()) return;
   std::string tekst = "konflikt LL(1): ";
   if (e.rodzaj == Rodzaj_Elementu::opcja)
@@ -117,35 +118,33 @@ void analiza_ll1::opcja_lub_powtorzenie(const Element& e, const Zbior& za) {
              cytaty_terminali(g_, starcie) + " (parser powtorzy petle)";
   // What follows the group is computed, so only the group's side can be
   // inflated by the declarations.
-  if (tylko_zbedne(starcie, realne, za)) tekst += skutek_zbednych;
-  podejrzenia_.push_back({raport_.blad(e.poz, tekst), {{ciag.front().poz}, starcie, true},
+  if (tylko_zbedne(starcie, realne, d.za)) tekst += skutek_zbednych;
+  Podejrzenie p{{}, starcie, true};
+  for (std::size_t j = 0; j < e.galezie.size(); ++j) p.ciagi.push_back({&e, j});
+  podejrzenia_.push_back({raport_.blad(e.poz, tekst), std::move(p),
                           e.rodzaj == Rodzaj_Elementu::opcja ? "parser zawsze wybiera opcje"
                                                              : "parser zawsze powtarza petle",
-                          {{ciag.front().poz, 0, Strona::do_konca, false, true}}});
+                          {{{&e, 0}, 0, Strona::do_konca, false, true}}});
 }
 
-void analiza_ll1::alternatywa(const Element& e, const Zbior& za) {
-  std::vector<Zbior> d, realne;
-  for (const auto& ciag : e.galezie) {
-    d.push_back(decyzja(ciag));
+// The branches of a group against each other.
+void analiza_ll1::galezie(const Element& e, const Decyzja_Grupy& d) {
+  const bool alternatywa = e.rodzaj == Rodzaj_Elementu::alternatywa;
+  std::vector<Zbior> realne;
+  for (std::size_t j = 0; j < e.galezie.size(); ++j) {
     bool pusty;
-    Zbior r = zbiory_.first_ciagu(ciag, 0, pusty);
-    if (pusty) r.dodaj(za);
-    realne.push_back(r);
-    // After a nullable first name come the rest of the branch and, when that
-    // can vanish too, whatever follows the whole group.
-    Zbior po_pierwszym = zbiory_.first_ciagu(ciag, 1, pusty);
-    if (pusty) po_pierwszym.dodaj(za);
-    pusty_na_poczatku(ciag, po_pierwszym, true);
+    realne.push_back(zbiory_.first_ciagu(e.galezie[j], 0, pusty));
+    if (pusty && alternatywa) realne.back().dodaj(d.za);
   }
   // A token is taken by the first branch whose set holds it; every later
   // branch that holds it too is reported against that one.
-  for (std::size_t j = 1; j < d.size(); ++j) {
+  const std::vector<Zbior>& t = d.przewidywane;
+  for (std::size_t j = 1; j < t.size(); ++j) {
     std::vector<Zbior> przez(j);
-    for (int t : d[j].terminale())
+    for (int x : t[j].terminale())
       for (std::size_t i = 0; i < j; ++i)
-        if (d[i].zawiera(t)) {
-          przez[i].dodaj(t);
+        if (t[i].zawiera(x)) {
+          przez[i].dodaj(x);
           break;
         }
     for (std::size_t i = 0; i < j; ++i) {
@@ -156,9 +155,9 @@ void analiza_ll1::alternatywa(const Element& e, const Zbior& za) {
                           std::to_string(i + 1) + ")";
       if (tylko_zbedne(przez[i], realne[i], realne[j])) tekst += skutek_zbednych;
       podejrzenia_.push_back({raport_.blad(e.galezie[j].front().poz, tekst),
-                              {{e.galezie[i].front().poz}, przez[i], true},
+                              {{{&e, i}}, przez[i], true},
                               "parser zawsze wybiera galaz " + std::to_string(i + 1),
-                              {{e.galezie[j].front().poz, 0, Strona::do_konca, true}}});
+                              {{{&e, j}, 0, Strona::do_konca, alternatywa}}});
     }
   }
 }
@@ -180,20 +179,20 @@ void analiza_ll1::sekcja_first() {
                                            ", ktory zaczyna grupe");
       continue;
     }
-    const Zbior brak = zbiory_.first(n).bez(deklarowany_[idx(n)]);
+    const Zbior brak = zbiory_.first(n).bez(decyzje_.deklarowany(n));
     if (!brak.pusty()) {
       const std::string tekst =
           "FIRST " + cytat_nieterminala(g_, n) + " nie zawiera " + cytaty_terminali(g_, brak);
       if (u.zaczyna_grupe) {
         std::vector<Strona> strony;
-        for (const Pozycja& p : zaczynane_[idx(n)]) strony.push_back({p, 0, 1});
+        for (const Galaz& galaz : zaczynane_[idx(n)]) strony.push_back({galaz, 0, 1});
         podejrzenia_.push_back({raport_.blad(pierwsza_linia_[idx(n)], tekst), {zaczynane_[idx(n)], brak, false},
                                 "parser nie potrzebuje tu brakujacych terminali", std::move(strony)});
       } else
         raport_.ostrzezenie(pierwsza_linia_[idx(n)], tekst + " (zbior nieuzywany w parserze)");
     }
     // Every extra terminal in one message, at the first one it names.
-    const Zbior zbedne = deklarowany_[idx(n)].bez(zbiory_.first(n)).bez(u.potrzebne);
+    const Zbior zbedne = decyzje_.deklarowany(n).bez(zbiory_.first(n)).bez(u.potrzebne);
     if (!zbedne.pusty())
       raport_.ostrzezenie(poz_deklaracji_.at({n, zbedne.terminale().front()}),
                           "FIRST " + cytat_nieterminala(g_, n) + " zawiera zbedne " +

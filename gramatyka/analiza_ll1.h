@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "gramatyka/analiza_decyzje.h"
 #include "gramatyka/analiza_dojscie.h"
 #include "gramatyka/analiza_model.h"
 #include "gramatyka/analiza_raport.h"
@@ -19,7 +20,8 @@ namespace bryzas_analiza {
 
 class analiza_ll1 {
 public:
-  analiza_ll1(const Gramatyka& g, const analiza_zbiory& zbiory, analiza_raport& raport);
+  analiza_ll1(const Gramatyka& g, const analiza_zbiory& zbiory, const analiza_decyzje& decyzje,
+              analiza_raport& raport);
 
   void sprawdz();
 
@@ -49,27 +51,28 @@ private:
   };
 
   void zbierz_deklaracje();
-  void opcja_lub_powtorzenie(const Element& e, const Zbior& za);
-  void alternatywa(const Element& e, const Zbior& za);
-  void pusty_na_poczatku(const std::vector<Symbol>& ciag, const Zbior& po_pierwszym, bool galaz);
-  Zbior decyzja(const std::vector<Symbol>& ciag);
+  void grupy(const Ciag& c);
+  void opcja_lub_powtorzenie(const Element& e, const Decyzja_Grupy& d);
+  void galezie(const Element& e, const Decyzja_Grupy& d);
+  void pusty_na_poczatku(const Galaz& galaz, const Zbior& po_pierwszym);
+  void zaczyna(const Galaz& galaz);
   void sekcja_first();
   bool ma_linie(int n) const { return pierwsza_linia_[idx(n)].linia > 0; }
   static std::size_t idx(int nr) { return static_cast<std::size_t>(nr); }
 
   const Gramatyka& g_;
   const analiza_zbiory& zbiory_;
+  const analiza_decyzje& decyzje_;
   analiza_raport& raport_;
   std::vector<int> produkcja_dla_;
 
-  // The FIRST section, per nonterminal: the union of its lines, the position
-  // of its first line, and where each terminal first stands in them.
-  std::vector<Zbior> deklarowany_;
+  // The FIRST section, per nonterminal: the position of its first line,
+  // and where each terminal first stands in them.
   std::vector<Pozycja> pierwsza_linia_;
   std::map<std::pair<int, int>, Pozycja> poz_deklaracji_;
   std::vector<Uzycie> uzycie_;
-  // The first symbols of the sequences each nonterminal begins.
-  std::vector<std::vector<Pozycja>> zaczynane_;
+  // The branches each nonterminal begins.
+  std::vector<std::vector<Galaz>> zaczynane_;
   std::vector<Do_Sprawdzenia> podejrzenia_;
 };
 

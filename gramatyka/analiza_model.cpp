@@ -23,6 +23,8 @@ Pozycja pozycja(const bryzas::Token_Typ& t) { return {t.linia, t.kol}; }
 }  // namespace
 
 // Only the last ++init_instr_po is used: each one before it is noted.
+// Header inserts are the generator's own business; the model keeps only
+// what the checks of inserts need.
 void Budowa_Modelu::naglowek(const Token_Typ& slowo, const Token_Typ& wstawka) {
   wstawka_(wstawka);
   if (slowo.Kod != Token_Kod::INITINSTRPOKOD) return;
@@ -32,6 +34,7 @@ void Budowa_Modelu::naglowek(const Token_Typ& slowo, const Token_Typ& wstawka) {
 
 void Budowa_Modelu::lewa_strona(const Token_Typ& nazwa) {
   produkcja_ = Produkcja{};
+  otwarte_.clear();
   produkcja_.poz = pozycja(nazwa);
   produkcja_.lewa = g_.nieterminale.wstaw(nazwa.Wart, produkcja_.poz);
 }
@@ -44,32 +47,29 @@ Symbol Budowa_Modelu::nazwa_(const Token_Typ& nazwa) {
   return s;
 }
 
-// A name goes into the branch of the open group, or stands alone.
 void Budowa_Modelu::symbol(const Token_Typ& nazwa, const Token_Typ& wstawka) {
-  const Symbol s = nazwa_(nazwa);
-  wstawka_(wstawka);
-  if (grupa_) {
-    grupa_->galezie.back().push_back(s);
-    return;
-  }
   Element e;
-  e.symbol = s;
-  e.poz = s.poz;
-  produkcja_.prawa.push_back(std::move(e));
+  e.symbol = nazwa_(nazwa);
+  e.poz = e.symbol.poz;
+  e.wstawka = wstawka_(wstawka);
+  ciag_().push_back(std::move(e));
 }
 
+// A group is open until its closing bracket: what comes in between goes
+// into its last branch, groups opened there included.
 void Budowa_Modelu::grupa(const Token_Typ& nawias) {
-  grupa_.emplace();
-  grupa_->rodzaj = nawias.Kod == Token_Kod::LNAWKL   ? Rodzaj_Elementu::powtorzenie
-                   : nawias.Kod == Token_Kod::LNAWKW ? Rodzaj_Elementu::opcja
-                                                     : Rodzaj_Elementu::alternatywa;
-  grupa_->galezie.resize(1);
-  grupa_->poz = pozycja(nawias);
+  Element& e = otwarte_.emplace_back();
+  e.rodzaj = nawias.Kod == Token_Kod::LNAWKL   ? Rodzaj_Elementu::powtorzenie
+             : nawias.Kod == Token_Kod::LNAWKW ? Rodzaj_Elementu::opcja
+                                               : Rodzaj_Elementu::alternatywa;
+  e.galezie.resize(1);
+  e.poz = pozycja(nawias);
 }
 
 void Budowa_Modelu::koniec_grupy(const Token_Typ&) {
-  produkcja_.prawa.push_back(std::move(*grupa_));
-  grupa_.reset();
+  Element e = std::move(otwarte_.back());
+  otwarte_.pop_back();
+  ciag_().push_back(std::move(e));
 }
 
 void Budowa_Modelu::linia_first(const Token_Typ& nieterminal) {
@@ -80,10 +80,13 @@ void Budowa_Modelu::linia_first(const Token_Typ& nieterminal) {
 
 void Budowa_Modelu::terminal_first(const Token_Typ& terminal) { linia_first_.terminale.push_back(nazwa_(terminal)); }
 
-void Budowa_Modelu::wstawka_(const Token_Typ& wstawka) {
-  if (wstawka.Kod != Token_Kod::KODSYM || wstawka.granice.empty()) return;
-  Wstawka& w = g_.wstawki.emplace_back(Wstawka{pozycja(wstawka), wstawka.Wart, {}});
-  for (const auto& gr : wstawka.granice) w.granice.push_back({gr.od, gr.linia});
+std::string Budowa_Modelu::wstawka_(const Token_Typ& wstawka) {
+  if (wstawka.Kod != Token_Kod::KODSYM) return {};
+  if (!wstawka.granice.empty()) {
+    Wstawka& w = g_.wstawki.emplace_back(Wstawka{pozycja(wstawka), wstawka.Wart, {}});
+    for (const auto& gr : wstawka.granice) w.granice.push_back({gr.od, gr.linia});
+  }
+  return wstawka.Wart;
 }
 
 }  // namespace bryzas_analiza

@@ -1,7 +1,8 @@
 // Model of one grammar as the analyser sees it: the productions with their
-// groups, the FIRST section, and every symbol with the line and column of its
-// first character. Names are numbered by first appearance anywhere in the
-// file, terminals and nonterminals separately, as the generator numbers them.
+// groups (nested to any depth), the FIRST section, and every symbol with the
+// line and column of its first character. Names are numbered by first
+// appearance anywhere in the file, terminals and nonterminals separately, as
+// the generator numbers them.
 #pragma once
 
 #include <optional>
@@ -25,20 +26,48 @@ struct Symbol {
 
 enum class Rodzaj_Elementu { symbol, opcja, powtorzenie, alternatywa };
 
-// One element of a right-hand side. A symbol keeps its name in `symbol`; an
-// option or a repetition holds one sequence in `galezie`, an alternative two
-// or more. `poz` is the symbol's position or that of the opening bracket.
+// One element of a right-hand side. A symbol keeps its name in `symbol`; a
+// group holds its branches in `galezie`, each a sequence of elements, so
+// that groups nest. An option or a repetition has one branch or more (what
+// it holds may choose with "|"), an alternative one or more (with one it
+// only groups); no branch is empty. `poz` is the symbol's position or that of the opening
+// bracket; `wstawka` the code written after the name or the closing
+// bracket, empty when none.
 struct Element {
   Rodzaj_Elementu rodzaj = Rodzaj_Elementu::symbol;
   Symbol symbol;
-  std::vector<std::vector<Symbol>> galezie;
+  std::vector<std::vector<Element>> galezie;
   Pozycja poz;
+  std::string wstawka;
 };
+
+using Ciag = std::vector<Element>;
+
+// One branch of a group, as the analysis names a choice of the parser.
+struct Galaz {
+  const Element* grupa = nullptr;
+  std::size_t nr = 0;
+
+  const Ciag& ciag() const { return grupa->galezie[nr]; }
+  friend bool operator==(const Galaz&, const Galaz&) = default;
+};
+
+// Calls f on every symbol of the sequence, those in groups at any depth
+// included, in the order they are written.
+template <class F>
+void dla_symboli(const Ciag& ciag, F&& f) {
+  for (const Element& e : ciag) {
+    if (e.rodzaj == Rodzaj_Elementu::symbol) f(e.symbol);
+    for (const Ciag& galaz : e.galezie) dla_symboli(galaz, f);
+  }
+}
 
 struct Produkcja {
   int lewa = 0;  // nonterminal number
   Pozycja poz;   // of the left side
-  std::vector<Element> prawa;
+  std::string deklaracje;          // the insert after the left side
+  std::string wstawka_poczatkowa;  // the insert after "="
+  Ciag prawa;
 };
 
 struct Linia_First {
@@ -76,10 +105,14 @@ struct Wstawka {
 };
 
 struct Gramatyka {
+  // Read in the extended notation: the parser decides every choice on the
+  // sets it computes, and the FIRST section, optional, must equal them.
+  bool rozszerzona = false;
   Nazwy terminale;
   Nazwy nieterminale;
   std::vector<Produkcja> produkcje;  // the first one defines the start symbol
   std::vector<Linia_First> first;
+  bool sekcja_first = false;  // "%%" was written, with its lines or none
   std::vector<Wstawka> wstawki;  // those of more than one line
   std::vector<Pozycja> zbedne_init_instr_po;  // each ++init_instr_po but the last
 
@@ -100,30 +133,36 @@ private:
   void naglowek(const Token_Typ& slowo, const Token_Typ& wstawka) override;
   void koniec_czesci(bryzas::Czesc_Naglowka) override {}
   void lewa_strona(const Token_Typ& nazwa) override;
-  void deklaracje(const Token_Typ& wstawka) override { wstawka_(wstawka); }
+  void deklaracje(const Token_Typ& wstawka) override { produkcja_.deklaracje = wstawka_(wstawka); }
   void cialo() override {}
-  void wstawka_poczatkowa(const Token_Typ& wstawka) override { wstawka_(wstawka); }
+  void wstawka_poczatkowa(const Token_Typ& wstawka) override {
+    produkcja_.wstawka_poczatkowa = wstawka_(wstawka);
+  }
   void koniec_produkcji() override { g_.produkcje.push_back(std::move(produkcja_)); }
   void po_pierwszej_produkcji() override {}
   void symbol(const Token_Typ& nazwa, const Token_Typ& wstawka) override;
   void grupa(const Token_Typ& nawias) override;
-  void galaz() override { grupa_->galezie.emplace_back(); }
+  void galaz() override { otwarte_.back().galezie.emplace_back(); }
   void koniec_grupy(const Token_Typ& nawias) override;
-  void wstawka_po_grupie(const Token_Typ& wstawka) override { wstawka_(wstawka); }
-  void po_produkcjach() override {}
-  void brak_sekcji_first() override {}
+  void wstawka_po_grupie(const Token_Typ& wstawka) override { ciag_().back().wstawka = wstawka_(wstawka); }
+  void po_produkcjach() override { g_.sekcja_first = true; }
+  void brak_sekcji_first() override { g_.sekcja_first = false; }
   void linia_first(const Token_Typ& nieterminal) override;
   void terminal_first(const Token_Typ& terminal) override;
   void koniec_terminali_first() override { g_.first.push_back(std::move(linia_first_)); }
   void koniec_first() override {}
 
-  // An insert written over more than one line, for the checks of inserts.
-  void wstawka_(const Token_Typ& wstawka);
+  // The insert's text, empty for none; one written over more than one line
+  // is kept for the checks of inserts.
+  std::string wstawka_(const Token_Typ& wstawka);
   Symbol nazwa_(const Token_Typ& nazwa);
+  // The sequence the next element joins: the last branch of the innermost
+  // open group, or the right side.
+  Ciag& ciag_() { return otwarte_.empty() ? produkcja_.prawa : otwarte_.back().galezie.back(); }
 
   Gramatyka& g_;
   Produkcja produkcja_;
-  std::optional<Element> grupa_;
+  std::vector<Element> otwarte_;  // the groups open, the innermost last
   Linia_First linia_first_;
   std::optional<Pozycja> init_instr_po_;  // the last ++init_instr_po so far
 };

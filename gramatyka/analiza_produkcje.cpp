@@ -18,15 +18,17 @@ constexpr long max_krokow = 1000000;
 
 std::size_t idx(int nr) { return static_cast<std::size_t>(nr); }
 
+void odwroc(Ciag& c) {
+  std::reverse(c.begin(), c.end());
+  for (Element& e : c)
+    for (Ciag& galaz : e.galezie) odwroc(galaz);
+}
+
 // The grammar with every sequence read backwards: its FIRST sets are the
 // terminals that may end a sentence of each nonterminal.
 Gramatyka wspak(const Gramatyka& g) {
   Gramatyka w = g;
-  for (auto& p : w.produkcje) {
-    std::reverse(p.prawa.begin(), p.prawa.end());
-    for (auto& e : p.prawa)
-      for (auto& ciag : e.galezie) std::reverse(ciag.begin(), ciag.end());
-  }
+  for (auto& p : w.produkcje) odwroc(p.prawa);
   return w;
 }
 
@@ -34,17 +36,12 @@ Gramatyka wspak(const Gramatyka& g) {
 // production alone uses it, and the start symbol is called nowhere.
 bool tylko_na_koncu(const Gramatyka& g, int terminal) {
   const int start = g.produkcje[0].lewa;
-  auto gdzie_indziej = [&](const Symbol& s, std::size_t produkcja) {
-    return s.terminal ? s.nr == terminal && produkcja > 0 : s.nr == start;
-  };
+  bool gdzie_indziej = false;
   for (std::size_t i = 0; i < g.produkcje.size(); ++i)
-    for (const auto& e : g.produkcje[i].prawa) {
-      if (e.rodzaj == Rodzaj_Elementu::symbol && gdzie_indziej(e.symbol, i)) return false;
-      for (const auto& ciag : e.galezie)
-        for (const auto& s : ciag)
-          if (gdzie_indziej(s, i)) return false;
-    }
-  return true;
+    dla_symboli(g.produkcje[i].prawa, [&](const Symbol& s) {
+      gdzie_indziej = gdzie_indziej || (s.terminal ? s.nr == terminal && i > 0 : s.nr == start);
+    });
+  return !gdzie_indziej;
 }
 
 }  // namespace
@@ -84,12 +81,7 @@ void analiza_produkcje::bez_produkcji() {
     zgloszony[idx(s.nr)] = true;
     raport_.blad(s.poz, "nieterminal " + cytat_nieterminala(g_, s.nr) + " nie ma produkcji");
   };
-  for (const auto& p : g_.produkcje)
-    for (const auto& e : p.prawa) {
-      if (e.rodzaj == Rodzaj_Elementu::symbol) sprawdz_symbol(e.symbol);
-      for (const auto& ciag : e.galezie)
-        for (const auto& s : ciag) sprawdz_symbol(s);
-    }
+  for (const auto& p : g_.produkcje) dla_symboli(p.prawa, sprawdz_symbol);
 }
 
 void analiza_produkcje::nieosiagalne() {
@@ -108,12 +100,7 @@ void analiza_produkcje::nieosiagalne() {
     int n = do_odwiedzenia.back();
     do_odwiedzenia.pop_back();
     int ip = produkcja_dla_[idx(n)];
-    if (ip < 0) continue;
-    for (const auto& e : g_.produkcje[idx(ip)].prawa) {
-      if (e.rodzaj == Rodzaj_Elementu::symbol) odwiedz(e.symbol);
-      for (const auto& ciag : e.galezie)
-        for (const auto& s : ciag) odwiedz(s);
-    }
+    if (ip >= 0) dla_symboli(g_.produkcje[idx(ip)].prawa, odwiedz);
   }
   for (const auto& p : g_.produkcje)
     if (!osiagalny[idx(p.lewa)])
@@ -126,32 +113,24 @@ void analiza_produkcje::nieproduktywne() {
   // what is wrong, and the names that use it are not blamed as well.
   std::vector<bool> produktywny(idx(g_.nieterminale.licz()), false);
   for (std::size_t n = 0; n < produktywny.size(); ++n) produktywny[n] = produkcja_dla_[n] < 0;
-  auto symbol_ok = [&](const Symbol& s) { return s.terminal || produktywny[idx(s.nr)]; };
-  auto ciag_ok = [&](const std::vector<Symbol>& ciag) {
-    for (const auto& s : ciag)
-      if (!symbol_ok(s)) return false;
-    return true;
-  };
-  auto element_ok = [&](const Element& e) {
-    switch (e.rodzaj) {
-      case Rodzaj_Elementu::symbol: return symbol_ok(e.symbol);
-      case Rodzaj_Elementu::opcja:
-      case Rodzaj_Elementu::powtorzenie: return true;  // may be skipped
-      case Rodzaj_Elementu::alternatywa:
-        for (const auto& ciag : e.galezie)
-          if (ciag_ok(ciag)) return true;
-        return false;
-    }
-    return false;
+  // An option or a repetition may be skipped; an alternative needs one
+  // branch that derives.
+  auto ciag_ok = [&](const Ciag& ciag, auto& samo) -> bool {
+    return std::all_of(ciag.begin(), ciag.end(), [&](const Element& e) {
+      switch (e.rodzaj) {
+        case Rodzaj_Elementu::symbol: return e.symbol.terminal || produktywny[idx(e.symbol.nr)];
+        case Rodzaj_Elementu::opcja:
+        case Rodzaj_Elementu::powtorzenie: return true;
+        case Rodzaj_Elementu::alternatywa:
+          return std::any_of(e.galezie.begin(), e.galezie.end(), [&](const Ciag& c) { return samo(c, samo); });
+      }
+      return false;
+    });
   };
   for (bool zmiana = true; zmiana;) {
     zmiana = false;
-    for (const auto& p : g_.produkcje) {
-      if (produktywny[idx(p.lewa)]) continue;
-      bool ok = true;
-      for (const auto& e : p.prawa) ok = ok && element_ok(e);
-      if (ok) produktywny[idx(p.lewa)] = zmiana = true;
-    }
+    for (const auto& p : g_.produkcje)
+      if (!produktywny[idx(p.lewa)] && ciag_ok(p.prawa, ciag_ok)) produktywny[idx(p.lewa)] = zmiana = true;
   }
   for (const auto& p : g_.produkcje)
     if (!produktywny[idx(p.lewa)]) {
@@ -162,39 +141,30 @@ void analiza_produkcje::nieproduktywne() {
 }
 
 // Adds the nonterminals of the sequence that can be called with nothing
-// consumed before them; returns whether the whole sequence can vanish.
-bool analiza_produkcje::lewe_wywolania_ciagu(const std::vector<Symbol>& ciag,
-                                             std::vector<Wywolanie>& w) const {
-  for (const auto& s : ciag) {
-    if (s.terminal) return false;
-    w.push_back({s.nr, s.poz});
-    if (!zbiory_.pusty(s.nr)) return false;
-  }
-  return true;
-}
-
-std::vector<analiza_produkcje::Wywolanie> analiza_produkcje::wywolania_z_lewej(
-    const Produkcja& p) const {
-  std::vector<Wywolanie> w;
-  for (const auto& e : p.prawa) {
+// consumed before them, those in its groups too; returns whether the whole
+// sequence can vanish.
+bool analiza_produkcje::lewe_wywolania(const Ciag& ciag, std::vector<Wywolanie>& w) const {
+  for (const Element& e : ciag) {
     bool pusty = false;
     switch (e.rodzaj) {
       case Rodzaj_Elementu::symbol:
-        pusty = lewe_wywolania_ciagu({e.symbol}, w);
+        if (e.symbol.terminal) return false;
+        w.push_back({e.symbol.nr, e.symbol.poz});
+        pusty = zbiory_.pusty(e.symbol.nr);
         break;
       case Rodzaj_Elementu::opcja:
       case Rodzaj_Elementu::powtorzenie:
-        lewe_wywolania_ciagu(e.galezie[0], w);
+        for (const Ciag& galaz : e.galezie) lewe_wywolania(galaz, w);
         pusty = true;
         break;
       case Rodzaj_Elementu::alternatywa:
-        for (const auto& ciag : e.galezie)
-          if (lewe_wywolania_ciagu(ciag, w)) pusty = true;
+        for (const Ciag& galaz : e.galezie)
+          if (lewe_wywolania(galaz, w)) pusty = true;
         break;
     }
-    if (!pusty) break;
+    if (!pusty) return false;
   }
-  return w;
+  return true;
 }
 
 // Every elementary cycle of left calls is reported once, written from its
@@ -205,7 +175,9 @@ void analiza_produkcje::rekursja_lewostronna() {
   krawedzie_.assign(n, {});
   for (const auto& p : g_.produkcje) {
     // Only the first call of each nonterminal from one production matters.
-    for (const auto& w : wywolania_z_lewej(p)) {
+    std::vector<Wywolanie> wywolania;
+    lewe_wywolania(p.prawa, wywolania);
+    for (const auto& w : wywolania) {
       auto& k = krawedzie_[idx(p.lewa)];
       bool jest = false;
       for (const auto& x : k) jest = jest || x.nieterminal == w.nieterminal;

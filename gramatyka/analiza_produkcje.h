@@ -41,8 +41,7 @@ private:
   void nieproduktywne();
   void rekursja_lewostronna();
   void lewostronne();
-  std::vector<Wywolanie> wywolania_z_lewej(const Produkcja& p) const;
-  bool lewe_wywolania_ciagu(const std::vector<Symbol>& ciag, std::vector<Wywolanie>& w) const;
+  bool lewe_wywolania(const Ciag& ciag, std::vector<Wywolanie>& w) const;
   bool szukaj_cykli(int start);
 
   const Gramatyka& g_;

@@ -1,20 +1,8 @@
 #include "gramatyka/analiza_zbiory.h"
 
+#include <algorithm>
+
 namespace bryzas_analiza {
-
-namespace {
-
-// FIRST of the items of v from od on: each adds its own while every item
-// before it may be empty; pusty tells whether all of them may be.
-template <class Element_Ciagu, class First>
-Zbior first_kolejnych(const std::vector<Element_Ciagu>& v, std::size_t od, bool& pusty, First first) {
-  Zbior z;
-  pusty = true;
-  for (std::size_t i = od; i < v.size() && pusty; ++i) z.dodaj(first(v[i], pusty));
-  return z;
-}
-
-}  // namespace
 
 bool Zbior::dodaj(int terminal) {
   auto i = static_cast<std::size_t>(terminal);
@@ -67,13 +55,53 @@ std::vector<int> Zbior::terminale() const {
   return w;
 }
 
-analiza_zbiory::analiza_zbiory(const Gramatyka& g)
+analiza_zbiory::analiza_zbiory(const Gramatyka& g) : analiza_zbiory(g, {}, true) {}
+
+analiza_zbiory::analiza_zbiory(const Gramatyka& g, std::vector<Stan> stan)
+    : analiza_zbiory(g, std::move(stan), false) {}
+
+analiza_zbiory::analiza_zbiory(const Gramatyka& g, std::vector<Stan> stan, bool jak_napisana)
     : g_(g),
-      pusty_(static_cast<std::size_t>(g.nieterminale.licz()), false),
-      first_(static_cast<std::size_t>(g.nieterminale.licz())),
-      follow_(static_cast<std::size_t>(g.nieterminale.licz())) {
+      stan_(std::move(stan)),
+      wyprowadza_(idx(g.nieterminale.licz()), jak_napisana),
+      pusty_(idx(g.nieterminale.licz()), false),
+      first_(idx(g.nieterminale.licz())),
+      zywy_(idx(g.nieterminale.licz()), jak_napisana),
+      follow_(idx(g.nieterminale.licz())) {
+  stan_.resize(idx(g.nieterminale.licz()), Stan::zwykly);
+  if (!jak_napisana) licz_wyprowadzalne();
   licz_first();
+  if (!jak_napisana) licz_zywe();
   licz_follow();
+}
+
+bool analiza_zbiory::wyprowadza(const Ciag& ciag) const {
+  return std::all_of(ciag.begin(), ciag.end(), [this](const Element& e) { return wyprowadza(e); });
+}
+
+// An option or a repetition can always be passed by.
+bool analiza_zbiory::wyprowadza(const Element& e) const {
+  switch (e.rodzaj) {
+    case Rodzaj_Elementu::symbol:
+      return wyprowadza(e.symbol);
+    case Rodzaj_Elementu::opcja:
+    case Rodzaj_Elementu::powtorzenie:
+      return true;
+    case Rodzaj_Elementu::alternatywa:
+      return std::any_of(e.galezie.begin(), e.galezie.end(), [this](const Ciag& c) { return wyprowadza(c); });
+  }
+  return false;
+}
+
+void analiza_zbiory::licz_wyprowadzalne() {
+  for (std::size_t n = 0; n < stan_.size(); ++n) wyprowadza_[n] = stan_[n] == Stan::zalozony;
+  for (bool zmiana = true; zmiana;) {
+    zmiana = false;
+    for (const Produkcja& p : g_.produkcje) {
+      if (wyprowadza_[idx(p.lewa)] || stan_[idx(p.lewa)] != Stan::zwykly) continue;
+      if (wyprowadza(p.prawa)) wyprowadza_[idx(p.lewa)] = zmiana = true;
+    }
+  }
 }
 
 Zbior analiza_zbiory::first_symbolu(const Symbol& s, bool& pusty) const {
@@ -88,70 +116,97 @@ Zbior analiza_zbiory::first_symbolu(const Symbol& s, bool& pusty) const {
   return first_[idx(s.nr)];
 }
 
-Zbior analiza_zbiory::first_ciagu(const std::vector<Symbol>& s, std::size_t od,
-                                  bool& pusty) const {
-  return first_kolejnych(s, od, pusty, [this](const Symbol& x, bool& p) { return first_symbolu(x, p); });
+Zbior analiza_zbiory::first_ciagu(const Ciag& c, std::size_t od, std::size_t do_, bool& pusty) const {
+  Zbior z;
+  pusty = true;
+  for (std::size_t i = od; i < std::min(do_, c.size()) && pusty; ++i) z.dodaj(first_elementu(c[i], pusty));
+  return z;
 }
 
 Zbior analiza_zbiory::first_elementu(const Element& e, bool& pusty) const {
-  switch (e.rodzaj) {
-    case Rodzaj_Elementu::symbol:
-      return first_symbolu(e.symbol, pusty);
-    case Rodzaj_Elementu::opcja:
-    case Rodzaj_Elementu::powtorzenie: {
-      bool p;
-      Zbior z = first_ciagu(e.galezie[0], 0, p);
-      pusty = true;
-      return z;
-    }
-    case Rodzaj_Elementu::alternatywa: {
-      Zbior z;
-      pusty = false;
-      for (const auto& galaz : e.galezie) {
-        bool p;
-        z.dodaj(first_ciagu(galaz, 0, p));
-        pusty = pusty || p;
-      }
-      return z;
-    }
+  if (e.rodzaj == Rodzaj_Elementu::symbol) return first_symbolu(e.symbol, pusty);
+  Zbior z;
+  bool galaz_pusta = false;
+  for (const Ciag& galaz : e.galezie) {
+    if (!wyprowadza(galaz)) continue;
+    bool p;
+    z.dodaj(first_ciagu(galaz, 0, p));
+    galaz_pusta = galaz_pusta || p;
   }
-  pusty = false;
-  return {};
-}
-
-Zbior analiza_zbiory::first_elementow(const std::vector<Element>& v, std::size_t od,
-                                      bool& pusty) const {
-  return first_kolejnych(v, od, pusty, [this](const Element& x, bool& p) { return first_elementu(x, p); });
+  pusty = e.rodzaj != Rodzaj_Elementu::alternatywa || galaz_pusta;
+  return z;
 }
 
 // Both grow monotonically, so repeating until nothing changes terminates.
 // Grammars are mostly written top-down, so going from the last production
 // to the first settles them in few rounds.
 void analiza_zbiory::licz_first() {
+  const std::vector<int> produkcja_dla = g_.produkcja_dla();
+  for (const Linia_First& l : g_.first)
+    if (stan_[idx(l.nieterminal)] == Stan::zalozony && produkcja_dla[idx(l.nieterminal)] < 0)
+      for (const Symbol& t : l.terminale) first_[idx(l.nieterminal)].dodaj(t.nr);
   for (bool zmiana = true; zmiana;) {
     zmiana = false;
     for (auto it = g_.produkcje.rbegin(); it != g_.produkcje.rend(); ++it) {
       const Produkcja& p = *it;
+      if (!wyprowadza_[idx(p.lewa)]) continue;
       bool p_pusty;
-      Zbior z = first_elementow(p.prawa, 0, p_pusty);
+      Zbior z = first_ciagu(p.prawa, 0, p_pusty);
       if (first_[idx(p.lewa)].dodaj(z)) zmiana = true;
-      if (p_pusty && !pusty_[idx(p.lewa)]) {
-        pusty_[idx(p.lewa)] = true;
-        zmiana = true;
-      }
+      if (p_pusty && !pusty_[idx(p.lewa)]) pusty_[idx(p.lewa)] = zmiana = true;
     }
   }
 }
 
-Zbior analiza_zbiory::za_elementem(const Produkcja& p, std::size_t i) const {
-  bool reszta_pusta;
-  Zbior z = first_elementow(p.prawa, i + 1, reszta_pusta);
-  if (reszta_pusta) z.dodaj(follow_[idx(p.lewa)]);
-  return z;
+// From the start symbol through what derivations can use.
+void analiza_zbiory::licz_zywe() {
+  if (g_.produkcje.empty() || !wyprowadza_[idx(g_.produkcje[0].lewa)]) return;
+  const std::vector<int> produkcja_dla = g_.produkcja_dla();
+  std::vector<int> do_odwiedzenia{g_.produkcje[0].lewa};
+  zywy_[idx(g_.produkcje[0].lewa)] = true;
+  auto odwiedz = [&](const Ciag& c, auto& samo) -> void {
+    for (const Element& e : c) {
+      if (e.rodzaj != Rodzaj_Elementu::symbol) {
+        for (const Ciag& galaz : e.galezie)
+          if (wyprowadza(galaz)) samo(galaz, samo);
+      } else if (!e.symbol.terminal && wyprowadza(e.symbol) && !zywy_[idx(e.symbol.nr)]) {
+        zywy_[idx(e.symbol.nr)] = true;
+        do_odwiedzenia.push_back(e.symbol.nr);
+      }
+    }
+  };
+  while (!do_odwiedzenia.empty()) {
+    const int n = do_odwiedzenia.back();
+    do_odwiedzenia.pop_back();
+    const int ip = produkcja_dla[idx(n)];
+    if (ip >= 0) odwiedz(g_.produkcje[idx(ip)].prawa, odwiedz);
+  }
 }
 
-bool analiza_zbiory::rozszerz_follow(int nieterminal, const Zbior& z) {
-  return follow_[idx(nieterminal)].dodaj(z);
+// Notes what follows each element of the sequence, given what follows the
+// sequence, going from its end; returns whether a FOLLOW set grew. The end
+// of a branch is followed by what follows its group, and in a repetition
+// also by the group once more.
+bool analiza_zbiory::przejdz(const Ciag& c, const Zbior& za_ciagiem) {
+  bool zmiana = false;
+  Zbior za = za_ciagiem;
+  for (std::size_t i = c.size(); i-- > 0;) {
+    const Element& e = c[i];
+    za_[&e] = za;
+    bool pusty;
+    const Zbior first = first_elementu(e, pusty);
+    if (e.rodzaj == Rodzaj_Elementu::symbol) {
+      if (!e.symbol.terminal && follow_[idx(e.symbol.nr)].dodaj(za)) zmiana = true;
+    } else {
+      Zbior za_galezia = za;
+      if (e.rodzaj == Rodzaj_Elementu::powtorzenie) za_galezia.dodaj(first);
+      for (const Ciag& galaz : e.galezie)
+        if (wyprowadza(galaz) && przejdz(galaz, za_galezia)) zmiana = true;
+    }
+    if (!pusty) za = Zbior{};
+    za.dodaj(first);
+  }
+  return zmiana;
 }
 
 void analiza_zbiory::licz_follow() {
@@ -159,32 +214,8 @@ void analiza_zbiory::licz_follow() {
   follow_[idx(g_.produkcje[0].lewa)].dodaj_koniec();
   for (bool zmiana = true; zmiana;) {
     zmiana = false;
-    for (const auto& p : g_.produkcje) {
-      for (std::size_t i = 0; i < p.prawa.size(); ++i) {
-        const Element& e = p.prawa[i];
-        const Zbior za = za_elementem(p, i);
-        if (e.rodzaj == Rodzaj_Elementu::symbol) {
-          if (!e.symbol.terminal && rozszerz_follow(e.symbol.nr, za)) zmiana = true;
-          continue;
-        }
-        // Inside a group the end of a sequence is followed by what follows
-        // the group, and in a repetition also by the sequence once more.
-        for (const auto& ciag : e.galezie) {
-          Zbior za_ciagiem = za;
-          if (e.rodzaj == Rodzaj_Elementu::powtorzenie) {
-            bool p_pusty;
-            za_ciagiem.dodaj(first_ciagu(ciag, 0, p_pusty));
-          }
-          for (std::size_t j = 0; j < ciag.size(); ++j) {
-            if (ciag[j].terminal) continue;
-            bool reszta_pusta;
-            Zbior z = first_ciagu(ciag, j + 1, reszta_pusta);
-            if (reszta_pusta) z.dodaj(za_ciagiem);
-            if (rozszerz_follow(ciag[j].nr, z)) zmiana = true;
-          }
-        }
-      }
-    }
+    for (const Produkcja& p : g_.produkcje)
+      if (zywy_[idx(p.lewa)] && przejdz(p.prawa, Zbior(follow_[idx(p.lewa)]))) zmiana = true;
   }
 }
 

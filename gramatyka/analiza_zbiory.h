@@ -1,8 +1,12 @@
 // Nullable, FIRST and FOLLOW sets of a grammar, computed from its productions
-// alone; the FIRST section plays no part here.
+// alone (the FIRST section plays no part here), and what may follow each
+// element of a right side, groups at any depth included. Taken over the
+// grammar as written, or over the derivations that keep off some
+// nonterminals, for the proofs of the counterexample search.
 #pragma once
 
 #include <cstddef>
+#include <unordered_map>
 #include <vector>
 
 #include "gramatyka/analiza_model.h"
@@ -32,32 +36,61 @@ private:
 
 class analiza_zbiory {
 public:
+  // What a nonterminal counts as in the derivations taken.
+  enum class Stan : unsigned char {
+    zwykly,       // derives what its production derives
+    wykluczony,   // derives nothing
+    zalozony,     // derives something: what its production derives, or
+                  // without one, strings beginning as its FIRST line says
+  };
+
+  // The grammar as written: every production counts, whether it can be
+  // reached and derive a string of terminals or not.
   explicit analiza_zbiory(const Gramatyka& g);
+  // Only what derivations of strings of terminals from the start symbol can
+  // use, each nonterminal counting as `stan` says: a name that derives
+  // nothing adds nothing and ends its sequence, a branch that holds one is
+  // left out.
+  analiza_zbiory(const Gramatyka& g, std::vector<Stan> stan);
 
   bool pusty(int nieterminal) const { return pusty_[idx(nieterminal)]; }
   const Zbior& first(int nieterminal) const { return first_[idx(nieterminal)]; }
   const Zbior& follow(int nieterminal) const { return follow_[idx(nieterminal)]; }
+  // Whether the nonterminal stands in some derivation (as written: each).
+  bool zywy(int nieterminal) const { return zywy_[idx(nieterminal)]; }
+  bool wyprowadza(const Ciag& ciag) const;
 
-  // FIRST of the symbols s[od..]; `pusty` tells whether they can all vanish.
-  Zbior first_ciagu(const std::vector<Symbol>& s, std::size_t od, bool& pusty) const;
-  // FIRST of the elements v[od..], with the same flag.
-  Zbior first_elementow(const std::vector<Element>& v, std::size_t od, bool& pusty) const;
-  // Every token that may come right after element i of production p, the
-  // end of input included.
-  Zbior za_elementem(const Produkcja& p, std::size_t i) const;
+  // FIRST of the elements c[od..do_) (to the end without do_); `pusty` tells
+  // whether they can all vanish.
+  Zbior first_ciagu(const Ciag& c, std::size_t od, bool& pusty) const { return first_ciagu(c, od, c.size(), pusty); }
+  Zbior first_ciagu(const Ciag& c, std::size_t od, std::size_t do_, bool& pusty) const;
+  Zbior first_elementu(const Element& e, bool& pusty) const;
+  // Whether the element (of a production of the grammar) stands in some
+  // derivation, and then every token that may come right after it, the end
+  // of input included: for a group, its FOLLOW.
+  bool w_wyprowadzeniach(const Element& e) const { return za_.contains(&e); }
+  const Zbior& za(const Element& e) const { return za_.at(&e); }
 
 private:
+  analiza_zbiory(const Gramatyka& g, std::vector<Stan> stan, bool jak_napisana);
   static std::size_t idx(int nr) { return static_cast<std::size_t>(nr); }
+  bool wyprowadza(const Symbol& s) const { return s.terminal || wyprowadza_[idx(s.nr)]; }
+  bool wyprowadza(const Element& e) const;
   Zbior first_symbolu(const Symbol& s, bool& pusty) const;
-  Zbior first_elementu(const Element& e, bool& pusty) const;
+  void licz_wyprowadzalne();
   void licz_first();
+  void licz_zywe();
   void licz_follow();
-  bool rozszerz_follow(int nieterminal, const Zbior& z);
+  bool przejdz(const Ciag& c, const Zbior& za_ciagiem);
 
   const Gramatyka& g_;
+  std::vector<Stan> stan_;
+  std::vector<bool> wyprowadza_;  // derives a string of terminals
   std::vector<bool> pusty_;
   std::vector<Zbior> first_;
+  std::vector<bool> zywy_;
   std::vector<Zbior> follow_;
+  std::unordered_map<const Element*, Zbior> za_;
 };
 
 }  // namespace bryzas_analiza

@@ -23,14 +23,9 @@ std::size_t idx(int nr) { return static_cast<std::size_t>(nr); }
 
 }  // namespace
 
-analiza_zdania::analiza_zdania(const Gramatyka& g, std::vector<bool> wykluczone)
-    : g_(g),
-      produkcja_dla_(g.produkcja_dla()),
-      wykluczone_(std::move(wykluczone)),
-      deklarowany_(idx(g.nieterminale.licz())) {
+analiza_zdania::analiza_zdania(const Gramatyka& g, const analiza_decyzje& decyzje, std::vector<bool> wykluczone)
+    : g_(g), decyzje_(decyzje), produkcja_dla_(g.produkcja_dla()), wykluczone_(std::move(wykluczone)) {
   wykluczone_.resize(idx(g.nieterminale.licz()), false);
-  for (const Linia_First& l : g.first)
-    for (const Symbol& t : l.terminale) deklarowany_[idx(l.nieterminal)].dodaj(t.nr);
 }
 
 // --- the sentences -----------------------------------------------------------
@@ -59,10 +54,20 @@ analiza_zdania::Zdania analiza_zdania::zdania_symbolu(const Symbol& s) {
   return w;
 }
 
-analiza_zdania::Zdania analiza_zdania::zdania_ciagu(const std::vector<Symbol>& ciag) {
+analiza_zdania::Zdania analiza_zdania::zdania_ciagu(const Ciag& ciag) {
   Zdania w(granica_ + 1);
   w[0].insert(std::vector<int>{});
-  for (const Symbol& s : ciag) w = polacz(w, zdania_symbolu(s));
+  for (const Element& e : ciag) w = polacz(w, zdania_elementu(e));
+  return w;
+}
+
+// Those of every branch of the group.
+analiza_zdania::Zdania analiza_zdania::zdania_galezi(const Element& e) {
+  Zdania w(granica_ + 1);
+  for (const Ciag& galaz : e.galezie) {
+    const Zdania z = zdania_ciagu(galaz);
+    for (std::size_t l = 0; l <= granica_; ++l) w[l].insert(z[l].begin(), z[l].end());
+  }
   return w;
 }
 
@@ -71,13 +76,13 @@ analiza_zdania::Zdania analiza_zdania::zdania_elementu(const Element& e) {
     case Rodzaj_Elementu::symbol:
       return zdania_symbolu(e.symbol);
     case Rodzaj_Elementu::opcja: {
-      Zdania w = zdania_ciagu(e.galezie[0]);
+      Zdania w = zdania_galezi(e);
       w[0].insert(std::vector<int>{});
       return w;
     }
     case Rodzaj_Elementu::powtorzenie: {
       // Each round adds one more turn of the loop.
-      const Zdania raz = zdania_ciagu(e.galezie[0]);
+      const Zdania raz = zdania_galezi(e);
       Zdania w(granica_ + 1);
       w[0].insert(std::vector<int>{});
       for (std::size_t i = 0; i < granica_; ++i) {
@@ -86,14 +91,8 @@ analiza_zdania::Zdania analiza_zdania::zdania_elementu(const Element& e) {
       }
       return w;
     }
-    case Rodzaj_Elementu::alternatywa: {
-      Zdania w(granica_ + 1);
-      for (const auto& galaz : e.galezie) {
-        const Zdania z = zdania_ciagu(galaz);
-        for (std::size_t l = 0; l <= granica_; ++l) w[l].insert(z[l].begin(), z[l].end());
-      }
-      return w;
-    }
+    case Rodzaj_Elementu::alternatywa:
+      return zdania_galezi(e);
   }
   return Zdania(granica_ + 1);
 }
@@ -106,9 +105,7 @@ void analiza_zdania::licz_zdania() {
     zmiana = false;
     for (const Produkcja& p : g_.produkcje) {
       if (wykluczone_[idx(p.lewa)]) continue;
-      Zdania w(granica_ + 1);
-      w[0].insert(std::vector<int>{});
-      for (const Element& e : p.prawa) w = polacz(w, zdania_elementu(e));
+      const Zdania w = zdania_ciagu(p.prawa);
       Zdania& stare = zdania_[idx(p.lewa)];
       for (std::size_t l = 0; l <= granica_; ++l)
         for (auto& z : w[l]) zmiana = stare[l].insert(z).second || zmiana;
@@ -120,14 +117,16 @@ void analiza_zdania::licz_zdania() {
 
 int analiza_zdania::tok() const { return poz_ < wejscie_->size() ? (*wejscie_)[poz_] : koniec_wejscia; }
 
-// A terminal is taken on itself, a nonterminal on its declared set (the end
-// of input is in no set).
-bool analiza_zdania::test(const Symbol& pierwszy) {
+// Every test is recorded, the end of input as a token of its own.
+std::optional<std::size_t> analiza_zdania::wybor(const Element& grupa) {
   const int t = tok();
-  const bool w = pierwszy.terminal ? t == pierwszy.nr
-                                   : t != koniec_wejscia && deklarowany_[idx(pierwszy.nr)].zawiera(t);
-  p_->decyzje.push_back({pierwszy.poz, t, w});
-  return w;
+  const Decyzja_Grupy& d = decyzje_.grupy(grupa);
+  for (std::size_t j = 0; j < d.przewidywane.size(); ++j) {
+    const bool w = t == koniec_wejscia ? d.przewidywane[j].ma_koniec() : d.przewidywane[j].zawiera(t);
+    p_->decyzje.push_back({{&grupa, j}, t, w});
+    if (w) return j;
+  }
+  return std::nullopt;
 }
 
 // A symbol in a sequence: a terminal is checked, a nonterminal called.
@@ -137,11 +136,8 @@ void analiza_zdania::symbol(const Symbol& s, int glebokosc) {
   ++poz_;
 }
 
-// The symbols after the one the test took.
-void analiza_zdania::reszta(const std::vector<Symbol>& ciag, int glebokosc) {
-  if (ciag.front().terminal) ++poz_;
-  else wywolaj(ciag.front().nr, glebokosc);
-  for (std::size_t i = 1; i < ciag.size(); ++i) symbol(ciag[i], glebokosc);
+void analiza_zdania::ciag(const Ciag& c, int glebokosc) {
+  for (const Element& e : c) element(e, glebokosc);
 }
 
 void analiza_zdania::element(const Element& e, int glebokosc) {
@@ -149,18 +145,17 @@ void analiza_zdania::element(const Element& e, int glebokosc) {
     case Rodzaj_Elementu::symbol:
       return symbol(e.symbol, glebokosc);
     case Rodzaj_Elementu::opcja:
-      if (test(e.galezie[0].front())) reszta(e.galezie[0], glebokosc);
+      if (const auto j = wybor(e)) ciag(e.galezie[*j], glebokosc);
       return;
     case Rodzaj_Elementu::powtorzenie:
-      while (test(e.galezie[0].front())) {
+      while (const auto j = wybor(e)) {
         const std::size_t przed = poz_;
-        reszta(e.galezie[0], glebokosc);
+        ciag(e.galezie[*j], glebokosc);
         if (poz_ == przed) throw Bez_Konca{};
       }
       return;
     case Rodzaj_Elementu::alternatywa:
-      for (const auto& galaz : e.galezie)
-        if (test(galaz.front())) return reszta(galaz, glebokosc);
+      if (const auto j = wybor(e)) return ciag(e.galezie[*j], glebokosc);
       throw Odrzucone{};
   }
 }
@@ -170,7 +165,7 @@ void analiza_zdania::wywolaj(int nieterminal, int glebokosc) {
   const int p = produkcja_dla_[idx(nieterminal)];
   // Without a production there is no procedure to call.
   if (p < 0 || glebokosc > max_glebokosc) throw Bez_Konca{};
-  for (const Element& e : g_.produkcje[idx(p)].prawa) element(e, glebokosc + 1);
+  ciag(g_.produkcje[idx(p)].prawa, glebokosc + 1);
 }
 
 analiza_zdania::Przebieg analiza_zdania::przebieg(const std::vector<int>& zdanie) {

@@ -11,20 +11,21 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
 
+#include "gramatyka/analiza_decyzje.h"
 #include "gramatyka/analiza_model.h"
 #include "gramatyka/analiza_zbiory.h"
 
 namespace bryzas_analiza {
 
-// A choice the analysis suspects: the sequences (by the position of their
-// first symbol) whose test goes wrong on one of the tokens, by taking the
-// sequence (wziete) or by passing it by.
+// A choice the analysis suspects: the branches whose test goes wrong on one
+// of the tokens, by taking the branch (wziete) or by passing it by.
 struct Podejrzenie {
-  std::vector<Pozycja> ciagi;
+  std::vector<Galaz> ciagi;
   Zbior tokeny;
   bool wziete = true;
 };
@@ -52,8 +53,9 @@ public:
   static constexpr std::size_t max_dlugosc = 6;
   static constexpr long max_krokow = 400000;
 
-  // wykluczone, by nonterminal: those kept out (may be empty).
-  analiza_zdania(const Gramatyka& g, std::vector<bool> wykluczone);
+  // wykluczone, by nonterminal: those kept out (may be empty). The parser
+  // decides its groups as `decyzje` says.
+  analiza_zdania(const Gramatyka& g, const analiza_decyzje& decyzje, std::vector<bool> wykluczone);
 
   // One answer per suspicion, in their order.
   std::vector<Kontrprzyklad> szukaj(const std::vector<Podejrzenie>& podejrzenia);
@@ -64,7 +66,7 @@ private:
   using Zdania = std::vector<std::set<std::vector<int>>>;  // by length
 
   struct Decyzja {
-    Pozycja ciag;
+    Galaz ciag;
     int token;  // -1 for the end of input
     bool wziete;
   };
@@ -78,25 +80,27 @@ private:
   // The sentences.
   void licz_zdania();
   Zdania zdania_elementu(const Element& e);
-  Zdania zdania_ciagu(const std::vector<Symbol>& ciag);
+  Zdania zdania_ciagu(const Ciag& ciag);
+  Zdania zdania_galezi(const Element& e);
   Zdania zdania_symbolu(const Symbol& s);
   Zdania polacz(const Zdania& a, const Zdania& b);
 
   // The generated parser.
   Przebieg przebieg(const std::vector<int>& zdanie);
   void wywolaj(int nieterminal, int glebokosc);
+  void ciag(const Ciag& c, int glebokosc);
   void element(const Element& e, int glebokosc);
   void symbol(const Symbol& s, int glebokosc);
-  // The test before a group or branch; records it.
-  bool test(const Symbol& pierwszy);
-  void reszta(const std::vector<Symbol>& ciag, int glebokosc);
+  // The branch the parser takes at the group, testing them in order, or
+  // none; records each test.
+  std::optional<std::size_t> wybor(const Element& grupa);
   int tok() const;
   bool pasuje(const Przebieg& p, const Podejrzenie& s) const;
 
   const Gramatyka& g_;
+  const analiza_decyzje& decyzje_;
   std::vector<int> produkcja_dla_;
   std::vector<bool> wykluczone_;
-  std::vector<Zbior> deklarowany_;
   std::vector<Zdania> zdania_;  // by nonterminal
   std::size_t granica_ = 0;  // the length the sentences are built to
   long kroki_ = 0;            // of all lengths together
