@@ -207,8 +207,11 @@ void bryzas_pak_emitery::tresc_projektu(Pisarz& w) {
       };
       jednostka("Spec", pak_.nazwa_pars, pak_.plik_wys);
       jednostka("Body", pak_.nazwa_pars, pak_.plik_wyb);
-      jednostka("Spec", pak_.nazwa_zbiory, pak_.nazwa_zbiory + ".ads");
-      jednostka("Body", pak_.nazwa_zbiory, pak_.nazwa_zbiory + ".adb");
+      // A parser of the extended notation needs no sets package.
+      if (!pak_.rozszerzona) {
+        jednostka("Spec", pak_.nazwa_zbiory, pak_.nazwa_zbiory + ".ads");
+        jednostka("Body", pak_.nazwa_zbiory, pak_.nazwa_zbiory + ".adb");
+      }
       jednostka("Spec", pak_.nazwa_skan, pak_.plik_wyskans);
       jednostka("Body", pak_.nazwa_skan, pak_.plik_skan);
       jednostka("Spec", pak_.nazwa_bledy, pak_.plik_bledy + ".ads");

@@ -17,9 +17,14 @@ namespace bryzas {
 // named from Standard, since a token kind declared in P_Skan may hide Ada or
 // Interfaces.
 void bryzas_tok_skaner::wejscie(Pisarz& w) {
+  // Only those the body raises: a token too long where tokens have a limit,
+  // a comment without its end where comments have one.
   w.linia("-- bledy skanera (Nr_Bledu_Skan)");
-  for (const Blad_Skanera_Ady& b : bledy_skanera_ady)
+  for (const Blad_Skanera_Ady& b : bledy_skanera_ady) {
+    if (b.nr == bledy_skanera_ady[1].nr && pak_.rozszerzona) continue;
+    if (b.nr == bledy_skanera_ady[2].nr && !jest_komentarz(false)) continue;
     w.linia(b.stala, " : constant := ", std::to_string(b.nr), ";  -- ", b.tekst);
+  }
   w.linia();
   w.blok(R"ada(
 package Tekst_We renames Standard.Ada.Text_IO;

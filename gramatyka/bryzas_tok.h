@@ -57,6 +57,11 @@ struct Opis_Tokenow {
 };
 
 
+// The one text a definition matches, when it matches one only (a keyword,
+// a string of punctuation), for messages that spell a token as it is
+// written; none otherwise.
+std::optional<std::string> jeden_napis(const Definicja_Tokenu& d);
+
 // The types and objects of a generated scanner body, which a token kind of
 // the same name would clash with (its subprograms a token kind cannot hide).
 inline constexpr std::array<std::string_view, 27> nazwy_skanera = {
