@@ -39,6 +39,10 @@ struct bryzas_pak : Nazwy_Projektu {
   };
   std::vector<Opis_Bledu> opisy_bledow;
 
+  // The grammar is in the extended notation: among other things its tokens
+  // have any length, and P_Skan tells their whole text by Tekst.
+  bool rozszerzona = false;
+
   // A token file P.tok was read: the scanner body and the position package
   // are generated, and the error texts can say where an error happened.
   bool z_tokenami = false;

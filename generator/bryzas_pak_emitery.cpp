@@ -1,10 +1,7 @@
 #include "generator/bryzas_pak_emitery.h"
 
-#include <cerrno>
-#include <fcntl.h>
 #include <string>
 #include <string_view>
-#include <unistd.h>
 
 #include "generator/czas.h"
 #include "gramatyka/nazwa_projektu.h"
@@ -163,34 +160,12 @@ void bryzas_pak_emitery::deklaracja_kodow(Pisarz& w) {
   w.linia("Pusty);");
 }
 
-// The main procedure and the project file are written only when absent,
-// so that a user's edited version survives later runs. Whatever opens for
-// reading counts as present (a directory too); O_NONBLOCK keeps a FIFO of
-// that name from stalling the probe. A file left incomplete by a failed
-// write is removed: kept, it would count as present and never be written
-// again.
-void bryzas_pak_emitery::pisz_gdy_brak(const std::string& nazwa, void (bryzas_pak_emitery::*tresc)(Pisarz&)) {
-  int fd = ::open(nazwa.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-  if (fd >= 0) {
-    ::close(fd);
-    return;
-  }
-  if (errno != ENOENT) throw wspolne::Blad_Pliku(wspolne::Blad_Pliku::Rodzaj::otwarcie, nazwa, errno);
-
-  try {
-    pisz_plik(nazwa, [&](Pisarz& w) { (this->*tresc)(w); });
-  } catch (const wspolne::Blad_Pliku&) {
-    ::unlink(nazwa.c_str());
-    throw;
-  }
-}
-
-void bryzas_pak_emitery::gen_main() { pisz_gdy_brak(pak_.plik_main, &bryzas_pak_emitery::tresc_main); }
+void bryzas_pak_emitery::gen_main() { pisz_plik_gdy_brak(pak_.plik_main, [&](Pisarz& w) { tresc_main(w); }); }
 
 // Only a name that can name Ada units gets a project: no other can compile.
 void bryzas_pak_emitery::gen_projekt() {
   if (identyfikator_ady(pak_.nazwa_proj))
-    pisz_gdy_brak(pak_.plik_gpr, &bryzas_pak_emitery::tresc_projektu);
+    pisz_plik_gdy_brak(pak_.plik_gpr, [&](Pisarz& w) { tresc_projektu(w); });
 }
 
 void bryzas_pak_emitery::tresc_main(Pisarz& w) {
@@ -232,8 +207,11 @@ void bryzas_pak_emitery::tresc_projektu(Pisarz& w) {
       };
       jednostka("Spec", pak_.nazwa_pars, pak_.plik_wys);
       jednostka("Body", pak_.nazwa_pars, pak_.plik_wyb);
-      jednostka("Spec", pak_.nazwa_zbiory, pak_.nazwa_zbiory + ".ads");
-      jednostka("Body", pak_.nazwa_zbiory, pak_.nazwa_zbiory + ".adb");
+      // A parser of the extended notation needs no sets package.
+      if (!pak_.rozszerzona) {
+        jednostka("Spec", pak_.nazwa_zbiory, pak_.nazwa_zbiory + ".ads");
+        jednostka("Body", pak_.nazwa_zbiory, pak_.nazwa_zbiory + ".adb");
+      }
       jednostka("Spec", pak_.nazwa_skan, pak_.plik_wyskans);
       jednostka("Body", pak_.nazwa_skan, pak_.plik_skan);
       jednostka("Spec", pak_.nazwa_bledy, pak_.plik_bledy + ".ads");

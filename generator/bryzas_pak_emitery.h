@@ -31,7 +31,6 @@ private:
   void tresc_projektu(Pisarz& w);
   void bledy_z_miejscem(Pisarz& w);
   void opis_skanera(Pisarz& w);
-  void pisz_gdy_brak(const std::string& nazwa, void (bryzas_pak_emitery::*tresc)(Pisarz&));
 
   bryzas_pak& pak_;
 };

@@ -141,6 +141,7 @@ void bryzas_tok_skaner::pisz_skaner(Pisarz& w) {
   w.linia("-- pakiet ", pak_.nazwa_skan, " - tresc");
   naglowek_danych(w, pak_.epoka_zrodel);
   w.linia("with Ada.Text_IO.C_Streams;");
+  w.linia("with Ada.Unchecked_Deallocation;");
   w.linia("with Interfaces.C_Streams;");
   w.linia("with ", pak_.nazwa_pozycji, ";");
   w.linia();

@@ -17,16 +17,24 @@ namespace bryzas {
 // named from Standard, since a token kind declared in P_Skan may hide Ada or
 // Interfaces.
 void bryzas_tok_skaner::wejscie(Pisarz& w) {
+  // Only those the body raises: a token too long where tokens have a limit,
+  // a comment without its end where comments have one.
   w.linia("-- bledy skanera (Nr_Bledu_Skan)");
-  for (const Blad_Skanera_Ady& b : bledy_skanera_ady)
+  for (const Blad_Skanera_Ady& b : bledy_skanera_ady) {
+    if (b.nr == bledy_skanera_ady[1].nr && pak_.rozszerzona) continue;
+    if (b.nr == bledy_skanera_ady[2].nr && !jest_komentarz(false)) continue;
     w.linia(b.stala, " : constant := ", std::to_string(b.nr), ";  -- ", b.tekst);
+  }
   w.linia();
   w.blok(R"ada(
 package Tekst_We renames Standard.Ada.Text_IO;
 package C_We renames Standard.Interfaces.C_Streams;
 
+-- bufor rosnie tylko wtedy, gdy caly zajmuje jeden token
 Rozmiar_We : constant := 65_536;
-Bufor_We : String (1 .. Rozmiar_We);
+type Bufor_Typ_We is access String;
+procedure Zwolnij_We is new Standard.Ada.Unchecked_Deallocation (String, Bufor_Typ_We);
+Bufor_We : Bufor_Typ_We := new String (1 .. Rozmiar_We);
 Dl_We : Natural := 0;
 Poz_We : Positive := 1;
 Linia_We : Positive := 1;
@@ -42,20 +50,30 @@ procedure Dolej is
   Bylo : constant Natural := Dl_We - Poz_We + 1;
   Znak : C_We.int;
 begin
-  Bufor_We (1 .. Bylo) := Bufor_We (Poz_We .. Dl_We);
+  if Bylo = Bufor_We'Length then
+    declare
+      Stary : Bufor_Typ_We := Bufor_We;
+    begin
+      Bufor_We := new String (1 .. 2 * Stary'Length);
+      Bufor_We (1 .. Bylo) := Stary.all;
+      Zwolnij_We (Stary);
+    end;
+  else
+    Bufor_We (1 .. Bylo) := Bufor_We (Poz_We .. Dl_We);
+  end if;
   Dl_We := Bylo;
   Pocz_Linii_We := Pocz_Linii_We - Poz_We + 1;
   Poz_We := 1;
   if C_We.is_regular_file (C_We.fileno (Plik)) /= 0 then
     Dl_We := Dl_We + Natural (C_We.fread (Bufor_We (Dl_We + 1)'Address, 1,
-                                          C_We.size_t (Rozmiar_We - Dl_We), Plik));
+                                          C_We.size_t (Bufor_We'Length - Dl_We), Plik));
   else
     loop
       Znak := C_We.fgetc (Plik);
       exit when Znak = C_We.EOF;
       Dl_We := Dl_We + 1;
       Bufor_We (Dl_We) := Character'Val (Znak);
-      exit when Bufor_We (Dl_We) = ASCII.LF or else Dl_We = Rozmiar_We;
+      exit when Bufor_We (Dl_We) = ASCII.LF or else Dl_We = Bufor_We'Length;
     end loop;
   end if;
   if C_We.ferror (Plik) /= 0 then
@@ -183,11 +201,23 @@ void bryzas_tok_skaner::skanuj(Pisarz& w) {
     lf_w_tokenie = t != 0 && (s > 1 || wz < 0 || skaner_.wzorce.cele[static_cast<std::size_t>(wz)].rodzaj ==
                                                       Wzorce_Skanera::Rodzaj::token);
   }
+  const bool bez_granicy = pak_.rozszerzona;
   w.blok(R"ada(
 -- ostatni token: nastepny czysci tylko te znaki, ktore ten zajal
 Token_Aut : Token_Typ := (Kod => Pusty, Wart => (others => ' '));
 Dl_Token_Aut : Natural := 0;
 
+)ada");
+  if (bez_granicy)
+    w.blok(R"ada(
+-- caly tekst ostatniego tokenu stoi w buforze od Tekst_Od_We do nastepnego Skanuj
+Tekst_Od_We : Positive := 1;
+Dl_Tekstu_We : Natural := 0;
+
+function Tekst return String is (Bufor_We (Tekst_Od_We .. Tekst_Od_We + Dl_Tekstu_We - 1));
+
+)ada");
+  w.blok(R"ada(
 function Skanuj return Token_Typ is
   S : Stan_Aut;
   Ile : Natural;      -- znaki przeczytane przez automat
@@ -212,6 +242,7 @@ begin
       Wciecie e(w, krok_wciecia);
       w.linia("Token_Aut.Wart (1 .. Dl_Token_Aut) := (others => ' ');");
       w.linia("Dl_Token_Aut := 0;");
+      if (bez_granicy) w.linia("Dl_Tekstu_We := 0;");
       w.linia("Token_Aut.Kod := ", kod_konca, ";");
       w.linia("return Token_Aut;");
     }
@@ -229,6 +260,17 @@ while Poz_We + Ile <= Dl_We or else Zapewnij (Ile + 1) loop
     Dlugosc := Ile;
     Akc := S;
   end if;
+)ada");
+    // Without a limit a token takes as much of the input as it matches;
+    // with one, a scan stops after Dl_Tok + 1 characters, which keeps it
+    // linear in the input.
+    if (bez_granicy)
+      w.blok(R"ada(
+end loop;
+if Dlugosc = 0 then
+)ada");
+    else
+      w.blok(R"ada(
   exit when Ile > Dl_Tok;
 end loop;
 if Ile > Dl_Tok then
@@ -245,6 +287,14 @@ end if;
 case Rodzaje_Aut (Akc) is
   when Token =>
     Token_Aut.Kod := Kody_Aut (Akc);
+)ada");
+    if (bez_granicy)
+      w.blok(R"ada(
+    Tekst_Od_We := Poz_We;
+    Dl_Tekstu_We := Dlugosc;
+    Dlugosc := Natural'Min (Dlugosc, Dl_Tok);
+)ada");
+    w.blok(R"ada(
     -- znak po znaku: krotki tekst kopiuje sie tak szybciej niz wycinkiem
     for I in 1 .. Dlugosc loop
       Token_Aut.Wart (I) := Bufor_We (Poz_We + I - 1);

@@ -8,6 +8,7 @@
 #include "generator/pakiet_parsera.h"
 #include "gramatyka/bryzas_skan.h"
 #include "generator/bryzas_tok_skaner.h"
+#include "generator/faza_rozszerzona.h"
 #include "generator/czas.h"
 #include "generator/konsola.h"
 #include "gramatyka/nazwa_projektu.h"
@@ -101,6 +102,12 @@ int bryzas_uruchom(const std::vector<std::string>& argumenty, std::ostream& wyjs
   bryzas_skan skan(&pak.pl_lst, &pak.symbole);
   int status = wspolne::status_sukces;
   try {
+    if (jest_rozszerzona(pak.plik_we)) {
+      konsola.linia();
+      if (Faza_Rozszerzona(pak, konsola).uruchom()) status = wspolne::status_blad_wejscia;
+      konsola.linia("*** koniec parsowania");
+      return status;
+    }
     Pakiet_Parsera pars(pak, skan, konsola);
     if (pars.parser()) status = wspolne::status_blad_wejscia;
     bryzas_pak_emitery emitery(pak);

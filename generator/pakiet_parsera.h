@@ -42,6 +42,8 @@ private:
   void linia_wstawki(std::string_view tekst);
 
   // What the parser tells, written at once.
+  // Its scanner does not know the extended notation's marker.
+  void rozszerzona() override {}
   void naglowek(const Token_Typ& slowo, const Token_Typ& wstawka) override;
   void koniec_czesci(Czesc_Naglowka czesc) override;
   void lewa_strona(const Token_Typ& nazwa) override;

@@ -3,6 +3,8 @@
 #pragma once
 
 #include <algorithm>
+#include <functional>
+#include <string>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -88,5 +90,10 @@ void pisz_plik(const std::string& nazwa, Tresc tresc) {
   }
   plik.zamknij();
 }
+
+// The same, only when no file of that name opens for reading: the main
+// procedure and the project file, so that a user's edited version survives
+// later runs.
+void pisz_plik_gdy_brak(const std::string& nazwa, const std::function<void(Pisarz&)>& tresc);
 
 }  // namespace bryzas

@@ -23,10 +23,9 @@ Pozycja pozycja(const bryzas::Token_Typ& t) { return {t.linia, t.kol}; }
 }  // namespace
 
 // Only the last ++init_instr_po is used: each one before it is noted.
-// Header inserts are the generator's own business; the model keeps only
-// what the checks of inserts need.
 void Budowa_Modelu::naglowek(const Token_Typ& slowo, const Token_Typ& wstawka) {
-  wstawka_(wstawka);
+  g_.naglowek.push_back({slowo.Kod, wstawka.Kod == Token_Kod::NAZWAT ? wstawka.Wart : wstawka_(wstawka),
+                         pozycja(slowo)});
   if (slowo.Kod != Token_Kod::INITINSTRPOKOD) return;
   if (init_instr_po_) g_.zbedne_init_instr_po.push_back(*init_instr_po_);
   init_instr_po_ = pozycja(slowo);
@@ -64,6 +63,25 @@ void Budowa_Modelu::grupa(const Token_Typ& nawias) {
                                                : Rodzaj_Elementu::alternatywa;
   e.galezie.resize(1);
   e.poz = pozycja(nawias);
+}
+
+// A "|" with no group open divides a whole right side: what was read of it
+// becomes the first branch of one group that the production's end closes.
+void Budowa_Modelu::galaz() {
+  if (otwarte_.empty()) {
+    Element e;
+    e.rodzaj = Rodzaj_Elementu::alternatywa;
+    e.poz = produkcja_.prawa.front().poz;
+    e.galezie.push_back(std::move(produkcja_.prawa));
+    produkcja_.prawa.clear();
+    otwarte_.push_back(std::move(e));
+  }
+  otwarte_.back().galezie.emplace_back();
+}
+
+void Budowa_Modelu::koniec_produkcji() {
+  if (!otwarte_.empty()) koniec_grupy({});
+  g_.produkcje.push_back(std::move(produkcja_));
 }
 
 void Budowa_Modelu::koniec_grupy(const Token_Typ&) {

@@ -104,10 +104,19 @@ struct Wstawka {
   std::vector<Granica> granice;
 };
 
+// A header section: its keyword (KODSYM for the insert without one) and its
+// insert, or for ++koniec its terminal.
+struct Sekcja_Naglowka {
+  bryzas::Token_Kod rodzaj;
+  std::string tekst;
+  Pozycja poz;
+};
+
 struct Gramatyka {
   // Read in the extended notation: the parser decides every choice on the
   // sets it computes, and the FIRST section, optional, must equal them.
   bool rozszerzona = false;
+  std::vector<Sekcja_Naglowka> naglowek;  // in the order of the file
   Nazwy terminale;
   Nazwy nieterminale;
   std::vector<Produkcja> produkcje;  // the first one defines the start symbol
@@ -129,6 +138,7 @@ public:
 private:
   using Token_Typ = bryzas::Token_Typ;
 
+  void rozszerzona() override { g_.rozszerzona = true; }
   void naglowek(const Token_Typ& slowo, const Token_Typ& wstawka) override;
   void koniec_czesci(bryzas::Czesc_Naglowka) override {}
   void lewa_strona(const Token_Typ& nazwa) override;
@@ -137,11 +147,11 @@ private:
   void wstawka_poczatkowa(const Token_Typ& wstawka) override {
     produkcja_.wstawka_poczatkowa = wstawka_(wstawka);
   }
-  void koniec_produkcji() override { g_.produkcje.push_back(std::move(produkcja_)); }
+  void koniec_produkcji() override;
   void po_pierwszej_produkcji() override {}
   void symbol(const Token_Typ& nazwa, const Token_Typ& wstawka) override;
   void grupa(const Token_Typ& nawias) override;
-  void galaz() override { otwarte_.back().galezie.emplace_back(); }
+  void galaz() override;
   void koniec_grupy(const Token_Typ& nawias) override;
   void wstawka_po_grupie(const Token_Typ& wstawka) override { ciag_().back().wstawka = wstawka_(wstawka); }
   void po_produkcjach() override { g_.sekcja_first = true; }

@@ -260,6 +260,18 @@ void sprawdz_koniec_wejscia(const Gramatyka& g, const Koniec_Wejscia& koniec, co
   using Rodzaj = Koniec_Wejscia::Rodzaj;
   if (koniec.rodzaj == Rodzaj::nieznany || g.produkcje.empty() || sprawdza_koniec(g, koniec)) return;
   const Produkcja& start = g.produkcje[0];
+  // The extended notation's parser checks that the input ends after the
+  // start symbol when it knows the end token: P.tok's, else the grammar's.
+  if (g.rozszerzona) {
+    const bool z_gramatyki = std::any_of(g.naglowek.begin(), g.naglowek.end(), [](const Sekcja_Naglowka& s) {
+      return s.rodzaj == bryzas::Token_Kod::KONIECKOD;
+    });
+    if (koniec.rodzaj == Rodzaj::token || (koniec.rodzaj == Rodzaj::skaner_wlasny && z_gramatyki)) return;
+    raport.ostrzezenie(start.poz, "parser nie sprawdza, czy wejscie konczy sie po " +
+                                      cytat_nieterminala(g, start.lewa) + ": nazwij token konca (++koniec w " +
+                                      plik_tok + " albo w gramatyce)");
+    return;
+  }
   const Gramatyka odwrocona = wspak(g);
   const analiza_zbiory od_konca(odwrocona);
   const std::vector<int> ostatnie = od_konca.first(start.lewa).terminale();

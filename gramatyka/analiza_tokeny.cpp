@@ -83,7 +83,8 @@ Koniec_Wejscia sprawdz_tokeny(const Gramatyka& g, const std::string& plik_tok, a
     else if (pusty(d.wzor))
       tokenow.blad(poz, "definicja tokenu '" + d.nazwa + "' pasuje do pustego tekstu");
   }
-  if (!opis->koniec.empty() && g.terminale.znajdz(opis->koniec) < 0)
+  // The extended notation's parser checks the end token itself.
+  if (!g.rozszerzona && !opis->koniec.empty() && g.terminale.znajdz(opis->koniec) < 0)
     tokenow.ostrzezenie({opis->koniec_linia, opis->koniec_kol},
                         "gramatyka nie uzywa tokenu '" + opis->koniec + "': koniec wejscia bedzie tokenem Pusty");
   for (int t = 0; t < g.terminale.licz(); ++t) {

@@ -52,6 +52,7 @@ constexpr Tekst_Bledu teksty_parsera[] = {
     {bledy::brak_wstawki_except_skan, brak_wstawki},
     {bledy::brak_wstawki_except_pars, brak_wstawki},
     {bledy::brak_kreski, "Spodziewany znak '|'"},
+    {bledy::sekcja_nie_na_miejscu, "Sekcja naglowka nie na swoim miejscu"},
 };
 
 constexpr Tekst_Bledu teksty_tokenow[] = {

@@ -75,6 +75,9 @@ constexpr int brak_wstawki_init_instr = 31;  // the instructions before and afte
 constexpr int brak_wstawki_except_skan = 32;
 constexpr int brak_wstawki_except_pars = 33;
 constexpr int brak_kreski = 36;  // '|'
+// The extended notation's header: a section out of its order, or one that
+// may stand once standing again.
+constexpr int sekcja_nie_na_miejscu = 37;
 }  // namespace bledy
 
 // An error in the token file, at its line and column.

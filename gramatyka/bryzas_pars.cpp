@@ -11,7 +11,16 @@ bryzas_pars::bryzas_pars(bryzas_skan& skan, Odbiorca& odbiorca) : skan_(skan), o
 
 void bryzas_pars::parsuj() {
   nastepny();
-  plik();
+  if (!jest(Token_Kod::ROZSZERZONA)) {
+    plik();
+    return;
+  }
+  // The extended notation has no limit on the number of productions.
+  rozszerzona_ = true;
+  lewe_strony_ = Tablica_Symboli(Tablica_Symboli::bez_granic);
+  o_.rozszerzona();
+  nastepny();
+  plik_rozszerzony();
 }
 
 // plik = { WITHUSEKOD KODSYM } { PAKDEKLKOD KODSYM } [ KODSYM ]
@@ -57,7 +66,108 @@ void bryzas_pars::naglowek(int nr_bledu) {
   nastepny();
 }
 
+// plik_rozszerzony = ROZSZERZONA { naglowek_rozszerzony } linia { linia }
+//                    [ PROCENT2 { liniafirst } ] KONIECPL
+void bryzas_pars::plik_rozszerzony() {
+  while (jest_slowo_naglowka() || jest(Token_Kod::KODSYM)) naglowek_rozszerzony();
+  linia();
+  while (jest(Token_Kod::NAZWANT)) linia();
+  o_.po_produkcjach();
+  if (jest(Token_Kod::PROCENT2)) {
+    nastepny();
+    while (jest(Token_Kod::NAZWANT)) liniafirst();
+  }
+  o_.koniec_first();
+  sprawdz(Token_Kod::KONIECPL, bledy::nadmiarowe_dane);
+}
+
+namespace {
+
+// The place of a header section in the fixed order of the header; ++koniec
+// and ++bez_odtwarzania may stand anywhere (-1).
+int miejsce_sekcji(Token_Kod k) {
+  switch (k) {
+    case Token_Kod::WITHUSEKOD:
+    case Token_Kod::WITHKOD: return 0;
+    case Token_Kod::PAKDEKLKOD: return 1;
+    case Token_Kod::KODSYM: return 2;
+    case Token_Kod::INITDEKLKOD: return 3;
+    case Token_Kod::INITINSTRKOD:
+    case Token_Kod::INITINSTRPRZEDKOD: return 4;
+    case Token_Kod::INITINSTRPOKOD: return 5;
+    case Token_Kod::EXCEPTSKANKOD: return 6;
+    case Token_Kod::EXCEPTPARSKOD: return 7;
+    default: return -1;
+  }
+}
+
+// The error of a section keyword without its insert.
+int brak_wstawki(Token_Kod k) {
+  switch (k) {
+    case Token_Kod::PAKDEKLKOD: return bledy::brak_wstawki_pak_dekl;
+    case Token_Kod::INITDEKLKOD: return bledy::brak_wstawki_init_dekl;
+    case Token_Kod::INITINSTRKOD:
+    case Token_Kod::INITINSTRPRZEDKOD:
+    case Token_Kod::INITINSTRPOKOD: return bledy::brak_wstawki_init_instr;
+    case Token_Kod::EXCEPTSKANKOD: return bledy::brak_wstawki_except_skan;
+    case Token_Kod::EXCEPTPARSKOD: return bledy::brak_wstawki_except_pars;
+    default: return bledy::brak_wstawki_with_use;
+  }
+}
+
+// Sections that stand at most once; the insert without a keyword too.
+bool tylko_raz(Token_Kod k) {
+  return k == Token_Kod::KODSYM || k == Token_Kod::INITINSTRPOKOD || k == Token_Kod::EXCEPTSKANKOD ||
+         k == Token_Kod::EXCEPTPARSKOD || k == Token_Kod::KONIECKOD || k == Token_Kod::BEZODTWARZANIAKOD;
+}
+
+}  // namespace
+
+bool bryzas_pars::jest_slowo_naglowka() const {
+  return miejsce_sekcji(tok.Kod) > 0 || jest(Token_Kod::WITHUSEKOD) || jest(Token_Kod::WITHKOD) ||
+         jest(Token_Kod::KONIECKOD) || jest(Token_Kod::BEZODTWARZANIAKOD);
+}
+
+// naglowek_rozszerzony = ( WITHUSEKOD | WITHKOD | PAKDEKLKOD | INITDEKLKOD | INITINSTRKOD
+//                        | INITINSTRPRZEDKOD | INITINSTRPOKOD | EXCEPTSKANKOD | EXCEPTPARSKOD ) KODSYM
+//                      | KODSYM | KONIECKOD NAZWAT | BEZODTWARZANIAKOD
+// The sections keep the order of today's header, each of those that may
+// stand once standing once.
+void bryzas_pars::naglowek_rozszerzony() {
+  const Token_Typ slowo = tok;
+  const int miejsce = miejsce_sekcji(slowo.Kod);
+  const bool byla = std::find(sekcje_.begin(), sekcje_.end(), slowo.Kod) != sekcje_.end();
+  if (tylko_raz(slowo.Kod) && byla)
+    blad(bledy::sekcja_nie_na_miejscu, slowo.Kod == Token_Kod::KODSYM
+                                           ? "wstawka bez slowa stoi w naglowku tylko raz"
+                                           : "sekcja ++" + slowo.Wart + " moze wystapic tylko raz");
+  for (Token_Kod k : sekcje_)
+    if (miejsce >= 0 && miejsce_sekcji(k) > miejsce)
+      blad(bledy::sekcja_nie_na_miejscu,
+           "sekcje naglowka stoja w kolejnosci: ++with_use i ++with, ++pak_dekl, wstawka bez slowa, "
+           "++init_dekl, ++init_instr i ++init_instr_przed, ++init_instr_po, ++except_skan, ++except_pars; "
+           "++koniec i ++bez_odtwarzania gdziekolwiek");
+  sekcje_.push_back(slowo.Kod);
+  if (jest(Token_Kod::KODSYM)) {
+    o_.naglowek(slowo, tok);
+    nastepny();
+    return;
+  }
+  nastepny();
+  if (slowo.Kod == Token_Kod::BEZODTWARZANIAKOD) {
+    o_.naglowek(slowo, Token_Typ{});
+    return;
+  }
+  if (slowo.Kod == Token_Kod::KONIECKOD)
+    sprawdz(Token_Kod::NAZWAT, bledy::brak_terminala_first);
+  else
+    sprawdz(Token_Kod::KODSYM, brak_wstawki(slowo.Kod));
+  o_.naglowek(slowo, tok);
+  nastepny();
+}
+
 // linia = NAZWANT [ KODSYM ] ROWNA [ KODSYM ] wyr KROPKA
+// (in the extended notation wyrazenie in place of wyr)
 void bryzas_pars::linia() {
   if (!jest(Token_Kod::NAZWANT) && !jest_produkcja_) {
     std::string regula = regula_naglowka();
@@ -80,7 +190,10 @@ void bryzas_pars::linia() {
     o_.wstawka_poczatkowa(tok);
     nastepny();
   }
-  wyr();
+  if (rozszerzona_)
+    wyrazenie();
+  else
+    wyr();
   sprawdz(Token_Kod::KROPKA, bledy::brak_kropki_produkcji);
   o_.koniec_produkcji();
   nastepny();
@@ -141,10 +254,46 @@ void bryzas_pars::wyralbo() {
   zamknij_grupe(Token_Kod::PNAW, bledy::brak_pnaw);
 }
 
+// wyrazenie = ciag { KRESKAPION ciag }
+void bryzas_pars::wyrazenie() {
+  ciag();
+  while (jest(Token_Kod::KRESKAPION)) {
+    o_.galaz();
+    nastepny();
+    ciag();
+  }
+}
+
+// ciag = czynnik { czynnik }
+void bryzas_pars::ciag() {
+  czynnik();
+  while (jest_nazwa() || jest_grupa()) czynnik();
+}
+
+// czynnik = nazwakod | ( LNAW | LNAWKW | LNAWKL ) wyrazenie ( PNAW | PNAWKW | PNAWKL ) [ KODSYM ]
+// A group closes with the bracket that matches its own.
+void bryzas_pars::czynnik() {
+  if (jest_nazwa()) {
+    nazwakod();
+    return;
+  }
+  if (!jest_grupa()) blad(bledy::brak_wyrazenia);
+  const Token_Kod otwarcie = tok.Kod;
+  o_.grupa(tok);
+  nastepny();
+  wyrazenie();
+  if (otwarcie == Token_Kod::LNAW)
+    zamknij_grupe(Token_Kod::PNAW, bledy::brak_pnaw);
+  else if (otwarcie == Token_Kod::LNAWKW)
+    zamknij_grupe(Token_Kod::PNAWKW, bledy::brak_pnawkw);
+  else
+    zamknij_grupe(Token_Kod::PNAWKL, bledy::brak_pnawkl);
+}
+
 // The closing bracket of a group, then the insert after it.
 void bryzas_pars::zamknij_grupe(Token_Kod nawias, int nr_bledu) {
-  nie_zagniezdzaj(nr_bledu);
-  if (nawias != Token_Kod::PNAW && jest(Token_Kod::KRESKAPION))
+  if (!rozszerzona_) nie_zagniezdzaj(nr_bledu);
+  if (!rozszerzona_ && nawias != Token_Kod::PNAW && jest(Token_Kod::KRESKAPION))
     blad(nr_bledu, "'|' stoi tylko w ( | ): wybor wewnatrz [ ] lub { } musi byc osobna produkcja");
   sprawdz(nawias, nr_bledu);
   o_.koniec_grupy(tok);
@@ -163,7 +312,7 @@ void bryzas_pars::ciag_nazw() {
 
 // nazwakod = ( NAZWAT | NAZWANT ) [ KODSYM ]
 void bryzas_pars::nazwakod() {
-  nie_zagniezdzaj(bledy::brak_nazwy);
+  if (!rozszerzona_) nie_zagniezdzaj(bledy::brak_nazwy);
   if (!jest_nazwa()) blad(bledy::brak_nazwy);
   const Token_Typ nazwa = tok;
   nastepny();

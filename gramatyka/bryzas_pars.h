@@ -25,6 +25,11 @@ public:
 private:
   void plik();
   void naglowek(int nr_bledu);
+  void plik_rozszerzony();
+  void naglowek_rozszerzony();
+  void wyrazenie();
+  void ciag();
+  void czynnik();
   void linia();
   void wyr();
   void wyr1();
@@ -41,6 +46,7 @@ private:
   bool jest(Token_Kod k) const { return tok.Kod == k; }
   bool jest_nazwa() const { return jest(Token_Kod::NAZWAT) || jest(Token_Kod::NAZWANT); }
   bool jest_grupa() const { return jest(Token_Kod::LNAWKW) || jest(Token_Kod::LNAWKL) || jest(Token_Kod::LNAW); }
+  bool jest_slowo_naglowka() const;
   // The current token must be of kind k, else syntax error nr; the second
   // form then moves past it.
   void sprawdz(Token_Kod k, int nr) {
@@ -64,6 +70,7 @@ private:
   Tablica_Symboli lewe_strony_{max_produkcji};
   std::vector<Token_Kod> sekcje_;  // the header keywords read so far
   bool jest_produkcja_ = false;
+  bool rozszerzona_ = false;
 };
 
 }  // namespace bryzas

@@ -45,10 +45,20 @@ constexpr Slowo_Sekcji slowa_sekcji[] = {
     {"except_pars", Token_Kod::EXCEPTPARSKOD},
 };
 
+// The extended notation's own keywords; its marker is known only as the
+// first token of a file.
+constexpr Slowo_Sekcji slowa_rozszerzone[] = {
+    {"with", Token_Kod::WITHKOD},
+    {"koniec", Token_Kod::KONIECKOD},
+    {"bez_odtwarzania", Token_Kod::BEZODTWARZANIAKOD},
+};
+constexpr std::string_view znacznik_rozszerzonej = "rozszerzona";
+
 
 }  // namespace
 
-bryzas_skan::bryzas_skan(wspolne::Plik_Wy* pl_lst, Tablice_Symboli* symbole) : pl_lst_(pl_lst), symbole_(symbole) {
+bryzas_skan::bryzas_skan(wspolne::Plik_Wy* pl_lst, Tablice_Symboli* symbole, bool rozszerzona)
+    : pl_lst_(pl_lst), symbole_(symbole), zna_rozszerzona_(rozszerzona) {
   tekst_.reserve(dl_tok);
 }
 
@@ -97,9 +107,10 @@ void bryzas_skan::listuj_linie() {
   pl_lst_->pisz_linie(std::string_view(linia_.data(), static_cast<std::size_t>(dlug_)));
 }
 
-// Appends a character to the token text; the text holds at most dl_tok.
+// Appends a character to the token text; the text holds at most dl_tok,
+// but for the extended notation.
 void bryzas_skan::dopisz(char c) {
-  if (tekst_.size() == dl_tok) blad(bledy_skanera::za_dlugi_tekst);
+  if (tekst_.size() == dl_tok && !rozszerzona_) blad(bledy_skanera::za_dlugi_tekst);
   tekst_.push_back(c);
 }
 
@@ -110,7 +121,7 @@ void bryzas_skan::dopisz(char c) {
 // the caller's own checks through podaj_znak.
 template <class Warunek>
 void bryzas_skan::dopisz_bieg(Warunek pasuje) {
-  const std::size_t wolne = dl_tok - tekst_.size();
+  const std::size_t wolne = rozszerzona_ ? dlug_ - poz_ : dl_tok - tekst_.size();
   const char* const pocz = linia_.data() + poz_;
   const char* const kon = pocz + std::min(wolne, static_cast<std::size_t>(dlug_ - poz_));
   const char* p = pocz;
@@ -161,6 +172,13 @@ Token_Kod bryzas_skan::slowo_sekcji() {
   } while (znak_nazwy(zn_));
   for (const auto& s : slowa_sekcji)
     if (wspolne::rowne_bez_wielkosci(tekst_, s.slowo)) return s.kod;
+  if (rozszerzona_)
+    for (const auto& s : slowa_rozszerzone)
+      if (wspolne::rowne_bez_wielkosci(tekst_, s.slowo)) return s.kod;
+  if (zna_rozszerzona_ && pierwszy_token_ && wspolne::rowne_bez_wielkosci(tekst_, znacznik_rozszerzonej)) {
+    rozszerzona_ = true;
+    return Token_Kod::ROZSZERZONA;
+  }
   blad(bledy_skanera::slowo_sekcji);
 }
 
@@ -174,13 +192,16 @@ void bryzas_skan::wstawka() {
   granice_.clear();
   int linia = nr_linii;
   // Where the text goes on in a new line: the joints that the text keeps no
-  // trace of.
+  // trace of; in the extended notation the line ends themselves, empty
+  // lines too.
   auto nastepny_znak = [&] {
     zn_ = podaj_znak(false);
-    if (nr_linii != linia) {
-      linia = nr_linii;
-      granice_.push_back({tekst_.size(), linia});
-    }
+    if (nr_linii == linia) return;
+    if (rozszerzona_)
+      tekst_.append(static_cast<std::size_t>(nr_linii - linia), '\n');
+    else
+      granice_.push_back({tekst_.size(), nr_linii});
+    linia = nr_linii;
   };
   for (;;) {
     nastepny_znak();
@@ -254,6 +275,7 @@ Token_Typ bryzas_skan::Skanuj() {
     default: blad(bledy_skanera::niedozwolony_znak);
   }
   t.Wart = tekst_;
+  pierwszy_token_ = false;
   return t;
 }
 

@@ -40,8 +40,12 @@ enum class Token_Kod {
   EXCEPTSKANKOD,
   EXCEPTPARSKOD,
   PUSTY,
+  // The extended notation's: its marker, then keywords of its own.
+  ROZSZERZONA,
+  WITHKOD,
+  KONIECKOD,
+  BEZODTWARZANIAKOD,
 };
-constexpr int liczba_kodow = 24;
 
 // Longest text of a name, section keyword or code insert.
 constexpr std::size_t dl_tok = 100;
@@ -75,7 +79,8 @@ class bryzas_skan {
 public:
   // The listing, when there is one, receives every line read; it must be
   // open before Skanuj. The tables, when there are, receive every name.
-  bryzas_skan(wspolne::Plik_Wy* pl_lst, Tablice_Symboli* symbole);
+  // With rozszerzona the extended notation's marker is known.
+  bryzas_skan(wspolne::Plik_Wy* pl_lst, Tablice_Symboli* symbole, bool rozszerzona = false);
   ~bryzas_skan();
   bryzas_skan(const bryzas_skan&) = delete;
   bryzas_skan& operator=(const bryzas_skan&) = delete;
@@ -88,6 +93,11 @@ public:
 
   // Next token; throws Blad_Skanera with nr_bledu_spec set.
   Token_Typ Skanuj();
+
+  // The file began with ++rozszerzona: from then on names and inserts have
+  // any length, an insert keeps its line ends, and the extended notation's
+  // own keywords are known.
+  bool rozszerzona() const { return rozszerzona_; }
 
   // Position of the lookahead character (see the error reports).
   int nr_linii = 0;
@@ -129,6 +139,9 @@ private:
   // byte in a line: from then on it returns NUL and reads nothing more.
   bool koniec_we_ = false;
   bool linia_z_nul_ = false;
+  bool zna_rozszerzona_;
+  bool rozszerzona_ = false;
+  bool pierwszy_token_ = true;
   char zn_ = ' ';  // lookahead: the next character not yet part of a token
   std::string tekst_;  // text of the token being collected
   std::vector<Granica_Wstawki> granice_;  // of the insert being collected

@@ -359,4 +359,31 @@ bool bryzas_tok::dolicz(const Wzor& w) {
   return wezly_ <= max_wezlow_wzoru;
 }
 
+namespace {
+
+std::optional<std::string> jeden_napis(const Wzor& w) {
+  if (w.rodzaj == Wzor::Rodzaj::znak) {
+    if (w.znaki.count() != 1) return std::nullopt;
+    for (unsigned c = 0; c < 256; ++c)
+      if (w.znaki.test(c)) return std::string(1, static_cast<char>(c));
+  }
+  if (w.rodzaj != Wzor::Rodzaj::ciag) return std::nullopt;
+  std::string napis;
+  for (const Wzor& czesc : w.czesci) {
+    const std::optional<std::string> n = jeden_napis(czesc);
+    if (!n) return std::nullopt;
+    napis += *n;
+  }
+  return napis;
+}
+
+}  // namespace
+
+std::optional<std::string> jeden_napis(const Definicja_Tokenu& d) {
+  if (d.slowo_kluczowe) return d.napis;
+  const std::optional<std::string> n = jeden_napis(d.wzor);
+  if (!n || n->empty()) return std::nullopt;
+  return n;
+}
+
 }  // namespace bryzas

@@ -57,13 +57,19 @@ struct Opis_Tokenow {
 };
 
 
+// The one text a definition matches, when it matches one only (a keyword,
+// a string of punctuation), for messages that spell a token as it is
+// written; none otherwise.
+std::optional<std::string> jeden_napis(const Definicja_Tokenu& d);
+
 // The types and objects of a generated scanner body, which a token kind of
 // the same name would clash with (its subprograms a token kind cannot hide).
-inline constexpr std::array<std::string_view, 24> nazwy_skanera = {
+inline constexpr std::array<std::string_view, 27> nazwy_skanera = {
     "Stan_Aut", "Klasa_Aut", "Rodzaj_Aut", "Klasy_Aut", "Przejscia_Aut", "Rodzaje_Aut",
     "Kody_Aut", "Komentarze_Aut", "Pomijane_Aut", "Zly_Znak_We", "Za_Dlugi_Token_We",
-    "Komentarz_Bez_Konca_We", "Tekst_We", "C_We", "Rozmiar_We", "Bufor_We", "Dl_We", "Poz_We",
-    "Linia_We", "Pocz_Linii_We", "Koniec_We", "Ostatni_We", "Token_Aut", "Dl_Token_Aut"};
+    "Komentarz_Bez_Konca_We", "Tekst_We", "C_We", "Rozmiar_We", "Bufor_Typ_We", "Bufor_We",
+    "Dl_We", "Poz_We", "Linia_We", "Pocz_Linii_We", "Koniec_We", "Ostatni_We", "Token_Aut",
+    "Dl_Token_Aut", "Tekst_Od_We", "Dl_Tekstu_We"};
 
 // The nodes a definition may grow to once its helper names are replaced by
 // their patterns, which keeps the automaton's construction short.

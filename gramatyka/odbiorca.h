@@ -21,8 +21,12 @@ class Odbiorca {
 public:
   virtual ~Odbiorca() = default;
 
+  // The file is in the extended notation: it began with ++rozszerzona.
+  virtual void rozszerzona() = 0;
   // A header section: its keyword and its insert; the insert without a
-  // keyword comes as its own keyword (KODSYM).
+  // keyword comes as its own keyword (KODSYM). In the extended notation
+  // ++koniec comes with its terminal, ++bez_odtwarzania with nothing (Kod
+  // PUSTY).
   virtual void naglowek(const Token_Typ& slowo, const Token_Typ& wstawka) = 0;
   virtual void koniec_czesci(Czesc_Naglowka czesc) = 0;
 
@@ -41,7 +45,8 @@ public:
   // them has been read.
   virtual void symbol(const Token_Typ& nazwa, const Token_Typ& wstawka) = 0;
   // A group: its opening bracket, each "|", its closing bracket, and the
-  // insert after it.
+  // insert after it. In the extended notation groups nest, and a "|" with
+  // no group open divides the alternatives of a whole right side.
   virtual void grupa(const Token_Typ& nawias) = 0;
   virtual void galaz() = 0;
   virtual void koniec_grupy(const Token_Typ& nawias) = 0;

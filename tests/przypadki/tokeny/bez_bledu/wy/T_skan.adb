@@ -4,6 +4,7 @@
 -- dnia  5. 12. 2026, godz.  9: 5: 7
 
 with Ada.Text_IO.C_Streams;
+with Ada.Unchecked_Deallocation;
 with Interfaces.C_Streams;
 with T_Pozycja;
 
@@ -51,8 +52,11 @@ Komentarz_Bez_Konca_We : constant := 3;  -- komentarz bez konca
 package Tekst_We renames Standard.Ada.Text_IO;
 package C_We renames Standard.Interfaces.C_Streams;
 
+-- bufor rosnie tylko wtedy, gdy caly zajmuje jeden token
 Rozmiar_We : constant := 65_536;
-Bufor_We : String (1 .. Rozmiar_We);
+type Bufor_Typ_We is access String;
+procedure Zwolnij_We is new Standard.Ada.Unchecked_Deallocation (String, Bufor_Typ_We);
+Bufor_We : Bufor_Typ_We := new String (1 .. Rozmiar_We);
 Dl_We : Natural := 0;
 Poz_We : Positive := 1;
 Linia_We : Positive := 1;
@@ -68,20 +72,30 @@ procedure Dolej is
   Bylo : constant Natural := Dl_We - Poz_We + 1;
   Znak : C_We.int;
 begin
-  Bufor_We (1 .. Bylo) := Bufor_We (Poz_We .. Dl_We);
+  if Bylo = Bufor_We'Length then
+    declare
+      Stary : Bufor_Typ_We := Bufor_We;
+    begin
+      Bufor_We := new String (1 .. 2 * Stary'Length);
+      Bufor_We (1 .. Bylo) := Stary.all;
+      Zwolnij_We (Stary);
+    end;
+  else
+    Bufor_We (1 .. Bylo) := Bufor_We (Poz_We .. Dl_We);
+  end if;
   Dl_We := Bylo;
   Pocz_Linii_We := Pocz_Linii_We - Poz_We + 1;
   Poz_We := 1;
   if C_We.is_regular_file (C_We.fileno (Plik)) /= 0 then
     Dl_We := Dl_We + Natural (C_We.fread (Bufor_We (Dl_We + 1)'Address, 1,
-                                          C_We.size_t (Rozmiar_We - Dl_We), Plik));
+                                          C_We.size_t (Bufor_We'Length - Dl_We), Plik));
   else
     loop
       Znak := C_We.fgetc (Plik);
       exit when Znak = C_We.EOF;
       Dl_We := Dl_We + 1;
       Bufor_We (Dl_We) := Character'Val (Znak);
-      exit when Bufor_We (Dl_We) = ASCII.LF or else Dl_We = Rozmiar_We;
+      exit when Bufor_We (Dl_We) = ASCII.LF or else Dl_We = Bufor_We'Length;
     end loop;
   end if;
   if C_We.ferror (Plik) /= 0 then

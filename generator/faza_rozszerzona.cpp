@@ -1,0 +1,141 @@
+#include "generator/faza_rozszerzona.h"
+
+#include <limits>
+#include <optional>
+#include <sstream>
+
+#include "generator/bryzas_pak_emitery.h"
+#include "generator/bryzas_tok_skaner.h"
+#include "generator/pakiet_rozszerzony.h"
+#include "generator/pakiety_rozszerzone.h"
+#include "generator/pisarz.h"
+#include "gramatyka/analiza.h"
+#include "gramatyka/bryzas_skan.h"
+#include "gramatyka/bryzas_tok.h"
+#include "gramatyka/czytnik_linii.h"
+#include "wspolne/blad_pliku.h"
+#include "wspolne/tekst.h"
+
+namespace bryzas {
+
+using bryzas_analiza::analiza_raport;
+using bryzas_analiza::Komunikat;
+using bryzas_analiza::Waga;
+
+bool jest_rozszerzona(const std::string& plik_we) {
+  try {
+    bryzas_skan skan(nullptr, nullptr, true);
+    skan.otworz(plik_we);
+    return skan.Skanuj().Kod == Token_Kod::ROZSZERZONA;
+  } catch (const Blad_Skanera&) {
+    return false;
+  } catch (const wspolne::Blad_Pliku&) {
+    return false;
+  }
+}
+
+namespace {
+
+// The file's lines numbered as the scanner numbers them, each followed by
+// the messages about it: a marker under the column, the message and its
+// note; then the closing count.
+void pisz_liste(const std::string& nazwa, const std::string& zrodlo, const analiza_raport& raport) {
+  const std::vector<Komunikat> komunikaty = raport.posortowane();
+  std::size_t k = 0;
+  pisz_plik(nazwa, [&](Pisarz& w) {
+    auto pod_linia = [&](int linia) {
+      for (; k < komunikaty.size() && komunikaty[k].poz.linia <= linia; ++k) {
+        const Komunikat& m = komunikaty[k];
+        const std::string numer = wspolne::obraz(m.poz.linia) + ": ";
+        w.linia(std::string(numer.size() + static_cast<std::size_t>(std::max(m.poz.kol, 1)) - 1, '-'), "^");
+        w.linia(m.waga == Waga::blad ? "blad: " : "ostrzezenie: ", m.tekst);
+        if (!m.uwaga.empty()) w.linia("uwaga: ", m.uwaga);
+      }
+    };
+    Czytnik_Linii czytnik;
+    try {
+      czytnik.otworz(zrodlo);
+    } catch (const wspolne::Blad_Pliku& e) {
+      if (!e.brak_pliku()) throw;
+    }
+    Czytnik_Linii::Linia l;
+    for (int nr = 1; !czytnik.koniec(); ++nr) {
+      const std::size_t dl = czytnik.czytaj(l);
+      w.linia(wspolne::obraz(nr), ": ", std::string_view(l.data(), dl));
+      pod_linia(nr);
+    }
+    czytnik.zamknij();
+    pod_linia(std::numeric_limits<int>::max());
+    w.linia();
+    std::ostringstream podsumowanie;
+    raport.wypisz_podsumowanie(podsumowanie);
+    const std::string linia = podsumowanie.str();
+    w.linia(std::string_view(linia).substr(0, linia.size() - 1));
+  });
+}
+
+// A terminal as the messages spell it: the string that P.tok defines it
+// by, when it is one string, else its name.
+std::string pisownia(const std::string& nazwa, const Opis_Tokenow* tokeny) {
+  std::optional<std::string> napis;
+  if (tokeny != nullptr)
+    for (const Definicja_Tokenu& d : tokeny->tokeny)
+      if (d.nazwa == nazwa) napis = jeden_napis(d);
+  const char cudzyslow = napis ? '"' : '\'';
+  std::string w(1, cudzyslow);
+  w.append(napis ? *napis : nazwa);
+  w.push_back(cudzyslow);
+  return w;
+}
+
+}  // namespace
+
+Faza_Rozszerzona::Faza_Rozszerzona(bryzas_pak& pak, Konsola& konsola) : pak_(pak), konsola_(konsola) {}
+
+bool Faza_Rozszerzona::uruchom() {
+  bryzas_skan skan(nullptr, &pak_.symbole, true);
+  skan.otworz(pak_.plik_we);
+  const bryzas_analiza::Analiza analiza(skan, pak_);
+  skan.zamknij();
+
+  std::ostringstream komunikaty;
+  analiza.gramatyki().wypisz(komunikaty, pak_.plik_we);
+  analiza.tokenow().wypisz(komunikaty, pak_.plik_tok);
+  analiza.gramatyki().wypisz_podsumowanie(komunikaty, analiza.tokenow());
+  konsola_.tekst(komunikaty.str());
+  pisz_liste(pak_.plik_lst, pak_.plik_we, analiza.gramatyki());
+  if (analiza.bledy() > 0) {
+    if (analiza.tokenow().bledy() > 0) pisz_liste(pak_.plik_tok_lst, pak_.plik_tok, analiza.tokenow());
+    return true;
+  }
+
+  pak_.rozszerzona = true;
+  const bryzas_analiza::Gramatyka& g = analiza.gramatyka();
+  bryzas_tok czytnik;
+  const std::optional<Opis_Tokenow> tokeny = czytnik.czytaj(pak_.plik_tok);
+  // The end token: P.tok's, or without P.tok the grammar's; a kind of the
+  // scanner whether the productions name it or not.
+  std::string koniec = tokeny ? tokeny->koniec : std::string();
+  for (const auto& s : g.naglowek)
+    if (s.rodzaj == Token_Kod::KONIECKOD && !tokeny) koniec = s.tekst;
+  std::vector<std::string> terminale, pisane;
+  for (int t = 0; t < g.terminale.licz(); ++t) {
+    terminale.push_back(g.terminale.nazwa(t));
+    pisane.push_back(pisownia(g.terminale.nazwa(t), tokeny ? &*tokeny : nullptr));
+  }
+  if (!koniec.empty() && g.terminale.znajdz(koniec) < 0) {
+    terminale.push_back(koniec);
+    pak_.symbole.tablsymterm.wstaw_token(koniec);
+  }
+  Pakiet_Rozszerzony(pak_, g, analiza.zbiory(), koniec, pisane).pisz();
+  Pakiety_Rozszerzone pakiety(pak_, terminale);
+  pakiety.gen_skaner_spec();
+  bryzas_tok_skaner(pak_, konsola_).gen_skaner();
+  pakiety.gen_main();
+  pakiety.gen_bledy();
+  bryzas_pak_emitery(pak_).gen_projekt();
+  konsola_.linia("*** generacja kodu ...");
+  return false;
+}
+
+}  // namespace bryzas

@@ -1,0 +1,348 @@
+#include "generator/pakiet_rozszerzony.h"
+
+#include <algorithm>
+
+#include "generator/czas.h"
+#include "wspolne/tekst.h"
+
+namespace bryzas {
+
+using bryzas_analiza::Rodzaj_Elementu;
+
+Pakiet_Rozszerzony::Pakiet_Rozszerzony(bryzas_pak& pak, const bryzas_analiza::Gramatyka& g,
+                                       const bryzas_analiza::analiza_zbiory& zbiory, std::string koniec,
+                                       std::vector<std::string> nazwy_tokenow)
+    : pak_(pak),
+      g_(g),
+      zbiory_(zbiory),
+      koniec_(std::move(koniec)),
+      nr_konca_(koniec_.empty() ? -1 : g.terminale.znajdz(koniec_)),
+      nazwy_tokenow_(std::move(nazwy_tokenow)) {}
+
+void Pakiet_Rozszerzony::pisz() {
+  pak_.opisy_bledow.clear();
+  pisz_plik(pak_.plik_wys, [&](Pisarz& w) { specyfikacja(w); });
+  pisz_plik(pak_.plik_wyb, [&](Pisarz& w) { tresc(w); });
+}
+
+void Pakiet_Rozszerzony::specyfikacja(Pisarz& w) {
+  w.linia("-- pakiet ", pak_.nazwa_pars, " - specyfikacja");
+  w.linia("-- plik wygenerowany na podstawie opisu w [", pak_.plik_we, "]");
+  linia_daty(w, pak_.epoka_zrodel);
+  w.linia();
+  w.linia("package ", pak_.nazwa_pars, " is");
+  w.linia();
+  {
+    Wciecie wnetrze(w, krok_wciecia);
+    w.blok(R"ada(
+-- czyta wejscie przez Skanuj i sprawdza, czy jest zdaniem gramatyki;
+-- blad zglasza przez pakiet bledow i konczy sie wyjatkiem
+procedure Parsuj;
+
+-- numer ostatniego bledu skladni
+Nr_Bledu_Pars : Integer := 0;
+Blad_Parsera : exception;
+)ada");
+  }
+  w.linia();
+  w.linia("end ", pak_.nazwa_pars, ";");
+}
+
+// The inserts of the header sections of one kind, in the order of the file.
+std::vector<std::string> Pakiet_Rozszerzony::naglowek(Token_Kod rodzaj) const {
+  std::vector<std::string> wynik;
+  for (const auto& s : g_.naglowek)
+    if (s.rodzaj == rodzaj) wynik.push_back(s.tekst);
+  return wynik;
+}
+
+void Pakiet_Rozszerzony::tresc(Pisarz& w) {
+  w.linia("-- pakiet ", pak_.nazwa_pars, " - tresc");
+  w.linia("-- plik wygenerowany na podstawie opisu w [", pak_.plik_we, "]");
+  linia_daty(w, pak_.epoka_zrodel);
+  w.linia();
+  w.linia("with ", pak_.nazwa_skan, "; use ", pak_.nazwa_skan, ";");
+  w.linia("with ", pak_.nazwa_bledy, ";");
+  for (const std::string& p : naglowek(Token_Kod::WITHUSEKOD)) {
+    const std::string pakiet(wspolne::usun_spacje(p));
+    w.linia("with ", pakiet, "; use ", pakiet, ";");
+  }
+  for (const std::string& p : naglowek(Token_Kod::WITHKOD)) w.linia("with ", wspolne::usun_spacje(p), ";");
+  w.linia();
+  w.linia("package body ", pak_.nazwa_pars, " is");
+  w.linia();
+  {
+    Wciecie wnetrze(w, krok_wciecia);
+    cialo_pakietu(w);
+  }
+  w.linia("end ", pak_.nazwa_pars, ";");
+}
+
+void Pakiet_Rozszerzony::cialo_pakietu(Pisarz& w) {
+  w.linia("Tok : Token_Typ;");
+  for (Token_Kod k : {Token_Kod::PAKDEKLKOD, Token_Kod::KODSYM})
+    for (const std::string& d : naglowek(k)) wstawka(w, d);
+  w.linia();
+  for (const auto& p : g_.produkcje) w.linia("procedure ", g_.nieterminale.nazwa(p.lewa), ";");
+  w.linia();
+  const bool wlasny_blad = !naglowek(Token_Kod::EXCEPTPARSKOD).empty();
+  w.blok(R"ada(
+-- blad skladni numer Nr przy biezacym tokenie
+procedure Blad (Nr : Positive) is
+begin
+  Nr_Bledu_Pars := Nr;
+)ada");
+  if (!wlasny_blad) {
+    Wciecie cialo(w, krok_wciecia);
+    w.linia(pak_.nazwa_bledy, ".Zglos_Parsera (Nr);");
+  }
+  w.blok(R"ada(
+  raise Blad_Parsera;
+end Blad;
+
+-- biezacy token musi byc rodzaju Kod, inaczej blad numer Nr
+procedure Sprawdz (Kod : Token_Kod; Nr : Positive) is
+begin
+  if Tok.Kod /= Kod then
+    Blad (Nr);
+  end if;
+end Sprawdz;
+
+)ada");
+  for (const auto& p : g_.produkcje) produkcja(w, p);
+  parsuj(w);
+  w.linia();
+}
+
+// procedure N is <declarations> begin <first statements> <right side> end N;
+void Pakiet_Rozszerzony::produkcja(Pisarz& w, const bryzas_analiza::Produkcja& p) {
+  const std::string& n = g_.nieterminale.nazwa(p.lewa);
+  w.linia("procedure ", n, " is");
+  {
+    Wciecie deklaracje(w, krok_wciecia);
+    wstawka(w, p.deklaracje);
+  }
+  w.linia("begin");
+  {
+    Wciecie cialo(w, krok_wciecia);
+    wstawka(w, p.wstawka_poczatkowa);
+    ciag(w, p.prawa, false);
+  }
+  w.linia("end ", n, ";");
+  w.linia();
+}
+
+// Parsuj reads the first token, the start symbol and the end of the input,
+// then the statements for after a sentence. An error is told where it is
+// found; nesting deeper than the stack allows is an error at its token.
+void Pakiet_Rozszerzony::parsuj(Pisarz& w) {
+  w.linia("procedure Parsuj is");
+  {
+    Wciecie deklaracje(w, krok_wciecia);
+    for (const std::string& d : naglowek(Token_Kod::INITDEKLKOD)) wstawka(w, d);
+  }
+  w.linia("begin");
+  {
+    Wciecie cialo(w, krok_wciecia);
+    for (Token_Kod k : {Token_Kod::INITINSTRKOD, Token_Kod::INITINSTRPRZEDKOD})
+      for (const std::string& d : naglowek(k)) wstawka(w, d);
+    w.linia("Tok := Skanuj;");
+    w.linia(g_.nieterminale.nazwa(g_.produkcje.front().lewa), ";");
+    if (!koniec_.empty()) {
+      Zbior z;
+      z.dodaj_koniec();
+      w.linia("Sprawdz (", koniec_, ", ", std::to_string(nr_bledu(z, g_.produkcje.front().poz)), ");");
+    }
+    for (const std::string& d : naglowek(Token_Kod::INITINSTRPOKOD)) wstawka(w, d);
+  }
+  w.linia("exception");
+  {
+    Wciecie obsluga(w, krok_wciecia);
+    w.linia("when Blad_Skanera =>");
+    {
+      Wciecie cialo(w, krok_wciecia);
+      const std::vector<std::string> wlasna = naglowek(Token_Kod::EXCEPTSKANKOD);
+      if (wlasna.empty()) w.linia(pak_.nazwa_bledy, ".Zglos_Skanera (Nr_Bledu_Skan);");
+      for (const std::string& d : wlasna) wstawka(w, d);
+      w.linia("raise;");
+    }
+    const std::vector<std::string> wlasna = naglowek(Token_Kod::EXCEPTPARSKOD);
+    if (!wlasna.empty()) {
+      w.linia("when Blad_Parsera =>");
+      Wciecie cialo(w, krok_wciecia);
+      for (const std::string& d : wlasna) wstawka(w, d);
+      w.linia("raise;");
+    }
+    w.linia("when Storage_Error =>");
+    Wciecie cialo(w, krok_wciecia);
+    w.linia(pak_.nazwa_bledy, ".Zglos_Glebokosci;");
+    w.linia("raise Blad_Parsera;");
+  }
+  w.linia("end Parsuj;");
+}
+
+void Pakiet_Rozszerzony::ciag(Pisarz& w, const Ciag& c, bool pewny) {
+  for (std::size_t i = 0; i < c.size(); ++i) element(w, c[i], pewny && i == 0);
+}
+
+// A terminal is checked (unless a decision already made sure of it), its
+// insert runs while Tok still holds it, and the next token is read.
+void Pakiet_Rozszerzony::element(Pisarz& w, const Element& e, bool pewny) {
+  if (e.rodzaj != Rodzaj_Elementu::symbol) {
+    grupa(w, e);
+    wstawka(w, e.wstawka);
+    return;
+  }
+  if (!e.symbol.terminal) {
+    w.linia(g_.nieterminale.nazwa(e.symbol.nr), ";");
+    wstawka(w, e.wstawka);
+    return;
+  }
+  const std::string& t = g_.terminale.nazwa(e.symbol.nr);
+  if (!pewny) {
+    Zbior z;
+    z.dodaj(e.symbol.nr);
+    w.linia("Sprawdz (", t, ", ", std::to_string(nr_bledu(z, e.poz)), ");");
+  }
+  wstawka(w, e.wstawka);
+  w.linia("Tok := Skanuj;");
+}
+
+// [ ] enters and { } repeats on the first tokens of their branches; ( | )
+// takes the branch whose tokens hold the current one, and with none of
+// them it is an error. A branch that can vanish is taken on what follows
+// the group too.
+void Pakiet_Rozszerzony::grupa(Pisarz& w, const Element& e) {
+  const std::vector<Zbior> d = decyzje(e);
+  Zbior wszystkie;
+  for (const Zbior& z : d) wszystkie.dodaj(z);
+  const bool wybor_galezi = e.galezie.size() > 1;
+  auto galezie = [&](std::string_view inaczej) {
+    w.linia("case Tok.Kod is");
+    {
+      Wciecie przypadki(w, krok_wciecia);
+      for (std::size_t i = 0; i < e.galezie.size(); ++i) {
+        if (d[i].pusty()) continue;
+        w.linia("when ", wybor(d[i]), " =>");
+        Wciecie cialo(w, krok_wciecia);
+        ciag(w, e.galezie[i], true);
+      }
+      w.linia("when others =>");
+      Wciecie cialo(w, krok_wciecia);
+      w.linia(inaczej);
+    }
+    w.linia("end case;");
+  };
+  switch (e.rodzaj) {
+    case Rodzaj_Elementu::opcja:
+      if (wybor_galezi) {
+        galezie("null;");
+        return;
+      }
+      w.linia("if ", warunek(d[0]), " then");
+      {
+        Wciecie cialo(w, krok_wciecia);
+        ciag(w, e.galezie[0], true);
+      }
+      w.linia("end if;");
+      return;
+    case Rodzaj_Elementu::powtorzenie:
+      w.linia("while ", warunek(wszystkie), " loop");
+      {
+        Wciecie cialo(w, krok_wciecia);
+        if (wybor_galezi)
+          galezie("null;");
+        else
+          ciag(w, e.galezie[0], true);
+      }
+      w.linia("end loop;");
+      return;
+    default:
+      if (!wybor_galezi) {
+        ciag(w, e.galezie[0], false);
+        return;
+      }
+      galezie("Blad (" + std::to_string(nr_bledu(wszystkie, e.poz)) + ");");
+  }
+}
+
+// The first tokens of each branch, and for a branch of ( | ) that can
+// vanish what follows the group; [ ] and { } are passed by on anything
+// else, so only their first tokens take them.
+std::vector<bryzas_analiza::Zbior> Pakiet_Rozszerzony::decyzje(const Element& e) const {
+  std::vector<Zbior> d;
+  Zbior zajete;
+  for (const Ciag& c : e.galezie) {
+    bool pusty = false;
+    Zbior z = zbiory_.first_ciagu(c, 0, pusty);
+    if (pusty && e.rodzaj == Rodzaj_Elementu::alternatywa && zbiory_.w_wyprowadzeniach(e)) z.dodaj(zbiory_.za(e));
+    z = z_koncem(z).bez(zajete);
+    zajete.dodaj(z);
+    d.push_back(std::move(z));
+  }
+  return d;
+}
+
+bryzas_analiza::Zbior Pakiet_Rozszerzony::z_koncem(const Zbior& z) const {
+  if (!z.ma_koniec() || nr_konca_ < 0) return z;
+  Zbior wynik;
+  for (int t : z.terminale()) wynik.dodaj(t);
+  wynik.dodaj(nr_konca_);
+  return wynik;
+}
+
+// Without an end token, Skanuj gives Pusty where the input ends.
+std::string Pakiet_Rozszerzony::wybor(const Zbior& z) const {
+  std::string s;
+  for (int t : z.terminale()) s += (s.empty() ? "" : " | ") + g_.terminale.nazwa(t);
+  if (z.ma_koniec()) s += (s.empty() ? "" : " | ") + (koniec_.empty() ? std::string("Pusty") : koniec_);
+  return s;
+}
+
+std::string Pakiet_Rozszerzony::warunek(const Zbior& z) const {
+  const std::size_t ile = z.terminale().size() + (z.ma_koniec() ? 1 : 0);
+  return (ile == 1 ? "Tok.Kod = " : "Tok.Kod in ") + wybor(z);
+}
+
+// "oczekiwano X", "oczekiwano X albo Y", "oczekiwano X, Y albo Z": the
+// tokens spelt as the messages spell them, in the order of the terminals.
+int Pakiet_Rozszerzony::nr_bledu(const Zbior& oczekiwane, bryzas_analiza::Pozycja p) {
+  std::vector<std::string> nazwy;
+  for (int t : oczekiwane.terminale())
+    nazwy.push_back(t == nr_konca_ ? "konca wejscia" : nazwy_tokenow_[static_cast<std::size_t>(t)]);
+  if (oczekiwane.ma_koniec() && (nr_konca_ < 0 || !oczekiwane.zawiera(nr_konca_))) nazwy.push_back("konca wejscia");
+  std::string tekst = "oczekiwano";
+  for (std::size_t i = 0; i < nazwy.size(); ++i)
+    tekst += (i == 0 ? " " : i + 1 == nazwy.size() ? " albo " : ", ") + nazwy[i];
+  pak_.opisy_bledow.push_back({++nr_bledu_, std::move(tekst), p.linia, p.kol});
+  return nr_bledu_;
+}
+
+// An insert as the lines it was written in, each at the current
+// indentation, the blanks they all begin with taken off.
+void Pakiet_Rozszerzony::wstawka(Pisarz& w, const std::string& tekst) {
+  std::vector<std::string_view> linie;
+  std::string_view reszta = tekst;
+  while (true) {
+    const std::size_t k = reszta.find('\n');
+    linie.push_back(reszta.substr(0, k));
+    if (k == std::string_view::npos) break;
+    reszta.remove_prefix(k + 1);
+  }
+  while (!linie.empty() && wspolne::usun_spacje(linie.back()).empty()) linie.pop_back();
+  while (!linie.empty() && wspolne::usun_spacje(linie.front()).empty()) linie.erase(linie.begin());
+  std::size_t wspolne_wciecie = std::string_view::npos;
+  for (std::string_view l : linie)
+    if (!wspolne::usun_spacje(l).empty()) wspolne_wciecie = std::min(wspolne_wciecie, l.find_first_not_of(' '));
+  for (std::string_view l : linie) {
+    if (wspolne::usun_spacje(l).empty()) {
+      w.linia();
+      continue;
+    }
+    std::string_view tresc = l.substr(wspolne_wciecie);
+    while (!tresc.empty() && tresc.back() == ' ') tresc.remove_suffix(1);
+    w.linia(tresc);
+  }
+}
+
+}  // namespace bryzas

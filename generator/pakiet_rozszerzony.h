@@ -1,0 +1,68 @@
+// The parser package of a grammar in the extended notation, written from
+// its model once the analysis has found no error: one procedure per
+// production, every choice decided on the predict sets of its branches
+// with a case or a membership test, the end of the input checked after
+// the start symbol.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "generator/bryzas_pak.h"
+#include "generator/pisarz.h"
+#include "gramatyka/analiza_model.h"
+#include "gramatyka/analiza_zbiory.h"
+
+namespace bryzas {
+
+class Pakiet_Rozszerzony {
+public:
+  // koniec: the end token, empty when there is none (then Skanuj gives
+  // Pusty at the end and nothing checks that the input ends after the start
+  // symbol); nazwy_tokenow: how a message spells each terminal, by number.
+  Pakiet_Rozszerzony(bryzas_pak& pak, const bryzas_analiza::Gramatyka& g,
+                     const bryzas_analiza::analiza_zbiory& zbiory, std::string koniec,
+                     std::vector<std::string> nazwy_tokenow);
+
+  // Writes P_pars.ads and P_pars.adb, and leaves in pak.opisy_bledow what
+  // each error number of the body expected.
+  void pisz();
+
+private:
+  using Ciag = bryzas_analiza::Ciag;
+  using Element = bryzas_analiza::Element;
+  using Zbior = bryzas_analiza::Zbior;
+
+  void specyfikacja(Pisarz& w);
+  void tresc(Pisarz& w);
+  void cialo_pakietu(Pisarz& w);
+  void parsuj(Pisarz& w);
+  void produkcja(Pisarz& w, const bryzas_analiza::Produkcja& p);
+  // The statements of a sequence; with pewny its first token is already
+  // known to be the one its first terminal wants.
+  void ciag(Pisarz& w, const Ciag& c, bool pewny);
+  void element(Pisarz& w, const Element& e, bool pewny);
+  void grupa(Pisarz& w, const Element& e);
+  // The tokens that take each branch of a group, an earlier branch
+  // winning a token two could take.
+  std::vector<Zbior> decyzje(const Element& e) const;
+  // "X" or "X | Y": the token kinds of a set, as Ada choices.
+  std::string wybor(const Zbior& z) const;
+  // The end of the input as the end token, where the grammar names it.
+  Zbior z_koncem(const Zbior& z) const;
+  std::string warunek(const Zbior& z) const;
+  // A new error number of the body, for what it expects at p.
+  int nr_bledu(const Zbior& oczekiwane, bryzas_analiza::Pozycja p);
+  void wstawka(Pisarz& w, const std::string& tekst);
+  std::vector<std::string> naglowek(bryzas::Token_Kod rodzaj) const;
+
+  bryzas_pak& pak_;
+  const bryzas_analiza::Gramatyka& g_;
+  const bryzas_analiza::analiza_zbiory& zbiory_;
+  std::string koniec_;
+  int nr_konca_;  // the end token's terminal number, or -1
+  std::vector<std::string> nazwy_tokenow_;
+  int nr_bledu_ = 0;
+};
+
+}  // namespace bryzas

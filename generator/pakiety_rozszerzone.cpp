@@ -1,0 +1,288 @@
+#include "generator/pakiety_rozszerzone.h"
+
+#include "generator/bryzas_tok_skaner.h"
+#include "generator/czas.h"
+#include "generator/pisarz.h"
+
+namespace bryzas {
+
+namespace {
+
+// Token kinds per line of the enumeration.
+constexpr std::size_t nazw_w_linii = 6;
+
+}  // namespace
+
+Pakiety_Rozszerzone::Pakiety_Rozszerzone(bryzas_pak& pak, std::vector<std::string> terminale)
+    : pak_(pak), terminale_(std::move(terminale)) {}
+
+void Pakiety_Rozszerzone::gen_skaner_spec() {
+  pisz_plik(pak_.plik_wyskans, [&](Pisarz& w) {
+    w.linia("-- pakiet ", pak_.nazwa_skan, " - specyfikacja");
+    naglowek_danych(w, pak_.epoka_zrodel);
+    w.linia("package ", pak_.nazwa_skan, " is");
+    w.linia();
+    {
+    Wciecie wnetrze(w, krok_wciecia);
+    w.blok(R"ada(
+Dl_Tok : constant := 100;
+Nr_Bledu_Skan : Integer := 0;
+
+)ada");
+    w.dopisz("type Token_Kod is (");
+    {
+      Wciecie pod_nazwami(w, krok_wciecia);
+      for (std::size_t i = 0; i < terminale_.size(); ++i) {
+        if (i > 0 && i % nazw_w_linii == 0) w.koniec_linii();
+        w.dopisz(terminale_[i] + ", ");
+      }
+      w.linia("Pusty);");
+    }
+    w.blok(R"ada(
+
+-- rodzaj tokenu i pierwsze Dl_Tok znakow jego tekstu, dopelnione spacjami
+type Token_Typ is record
+  Kod : Token_Kod;
+  Wart : String (1 .. Dl_Tok);
+end record;
+
+-- nastepny token wejscia; na jego koncu token konca
+function Skanuj return Token_Typ;
+-- caly tekst tokenu, ktory Skanuj dal ostatnio
+function Tekst return String;
+
+Blad_Skanera : exception;
+)ada");
+    }
+    w.linia();
+    w.linia("end ", pak_.nazwa_skan, ";");
+  });
+}
+
+void Pakiety_Rozszerzone::gen_bledy() {
+  const std::string& p = pak_.nazwa_bledy;
+  pisz_plik(pak_.plik_bledy + ".ads", [&](Pisarz& w) {
+    w.linia("-- pakiet ", p, " - specyfikacja");
+    naglowek_danych(w, pak_.epoka_zrodel);
+    w.linia("package ", p, " is");
+    w.linia();
+    {
+      Wciecie wnetrze(w, krok_wciecia);
+      w.blok(R"ada(
+-- nazwa czytanego pliku w komunikatach; bez niej "-", standardowe wejscie
+procedure Ustaw_Plik (Nazwa : String);
+
+-- "PLIK:LINIA:KOLUMNA: Tekst" na standardowym wyjsciu bledow, w miejscu
+-- biezacego tokenu
+procedure Zglos (Tekst : String);
+-- "PLIK: Tekst", bez miejsca
+procedure Zglos_Pliku (Tekst : String);
+
+-- co parser oczekiwal przy bledzie numer Nr
+function Opis (Nr : Integer) return String;
+
+-- blad parsera numer Nr z tym, co zastal; blad skanera numer Nr;
+-- zagniezdzenie glebsze, niz pozwala stos
+procedure Zglos_Parsera (Nr : Integer);
+procedure Zglos_Skanera (Nr : Integer);
+procedure Zglos_Glebokosci;
+)ada");
+    }
+    w.linia();
+    w.linia("end ", p, ";");
+  });
+  pisz_plik(pak_.plik_bledy + ".adb", [&](Pisarz& w) { bledy_tresc(w); });
+}
+
+// The place is the current token's when the scanner was written from P.tok;
+// a scanner of the user's tells none.
+void Pakiety_Rozszerzone::bledy_tresc(Pisarz& w) {
+  const std::string& p = pak_.nazwa_bledy;
+  w.linia("-- pakiet ", p, " - tresc");
+  naglowek_danych(w, pak_.epoka_zrodel);
+  w.linia("with Ada.Strings.Unbounded; use Ada.Strings.Unbounded;");
+  w.linia("with Ada.Text_IO; use Ada.Text_IO;");
+  w.linia("with ", pak_.nazwa_skan, ";");
+  if (pak_.z_tokenami) w.linia("with ", pak_.nazwa_pozycji, ";");
+  w.linia();
+  w.linia("package body ", p, " is");
+  w.linia();
+  Wciecie wnetrze(w, krok_wciecia);
+  w.blok(R"ada(
+Plik : Unbounded_String := To_Unbounded_String ("-");
+
+procedure Ustaw_Plik (Nazwa : String) is
+begin
+  Plik := To_Unbounded_String (Nazwa);
+end Ustaw_Plik;
+
+procedure Zglos_Pliku (Tekst : String) is
+begin
+  Put_Line (Standard_Error, To_String (Plik) & ": " & Tekst);
+end Zglos_Pliku;
+
+)ada");
+  if (pak_.z_tokenami) {
+    w.blok(R"ada(
+function Obraz (N : Natural) return String is
+  S : constant String := Natural'Image (N);
+begin
+  return S (S'First + 1 .. S'Last);
+end Obraz;
+
+procedure Zglos (Tekst : String) is
+)ada");
+    {
+      Wciecie cialo(w, krok_wciecia);
+      w.linia("Miejsce : constant String := Obraz (", pak_.nazwa_pozycji, ".Linia) & \":\" & Obraz (",
+              pak_.nazwa_pozycji, ".Kolumna);");
+    }
+    w.blok(R"ada(
+begin
+  Put_Line (Standard_Error, To_String (Plik) & ":" & Miejsce & ": " & Tekst);
+end Zglos;
+
+)ada");
+  } else {
+    w.blok(R"ada(
+procedure Zglos (Tekst : String) renames Zglos_Pliku;
+
+)ada");
+  }
+  w.linia("function Opis (Nr : Integer) return String is");
+  w.linia("begin");
+  {
+    Wciecie cialo(w, krok_wciecia);
+    w.linia("case Nr is");
+    {
+      Wciecie galezie(w, krok_wciecia);
+      for (const bryzas_pak::Opis_Bledu& o : pak_.opisy_bledow)
+        w.linia("when ", std::to_string(o.nr), " => return ", wyrazenie_napisu(o.tekst), ";");
+      w.linia("when others => return \"nieznany blad\";");
+    }
+    w.linia("end case;");
+  }
+  w.linia("end Opis;");
+  w.linia();
+  // The token found: its text as it stands in the input, a long one cut.
+  w.linia("procedure Zglos_Parsera (Nr : Integer) is");
+  {
+    Wciecie deklaracje(w, krok_wciecia);
+    w.linia("T : constant String := ", pak_.nazwa_skan, ".Tekst;");
+    w.linia("Pokaz : constant Natural := Natural'Min (T'Length, 40);");
+  }
+  w.blok(R"ada(
+begin
+  if T'Length = 0 then
+    Zglos (Opis (Nr) & "; jest koniec wejscia");
+  elsif Pokaz < T'Length then
+    Zglos (Opis (Nr) & "; jest """ & T (T'First .. T'First + Pokaz - 1) & "...""");
+  else
+    Zglos (Opis (Nr) & "; jest """ & T & """");
+  end if;
+end Zglos_Parsera;
+
+procedure Zglos_Skanera (Nr : Integer) is
+)ada");
+  if (pak_.z_tokenami) {
+    Wciecie deklaracje(w, krok_wciecia);
+    w.linia("Znak : constant Character := ", pak_.nazwa_pozycji, ".Znak;");
+    w.linia("Kod : constant String := Obraz (Character'Pos (Znak));");
+  }
+  w.linia("begin");
+  {
+    Wciecie cialo(w, krok_wciecia);
+    if (pak_.z_tokenami) {
+      w.linia("case Nr is");
+      {
+        Wciecie galezie(w, krok_wciecia);
+        for (const Blad_Skanera_Ady& b : bledy_skanera_ady) {
+          const std::string tekst(b.tekst);
+          if (b.nr != zly_znak_ady.nr) {
+            w.linia("when ", std::to_string(b.nr), " => Zglos (\"", tekst, "\");");
+            continue;
+          }
+          w.linia("when ", std::to_string(b.nr), " =>");
+          Wciecie galaz(w, krok_wciecia);
+          w.linia("if Znak in ' ' .. '~' then");
+          {
+            Wciecie znak(w, krok_wciecia);
+            w.linia("Zglos (\"", tekst, " '\" & Znak & \"'\");");
+          }
+          w.linia("else");
+          {
+            Wciecie znak(w, krok_wciecia);
+            w.linia("Zglos (\"", tekst, " #\" & Kod);");
+          }
+          w.linia("end if;");
+        }
+        w.linia("when others => Zglos (\"nieznany blad skanera\");");
+      }
+      w.linia("end case;");
+    } else {
+      w.linia("Zglos (\"blad skanera\" & Integer'Image (Nr));");
+    }
+  }
+  w.blok(R"ada(
+end Zglos_Skanera;
+
+procedure Zglos_Glebokosci is
+begin
+  Zglos ("zagniezdzenie glebsze, niz pozwala stos");
+end Zglos_Glebokosci;
+
+)ada");
+  w.linia("end ", p, ";");
+}
+
+void Pakiety_Rozszerzone::gen_main() {
+  pisz_plik_gdy_brak(pak_.plik_main, [&](Pisarz& w) { tresc_main(w); });
+}
+
+// The file named first on the command line, or standard input without one;
+// the program prints nothing of its own and ends with status 1 after an
+// error.
+void Pakiety_Rozszerzone::tresc_main(Pisarz& w) {
+  const std::string& p = pak_.nazwa_proj;
+  w.linia("-- procedura glowna ", p);
+  naglowek_danych(w, pak_.epoka_zrodel);
+  w.linia("with Ada.Command_Line; use Ada.Command_Line;");
+  w.linia("with Ada.Text_IO; use Ada.Text_IO;");
+  w.linia("with ", pak_.nazwa_pars, ";");
+  w.linia("with ", pak_.nazwa_skan, ";");
+  w.linia("with ", pak_.nazwa_bledy, ";");
+  w.linia();
+  w.linia("-- parsuje plik podany jako argument, bez niego standardowe wejscie;");
+  w.linia("-- po bledzie konczy sie ze statusem 1");
+  w.linia("procedure ", p, " is");
+  w.linia("  Wejscie : File_Type;");
+  w.linia("begin");
+  {
+    Wciecie cialo(w, krok_wciecia);
+    w.linia("if Argument_Count > 0 then");
+    {
+      Wciecie plik(w, krok_wciecia);
+      w.linia(pak_.nazwa_bledy, ".Ustaw_Plik (Argument (1));");
+      w.linia("Open (Wejscie, In_File, Argument (1));");
+      w.linia("Set_Input (Wejscie);");
+    }
+    w.linia("end if;");
+    w.linia(pak_.nazwa_pars, ".Parsuj;");
+  }
+  w.linia("exception");
+  {
+    Wciecie obsluga(w, krok_wciecia);
+    w.linia("when ", pak_.nazwa_pars, ".Blad_Parsera | ", pak_.nazwa_skan, ".Blad_Skanera =>");
+    {
+      Wciecie cialo(w, krok_wciecia);
+      w.linia("Set_Exit_Status (Failure);");
+    }
+    w.linia("when Name_Error | Use_Error =>");
+    Wciecie cialo(w, krok_wciecia);
+    w.linia(pak_.nazwa_bledy, ".Zglos_Pliku (\"nie mozna otworzyc pliku\");");
+    w.linia("Set_Exit_Status (Failure);");
+  }
+  w.linia("end ", p, ";");
+}
+
+}  // namespace bryzas
