@@ -252,7 +252,11 @@ bool analiza_produkcje::szukaj_cykli(int start) {
 
 bool sprawdza_koniec(const Gramatyka& g, const Koniec_Wejscia& koniec) {
   using Rodzaj = Koniec_Wejscia::Rodzaj;
-  return g.rozszerzona && (koniec.rodzaj == Rodzaj::token || koniec.rodzaj == Rodzaj::pusty);
+  if (!g.rozszerzona) return false;
+  const bool z_gramatyki = std::any_of(g.naglowek.begin(), g.naglowek.end(), [](const Sekcja_Naglowka& s) {
+    return s.rodzaj == bryzas::Token_Kod::KONIECKOD;
+  });
+  return koniec.rodzaj == Rodzaj::token || (koniec.rodzaj == Rodzaj::skaner_wlasny && z_gramatyki);
 }
 
 void sprawdz_koniec_wejscia(const Gramatyka& g, const Koniec_Wejscia& koniec, const std::string& plik_tok,
@@ -260,13 +264,7 @@ void sprawdz_koniec_wejscia(const Gramatyka& g, const Koniec_Wejscia& koniec, co
   using Rodzaj = Koniec_Wejscia::Rodzaj;
   if (koniec.rodzaj == Rodzaj::nieznany || g.produkcje.empty() || sprawdza_koniec(g, koniec)) return;
   const Produkcja& start = g.produkcje[0];
-  // The extended notation's parser checks that the input ends after the
-  // start symbol when it knows the end token: P.tok's, else the grammar's.
   if (g.rozszerzona) {
-    const bool z_gramatyki = std::any_of(g.naglowek.begin(), g.naglowek.end(), [](const Sekcja_Naglowka& s) {
-      return s.rodzaj == bryzas::Token_Kod::KONIECKOD;
-    });
-    if (koniec.rodzaj == Rodzaj::token || (koniec.rodzaj == Rodzaj::skaner_wlasny && z_gramatyki)) return;
     raport.ostrzezenie(start.poz, "parser nie sprawdza, czy wejscie konczy sie po " +
                                       cytat_nieterminala(g, start.lewa) + ": nazwij token konca (++koniec w " +
                                       plik_tok + " albo w gramatyce)");
