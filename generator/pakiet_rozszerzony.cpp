@@ -11,13 +11,14 @@ using bryzas_analiza::Rodzaj_Elementu;
 
 Pakiet_Rozszerzony::Pakiet_Rozszerzony(bryzas_pak& pak, const bryzas_analiza::Gramatyka& g,
                                        const bryzas_analiza::analiza_zbiory& zbiory, std::string koniec,
-                                       std::vector<std::string> nazwy_tokenow)
+                                       std::vector<std::string> nazwy_tokenow, std::vector<int> kolejnosc)
     : pak_(pak),
       g_(g),
       zbiory_(zbiory),
       koniec_(std::move(koniec)),
       nr_konca_(koniec_.empty() ? -1 : g.terminale.znajdz(koniec_)),
-      nazwy_tokenow_(std::move(nazwy_tokenow)) {}
+      nazwy_tokenow_(std::move(nazwy_tokenow)),
+      kolejnosc_(std::move(kolejnosc)) {}
 
 void Pakiet_Rozszerzony::pisz() {
   pak_.opisy_bledow.clear();
@@ -305,10 +306,14 @@ std::string Pakiet_Rozszerzony::warunek(const Zbior& z) const {
 }
 
 // "oczekiwano X", "oczekiwano X albo Y", "oczekiwano X, Y albo Z": the
-// tokens spelt as the messages spell them, in the order of the terminals.
+// tokens spelt as the messages spell them, in the order given.
 int Pakiet_Rozszerzony::nr_bledu(const Zbior& oczekiwane, bryzas_analiza::Pozycja p) {
+  std::vector<int> terminale = oczekiwane.terminale();
+  std::stable_sort(terminale.begin(), terminale.end(), [&](int a, int b) {
+    return kolejnosc_[static_cast<std::size_t>(a)] < kolejnosc_[static_cast<std::size_t>(b)];
+  });
   std::vector<std::string> nazwy;
-  for (int t : oczekiwane.terminale())
+  for (int t : terminale)
     nazwy.push_back(t == nr_konca_ ? "konca wejscia" : nazwy_tokenow_[static_cast<std::size_t>(t)]);
   if (oczekiwane.ma_koniec() && (nr_konca_ < 0 || !oczekiwane.zawiera(nr_konca_))) nazwy.push_back("konca wejscia");
   std::string tekst = "oczekiwano";

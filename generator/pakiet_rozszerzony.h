@@ -19,10 +19,11 @@ class Pakiet_Rozszerzony {
 public:
   // koniec: the end token, empty when there is none (then Skanuj gives
   // Pusty at the end and nothing checks that the input ends after the start
-  // symbol); nazwy_tokenow: how a message spells each terminal, by number.
+  // symbol); nazwy_tokenow: how a message spells each terminal, by number;
+  // kolejnosc: where each stands among the tokens a message lists.
   Pakiet_Rozszerzony(bryzas_pak& pak, const bryzas_analiza::Gramatyka& g,
                      const bryzas_analiza::analiza_zbiory& zbiory, std::string koniec,
-                     std::vector<std::string> nazwy_tokenow);
+                     std::vector<std::string> nazwy_tokenow, std::vector<int> kolejnosc);
 
   // Writes P_pars.ads and P_pars.adb, and leaves in pak.opisy_bledow what
   // each error number of the body expected.
@@ -62,6 +63,7 @@ private:
   std::string koniec_;
   int nr_konca_;  // the end token's terminal number, or -1
   std::vector<std::string> nazwy_tokenow_;
+  std::vector<int> kolejnosc_;
   int nr_bledu_ = 0;
 };
 
