@@ -69,9 +69,10 @@ std::string dlaczego(Wada w) {
 // errors stop nothing, but a nonterminal without a production, deriving
 // nothing or left-recursive has no derivations fit for a proof: the search
 // keeps to those that use none of them, and a choice that can go wrong
-// only in the others keeps its error and says so.
+// only in the others keeps its error and says so. A parser that checks
+// the end of the input rejects a sentence whose start symbol ends early.
 void dowody(const Gramatyka& g, const analiza_decyzje& decyzje, const analiza_ll1& ll1, const std::vector<Wada>& wady,
-            analiza_raport& raport) {
+            bool sprawdza_koniec, analiza_raport& raport) {
   const auto& d = ll1.podejrzenia();
   if (d.empty()) return;
   std::vector<bool> wykluczone;
@@ -95,9 +96,10 @@ void dowody(const Gramatyka& g, const analiza_decyzje& decyzje, const analiza_ll
     if (k[i].znaleziony) {
       const std::size_t gdzie = k[i].gdzie;
       const std::string na = gdzie < k[i].zdanie.size() ? cytat_terminala(g, k[i].zdanie[gdzie]) : "";
-      std::string jak = k[i].koniec == Koniec::przed_koncem ? "parser skonczy przed " + na
-                        : gdzie < k[i].zdanie.size()          ? "parser odrzuci je na " + na
-                                                              : "parser odrzuci je na koncu wejscia";
+      const bool przed = k[i].koniec == Koniec::przed_koncem && !sprawdza_koniec;
+      std::string jak = przed                         ? "parser skonczy przed " + na
+                        : gdzie < k[i].zdanie.size() ? "parser odrzuci je na " + na
+                                                     : "parser odrzuci je na koncu wejscia";
       raport.dodaj_uwage(d[i].komunikat,
                          "zdanie " + zdanie_tekst(g, k[i].zdanie) + " nalezy do jezyka, " + jak);
     } else if (moze && !wadliwe.spotykane().empty() && !wadliwe.bez_wad(strony, tokeny)) {
@@ -160,8 +162,10 @@ void Analiza::sprawdz(const bryzas::Nazwy_Projektu& n) {
   decyzje_ = std::make_unique<analiza_decyzje>(g_, *zbiory_);
   ll1_ = std::make_unique<analiza_ll1>(g_, *zbiory_, *decyzje_, raport_);
   ll1_->sprawdz();
-  dowody(g_, *decyzje_, *ll1_, produkcje.wady(), raport_);
+  // The proofs add no messages, only notes, so the token file's come in
+  // the same order before them.
   const Koniec_Wejscia koniec = sprawdz_tokeny(g_, n.plik_tok, raport_, tokeny_);
+  dowody(g_, *decyzje_, *ll1_, produkcje.wady(), sprawdza_koniec(g_, koniec), raport_);
   sprawdz_koniec_wejscia(g_, koniec, n.plik_tok, raport_);
 }
 

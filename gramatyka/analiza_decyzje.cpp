@@ -25,6 +25,13 @@ Zbior analiza_decyzje::test(const Ciag& galaz) const {
   return z;
 }
 
+Zbior analiza_decyzje::przewidywane(const Element& grupa, const Ciag& galaz, const Decyzja_Grupy& d) const {
+  bool pusta;
+  Zbior z = zbiory_.first_ciagu(galaz, 0, pusta);
+  if (pusta && grupa.rodzaj == Rodzaj_Elementu::alternatywa) z.dodaj(d.za);
+  return z;
+}
+
 void analiza_decyzje::zbierz(const Ciag& c) {
   for (const Element& e : c) {
     if (e.rodzaj == Rodzaj_Elementu::symbol) continue;
@@ -36,7 +43,7 @@ void analiza_decyzje::zbierz(const Ciag& c) {
       bool pusta;
       zbiory_.first_ciagu(galaz, 0, pusta);
       d.puste.push_back(pusta);
-      d.przewidywane.push_back(test(galaz));
+      d.przewidywane.push_back(g_.rozszerzona ? przewidywane(e, galaz, d) : test(galaz));
       d.wybierane.push_back(d.przewidywane.back().bez(wziete));
       wziete.dodaj(d.przewidywane.back());
       zbierz(galaz);

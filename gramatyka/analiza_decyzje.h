@@ -1,10 +1,14 @@
 // How the generated parser decides each group: every branch has a set of
 // tokens it is tested on, the branches in order, and the first whose set
 // holds the current token is taken; an option or a repetition that none
-// takes is passed by, an alternative rejects the token. A branch is tested
-// on its first symbol: its terminal, or the FIRST line declared for its
-// first nonterminal (a group there, which the notation cannot write, on its
-// computed FIRST).
+// takes is passed by, an alternative rejects the token.
+// In today's notation a branch is tested on its first symbol: its terminal,
+// or the FIRST line declared for its first nonterminal (a group there, which
+// that notation cannot write, on its computed FIRST). In the extended one on
+// its predict set: its FIRST, and in an alternative, when the branch can
+// derive the empty text, also what follows the group; so an option is
+// entered and a repetition goes round once more on the FIRST of what it
+// holds.
 #pragma once
 
 #include <unordered_map>
@@ -40,7 +44,9 @@ public:
 
 private:
   void zbierz(const Ciag& c);
+  // The set a branch is tested on, in today's notation and in the extended.
   Zbior test(const Ciag& galaz) const;
+  Zbior przewidywane(const Element& grupa, const Ciag& galaz, const Decyzja_Grupy& d) const;
 
   const Gramatyka& g_;
   const analiza_zbiory& zbiory_;

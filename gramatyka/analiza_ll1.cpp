@@ -6,9 +6,9 @@ namespace bryzas_analiza {
 
 namespace {
 
-// "dla 'p' 'q'", "dla konca wejscia" or both.
-std::string dla_tokenow(const Gramatyka& g, const Zbior& z) {
-  std::string w = "dla " + cytaty_terminali(g, z);
+// "'p' 'q'", "konca wejscia" or both, as "dla" and "od" take them.
+std::string tokenow(const Gramatyka& g, const Zbior& z) {
+  std::string w = cytaty_terminali(g, z);
   if (z.ma_koniec()) w += z.terminale().empty() ? "konca wejscia" : " i konca wejscia";
   return w;
 }
@@ -38,7 +38,10 @@ analiza_ll1::analiza_ll1(const Gramatyka& g, const analiza_zbiory& zbiory, const
 void analiza_ll1::sprawdz() {
   zbierz_deklaracje();
   for (const auto& p : g_.produkcje) grupy(p.prawa);
-  sekcja_first();
+  if (g_.rozszerzona)
+    sekcja_first_rozszerzona();
+  else
+    sekcja_first();
 }
 
 void analiza_ll1::zbierz_deklaracje() {
@@ -53,7 +56,8 @@ void analiza_ll1::grupy(const Ciag& c) {
   for (const Element& e : c) {
     if (e.rodzaj == Rodzaj_Elementu::symbol) continue;
     const Decyzja_Grupy& d = decyzje_.grupy(e);
-    for (std::size_t j = 0; j < e.galezie.size(); ++j) {
+    // Only today's notation tests a branch on a FIRST line.
+    for (std::size_t j = 0; j < e.galezie.size() && !g_.rozszerzona; ++j) {
       zaczyna({&e, j});
       // After a nullable first name come the rest of the branch and, in an
       // alternative, when that can vanish too, whatever follows the group.
@@ -96,7 +100,7 @@ void analiza_ll1::pusty_na_poczatku(const Galaz& galaz, const Zbior& po_pierwszy
     raport_.ostrzezenie(e.poz, tekst);
   else
     podejrzenia_.push_back({raport_.blad(e.poz, tekst + (w_alternatywie ? "; galaz" : "; grupa") +
-                                                    " nie zostanie wybrana " + dla_tokenow(g_, utracone)),
+                                                    " nie zostanie wybrana dla " + tokenow(g_, utracone)),
                             {{galaz}, utracone, false},
                             w_alternatywie ? "parser nigdy nie wybiera galezi tam, gdzie by jej potrzebowal"
                                            : "parser nigdy nie wchodzi w grupe tam, gdzie by jej potrzebowal",
@@ -118,7 +122,7 @@ void analiza_ll1::opcja_lub_powtorzenie(const Element& e, const Decyzja_Grupy& d
              cytaty_terminali(g_, starcie) + " (parser powtorzy petle)";
   // What follows the group is computed, so only the group's side can be
   // inflated by the declarations.
-  if (tylko_zbedne(starcie, realne, d.za)) tekst += skutek_zbednych;
+  if (!g_.rozszerzona && tylko_zbedne(starcie, realne, d.za)) tekst += skutek_zbednych;
   Podejrzenie p{{}, starcie, true};
   for (std::size_t j = 0; j < e.galezie.size(); ++j) p.ciagi.push_back({&e, j});
   podejrzenia_.push_back({raport_.blad(e.poz, tekst), std::move(p),
@@ -136,8 +140,9 @@ void analiza_ll1::galezie(const Element& e, const Decyzja_Grupy& d) {
     realne.push_back(zbiory_.first_ciagu(e.galezie[j], 0, pusty));
     if (pusty && alternatywa) realne.back().dodaj(d.za);
   }
-  // A token is taken by the first branch whose set holds it; every later
-  // branch that holds it too is reported against that one.
+  // A token (the end of input too, which only an extended alternative's
+  // set can hold) is taken by the first branch whose set holds it; every
+  // later branch that holds it too is reported against that one.
   const std::vector<Zbior>& t = d.przewidywane;
   for (std::size_t j = 1; j < t.size(); ++j) {
     std::vector<Zbior> przez(j);
@@ -147,13 +152,17 @@ void analiza_ll1::galezie(const Element& e, const Decyzja_Grupy& d) {
           przez[i].dodaj(x);
           break;
         }
+    for (std::size_t i = 0; i < j && t[j].ma_koniec(); ++i)
+      if (t[i].ma_koniec()) {
+        przez[i].dodaj_koniec();
+        break;
+      }
     for (std::size_t i = 0; i < j; ++i) {
       if (przez[i].pusty()) continue;
       std::string tekst = "konflikt LL(1): galezie " + std::to_string(i + 1) + " i " +
-                          std::to_string(j + 1) + " zaczynaja sie od " +
-                          cytaty_terminali(g_, przez[i]) + " (wybrana bedzie galaz " +
-                          std::to_string(i + 1) + ")";
-      if (tylko_zbedne(przez[i], realne[i], realne[j])) tekst += skutek_zbednych;
+                          std::to_string(j + 1) + " zaczynaja sie od " + tokenow(g_, przez[i]) +
+                          " (wybrana bedzie galaz " + std::to_string(i + 1) + ")";
+      if (!g_.rozszerzona && tylko_zbedne(przez[i], realne[i], realne[j])) tekst += skutek_zbednych;
       podejrzenia_.push_back({raport_.blad(e.galezie[j].front().poz, tekst),
                               {{{&e, i}}, przez[i], true},
                               "parser zawsze wybiera galaz " + std::to_string(i + 1),
@@ -197,6 +206,35 @@ void analiza_ll1::sekcja_first() {
       raport_.ostrzezenie(poz_deklaracji_.at({n, zbedne.terminale().front()}),
                           "FIRST " + cytat_nieterminala(g_, n) + " zawiera zbedne " +
                               cytaty_terminali(g_, zbedne));
+  }
+}
+
+// In the extended notation the parser needs no FIRST line; a section that
+// is written lists every nonterminal as it is computed, and each difference
+// is an error.
+void analiza_ll1::sekcja_first_rozszerzona() {
+  if (!g_.sekcja_first) return;
+  for (const auto& l : g_.first)
+    if (produkcja_dla_[idx(l.nieterminal)] < 0)
+      raport_.blad(l.poz, "linia FIRST dla " + cytat_nieterminala(g_, l.nieterminal) + ", ktory nie ma produkcji");
+  for (int n = 0; n < g_.nieterminale.licz(); ++n) {
+    const int p = produkcja_dla_[idx(n)];
+    if (p < 0) continue;
+    const Zbior& first = zbiory_.first(n);
+    // A nonterminal that derives only the empty text can have no line.
+    if (!ma_linie(n)) {
+      if (!first.pusty())
+        raport_.blad(g_.produkcje[idx(p)].poz, "brak linii FIRST dla " + cytat_nieterminala(g_, n));
+      continue;
+    }
+    const Zbior brak = first.bez(decyzje_.deklarowany(n));
+    if (!brak.pusty())
+      raport_.blad(pierwsza_linia_[idx(n)],
+                   "FIRST " + cytat_nieterminala(g_, n) + " nie zawiera " + cytaty_terminali(g_, brak));
+    const Zbior zbedne = decyzje_.deklarowany(n).bez(first);
+    if (!zbedne.pusty())
+      raport_.blad(poz_deklaracji_.at({n, zbedne.terminale().front()}),
+                   "FIRST " + cytat_nieterminala(g_, n) + " zawiera zbedne " + cytaty_terminali(g_, zbedne));
   }
 }
 

@@ -1,7 +1,10 @@
-// Judges every choice the generated parser makes. A group or branch is taken
-// on its decision set: its first terminal, or the FIRST set declared for its
-// first nonterminal in the FIRST section. This module compares those sets
-// with the computed ones and with what may follow each group.
+// Judges every choice the generated parser makes, on the sets it tests each
+// branch on (see analiza_decyzje): two branches that share a token, an
+// option or a repetition that shares one with what follows it. In today's
+// notation those sets come from the FIRST section, which is held to the
+// computed sets where the parser needs it: a nullable name at the start of
+// a branch, a FIRST line missing or short. In the extended notation the
+// parser computes them, and a FIRST section, when written, must equal them.
 #pragma once
 
 #include <map>
@@ -57,6 +60,7 @@ private:
   void pusty_na_poczatku(const Galaz& galaz, const Zbior& po_pierwszym);
   void zaczyna(const Galaz& galaz);
   void sekcja_first();
+  void sekcja_first_rozszerzona();
   bool ma_linie(int n) const { return pierwsza_linia_[idx(n)].linia > 0; }
   static std::size_t idx(int nr) { return static_cast<std::size_t>(nr); }
 

@@ -250,10 +250,15 @@ bool analiza_produkcje::szukaj_cykli(int start) {
   return true;
 }
 
+bool sprawdza_koniec(const Gramatyka& g, const Koniec_Wejscia& koniec) {
+  using Rodzaj = Koniec_Wejscia::Rodzaj;
+  return g.rozszerzona && (koniec.rodzaj == Rodzaj::token || koniec.rodzaj == Rodzaj::pusty);
+}
+
 void sprawdz_koniec_wejscia(const Gramatyka& g, const Koniec_Wejscia& koniec, const std::string& plik_tok,
                             analiza_raport& raport) {
   using Rodzaj = Koniec_Wejscia::Rodzaj;
-  if (koniec.rodzaj == Rodzaj::nieznany || g.produkcje.empty()) return;
+  if (koniec.rodzaj == Rodzaj::nieznany || g.produkcje.empty() || sprawdza_koniec(g, koniec)) return;
   const Produkcja& start = g.produkcje[0];
   // The extended notation's parser checks that the input ends after the
   // start symbol when it knows the end token: P.tok's, else the grammar's.

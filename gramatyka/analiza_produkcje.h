@@ -55,8 +55,13 @@ private:
   long kroki_ = 0;
 };
 
-// Parsuj returns once the start symbol is recognised, and whatever follows
-// is never read: unless every sentence of the start production ends with a
+// Whether the generated parser checks that the input ends after the start
+// symbol: the extended notation's does, with the end token a token file
+// gives it (its ++koniec, else Pusty).
+bool sprawdza_koniec(const Gramatyka& g, const Koniec_Wejscia& koniec);
+
+// Where it does not, Parsuj returns once the start symbol is recognised,
+// and whatever follows is never read: unless every sentence of the start production ends with a
 // token that only the end of the input gives, input after a sentence passes
 // unseen. Without a token file that token is taken to be the one the
 // hand-written scanner gives at the end: a terminal that ends every sentence

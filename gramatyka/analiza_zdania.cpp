@@ -175,7 +175,8 @@ analiza_zdania::Przebieg analiza_zdania::przebieg(const std::vector<int>& zdanie
   p_ = &w;
   try {
     wywolaj(g_.produkcje.front().lewa, 0);
-    // Parsuj returns after the start symbol; nothing checks the end.
+    // Parsuj returns after the start symbol; whether it then checks that
+    // the input ends there is the caller's to say.
     w.koniec = poz_ < zdanie.size() ? Koniec::przed_koncem : Koniec::caly;
   } catch (const Odrzucone&) {
     w.koniec = Koniec::odrzucone;

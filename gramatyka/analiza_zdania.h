@@ -1,7 +1,8 @@
 // The proof of a suspected wrong choice: the shortest sentence of the
 // language (derived from the start symbol) that the parser as bryzas
-// generates it, with the declared FIRST sets, does not parse whole, made
-// while the parser decides the suspected choice on the suspected token.
+// generates it, deciding its groups as analiza_decyzje says, does not parse
+// whole, made while the parser decides the suspected choice on the
+// suspected token.
 // Sentences are searched up to max_dlugosc tokens and at most
 // max_krokow steps of their construction; a search that stops at that bound
 // says so. Some nonterminals can be kept out: the sentences are then those
@@ -34,7 +35,7 @@ struct Podejrzenie {
 enum class Koniec {
   caly,          // parsed whole
   odrzucone,     // a syntax error on token `gdzie` (or at the end of input)
-  przed_koncem,  // Parsuj returned with token `gdzie` still unread
+  przed_koncem,  // Parsuj's start symbol ended before token `gdzie`
   nieznany,      // it would not end (recursion or a loop without progress)
 };
 
