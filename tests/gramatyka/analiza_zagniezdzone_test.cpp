@@ -100,6 +100,9 @@ Gramatyka model(const std::string& tekst, bool rozszerzona) {
     }
   o.koniec_first();
   g.rozszerzona = rozszerzona;
+  // Its parser checks the end of the input on the token 'k' (where the
+  // project's token file names no other).
+  if (rozszerzona) g.naglowek.push_back({Token_Kod::KONIECKOD, "k", {}});
   return g;
 }
 
