@@ -250,9 +250,16 @@ bool analiza_produkcje::szukaj_cykli(int start) {
   return true;
 }
 
+// The extended notation's parser checks the end of the input after the
+// start symbol on the end token of a scanner written from P.tok (Pusty
+// without ++koniec there), or without P.tok on the grammar's ++koniec.
 bool sprawdza_koniec(const Gramatyka& g, const Koniec_Wejscia& koniec) {
   using Rodzaj = Koniec_Wejscia::Rodzaj;
-  return g.rozszerzona && (koniec.rodzaj == Rodzaj::token || koniec.rodzaj == Rodzaj::pusty);
+  const bool z_gramatyki = std::any_of(g.naglowek.begin(), g.naglowek.end(), [](const Sekcja_Naglowka& s) {
+    return s.rodzaj == bryzas::Token_Kod::KONIECKOD;
+  });
+  return g.rozszerzona && (koniec.rodzaj == Rodzaj::token || koniec.rodzaj == Rodzaj::pusty ||
+                           (koniec.rodzaj == Rodzaj::skaner_wlasny && z_gramatyki));
 }
 
 void sprawdz_koniec_wejscia(const Gramatyka& g, const Koniec_Wejscia& koniec, const std::string& plik_tok,
@@ -260,16 +267,10 @@ void sprawdz_koniec_wejscia(const Gramatyka& g, const Koniec_Wejscia& koniec, co
   using Rodzaj = Koniec_Wejscia::Rodzaj;
   if (koniec.rodzaj == Rodzaj::nieznany || g.produkcje.empty() || sprawdza_koniec(g, koniec)) return;
   const Produkcja& start = g.produkcje[0];
-  // The extended notation's parser checks that the input ends after the
-  // start symbol when it knows the end token: P.tok's, else the grammar's.
   if (g.rozszerzona) {
-    const bool z_gramatyki = std::any_of(g.naglowek.begin(), g.naglowek.end(), [](const Sekcja_Naglowka& s) {
-      return s.rodzaj == bryzas::Token_Kod::KONIECKOD;
-    });
-    if (koniec.rodzaj == Rodzaj::token || (koniec.rodzaj == Rodzaj::skaner_wlasny && z_gramatyki)) return;
     raport.ostrzezenie(start.poz, "parser nie sprawdza, czy wejscie konczy sie po " +
-                                      cytat_nieterminala(g, start.lewa) + ": nazwij token konca (++koniec w " +
-                                      plik_tok + " albo w gramatyce)");
+                                      cytat_nieterminala(g, start.lewa) +
+                                      ": nazwij token konca w gramatyce (++koniec) albo opisz tokeny w " + plik_tok);
     return;
   }
   const Gramatyka odwrocona = wspak(g);
