@@ -135,7 +135,7 @@ bool Faza_Rozszerzona::uruchom() {
     terminale.push_back(koniec);
     pak_.symbole.tablsymterm.wstaw_token(koniec);
   }
-  Pakiet_Rozszerzony(pak_, g, analiza.zbiory(), koniec, pisane, kolejnosc).pisz();
+  Pakiet_Rozszerzony(pak_, g, analiza.decyzje(), koniec, pisane, kolejnosc).pisz();
   Pakiety_Rozszerzone pakiety(pak_, terminale);
   pakiety.gen_skaner_spec();
   bryzas_tok_skaner(pak_, konsola_).gen_skaner();

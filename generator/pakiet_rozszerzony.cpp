@@ -10,11 +10,11 @@ namespace bryzas {
 using bryzas_analiza::Rodzaj_Elementu;
 
 Pakiet_Rozszerzony::Pakiet_Rozszerzony(bryzas_pak& pak, const bryzas_analiza::Gramatyka& g,
-                                       const bryzas_analiza::analiza_zbiory& zbiory, std::string koniec,
+                                       const bryzas_analiza::analiza_decyzje& decyzje, std::string koniec,
                                        std::vector<std::string> nazwy_tokenow, std::vector<int> kolejnosc)
     : pak_(pak),
       g_(g),
-      zbiory_(zbiory),
+      decyzje_(decyzje),
       koniec_(std::move(koniec)),
       nr_konca_(koniec_.empty() ? -1 : g.terminale.znajdz(koniec_)),
       nazwy_tokenow_(std::move(nazwy_tokenow)),
@@ -267,17 +267,11 @@ void Pakiet_Rozszerzony::grupa(Pisarz& w, const Element& e) {
   }
 }
 
-// The first tokens of each branch, and for a branch of ( | ) that can
-// vanish what follows the group; [ ] and { } are passed by on anything
-// else, so only their first tokens take them.
 std::vector<bryzas_analiza::Zbior> Pakiet_Rozszerzony::decyzje(const Element& e) const {
   std::vector<Zbior> d;
   Zbior zajete;
-  for (const Ciag& c : e.galezie) {
-    bool pusty = false;
-    Zbior z = zbiory_.first_ciagu(c, 0, pusty);
-    if (pusty && e.rodzaj == Rodzaj_Elementu::alternatywa && zbiory_.w_wyprowadzeniach(e)) z.dodaj(zbiory_.za(e));
-    z = z_koncem(z).bez(zajete);
+  for (const Zbior& przewidywane : decyzje_.grupy(e).przewidywane) {
+    Zbior z = z_koncem(przewidywane).bez(zajete);
     zajete.dodaj(z);
     d.push_back(std::move(z));
   }
