@@ -23,22 +23,34 @@ void Pakiety_Rozszerzone::gen_skaner_spec() {
     w.linia("package ", pak_.nazwa_skan, " is");
     w.linia();
     {
-    Wciecie wnetrze(w, krok_wciecia);
-    w.blok(R"ada(
+      Wciecie wnetrze(w, krok_wciecia);
+      skaner_spec(w);
+    }
+    w.linia();
+    w.linia("end ", pak_.nazwa_skan, ";");
+  });
+}
+
+void Pakiety_Rozszerzone::skaner_spec(Pisarz& w) {
+  w.blok(R"ada(
 Dl_Tok : constant := 100;
 Nr_Bledu_Skan : Integer := 0;
 
 )ada");
-    w.dopisz("type Token_Kod is (");
-    {
-      Wciecie pod_nazwami(w, krok_wciecia);
-      for (std::size_t i = 0; i < terminale_.size(); ++i) {
-        if (i > 0 && i % nazw_w_linii == 0) w.koniec_linii();
-        w.dopisz(terminale_[i] + ", ");
-      }
-      w.linia("Pusty);");
+  w.dopisz("type Token_Kod is (");
+  {
+    Wciecie pod_nazwami(w, krok_wciecia);
+    for (std::size_t i = 0; i < terminale_.size(); ++i) {
+      w.dopisz(terminale_[i]);
+      w.dopisz(",");
+      if ((i + 1) % nazw_w_linii == 0)
+        w.koniec_linii();
+      else
+        w.dopisz(" ");
     }
-    w.blok(R"ada(
+    w.linia("Pusty);");
+  }
+  w.blok(R"ada(
 
 -- rodzaj tokenu i pierwsze Dl_Tok znakow jego tekstu, dopelnione spacjami
 type Token_Typ is record
@@ -53,10 +65,6 @@ function Tekst return String;
 
 Blad_Skanera : exception;
 )ada");
-    }
-    w.linia();
-    w.linia("end ", pak_.nazwa_skan, ";");
-  });
 }
 
 void Pakiety_Rozszerzone::gen_bledy() {

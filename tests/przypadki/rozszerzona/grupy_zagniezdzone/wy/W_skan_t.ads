@@ -7,7 +7,7 @@ package W_Skan is
   Dl_Tok : constant := 100;
   Nr_Bledu_Skan : Integer := 0;
 
-  type Token_Kod is (Nazwa, Plus, Minus, Liczba, Nawias, Zamknij, 
+  type Token_Kod is (Nazwa, Plus, Minus, Liczba, Nawias, Zamknij,
     Srednik, Pisz, Koniec, Pusty);
 
   -- rodzaj tokenu i pierwsze Dl_Tok znakow jego tekstu, dopelnione spacjami

@@ -7,7 +7,8 @@ package D_Skan is
   Dl_Tok : constant := 100;
   Nr_Bledu_Skan : Integer := 0;
 
-  type Token_Kod is (Jesli, Warunek, To, Inaczej, X, Koniec, Pusty);
+  type Token_Kod is (Jesli, Warunek, To, Inaczej, X, Koniec,
+    Pusty);
 
   -- rodzaj tokenu i pierwsze Dl_Tok znakow jego tekstu, dopelnione spacjami
   type Token_Typ is record
