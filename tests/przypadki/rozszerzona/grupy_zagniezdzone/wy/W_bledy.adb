@@ -5,7 +5,7 @@
 with Ada.Strings.Unbounded; use Ada.Strings.Unbounded;
 with Ada.Text_IO; use Ada.Text_IO;
 with W_Skan;
-with W_Pozycja;
+with W_Pozycja; use W_Pozycja;
 
 package body W_Bledy is
 
@@ -28,10 +28,25 @@ package body W_Bledy is
   end Obraz;
 
   procedure Zglos (Tekst : String) is
-    Miejsce : constant String := Obraz (W_Pozycja.Linia) & ":" & Obraz (W_Pozycja.Kolumna);
+    Miejsce : constant String := Obraz (Linia) & ":" & Obraz (Kolumna);
   begin
     Put_Line (Standard_Error, To_String (Plik) & ":" & Miejsce & ": " & Tekst);
   end Zglos;
+
+  function Opis_Skanera (Nr : Integer) return String is
+    Kod : constant String := Integer'Image (Character'Pos (Znak));
+  begin
+    case Nr is
+      when 1 =>
+        if Znak in ' ' .. '~' then
+          return "nieoczekiwany znak '" & Znak & "'";
+        end if;
+        return "nieoczekiwany znak #" & Kod (Kod'First + 1 .. Kod'Last);
+      when 2 => return "token dluzszy niz 100 znakow";
+      when 3 => return "komentarz bez konca";
+      when others => return "nieznany blad skanera";
+    end case;
+  end Opis_Skanera;
 
   function Opis (Nr : Integer) return String is
   begin
@@ -61,20 +76,8 @@ package body W_Bledy is
   end Zglos_Parsera;
 
   procedure Zglos_Skanera (Nr : Integer) is
-    Znak : constant Character := W_Pozycja.Znak;
-    Kod : constant String := Obraz (Character'Pos (Znak));
   begin
-    case Nr is
-      when 1 =>
-        if Znak in ' ' .. '~' then
-          Zglos ("nieoczekiwany znak '" & Znak & "'");
-        else
-          Zglos ("nieoczekiwany znak #" & Kod);
-        end if;
-      when 2 => Zglos ("token dluzszy niz 100 znakow");
-      when 3 => Zglos ("komentarz bez konca");
-      when others => Zglos ("nieznany blad skanera");
-    end case;
+    Zglos (Opis_Skanera (Nr));
   end Zglos_Skanera;
 
   procedure Zglos_Glebokosci is
