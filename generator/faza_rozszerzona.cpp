@@ -113,9 +113,10 @@ bool Faza_Rozszerzona::uruchom() {
   const bryzas_analiza::Gramatyka& g = analiza.gramatyka();
   bryzas_tok czytnik;
   const std::optional<Opis_Tokenow> tokeny = czytnik.czytaj(pak_.plik_tok);
-  // The end token: P.tok's (Pusty without one there), or without P.tok the
-  // grammar's; a kind of the scanner whether the productions name it or not.
-  std::string koniec = !tokeny ? std::string() : tokeny->koniec.empty() ? std::string("Pusty") : tokeny->koniec;
+  // The end token: P.tok's, or without P.tok the grammar's; a kind of the
+  // scanner whether the productions name it or not. Without one nothing
+  // checks the end of the input, and the analyser has said so.
+  std::string koniec = tokeny ? tokeny->koniec : std::string();
   for (const auto& s : g.naglowek)
     if (s.rodzaj == Token_Kod::KONIECKOD && !tokeny) koniec = s.tekst;
   // Messages list the tokens in the order of their definitions in P.tok,
@@ -131,7 +132,7 @@ bool Faza_Rozszerzona::uruchom() {
       if (tokeny->tokeny[i].nazwa == n) miejsce = static_cast<int>(i);
     kolejnosc.push_back(miejsce);
   }
-  if (!koniec.empty() && koniec != "Pusty" && g.terminale.znajdz(koniec) < 0) {
+  if (!koniec.empty() && g.terminale.znajdz(koniec) < 0) {
     terminale.push_back(koniec);
     pak_.symbole.tablsymterm.wstaw_token(koniec);
   }

@@ -211,9 +211,10 @@ void analiza_ll1::sekcja_first() {
 
 // In the extended notation the parser needs no FIRST line; a section that
 // is written lists every nonterminal as it is computed, and each difference
-// is an error.
+// is an error. (A "%%" without lines is no section: the parser tells only
+// lines.)
 void analiza_ll1::sekcja_first_rozszerzona() {
-  if (!g_.sekcja_first) return;
+  if (g_.first.empty()) return;
   for (const auto& l : g_.first)
     if (produkcja_dla_[idx(l.nieterminal)] < 0)
       raport_.blad(l.poz, "linia FIRST dla " + cytat_nieterminala(g_, l.nieterminal) + ", ktory nie ma produkcji");

@@ -121,7 +121,6 @@ struct Gramatyka {
   Nazwy nieterminale;
   std::vector<Produkcja> produkcje;  // the first one defines the start symbol
   std::vector<Linia_First> first;
-  bool sekcja_first = false;  // "%%" was written, with its lines or none
   std::vector<Wstawka> wstawki;  // those of more than one line
   std::vector<Pozycja> zbedne_init_instr_po;  // each ++init_instr_po but the last
 
@@ -154,8 +153,8 @@ private:
   void galaz() override;
   void koniec_grupy(const Token_Typ& nawias) override;
   void wstawka_po_grupie(const Token_Typ& wstawka) override { ciag_().back().wstawka = wstawka_(wstawka); }
-  void po_produkcjach() override { g_.sekcja_first = true; }
-  void brak_sekcji_first() override { g_.sekcja_first = false; }
+  void po_produkcjach() override {}
+  void brak_sekcji_first() override {}
   void linia_first(const Token_Typ& nieterminal) override;
   void terminal_first(const Token_Typ& terminal) override;
   void koniec_terminali_first() override { g_.first.push_back(std::move(linia_first_)); }

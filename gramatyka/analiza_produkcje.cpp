@@ -251,15 +251,15 @@ bool analiza_produkcje::szukaj_cykli(int start) {
 }
 
 // The extended notation's parser checks the end of the input after the
-// start symbol on the end token of a scanner written from P.tok (Pusty
-// without ++koniec there), or without P.tok on the grammar's ++koniec.
+// start symbol on its end token: P.tok's ++koniec, or without P.tok the
+// grammar's.
 bool sprawdza_koniec(const Gramatyka& g, const Koniec_Wejscia& koniec) {
   using Rodzaj = Koniec_Wejscia::Rodzaj;
+  if (!g.rozszerzona) return false;
   const bool z_gramatyki = std::any_of(g.naglowek.begin(), g.naglowek.end(), [](const Sekcja_Naglowka& s) {
     return s.rodzaj == bryzas::Token_Kod::KONIECKOD;
   });
-  return g.rozszerzona && (koniec.rodzaj == Rodzaj::token || koniec.rodzaj == Rodzaj::pusty ||
-                           (koniec.rodzaj == Rodzaj::skaner_wlasny && z_gramatyki));
+  return koniec.rodzaj == Rodzaj::token || (koniec.rodzaj == Rodzaj::skaner_wlasny && z_gramatyki);
 }
 
 void sprawdz_koniec_wejscia(const Gramatyka& g, const Koniec_Wejscia& koniec, const std::string& plik_tok,
@@ -269,8 +269,9 @@ void sprawdz_koniec_wejscia(const Gramatyka& g, const Koniec_Wejscia& koniec, co
   const Produkcja& start = g.produkcje[0];
   if (g.rozszerzona) {
     raport.ostrzezenie(start.poz, "parser nie sprawdza, czy wejscie konczy sie po " +
-                                      cytat_nieterminala(g, start.lewa) +
-                                      ": nazwij token konca w gramatyce (++koniec) albo opisz tokeny w " + plik_tok);
+                                      cytat_nieterminala(g, start.lewa) + ": nazwij token konca w " +
+                                      (koniec.rodzaj == Rodzaj::pusty ? plik_tok : std::string("gramatyce")) +
+                                      " (++koniec)");
     return;
   }
   const Gramatyka odwrocona = wspak(g);

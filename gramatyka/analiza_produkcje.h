@@ -56,8 +56,8 @@ private:
 };
 
 // Whether the generated parser checks that the input ends after the start
-// symbol: the extended notation's does, with the end token a token file
-// gives it (its ++koniec, else Pusty).
+// symbol: the extended notation's does when it knows the end token, the
+// ++koniec of P.tok, else (without P.tok) the grammar's own.
 bool sprawdza_koniec(const Gramatyka& g, const Koniec_Wejscia& koniec);
 
 // Where it does not, Parsuj returns once the start symbol is recognised,
@@ -65,7 +65,8 @@ bool sprawdza_koniec(const Gramatyka& g, const Koniec_Wejscia& koniec);
 // token that only the end of the input gives, input after a sentence passes
 // unseen. Without a token file that token is taken to be the one the
 // hand-written scanner gives at the end: a terminal that ends every sentence
-// and stands nowhere else. A warning at the start production.
+// and stands nowhere else. A warning at the start production; in the
+// extended notation, one that asks for the end token.
 void sprawdz_koniec_wejscia(const Gramatyka& g, const Koniec_Wejscia& koniec, const std::string& plik_tok,
                             analiza_raport& raport);
 
