@@ -234,6 +234,8 @@ void Pakiet_Rozszerzony::grupa(Pisarz& w, const Element& e) {
     }
     w.linia("end case;");
   };
+  // An option or a repetition that no token starts is never entered.
+  if (e.rodzaj != Rodzaj_Elementu::alternatywa && wszystkie.pusty()) return;
   switch (e.rodzaj) {
     case Rodzaj_Elementu::opcja:
       if (wybor_galezi) {
