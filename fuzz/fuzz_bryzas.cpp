@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "generator/bryzas_uruchom.h"
+#include "generator/faza_rozszerzona.h"
 #include "fuzz/wspolne.h"
 #include "wspolne/status.h"
 
@@ -43,6 +44,26 @@ void tablice_zgodne(const std::string& skan, const std::string& log) {
   sprawdz(kody == terminale, "token kinds differ from the terminal table", skan + log);
 }
 
+// The extended notation: the listing ends with the analyser's count, which
+// the console ends with too; after an error nothing but the listing is
+// written, after success the parser package.
+void rozszerzona(int status, const std::string& konsola, const std::string& lst) {
+  const std::vector<std::string_view> w = fuzz::wiersze(konsola);
+  const std::string_view podsumowanie = w[w.size() - (status == wspolne::status_sukces ? 3 : 2)];
+  std::string koniec_listy(1, '\n');
+  koniec_listy.append(podsumowanie).push_back('\n');
+  sprawdz(podsumowanie.starts_with("*** bledy: ") && lst.ends_with(koniec_listy),
+          "the count of the console and of the listing", konsola + lst);
+  sprawdz((status == wspolne::status_blad_wejscia) == !podsumowanie.starts_with("*** bledy: 0,"),
+          "status and errors disagree", konsola);
+  if (status == wspolne::status_sukces) {
+    sprawdz(plik("Fuzz_pars.adb").ends_with("\nend Fuzz_Pars;\n"), "parser body end");
+    return;
+  }
+  for (const char* nazwa : {"Fuzz_pars.ads", "Fuzz_pars.adb", "Fuzz_skan_t.ads", "Fuzz.adb", "Fuzz_bledy.ads"})
+    plik(nazwa, false);
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dane, std::size_t rozmiar) {
@@ -60,6 +81,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dane, std::size_t rozm
 
   const std::vector<std::string_view> oczekiwane = fuzz::linie(wejscie);
   const std::string lst = plik("Fuzz.lst");
+  if (bryzas::jest_rozszerzona("Fuzz.gpa")) {
+    rozszerzona(status, konsola, lst);
+    return 0;
+  }
   const std::vector<std::string_view> l = fuzz::wiersze(lst);
   sprawdz(l.size() >= 2 && l.size() - 2 <= oczekiwane.size(), "listing length", lst);
   const std::size_t n = l.size() - 2;

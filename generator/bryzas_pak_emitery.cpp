@@ -281,7 +281,7 @@ void bryzas_pak_emitery::gen_bledy() {
 
 // The texts of the generated scanner's errors; a character that begins no
 // token is shown as it is, or by its code.
-void bryzas_pak_emitery::opis_skanera(Pisarz& w) {
+void pisz_opis_skanera(Pisarz& w) {
   w.blok(R"ada(
 function Opis_Skanera (Nr : Integer) return String is
   Kod : constant String := Integer'Image (Character'Pos (Znak));
@@ -327,7 +327,7 @@ begin
 end Miejsce;
 
 )ada");
-  opis_skanera(w);
+  pisz_opis_skanera(w);
   w.linia("function Komunikat_Parsera (Nr : Integer) return String is");
   {
     Wciecie d(w, krok_wciecia);

@@ -9,6 +9,10 @@ namespace bryzas {
 
 class Pisarz;
 
+// The function Opis_Skanera (Nr) of P_Bledy: what the generated scanner met
+// at its error Nr, from the table of its errors; it sees P_Pozycja.Znak.
+void pisz_opis_skanera(Pisarz& w);
+
 class bryzas_pak_emitery {
 public:
   explicit bryzas_pak_emitery(bryzas_pak& pak);
@@ -30,7 +34,6 @@ private:
   void tresc_main(Pisarz& w);
   void tresc_projektu(Pisarz& w);
   void bledy_z_miejscem(Pisarz& w);
-  void opis_skanera(Pisarz& w);
 
   bryzas_pak& pak_;
 };

@@ -306,7 +306,9 @@ case Rodzaje_Aut (Akc) is
 )ada");
     {
       Wciecie e(w, 2 * krok_wciecia);
-      w.linia(lf_w_tokenie ? "Przesun (Dlugosc);" : "Poz_We := Poz_We + Dlugosc;");
+      // Dlugosc is then what Wart holds; the token may be longer.
+      const std::string dl = bez_granicy ? "Dl_Tekstu_We" : "Dlugosc";
+      w.linia(lf_w_tokenie ? "Przesun (" + dl + ");" : "Poz_We := Poz_We + " + dl + ";");
       w.linia("return Token_Aut;");
     }
     if (jest_komentarz(true))

@@ -114,20 +114,29 @@ bool Faza_Rozszerzona::uruchom() {
   bryzas_tok czytnik;
   const std::optional<Opis_Tokenow> tokeny = czytnik.czytaj(pak_.plik_tok);
   // The end token: P.tok's, or without P.tok the grammar's; a kind of the
-  // scanner whether the productions name it or not.
+  // scanner whether the productions name it or not. Without one nothing
+  // checks the end of the input, and the analyser has said so.
   std::string koniec = tokeny ? tokeny->koniec : std::string();
   for (const auto& s : g.naglowek)
     if (s.rodzaj == Token_Kod::KONIECKOD && !tokeny) koniec = s.tekst;
+  // Messages list the tokens in the order of their definitions in P.tok,
+  // else of their first appearance.
   std::vector<std::string> terminale, pisane;
+  std::vector<int> kolejnosc;
   for (int t = 0; t < g.terminale.licz(); ++t) {
-    terminale.push_back(g.terminale.nazwa(t));
-    pisane.push_back(pisownia(g.terminale.nazwa(t), tokeny ? &*tokeny : nullptr));
+    const std::string& n = g.terminale.nazwa(t);
+    terminale.push_back(n);
+    pisane.push_back(pisownia(n, tokeny ? &*tokeny : nullptr));
+    int miejsce = g.terminale.licz() + t;
+    for (std::size_t i = 0; tokeny && i < tokeny->tokeny.size(); ++i)
+      if (tokeny->tokeny[i].nazwa == n) miejsce = static_cast<int>(i);
+    kolejnosc.push_back(miejsce);
   }
   if (!koniec.empty() && g.terminale.znajdz(koniec) < 0) {
     terminale.push_back(koniec);
     pak_.symbole.tablsymterm.wstaw_token(koniec);
   }
-  Pakiet_Rozszerzony(pak_, g, analiza.zbiory(), koniec, pisane).pisz();
+  Pakiet_Rozszerzony(pak_, g, analiza.decyzje(), koniec, pisane, kolejnosc).pisz();
   Pakiety_Rozszerzone pakiety(pak_, terminale);
   pakiety.gen_skaner_spec();
   bryzas_tok_skaner(pak_, konsola_).gen_skaner();

@@ -42,7 +42,7 @@ private:
   void linia_wstawki(std::string_view tekst);
 
   // What the parser tells, written at once.
-  // Its scanner does not know the extended notation's marker.
+  // The driver hands a grammar in the extended notation to its own phase.
   void rozszerzona() override {}
   void naglowek(const Token_Typ& slowo, const Token_Typ& wstawka) override;
   void koniec_czesci(Czesc_Naglowka czesc) override;

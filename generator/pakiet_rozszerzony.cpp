@@ -10,14 +10,15 @@ namespace bryzas {
 using bryzas_analiza::Rodzaj_Elementu;
 
 Pakiet_Rozszerzony::Pakiet_Rozszerzony(bryzas_pak& pak, const bryzas_analiza::Gramatyka& g,
-                                       const bryzas_analiza::analiza_zbiory& zbiory, std::string koniec,
-                                       std::vector<std::string> nazwy_tokenow)
+                                       const bryzas_analiza::analiza_decyzje& decyzje, std::string koniec,
+                                       std::vector<std::string> nazwy_tokenow, std::vector<int> kolejnosc)
     : pak_(pak),
       g_(g),
-      zbiory_(zbiory),
+      decyzje_(decyzje),
       koniec_(std::move(koniec)),
       nr_konca_(koniec_.empty() ? -1 : g.terminale.znajdz(koniec_)),
-      nazwy_tokenow_(std::move(nazwy_tokenow)) {}
+      nazwy_tokenow_(std::move(nazwy_tokenow)),
+      kolejnosc_(std::move(kolejnosc)) {}
 
 void Pakiet_Rozszerzony::pisz() {
   pak_.opisy_bledow.clear();
@@ -233,6 +234,8 @@ void Pakiet_Rozszerzony::grupa(Pisarz& w, const Element& e) {
     }
     w.linia("end case;");
   };
+  // An option or a repetition that no token starts is never entered.
+  if (e.rodzaj != Rodzaj_Elementu::alternatywa && wszystkie.pusty()) return;
   switch (e.rodzaj) {
     case Rodzaj_Elementu::opcja:
       if (wybor_galezi) {
@@ -266,17 +269,11 @@ void Pakiet_Rozszerzony::grupa(Pisarz& w, const Element& e) {
   }
 }
 
-// The first tokens of each branch, and for a branch of ( | ) that can
-// vanish what follows the group; [ ] and { } are passed by on anything
-// else, so only their first tokens take them.
 std::vector<bryzas_analiza::Zbior> Pakiet_Rozszerzony::decyzje(const Element& e) const {
   std::vector<Zbior> d;
   Zbior zajete;
-  for (const Ciag& c : e.galezie) {
-    bool pusty = false;
-    Zbior z = zbiory_.first_ciagu(c, 0, pusty);
-    if (pusty && e.rodzaj == Rodzaj_Elementu::alternatywa && zbiory_.w_wyprowadzeniach(e)) z.dodaj(zbiory_.za(e));
-    z = z_koncem(z).bez(zajete);
+  for (const Zbior& przewidywane : decyzje_.grupy(e).przewidywane) {
+    Zbior z = z_koncem(przewidywane).bez(zajete);
     zajete.dodaj(z);
     d.push_back(std::move(z));
   }
@@ -305,10 +302,14 @@ std::string Pakiet_Rozszerzony::warunek(const Zbior& z) const {
 }
 
 // "oczekiwano X", "oczekiwano X albo Y", "oczekiwano X, Y albo Z": the
-// tokens spelt as the messages spell them, in the order of the terminals.
+// tokens spelt as the messages spell them, in the order given.
 int Pakiet_Rozszerzony::nr_bledu(const Zbior& oczekiwane, bryzas_analiza::Pozycja p) {
+  std::vector<int> terminale = oczekiwane.terminale();
+  std::stable_sort(terminale.begin(), terminale.end(), [&](int a, int b) {
+    return kolejnosc_[static_cast<std::size_t>(a)] < kolejnosc_[static_cast<std::size_t>(b)];
+  });
   std::vector<std::string> nazwy;
-  for (int t : oczekiwane.terminale())
+  for (int t : terminale)
     nazwy.push_back(t == nr_konca_ ? "konca wejscia" : nazwy_tokenow_[static_cast<std::size_t>(t)]);
   if (oczekiwane.ma_koniec() && (nr_konca_ < 0 || !oczekiwane.zawiera(nr_konca_))) nazwy.push_back("konca wejscia");
   std::string tekst = "oczekiwano";

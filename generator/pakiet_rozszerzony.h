@@ -11,7 +11,7 @@
 #include "generator/bryzas_pak.h"
 #include "generator/pisarz.h"
 #include "gramatyka/analiza_model.h"
-#include "gramatyka/analiza_zbiory.h"
+#include "gramatyka/analiza_decyzje.h"
 
 namespace bryzas {
 
@@ -19,10 +19,11 @@ class Pakiet_Rozszerzony {
 public:
   // koniec: the end token, empty when there is none (then Skanuj gives
   // Pusty at the end and nothing checks that the input ends after the start
-  // symbol); nazwy_tokenow: how a message spells each terminal, by number.
+  // symbol); nazwy_tokenow: how a message spells each terminal, by number;
+  // kolejnosc: where each stands among the tokens a message lists.
   Pakiet_Rozszerzony(bryzas_pak& pak, const bryzas_analiza::Gramatyka& g,
-                     const bryzas_analiza::analiza_zbiory& zbiory, std::string koniec,
-                     std::vector<std::string> nazwy_tokenow);
+                     const bryzas_analiza::analiza_decyzje& decyzje, std::string koniec,
+                     std::vector<std::string> nazwy_tokenow, std::vector<int> kolejnosc);
 
   // Writes P_pars.ads and P_pars.adb, and leaves in pak.opisy_bledow what
   // each error number of the body expected.
@@ -44,7 +45,7 @@ private:
   void element(Pisarz& w, const Element& e, bool pewny);
   void grupa(Pisarz& w, const Element& e);
   // The tokens that take each branch of a group, an earlier branch
-  // winning a token two could take.
+  // winning a token two could take, the end of the input as the end token.
   std::vector<Zbior> decyzje(const Element& e) const;
   // "X" or "X | Y": the token kinds of a set, as Ada choices.
   std::string wybor(const Zbior& z) const;
@@ -58,10 +59,11 @@ private:
 
   bryzas_pak& pak_;
   const bryzas_analiza::Gramatyka& g_;
-  const bryzas_analiza::analiza_zbiory& zbiory_;
+  const bryzas_analiza::analiza_decyzje& decyzje_;
   std::string koniec_;
   int nr_konca_;  // the end token's terminal number, or -1
   std::vector<std::string> nazwy_tokenow_;
+  std::vector<int> kolejnosc_;
   int nr_bledu_ = 0;
 };
 

@@ -1,5 +1,6 @@
 #include "generator/pakiety_rozszerzone.h"
 
+#include "generator/bryzas_pak_emitery.h"
 #include "generator/bryzas_tok_skaner.h"
 #include "generator/czas.h"
 #include "generator/pisarz.h"
@@ -23,22 +24,34 @@ void Pakiety_Rozszerzone::gen_skaner_spec() {
     w.linia("package ", pak_.nazwa_skan, " is");
     w.linia();
     {
-    Wciecie wnetrze(w, krok_wciecia);
-    w.blok(R"ada(
+      Wciecie wnetrze(w, krok_wciecia);
+      skaner_spec(w);
+    }
+    w.linia();
+    w.linia("end ", pak_.nazwa_skan, ";");
+  });
+}
+
+void Pakiety_Rozszerzone::skaner_spec(Pisarz& w) {
+  w.blok(R"ada(
 Dl_Tok : constant := 100;
 Nr_Bledu_Skan : Integer := 0;
 
 )ada");
-    w.dopisz("type Token_Kod is (");
-    {
-      Wciecie pod_nazwami(w, krok_wciecia);
-      for (std::size_t i = 0; i < terminale_.size(); ++i) {
-        if (i > 0 && i % nazw_w_linii == 0) w.koniec_linii();
-        w.dopisz(terminale_[i] + ", ");
-      }
-      w.linia("Pusty);");
+  w.dopisz("type Token_Kod is (");
+  {
+    Wciecie pod_nazwami(w, krok_wciecia);
+    for (std::size_t i = 0; i < terminale_.size(); ++i) {
+      w.dopisz(terminale_[i]);
+      w.dopisz(",");
+      if ((i + 1) % nazw_w_linii == 0)
+        w.koniec_linii();
+      else
+        w.dopisz(" ");
     }
-    w.blok(R"ada(
+    w.linia("Pusty);");
+  }
+  w.blok(R"ada(
 
 -- rodzaj tokenu i pierwsze Dl_Tok znakow jego tekstu, dopelnione spacjami
 type Token_Typ is record
@@ -53,10 +66,6 @@ function Tekst return String;
 
 Blad_Skanera : exception;
 )ada");
-    }
-    w.linia();
-    w.linia("end ", pak_.nazwa_skan, ";");
-  });
 }
 
 void Pakiety_Rozszerzone::gen_bledy() {
@@ -103,7 +112,7 @@ void Pakiety_Rozszerzone::bledy_tresc(Pisarz& w) {
   w.linia("with Ada.Strings.Unbounded; use Ada.Strings.Unbounded;");
   w.linia("with Ada.Text_IO; use Ada.Text_IO;");
   w.linia("with ", pak_.nazwa_skan, ";");
-  if (pak_.z_tokenami) w.linia("with ", pak_.nazwa_pozycji, ";");
+  if (pak_.z_tokenami) w.linia("with ", pak_.nazwa_pozycji, "; use ", pak_.nazwa_pozycji, ";");
   w.linia();
   w.linia("package body ", p, " is");
   w.linia();
@@ -134,8 +143,7 @@ procedure Zglos (Tekst : String) is
 )ada");
     {
       Wciecie cialo(w, krok_wciecia);
-      w.linia("Miejsce : constant String := Obraz (", pak_.nazwa_pozycji, ".Linia) & \":\" & Obraz (",
-              pak_.nazwa_pozycji, ".Kolumna);");
+      w.linia("Miejsce : constant String := Obraz (Linia) & \":\" & Obraz (Kolumna);");
     }
     w.blok(R"ada(
 begin
@@ -149,6 +157,7 @@ procedure Zglos (Tekst : String) renames Zglos_Pliku;
 
 )ada");
   }
+  if (pak_.z_tokenami) pisz_opis_skanera(w);
   w.linia("function Opis (Nr : Integer) return String is");
   w.linia("begin");
   {
@@ -183,45 +192,11 @@ begin
 end Zglos_Parsera;
 
 procedure Zglos_Skanera (Nr : Integer) is
+begin
 )ada");
-  if (pak_.z_tokenami) {
-    Wciecie deklaracje(w, krok_wciecia);
-    w.linia("Znak : constant Character := ", pak_.nazwa_pozycji, ".Znak;");
-    w.linia("Kod : constant String := Obraz (Character'Pos (Znak));");
-  }
-  w.linia("begin");
   {
     Wciecie cialo(w, krok_wciecia);
-    if (pak_.z_tokenami) {
-      w.linia("case Nr is");
-      {
-        Wciecie galezie(w, krok_wciecia);
-        for (const Blad_Skanera_Ady& b : bledy_skanera_ady) {
-          const std::string tekst(b.tekst);
-          if (b.nr != zly_znak_ady.nr) {
-            w.linia("when ", std::to_string(b.nr), " => Zglos (\"", tekst, "\");");
-            continue;
-          }
-          w.linia("when ", std::to_string(b.nr), " =>");
-          Wciecie galaz(w, krok_wciecia);
-          w.linia("if Znak in ' ' .. '~' then");
-          {
-            Wciecie znak(w, krok_wciecia);
-            w.linia("Zglos (\"", tekst, " '\" & Znak & \"'\");");
-          }
-          w.linia("else");
-          {
-            Wciecie znak(w, krok_wciecia);
-            w.linia("Zglos (\"", tekst, " #\" & Kod);");
-          }
-          w.linia("end if;");
-        }
-        w.linia("when others => Zglos (\"nieznany blad skanera\");");
-      }
-      w.linia("end case;");
-    } else {
-      w.linia("Zglos (\"blad skanera\" & Integer'Image (Nr));");
-    }
+    w.linia(pak_.z_tokenami ? "Zglos (Opis_Skanera (Nr));" : "Zglos (\"blad skanera\" & Integer'Image (Nr));");
   }
   w.blok(R"ada(
 end Zglos_Skanera;

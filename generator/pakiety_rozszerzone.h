@@ -25,6 +25,7 @@ public:
   void gen_main();
 
 private:
+  void skaner_spec(Pisarz& w);
   void bledy_tresc(Pisarz& w);
   void tresc_main(Pisarz& w);
 

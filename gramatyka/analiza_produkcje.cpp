@@ -250,6 +250,9 @@ bool analiza_produkcje::szukaj_cykli(int start) {
   return true;
 }
 
+// The extended notation's parser checks the end of the input after the
+// start symbol on its end token: P.tok's ++koniec, or without P.tok the
+// grammar's.
 bool sprawdza_koniec(const Gramatyka& g, const Koniec_Wejscia& koniec) {
   using Rodzaj = Koniec_Wejscia::Rodzaj;
   if (!g.rozszerzona) return false;
@@ -266,8 +269,9 @@ void sprawdz_koniec_wejscia(const Gramatyka& g, const Koniec_Wejscia& koniec, co
   const Produkcja& start = g.produkcje[0];
   if (g.rozszerzona) {
     raport.ostrzezenie(start.poz, "parser nie sprawdza, czy wejscie konczy sie po " +
-                                      cytat_nieterminala(g, start.lewa) + ": nazwij token konca (++koniec w " +
-                                      plik_tok + " albo w gramatyce)");
+                                      cytat_nieterminala(g, start.lewa) + ": nazwij token konca w " +
+                                      (koniec.rodzaj == Rodzaj::pusty ? plik_tok : std::string("gramatyce")) +
+                                      " (++koniec)");
     return;
   }
   const Gramatyka odwrocona = wspak(g);

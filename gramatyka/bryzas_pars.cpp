@@ -76,6 +76,8 @@ void bryzas_pars::plik_rozszerzony() {
   if (jest(Token_Kod::PROCENT2)) {
     nastepny();
     while (jest(Token_Kod::NAZWANT)) liniafirst();
+  } else {
+    o_.brak_sekcji_first();
   }
   o_.koniec_first();
   sprawdz(Token_Kod::KONIECPL, bledy::nadmiarowe_dane);

@@ -5,11 +5,12 @@
 # builds it with gprbuild. bryzas's console goes to standard output;
 # gprbuild's messages go to budowa.log in that directory (and to standard
 # output).
-# Usage: buduj.sh BRYZAS DIR
+# Usage: buduj.sh BRYZAS DIR [SOURCES], SOURCES the folder of Kalk.gpa and
+# Kalk.tok (this one unless given)
 set -eu
 bryzas=$(realpath "$1")
 cel=$2
-zrodla=$(cd "$(dirname "$0")" && pwd)
+zrodla=$(cd "${3:-$(dirname "$0")}" && pwd)
 mkdir -p "$cel"
 cp "$zrodla/Kalk.gpa" "$zrodla/Kalk.tok" "$cel/"
 cd "$cel"

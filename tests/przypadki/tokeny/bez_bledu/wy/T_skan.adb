@@ -47,7 +47,6 @@ Pomijane_Aut : constant array (Character) of Boolean := (Character'Val (9) | Cha
 -- bledy skanera (Nr_Bledu_Skan)
 Zly_Znak_We : constant := 1;  -- nieoczekiwany znak
 Za_Dlugi_Token_We : constant := 2;  -- token dluzszy niz 100 znakow
-Komentarz_Bez_Konca_We : constant := 3;  -- komentarz bez konca
 
 package Tekst_We renames Standard.Ada.Text_IO;
 package C_We renames Standard.Interfaces.C_Streams;

@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# The calculator of examples/kalk_rozszerzony, written in the extended
+# notation, built with buduj.sh and run on every case of kalk_przypadki.txt
+# (the cases of the calculator in today's notation): it computes the same
+# values with the same status, and where the other one reports a syntax or
+# scanner error it prints nothing on standard output, a located message on
+# standard error, and ends with status 1.
+# Usage: kalk_rozszerzony.sh BIN_DIR EXAMPLE_DIR
+set -u
+bin=$(realpath "$1")
+przyklad=$(realpath "$2")
+przypadki=$(dirname "$(realpath "$0")")/kalk_przypadki.txt
+if ! command -v gprbuild > /dev/null; then
+  echo "SKIP: gprbuild not found, so the calculator cannot be built"; exit 0
+fi
+praca=$(mktemp -d)
+trap 'rm -rf "$praca"' EXIT
+ulimit -f 8192
+if ! bash "$przyklad/buduj.sh" "$bin/bryzas" "$praca/kalk" > "$praca/buduj.out" 2>&1 || [ -s "$praca/kalk/budowa.log" ]; then
+  cat "$praca/buduj.out"; echo "FAIL: the calculator does not build without a message"; exit 1
+fi
+bledy=0 ile=0
+while IFS='|' read -r wejscie oczekiwane status; do
+  case $wejscie in \#*) continue ;; esac
+  [ -z "$oczekiwane" ] && continue
+  wynik=$(printf '%b' "$wejscie" | timeout 10 "$praca/kalk/Kalk" 2> "$praca/stderr")
+  jest=$?
+  ile=$((ile + 1))
+  case $oczekiwane in
+    "Blad parsera"* | "Blad skanera"*)
+      if [ -n "$wynik" ] || [ "$jest" != 1 ] || ! grep -qE '^-:[0-9]+:[0-9]+: ' "$praca/stderr"; then
+        echo "FAIL: input '$wejscie': got '$wynik' (status $jest), expected a located message:"
+        cat "$praca/stderr"; bledy=1
+      fi ;;
+    *)
+      if [ "$wynik" != "$oczekiwane" ] || [ "$jest" != "$status" ] || [ -s "$praca/stderr" ]; then
+        echo "FAIL: input '$wejscie': got '$wynik' (status $jest), expected '$oczekiwane' (status $status)"
+        cat "$praca/stderr"; bledy=1
+      fi ;;
+  esac
+done < "$przypadki"
+[ "$ile" -ge 30 ] || { echo "FAIL: only $ile cases were read from $przypadki"; bledy=1; }
+echo "calculator in the extended notation: $ile inputs"
+exit $bledy

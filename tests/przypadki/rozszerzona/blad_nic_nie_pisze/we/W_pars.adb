@@ -1,0 +1,1 @@
+-- poprzedni dobry parser
