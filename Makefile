@@ -8,6 +8,8 @@
 # make install   the three programs and their manual pages (PREFIX, DESTDIR);
 #              make uninstall removes what it installed
 # make losowe 1000 random grammars against the analyser (SEED picks them)
+# make losowe_rozszerzone 200 random grammars in the extended notation built
+#             with GNAT and run against a recogniser (SEED picks them)
 # make fuzz   run each fuzz target for FUZZ_SECONDS (default 60); FUZZ_TARGETS
 #             picks some, e.g. FUZZ_TARGETS=fuzz_bryzas
 BUILD ?= build
@@ -97,6 +99,11 @@ clean:
 .PHONY: losowe
 losowe: build-tests
 	@python3 tests/analyzer/losowe.py $(BUILD) 1000 $${SEED:-2}
+
+# 200 random grammars in the extended notation through GNAT (make check: 15).
+.PHONY: losowe_rozszerzone
+losowe_rozszerzone: build-tests
+	@python3 tests/analyzer/losowe_rozszerzone.py $(BUILD) 200 $${SEED:-2}
 
 .PHONY: bench
 bench: build

@@ -1,0 +1,232 @@
+#!/usr/bin/env python3
+"""Random grammars in the extended notation, through bryzas and GNAT, against
+a recogniser written here.
+
+Each grammar (2 to 4 nonterminals, 4 to 8 terminals, right sides of nested
+( | ), [ ] and { } with alternatives at the top and inside groups) gets a
+token file in which terminal 'A' is the keyword "a" and so on, ended by
+'Koniec'. A grammar bryzas rejects must end with status 1 and leave nothing
+but P.lst (and P_tok.lst). One it accepts must build with gprbuild without a
+message, and its program P must then, printing nothing on standard output:
+ - accept every sentence of up to LEN tokens, LEN the largest bound up to 8
+   that keeps them at most 300 (enumerated breadth first from the grammar),
+   and every other sentence among the inputs below;
+ - end with status 1 on each non-sentence tried (random token strings, and
+   sentences with one token changed, removed or added), with one message
+   "we:L:K: oczekiwano ...; jest X" placed at the first token at which the
+   input stops being a prefix of any sentence (or at the end of the input,
+   2:1 after the one line, when all of it is such a prefix), X that token.
+A grammar accepted with a warning (a conflict in which the analyser's search
+of the sentences of up to 6 tokens found no harm: the parser takes the first
+branch, goes round once more, enters the option) is held only to its
+sentences of up to 5 tokens, which the warning vouches for; a non-sentence
+must fail at that first token or before it (the parser reads only along a
+derivation, so never past it). Sentences and prefixes are decided by an Earley
+recogniser on the grammar rewritten into plain productions.
+
+Usage: losowe_rozszerzone.py BIN_DIR COUNT SEED   (COUNT accepted grammars)
+"""
+import itertools, os, random, re, resource, shutil, subprocess, sys, tempfile, time
+from collections import deque
+
+TERMINALE = 'ABCDEFGH'
+ZAMKNIECIE = {'(': ')', '[': ']', '{': '}'}
+
+
+def losuj(r):
+    """[(name, branches)]: a branch is a list of elements, an element ('t', T),
+    ('n', N) or (bracket, branches). Most branches of a choice start with a
+    terminal none of the earlier ones starts with, so that many grammars pass."""
+    nt, tt = ['S', 'T', 'U', 'V'][:r.randint(2, 4)], TERMINALE[:r.randint(4, 8)]
+    def galezie(gl, ile):
+        wolne, wynik = list(tt), []
+        for _ in range(ile):
+            c = ciag(gl)
+            if wolne and r.random() < 0.9:
+                c.insert(0, ('t', wolne.pop(r.randrange(len(wolne)))))
+            wynik.append(c or [element(gl)])
+        return wynik
+    def ciag(gl):
+        return [element(gl) for _ in range(r.randint(0, 2))]
+    def element(gl):
+        k = r.random()
+        if gl < 2 and k < 0.4:
+            return (r.choice('([[{{'), galezie(gl + 1, r.choice([1, 1, 2, 3])))
+        return ('n', r.choice(nt)) if k < 0.5 else ('t', r.choice(tt))
+    g = [(n, galezie(0, r.choice([1, 2, 3]))) for n in nt]
+    # A nonterminal the start symbol does not call is called at the end of
+    # one of its branches.
+    for n in nt[1:]:
+        if '"%s"' % n not in tekst(g[:1]): r.choice(g[0][1]).append(('n', n))
+    return g
+
+
+def tekst(g):
+    gal = lambda b: ' | '.join(' '.join(map(el, c)) for c in b)
+    def el(x):
+        if x[0] == 't': return "'%s'" % x[1]
+        if x[0] == 'n': return '"%s"' % x[1]
+        return '%s %s %s' % (x[0], gal(x[1]), ZAMKNIECIE[x[0]])
+    return '++rozszerzona\n' + ''.join('"%s" = %s .\n' % (n, gal(b)) for n, b in g)
+
+
+def terminale(g):
+    return sorted(set(re.findall(r"'(\w)'", tekst(g))))
+
+
+def bnf(g):
+    """The same language as plain productions {name: [alternatives]}: each
+    group a nonterminal of its own, '[ ]' with an empty alternative, '{ }'
+    calling itself after each branch."""
+    reguly, nr = {}, itertools.count()
+    def gal(b): return [[sym(x) for x in c] for c in b]
+    def sym(x):
+        if x[0] in 'tn': return x
+        m = ('n', '#%d' % next(nr))
+        alt = gal(x[1])
+        if x[0] == '{': alt = [a + [m] for a in alt]
+        reguly[m[1]] = alt + [[]] * (x[0] != '(')
+        return m
+    for n, b in g: reguly[n] = gal(b)
+    return reguly
+
+
+def puste(reguly):
+    p = set()
+    for _ in range(len(reguly) + 1):
+        p = {n for n, alt in reguly.items() if any(all(s[0] == 'n' and s[1] in p for s in a) for a in alt)}
+    return p
+
+
+def earley(reguly, slowa, pusty):
+    """(whether S derives the words, how many of them are a prefix of some
+    sentence); every nonterminal of a grammar bryzas accepts derives a text."""
+    kolumna = {('^', (('n', 'S'),), 0, 0)}
+    kolumny = []
+    for i in range(len(slowa) + 1):
+        kolumny.append(kolumna)
+        praca, dalej = list(kolumna), set()
+        while praca:
+            l, p, k, o = praca.pop()
+            if k == len(p):
+                nowe = [(l2, p2, k2 + 1, o2) for l2, p2, k2, o2 in kolumny[o] if k2 < len(p2) and p2[k2] == ('n', l)]
+            elif p[k][0] == 't':
+                if i < len(slowa) and p[k][1] == slowa[i]: dalej.add((l, p, k + 1, o))
+                nowe = []
+            else:
+                nowe = [(p[k][1], tuple(a), 0, i) for a in reguly[p[k][1]]] + [(l, p, k + 1, o)] * (p[k][1] in pusty)
+            for s in nowe:
+                if s not in kolumna: kolumna.add(s); praca.append(s)
+        if i < len(slowa) and not dalej: return False, i
+        kolumna = dalej
+    return ('^', (('n', 'S'),), 1, 0) in kolumny[-1], len(slowa)
+
+
+def zdania(reguly, dl, ile):
+    """Every sentence of at most dl tokens, or None when there are more than
+    ile of them: leftmost derivations, breadth first, a form dropped when what
+    it must still derive is longer than dl."""
+    mini = {n: 99 for n in reguly}
+    dlugosc = lambda q: sum(1 if s[0] == 't' else mini[s[1]] for s in q)
+    for _ in range(len(reguly) + 1):
+        mini = {n: min(dlugosc(a) for a in alt) for n, alt in reguly.items()}
+    wynik, fala, widziane = set(), deque([((), (('n', 'S'),))]), set()
+    while fala and len(widziane) < 100 * ile:
+        przed, reszta = fala.popleft()
+        while reszta and reszta[0][0] == 't':
+            przed, reszta = przed + (reszta[0][1],), reszta[1:]
+        if len(przed) + dlugosc(reszta) > dl or (przed, reszta) in widziane: continue
+        widziane.add((przed, reszta))
+        if not reszta:
+            wynik.add(przed)
+            if len(wynik) > ile: return None
+        else:
+            fala.extend((przed, tuple(a) + reszta[1:]) for a in reguly[reszta[0][1]])
+    return None if fala else sorted(wynik, key=lambda z: (len(z), z))
+
+
+def main():
+    bin_dir, ile, ziarno = os.path.realpath(sys.argv[1]), int(sys.argv[2]), int(sys.argv[3])
+    if not shutil.which('gprbuild'):
+        print('SKIP: gprbuild not found'); sys.exit(77)
+    resource.setrlimit(resource.RLIMIT_FSIZE, (4 << 20, 4 << 20))
+    r, start = random.Random(ziarno), time.time()
+    losowane = przyjete = ostrzezone = ile_zdan = ile_niezdan = 0
+    while przyjete < ile and losowane < 50 * ile:
+        g = losuj(r)
+        losowane += 1
+        tt = terminale(g)
+        with tempfile.TemporaryDirectory() as d:
+            def zle(co, wejscie=None):
+                print('FAIL: grammar %d (seed %d): %s\n%s' % (losowane, ziarno, co, tekst(g)), end='')
+                if wejscie is not None: print('input: "%s"' % wejscie)
+                sys.exit(1)
+            def uruchom(czas, *a, wejscie=None):
+                try:
+                    return subprocess.run(a, cwd=d, capture_output=True, text=True, timeout=czas)
+                except subprocess.TimeoutExpired:
+                    zle('%s did not end within %d s' % (a[0], czas), wejscie)
+            with open(os.path.join(d, 'P.gpa'), 'w') as f: f.write(tekst(g))
+            with open(os.path.join(d, 'P.tok'), 'w') as f:
+                f.write("++koniec 'Koniec'\n" + ''.join('\'%s\' = "%s" .\n' % (t, t.lower()) for t in tt))
+            wynik = uruchom(60, bin_dir + '/bryzas', 'P')
+            konsola = wynik.stdout + wynik.stderr
+            if wynik.returncode == 1:
+                zostalo = set(os.listdir(d)) - {'P.gpa', 'P.tok'}
+                if 'P.lst' not in zostalo or zostalo - {'P.lst', 'P_tok.lst'} or ': blad: ' not in konsola:
+                    zle('rejected without an error or with more than the listing: %s\n%s' % (sorted(zostalo), konsola))
+                continue
+            m = re.search(r'^\*\*\* bledy: 0, ostrzezenia: (\d+)$', konsola, re.M)
+            if wynik.returncode != 0 or not m:
+                zle('bryzas ended with status %d\n%s' % (wynik.returncode, konsola))
+            przyjete += 1
+            ostrzezenie = m.group(1) != '0'
+            ostrzezone += ostrzezenie
+            budowa = uruchom(300, 'gprbuild', '-q', '-P', 'P.gpr')
+            if budowa.returncode != 0 or budowa.stdout or budowa.stderr:
+                zle('gprbuild ended with status %d:\n%s%s' % (budowa.returncode, budowa.stdout, budowa.stderr))
+            reguly = bnf(g)
+            pusty = puste(reguly)
+            dl, lista = 5 if ostrzezenie else 8, None
+            while lista is None:
+                lista, dl = zdania(reguly, dl, 300), dl - 1
+            proby = set(lista)
+            for _ in range(30):
+                proby.add(tuple(r.choice(tt) for _ in range(r.randint(0, 7))))
+            for z in r.sample(lista, min(len(lista), 30)) or [()]:
+                i = r.randint(0, len(z))
+                proby.add(z[:i] + (r.choice(tt),) + z[i:])
+                if z:
+                    i = r.randrange(len(z))
+                    proby.add(z[:i] + z[i + 1:])
+                    proby.add(z[:i] + (r.choice([t for t in tt if t != z[i]]),) + z[i + 1:])
+            for z in sorted(proby, key=lambda z: (len(z), z)):
+                zdanie, dobre = earley(reguly, z, pusty)
+                if zdanie and ostrzezenie and len(z) > 5: continue
+                wejscie = ' '.join(t.lower() for t in z)
+                with open(os.path.join(d, 'we'), 'w') as f: f.write(wejscie + '\n')
+                p = uruchom(10, './P', 'we', wejscie=wejscie)
+                if p.stdout: zle('the parser printed on its standard output: ' + p.stdout, wejscie)
+                if zdanie:
+                    ile_zdan += 1
+                    if p.returncode != 0 or p.stderr:
+                        zle('a sentence, but status %d: %s' % (p.returncode, p.stderr), wejscie)
+                    continue
+                ile_niezdan += 1
+                jest = lambda i: '"%s"' % z[i].lower() if i < len(z) else 'koniec wejscia'
+                miejsce = lambda i: '1:%d' % (2 * i + 1) if i < len(z) else '2:1'
+                k = re.fullmatch(r'we:(\d+:\d+): oczekiwano [^\n]+; jest ([^\n]+)\n', p.stderr)
+                if p.returncode != 1 or not k:
+                    zle('no sentence, but status %d: %s' % (p.returncode, p.stderr), wejscie)
+                # After a warning the parser may stop at any token up to that one.
+                if not any(k.groups() == (miejsce(i), jest(i)) for i in (range(dobre + 1) if ostrzezenie else [dobre])):
+                    zle('the message should be at %s on %s:\n%s' % (miejsce(dobre), jest(dobre), p.stderr), wejscie)
+    print('%d random extended grammars: %d rejected, %d accepted and built (%d with a warning); %d sentences and '
+          '%d non-sentences tried, %.0f s' % (losowane, losowane - przyjete, przyjete, ostrzezone, ile_zdan, ile_niezdan,
+                                              time.time() - start))
+    if przyjete < ile or ile_zdan < ile or ile_niezdan < ile:
+        print('FAIL: too few accepted grammars, sentences or non-sentences to show anything'); sys.exit(1)
+
+
+if __name__ == '__main__':
+    main()
