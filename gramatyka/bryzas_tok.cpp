@@ -1,6 +1,9 @@
 #include "gramatyka/bryzas_tok.h"
 
+#include <sys/stat.h>
+
 #include <array>
+#include <cerrno>
 
 #include "wspolne/blad_pliku.h"
 #include "wspolne/tekst.h"
@@ -26,6 +29,10 @@ Wzor jeden_znak(unsigned char c) {
 
 
 std::optional<Opis_Tokenow> bryzas_tok::czytaj(const std::string& nazwa_pliku) {
+  // Most grammars have no token file: asked first, its absence costs no
+  // exception, whose first throw in a run costs more than the whole run.
+  struct stat st {};
+  if (::stat(nazwa_pliku.c_str(), &st) != 0 && errno == ENOENT) return std::nullopt;
   try {
     czytnik_.otworz(nazwa_pliku);
   } catch (const wspolne::Blad_Pliku& e) {
