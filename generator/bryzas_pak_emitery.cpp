@@ -16,13 +16,14 @@ namespace {
 // Names per line of the token kind enumeration.
 constexpr int nazw_w_linii = 6;
 
-// The text inside an Ada string literal: a quote is doubled.
+// An Ada string literal of the text: in quotes, a quote doubled.
 std::string napis_ady(std::string_view tekst) {
-  std::string s;
+  std::string s(1, '"');
   for (char c : tekst) {
     if (c == '"') s += '"';
     s += c;
   }
+  s += '"';
   return s;
 }
 
@@ -261,22 +262,27 @@ void bryzas_pak_emitery::gen_bledy() {
     w.linia("begin");
     {
       Wciecie cialo(w, krok_wciecia);
-      w.linia("case Nr is");
-      {
-        Wciecie galezie(w, krok_wciecia);
-        for (const bryzas_pak::Opis_Bledu& o : pak_.opisy_bledow) {
-          const std::string miejsce = pak_.plik_we + ":" + std::to_string(o.linia) + ":" + std::to_string(o.kol);
-          w.linia("when ", std::to_string(o.nr), " => return \"", napis_ady(o.tekst + " (" + miejsce + ")"), "\";");
-        }
-        w.linia("when others => return \"nieznany blad\";");
-      }
-      w.linia("end case;");
+      pisz_teksty_bledow(w, pak_.opisy_bledow, [&](const bryzas_pak::Opis_Bledu& o) {
+        const std::string miejsce = pak_.plik_we + ":" + std::to_string(o.linia) + ":" + std::to_string(o.kol);
+        return napis_ady(o.tekst + " (" + miejsce + ")");
+      });
     }
     w.linia("end Opis;");
     w.linia();
     if (pak_.z_tokenami) bledy_z_miejscem(w);
     w.linia("end ", p, ";");
   });
+}
+
+void pisz_teksty_bledow(Pisarz& w, const std::vector<bryzas_pak::Opis_Bledu>& opisy,
+                        const std::function<std::string(const bryzas_pak::Opis_Bledu&)>& tekst) {
+  w.linia("case Nr is");
+  {
+    Wciecie galezie(w, krok_wciecia);
+    for (const bryzas_pak::Opis_Bledu& o : opisy) w.linia("when ", std::to_string(o.nr), " => return ", tekst(o), ";");
+    w.linia("when others => return \"nieznany blad\";");
+  }
+  w.linia("end case;");
 }
 
 // The texts of the generated scanner's errors; a character that begins no
@@ -335,14 +341,8 @@ end Miejsce;
     w.linia("begin");
     {
       Wciecie cialo(w, krok_wciecia);
-      w.linia("case Nr is");
-      {
-        Wciecie galezie(w, krok_wciecia);
-        for (const bryzas_pak::Opis_Bledu& o : pak_.opisy_bledow)
-          w.linia("when ", std::to_string(o.nr), " => return \"", napis_ady(o.tekst), "\";");
-        w.linia("when others => return \"nieznany blad\";");
-      }
-      w.linia("end case;");
+      pisz_teksty_bledow(w, pak_.opisy_bledow,
+                         [](const bryzas_pak::Opis_Bledu& o) { return napis_ady(o.tekst); });
     }
     w.linia("end Tresc;");
   }

@@ -3,11 +3,20 @@
 // error texts P_Bledy and the GNAT project.
 #pragma once
 
+#include <functional>
+#include <string>
+#include <vector>
+
 #include "generator/bryzas_pak.h"
 
 namespace bryzas {
 
 class Pisarz;
+
+// The statement of a function of Nr that returns the text of each error of
+// the generated parser: an Ada expression of its description.
+void pisz_teksty_bledow(Pisarz& w, const std::vector<bryzas_pak::Opis_Bledu>& opisy,
+                        const std::function<std::string(const bryzas_pak::Opis_Bledu&)>& tekst);
 
 // The function Opis_Skanera (Nr) of P_Bledy: what the generated scanner met
 // at its error Nr, from the table of its errors; it sees P_Pozycja.Znak.

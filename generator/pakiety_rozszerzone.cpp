@@ -162,14 +162,7 @@ procedure Zglos (Tekst : String) renames Zglos_Pliku;
   w.linia("begin");
   {
     Wciecie cialo(w, krok_wciecia);
-    w.linia("case Nr is");
-    {
-      Wciecie galezie(w, krok_wciecia);
-      for (const bryzas_pak::Opis_Bledu& o : pak_.opisy_bledow)
-        w.linia("when ", std::to_string(o.nr), " => return ", wyrazenie_napisu(o.tekst), ";");
-      w.linia("when others => return \"nieznany blad\";");
-    }
-    w.linia("end case;");
+    pisz_teksty_bledow(w, pak_.opisy_bledow, [](const bryzas_pak::Opis_Bledu& o) { return wyrazenie_napisu(o.tekst); });
   }
   w.linia("end Opis;");
   w.linia();
