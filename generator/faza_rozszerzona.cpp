@@ -140,7 +140,9 @@ bool Faza_Rozszerzona::uruchom() {
   Pakiety_Rozszerzone pakiety(pak_, terminale);
   pakiety.gen_skaner_spec();
   bryzas_tok_skaner(pak_, konsola_).gen_skaner();
-  pakiety.gen_main();
+  // A start symbol with parameters leaves the main procedure to the user,
+  // as the analysis has warned.
+  if (!g.produkcje.front().parametry) pakiety.gen_main();
   pakiety.gen_bledy();
   bryzas_pak_emitery(pak_).gen_projekt();
   konsola_.linia("*** generacja kodu ...");

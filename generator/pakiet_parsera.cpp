@@ -276,7 +276,7 @@ void Pakiet_Parsera::dokoncz_parsuj(const std::string& symbol) {
 // or later in a repetition, an option or a branch of an alternative. The
 // emitter of a first name in an option or a branch opens its if and hands
 // back the indentation of its inside, kept until the option or branch ends.
-void Pakiet_Parsera::symbol(const Token_Typ& nazwa, const Token_Typ& wstawka) {
+void Pakiet_Parsera::symbol(const Token_Typ& nazwa, const Token_Typ&, const Token_Typ& wstawka) {
   const bool pierwsza = pierwsza_nazwa_;
   pierwsza_nazwa_ = false;
   switch (grupa_.Kod) {

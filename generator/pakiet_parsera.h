@@ -47,12 +47,14 @@ private:
   void naglowek(const Token_Typ& slowo, const Token_Typ& wstawka) override;
   void koniec_czesci(Czesc_Naglowka czesc) override;
   void lewa_strona(const Token_Typ& nazwa) override;
+  // Only the extended notation has parameters.
+  void parametry(const Token_Typ&) override {}
   void deklaracje(const Token_Typ& wstawka) override;
   void cialo() override;
   void wstawka_poczatkowa(const Token_Typ& wstawka) override;
   void koniec_produkcji() override;
   void po_pierwszej_produkcji() override;
-  void symbol(const Token_Typ& nazwa, const Token_Typ& wstawka) override;
+  void symbol(const Token_Typ& nazwa, const Token_Typ& parametry, const Token_Typ& wstawka) override;
   void grupa(const Token_Typ& nawias) override;
   void galaz() override;
   void koniec_grupy(const Token_Typ& nawias) override;

@@ -1,6 +1,7 @@
 #include "generator/pakiet_rozszerzony.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "generator/czas.h"
 #include "wspolne/tekst.h"
@@ -8,6 +9,32 @@
 namespace bryzas {
 
 using bryzas_analiza::Rodzaj_Elementu;
+
+namespace {
+
+// Whether an Ada text names the package: its name, in any letter case, as
+// the prefix of a selected name ("Pakiet.Typ").
+bool nazywa_pakiet(std::string_view tekst, std::string_view pakiet) {
+  auto znak_nazwy = [](char c) { return wspolne::litera(c) || wspolne::cyfra(c) || c == '_'; };
+  for (std::size_t i = 0; i + pakiet.size() < tekst.size(); ++i)
+    if ((i == 0 || (!znak_nazwy(tekst[i - 1]) && tekst[i - 1] != '.')) && tekst[i + pakiet.size()] == '.' &&
+        wspolne::rowne_bez_wielkosci(tekst.substr(i, pakiet.size()), pakiet))
+      return true;
+  return false;
+}
+
+// The lines of a text, split at its line ends.
+std::vector<std::string_view> linie_tekstu(std::string_view tekst) {
+  std::vector<std::string_view> linie;
+  while (true) {
+    const std::size_t k = tekst.find('\n');
+    linie.push_back(tekst.substr(0, k));
+    if (k == std::string_view::npos) return linie;
+    tekst.remove_prefix(k + 1);
+  }
+}
+
+}  // namespace
 
 Pakiet_Rozszerzony::Pakiet_Rozszerzony(bryzas_pak& pak, const bryzas_analiza::Gramatyka& g,
                                        const bryzas_analiza::analiza_decyzje& decyzje, std::string koniec,
@@ -31,6 +58,10 @@ void Pakiet_Rozszerzony::specyfikacja(Pisarz& w) {
   w.linia("-- plik wygenerowany na podstawie opisu w [", pak_.plik_we, "]");
   linia_daty(w, pak_.epoka_zrodel);
   w.linia();
+  // Parsuj takes the start symbol's parameters, whose types may come from
+  // the packages the header names.
+  const std::optional<std::string>& parametry = g_.produkcje.front().parametry;
+  if (klauzule_kontekstu(w, true)) w.linia();
   w.linia("package ", pak_.nazwa_pars, " is");
   w.linia();
   {
@@ -38,7 +69,9 @@ void Pakiet_Rozszerzony::specyfikacja(Pisarz& w) {
     w.blok(R"ada(
 -- czyta wejscie przez Skanuj i sprawdza, czy jest zdaniem gramatyki;
 -- blad zglasza przez pakiet bledow i konczy sie wyjatkiem
-procedure Parsuj;
+)ada");
+    naglowek_procedury(w, "procedure Parsuj", parametry, ";");
+    w.blok(R"ada(
 
 -- numer ostatniego bledu skladni
 Nr_Bledu_Pars : Integer := 0;
@@ -64,11 +97,7 @@ void Pakiet_Rozszerzony::tresc(Pisarz& w) {
   w.linia();
   w.linia("with ", pak_.nazwa_skan, "; use ", pak_.nazwa_skan, ";");
   w.linia("with ", pak_.nazwa_bledy, ";");
-  for (const std::string& p : naglowek(Token_Kod::WITHUSEKOD)) {
-    const std::string pakiet(wspolne::usun_spacje(p));
-    w.linia("with ", pakiet, "; use ", pakiet, ";");
-  }
-  for (const std::string& p : naglowek(Token_Kod::WITHKOD)) w.linia("with ", wspolne::usun_spacje(p), ";");
+  klauzule_kontekstu(w, false);
   w.linia();
   w.linia("package body ", pak_.nazwa_pars, " is");
   w.linia();
@@ -79,12 +108,33 @@ void Pakiet_Rozszerzony::tresc(Pisarz& w) {
   w.linia("end ", pak_.nazwa_pars, ";");
 }
 
+// The header's ++with_use and ++with packages: in the specification those
+// that the start symbol's parameters name (their types are Parsuj's), in
+// the body the others; so GNAT finds each used where it stands. Tells
+// whether it wrote any.
+bool Pakiet_Rozszerzony::klauzule_kontekstu(Pisarz& w, bool specyfikacja) const {
+  const std::optional<std::string>& parametry = g_.produkcje.front().parametry;
+  bool jest = false;
+  for (Token_Kod k : {Token_Kod::WITHUSEKOD, Token_Kod::WITHKOD})
+    for (const std::string& p : naglowek(k)) {
+      const std::string pakiet(wspolne::usun_spacje(p));
+      if ((parametry && nazywa_pakiet(*parametry, pakiet)) != specyfikacja) continue;
+      if (k == Token_Kod::WITHUSEKOD)
+        w.linia("with ", pakiet, "; use ", pakiet, ";");
+      else
+        w.linia("with ", pakiet, ";");
+      jest = true;
+    }
+  return jest;
+}
+
 void Pakiet_Rozszerzony::cialo_pakietu(Pisarz& w) {
   w.linia("Tok : Token_Typ;");
   for (Token_Kod k : {Token_Kod::PAKDEKLKOD, Token_Kod::KODSYM})
     for (const std::string& d : naglowek(k)) wstawka(w, d);
   w.linia();
-  for (const auto& p : g_.produkcje) w.linia("procedure ", g_.nieterminale.nazwa(p.lewa), ";");
+  for (const auto& p : g_.produkcje)
+    naglowek_procedury(w, "procedure " + g_.nieterminale.nazwa(p.lewa), p.parametry, ";");
   w.linia();
   const bool wlasny_blad = !naglowek(Token_Kod::EXCEPTPARSKOD).empty();
   w.blok(R"ada(
@@ -118,7 +168,7 @@ end Sprawdz;
 // procedure N is <declarations> begin <first statements> <right side> end N;
 void Pakiet_Rozszerzony::produkcja(Pisarz& w, const bryzas_analiza::Produkcja& p) {
   const std::string& n = g_.nieterminale.nazwa(p.lewa);
-  w.linia("procedure ", n, " is");
+  naglowek_procedury(w, "procedure " + n, p.parametry, " is");
   {
     Wciecie deklaracje(w, krok_wciecia);
     wstawka(w, p.deklaracje);
@@ -137,7 +187,8 @@ void Pakiet_Rozszerzony::produkcja(Pisarz& w, const bryzas_analiza::Produkcja& p
 // then the statements for after a sentence. An error is told where it is
 // found; nesting deeper than the stack allows is an error at its token.
 void Pakiet_Rozszerzony::parsuj(Pisarz& w) {
-  w.linia("procedure Parsuj is");
+  const bryzas_analiza::Produkcja& start = g_.produkcje.front();
+  naglowek_procedury(w, "procedure Parsuj", start.parametry, " is");
   {
     Wciecie deklaracje(w, krok_wciecia);
     for (const std::string& d : naglowek(Token_Kod::INITDEKLKOD)) wstawka(w, d);
@@ -148,7 +199,9 @@ void Pakiet_Rozszerzony::parsuj(Pisarz& w) {
     for (Token_Kod k : {Token_Kod::INITINSTRKOD, Token_Kod::INITINSTRPRZEDKOD})
       for (const std::string& d : naglowek(k)) wstawka(w, d);
     w.linia("Tok := Skanuj;");
-    w.linia(g_.nieterminale.nazwa(g_.produkcje.front().lewa), ";");
+    std::optional<std::string> argumenty;
+    if (start.parametry) argumenty = nazwy_parametrow(*start.parametry);
+    naglowek_procedury(w, g_.nieterminale.nazwa(start.lewa), argumenty, ";");
     if (!koniec_.empty()) {
       Zbior z;
       z.dodaj_koniec();
@@ -195,7 +248,7 @@ void Pakiet_Rozszerzony::element(Pisarz& w, const Element& e, bool pewny) {
     return;
   }
   if (!e.symbol.terminal) {
-    w.linia(g_.nieterminale.nazwa(e.symbol.nr), ";");
+    naglowek_procedury(w, g_.nieterminale.nazwa(e.symbol.nr), e.parametry, ";");
     wstawka(w, e.wstawka);
     return;
   }
@@ -319,17 +372,59 @@ int Pakiet_Rozszerzony::nr_bledu(const Zbior& oczekiwane, bryzas_analiza::Pozycj
   return nr_bledu_;
 }
 
+// "N", or "N (P)" with the parameters, then the ending. Parameters written
+// over several lines keep them, each further line under the first.
+void Pakiet_Rozszerzony::naglowek_procedury(Pisarz& w, const std::string& nazwa,
+                                            const std::optional<std::string>& parametry,
+                                            std::string_view koniec) const {
+  if (!parametry) {
+    w.linia(nazwa, koniec);
+    return;
+  }
+  std::vector<std::string_view> linie;
+  for (std::string_view l : linie_tekstu(*parametry)) {
+    l = wspolne::usun_spacje(l);
+    if (!l.empty()) linie.push_back(l);
+  }
+  const std::string wciecie(nazwa.size() + 2, ' ');
+  for (std::size_t i = 0; i < linie.size(); ++i) {
+    const bool ostatnia = i + 1 == linie.size();
+    // A comment ends its line, so the bracket after it stands alone.
+    const bool komentarz = linie[i].find("--") != std::string_view::npos;
+    std::string l = i == 0 ? nazwa + " (" : wciecie;
+    l.append(linie[i]);
+    if (ostatnia && !komentarz) l.append(")").append(koniec);
+    w.linia(l);
+    if (ostatnia && komentarz) w.linia(std::string(nazwa.size() + 1, ' '), ")", koniec);
+  }
+}
+
+// The names a formal part declares, in order, as the actual part that
+// hands each on: "A, B : in Integer; C : out T" gives "A, B, C". Only the
+// text before each ":" of a declaration counts; comments are skipped.
+std::string Pakiet_Rozszerzony::nazwy_parametrow(const std::string& formalne) {
+  std::string wynik;
+  for (std::string_view l : linie_tekstu(formalne)) {
+    l = l.substr(0, l.find("--"));
+    wynik.append(l).push_back(' ');
+  }
+  std::string nazwy;
+  std::string_view reszta = wynik;
+  while (!reszta.empty()) {
+    const std::size_t srednik = reszta.find(';');
+    const std::string_view deklaracja = reszta.substr(0, srednik);
+    const std::string_view lista = wspolne::usun_spacje(deklaracja.substr(0, deklaracja.find(':')));
+    if (!lista.empty()) nazwy.append(nazwy.empty() ? "" : ", ").append(lista);
+    if (srednik == std::string_view::npos) break;
+    reszta.remove_prefix(srednik + 1);
+  }
+  return nazwy;
+}
+
 // An insert as the lines it was written in, each at the current
 // indentation, the blanks they all begin with taken off.
 void Pakiet_Rozszerzony::wstawka(Pisarz& w, const std::string& tekst) {
-  std::vector<std::string_view> linie;
-  std::string_view reszta = tekst;
-  while (true) {
-    const std::size_t k = reszta.find('\n');
-    linie.push_back(reszta.substr(0, k));
-    if (k == std::string_view::npos) break;
-    reszta.remove_prefix(k + 1);
-  }
+  std::vector<std::string_view> linie = linie_tekstu(tekst);
   while (!linie.empty() && wspolne::usun_spacje(linie.back()).empty()) linie.pop_back();
   while (!linie.empty() && wspolne::usun_spacje(linie.front()).empty()) linie.erase(linie.begin());
   std::size_t wspolne_wciecie = std::string_view::npos;

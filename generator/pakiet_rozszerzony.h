@@ -5,7 +5,9 @@
 // the start symbol.
 #pragma once
 
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "generator/bryzas_pak.h"
@@ -55,6 +57,10 @@ private:
   // A new error number of the body, for what it expects at p.
   int nr_bledu(const Zbior& oczekiwane, bryzas_analiza::Pozycja p);
   void wstawka(Pisarz& w, const std::string& tekst);
+  bool klauzule_kontekstu(Pisarz& w, bool specyfikacja) const;
+  void naglowek_procedury(Pisarz& w, const std::string& nazwa, const std::optional<std::string>& parametry,
+                          std::string_view koniec) const;
+  static std::string nazwy_parametrow(const std::string& formalne);
   std::vector<std::string> naglowek(bryzas::Token_Kod rodzaj) const;
 
   bryzas_pak& pak_;

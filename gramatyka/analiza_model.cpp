@@ -38,6 +38,11 @@ void Budowa_Modelu::lewa_strona(const Token_Typ& nazwa) {
   produkcja_.lewa = g_.nieterminale.wstaw(nazwa.Wart, produkcja_.poz);
 }
 
+void Budowa_Modelu::parametry(const Token_Typ& parametry) {
+  produkcja_.parametry = parametry.Wart;
+  produkcja_.poz_parametrow = pozycja(parametry);
+}
+
 Symbol Budowa_Modelu::nazwa_(const Token_Typ& nazwa) {
   Symbol s;
   s.terminal = nazwa.Kod == Token_Kod::NAZWAT;
@@ -46,10 +51,11 @@ Symbol Budowa_Modelu::nazwa_(const Token_Typ& nazwa) {
   return s;
 }
 
-void Budowa_Modelu::symbol(const Token_Typ& nazwa, const Token_Typ& wstawka) {
+void Budowa_Modelu::symbol(const Token_Typ& nazwa, const Token_Typ& parametry, const Token_Typ& wstawka) {
   Element e;
   e.symbol = nazwa_(nazwa);
   e.poz = e.symbol.poz;
+  if (parametry.Kod == Token_Kod::PARAMSYM) e.parametry = parametry.Wart;
   e.wstawka = wstawka_(wstawka);
   ciag_().push_back(std::move(e));
 }

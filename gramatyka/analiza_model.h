@@ -39,6 +39,8 @@ struct Element {
   std::vector<std::vector<Element>> galezie;
   Pozycja poz;
   std::string wstawka;
+  // Of a nonterminal: its actual parameters, as written between "<$" and "$>".
+  std::optional<std::string> parametry;
 };
 
 using Ciag = std::vector<Element>;
@@ -52,19 +54,27 @@ struct Galaz {
   friend bool operator==(const Galaz&, const Galaz&) = default;
 };
 
-// Calls f on every symbol of the sequence, those in groups at any depth
-// included, in the order they are written.
+// Calls f on the element of every symbol of the sequence, those in groups
+// at any depth included, in the order they are written.
+template <class F>
+void dla_elementow_symboli(const Ciag& ciag, F&& f) {
+  for (const Element& e : ciag) {
+    if (e.rodzaj == Rodzaj_Elementu::symbol) f(e);
+    for (const Ciag& galaz : e.galezie) dla_elementow_symboli(galaz, f);
+  }
+}
+
+// The same, with the symbol alone.
 template <class F>
 void dla_symboli(const Ciag& ciag, F&& f) {
-  for (const Element& e : ciag) {
-    if (e.rodzaj == Rodzaj_Elementu::symbol) f(e.symbol);
-    for (const Ciag& galaz : e.galezie) dla_symboli(galaz, f);
-  }
+  dla_elementow_symboli(ciag, [&](const Element& e) { f(e.symbol); });
 }
 
 struct Produkcja {
   int lewa = 0;  // nonterminal number
   Pozycja poz;   // of the left side
+  std::optional<std::string> parametry;  // the formal part, as written
+  Pozycja poz_parametrow;
   std::string deklaracje;          // the insert after the left side
   std::string wstawka_poczatkowa;  // the insert after "="
   Ciag prawa;
@@ -141,6 +151,7 @@ private:
   void naglowek(const Token_Typ& slowo, const Token_Typ& wstawka) override;
   void koniec_czesci(bryzas::Czesc_Naglowka) override {}
   void lewa_strona(const Token_Typ& nazwa) override;
+  void parametry(const Token_Typ& parametry) override;
   void deklaracje(const Token_Typ& wstawka) override { produkcja_.deklaracje = wstawka_(wstawka); }
   void cialo() override {}
   void wstawka_poczatkowa(const Token_Typ& wstawka) override {
@@ -148,7 +159,7 @@ private:
   }
   void koniec_produkcji() override;
   void po_pierwszej_produkcji() override {}
-  void symbol(const Token_Typ& nazwa, const Token_Typ& wstawka) override;
+  void symbol(const Token_Typ& nazwa, const Token_Typ& parametry, const Token_Typ& wstawka) override;
   void grupa(const Token_Typ& nawias) override;
   void galaz() override;
   void koniec_grupy(const Token_Typ& nawias) override;

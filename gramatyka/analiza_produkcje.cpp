@@ -61,6 +61,7 @@ void analiza_produkcje::sprawdz() {
   nieproduktywne();
   rekursja_lewostronna();
   lewostronne();
+  parametry();
 }
 
 void analiza_produkcje::limity() {
@@ -82,6 +83,25 @@ void analiza_produkcje::bez_produkcji() {
     raport_.blad(s.poz, "nieterminal " + cytat_nieterminala(g_, s.nr) + " nie ma produkcji");
   };
   for (const auto& p : g_.produkcje) dla_symboli(p.prawa, sprawdz_symbol);
+}
+
+// A use gives parameters exactly when the production declares them; the
+// start symbol's become those of Parsuj, and no main procedure can call it.
+void analiza_produkcje::parametry() {
+  for (const auto& p : g_.produkcje)
+    dla_elementow_symboli(p.prawa, [&](const Element& e) {
+      if (e.symbol.terminal || produkcja_dla_[idx(e.symbol.nr)] < 0) return;
+      const Produkcja& wolana = g_.produkcje[idx(produkcja_dla_[idx(e.symbol.nr)])];
+      const std::string nazwa = cytat_nieterminala(g_, e.symbol.nr);
+      if (wolana.parametry && !e.parametry)
+        raport_.blad(e.poz, nazwa + " ma parametry, a to uzycie ich nie podaje");
+      else if (!wolana.parametry && e.parametry)
+        raport_.blad(e.poz, nazwa + " nie ma parametrow, a to uzycie je podaje");
+    });
+  if (!g_.produkcje.empty() && g_.produkcje[0].parametry)
+    raport_.ostrzezenie(g_.produkcje[0].poz_parametrow,
+                        "parametry symbolu startowego ma procedura Parsuj: generator nie pisze procedury "
+                        "glownej, napisz ja sam");
 }
 
 void analiza_produkcje::nieosiagalne() {

@@ -1,7 +1,8 @@
 // Checks of the productions as such: the generator's table limits, names
 // without a production, productions that cannot be reached or that derive
-// no string of terminals, left recursion, and a start production that does
-// not end where the input ends.
+// no string of terminals, left recursion, parameters given where none are
+// declared or the reverse, and a start production that does not end where
+// the input ends.
 #pragma once
 
 #include <string>
@@ -41,6 +42,7 @@ private:
   void nieproduktywne();
   void rekursja_lewostronna();
   void lewostronne();
+  void parametry();
   bool lewe_wywolania(const Ciag& ciag, std::vector<Wywolanie>& w) const;
   bool szukaj_cykli(int start);
 

@@ -22,6 +22,7 @@ constexpr Tekst_Bledu teksty_skanera[] = {
     {bledy_skanera::niedozwolony_znak, "Niedozwolony znak"},
     {bledy_skanera::brak_dolara, "Brak '$' po '#'"},
     {bledy_skanera::za_dlugi_tekst, "Za dluga nazwa lub wstawka (max 100 znakow)"},
+    {bledy_skanera::brak_dolara_parametrow, "Brak '$' po '<'"},
 };
 
 constexpr std::string_view brak_wstawki = "Spodziewany kod wstawki pomiedzy '#$' i '$#'";
@@ -53,6 +54,7 @@ constexpr Tekst_Bledu teksty_parsera[] = {
     {bledy::brak_wstawki_except_pars, brak_wstawki},
     {bledy::brak_kreski, "Spodziewany znak '|'"},
     {bledy::sekcja_nie_na_miejscu, "Sekcja naglowka nie na swoim miejscu"},
+    {bledy::parametry_terminala, "Parametry '<$ $>' ma tylko symbol nieterminalny"},
 };
 
 constexpr Tekst_Bledu teksty_tokenow[] = {

@@ -46,6 +46,7 @@ constexpr int brak_procentu = 7;        // "%%"
 constexpr int niedozwolony_znak = 9;
 constexpr int brak_dolara = 10;         // "#$"
 constexpr int za_dlugi_tekst = 11;      // a name, keyword or insert
+constexpr int brak_dolara_parametrow = 12;  // "<$"
 }  // namespace bledy_skanera
 
 namespace bledy {
@@ -78,6 +79,8 @@ constexpr int brak_kreski = 36;  // '|'
 // The extended notation's header: a section out of its order, or one that
 // may stand once standing again.
 constexpr int sekcja_nie_na_miejscu = 37;
+// Parameters "<$ $>" after a terminal.
+constexpr int parametry_terminala = 38;
 }  // namespace bledy
 
 // An error in the token file, at its line and column.

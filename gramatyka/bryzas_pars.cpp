@@ -169,7 +169,8 @@ void bryzas_pars::naglowek_rozszerzony() {
 }
 
 // linia = NAZWANT [ KODSYM ] ROWNA [ KODSYM ] wyr KROPKA
-// (in the extended notation wyrazenie in place of wyr)
+// (in the extended notation NAZWANT [ PARAMSYM ] [ KODSYM ] ROWNA [ KODSYM ]
+// wyrazenie KROPKA; only its scanner gives PARAMSYM)
 void bryzas_pars::linia() {
   if (!jest(Token_Kod::NAZWANT) && !jest_produkcja_) {
     std::string regula = regula_naglowka();
@@ -182,6 +183,10 @@ void bryzas_pars::linia() {
   jest_produkcja_ = true;
   o_.lewa_strona(tok);
   nastepny();
+  if (jest(Token_Kod::PARAMSYM)) {
+    o_.parametry(tok);
+    nastepny();
+  }
   if (jest(Token_Kod::KODSYM)) {
     o_.deklaracje(tok);
     nastepny();
@@ -313,17 +318,25 @@ void bryzas_pars::ciag_nazw() {
 }
 
 // nazwakod = ( NAZWAT | NAZWANT ) [ KODSYM ]
+// (in the extended notation NAZWAT [ KODSYM ] | NAZWANT [ PARAMSYM ] [ KODSYM ])
 void bryzas_pars::nazwakod() {
   if (!rozszerzona_) nie_zagniezdzaj(bledy::brak_nazwy);
   if (!jest_nazwa()) blad(bledy::brak_nazwy);
   const Token_Typ nazwa = tok;
   nastepny();
+  Token_Typ parametry;
+  if (jest(Token_Kod::PARAMSYM)) {
+    if (nazwa.Kod == Token_Kod::NAZWAT)
+      blad(bledy::parametry_terminala, "terminal " + nazwa.Wart + " nie przyjmuje parametrow <$ $>");
+    parametry = tok;
+    nastepny();
+  }
   Token_Typ wstawka;
   if (jest(Token_Kod::KODSYM)) {
     wstawka = tok;
     nastepny();
   }
-  o_.symbol(nazwa, wstawka);
+  o_.symbol(nazwa, parametry, wstawka);
 }
 
 // blokfirst = PROCENT2 liniafirst { liniafirst }

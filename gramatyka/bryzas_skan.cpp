@@ -182,13 +182,14 @@ Token_Kod bryzas_skan::slowo_sekcji() {
   blad(bledy_skanera::slowo_sekcji);
 }
 
-// wstawka = "#$" { znak } "$#"
-// A "$" not followed by "#" belongs to the text, and so does the character
-// after it, even when that is the "$" of a following "$#".
-void bryzas_skan::wstawka() {
+// wstawka = "#$" { znak } "$#"      parametry = "<$" { znak } "$>"
+// A "$" not followed by the closing character belongs to the text, and so
+// does the character after it, even when that is the "$" of a following
+// closing pair.
+void bryzas_skan::wstawka(char zamkniecie, int brak_dolara) {
   zn_ = podaj_znak(false);
   if (zn_ == NUL) blad(bledy_skanera::koniec_pliku);
-  if (zn_ != '$') blad(bledy_skanera::brak_dolara);
+  if (zn_ != '$') blad(brak_dolara);
   granice_.clear();
   int linia = nr_linii;
   // Where the text goes on in a new line: the joints that the text keeps no
@@ -210,7 +211,7 @@ void bryzas_skan::wstawka() {
       const int kol_dolara = nr_kol;
       nastepny_znak();
       if (zn_ == NUL) blad(bledy_skanera::koniec_pliku);
-      if (zn_ == '#') break;
+      if (zn_ == zamkniecie) break;
       if (tekst_.size() == dl_tok) {
         // The "$" itself is the character that does not fit.
         nr_linii = linia_dolara;
@@ -226,7 +227,7 @@ void bryzas_skan::wstawka() {
   zn_ = podaj_znak(false);
 }
 
-// token = nazwa_nt | nazwa_t | slowo_sekcji | wstawka | "(" | "%%" | "|" | ":"
+// token = nazwa_nt | nazwa_t | slowo_sekcji | wstawka | parametry | "(" | "%%" | "|" | ":"
 //       | "=" | "{" | "}" | "[" | "]" | ")" | "." | koniec_pliku
 Token_Typ bryzas_skan::Skanuj() {
   tekst_.clear();
@@ -251,9 +252,14 @@ Token_Typ bryzas_skan::Skanuj() {
       break;
     case '+': t.Kod = slowo_sekcji(); break;
     case '#':
-      wstawka();
+      wstawka('#', bledy_skanera::brak_dolara);
       t.Kod = Token_Kod::KODSYM;
       t.granice = std::move(granice_);
+      break;
+    case '<':
+      if (!rozszerzona_) blad(bledy_skanera::niedozwolony_znak);
+      wstawka('>', bledy_skanera::brak_dolara_parametrow);
+      t.Kod = Token_Kod::PARAMSYM;
       break;
     case '(': t.Kod = znak(Token_Kod::LNAW); break;
     case '%':

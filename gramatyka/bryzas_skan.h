@@ -45,6 +45,7 @@ enum class Token_Kod {
   WITHKOD,
   KONIECKOD,
   BEZODTWARZANIAKOD,
+  PARAMSYM,  // "<$ ... $>": the parameters of a nonterminal
 };
 
 // Longest text of a name, section keyword or code insert.
@@ -62,7 +63,8 @@ struct Token_Typ {
   Token_Kod Kod = Token_Kod::PUSTY;
   // The token's text without the blank padding of its 100-character field:
   // the name for NAZWAT/NAZWANT, the keyword as typed for the section kinds,
-  // the text between "#$" and "$#" (blanks kept) for KODSYM, else empty.
+  // the text between "#$" and "$#" (blanks kept) for KODSYM, and between
+  // "<$" and "$>" for PARAMSYM, else empty.
   std::string Wart;
   // Line and column of the token's first character (0 for KONIECPL at the
   // very start). Not used by the generator itself; the analyser reports by it.
@@ -122,7 +124,7 @@ private:
   void pomin_separatory();
   void nazwa(char ogranicznik, int nr_bledu, Tablica_Symboli* tablica);
   Token_Kod slowo_sekcji();
-  void wstawka();
+  void wstawka(char zamkniecie, int brak_dolara);
   void dopisz(char c);
   template <class Warunek>
   void dopisz_bieg(Warunek pasuje);

@@ -34,6 +34,9 @@ public:
   // then, once the token after them has been read, the start of its body,
   // the insert after "=", its right side, and its end at ".".
   virtual void lewa_strona(const Token_Typ& nazwa) = 0;
+  // In the extended notation, the left side's formal parameters, when it
+  // has them, right after it.
+  virtual void parametry(const Token_Typ& parametry) = 0;
   virtual void deklaracje(const Token_Typ& wstawka) = 0;
   virtual void cialo() = 0;
   virtual void wstawka_poczatkowa(const Token_Typ& wstawka) = 0;
@@ -41,9 +44,9 @@ public:
   // After the first production, once the token after it has been read.
   virtual void po_pierwszej_produkcji() = 0;
 
-  // A name with its insert (Kod PUSTY when none), told once the token after
-  // them has been read.
-  virtual void symbol(const Token_Typ& nazwa, const Token_Typ& wstawka) = 0;
+  // A name with its actual parameters and its insert (each Kod PUSTY when
+  // absent), told once the token after them has been read.
+  virtual void symbol(const Token_Typ& nazwa, const Token_Typ& parametry, const Token_Typ& wstawka) = 0;
   // A group: its opening bracket, each "|", its closing bracket, and the
   // insert after it. In the extended notation groups nest, and a "|" with
   // no group open divides the alternatives of a whole right side.

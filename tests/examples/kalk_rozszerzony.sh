@@ -4,7 +4,8 @@
 # (the cases of the calculator in today's notation): it computes the same
 # values with the same status, and where the other one reports a syntax or
 # scanner error it prints nothing on standard output, a located message on
-# standard error, and ends with status 1.
+# standard error, and ends with status 1. Then random nested expressions,
+# each value checked by kalk_wartosci.py.
 # Usage: kalk_rozszerzony.sh BIN_DIR EXAMPLE_DIR
 set -u
 bin=$(realpath "$1")
@@ -41,4 +42,5 @@ while IFS='|' read -r wejscie oczekiwane status; do
 done < "$przypadki"
 [ "$ile" -ge 30 ] || { echo "FAIL: only $ile cases were read from $przypadki"; bledy=1; }
 echo "calculator in the extended notation: $ile inputs"
+python3 "$(dirname "$0")/kalk_wartosci.py" "$praca/kalk/Kalk" 200 1 || bledy=1
 exit $bledy
