@@ -42,6 +42,10 @@ struct bryzas_pak : Nazwy_Projektu {
   // The grammar is in the extended notation: among other things its tokens
   // have any length, and P_Skan tells their whole text by Tekst.
   bool rozszerzona = false;
+  // Of the extended notation: the parser goes on after a syntax error, and
+  // the scanner after a lexical one, each reported through P_Bledy.
+  bool odtwarzanie = false;
+  bool odtwarzanie_skanera = false;
 
   // A token file P.tok was read: the scanner body and the position package
   // are generated, and the error texts can say where an error happened.

@@ -144,6 +144,7 @@ void bryzas_tok_skaner::pisz_skaner(Pisarz& w) {
   w.linia("with Ada.Unchecked_Deallocation;");
   w.linia("with Interfaces.C_Streams;");
   w.linia("with ", pak_.nazwa_pozycji, ";");
+  if (pak_.rozszerzona && pak_.odtwarzanie_skanera) w.linia("with ", pak_.nazwa_bledy, ";");
   w.linia();
   w.linia("package body ", pak_.nazwa_skan, " is");
   w.linia();

@@ -217,8 +217,18 @@ Dl_Tekstu_We : Natural := 0;
 function Tekst return String is (Bufor_We (Tekst_Od_We .. Tekst_Od_We + Dl_Tekstu_We - 1));
 
 )ada");
+  // With recovery Skanuj reports a lexical error and goes on after the
+  // text the error took (a character that begins no token: that
+  // character); the scan that raises it is Skanuj_Token.
+  const bool odtwarzanie = pak_.rozszerzona && pak_.odtwarzanie_skanera;
+  if (odtwarzanie)
+    w.blok(R"ada(
+-- znaki, ktore zajal blad skanera
+Zajete_We : Natural := 0;
+
+)ada");
+  w.linia(odtwarzanie ? "function Skanuj_Token return Token_Typ is" : "function Skanuj return Token_Typ is");
   w.blok(R"ada(
-function Skanuj return Token_Typ is
   S : Stan_Aut;
   Ile : Natural;      -- znaki przeczytane przez automat
   Dlugosc : Natural;  -- najdluzsze dopasowanie
@@ -280,6 +290,7 @@ elsif Dlugosc = 0 then
     {
       Wciecie e(w, krok_wciecia);
       w.linia(poz, "Znak := Bufor_We (Poz_We);");
+      if (odtwarzanie) w.linia("Zajete_We := Natural'Max (Ile, 1);");
       w.linia("Blad (", zly_znak_ady.stala, ");");
     }
     w.blok(R"ada(
@@ -330,6 +341,28 @@ end case;
 )ada");
   }
   w.blok(R"ada(
+  end loop;
+)ada");
+  w.linia(odtwarzanie ? "end Skanuj_Token;" : "end Skanuj;");
+  w.linia();
+  if (!odtwarzanie) return;
+  w.blok(R"ada(
+function Skanuj return Token_Typ is
+begin
+  loop
+    Zajete_We := 0;
+    begin
+      return Skanuj_Token;
+    exception
+      when Blad_Skanera =>
+)ada");
+  {
+    Wciecie e(w, 4 * krok_wciecia);
+    w.linia(pak_.nazwa_bledy, ".Zglos_Skanera (Nr_Bledu_Skan);");
+    w.linia("Przesun (Zajete_We);");
+  }
+  w.blok(R"ada(
+    end;
   end loop;
 end Skanuj;
 

@@ -1,5 +1,6 @@
 #include "generator/faza_rozszerzona.h"
 
+#include <algorithm>
 #include <limits>
 #include <optional>
 #include <sstream>
@@ -111,6 +112,13 @@ bool Faza_Rozszerzona::uruchom() {
 
   pak_.rozszerzona = true;
   const bryzas_analiza::Gramatyka& g = analiza.gramatyka();
+  // A handler of the user's for syntax (or lexical) errors takes the first
+  // one, and the parse ends there, as it does without recovery.
+  auto jest_sekcja = [&](Token_Kod k) {
+    return std::any_of(g.naglowek.begin(), g.naglowek.end(), [&](const auto& s) { return s.rodzaj == k; });
+  };
+  pak_.odtwarzanie = !jest_sekcja(Token_Kod::BEZODTWARZANIAKOD) && !jest_sekcja(Token_Kod::EXCEPTPARSKOD);
+  pak_.odtwarzanie_skanera = pak_.odtwarzanie && !jest_sekcja(Token_Kod::EXCEPTSKANKOD);
   bryzas_tok czytnik;
   const std::optional<Opis_Tokenow> tokeny = czytnik.czytaj(pak_.plik_tok);
   // The end token: P.tok's, or without P.tok the grammar's; a kind of the
@@ -136,7 +144,7 @@ bool Faza_Rozszerzona::uruchom() {
     terminale.push_back(koniec);
     pak_.symbole.tablsymterm.wstaw_token(koniec);
   }
-  Pakiet_Rozszerzony(pak_, g, analiza.decyzje(), koniec, pisane, kolejnosc).pisz();
+  Pakiet_Rozszerzony(pak_, g, analiza.zbiory(), analiza.decyzje(), koniec, pisane, kolejnosc).pisz();
   Pakiety_Rozszerzone pakiety(pak_, terminale);
   pakiety.gen_skaner_spec();
   bryzas_tok_skaner(pak_, konsola_).gen_skaner();

@@ -12,6 +12,20 @@ using bryzas_analiza::Rodzaj_Elementu;
 
 namespace {
 
+// The parameters with one more: the formal part with a declaration after
+// "; ", the actual part with an expression after ", ". After a comment the
+// text goes on in a new line.
+std::optional<std::string> z_dodatkiem(const std::optional<std::string>& parametry, const std::string& dodatek,
+                                       std::string_view odstep = "; ") {
+  if (!parametry) return dodatek;
+  std::string wynik = *parametry;
+  while (!wynik.empty() && (wynik.back() == ' ' || wynik.back() == '\n')) wynik.pop_back();
+  const std::size_t ostatnia = wynik.rfind('\n');
+  if (wynik.find("--", ostatnia == std::string::npos ? 0 : ostatnia) != std::string::npos) wynik.push_back('\n');
+  wynik.append(wspolne::usun_spacje(odstep)).append(" ").append(dodatek);
+  return wynik;
+}
+
 // Whether an Ada text names the package: its name, in any letter case, as
 // the prefix of a selected name ("Pakiet.Typ").
 bool nazywa_pakiet(std::string_view tekst, std::string_view pakiet) {
@@ -37,15 +51,24 @@ std::vector<std::string_view> linie_tekstu(std::string_view tekst) {
 }  // namespace
 
 Pakiet_Rozszerzony::Pakiet_Rozszerzony(bryzas_pak& pak, const bryzas_analiza::Gramatyka& g,
+                                       const bryzas_analiza::analiza_zbiory& zbiory,
                                        const bryzas_analiza::analiza_decyzje& decyzje, std::string koniec,
                                        std::vector<std::string> nazwy_tokenow, std::vector<int> kolejnosc)
     : pak_(pak),
       g_(g),
+      zbiory_(zbiory),
       decyzje_(decyzje),
       koniec_(std::move(koniec)),
       nr_konca_(koniec_.empty() ? -1 : g.terminale.znajdz(koniec_)),
       nazwy_tokenow_(std::move(nazwy_tokenow)),
-      kolejnosc_(std::move(kolejnosc)) {}
+      kolejnosc_(std::move(kolejnosc)),
+      odtwarzanie_(pak.odtwarzanie) {
+  koniec_wejscia_.dodaj_koniec();
+  if (!odtwarzanie_) return;
+  // The start symbol is handed the end of the input, the first set.
+  dodaj_zbior(koniec_wejscia_);
+  for (const auto& p : g_.produkcje) planuj(p.prawa, Zbior{});
+}
 
 void Pakiet_Rozszerzony::pisz() {
   pak_.opisy_bledow.clear();
@@ -133,6 +156,16 @@ void Pakiet_Rozszerzony::cialo_pakietu(Pisarz& w) {
   for (Token_Kod k : {Token_Kod::PAKDEKLKOD, Token_Kod::KODSYM})
     for (const std::string& d : naglowek(k)) wstawka(w, d);
   w.linia();
+  if (odtwarzanie_) {
+    pomocnicze(w);
+    for (const auto& p : g_.produkcje)
+      naglowek_procedury(w, "procedure " + g_.nieterminale.nazwa(p.lewa), z_dodatkiem(p.parametry, "Stop : Zbior_Tokenow"), ";");
+    w.linia();
+    for (const auto& p : g_.produkcje) produkcja(w, p);
+    parsuj(w);
+    w.linia();
+    return;
+  }
   for (const auto& p : g_.produkcje)
     naglowek_procedury(w, "procedure " + g_.nieterminale.nazwa(p.lewa), p.parametry, ";");
   w.linia();
@@ -165,10 +198,122 @@ end Sprawdz;
   w.linia();
 }
 
+// The set type, the sets that errors skip to, and the procedures that
+// report an error and skip.
+void Pakiet_Rozszerzony::pomocnicze(Pisarz& w) {
+  w.blok(R"ada(
+type Zbior_Tokenow is array (Token_Kod) of Boolean with Pack;
+
+-- zbiory tokenow, z ktorymi parser moze isc dalej po bledzie w miejscach
+-- gramatyki; procedura produkcji dostaje w Stop te, z ktorymi moga isc
+-- dalej produkcje, ktore ja wywolaly
+)ada");
+  w.linia("Dalej : constant array (1 .. ", std::to_string(zbiory_dalej_.size()), ") of Zbior_Tokenow := (");
+  {
+    Wciecie elementy(w, krok_wciecia);
+    for (std::size_t i = 0; i < zbiory_dalej_.size(); ++i)
+      w.linia(std::to_string(i + 1), " => ", zbiory_dalej_[i], i + 1 < zbiory_dalej_.size() ? "," : ");");
+  }
+  w.linia();
+  w.blok(R"ada(
+-- blad skladni numer Nr przy biezacym tokenie; potem parser pomija tokeny
+-- do pierwszego z tych, z ktorymi moze isc dalej
+procedure Blad (Nr : Positive; Z_Ktorymi_Dalej : Zbior_Tokenow) is
+begin
+  Nr_Bledu_Pars := Nr;
+)ada");
+  {
+    Wciecie cialo(w, krok_wciecia);
+    w.linia(pak_.nazwa_bledy, ".Zglos_Parsera (Nr);");
+  }
+  w.blok(R"ada(
+  while not Z_Ktorymi_Dalej (Tok.Kod) loop
+    Tok := Skanuj;
+  end loop;
+end Blad;
+
+-- po bledzie numer Nr tam, gdzie mial stac token rodzaju Kod: czy stoi
+-- on tam, gdzie parser poszedl dalej
+function Znaleziony (Kod : Token_Kod; Nr : Positive; Z_Ktorymi_Dalej : Zbior_Tokenow) return Boolean is
+begin
+  Blad (Nr, Z_Ktorymi_Dalej);
+  return Tok.Kod = Kod;
+end Znaleziony;
+
+-- nastepny token po tym, ktory parser wzial tak, jak chce gramatyka
+procedure Nastepny is
+begin
+  Tok := Skanuj;
+)ada");
+  {
+    Wciecie cialo(w, krok_wciecia);
+    const std::string wziete = pak_.nazwa_bledy + ".Wziete";
+    w.linia("if ", wziete, " < 2 then");
+    {
+      Wciecie wnetrze(w, krok_wciecia);
+      w.linia(wziete, " := ", wziete, " + 1;");
+    }
+    w.linia("end if;");
+  }
+  w.blok(R"ada(
+end Nastepny;
+pragma Inline (Nastepny);
+
+)ada");
+}
+
+std::string_view Pakiet_Rozszerzony::nastepny() const { return odtwarzanie_ ? "Nastepny;" : "Tok := Skanuj;"; }
+
+void Pakiet_Rozszerzony::planuj(const Ciag& c, const Zbior& dalej) {
+  for (std::size_t i = 0; i < c.size(); ++i) {
+    const Element& e = c[i];
+    bool pusty = false;
+    Zbior po = zbiory_.first_ciagu(c, i + 1, pusty);
+    if (pusty) po.dodaj(dalej);
+    po_[&e] = po;
+    if (e.rodzaj == Rodzaj_Elementu::symbol) {
+      Zbior z = po;
+      if (e.symbol.terminal) z.dodaj(e.symbol.nr);
+      dodaj_zbior(z);
+      continue;
+    }
+    const std::vector<Zbior> d = decyzje(e);
+    Zbior wejscie;
+    for (const Zbior& z : d) wejscie.dodaj(z);
+    Zbior z = wejscie;
+    z.dodaj(po);
+    dodaj_zbior(z);
+    // A repetition can go round once more.
+    for (const Ciag& galaz : e.galezie) planuj(galaz, e.rodzaj == Rodzaj_Elementu::powtorzenie ? z : po);
+  }
+}
+
+std::string Pakiet_Rozszerzony::agregat(const Zbior& z) const {
+  std::string a = "(";
+  a.append(wybor(z_koncem(z))).append(" => True, others => False)");
+  return a;
+}
+
+void Pakiet_Rozszerzony::dodaj_zbior(const Zbior& z) {
+  if (z.pusty() && !z.ma_koniec()) return;
+  std::string a = agregat(z);
+  if (numery_zbiorow_.contains(a)) return;
+  numery_zbiorow_.emplace(a, static_cast<int>(zbiory_dalej_.size()) + 1);
+  zbiory_dalej_.push_back(std::move(a));
+}
+
+std::string Pakiet_Rozszerzony::stop_z(const Zbior& z) const {
+  if (z.pusty() && !z.ma_koniec()) return "Stop";
+  std::string s = "Stop or Dalej (";
+  s.append(std::to_string(numery_zbiorow_.at(agregat(z)))).append(")");
+  return s;
+}
+
 // procedure N is <declarations> begin <first statements> <right side> end N;
 void Pakiet_Rozszerzony::produkcja(Pisarz& w, const bryzas_analiza::Produkcja& p) {
   const std::string& n = g_.nieterminale.nazwa(p.lewa);
-  naglowek_procedury(w, "procedure " + n, p.parametry, " is");
+  naglowek_procedury(w, "procedure " + n, odtwarzanie_ ? z_dodatkiem(p.parametry, "Stop : Zbior_Tokenow") : p.parametry,
+                     " is");
   {
     Wciecie deklaracje(w, krok_wciecia);
     wstawka(w, p.deklaracje);
@@ -201,11 +346,28 @@ void Pakiet_Rozszerzony::parsuj(Pisarz& w) {
     w.linia("Tok := Skanuj;");
     std::optional<std::string> argumenty;
     if (start.parametry) argumenty = nazwy_parametrow(*start.parametry);
-    naglowek_procedury(w, g_.nieterminale.nazwa(start.lewa), argumenty, ";");
-    if (!koniec_.empty()) {
-      Zbior z;
-      z.dodaj_koniec();
-      w.linia("Sprawdz (", koniec_, ", ", std::to_string(nr_bledu(z, g_.produkcje.front().poz)), ");");
+    if (odtwarzanie_) {
+      std::string stop = "Dalej (";
+      stop.append(std::to_string(numery_zbiorow_.at(agregat(koniec_wejscia_)))).append(")");
+      naglowek_procedury(w, g_.nieterminale.nazwa(start.lewa), z_dodatkiem(argumenty, stop, ", "), ";");
+      if (!koniec_.empty()) {
+        w.linia("if Tok.Kod /= ", koniec_, " then");
+        {
+          Wciecie blad(w, krok_wciecia);
+          w.linia("Blad (", std::to_string(nr_bledu(koniec_wejscia_, start.poz)), ", ", stop, ");");
+        }
+        w.linia("end if;");
+      }
+      w.linia("if ", pak_.nazwa_bledy, ".Zgloszone > 0 then");
+      {
+        Wciecie blad(w, krok_wciecia);
+        w.linia("raise Blad_Parsera;");
+      }
+      w.linia("end if;");
+    } else {
+      naglowek_procedury(w, g_.nieterminale.nazwa(start.lewa), argumenty, ";");
+      if (!koniec_.empty())
+        w.linia("Sprawdz (", koniec_, ", ", std::to_string(nr_bledu(koniec_wejscia_, start.poz)), ");");
     }
     for (const std::string& d : naglowek(Token_Kod::INITINSTRPOKOD)) wstawka(w, d);
   }
@@ -243,30 +405,48 @@ void Pakiet_Rozszerzony::ciag(Pisarz& w, const Ciag& c, bool pewny) {
 // insert runs while Tok still holds it, and the next token is read.
 void Pakiet_Rozszerzony::element(Pisarz& w, const Element& e, bool pewny) {
   if (e.rodzaj != Rodzaj_Elementu::symbol) {
-    grupa(w, e);
+    grupa(w, e, pewny);
     wstawka(w, e.wstawka);
     return;
   }
   if (!e.symbol.terminal) {
-    naglowek_procedury(w, g_.nieterminale.nazwa(e.symbol.nr), e.parametry, ";");
+    const std::optional<std::string> argumenty =
+        odtwarzanie_ ? z_dodatkiem(e.parametry, stop_z(po_.at(&e)), ", ") : e.parametry;
+    naglowek_procedury(w, g_.nieterminale.nazwa(e.symbol.nr), argumenty, ";");
     wstawka(w, e.wstawka);
     return;
   }
   const std::string& t = g_.terminale.nazwa(e.symbol.nr);
-  if (!pewny) {
-    Zbior z;
-    z.dodaj(e.symbol.nr);
-    w.linia("Sprawdz (", t, ", ", std::to_string(nr_bledu(z, e.poz)), ");");
+  if (pewny) {
+    wstawka(w, e.wstawka);
+    w.linia(nastepny());
+    return;
   }
-  wstawka(w, e.wstawka);
-  w.linia("Tok := Skanuj;");
+  Zbior z;
+  z.dodaj(e.symbol.nr);
+  const std::string nr = std::to_string(nr_bledu(z, e.poz));
+  if (!odtwarzanie_) {
+    w.linia("Sprawdz (", t, ", ", nr, ");");
+    wstawka(w, e.wstawka);
+    w.linia("Tok := Skanuj;");
+    return;
+  }
+  // A token that is missing is not taken, and its insert does not run.
+  z.dodaj(po_.at(&e));
+  w.linia("if Tok.Kod = ", t, " or else Znaleziony (", t, ", ", nr, ", ", stop_z(z), ") then");
+  {
+    Wciecie cialo(w, krok_wciecia);
+    wstawka(w, e.wstawka);
+    w.linia("Nastepny;");
+  }
+  w.linia("end if;");
 }
 
 // [ ] enters and { } repeats on the first tokens of their branches; ( | )
 // takes the branch whose tokens hold the current one, and with none of
 // them it is an error. A branch that can vanish is taken on what follows
 // the group too.
-void Pakiet_Rozszerzony::grupa(Pisarz& w, const Element& e) {
+void Pakiet_Rozszerzony::grupa(Pisarz& w, const Element& e, bool pewny) {
   const std::vector<Zbior> d = decyzje(e);
   Zbior wszystkie;
   for (const Zbior& z : d) wszystkie.dodaj(z);
@@ -318,7 +498,26 @@ void Pakiet_Rozszerzony::grupa(Pisarz& w, const Element& e) {
         ciag(w, e.galezie[0], false);
         return;
       }
-      galezie("Blad (" + std::to_string(nr_bledu(wszystkie, e.poz)) + ");");
+      if (!odtwarzanie_) {
+        galezie("Blad (" + std::to_string(nr_bledu(wszystkie, e.poz)) + ");");
+        return;
+      }
+      // Where a decision already made sure of the token, no error is possible.
+      if (pewny) {
+        galezie("null;");
+        return;
+      }
+      // After the error the group is taken if the parser went on with one
+      // of its tokens, and passed by otherwise.
+      w.linia("if Tok.Kod not in ", wybor(wszystkie), " then");
+      {
+        Wciecie blad(w, krok_wciecia);
+        Zbior z = wszystkie;
+        z.dodaj(po_.at(&e));
+        w.linia("Blad (", std::to_string(nr_bledu(wszystkie, e.poz)), ", ", stop_z(z), ");");
+      }
+      w.linia("end if;");
+      galezie("null;");
   }
 }
 

@@ -2,18 +2,24 @@
 // its model once the analysis has found no error: one procedure per
 // production, every choice decided on the predict sets of its branches
 // with a case or a membership test, the end of the input checked after
-// the start symbol.
+// the start symbol. Unless the grammar turns it off, the parser goes on
+// after a syntax error: each procedure is handed the tokens its callers can
+// go on with (Stop), and an error skips to one of those or of the tokens
+// its own procedure can go on with from there.
 #pragma once
 
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "generator/bryzas_pak.h"
 #include "generator/pisarz.h"
 #include "gramatyka/analiza_model.h"
 #include "gramatyka/analiza_decyzje.h"
+#include "gramatyka/analiza_zbiory.h"
 
 namespace bryzas {
 
@@ -24,6 +30,7 @@ public:
   // symbol); nazwy_tokenow: how a message spells each terminal, by number;
   // kolejnosc: where each stands among the tokens a message lists.
   Pakiet_Rozszerzony(bryzas_pak& pak, const bryzas_analiza::Gramatyka& g,
+                     const bryzas_analiza::analiza_zbiory& zbiory,
                      const bryzas_analiza::analiza_decyzje& decyzje, std::string koniec,
                      std::vector<std::string> nazwy_tokenow, std::vector<int> kolejnosc);
 
@@ -45,7 +52,7 @@ private:
   // known to be the one its first terminal wants.
   void ciag(Pisarz& w, const Ciag& c, bool pewny);
   void element(Pisarz& w, const Element& e, bool pewny);
-  void grupa(Pisarz& w, const Element& e);
+  void grupa(Pisarz& w, const Element& e, bool pewny);
   // The tokens that take each branch of a group, an earlier branch
   // winning a token two could take, the end of the input as the end token.
   std::vector<Zbior> decyzje(const Element& e) const;
@@ -57,6 +64,17 @@ private:
   // A new error number of the body, for what it expects at p.
   int nr_bledu(const Zbior& oczekiwane, bryzas_analiza::Pozycja p);
   void wstawka(Pisarz& w, const std::string& tekst);
+  // Recovery: for every element of c, the tokens its production can go on
+  // with after it (dalej: those after c itself), and every set an error
+  // there may skip to, numbered as the table Dalej of the body holds them.
+  void planuj(const Ciag& c, const Zbior& dalej);
+  void dodaj_zbior(const Zbior& z);
+  // "Stop or Dalej (K)" with the set z beside the callers' Stop, or "Stop".
+  std::string stop_z(const Zbior& z) const;
+  std::string agregat(const Zbior& z) const;
+  void pomocnicze(Pisarz& w);
+  // The next token after one taken as the grammar wants it.
+  std::string_view nastepny() const;
   bool klauzule_kontekstu(Pisarz& w, bool specyfikacja) const;
   void naglowek_procedury(Pisarz& w, const std::string& nazwa, const std::optional<std::string>& parametry,
                           std::string_view koniec) const;
@@ -65,12 +83,18 @@ private:
 
   bryzas_pak& pak_;
   const bryzas_analiza::Gramatyka& g_;
+  const bryzas_analiza::analiza_zbiory& zbiory_;
   const bryzas_analiza::analiza_decyzje& decyzje_;
   std::string koniec_;
   int nr_konca_;  // the end token's terminal number, or -1
   std::vector<std::string> nazwy_tokenow_;
   std::vector<int> kolejnosc_;
   int nr_bledu_ = 0;
+  bool odtwarzanie_;
+  std::unordered_map<const Element*, Zbior> po_;
+  std::map<std::string, int> numery_zbiorow_;  // by aggregate
+  std::vector<std::string> zbiory_dalej_;       // aggregates, in number order
+  Zbior koniec_wejscia_;
 };
 
 }  // namespace bryzas

@@ -96,6 +96,15 @@ procedure Zglos_Parsera (Nr : Integer);
 procedure Zglos_Skanera (Nr : Integer);
 procedure Zglos_Glebokosci;
 )ada");
+      if (pak_.odtwarzanie)
+        w.blok(R"ada(
+
+-- bledy zgloszone dotad i tokeny wziete poprawnie od ostatniego z nich:
+-- blad, zanim parser wezmie dwa, nie jest zglaszany; po stu zgloszonych
+-- parsowanie konczy sie wyjatkiem Blad_Parsera
+Zgloszone : Natural := 0;
+Wziete : Natural := 2;
+)ada");
     }
     w.linia();
     w.linia("end ", p, ";");
@@ -112,6 +121,7 @@ void Pakiety_Rozszerzone::bledy_tresc(Pisarz& w) {
   w.linia("with Ada.Strings.Unbounded; use Ada.Strings.Unbounded;");
   w.linia("with Ada.Text_IO; use Ada.Text_IO;");
   w.linia("with ", pak_.nazwa_skan, ";");
+  if (pak_.odtwarzanie) w.linia("with ", pak_.nazwa_pars, ";");
   if (pak_.z_tokenami) w.linia("with ", pak_.nazwa_pozycji, "; use ", pak_.nazwa_pozycji, ";");
   w.linia();
   w.linia("package body ", p, " is");
@@ -166,6 +176,30 @@ procedure Zglos (Tekst : String) renames Zglos_Pliku;
   }
   w.linia("end Opis;");
   w.linia();
+  if (pak_.odtwarzanie) {
+    w.blok(R"ada(
+-- czy zglosic nowy blad: nie wtedy, gdy parser nie wzial dwoch tokenow od
+-- poprzedniego; przy sto pierwszym parsowanie sie konczy
+function Do_Zgloszenia return Boolean is
+begin
+  if Wziete < 2 then
+    return False;
+  elsif Zgloszone = 100 then
+    Zglos ("za duzo bledow (100)");
+)ada");
+    {
+      Wciecie cialo(w, 2 * krok_wciecia);
+      w.linia("raise ", pak_.nazwa_pars, ".Blad_Parsera;");
+    }
+    w.blok(R"ada(
+  end if;
+  Zgloszone := Zgloszone + 1;
+  Wziete := 0;
+  return True;
+end Do_Zgloszenia;
+
+)ada");
+  }
   // The token found: its text as it stands in the input, a long one cut.
   w.linia("procedure Zglos_Parsera (Nr : Integer) is");
   {
@@ -173,8 +207,13 @@ procedure Zglos (Tekst : String) renames Zglos_Pliku;
     w.linia("T : constant String := ", pak_.nazwa_skan, ".Tekst;");
     w.linia("Pokaz : constant Natural := Natural'Min (T'Length, 40);");
   }
+  w.linia("begin");
+  if (pak_.odtwarzanie) w.blok(R"ada(
+  if not Do_Zgloszenia then
+    return;
+  end if;
+)ada");
   w.blok(R"ada(
-begin
   if T'Length = 0 then
     Zglos (Opis (Nr) & "; jest koniec wejscia");
   elsif Pokaz < T'Length then
@@ -186,6 +225,11 @@ end Zglos_Parsera;
 
 procedure Zglos_Skanera (Nr : Integer) is
 begin
+)ada");
+  if (pak_.odtwarzanie) w.blok(R"ada(
+  if not Do_Zgloszenia then
+    return;
+  end if;
 )ada");
   {
     Wciecie cialo(w, krok_wciecia);

@@ -12,10 +12,12 @@ message, and its program P must then, printing nothing on standard output:
    that keeps them at most 300 (enumerated breadth first from the grammar),
    and every other sentence among the inputs below;
  - end with status 1 on each non-sentence tried (random token strings, and
-   sentences with one token changed, removed or added), with one message
+   sentences with one token changed, removed or added), its first message
    "we:L:K: oczekiwano ...; jest X" placed at the first token at which the
    input stops being a prefix of any sentence (or at the end of the input,
-   2:1 after the one line, when all of it is such a prefix), X that token.
+   2:1 after the one line, when all of it is such a prefix), X that token;
+   the parser goes on after an error, so more messages may follow, each at
+   least two tokens after the one before it.
 A grammar accepted with a warning (a conflict in which the analyser's search
 of the sentences of up to 6 tokens found no harm: the parser takes the first
 branch, goes round once more, enters the option) is held only to its
@@ -215,9 +217,15 @@ def main():
                 ile_niezdan += 1
                 jest = lambda i: '"%s"' % z[i].lower() if i < len(z) else 'koniec wejscia'
                 miejsce = lambda i: '1:%d' % (2 * i + 1) if i < len(z) else '2:1'
-                k = re.fullmatch(r'we:(\d+:\d+): oczekiwano [^\n]+; jest ([^\n]+)\n', p.stderr)
+                linie = p.stderr.splitlines(keepends=True)
+                k = re.fullmatch(r'we:(\d+:\d+): oczekiwano [^\n]+; jest ([^\n]+)\n', linie[0] if linie else '')
                 if p.returncode != 1 or not k:
                     zle('no sentence, but status %d: %s' % (p.returncode, p.stderr), wejscie)
+                miejsca = [tuple(map(int, m.groups())) for m in
+                           (re.match(r'we:(\d+):(\d+): oczekiwano [^\n]+; jest [^\n]+\n$', l) for l in linie) if m]
+                if len(miejsca) != len(linie) or any(b[0] == a[0] and b[1] < a[1] + 4 or b[0] < a[0]
+                                                     for a, b in zip(miejsca, miejsca[1:])):
+                    zle('after the first error, messages not two tokens apart:\n' + p.stderr, wejscie)
                 # After a warning the parser may stop at any token up to that one.
                 if not any(k.groups() == (miejsce(i), jest(i)) for i in (range(dobre + 1) if ostrzezenie else [dobre])):
                     zle('the message should be at %s on %s:\n%s' % (miejsce(dobre), jest(dobre), p.stderr), wejscie)

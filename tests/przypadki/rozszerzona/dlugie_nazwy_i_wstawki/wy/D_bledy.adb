@@ -5,6 +5,7 @@
 with Ada.Strings.Unbounded; use Ada.Strings.Unbounded;
 with Ada.Text_IO; use Ada.Text_IO;
 with D_Skan;
+with D_Pars;
 
 package body D_Bledy is
 
@@ -30,10 +31,28 @@ package body D_Bledy is
     end case;
   end Opis;
 
+  -- czy zglosic nowy blad: nie wtedy, gdy parser nie wzial dwoch tokenow od
+  -- poprzedniego; przy sto pierwszym parsowanie sie konczy
+  function Do_Zgloszenia return Boolean is
+  begin
+    if Wziete < 2 then
+      return False;
+    elsif Zgloszone = 100 then
+      Zglos ("za duzo bledow (100)");
+      raise D_Pars.Blad_Parsera;
+    end if;
+    Zgloszone := Zgloszone + 1;
+    Wziete := 0;
+    return True;
+  end Do_Zgloszenia;
+
   procedure Zglos_Parsera (Nr : Integer) is
     T : constant String := D_Skan.Tekst;
     Pokaz : constant Natural := Natural'Min (T'Length, 40);
   begin
+    if not Do_Zgloszenia then
+      return;
+    end if;
     if T'Length = 0 then
       Zglos (Opis (Nr) & "; jest koniec wejscia");
     elsif Pokaz < T'Length then
@@ -45,6 +64,9 @@ package body D_Bledy is
 
   procedure Zglos_Skanera (Nr : Integer) is
   begin
+    if not Do_Zgloszenia then
+      return;
+    end if;
     Zglos ("blad skanera" & Integer'Image (Nr));
   end Zglos_Skanera;
 

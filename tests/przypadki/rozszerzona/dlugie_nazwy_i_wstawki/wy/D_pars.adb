@@ -9,37 +9,63 @@ package body D_Pars is
 
   Tok : Token_Typ;
 
-  procedure S;
+  type Zbior_Tokenow is array (Token_Kod) of Boolean with Pack;
 
-  -- blad skladni numer Nr przy biezacym tokenie
-  procedure Blad (Nr : Positive) is
+  -- zbiory tokenow, z ktorymi parser moze isc dalej po bledzie w miejscach
+  -- gramatyki; procedura produkcji dostaje w Stop te, z ktorymi moga isc
+  -- dalej produkcje, ktore ja wywolaly
+  Dalej : constant array (1 .. 2) of Zbior_Tokenow := (
+    1 => (Pusty => True, others => False),
+    2 => (Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_X => True, others => False));
+
+  -- blad skladni numer Nr przy biezacym tokenie; potem parser pomija tokeny
+  -- do pierwszego z tych, z ktorymi moze isc dalej
+  procedure Blad (Nr : Positive; Z_Ktorymi_Dalej : Zbior_Tokenow) is
   begin
     Nr_Bledu_Pars := Nr;
     D_Bledy.Zglos_Parsera (Nr);
-    raise Blad_Parsera;
+    while not Z_Ktorymi_Dalej (Tok.Kod) loop
+      Tok := Skanuj;
+    end loop;
   end Blad;
 
-  -- biezacy token musi byc rodzaju Kod, inaczej blad numer Nr
-  procedure Sprawdz (Kod : Token_Kod; Nr : Positive) is
+  -- po bledzie numer Nr tam, gdzie mial stac token rodzaju Kod: czy stoi
+  -- on tam, gdzie parser poszedl dalej
+  function Znaleziony (Kod : Token_Kod; Nr : Positive; Z_Ktorymi_Dalej : Zbior_Tokenow) return Boolean is
   begin
-    if Tok.Kod /= Kod then
-      Blad (Nr);
-    end if;
-  end Sprawdz;
+    Blad (Nr, Z_Ktorymi_Dalej);
+    return Tok.Kod = Kod;
+  end Znaleziony;
 
-  procedure S is
+  -- nastepny token po tym, ktory parser wzial tak, jak chce gramatyka
+  procedure Nastepny is
+  begin
+    Tok := Skanuj;
+    if D_Bledy.Wziete < 2 then
+      D_Bledy.Wziete := D_Bledy.Wziete + 1;
+    end if;
+  end Nastepny;
+  pragma Inline (Nastepny);
+
+  procedure S (Stop : Zbior_Tokenow);
+
+  procedure S (Stop : Zbior_Tokenow) is
   begin
     null;
     null;
-    Sprawdz (Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_X, 1);
-    null; null; null; null; null; null; null; null; null; null; null; null; null; null; null; null; null; null; null; null; null; null; null; null; null; null; null; null; null; null;
-    Tok := Skanuj;
+    if Tok.Kod = Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_X or else Znaleziony (Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_X, 1, Stop or Dalej (2)) then
+      null; null; null; null; null; null; null; null; null; null; null; null; null; null; null; null; null; null; null; null; null; null; null; null; null; null; null; null; null; null;
+      Nastepny;
+    end if;
   end S;
 
   procedure Parsuj is
   begin
     Tok := Skanuj;
-    S;
+    S (Dalej (1));
+    if D_Bledy.Zgloszone > 0 then
+      raise Blad_Parsera;
+    end if;
   exception
     when Blad_Skanera =>
       D_Bledy.Zglos_Skanera (Nr_Bledu_Skan);

@@ -11,85 +11,131 @@ package body W_Pars is
   Tok : Token_Typ;
   Ile : Natural := 0;
 
-  procedure Program;
-  procedure Instrukcja;
+  type Zbior_Tokenow is array (Token_Kod) of Boolean with Pack;
 
-  -- blad skladni numer Nr przy biezacym tokenie
-  procedure Blad (Nr : Positive) is
+  -- zbiory tokenow, z ktorymi parser moze isc dalej po bledzie w miejscach
+  -- gramatyki; procedura produkcji dostaje w Stop te, z ktorymi moga isc
+  -- dalej produkcje, ktore ja wywolaly
+  Dalej : constant array (1 .. 14) of Zbior_Tokenow := (
+    1 => (Koniec => True, others => False),
+    2 => (Nazwa | Pisz => True, others => False),
+    3 => (Nazwa | Plus | Minus | Nawias | Srednik => True, others => False),
+    4 => (Plus | Minus | Nawias | Srednik => True, others => False),
+    5 => (Plus | Minus | Liczba => True, others => False),
+    6 => (Plus | Liczba => True, others => False),
+    7 => (Minus | Liczba => True, others => False),
+    8 => (Liczba | Srednik => True, others => False),
+    9 => (Nazwa | Nawias | Zamknij | Pisz => True, others => False),
+    10 => (Zamknij => True, others => False),
+    11 => (Zamknij | Srednik => True, others => False),
+    12 => (Srednik => True, others => False),
+    13 => (Nazwa | Liczba | Srednik | Pisz => True, others => False),
+    14 => (Nazwa | Liczba | Srednik => True, others => False));
+
+  -- blad skladni numer Nr przy biezacym tokenie; potem parser pomija tokeny
+  -- do pierwszego z tych, z ktorymi moze isc dalej
+  procedure Blad (Nr : Positive; Z_Ktorymi_Dalej : Zbior_Tokenow) is
   begin
     Nr_Bledu_Pars := Nr;
     W_Bledy.Zglos_Parsera (Nr);
-    raise Blad_Parsera;
+    while not Z_Ktorymi_Dalej (Tok.Kod) loop
+      Tok := Skanuj;
+    end loop;
   end Blad;
 
-  -- biezacy token musi byc rodzaju Kod, inaczej blad numer Nr
-  procedure Sprawdz (Kod : Token_Kod; Nr : Positive) is
+  -- po bledzie numer Nr tam, gdzie mial stac token rodzaju Kod: czy stoi
+  -- on tam, gdzie parser poszedl dalej
+  function Znaleziony (Kod : Token_Kod; Nr : Positive; Z_Ktorymi_Dalej : Zbior_Tokenow) return Boolean is
   begin
-    if Tok.Kod /= Kod then
-      Blad (Nr);
-    end if;
-  end Sprawdz;
+    Blad (Nr, Z_Ktorymi_Dalej);
+    return Tok.Kod = Kod;
+  end Znaleziony;
 
-  procedure Program is
+  -- nastepny token po tym, ktory parser wzial tak, jak chce gramatyka
+  procedure Nastepny is
+  begin
+    Tok := Skanuj;
+    if W_Bledy.Wziete < 2 then
+      W_Bledy.Wziete := W_Bledy.Wziete + 1;
+    end if;
+  end Nastepny;
+  pragma Inline (Nastepny);
+
+  procedure Program (Stop : Zbior_Tokenow);
+  procedure Instrukcja (Stop : Zbior_Tokenow);
+
+  procedure Program (Stop : Zbior_Tokenow) is
   begin
     while Tok.Kod in Nazwa | Pisz loop
-      Instrukcja;
+      Instrukcja (Stop or Dalej (2));
       Ile := Ile + 1;
     end loop;
   end Program;
 
-  procedure Instrukcja is
+  procedure Instrukcja (Stop : Zbior_Tokenow) is
   begin
+    if Tok.Kod not in Nazwa | Pisz then
+      Blad (1, Stop or Dalej (2));
+    end if;
     case Tok.Kod is
       when Nazwa =>
-        Tok := Skanuj;
+        Nastepny;
         case Tok.Kod is
           when Plus | Minus =>
             case Tok.Kod is
               when Plus =>
-                Tok := Skanuj;
+                Nastepny;
               when Minus =>
-                Tok := Skanuj;
+                Nastepny;
               when others =>
-                Blad (2);
+                null;
             end case;
-            Sprawdz (Liczba, 3);
-            Tok := Skanuj;
+            if Tok.Kod = Liczba or else Znaleziony (Liczba, 2, Stop or Dalej (8)) then
+              Nastepny;
+            end if;
           when Nawias =>
-            Tok := Skanuj;
-            Program;
-            Sprawdz (Zamknij, 4);
-            Tok := Skanuj;
+            Nastepny;
+            Program (Stop or Dalej (10));
+            if Tok.Kod = Zamknij or else Znaleziony (Zamknij, 3, Stop or Dalej (11)) then
+              Nastepny;
+            end if;
           when others =>
             null;
         end case;
-        Sprawdz (Srednik, 5);
-        Tok := Skanuj;
+        if Tok.Kod = Srednik or else Znaleziony (Srednik, 4, Stop or Dalej (12)) then
+          Nastepny;
+        end if;
       when Pisz =>
-        Tok := Skanuj;
+        Nastepny;
         while Tok.Kod in Nazwa | Liczba loop
           case Tok.Kod is
             when Liczba =>
-              Tok := Skanuj;
+              Nastepny;
             when Nazwa =>
-              Tok := Skanuj;
+              Nastepny;
             when others =>
               null;
           end case;
         end loop;
         null;
-        Sprawdz (Srednik, 6);
-        Tok := Skanuj;
+        if Tok.Kod = Srednik or else Znaleziony (Srednik, 5, Stop or Dalej (12)) then
+          Nastepny;
+        end if;
       when others =>
-        Blad (1);
+        null;
     end case;
   end Instrukcja;
 
   procedure Parsuj is
   begin
     Tok := Skanuj;
-    Program;
-    Sprawdz (Koniec, 7);
+    Program (Dalej (1));
+    if Tok.Kod /= Koniec then
+      Blad (6, Dalej (1));
+    end if;
+    if W_Bledy.Zgloszone > 0 then
+      raise Blad_Parsera;
+    end if;
     Put_Line ("instrukcji:" & Natural'Image (Ile));
   exception
     when Blad_Skanera =>

@@ -11,76 +11,116 @@ package body W_Pars is
   Tok : Token_Typ;
   subtype Liczba_Typ is Integer range 0 .. 1_000;
 
-  procedure Lista (Nazwy : out Ada.Strings.Unbounded.Unbounded_String;
-                   Ile : out Natural);
-  procedure Element (Nazwy : in out Unbounded_String; Ile : in out Natural);
-  procedure Wartosc (L : out Liczba_Typ -- the value in brackets
-                    );
+  type Zbior_Tokenow is array (Token_Kod) of Boolean with Pack;
 
-  -- blad skladni numer Nr przy biezacym tokenie
-  procedure Blad (Nr : Positive) is
+  -- zbiory tokenow, z ktorymi parser moze isc dalej po bledzie w miejscach
+  -- gramatyki; procedura produkcji dostaje w Stop te, z ktorymi moga isc
+  -- dalej produkcje, ktore ja wywolaly
+  Dalej : constant array (1 .. 9) of Zbior_Tokenow := (
+    1 => (Koniec => True, others => False),
+    2 => (Przecinek => True, others => False),
+    3 => (Przecinek | Liczba | Nazwa => True, others => False),
+    4 => (Przecinek | Liczba => True, others => False),
+    5 => (Nazwa | Nawias => True, others => False),
+    6 => (Nawias => True, others => False),
+    7 => (Liczba | Nawias => True, others => False),
+    8 => (Zamknij => True, others => False),
+    9 => (Liczba => True, others => False));
+
+  -- blad skladni numer Nr przy biezacym tokenie; potem parser pomija tokeny
+  -- do pierwszego z tych, z ktorymi moze isc dalej
+  procedure Blad (Nr : Positive; Z_Ktorymi_Dalej : Zbior_Tokenow) is
   begin
     Nr_Bledu_Pars := Nr;
     W_Bledy.Zglos_Parsera (Nr);
-    raise Blad_Parsera;
+    while not Z_Ktorymi_Dalej (Tok.Kod) loop
+      Tok := Skanuj;
+    end loop;
   end Blad;
 
-  -- biezacy token musi byc rodzaju Kod, inaczej blad numer Nr
-  procedure Sprawdz (Kod : Token_Kod; Nr : Positive) is
+  -- po bledzie numer Nr tam, gdzie mial stac token rodzaju Kod: czy stoi
+  -- on tam, gdzie parser poszedl dalej
+  function Znaleziony (Kod : Token_Kod; Nr : Positive; Z_Ktorymi_Dalej : Zbior_Tokenow) return Boolean is
   begin
-    if Tok.Kod /= Kod then
-      Blad (Nr);
+    Blad (Nr, Z_Ktorymi_Dalej);
+    return Tok.Kod = Kod;
+  end Znaleziony;
+
+  -- nastepny token po tym, ktory parser wzial tak, jak chce gramatyka
+  procedure Nastepny is
+  begin
+    Tok := Skanuj;
+    if W_Bledy.Wziete < 2 then
+      W_Bledy.Wziete := W_Bledy.Wziete + 1;
     end if;
-  end Sprawdz;
+  end Nastepny;
+  pragma Inline (Nastepny);
 
   procedure Lista (Nazwy : out Ada.Strings.Unbounded.Unbounded_String;
-                   Ile : out Natural) is
+                   Ile : out Natural; Stop : Zbior_Tokenow);
+  procedure Element (Nazwy : in out Unbounded_String; Ile : in out Natural; Stop : Zbior_Tokenow);
+  procedure Wartosc (L : out Liczba_Typ -- the value in brackets
+                     ; Stop : Zbior_Tokenow);
+
+  procedure Lista (Nazwy : out Ada.Strings.Unbounded.Unbounded_String;
+                   Ile : out Natural; Stop : Zbior_Tokenow) is
   begin
     Nazwy := Null_Unbounded_String; Ile := 0;
-    Element (Nazwy, Ile);
+    Element (Nazwy, Ile, Stop or Dalej (2));
     while Tok.Kod = Przecinek loop
-      Tok := Skanuj;
+      Nastepny;
+      if Tok.Kod not in Liczba | Nazwa then
+        Blad (1, Stop or Dalej (3));
+      end if;
       case Tok.Kod is
         when Nazwa =>
-          Element (Nazwy, Ile);
+          Element (Nazwy, Ile, Stop or Dalej (2));
         when Liczba =>
           Put_Line (Tekst);
-          Tok := Skanuj;
+          Nastepny;
         when others =>
-          Blad (1);
+          null;
       end case;
     end loop;
   end Lista;
 
-  procedure Element (Nazwy : in out Unbounded_String; Ile : in out Natural) is
+  procedure Element (Nazwy : in out Unbounded_String; Ile : in out Natural; Stop : Zbior_Tokenow) is
     L : Liczba_Typ;
   begin
-    Sprawdz (Nazwa, 2);
-    Append (Nazwy, Tekst); Ile := Ile + 1;
-    Tok := Skanuj;
+    if Tok.Kod = Nazwa or else Znaleziony (Nazwa, 2, Stop or Dalej (5)) then
+      Append (Nazwy, Tekst); Ile := Ile + 1;
+      Nastepny;
+    end if;
     if Tok.Kod = Nawias then
-      Tok := Skanuj;
-      Wartosc (L);
-      Sprawdz (Zamknij, 3);
-      Ile := Ile + L;
-      Tok := Skanuj;
+      Nastepny;
+      Wartosc (L, Stop or Dalej (8));
+      if Tok.Kod = Zamknij or else Znaleziony (Zamknij, 3, Stop or Dalej (8)) then
+        Ile := Ile + L;
+        Nastepny;
+      end if;
     end if;
   end Element;
 
   procedure Wartosc (L : out Liczba_Typ -- the value in brackets
-                    ) is
+                     ; Stop : Zbior_Tokenow) is
   begin
-    Sprawdz (Liczba, 4);
-    L := Liczba_Typ'Value (Tekst);
-    Tok := Skanuj;
+    if Tok.Kod = Liczba or else Znaleziony (Liczba, 4, Stop or Dalej (9)) then
+      L := Liczba_Typ'Value (Tekst);
+      Nastepny;
+    end if;
   end Wartosc;
 
   procedure Parsuj (Nazwy : out Ada.Strings.Unbounded.Unbounded_String;
                     Ile : out Natural) is
   begin
     Tok := Skanuj;
-    Lista (Nazwy, Ile);
-    Sprawdz (Koniec, 5);
+    Lista (Nazwy, Ile, Dalej (1));
+    if Tok.Kod /= Koniec then
+      Blad (5, Dalej (1));
+    end if;
+    if W_Bledy.Zgloszone > 0 then
+      raise Blad_Parsera;
+    end if;
   exception
     when Blad_Skanera =>
       W_Bledy.Zglos_Skanera (Nr_Bledu_Skan);

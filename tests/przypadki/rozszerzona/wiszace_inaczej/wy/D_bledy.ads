@@ -22,4 +22,10 @@ package D_Bledy is
   procedure Zglos_Skanera (Nr : Integer);
   procedure Zglos_Glebokosci;
 
+  -- bledy zgloszone dotad i tokeny wziete poprawnie od ostatniego z nich:
+  -- blad, zanim parser wezmie dwa, nie jest zglaszany; po stu zgloszonych
+  -- parsowanie konczy sie wyjatkiem Blad_Parsera
+  Zgloszone : Natural := 0;
+  Wziete : Natural := 2;
+
 end D_Bledy;

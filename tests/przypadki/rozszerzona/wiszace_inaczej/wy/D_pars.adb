@@ -9,58 +9,96 @@ package body D_Pars is
 
   Tok : Token_Typ;
 
-  procedure Program;
-  procedure Instr;
+  type Zbior_Tokenow is array (Token_Kod) of Boolean with Pack;
 
-  -- blad skladni numer Nr przy biezacym tokenie
-  procedure Blad (Nr : Positive) is
+  -- zbiory tokenow, z ktorymi parser moze isc dalej po bledzie w miejscach
+  -- gramatyki; procedura produkcji dostaje w Stop te, z ktorymi moga isc
+  -- dalej produkcje, ktore ja wywolaly
+  Dalej : constant array (1 .. 8) of Zbior_Tokenow := (
+    1 => (Koniec => True, others => False),
+    2 => (Jesli | X => True, others => False),
+    3 => (Jesli | Warunek => True, others => False),
+    4 => (Warunek | To => True, others => False),
+    5 => (Jesli | To | X => True, others => False),
+    6 => (Inaczej => True, others => False),
+    7 => (Jesli | Inaczej | X => True, others => False),
+    8 => (X => True, others => False));
+
+  -- blad skladni numer Nr przy biezacym tokenie; potem parser pomija tokeny
+  -- do pierwszego z tych, z ktorymi moze isc dalej
+  procedure Blad (Nr : Positive; Z_Ktorymi_Dalej : Zbior_Tokenow) is
   begin
     Nr_Bledu_Pars := Nr;
     D_Bledy.Zglos_Parsera (Nr);
-    raise Blad_Parsera;
+    while not Z_Ktorymi_Dalej (Tok.Kod) loop
+      Tok := Skanuj;
+    end loop;
   end Blad;
 
-  -- biezacy token musi byc rodzaju Kod, inaczej blad numer Nr
-  procedure Sprawdz (Kod : Token_Kod; Nr : Positive) is
+  -- po bledzie numer Nr tam, gdzie mial stac token rodzaju Kod: czy stoi
+  -- on tam, gdzie parser poszedl dalej
+  function Znaleziony (Kod : Token_Kod; Nr : Positive; Z_Ktorymi_Dalej : Zbior_Tokenow) return Boolean is
   begin
-    if Tok.Kod /= Kod then
-      Blad (Nr);
-    end if;
-  end Sprawdz;
+    Blad (Nr, Z_Ktorymi_Dalej);
+    return Tok.Kod = Kod;
+  end Znaleziony;
 
-  procedure Program is
+  -- nastepny token po tym, ktory parser wzial tak, jak chce gramatyka
+  procedure Nastepny is
+  begin
+    Tok := Skanuj;
+    if D_Bledy.Wziete < 2 then
+      D_Bledy.Wziete := D_Bledy.Wziete + 1;
+    end if;
+  end Nastepny;
+  pragma Inline (Nastepny);
+
+  procedure Program (Stop : Zbior_Tokenow);
+  procedure Instr (Stop : Zbior_Tokenow);
+
+  procedure Program (Stop : Zbior_Tokenow) is
   begin
     while Tok.Kod in Jesli | X loop
-      Instr;
+      Instr (Stop or Dalej (2));
     end loop;
   end Program;
 
-  procedure Instr is
+  procedure Instr (Stop : Zbior_Tokenow) is
   begin
+    if Tok.Kod not in Jesli | X then
+      Blad (1, Stop or Dalej (2));
+    end if;
     case Tok.Kod is
       when Jesli =>
-        Tok := Skanuj;
-        Sprawdz (Warunek, 2);
-        Tok := Skanuj;
-        Sprawdz (To, 3);
-        Tok := Skanuj;
-        Instr;
+        Nastepny;
+        if Tok.Kod = Warunek or else Znaleziony (Warunek, 2, Stop or Dalej (4)) then
+          Nastepny;
+        end if;
+        if Tok.Kod = To or else Znaleziony (To, 3, Stop or Dalej (5)) then
+          Nastepny;
+        end if;
+        Instr (Stop or Dalej (6));
         if Tok.Kod = Inaczej then
-          Tok := Skanuj;
-          Instr;
+          Nastepny;
+          Instr (Stop);
         end if;
       when X =>
-        Tok := Skanuj;
+        Nastepny;
       when others =>
-        Blad (1);
+        null;
     end case;
   end Instr;
 
   procedure Parsuj is
   begin
     Tok := Skanuj;
-    Program;
-    Sprawdz (Koniec, 4);
+    Program (Dalej (1));
+    if Tok.Kod /= Koniec then
+      Blad (4, Dalej (1));
+    end if;
+    if D_Bledy.Zgloszone > 0 then
+      raise Blad_Parsera;
+    end if;
   exception
     when Blad_Skanera =>
       D_Bledy.Zglos_Skanera (Nr_Bledu_Skan);

@@ -7,6 +7,7 @@ with Ada.Text_IO.C_Streams;
 with Ada.Unchecked_Deallocation;
 with Interfaces.C_Streams;
 with D_Pozycja;
+with D_Bledy;
 
 package body D_Skan is
 
@@ -156,7 +157,10 @@ Dl_Tekstu_We : Natural := 0;
 
 function Tekst return String is (Bufor_We (Tekst_Od_We .. Tekst_Od_We + Dl_Tekstu_We - 1));
 
-function Skanuj return Token_Typ is
+-- znaki, ktore zajal blad skanera
+Zajete_We : Natural := 0;
+
+function Skanuj_Token return Token_Typ is
   S : Stan_Aut;
   Ile : Natural;      -- znaki przeczytane przez automat
   Dlugosc : Natural;  -- najdluzsze dopasowanie
@@ -194,6 +198,7 @@ begin
     end loop;
     if Dlugosc = 0 then
       D_Pozycja.Znak := Bufor_We (Poz_We);
+      Zajete_We := Natural'Max (Ile, 1);
       Blad (Zly_Znak_We);
     end if;
     case Rodzaje_Aut (Akc) is
@@ -215,6 +220,20 @@ begin
       when others =>
         Przesun (Dlugosc);
     end case;
+  end loop;
+end Skanuj_Token;
+
+function Skanuj return Token_Typ is
+begin
+  loop
+    Zajete_We := 0;
+    begin
+      return Skanuj_Token;
+    exception
+      when Blad_Skanera =>
+        D_Bledy.Zglos_Skanera (Nr_Bledu_Skan);
+        Przesun (Zajete_We);
+    end;
   end loop;
 end Skanuj;
 
