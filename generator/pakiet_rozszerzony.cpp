@@ -267,9 +267,13 @@ std::string_view Pakiet_Rozszerzony::nastepny() const { return odtwarzanie_ ? "N
 void Pakiet_Rozszerzony::planuj(const Ciag& c, const Zbior& dalej) {
   for (std::size_t i = 0; i < c.size(); ++i) {
     const Element& e = c[i];
+    // What comes later in the production, as far as the rest of c, then
+    // what follows c, counts even where the rest cannot vanish: a token
+    // that closes or repeats the construct around is a place to go on from
+    // when the rest is missing.
     bool pusty = false;
     Zbior po = zbiory_.first_ciagu(c, i + 1, pusty);
-    if (pusty) po.dodaj(dalej);
+    po.dodaj(dalej);
     po_[&e] = po;
     if (e.rodzaj == Rodzaj_Elementu::symbol) {
       Zbior z = po;
@@ -278,7 +282,7 @@ void Pakiet_Rozszerzony::planuj(const Ciag& c, const Zbior& dalej) {
       continue;
     }
     const std::vector<Zbior> d = decyzje(e);
-    Zbior wejscie;
+    Zbior wejscie = brak_separatora(e);
     for (const Zbior& z : d) wejscie.dodaj(z);
     Zbior z = wejscie;
     z.dodaj(po);
@@ -286,6 +290,24 @@ void Pakiet_Rozszerzony::planuj(const Ciag& c, const Zbior& dalej) {
     // A repetition can go round once more.
     for (const Ciag& galaz : e.galezie) planuj(galaz, e.rodzaj == Rodzaj_Elementu::powtorzenie ? z : po);
   }
+}
+
+// A repetition of one branch that begins with a terminal, a separator
+// ({ ',' "Wartosc" }), goes round once more on a token that can follow the
+// separator but cannot follow the repetition in any sentence: the separator
+// is then missing, reported as such, and the parse goes on at once. These
+// tokens, with recovery; none otherwise.
+bryzas_analiza::Zbior Pakiet_Rozszerzony::brak_separatora(const Element& e) const {
+  if (!odtwarzanie_ || e.rodzaj != Rodzaj_Elementu::powtorzenie || e.galezie.size() != 1) return {};
+  const Ciag& c = e.galezie[0];
+  if (c.size() < 2 || c[0].rodzaj != Rodzaj_Elementu::symbol || !c[0].symbol.terminal) return {};
+  bool pusty = false;
+  const Zbior za_separatorem = zbiory_.first_ciagu(c, 1, pusty);
+  if (pusty) return {};
+  const bryzas_analiza::Decyzja_Grupy& d = decyzje_.grupy(e);
+  Zbior wejscie;
+  for (const Zbior& z : d.przewidywane) wejscie.dodaj(z);
+  return za_separatorem.bez(d.za).bez(wejscie);
 }
 
 std::string Pakiet_Rozszerzony::agregat(const Zbior& z) const {
@@ -482,17 +504,21 @@ void Pakiet_Rozszerzony::grupa(Pisarz& w, const Element& e, bool pewny) {
       }
       w.linia("end if;");
       return;
-    case Rodzaj_Elementu::powtorzenie:
-      w.linia("while ", warunek(wszystkie), " loop");
+    case Rodzaj_Elementu::powtorzenie: {
+      const Zbior naprawa = brak_separatora(e);
+      Zbior z = wszystkie;
+      z.dodaj(naprawa);
+      w.linia("while ", warunek(z), " loop");
       {
         Wciecie cialo(w, krok_wciecia);
         if (wybor_galezi)
           galezie("null;");
         else
-          ciag(w, e.galezie[0], true);
+          ciag(w, e.galezie[0], naprawa.pusty());
       }
       w.linia("end loop;");
       return;
+    }
     default:
       if (!wybor_galezi) {
         ciag(w, e.galezie[0], false);

@@ -69,6 +69,7 @@ private:
   // there may skip to, numbered as the table Dalej of the body holds them.
   void planuj(const Ciag& c, const Zbior& dalej);
   void dodaj_zbior(const Zbior& z);
+  Zbior brak_separatora(const Element& e) const;
   // "Stop or Dalej (K)" with the set z beside the callers' Stop, or "Stop".
   std::string stop_z(const Zbior& z) const;
   std::string agregat(const Zbior& z) const;

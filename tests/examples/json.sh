@@ -3,7 +3,8 @@
 # Json.tok), built with GNAT, run on each line of json/dokumenty.txt as a
 # document of its own and on strings of 10 000 characters: it must accept
 # exactly what Python's strict JSON reader accepts, and report a rejected
-# one as "FILE:LINE:COLUMN: ..." on standard error with status 1.
+# one as "FILE:LINE:COLUMN: ..." on standard error with status 1; after an
+# error it goes on and reports the next (json_odtwarzanie.py).
 # Usage: json.sh BIN_DIR
 set -u
 bin=$(realpath "$1")
@@ -57,5 +58,14 @@ done
 printf '[1, 2,\n  ]' | timeout 10 ./Json 2> komunikat
 oczekiwany="-:2:3: oczekiwano \"{\", \"[\", \"true\", \"false\", \"null\", 'Liczba' albo 'Napis'; jest \"]\""
 [ "$(cat komunikat)" = "$oczekiwany" ] || { echo "FAIL: the message is"; cat komunikat; echo "instead of"; echo "$oczekiwany"; bledy=1; }
+# The parser goes on after an error: every error of one input, each once.
+printf '{"a": 1 "b": 2,, "c" 3, "d": [1 @ 2}\n' | timeout 10 ./Json 2> komunikat
+oczekiwany='-:1:9: oczekiwano ","; jest ""b""
+-:1:16: oczekiwano '"'Napis'"'; jest ","
+-:1:22: oczekiwano ":"; jest "3"
+-:1:33: nieoczekiwany znak '"'@'"'
+-:1:36: oczekiwano "]"; jest "}"'
+[ "$(cat komunikat)" = "$oczekiwany" ] || { echo "FAIL: after recovery the messages are"; cat komunikat; echo "instead of"; echo "$oczekiwany"; bledy=1; }
+python3 "$zrodla/../json_odtwarzanie.py" ./Json "$praca" 40 1 || bledy=1
 echo "json: $przyjete accepted, $odrzucone rejected"
 exit $bledy

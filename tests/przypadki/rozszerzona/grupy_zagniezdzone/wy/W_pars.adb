@@ -16,21 +16,20 @@ package body W_Pars is
   -- zbiory tokenow, z ktorymi parser moze isc dalej po bledzie w miejscach
   -- gramatyki; procedura produkcji dostaje w Stop te, z ktorymi moga isc
   -- dalej produkcje, ktore ja wywolaly
-  Dalej : constant array (1 .. 14) of Zbior_Tokenow := (
+  Dalej : constant array (1 .. 13) of Zbior_Tokenow := (
     1 => (Koniec => True, others => False),
     2 => (Nazwa | Pisz => True, others => False),
     3 => (Nazwa | Plus | Minus | Nawias | Srednik => True, others => False),
     4 => (Plus | Minus | Nawias | Srednik => True, others => False),
-    5 => (Plus | Minus | Liczba => True, others => False),
-    6 => (Plus | Liczba => True, others => False),
-    7 => (Minus | Liczba => True, others => False),
+    5 => (Plus | Minus | Liczba | Srednik => True, others => False),
+    6 => (Plus | Liczba | Srednik => True, others => False),
+    7 => (Minus | Liczba | Srednik => True, others => False),
     8 => (Liczba | Srednik => True, others => False),
-    9 => (Nazwa | Nawias | Zamknij | Pisz => True, others => False),
-    10 => (Zamknij => True, others => False),
-    11 => (Zamknij | Srednik => True, others => False),
-    12 => (Srednik => True, others => False),
-    13 => (Nazwa | Liczba | Srednik | Pisz => True, others => False),
-    14 => (Nazwa | Liczba | Srednik => True, others => False));
+    9 => (Nazwa | Nawias | Zamknij | Srednik | Pisz => True, others => False),
+    10 => (Zamknij | Srednik => True, others => False),
+    11 => (Srednik => True, others => False),
+    12 => (Nazwa | Liczba | Srednik | Pisz => True, others => False),
+    13 => (Nazwa | Liczba | Srednik => True, others => False));
 
   -- blad skladni numer Nr przy biezacym tokenie; potem parser pomija tokeny
   -- do pierwszego z tych, z ktorymi moze isc dalej
@@ -96,13 +95,13 @@ package body W_Pars is
           when Nawias =>
             Nastepny;
             Program (Stop or Dalej (10));
-            if Tok.Kod = Zamknij or else Znaleziony (Zamknij, 3, Stop or Dalej (11)) then
+            if Tok.Kod = Zamknij or else Znaleziony (Zamknij, 3, Stop or Dalej (10)) then
               Nastepny;
             end if;
           when others =>
             null;
         end case;
-        if Tok.Kod = Srednik or else Znaleziony (Srednik, 4, Stop or Dalej (12)) then
+        if Tok.Kod = Srednik or else Znaleziony (Srednik, 4, Stop or Dalej (11)) then
           Nastepny;
         end if;
       when Pisz =>
@@ -118,7 +117,7 @@ package body W_Pars is
           end case;
         end loop;
         null;
-        if Tok.Kod = Srednik or else Znaleziony (Srednik, 5, Stop or Dalej (12)) then
+        if Tok.Kod = Srednik or else Znaleziony (Srednik, 5, Stop or Dalej (11)) then
           Nastepny;
         end if;
       when others =>

@@ -52,11 +52,12 @@ package body W_Bledy is
   function Opis (Nr : Integer) return String is
   begin
     case Nr is
-      when 1 => return "oczekiwano 'Nazwa' albo 'Liczba'";
-      when 2 => return "oczekiwano 'Nazwa'";
-      when 3 => return "oczekiwano "")""";
-      when 4 => return "oczekiwano 'Liczba'";
-      when 5 => return "oczekiwano konca wejscia";
+      when 1 => return "oczekiwano "",""";
+      when 2 => return "oczekiwano 'Nazwa' albo 'Liczba'";
+      when 3 => return "oczekiwano 'Nazwa'";
+      when 4 => return "oczekiwano "")""";
+      when 5 => return "oczekiwano 'Liczba'";
+      when 6 => return "oczekiwano konca wejscia";
       when others => return "nieznany blad";
     end case;
   end Opis;

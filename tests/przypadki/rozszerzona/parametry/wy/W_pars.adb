@@ -16,16 +16,15 @@ package body W_Pars is
   -- zbiory tokenow, z ktorymi parser moze isc dalej po bledzie w miejscach
   -- gramatyki; procedura produkcji dostaje w Stop te, z ktorymi moga isc
   -- dalej produkcje, ktore ja wywolaly
-  Dalej : constant array (1 .. 9) of Zbior_Tokenow := (
+  Dalej : constant array (1 .. 8) of Zbior_Tokenow := (
     1 => (Koniec => True, others => False),
     2 => (Przecinek => True, others => False),
     3 => (Przecinek | Liczba | Nazwa => True, others => False),
-    4 => (Przecinek | Liczba => True, others => False),
-    5 => (Nazwa | Nawias => True, others => False),
-    6 => (Nawias => True, others => False),
-    7 => (Liczba | Nawias => True, others => False),
-    8 => (Zamknij => True, others => False),
-    9 => (Liczba => True, others => False));
+    4 => (Nazwa | Nawias => True, others => False),
+    5 => (Nawias => True, others => False),
+    6 => (Liczba | Nawias => True, others => False),
+    7 => (Zamknij => True, others => False),
+    8 => (Liczba => True, others => False));
 
   -- blad skladni numer Nr przy biezacym tokenie; potem parser pomija tokeny
   -- do pierwszego z tych, z ktorymi moze isc dalej
@@ -67,14 +66,16 @@ package body W_Pars is
   begin
     Nazwy := Null_Unbounded_String; Ile := 0;
     Element (Nazwy, Ile, Stop or Dalej (2));
-    while Tok.Kod = Przecinek loop
-      Nastepny;
+    while Tok.Kod in Przecinek | Liczba | Nazwa loop
+      if Tok.Kod = Przecinek or else Znaleziony (Przecinek, 1, Stop or Dalej (3)) then
+        Nastepny;
+      end if;
       if Tok.Kod not in Liczba | Nazwa then
-        Blad (1, Stop or Dalej (3));
+        Blad (2, Stop or Dalej (3));
       end if;
       case Tok.Kod is
         when Nazwa =>
-          Element (Nazwy, Ile, Stop or Dalej (2));
+          Element (Nazwy, Ile, Stop or Dalej (3));
         when Liczba =>
           Put_Line (Tekst);
           Nastepny;
@@ -87,14 +88,14 @@ package body W_Pars is
   procedure Element (Nazwy : in out Unbounded_String; Ile : in out Natural; Stop : Zbior_Tokenow) is
     L : Liczba_Typ;
   begin
-    if Tok.Kod = Nazwa or else Znaleziony (Nazwa, 2, Stop or Dalej (5)) then
+    if Tok.Kod = Nazwa or else Znaleziony (Nazwa, 3, Stop or Dalej (4)) then
       Append (Nazwy, Tekst); Ile := Ile + 1;
       Nastepny;
     end if;
     if Tok.Kod = Nawias then
       Nastepny;
-      Wartosc (L, Stop or Dalej (8));
-      if Tok.Kod = Zamknij or else Znaleziony (Zamknij, 3, Stop or Dalej (8)) then
+      Wartosc (L, Stop or Dalej (7));
+      if Tok.Kod = Zamknij or else Znaleziony (Zamknij, 4, Stop or Dalej (7)) then
         Ile := Ile + L;
         Nastepny;
       end if;
@@ -104,7 +105,7 @@ package body W_Pars is
   procedure Wartosc (L : out Liczba_Typ -- the value in brackets
                      ; Stop : Zbior_Tokenow) is
   begin
-    if Tok.Kod = Liczba or else Znaleziony (Liczba, 4, Stop or Dalej (9)) then
+    if Tok.Kod = Liczba or else Znaleziony (Liczba, 5, Stop or Dalej (8)) then
       L := Liczba_Typ'Value (Tekst);
       Nastepny;
     end if;
@@ -116,7 +117,7 @@ package body W_Pars is
     Tok := Skanuj;
     Lista (Nazwy, Ile, Dalej (1));
     if Tok.Kod /= Koniec then
-      Blad (5, Dalej (1));
+      Blad (6, Dalej (1));
     end if;
     if W_Bledy.Zgloszone > 0 then
       raise Blad_Parsera;

@@ -1,0 +1,222 @@
+-- wygenerowano przez bryzas z pliku tokenow W.tok; kazde uruchomienie bryzas pisze go od nowa
+-- pakiet W_Skan - tresc
+-- wygenerowano wg danych uzytkownia
+-- dnia  5. 12. 2026, godz.  9: 5: 7
+
+with Ada.Text_IO.C_Streams;
+with Ada.Unchecked_Deallocation;
+with Interfaces.C_Streams;
+with W_Pozycja;
+
+package body W_Skan is
+
+-- automat tokenow: stan 0 to brak przejscia, 1 poczatek
+type Stan_Aut is range 0 .. 15;
+type Klasa_Aut is range 0 .. 12;
+type Rodzaj_Aut is (Brak, Pomin, Token);
+
+Klasy_Aut : constant array (Character) of Klasa_Aut := (
+  0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 0, 0, 1, 0, 0,
+  0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
+  1, 0, 0, 0, 0, 0, 0, 0, 2, 3, 0, 4, 0, 5, 0, 0,
+  6, 6, 6, 6, 6, 6, 6, 6, 6, 6, 0, 7, 0, 0, 0, 0,
+  0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
+  0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
+  0, 8, 8, 8, 8, 8, 8, 8, 8, 9, 8, 8, 8, 8, 8, 8,
+  10, 8, 8, 11, 8, 8, 8, 8, 8, 8, 12, 0, 0, 0, 0, 0,
+  0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
+  0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
+  0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
+  0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
+  0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
+  0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
+  0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
+  0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0);
+Przejscia_Aut : constant array (Stan_Aut range 1 .. 15, Klasa_Aut) of Stan_Aut := (
+  1 => (0, 2, 3, 4, 5, 6, 7, 8, 9, 9, 10, 9, 9),
+  2 => (0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0),
+  3 => (0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0),
+  4 => (0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0),
+  5 => (0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0),
+  6 => (0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0),
+  7 => (0, 0, 0, 0, 0, 0, 11, 0, 0, 0, 0, 0, 0),
+  8 => (0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0),
+  9 => (0, 0, 0, 0, 0, 0, 0, 0, 12, 12, 12, 12, 12),
+  10 => (0, 0, 0, 0, 0, 0, 0, 0, 12, 13, 12, 12, 12),
+  11 => (0, 0, 0, 0, 0, 0, 11, 0, 0, 0, 0, 0, 0),
+  12 => (0, 0, 0, 0, 0, 0, 0, 0, 12, 12, 12, 12, 12),
+  13 => (0, 0, 0, 0, 0, 0, 0, 0, 12, 12, 12, 14, 12),
+  14 => (0, 0, 0, 0, 0, 0, 0, 0, 12, 12, 12, 12, 15),
+  15 => (0, 0, 0, 0, 0, 0, 0, 0, 12, 12, 12, 12, 12));
+Rodzaje_Aut : constant array (Stan_Aut) of Rodzaj_Aut := (
+  Brak, Brak, Pomin, Token, Token, Token, Token, Token, Token, Token, Token, Token, Token, Token, Token, Token);
+Kody_Aut : constant array (Stan_Aut) of Token_Kod := (
+  Pusty, Pusty, Pusty, Nawias, Zamknij, Plus, Minus, Liczba, Srednik, Nazwa, Nazwa, Liczba, Nazwa, Nazwa, Nazwa, Pisz);
+-- znaki pomijane przed automatem
+Pomijane_Aut : constant array (Character) of Boolean := (Character'Val (9) | Character'Val (10) | Character'Val (13) | Character'Val (32) => True, others => False);
+
+-- bledy skanera (Nr_Bledu_Skan)
+Zly_Znak_We : constant := 1;  -- nieoczekiwany znak
+
+package Tekst_We renames Standard.Ada.Text_IO;
+package C_We renames Standard.Interfaces.C_Streams;
+
+-- bufor rosnie tylko wtedy, gdy caly zajmuje jeden token
+Rozmiar_We : constant := 65_536;
+type Bufor_Typ_We is access String;
+procedure Zwolnij_We is new Standard.Ada.Unchecked_Deallocation (String, Bufor_Typ_We);
+Bufor_We : Bufor_Typ_We := new String (1 .. Rozmiar_We);
+Dl_We : Natural := 0;
+Poz_We : Positive := 1;
+Linia_We : Positive := 1;
+Pocz_Linii_We : Integer := 1;
+Koniec_We : Boolean := False;
+Ostatni_We : Character := ASCII.LF;  -- ostatni przeczytany znak
+
+-- przesuwa nieuzyta reszte na poczatek bufora i dopisuje, co da wejscie:
+-- plik blok, a terminal czy potok jedna linie, zeby program odpowiadal na
+-- nia od razu; na koncu wejscia ostatnia linia bez LF dostaje go
+procedure Dolej is
+  Plik : constant C_We.FILEs := Tekst_We.C_Streams.C_Stream (Tekst_We.Current_Input);
+  Bylo : constant Natural := Dl_We - Poz_We + 1;
+  Znak : C_We.int;
+begin
+  if Bylo = Bufor_We'Length then
+    declare
+      Stary : Bufor_Typ_We := Bufor_We;
+    begin
+      Bufor_We := new String (1 .. 2 * Stary'Length);
+      Bufor_We (1 .. Bylo) := Stary.all;
+      Zwolnij_We (Stary);
+    end;
+  else
+    Bufor_We (1 .. Bylo) := Bufor_We (Poz_We .. Dl_We);
+  end if;
+  Dl_We := Bylo;
+  Pocz_Linii_We := Pocz_Linii_We - Poz_We + 1;
+  Poz_We := 1;
+  if C_We.is_regular_file (C_We.fileno (Plik)) /= 0 then
+    Dl_We := Dl_We + Natural (C_We.fread (Bufor_We (Dl_We + 1)'Address, 1,
+                                          C_We.size_t (Bufor_We'Length - Dl_We), Plik));
+  else
+    loop
+      Znak := C_We.fgetc (Plik);
+      exit when Znak = C_We.EOF;
+      Dl_We := Dl_We + 1;
+      Bufor_We (Dl_We) := Character'Val (Znak);
+      exit when Bufor_We (Dl_We) = ASCII.LF or else Dl_We = Bufor_We'Length;
+    end loop;
+  end if;
+  if C_We.ferror (Plik) /= 0 then
+    raise Tekst_We.Device_Error;
+  elsif Dl_We > Bylo then
+    Ostatni_We := Bufor_We (Dl_We);
+  else
+    Koniec_We := True;
+    if Ostatni_We /= ASCII.LF then
+      Dl_We := Dl_We + 1;
+      Bufor_We (Dl_We) := ASCII.LF;
+    end if;
+  end if;
+end Dolej;
+
+-- czy w buforze jest jeszcze N znakow (dolewa, poki wejscie sie nie skonczy)
+function Zapewnij (N : Positive) return Boolean is
+begin
+  while Dl_We - Poz_We + 1 < N and then not Koniec_We loop
+    Dolej;
+  end loop;
+  return Dl_We - Poz_We + 1 >= N;
+end Zapewnij;
+
+-- zuzywa N znakow, liczac linie
+procedure Przesun (N : Natural) is
+begin
+  for I in Poz_We .. Poz_We + N - 1 loop
+    if Bufor_We (I) = ASCII.LF then
+      Linia_We := Linia_We + 1;
+      Pocz_Linii_We := I + 1;
+    end if;
+  end loop;
+  Poz_We := Poz_We + N;
+end Przesun;
+
+procedure Blad (Numer : Integer) is
+begin
+  Nr_Bledu_Skan := Numer;
+  raise Blad_Skanera;
+end Blad;
+
+-- ostatni token: nastepny czysci tylko te znaki, ktore ten zajal
+Token_Aut : Token_Typ := (Kod => Pusty, Wart => (others => ' '));
+Dl_Token_Aut : Natural := 0;
+
+-- caly tekst ostatniego tokenu stoi w buforze od Tekst_Od_We do nastepnego Skanuj
+Tekst_Od_We : Positive := 1;
+Dl_Tekstu_We : Natural := 0;
+
+function Tekst return String is (Bufor_We (Tekst_Od_We .. Tekst_Od_We + Dl_Tekstu_We - 1));
+
+function Skanuj return Token_Typ is
+  S : Stan_Aut;
+  Ile : Natural;      -- znaki przeczytane przez automat
+  Dlugosc : Natural;  -- najdluzsze dopasowanie
+  Akc : Stan_Aut;     -- stan, w ktorym sie skonczylo
+begin
+  loop
+    while (Poz_We <= Dl_We or else Zapewnij (1)) and then Pomijane_Aut (Bufor_We (Poz_We)) loop
+      if Bufor_We (Poz_We) = ASCII.LF then
+        Linia_We := Linia_We + 1;
+        Pocz_Linii_We := Poz_We + 1;
+      end if;
+      Poz_We := Poz_We + 1;
+    end loop;
+    W_Pozycja.Linia := Linia_We;
+    W_Pozycja.Kolumna := Poz_We - Pocz_Linii_We + 1;
+    if Poz_We > Dl_We then
+      Token_Aut.Wart (1 .. Dl_Token_Aut) := (others => ' ');
+      Dl_Token_Aut := 0;
+      Dl_Tekstu_We := 0;
+      Token_Aut.Kod := W_Skan.Koniec;
+      return Token_Aut;
+    end if;
+    S := 1;
+    Ile := 0;
+    Dlugosc := 0;
+    Akc := 0;
+    while Poz_We + Ile <= Dl_We or else Zapewnij (Ile + 1) loop
+      S := Przejscia_Aut (S, Klasy_Aut (Bufor_We (Poz_We + Ile)));
+      exit when S = 0;
+      Ile := Ile + 1;
+      if Rodzaje_Aut (S) /= Brak then
+        Dlugosc := Ile;
+        Akc := S;
+      end if;
+    end loop;
+    if Dlugosc = 0 then
+      W_Pozycja.Znak := Bufor_We (Poz_We);
+      Blad (Zly_Znak_We);
+    end if;
+    case Rodzaje_Aut (Akc) is
+      when Token =>
+        Token_Aut.Kod := Kody_Aut (Akc);
+        Tekst_Od_We := Poz_We;
+        Dl_Tekstu_We := Dlugosc;
+        Dlugosc := Natural'Min (Dlugosc, Dl_Tok);
+        -- znak po znaku: krotki tekst kopiuje sie tak szybciej niz wycinkiem
+        for I in 1 .. Dlugosc loop
+          Token_Aut.Wart (I) := Bufor_We (Poz_We + I - 1);
+        end loop;
+        for I in Dlugosc + 1 .. Dl_Token_Aut loop
+          Token_Aut.Wart (I) := ' ';
+        end loop;
+        Dl_Token_Aut := Dlugosc;
+        Poz_We := Poz_We + Dl_Tekstu_We;
+        return Token_Aut;
+      when others =>
+        Przesun (Dlugosc);
+    end case;
+  end loop;
+end Skanuj;
+
+end W_Skan;
