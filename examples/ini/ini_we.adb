@@ -36,6 +36,14 @@ package body Ini_We is
    Licznik : Natural := 0;
    Koniec : Boolean := False;   --  no further line will be read
 
+   --  For Miejsce: whether the piece in Linia ends its line, the line of the
+   --  file it belongs to, the characters of that line in earlier pieces, and
+   --  whether the last character returned was the end of the input.
+   Cala : Boolean := True;
+   Wiersz : Natural := 0;
+   Przed : Natural := 0;
+   Na_Koncu : Boolean := False;
+
    procedure Blad (Co : String) is
    begin
       raise Blad_Odczytu with Ini_Blad.Opis (Co, To_String (Nazwa_Pliku));
@@ -106,8 +114,8 @@ package body Ini_We is
    procedure Czytaj_Linie (Jest : out Boolean) is
       Z, Z2 : Character;
       Ok, Ok2 : Boolean;
-      Cala : Boolean := True;   --  False: more of this line follows
    begin
+      Cala := True;
       Dlug := 0;
       Czytaj_Bajt (Z, Ok);
       if not Ok then
@@ -148,27 +156,45 @@ package body Ini_We is
    end Czytaj_Linie;
 
    function Pobierz_Znak (Nowa_Linia : Boolean) return Character is
-      Jest : Boolean;
+      Jest, Nowy_Wiersz : Boolean;
    begin
-      if Nowa_Linia or Poz = Dlug then
+      if Nowa_Linia then
+         Poz := Dlug;
+      end if;
+      if Poz = Dlug then
          loop
             if Koniec then
+               Na_Koncu := True;
                return NUL;
             end if;
+            Nowy_Wiersz := Cala;
             Czytaj_Linie (Jest);
+            if Nowy_Wiersz then
+               Wiersz := Wiersz + 1;
+               Przed := 0;
+            else
+               Przed := Przed + Max_Linia;
+            end if;
+            Poz := 0;
             if not Jest then
                Koniec := True;
+               Na_Koncu := True;
                return NUL;
             end if;
             Licznik := Licznik + 1;
             exit when Dlug > 0;
          end loop;
-         Poz := 0;
       end if;
       Poz := Poz + 1;
       return Linia (Poz);
    end Pobierz_Znak;
 
    function Nr_Linii return Natural is (Licznik);
+
+   procedure Miejsce (Linia : out Positive; Kolumna : out Positive) is
+   begin
+      Linia := Positive'Max (Wiersz, 1);
+      Kolumna := Positive'Max (Przed + Poz + (if Na_Koncu then 1 else 0), 1);
+   end Miejsce;
 
 end Ini_We;

@@ -19,4 +19,10 @@ package Ini_We is
    --  Lines read so far, empty ones included.
    function Nr_Linii return Natural;
 
+   --  Line and column (from 1) of the character Pobierz_Znak returned last;
+   --  for NUL, the place just after the last character of the input, the
+   --  start of the next line after a line end. A line of more than 1000
+   --  characters counts as one line here, unlike in Nr_Linii.
+   procedure Miejsce (Linia : out Positive; Kolumna : out Positive);
+
 end Ini_We;
