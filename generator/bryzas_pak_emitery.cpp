@@ -187,7 +187,7 @@ void bryzas_pak_emitery::tresc_main(Pisarz& w) {
 // A GNAT project that builds the parser as generated: every unit mapped to
 // the file bryzas writes (GNAT would look for lower-case names), the
 // scanner body to the one the user writes, objects in obj/, the program
-// beside the grammar.
+// beside the grammar; optimised unless the scenario asks for debugging.
 void bryzas_pak_emitery::tresc_projektu(Pisarz& w) {
   const std::string& p = pak_.nazwa_proj;
   w.linia("-- projekt GNAT ", p);
@@ -200,6 +200,22 @@ void bryzas_pak_emitery::tresc_projektu(Pisarz& w) {
     w.linia("for Exec_Dir use \".\";");
     w.linia("for Main use (\"", pak_.plik_main, "\");");
     w.linia();
+    w.linia("-- zwykla budowa optymalizuje, z wszystkimi sprawdzeniami Ady; do szukania");
+    w.linia("-- bledow: gprbuild -P ", pak_.plik_gpr, " -XTRYB=debug");
+    w.blok(R"ada(
+type Tryb_Budowy is ("optymalny", "debug");
+Tryb : Tryb_Budowy := external ("TRYB", "optymalny");
+
+package Compiler is
+  case Tryb is
+    when "optymalny" =>
+      for Default_Switches ("Ada") use ("-O2", "-gnatn");
+    when "debug" =>
+      for Default_Switches ("Ada") use ("-g", "-O0", "-gnata");
+  end case;
+end Compiler;
+
+)ada");
     w.linia("package Naming is");
     {
       Wciecie pliki(w, krok_wciecia);
