@@ -9,7 +9,8 @@ missing at the end of the line, one doubled there, a colon missing after a
 key, or a value replaced by a character that begins no token. Each has the
 place where the parser must see it. Then: inputs with 1..5 planted errors
 (the measure the README keeps, printed), one with 150 (100 messages and
-"za duzo bledow (100)"), and one cut short (the error at the end).
+"za duzo bledow (100)"), one cut short (the error at the end), and token
+soups, which must end without a cascade of reports.
 
 Usage: json_odtwarzanie.py JSON_PROGRAM WORK_DIR [DOCUMENTS] [SEED]"""
 import json
@@ -125,6 +126,19 @@ def main():
     if p.returncode != 1 or zgloszone != [(2, 1)] or 'jest koniec wejscia' not in p.stderr:
         zle += 1
         print('FAIL: an input cut short gave status %d:\n%s' % (p.returncode, p.stderr))
+    # Token soup: every input ends, and after each report two tokens are
+    # taken before the next, so there are at most half as many reports as
+    # tokens (and one at the end).
+    kawalki = ['{', '}', '[', ']', ':', ',', '"s"', '1', 'true', 'null', '@', '"x']
+    for _ in range(200):
+        tokeny = [r.choice(kawalki) for _ in range(r.randint(1, 60))]
+        with open(plik, 'w') as f:
+            f.write(' '.join(tokeny) + '\n')
+        p, zgloszone = uruchom(program, plik)
+        if p.returncode not in (0, 1) or len(zgloszone) > len(tokeny) // 2 + 2:
+            zle += 1
+            print('FAIL: %r gave status %d and %d messages:\n%s' % (' '.join(tokeny), p.returncode,
+                                                                   len(zgloszone), p.stderr))
     return 1 if zle else 0
 
 
