@@ -81,8 +81,19 @@ void Pakiety_Rozszerzone::gen_bledy() {
 -- nazwa czytanego pliku w komunikatach; bez niej "-", standardowe wejscie
 procedure Ustaw_Plik (Nazwa : String);
 
+)ada");
+      // A scanner of the user's tells no place.
+      if (pak_.z_tokenami)
+        w.blok(R"ada(
 -- "PLIK:LINIA:KOLUMNA: Tekst" na standardowym wyjsciu bledow, w miejscu
 -- biezacego tokenu
+)ada");
+      else
+        w.blok(R"ada(
+-- "PLIK: Tekst" na standardowym wyjsciu bledow; skaner pisany recznie nie
+-- podaje miejsca tokenu
+)ada");
+      w.blok(R"ada(
 procedure Zglos (Tekst : String);
 -- "PLIK: Tekst", bez miejsca
 procedure Zglos_Pliku (Tekst : String);

@@ -7,8 +7,8 @@ package D_Bledy is
   -- nazwa czytanego pliku w komunikatach; bez niej "-", standardowe wejscie
   procedure Ustaw_Plik (Nazwa : String);
 
-  -- "PLIK:LINIA:KOLUMNA: Tekst" na standardowym wyjsciu bledow, w miejscu
-  -- biezacego tokenu
+  -- "PLIK: Tekst" na standardowym wyjsciu bledow; skaner pisany recznie nie
+  -- podaje miejsca tokenu
   procedure Zglos (Tekst : String);
   -- "PLIK: Tekst", bez miejsca
   procedure Zglos_Pliku (Tekst : String);
