@@ -14,8 +14,13 @@ constexpr std::size_t rozmiar_bloku = 1 << 16;
 
 void Plik_Wy::utworz(const std::string& nazwa) {
   if (plik_.otwarty()) zamknij();
+  otworz(wspolne::utworz(nazwa), nazwa);
+}
+
+void Plik_Wy::otworz(Deskryptor plik, const std::string& nazwa) {
+  if (plik_.otwarty()) zamknij();
   nazwa_ = nazwa;
-  plik_ = wspolne::utworz(nazwa);
+  plik_ = std::move(plik);
   if (!bufor_) bufor_ = std::make_unique_for_overwrite<char[]>(rozmiar_bloku);
   pojemnosc_ = rozmiar_bloku;
   zajete_ = 0;

@@ -22,6 +22,8 @@ public:
 
   // Creates the file, replacing an existing one.
   void utworz(const std::string& nazwa);
+  // Writes to a file opened elsewhere; `nazwa` names it in the messages.
+  void otworz(Deskryptor plik, const std::string& nazwa);
   // The common case, a piece that fits into the buffer, is one copy.
   void pisz(std::string_view tekst) {
     if (tekst.size() <= pojemnosc_ - zajete_) {
