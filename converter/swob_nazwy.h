@@ -1,0 +1,37 @@
+// The names the free dialect must not meet twice: the sections of the file,
+// the keys of one section. They lie one after another in one text, each with
+// the line where it stood, so that a name costs little more than its bytes.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace ostrew {
+
+class Zbior_Nazw {
+public:
+  // Adds the name, met at line `linia`. Returns the line where an equal name
+  // was met before (letter case counts), or 0 when it is new.
+  long long dodaj(std::string_view nazwa, long long linia);
+  void wyczysc();
+
+private:
+  // A slot holds the top 16 bits of the name's hash and, below them, the
+  // place of its record in teksty_ plus 1; 0 is an empty slot.
+  static constexpr unsigned bity_miejsca = 48;
+  static constexpr std::size_t najmniej_slotow = 16;
+
+  std::string_view nazwa(std::uint64_t slot) const;
+  long long linia(std::uint64_t slot) const;
+  void powieksz();
+
+  // Records: the line (8 bytes), the name's length (8 bytes), its bytes.
+  std::string teksty_;
+  std::vector<std::uint64_t> sloty_ = std::vector<std::uint64_t>(najmniej_slotow);
+  std::size_t ile_ = 0;
+};
+
+}  // namespace ostrew
