@@ -7,6 +7,7 @@
 #include <ostream>
 
 #include "converter/osw.h"
+#include "converter/ostrew_wy.h"
 #include "converter/swob_bledy.h"
 #include "converter/swob_pars.h"
 #include "converter/swob_we.h"
@@ -27,7 +28,8 @@ int osw::konwertuj_swobodnie(const std::string& plik_we, const std::string& plik
     if (::access(plik_wy.c_str(), W_OK) != 0 && errno == EACCES)
       throw Blad_Pliku(Blad_Pliku::Rodzaj::utworzenie, plik_wy, EACCES);
     wspolne::Plik_Zastepczy nowy(plik_wy);
-    wspolne::Plik_Wy wy;
+    // Blocks as large as today's dialect writes.
+    wspolne::Plik_Wy wy(ostrew_wy::domyslny_bufor);
     wy.otworz(nowy.wez_plik(), plik_wy);
     swob_pars(we, wy).plik();
     wy.zamknij();

@@ -2,58 +2,86 @@
 
 #include <algorithm>
 #include <cstring>
-#include <functional>
 
 namespace ostrew {
 
 namespace {
 
-constexpr std::size_t naglowek = 16;  // the line and the length
+// A hash of the name, eight bytes at a time, mixed at the end so that its
+// low bits (the slot) and its top bits (the mark) both depend on every byte.
+std::uint64_t skrot(std::string_view s) {
+  constexpr std::uint64_t k = 0x9E3779B97F4A7C15u;
+  std::uint64_t h = s.size() * k;
+  std::size_t i = 0;
+  for (; i + 8 <= s.size(); i += 8) {
+    std::uint64_t w;
+    std::memcpy(&w, s.data() + i, 8);
+    h = (h ^ w) * k;
+    h ^= h >> 29;
+  }
+  std::uint64_t w = 0;
+  for (std::size_t j = 0; i + j < s.size(); ++j) w |= std::uint64_t{static_cast<unsigned char>(s[i + j])} << (8 * j);
+  h = (h ^ w) * k;
+  h ^= h >> 32;
+  h *= 0xD6E8FEB86659FD93u;
+  return h ^ (h >> 32);
+}
 
-std::uint64_t skrot(std::string_view s) { return std::hash<std::string_view>{}(s); }
+void dopisz_liczbe(std::string& t, std::uint64_t n) {
+  for (; n >= 0x80; n >>= 7) t += static_cast<char>(0x80 | (n & 0x7F));
+  t += static_cast<char>(n);
+}
+
+std::uint64_t czytaj_liczbe(const std::string& t, std::size_t& i) {
+  std::uint64_t n = 0;
+  for (unsigned przesuniecie = 0;; przesuniecie += 7) {
+    const auto c = static_cast<unsigned char>(t[i++]);
+    n |= std::uint64_t{c & 0x7Fu} << przesuniecie;
+    if (c < 0x80) return n;
+  }
+}
 
 }  // namespace
 
-std::string_view Zbior_Nazw::nazwa(std::uint64_t slot) const {
-  const std::size_t miejsce = (slot & ((std::uint64_t{1} << bity_miejsca) - 1)) - 1;
-  std::uint64_t dl;
-  std::memcpy(&dl, teksty_.data() + miejsce + 8, 8);
-  return {teksty_.data() + miejsce + naglowek, dl};
+std::string_view Zbior_Nazw::rekord(std::size_t i, long long& linia, std::size_t& dalej) const {
+  const std::size_t dl = czytaj_liczbe(teksty_, i);
+  linia = static_cast<long long>(czytaj_liczbe(teksty_, i));
+  dalej = i + dl;
+  return {teksty_.data() + i, dl};
 }
 
-long long Zbior_Nazw::linia(std::uint64_t slot) const {
-  const std::size_t miejsce = (slot & ((std::uint64_t{1} << bity_miejsca) - 1)) - 1;
-  long long l;
-  std::memcpy(&l, teksty_.data() + miejsce, 8);
-  return l;
+void Zbior_Nazw::wstaw(std::vector<std::uint64_t>& sloty, std::uint64_t h, std::size_t miejsce) const {
+  const std::size_t maska = sloty.size() - 1;
+  std::size_t i = h & maska;
+  while (sloty[i] != 0) i = (i + 1) & maska;
+  sloty[i] = (h & ~maska_miejsca) | (miejsce + 1);
 }
 
 long long Zbior_Nazw::dodaj(std::string_view n, long long l) {
   const std::uint64_t h = skrot(n);
-  const std::uint64_t znacznik = h >> bity_miejsca << bity_miejsca;
   const std::size_t maska = sloty_.size() - 1;
-  std::size_t i = h & maska;
-  for (; sloty_[i] != 0; i = (i + 1) & maska)
-    if ((sloty_[i] & ~((std::uint64_t{1} << bity_miejsca) - 1)) == znacznik && nazwa(sloty_[i]) == n)
-      return linia(sloty_[i]);
-  const std::uint64_t dl = n.size();
-  sloty_[i] = znacznik | (teksty_.size() + 1);
-  teksty_.append(reinterpret_cast<const char*>(&l), 8);
-  teksty_.append(reinterpret_cast<const char*>(&dl), 8);
+  for (std::size_t i = h & maska; sloty_[i] != 0; i = (i + 1) & maska) {
+    if ((sloty_[i] & ~maska_miejsca) != (h & ~maska_miejsca)) continue;
+    long long linia;
+    std::size_t dalej;
+    if (rekord((sloty_[i] & maska_miejsca) - 1, linia, dalej) == n) return linia;
+  }
+  wstaw(sloty_, h, teksty_.size());
+  dopisz_liczbe(teksty_, n.size());
+  dopisz_liczbe(teksty_, static_cast<std::uint64_t>(l));
   teksty_.append(n);
   // At most half the slots are taken, so that a search ends soon.
   if (2 * ++ile_ > sloty_.size()) powieksz();
   return 0;
 }
 
+// The records are read in their order, which costs far less than
+// following the slots all over them.
 void Zbior_Nazw::powieksz() {
   std::vector<std::uint64_t> nowe(2 * sloty_.size());
-  const std::size_t maska = nowe.size() - 1;
-  for (std::uint64_t s : sloty_) {
-    if (s == 0) continue;
-    std::size_t i = skrot(nazwa(s)) & maska;
-    while (nowe[i] != 0) i = (i + 1) & maska;
-    nowe[i] = s;
+  for (std::size_t i = 0, dalej; i < teksty_.size(); i = dalej) {
+    long long linia;
+    wstaw(nowe, skrot(rekord(i, linia, dalej)), i);
   }
   sloty_ = std::move(nowe);
 }

@@ -22,13 +22,16 @@ private:
   // A slot holds the top 16 bits of the name's hash and, below them, the
   // place of its record in teksty_ plus 1; 0 is an empty slot.
   static constexpr unsigned bity_miejsca = 48;
+  static constexpr std::uint64_t maska_miejsca = (std::uint64_t{1} << bity_miejsca) - 1;
   static constexpr std::size_t najmniej_slotow = 16;
 
-  std::string_view nazwa(std::uint64_t slot) const;
-  long long linia(std::uint64_t slot) const;
+  // The record at byte i of teksty_: its name, and where the next begins.
+  std::string_view rekord(std::size_t i, long long& linia, std::size_t& dalej) const;
+  void wstaw(std::vector<std::uint64_t>& sloty, std::uint64_t skrot, std::size_t miejsce) const;
   void powieksz();
 
-  // Records: the line (8 bytes), the name's length (8 bytes), its bytes.
+  // Records, one after another: the name's length and the line, each in
+  // seven-bit groups, the low first, then the name's bytes.
   std::string teksty_;
   std::vector<std::uint64_t> sloty_ = std::vector<std::uint64_t>(najmniej_slotow);
   std::size_t ile_ = 0;

@@ -79,7 +79,9 @@ void swob_pars::linia(std::string_view l, bool ascii) {
     sekcja(tresc.substr(1, zamkniecie - 1), i + 1);
     return;
   }
-  const std::size_t separator = tresc.find_first_of("=:");
+  std::size_t separator = 0;
+  while (separator < tresc.size() && tresc[separator] != '=' && tresc[separator] != ':') ++separator;
+  if (separator == tresc.size()) separator = std::string_view::npos;
   if (separator == std::string_view::npos) {
     if (tresc[0] == '[')
       blad(zamkniecie == 1 ? bledy_swobodne::pusta_nazwa_sekcji : bledy_swobodne::brak_nawiasu,

@@ -1,6 +1,7 @@
 #include "converter/swob_tekst.h"
 
 #include <array>
+#include <bit>
 #include <cstdint>
 
 namespace ostrew {
@@ -8,8 +9,6 @@ namespace ostrew {
 namespace {
 
 unsigned char bajt(std::string_view s, std::size_t i) { return static_cast<unsigned char>(s[i]); }
-
-bool bialy_ascii(unsigned char c) { return c == ' ' || (c >= 0x09 && c <= 0x0D) || (c >= 0x1C && c <= 0x1F); }
 
 // The white space above U+007F, by its UTF-8 encoding.
 constexpr std::string_view biale_wysokie[] = {
@@ -31,6 +30,29 @@ constexpr std::array<std::uint8_t, 256> rodzaje = [] {
   return r;
 }();
 
+constexpr std::uint64_t bajty(unsigned b) { return 0x0101010101010101u * b; }
+constexpr std::uint64_t gorne = bajty(0x80);
+
+// Bit 7 of each zero byte of w; a byte above a zero byte may be marked too,
+// the lowest mark is always right.
+constexpr std::uint64_t zera(std::uint64_t w) { return (w - bajty(1)) & ~w & gorne; }
+
+// From byte i on, the first byte that pisz_xml does not simply copy, or the
+// end of t: whole words of eight bytes are tested at once.
+std::size_t zwykle(std::string_view t, std::size_t i) {
+  const auto* p = reinterpret_cast<const unsigned char*>(t.data());
+  for (; i + 8 <= t.size(); i += 8) {
+    std::uint64_t w = 0;
+    for (int k = 0; k < 8; ++k) w |= std::uint64_t{p[i + k]} << (8 * k);
+    // Below 0x20: no bit of 0xE0 set, which (w & 0xE0..) turns into a zero byte.
+    const std::uint64_t m = zera(w & bajty(0xE0)) | zera(w ^ bajty('&')) | zera(w ^ bajty('<')) |
+                            zera(w ^ bajty('>')) | zera(w ^ bajty('"')) | zera(w ^ bajty(0xEF));
+    if (m != 0) return i + static_cast<unsigned>(std::countr_zero(m)) / 8;
+  }
+  while (i < t.size() && rodzaje[bajt(t, i)] == 0) ++i;
+  return i;
+}
+
 std::string_view encja(char c) {
   switch (c) {
     case '&': return "&amp;";
@@ -42,19 +64,13 @@ std::string_view encja(char c) {
 
 }  // namespace
 
-std::size_t bialy_od(std::string_view s, std::size_t i) {
-  if (i >= s.size()) return 0;
-  const unsigned char c = bajt(s, i);
-  if (c < 0x80) return bialy_ascii(c) ? 1 : 0;
+std::size_t bialy_wysoki_od(std::string_view s, std::size_t i) {
   for (std::string_view b : biale_wysokie)
     if (s.substr(i, b.size()) == b) return b.size();
   return 0;
 }
 
-std::size_t bialy_do(std::string_view s, std::size_t j) {
-  if (j == 0) return 0;
-  const unsigned char c = bajt(s, j - 1);
-  if (c < 0x80) return bialy_ascii(c) ? 1 : 0;
+std::size_t bialy_wysoki_do(std::string_view s, std::size_t j) {
   for (std::string_view b : biale_wysokie)
     if (j >= b.size() && s.substr(j - b.size(), b.size()) == b) return b.size();
   return 0;
@@ -110,6 +126,8 @@ char32_t znak(std::string_view s, std::size_t i) {
 std::size_t pisz_xml(wspolne::Plik_Wy& wy, std::string_view t, bool atrybut) {
   std::size_t od = 0;  // the start of the bytes not yet written
   for (std::size_t i = 0; i < t.size(); ++i) {
+    i = zwykle(t, i);
+    if (i == t.size()) break;
     const std::uint8_t r = rodzaje[bajt(t, i)];
     if (r == 0) continue;
     if (r == 4) {

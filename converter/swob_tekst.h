@@ -10,14 +10,35 @@
 
 namespace ostrew {
 
-// The length of the white space character that begins at byte i of s, 0 when
-// none does. White space is what Python's str.strip() removes: tab, line
-// feed, vertical tab, form feed, CR, the separators 0x1C to 0x1F, blank,
-// U+0085, U+00A0, U+1680, U+2000 to U+200A, U+2028, U+2029, U+202F, U+205F
-// and U+3000. s is valid UTF-8.
-std::size_t bialy_od(std::string_view s, std::size_t i);
+// White space is what Python's str.strip() removes: tab, line feed,
+// vertical tab, form feed, CR, the separators 0x1C to 0x1F, blank, U+0085,
+// U+00A0, U+1680, U+2000 to U+200A, U+2028, U+2029, U+202F, U+205F and
+// U+3000. Those above U+007F, by their UTF-8 encoding in valid UTF-8 s:
+// the length of the one that begins at byte i, or that ends just before
+// byte j; 0 when there is none.
+std::size_t bialy_wysoki_od(std::string_view s, std::size_t i);
+std::size_t bialy_wysoki_do(std::string_view s, std::size_t j);
+
+constexpr bool bialy_ascii(unsigned char c) {
+  return c == ' ' || (c >= 0x09 && c <= 0x0D) || (c >= 0x1C && c <= 0x1F);
+}
+
+// The length of the white space character that begins at byte i of s, 0
+// when none does.
+inline std::size_t bialy_od(std::string_view s, std::size_t i) {
+  if (i >= s.size()) return 0;
+  const auto c = static_cast<unsigned char>(s[i]);
+  if (c < 0x80) return bialy_ascii(c) ? 1 : 0;
+  return bialy_wysoki_od(s, i);
+}
+
 // The same for the character that ends just before byte j.
-std::size_t bialy_do(std::string_view s, std::size_t j);
+inline std::size_t bialy_do(std::string_view s, std::size_t j) {
+  if (j == 0) return 0;
+  const auto c = static_cast<unsigned char>(s[j - 1]);
+  if (c < 0x80) return bialy_ascii(c) ? 1 : 0;
+  return bialy_wysoki_do(s, j);
+}
 
 // The first byte of s that does not begin a valid UTF-8 sequence (as
 // Python's decoder takes it: no overlong form, no surrogate, nothing above

@@ -86,7 +86,9 @@ bool swob_we::nastepna(std::string_view& linia, bool& ascii) {
   }
   for (;;) {
     const char* b = bufor_.get();
-    const char* t = koniec_linii(b + pocz_ + przeszukane_, wysokie_);
+    std::uint64_t wysokie = wysokie_;
+    const char* t = koniec_linii(b + pocz_ + przeszukane_, wysokie);
+    wysokie_ = wysokie;
     const std::size_t i = static_cast<std::size_t>(t - b);
     // A CR last in the data may be the first half of a CR LF.
     if (i < kon_ && !(*t == '\r' && i + 1 == kon_ && !koniec_pliku_)) {
