@@ -28,7 +28,7 @@ private:
   void klucz(std::string_view nazwa, std::string_view wartosc, std::size_t od);
   void ciag_dalszy(std::string_view tekst);
   void zamknij_klucz();
-  // The text, a part of the current line, into the XML.
+  // The text, a piece of the current line, into the XML.
   void pisz(std::string_view tekst, bool atrybut);
   [[noreturn]] void blad(int nr, std::size_t bajt, std::vector<std::string> slowa = {});
 
