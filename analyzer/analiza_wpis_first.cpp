@@ -1,16 +1,13 @@
 #include "analyzer/analiza_wpis_first.h"
 
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstdlib>
-#include <filesystem>
 #include <optional>
-#include <system_error>
 
 #include "gramatyka/bryzas_skan.h"
 #include "wspolne/blad_pliku.h"
+#include "wspolne/plik_zastepczy.h"
 
 namespace bryzas_analiza {
 
@@ -47,34 +44,17 @@ std::optional<std::size_t> poczatek_sekcji(const std::string& plik) {
   return od;
 }
 
-// The new file beside the grammar, removed unless it has taken the
-// grammar's place.
-struct Plik_Tymczasowy {
-  std::string nazwa;
-  bool zostaje = false;
-  ~Plik_Tymczasowy() {
-    if (!zostaje) ::unlink(nazwa.c_str());
-  }
-};
-
-// The whole text into a new file with the grammar's permissions, then the
-// new file in the grammar's place. Every step is checked.
-void zapisz_w_miejsce(const std::string& cel, std::string_view zostaje, std::string_view nowe) {
-  struct stat st {};
-  if (::stat(cel.c_str(), &st) != 0) throw Blad_Pliku(Blad_Pliku::Rodzaj::zapis, cel, errno);
-  Plik_Tymczasowy tymczasowy{cel + ".XXXXXX"};
-  wspolne::Deskryptor d(::mkstemp(tymczasowy.nazwa.data()));
-  if (!d.otwarty()) {
-    tymczasowy.zostaje = true;  // nothing was created
-    throw Blad_Pliku(Blad_Pliku::Rodzaj::zapis, cel, errno);
-  }
-  wspolne::zapisz(d.fd(), zostaje.data(), zostaje.size(), cel);
-  wspolne::zapisz(d.fd(), nowe.data(), nowe.size(), cel);
-  if (::fchmod(d.fd(), st.st_mode & 07777) != 0 || ::fsync(d.fd()) != 0)
-    throw Blad_Pliku(Blad_Pliku::Rodzaj::zapis, cel, errno);
-  d.zamknij(cel);
-  if (::rename(tymczasowy.nazwa.c_str(), cel.c_str()) != 0) throw Blad_Pliku(Blad_Pliku::Rodzaj::zapis, cel, errno);
-  tymczasowy.zostaje = true;
+// The whole text into a new file with the grammar's permissions, which then
+// takes the grammar's place (that of the file a link names). Every step is
+// checked.
+void zapisz_w_miejsce(const std::string& plik, std::string_view zostaje, std::string_view nowe) {
+  wspolne::Plik_Zastepczy nowy(plik);
+  wspolne::Deskryptor d = nowy.wez_plik();
+  wspolne::zapisz(d.fd(), zostaje.data(), zostaje.size(), plik);
+  wspolne::zapisz(d.fd(), nowe.data(), nowe.size(), plik);
+  if (::fsync(d.fd()) != 0) throw Blad_Pliku(Blad_Pliku::Rodzaj::zapis, plik, errno);
+  d.zamknij(plik);
+  nowy.zastap();
 }
 
 }  // namespace
@@ -105,12 +85,7 @@ std::string wpisz_sekcje_first(const std::string& plik, std::string_view sekcja)
   const std::string_view zostaje = std::string_view(tresc).substr(0, od.value_or(tresc.size()));
 
   try {
-    // A link keeps pointing at the grammar: the file it names is replaced.
-    std::error_code blad;
-    std::string cel = plik;
-    if (std::filesystem::is_symlink(plik, blad)) cel = std::filesystem::canonical(plik, blad).string();
-    if (blad) throw Blad_Pliku(Blad_Pliku::Rodzaj::zapis, plik, blad.value());
-    zapisz_w_miejsce(cel, zostaje, nowe);
+    zapisz_w_miejsce(plik, zostaje, nowe);
   } catch (const Blad_Pliku& e) {
     // Named as the user named the grammar, whichever step failed.
     throw Blad_Pliku(Blad_Pliku::Rodzaj::zapis, plik, e.kod_errno());

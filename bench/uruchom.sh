@@ -8,8 +8,10 @@
 # ROZMIARY_MB (default "1 10 100") and PRODUKCJE (default "10 50 200") choose
 # the a.ini sizes and grammar sizes; SKANERY_MB (default 100) the size of the
 # a.ini on which the scanner bryzas generates from bench/ini_tok/Ini.tok is
-# timed against the hand-written one of examples/ini. CZESCI (default
-# "ostrew bryzas skanery") chooses the parts that run. Everything is made and
+# timed against the hand-written one of examples/ini; DIALEKTY_MB (default
+# 100) the size of the a.ini, in ASCII so that both read it, that ostrew
+# converts in today's dialect and with --swobodny. CZESCI (default
+# "ostrew bryzas skanery dialekty") chooses the parts that run. Everything is made and
 # run in a scratch directory that is removed at the end.
 set -uo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
@@ -21,7 +23,8 @@ bryzas=$build/bryzas
 rozmiary=${ROZMIARY_MB:-1 10 100}
 produkcje=${PRODUKCJE:-10 50 200}
 skanery_mb=${SKANERY_MB:-100}
-czesci=" ${CZESCI:-ostrew bryzas skanery} "
+dialekty_mb=${DIALEKTY_MB:-100}
+czesci=" ${CZESCI:-ostrew bryzas skanery dialekty} "
 czesc() { [[ $czesci == *" $1 "* ]]; }  # PART: true when that part runs
 praca=$(mktemp -d "${TMPDIR:-/tmp}/bench.XXXXXX")
 trap 'rm -rf "$praca"' EXIT
@@ -214,6 +217,33 @@ skanery() {
 }
 czesc skanery && skanery
 
+# ostrew's two dialects on the same bytes: the generated a.ini with every
+# byte above 127 made an "x", which leaves names names and the text valid
+# UTF-8; sections and keys stay unique, as the free dialect requires.
+dialekty() {
+  local d=$praca/dialekty
+  mkdir "$d"
+  postep "a.ini of $dialekty_mb MB in ASCII for both dialects"
+  "$praca/generuj_ini" $((dialekty_mb * 1000000)) | LC_ALL=C tr '\200-\377' x > "$d/a.ini" ||
+    przerwij "cannot write $d/a.ini"
+  bajty=$(stat -c %s "$d/a.ini")
+  zadanie dialekty ostrew "$bajty" -C "$d" -r a.xml -- "$ostrew" a.ini
+  zadanie dialekty swobodny "$bajty" -C "$d" -r b.xml -- "$ostrew" --swobodny a.ini b.xml
+  postep "ostrew in both dialects"
+  zmierz 7
+  # Each key of the input is one element of either document.
+  local klucze
+  klucze=$(grep -c '^[^[;]' "$d/a.ini")
+  for f in a.xml b.xml; do
+    [ "$(grep -c '^<element ' "$d/$f")" = "$klucze" ] || {
+      wadliwy[dialekt_$f]=1
+      uwaga "$f of the dialects' a.ini does not hold its $klucze keys"
+    }
+  done
+  rm -rf "$d"
+}
+czesc dialekty && dialekty
+
 # --- the table ----------------------------------------------------------------
 pole() { # ROW FIELD: 1 group, 2 program, 3 bytes, 4 median (or FAIL), 5 min, 6 peak KiB, 7 runs
   local -a f
@@ -238,6 +268,7 @@ opis_programu() {
     pliki) echo "C process writing the same files (file-system floor)" ;;
     skan_gen) echo "**scanner generated from bench/ini_tok/Ini.tok**" ;;
     skan_recz) echo "hand-written scanner (examples/ini/Ini_skan.adb, ini_we.adb)" ;;
+    swobodny) echo "**ostrew --swobodny** (the configparser dialect)" ;;
     *) echo "$1" ;;
   esac
 }
@@ -324,6 +355,32 @@ if czesc skanery; then
   done
 fi
 
+if czesc dialekty; then
+  echo
+  echo "ostrew's two dialects on one ASCII a.ini (sections and keys unique, no indented lines)"
+  echo
+  echo "| a.ini | program | runs | median time | MB/s | peak MB | time / today's dialect's |"
+  echo "|---|---|---|---|---|---|---|"
+  ref=$(szukaj dialekty ostrew)
+  for k in ostrew swobodny; do
+    w=$(szukaj dialekty "$k")
+    [ -n "$w" ] || continue
+    nazwa=$(opis_programu "$k")
+    [ "$k" = ostrew ] && nazwa="**ostrew** (today's dialect)"
+    [ -n "${wadliwy[dialekt_a.xml]:-}${wadliwy[dialekt_b.xml]:-}" ] && nazwa="$nazwa (WRONG OUTPUT)"
+    if nie_zmierzony "$w"; then
+      echo "| $dialekty_mb MB | $nazwa | - | failed | - | - | - |"
+      continue
+    fi
+    med=$(pole "$w" 4)
+    wzgl=-
+    nie_zmierzony "$ref" || wzgl=$(iloraz "$med" "$(pole "$ref" 4)")
+    echo "| $dialekty_mb MB | $nazwa | $(pole "$w" 7) | $(czas "$med") |" \
+      "$(awk -v b="$(pole "$w" 3)" -v s="$med" 'BEGIN { printf "%.0f", b / s / 1e6 }') |" \
+      "$(awk -v k="$(pole "$w" 6)" 'BEGIN { printf "%.1f", k * 1024 / 1e6 }') | $wzgl |"
+  done
+fi
+
 # --- targets ------------------------------------------------------------------
 echo
 echo "Targets"
@@ -379,6 +436,15 @@ if czesc skanery; then
   fi
   cel "the generated INI scanner at least as fast as the hand-written one ($skanery_mb MB)" "$v" \
     'v <= 1' "${v:+time ratio $v}"
+fi
+if czesc dialekty; then
+  o=$(szukaj dialekty ostrew)
+  w=$(szukaj dialekty swobodny)
+  v=
+  if ! nie_zmierzony "$o" && ! nie_zmierzony "$w" && [ -z "${wadliwy[dialekt_b.xml]:-}" ]; then
+    v=$(iloraz "$(pole "$w" 4)" "$(pole "$o" 4)")
+  fi
+  cel "ostrew --swobodny within 2 times today's dialect's time ($dialekty_mb MB)" "$v" 'v <= 2' "${v:+time ratio $v}"
 fi
 if ((${#uwagi[@]})); then
   echo

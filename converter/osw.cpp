@@ -16,8 +16,17 @@ namespace ostrew {
 
 namespace {
 
-constexpr std::string_view pomoc[] = {
+constexpr std::string_view pomoc_dzis[] = {
     "Sposob uzycia:  ostrew [<plik_we> [<plik_wy>]]",
+};
+constexpr std::string_view pomoc_swobodna[] = {
+    "Sposob uzycia:  ostrew --swobodny [<plik_we> [<plik_wy>]]",
+    " czyta plik INI (UTF-8) tak jak configparser Pythona: sekcje [nazwa],",
+    " klucz = wartosc lub klucz: wartosc, komentarze # i ; w osobnych liniach,",
+    " linie wciete glebiej niz klucz dopisane do wartosci; DEFAULT to zwykla sekcja;",
+    " blad: <plik_we>:linia:kolumna: opis; <plik_wy> powstaje caly albo wcale",
+};
+constexpr std::string_view pomoc_wspolna[] = {
     " bez parametrow czyta a.ini i pisze a.xml w biezacym katalogu;",
     " bez <plik_wy> pisze plik o nazwie <plik_we> z rozszerzeniem .xml",
     " --help     wypisuje ten opis",
@@ -33,11 +42,20 @@ bool ten_sam_plik(const std::string& a, const std::string& b) {
          sa.st_ino == sb.st_ino;
 }
 
+// True when the name reaches something that exists and is neither a regular
+// file nor a directory.
+bool inny_niz_plik(const std::string& nazwa) {
+  struct stat st;
+  return ::stat(nazwa.c_str(), &st) == 0 && !S_ISREG(st.st_mode) && !S_ISDIR(st.st_mode);
+}
+
 }  // namespace
 
-int osw::uruchom(const std::vector<std::string>& argumenty) {
+int osw::uruchom(const std::vector<std::string>& parametry) {
+  std::vector<std::string> argumenty = parametry;
+  swobodny_ = std::erase(argumenty, "--swobodny") > 0;
   if (argumenty.size() == 1 && argumenty[0] == "--help") {
-    for (std::string_view l : pomoc) konsola_ << l << '\n';
+    pomoc();
     return wspolne::status_sukces;
   }
   if (argumenty.size() == 1 && argumenty[0] == "--version") {
@@ -47,11 +65,14 @@ int osw::uruchom(const std::vector<std::string>& argumenty) {
   for (const std::string& a : argumenty)
     if (!a.empty() && a[0] == '-') return odrzuc("Nieznana opcja [" + a + "] !!");
   if (argumenty.size() > 2) return odrzuc("Za duzo parametrow !!");
-  if (argumenty.empty()) return konwertuj("a.ini", "a.xml");
-  const std::string plik_wy = argumenty.size() == 2 ? argumenty[1] : nazwa_wy(argumenty[0]);
+  const std::string plik_we = argumenty.empty() ? "a.ini" : argumenty[0];
+  const std::string plik_wy = argumenty.size() == 2 ? argumenty[1] : argumenty.empty() ? "a.xml" : nazwa_wy(plik_we);
   // Creating the output would empty the input before a byte of it is read.
-  if (ten_sam_plik(argumenty[0], plik_wy)) return odrzuc("Plik wyjsciowy jest plikiem wejsciowym !!");
-  return konwertuj(argumenty[0], plik_wy);
+  if (!argumenty.empty() && ten_sam_plik(plik_we, plik_wy)) return odrzuc("Plik wyjsciowy jest plikiem wejsciowym !!");
+  if (!swobodny_) return konwertuj(plik_we, plik_wy);
+  // A device or a pipe cannot be replaced whole by another file.
+  if (inny_niz_plik(plik_wy)) return odrzuc("Plik wyjsciowy nie jest zwyklym plikiem !!");
+  return konwertuj_swobodnie(plik_we, plik_wy);
 }
 
 std::string nazwa_wy(const std::string& plik_we) {
@@ -63,9 +84,18 @@ std::string nazwa_wy(const std::string& plik_we) {
   return plik_we.substr(0, kropka) + ".xml";
 }
 
+void osw::pomoc() {
+  if (swobodny_) {
+    for (std::string_view l : pomoc_swobodna) konsola_ << l << '\n';
+  } else {
+    for (std::string_view l : pomoc_dzis) konsola_ << l << '\n';
+  }
+  for (std::string_view l : pomoc_wspolna) konsola_ << l << '\n';
+}
+
 int osw::odrzuc(std::string_view powod) {
   konsola_ << powod << '\n';
-  for (std::string_view l : pomoc) konsola_ << l << '\n';
+  pomoc();
   return wspolne::status_bledne_wywolanie;
 }
 

@@ -1,5 +1,6 @@
 // The converter's run: the command line, then a.ini (or the file it names)
-// becomes a.xml (or the file it names, or the input's name ending in .xml).
+// becomes a.xml (or the file it names, or the input's name ending in .xml),
+// in today's dialect or, after --swobodny, in the free one.
 #pragma once
 
 #include <iosfwd>
@@ -19,8 +20,13 @@ public:
 
 private:
   int konwertuj(const std::string& plik_we, const std::string& plik_wy);
-  // The reason and the usage; status 2.
+  // The free dialect: the output is written whole or not at all.
+  int konwertuj_swobodnie(const std::string& plik_we, const std::string& plik_wy);
+  // The reason and the usage (of the dialect chosen); status 2.
   int odrzuc(std::string_view powod);
+  void pomoc();
+
+  bool swobodny_ = false;
 
   std::ostream& konsola_;
 };

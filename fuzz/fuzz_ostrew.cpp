@@ -1,15 +1,21 @@
-// Fuzz target: one whole run of the converter on the input as a.ini. Beside
-// the sanitizers' findings it checks the console report, the exit status and
-// a.xml, which must be a complete document after success and a prefix of one
-// after an error; and that the scan does not depend on where the blocks it
-// reads end: with blocks of a few bytes and around 1000, a block ends inside
-// every CR LF pair and every 1000-character piece.
+// Fuzz target: one whole run of the converter on the input as a.ini, in each
+// dialect. Beside the sanitizers' findings it checks the console report, the
+// exit status and a.xml, which must be a complete document after success and
+// a prefix of one after an error; and that the scan does not depend on where
+// the blocks it reads end: with blocks of a few bytes and around 1000, a
+// block ends inside every CR LF pair and every 1000-character piece. The
+// free dialect (--swobodny, into b.xml) must write a well-formed document
+// of valid UTF-8 after success and nothing at all after an error, and read
+// the same lines whatever its block size.
+#include <algorithm>
 #include <cctype>
+#include <filesystem>
 #include <cstdint>
 #include <sstream>
 
 #include "converter/osw.h"
 #include "converter/osw_skan.h"
+#include "converter/swob_we.h"
 #include "fuzz/wspolne.h"
 #include "wspolne/status.h"
 
@@ -90,11 +96,111 @@ std::string przebieg(std::size_t blok, int& linie_na_koncu) {
   return opis;
 }
 
+// The lines as Python reads a text file: ended by LF, CR LF or CR, a byte
+// order mark first skipped.
+std::vector<std::string_view> linie_pythona(std::string_view d) {
+  if (d.starts_with("\xEF\xBB\xBF")) d.remove_prefix(3);
+  std::vector<std::string_view> wynik;
+  while (!d.empty()) {
+    const std::size_t k = d.find_first_of("\r\n");
+    wynik.push_back(d.substr(0, k));
+    if (k == std::string_view::npos) break;
+    d.remove_prefix(k + (d.substr(k, 2) == "\r\n" ? 2 : 1));
+  }
+  return wynik;
+}
+
+std::vector<std::string> linie_swobodne(std::size_t blok) {
+  ostrew::swob_we we(blok);
+  we.otworz("a.ini");
+  std::vector<std::string> wynik;
+  std::string_view l;
+  bool ascii;
+  while (we.nastepna(l, ascii)) {
+    sprawdz(ascii == std::none_of(l.begin(), l.end(), [](char c) { return (c & 0x80) != 0; }),
+            "the line's ascii flag", l);
+    wynik.emplace_back(l);
+  }
+  return wynik;
+}
+
+// One text of b.xml, valid UTF-8 that XML holds, with "&" only in the five
+// references the writer uses and none of the characters they stand for.
+void sprawdz_tekst_xml(std::string_view t, bool atrybut, std::string_view xml) {
+  for (std::size_t i = 0; i < t.size(); ++i) {
+    const auto c = static_cast<unsigned char>(t[i]);
+    sprawdz(c != '<' && c != '>' && c != '"' && (c >= 0x20 || c == '\t' || (c == '\n' && !atrybut)), "a raw character", xml);
+    sprawdz(!(atrybut && c == '\t'), "a raw tab in an attribute", xml);
+    if (c == '&') {
+      const std::string_view r = t.substr(i);
+      sprawdz(r.starts_with("&amp;") || r.starts_with("&lt;") || r.starts_with("&gt;") || r.starts_with("&quot;") ||
+                  (atrybut && r.starts_with("&#9;")),
+              "an unknown reference", xml);
+    }
+  }
+}
+
+// b.xml against  declaration <plik_ini> { <sekcja> { <element> <wartosc>
+// </element> } </sekcja> } </plik_ini>, a value spanning lines.
+void sprawdz_xml_swobodny(std::string_view x) {
+  const std::string_view pelny = x;
+  auto wez = [&](std::string_view s) {
+    if (!x.starts_with(s)) return false;
+    x.remove_prefix(s.size());
+    return true;
+  };
+  auto do_ = [&](std::string_view koniec, bool atrybut) {
+    const std::size_t k = x.find(koniec);
+    sprawdz(k != std::string_view::npos, "an unended text", pelny);
+    sprawdz_tekst_xml(x.substr(0, k), atrybut, pelny);
+    x.remove_prefix(k + koniec.size());
+  };
+  sprawdz(wez("<?xml version=\"1.0\"?>\n<plik_ini>\n"), "head", pelny);
+  while (wez("<sekcja nazwa=\"")) {
+    do_("\" >\n", true);
+    while (wez("<element nazwa=\"")) {
+      do_("\">\n<wartosc>", true);
+      do_("</wartosc>\n</element>\n", false);
+    }
+    sprawdz(wez("</sekcja>\n"), "section end", pelny);
+  }
+  sprawdz(x == "</plik_ini>\n", "document end", pelny);
+}
+
+void swobodnie(std::string_view wejscie) {
+  const std::vector<std::string> wzor = linie_swobodne(ostrew::swob_we::domyslny_blok);
+  const std::vector<std::string_view> python = linie_pythona(wejscie);
+  sprawdz(std::equal(wzor.begin(), wzor.end(), python.begin(), python.end()), "lines unlike Python's");
+  for (std::size_t blok : {8, 9, 13, 1000})
+    sprawdz(linie_swobodne(blok) == wzor, "the lines depend on the block size", std::to_string(blok));
+
+  std::ostringstream wyjscie;
+  const int status = ostrew::osw(wyjscie).uruchom({"--swobodny", "a.ini", "b.xml"});
+  const std::string konsola = wyjscie.str();
+  bool jest = false;
+  const std::string xml = fuzz::czytaj("b.xml", jest);
+  std::size_t plikow = 0;
+  for ([[maybe_unused]] const auto& w : std::filesystem::directory_iterator(".")) ++plikow;
+  if (status == wspolne::status_sukces) {
+    sprawdz(konsola.empty() && jest && plikow == 2, "console or files after success", konsola);
+    sprawdz_xml_swobodny(xml);
+    return;
+  }
+  sprawdz(status == wspolne::status_blad_wejscia, "unexpected exit status", konsola);
+  sprawdz(!jest && plikow == 1, "output left after an error", konsola);
+  // "a.ini:3:1: klucz poza sekcja": the line is one of the input's.
+  sprawdz(konsola.starts_with("a.ini:") && konsola.ends_with("\n") && konsola.find('\n') + 1 == konsola.size(),
+          "error report", konsola);
+  const long linia = std::atol(konsola.c_str() + 6);
+  sprawdz(linia >= 1 && linia <= static_cast<long>(python.size()), "error line beyond the input", konsola);
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dane, std::size_t rozmiar) {
   const std::string_view wejscie(reinterpret_cast<const char*>(dane), rozmiar);
   fuzz::wejscie("a.ini", wejscie);
+  swobodnie(wejscie);
   int linie = 0;
   const std::string wzor = przebieg(ostrew::osw_skan::domyslny_blok, linie);
   sprawdz(linie < 0 || linie == static_cast<int>(fuzz::linie(wejscie).size()),

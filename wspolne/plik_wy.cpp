@@ -6,18 +6,17 @@
 
 namespace wspolne {
 
-namespace {
-
-constexpr std::size_t rozmiar_bloku = 1 << 16;
-
-}  // namespace
-
 void Plik_Wy::utworz(const std::string& nazwa) {
   if (plik_.otwarty()) zamknij();
+  otworz(wspolne::utworz(nazwa), nazwa);
+}
+
+void Plik_Wy::otworz(Deskryptor plik, const std::string& nazwa) {
+  if (plik_.otwarty()) zamknij();
   nazwa_ = nazwa;
-  plik_ = wspolne::utworz(nazwa);
-  if (!bufor_) bufor_ = std::make_unique_for_overwrite<char[]>(rozmiar_bloku);
-  pojemnosc_ = rozmiar_bloku;
+  plik_ = std::move(plik);
+  if (!bufor_) bufor_ = std::make_unique_for_overwrite<char[]>(rozmiar_bloku_);
+  pojemnosc_ = rozmiar_bloku_;
   zajete_ = 0;
 }
 

@@ -16,12 +16,18 @@ namespace wspolne {
 // written to a file that is not open is a write failure, never kept silently.
 class Plik_Wy {
 public:
-  Plik_Wy() = default;
+  static constexpr std::size_t domyslny_blok = std::size_t{1} << 16;
+
+  // The buffer is written out in blocks of rozmiar_bloku bytes: a file of
+  // hundreds of megabytes is written faster in larger ones.
+  explicit Plik_Wy(std::size_t rozmiar_bloku = domyslny_blok) : rozmiar_bloku_(rozmiar_bloku) {}
   Plik_Wy(const Plik_Wy&) = delete;
   Plik_Wy& operator=(const Plik_Wy&) = delete;
 
   // Creates the file, replacing an existing one.
   void utworz(const std::string& nazwa);
+  // Writes to a file opened elsewhere; `nazwa` names it in the messages.
+  void otworz(Deskryptor plik, const std::string& nazwa);
   // The common case, a piece that fits into the buffer, is one copy.
   void pisz(std::string_view tekst) {
     if (tekst.size() <= pojemnosc_ - zajete_) {
@@ -54,6 +60,7 @@ private:
   std::string nazwa_;
   // Allocated by the first utworz. While no file is open the capacity is 0,
   // so any text reaches oproznij, which reports the file as not open.
+  std::size_t rozmiar_bloku_;
   std::unique_ptr<char[]> bufor_;
   std::size_t pojemnosc_ = 0;
   std::size_t zajete_ = 0;
