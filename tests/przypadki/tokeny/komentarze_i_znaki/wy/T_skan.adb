@@ -237,13 +237,24 @@ function Skanuj return Token_Typ is
   Akc : Stan_Aut;     -- stan, w ktorym sie skonczylo
 begin
   loop
-    while (Poz_We <= Dl_We or else Zapewnij (1)) and then Pomijane_Aut (Bufor_We (Poz_We)) loop
-      if Bufor_We (Poz_We) = ASCII.LF then
-        Linia_We := Linia_We + 1;
-        Pocz_Linii_We := Poz_We + 1;
-      end if;
-      Poz_We := Poz_We + 1;
-    end loop;
+    Pomijanie :
+    loop
+      declare
+        B : String renames Bufor_We (Poz_We .. Dl_We);
+      begin
+        for I in B'Range loop
+          if not Pomijane_Aut (B (I)) then
+            Poz_We := I;
+            exit Pomijanie;
+          elsif B (I) = ASCII.LF then
+            Linia_We := Linia_We + 1;
+            Pocz_Linii_We := I + 1;
+          end if;
+        end loop;
+        Poz_We := Dl_We + 1;
+      end;
+      exit Pomijanie when not Zapewnij (1);
+    end loop Pomijanie;
     T_Pozycja.Linia := Linia_We;
     T_Pozycja.Kolumna := Poz_We - Pocz_Linii_We + 1;
     if Poz_We > Dl_We then
@@ -256,16 +267,27 @@ begin
     Ile := 0;
     Dlugosc := 0;
     Akc := 0;
-    while Poz_We + Ile <= Dl_We or else Zapewnij (Ile + 1) loop
-      S := Przejscia_Aut (S, Klasy_Aut (Bufor_We (Poz_We + Ile)));
-      exit when S = 0;
-      Ile := Ile + 1;
-      if Rodzaje_Aut (S) /= Brak then
-        Dlugosc := Ile;
-        Akc := S;
-      end if;
-      exit when Ile > Dl_Tok;
-    end loop;
+    Automat :
+    loop
+      declare
+        B : String renames Bufor_We (Poz_We .. Dl_We);
+        Do_I : constant Integer := Integer'Min (B'Last, B'First + Dl_Tok);
+      begin
+        for I in B'First + Ile .. Do_I loop
+          S := Przejscia_Aut (S, Klasy_Aut (B (I)));
+          if S = 0 then
+            Ile := I - B'First;
+            exit Automat;
+          end if;
+          if Rodzaje_Aut (S) /= Brak then
+            Dlugosc := I - B'First + 1;
+            Akc := S;
+          end if;
+        end loop;
+        Ile := Integer'Max (Ile, Do_I - B'First + 1);
+      end;
+      exit Automat when Ile > Dl_Tok or else not Zapewnij (Ile + 1);
+    end loop Automat;
     if Ile > Dl_Tok then
       Blad (Za_Dlugi_Token_We);
     elsif Dlugosc = 0 then
@@ -276,9 +298,13 @@ begin
       when Token =>
         Token_Aut.Kod := Kody_Aut (Akc);
         -- znak po znaku: krotki tekst kopiuje sie tak szybciej niz wycinkiem
-        for I in 1 .. Dlugosc loop
-          Token_Aut.Wart (I) := Bufor_We (Poz_We + I - 1);
-        end loop;
+        declare
+          T : String renames Bufor_We (Poz_We .. Poz_We + Dlugosc - 1);
+        begin
+          for I in T'Range loop
+            Token_Aut.Wart (I - T'First + 1) := T (I);
+          end loop;
+        end;
         for I in Dlugosc + 1 .. Dl_Token_Aut loop
           Token_Aut.Wart (I) := ' ';
         end loop;
