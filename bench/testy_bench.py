@@ -70,6 +70,17 @@ class Timer(unittest.TestCase):
         self.assertTrue(0.19 <= float(median) < 0.27, median)
         self.assertTrue(0.015 <= float(minimum) < 0.09, minimum)
 
+    def test_cpu_time_leaves_out_waiting_and_counts_work(self):
+        status, out, _ = self.measure('-n', '2', '-c', '--', 'sleep', '0.3')
+        self.assertEqual(status, 0)
+        self.assertLess(float(out[0]), 0.1, out)  # a sleeping child uses no CPU
+        status, wall, _ = self.measure('-n', '2', '--', 'sleep', '0.3')
+        self.assertGreaterEqual(float(wall[0]), 0.3, wall)
+        spin = 'import time\nt = time.process_time()\nwhile time.process_time() - t < 0.3: pass'
+        status, out, _ = self.measure('-n', '2', '-c', '--', sys.executable, '-c', spin)
+        self.assertEqual(status, 0)
+        self.assertGreaterEqual(float(out[0]), 0.3, out)
+
     def test_peak_memory_is_the_childs_largest_resident_size(self):
         grab = 'b = bytearray(80 * 1024 * 1024); b[::4096] = b"x" * len(b[::4096])'
         status, out, _ = self.measure('-n', '2', '--', sys.executable, '-c', grab)
