@@ -49,8 +49,8 @@ static void puts_(Gen *g, const char *s) { put(g, s, strlen(s)); }
 static const char *const syllables[] = {
     "ka", "ro", "mi", "sto", "le", "wa", "nu", "pel", "dor", "zen", "bi", "ta",
     "gra", "los", "mek", "fu", "tor", "sal", "ven", "o"};
-/* Pieces a string may hold besides syllables: escapes and UTF-8 letters. */
-static const char *const specials[] = {
+/* What a string may hold besides syllables: escapes and UTF-8 letters. */
+static const char *const extras[] = {
     "\\\"", "\\\\", "\\/", "\\n", "\\t", "\\r", "\\b", "\\f", "\\u00e9", "\\u017C",
     "\xC3\xA9", "\xC5\x82", " ", "-", "#", "{[:,]}"};
 
@@ -58,7 +58,7 @@ static void string(Gen *g, int max_pieces) {
   put(g, "\"", 1);
   int n = 1 + (int)pick(g, (unsigned)max_pieces);
   for (int i = 0; i < n; ++i) {
-    if (pick(g, 6) == 0) puts_(g, specials[pick(g, sizeof specials / sizeof *specials)]);
+    if (pick(g, 6) == 0) puts_(g, extras[pick(g, sizeof extras / sizeof *extras)]);
     else puts_(g, syllables[pick(g, sizeof syllables / sizeof *syllables)]);
   }
   put(g, "\"", 1);
