@@ -1,12 +1,17 @@
-"""Checks of the bench's own tools: the timer, the two input generators and
-the two peers. A fault in any of them would make the bench's numbers
-meaningless, so `make bench` runs these first.
+"""Checks of the bench's own tools: the timer, the input generators, the
+INI peers and the JSON recognisers. A fault in any of them would make the
+bench's numbers meaningless, so `make bench` runs these first.
 
     python3 bench/testy_bench.py [-v]
 
 The C tools are compiled into a scratch directory, or taken from the
 directory named by BENCH_NARZEDZIA (where uruchom.sh has compiled them).
+The JSON recognisers are built there by bench/json/buduj.sh (with the
+bryzas named by BRYZAS, else build/bryzas when it exists), or taken from
+BENCH_NARZEDZIA/json when uruchom.sh has built them; those missing are
+skipped.
 """
+import json
 import os
 import re
 import shutil
@@ -16,7 +21,9 @@ import tempfile
 import unittest
 
 BENCH = os.path.dirname(os.path.abspath(__file__))
-TOOLS = None  # directory with mierz, generuj_ini and ini_xml_inih
+TOP = os.path.dirname(BENCH)
+TOOLS = None  # directory with mierz, generuj_ini, generuj_json and ini_xml_inih
+RECOGNISERS = ('bryzas', 'bryzas_o2', 'coco', 'bison', 'bison_cf')
 
 
 def setUpModule():
@@ -27,11 +34,16 @@ def setUpModule():
     TOOLS = tempfile.mkdtemp(prefix='bench_testy.')
     for exe, source, libs in [('mierz', 'mierz.c', []),
                               ('generuj_ini', 'generuj_ini.c', []),
+                              ('generuj_json', 'generuj_json.c', []),
                               ('pisz_pliki', 'pisz_pliki.c', []),
                               ('ini_xml_inih', 'peers/ini_xml_inih.c', ['-linih'])]:
         # Without libinih-dev the inih peer is missing and its checks skipped.
         subprocess.run(['cc', '-O2', '-o', os.path.join(TOOLS, exe),
                         os.path.join(BENCH, source)] + libs, check=exe != 'ini_xml_inih')
+    bryzas = os.environ.get('BRYZAS', os.path.join(TOP, 'build', 'bryzas'))
+    subprocess.run(['bash', os.path.join(BENCH, 'json', 'buduj.sh'),
+                    bryzas if os.access(bryzas, os.X_OK) else '', os.path.join(TOOLS, 'json')],
+                   check=True)
 
 
 def tearDownModule():
@@ -69,6 +81,17 @@ class Timer(unittest.TestCase):
         self.assertEqual(runs, '4')
         self.assertTrue(0.19 <= float(median) < 0.27, median)
         self.assertTrue(0.015 <= float(minimum) < 0.09, minimum)
+
+    def test_cpu_time_leaves_out_waiting_and_counts_work(self):
+        status, out, _ = self.measure('-n', '2', '-c', '--', 'sleep', '0.3')
+        self.assertEqual(status, 0)
+        self.assertLess(float(out[0]), 0.1, out)  # a sleeping child uses no CPU
+        status, wall, _ = self.measure('-n', '2', '--', 'sleep', '0.3')
+        self.assertGreaterEqual(float(wall[0]), 0.3, wall)
+        spin = 'import time\nt = time.process_time()\nwhile time.process_time() - t < 0.3: pass'
+        status, out, _ = self.measure('-n', '2', '-c', '--', sys.executable, '-c', spin)
+        self.assertEqual(status, 0)
+        self.assertGreaterEqual(float(out[0]), 0.3, out)
 
     def test_peak_memory_is_the_childs_largest_resident_size(self):
         grab = 'b = bytearray(80 * 1024 * 1024); b[::4096] = b"x" * len(b[::4096])'
@@ -267,6 +290,133 @@ class Peers(unittest.TestCase):
             r = run(peer + [os.path.join(self.dir, 'brak.ini'), os.path.join(self.dir, 'x.xml')])
             self.assertNotEqual(r.returncode, 0, peer)
             self.assertNotEqual(run(peer + [self.sample, '/dev/full']).returncode, 0, peer)
+
+
+def reject_constant(name):
+    raise ValueError(name)  # NaN and Infinity are not JSON
+
+
+def json_values(text):
+    """The number of values in a JSON document (bytes), or None when a strict
+    reader rejects it. Members are kept as pairs, so a repeated key counts."""
+    def count(v):
+        if isinstance(v, list):
+            return 1 + sum(map(count, v))
+        if isinstance(v, tuple):
+            return 1 + sum(count(x) for _, x in v[1])
+        return 1
+    try:
+        return count(json.loads(text.decode('utf-8'), parse_constant=reject_constant,
+                                object_pairs_hook=lambda pairs: ('obiekt', pairs)))
+    except ValueError:
+        return None
+
+
+class JsonGenerator(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        r = run([tool('generuj_json'), '200000'])
+        cls.text, cls.count = r.stdout, int(r.stderr)
+
+    def test_same_seed_same_document_and_the_size_asked_for(self):
+        self.assertEqual(run([tool('generuj_json'), '200000']).stdout, self.text)
+        self.assertNotEqual(run([tool('generuj_json'), '200000', '7']).stdout, self.text)
+        self.assertTrue(200000 <= len(self.text) < 202000, len(self.text))
+
+    def test_strict_json_with_the_count_it_tells(self):
+        self.assertEqual(json_values(self.text), self.count)
+        self.assertEqual(json_values(self.text.replace(b'\n', b' ')), self.count)
+
+    def test_one_object_a_line_holding_every_kind_of_value(self):
+        lines = self.text.decode('utf-8').split('\n')
+        self.assertEqual((lines[0], lines[-2:]), ('[', [']', '']))
+        for line in lines[1:-2]:
+            self.assertIsInstance(json.loads(line.rstrip(',')), dict, line)
+        self.assertGreater(len(lines), 1000)
+        for piece in ('\\"', '\\\\', '\\u', 'é', 'e+', 'e-', 'E', '.', '-', 'true', 'false',
+                      'null', '[]', '{}', '[{', '{"', '": [', '": {'):
+            self.assertTrue(piece in self.text.decode('utf-8'), piece)
+
+
+# Documents a recogniser must judge as a strict JSON reader does, beside the
+# lines of tests/examples/json/dokumenty.txt.
+MORE_DOCUMENTS = [
+    b'"a\x01b"', b'"\t"', b'"\\u12"', b'"\\x"', b'"\\u00E9\\/\\b\\f\\n\\r\\t"',
+    b'-0', b'0e5', b'1E+2', b'1e', b'-', b'--1', b'1.5e-3', b'123456789012345678901234567890',
+    b'[1,\t2,\r\n3]', b'\x0c[]', b'', b'  \n', b'[1 2]', b'{"a":1,"a":2}', b'{"a":{"b":[{}]}}',
+    b'"\xc3\xa9\xc5\x82"', b'truefalse', b'[true,null,false]', b'{"a":}', b'{,}', b'[[]]]',
+]
+
+
+class JsonRecognisers(unittest.TestCase):
+    """Each recogniser the bench times accepts what a strict JSON reader
+    accepts, rejects the rest, and counts the values as it does."""
+
+    @classmethod
+    def setUpClass(cls):
+        cls.dir = tempfile.mkdtemp(prefix='bench_json.')
+        built = os.path.join(TOOLS, 'json')
+        cls.programs, cls.missing = {}, {}
+        for name in RECOGNISERS:
+            program = os.path.join(built, name, 'rozpoznaj')
+            if os.path.exists(program):
+                cls.programs[name] = program
+            else:
+                reason = os.path.join(built, name + '.blad')
+                cls.missing[name] = (open(reason).read().strip() if os.path.exists(reason)
+                                     else 'not built')
+        with open(os.path.join(TOP, 'tests', 'examples', 'json', 'dokumenty.txt'), 'rb') as f:
+            cls.documents = [line + b'\n' for line in f.read().split(b'\n') if line]
+        cls.documents += MORE_DOCUMENTS
+        big = run([tool('generuj_json'), '30000', '3']).stdout
+        cls.documents += [big, big.replace(b'\n', b' ')]
+
+    @classmethod
+    def tearDownClass(cls):
+        shutil.rmtree(cls.dir)
+
+    def judge(self, program, document):
+        path = os.path.join(self.dir, 'dok.json')
+        with open(path, 'wb') as f:
+            f.write(document)
+        r = run([program, path])
+        return r.returncode, r.stdout.decode(errors='replace').strip()
+
+    def test_each_recogniser_agrees_with_a_strict_reader(self):
+        if not self.programs:
+            self.skipTest('no JSON recogniser built: ' + '; '.join(
+                f'{n}: {m}' for n, m in self.missing.items()))
+        accepted = rejected = 0
+        for document in self.documents:
+            expected = json_values(document)
+            accepted += expected is not None
+            rejected += expected is None
+            for name, program in self.programs.items():
+                status, out = self.judge(program, document)
+                where = f'{name} on {document[:60]!r}: status {status}, printed {out[:60]!r}'
+                if expected is None:
+                    self.assertEqual(status, 1, where)
+                else:
+                    self.assertEqual((status, out), (0, str(expected)), where)
+        self.assertGreater(accepted, 15)
+        self.assertGreater(rejected, 20)
+
+    def test_every_recogniser_is_built(self):
+        for name in RECOGNISERS:
+            with self.subTest(name):
+                if name in self.missing:
+                    self.skipTest(f'{name}: {self.missing[name]}')
+
+    def test_bryzas_grammar_is_the_examples_with_a_count(self):
+        def productions(path):
+            with open(path) as f:
+                text = f.read()
+            text = re.sub(r'#\$.*?\$#', '', text, flags=re.S)
+            text = '\n'.join(line for line in text.split('\n')
+                             if not line.startswith(('--', '++')))
+            return text.split()
+        self.assertEqual(productions(os.path.join(BENCH, 'json', 'Json.gpa')),
+                         productions(os.path.join(TOP, 'tests', 'examples', 'json', 'Json.gpa')))
 
 
 if __name__ == '__main__':

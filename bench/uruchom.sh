@@ -10,9 +10,12 @@
 # a.ini on which the scanner bryzas generates from bench/ini_tok/Ini.tok is
 # timed against the hand-written one of examples/ini; DIALEKTY_MB (default
 # 100) the size of the a.ini, in ASCII so that both read it, that ostrew
-# converts in today's dialect and with --swobodny. CZESCI (default
-# "ostrew bryzas skanery dialekty") chooses the parts that run. Everything is made and
-# run in a scratch directory that is removed at the end.
+# converts in today's dialect and with --swobodny. JSON_MB (default 50) is
+# the size of the two JSON documents on which the recogniser bryzas
+# generates is timed against those of Coco/R and of bison with flex (their
+# CPU time). CZESCI (default "ostrew bryzas skanery dialekty json") chooses
+# the parts that run. Everything is made and run in a scratch directory that
+# is removed at the end.
 set -uo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 bench=$top/bench
@@ -24,7 +27,8 @@ rozmiary=${ROZMIARY_MB:-1 10 100}
 produkcje=${PRODUKCJE:-10 50 200}
 skanery_mb=${SKANERY_MB:-100}
 dialekty_mb=${DIALEKTY_MB:-100}
-czesci=" ${CZESCI:-ostrew bryzas skanery dialekty} "
+json_mb=${JSON_MB:-50}
+czesci=" ${CZESCI:-ostrew bryzas skanery dialekty json} "
 czesc() { [[ $czesci == *" $1 "* ]]; }  # PART: true when that part runs
 praca=$(mktemp -d "${TMPDIR:-/tmp}/bench.XXXXXX")
 trap 'rm -rf "$praca"' EXIT
@@ -42,17 +46,26 @@ command -v cc > /dev/null || przerwij "no C compiler (cc)"
 python=$(python3 -c 'import sys; print(sys.executable)' 2> /dev/null) ||
   przerwij "no python3"  # the real interpreter, not a wrapper script in PATH
 
-if [ ! -f /usr/include/ini.h ]; then
-  postep "installing libinih-dev"
-  jako_root=()
+zainstaluj() { # PACKAGE...: installs them from Debian's packages, quietly
+  local jako_root=()
+  postep "installing $*"
   [ "$(id -u)" = 0 ] || jako_root=(sudo -n)
   { "${jako_root[@]}" apt-get update -qq &&
-    DEBIAN_FRONTEND=noninteractive "${jako_root[@]}" apt-get install -y -qq libinih-dev; } > /dev/null 2>&1
+    DEBIAN_FRONTEND=noninteractive "${jako_root[@]}" apt-get install -y -qq "$@"; } > /dev/null 2>&1
+}
+[ -f /usr/include/ini.h ] || zainstaluj libinih-dev
+if czesc json; then
+  brak=()
+  command -v flex > /dev/null || brak+=(flex)
+  command -v bison > /dev/null || brak+=(bison)
+  command -v cococpp > /dev/null || brak+=(coco-cpp)
+  ((${#brak[@]} == 0)) || zainstaluj "${brak[@]}"
 fi
 
 postep "compiling the helpers and peers"
 cc -O2 -o "$praca/mierz" "$bench/mierz.c" || przerwij "cannot compile mierz.c"
 cc -O2 -o "$praca/generuj_ini" "$bench/generuj_ini.c" || przerwij "cannot compile generuj_ini.c"
+cc -O2 -o "$praca/generuj_json" "$bench/generuj_json.c" || przerwij "cannot compile generuj_json.c"
 cc -O2 -o "$praca/pisz_pliki" "$bench/pisz_pliki.c" || przerwij "cannot compile pisz_pliki.c"
 printf 'int main(void) { return 0; }\n' > "$praca/pusty.c"
 cc -O2 -o "$praca/pusty" "$praca/pusty.c" || przerwij "cannot compile the empty C program"
@@ -75,6 +88,12 @@ polecenie() { # NAME: the command line of that converter, in ${cmd[@]}
 }
 konwertery=(ostrew python)
 [ -n "$inih" ] && konwertery=(ostrew inih python)
+
+# The JSON recognisers are built before the checks, which then test them.
+if czesc json; then
+  postep "building the JSON recognisers"
+  bash "$bench/json/buduj.sh" "$bryzas" "$praca/json" || przerwij "bench/json/buduj.sh failed"
+fi
 
 postep "checking the bench's own tools"
 BENCH_NARZEDZIA=$praca "$python" "$bench/testy_bench.py" > "$praca/testy.txt" 2>&1 || {
@@ -104,9 +123,9 @@ zadanie() { # GROUP PROGRAM BYTES JOB...: adds one job
   ((${#zadania[@]})) && zadania+=(";")
   zadania+=("$@")
 }
-zmierz() { # RUNS: runs the jobs added, taking turns, and records a row for each
+zmierz() { # RUNS [-c]: runs the jobs added, taking turns, and records a row for each
   local out i
-  if out=$("$praca/mierz" -n "$1" "${zadania[@]}" 2> "$praca/mierz.err"); then
+  if out=$("$praca/mierz" -n "$@" "${zadania[@]}" 2> "$praca/mierz.err"); then
     mapfile -t linie <<< "$out"
     for i in "${!etykiety[@]}"; do wiersze+=("${etykiety[$i]}|${linie[$i]// /|}"); done
   else
@@ -243,6 +262,68 @@ dialekty() {
   rm -rf "$d"
 }
 czesc dialekty && dialekty
+# The JSON recognisers of bench/json/buduj.sh, each on a document of one
+# value a line and on the same bytes as one line. A recogniser is timed only
+# when it accepted both with the generator's count of values and rejected
+# two broken documents; otherwise its rows say why.
+rozpoznawacze=(bryzas bryzas_o2 coco bison bison_cf)
+dokumenty=(linie jedna)
+declare -A zly    # recogniser: why it is not timed
+wartosci_json=  # the count every recogniser must print
+przelaczniki_gpr=  # the compiler switches of the Json.gpr bryzas writes
+json() {
+  local d=$praca/json_dok r p st wy n
+  mkdir "$d"
+  postep "JSON documents of $json_mb MB"
+  "$praca/generuj_json" $((json_mb * 1000000)) > "$d/linie.json" 2> "$d/wartosci" ||
+    przerwij "cannot write $d/linie.json"
+  tr '\n' ' ' < "$d/linie.json" > "$d/jedna.json"
+  wartosci_json=$(cat "$d/wartosci")
+  n=$(wc -l < "$d/linie.json")
+  # Broken: cut in the middle of a line, and a comma before "]" halfway.
+  head -c $(($(stat -c %s "$d/linie.json") / 2)) "$d/linie.json" > "$d/urwany.json"
+  awk -v n=$((n / 2)) 'NR == n { print "{\"zepsuty\": [1, 2,]},"; next } { print }' \
+    "$d/linie.json" > "$d/zepsuty.json"
+  for r in "${rozpoznawacze[@]}"; do
+    p=$praca/json/$r/rozpoznaj
+    if [ ! -x "$p" ]; then
+      zly[$r]="not built: $(cat "$praca/json/$r.blad" 2> /dev/null)"
+      uwaga "the JSON recogniser $r was not measured: ${zly[$r]}"
+      continue
+    fi
+    for dok in "${dokumenty[@]}"; do
+      wy=$("$p" "$d/$dok.json" 2> "$d/blad")
+      st=$?
+      wy=${wy// /}
+      if [ "$st" != 0 ] || [ "$wy" != "$wartosci_json" ]; then
+        zly[$r]="on $dok.json status $st, $wy values instead of $wartosci_json: $(head -c 200 "$d/blad")"
+        break
+      fi
+    done
+    for dok in urwany zepsuty; do
+      [ -z "${zly[$r]:-}" ] || break
+      "$p" "$d/$dok.json" > /dev/null 2>&1
+      st=$?
+      [ "$st" = 1 ] || zly[$r]="ended with status $st on a broken document ($dok.json), not 1"
+    done
+    [ -n "${zly[$r]:-}" ] && uwaga "the JSON recogniser $r is not timed: ${zly[$r]}"
+  done
+  rm -f "$d/urwany.json" "$d/zepsuty.json"
+  # What the project file bryzas wrote asks of the compiler, for the table.
+  przelaczniki_gpr=$(sed -n '/package Compiler/,/end Compiler/p' "$praca/json/bryzas/Json.gpr" 2> /dev/null |
+    grep -o '"-[^"]*"' | tr -d '"' | paste -sd ' ')
+  for dok in "${dokumenty[@]}"; do
+    zadanie "json $dok" json_cat "$(stat -c %s "$d/$dok.json")" -- cat "$d/$dok.json"
+    for r in "${rozpoznawacze[@]}"; do
+      [ -z "${zly[$r]:-}" ] &&
+        zadanie "json $dok" "json_$r" "$(stat -c %s "$d/$dok.json")" -- "$praca/json/$r/rozpoznaj" "$d/$dok.json"
+    done
+  done
+  postep "the JSON recognisers"
+  zmierz 5 -c
+  rm -rf "$d"
+}
+czesc json && json
 
 # --- the table ----------------------------------------------------------------
 pole() { # ROW FIELD: 1 group, 2 program, 3 bytes, 4 median (or FAIL), 5 min, 6 peak KiB, 7 runs
@@ -269,6 +350,12 @@ opis_programu() {
     skan_gen) echo "**scanner generated from bench/ini_tok/Ini.tok**" ;;
     skan_recz) echo "hand-written scanner (examples/ini/Ini_skan.adb, ini_we.adb)" ;;
     swobodny) echo "**ostrew --swobodny** (the configparser dialect)" ;;
+    json_cat) echo "cat > /dev/null (reading limit)" ;;
+    json_bryzas) echo "**bryzas**: \`gprbuild -P Json.gpr\` as generated (compiler switches: ${przelaczniki_gpr:-none, so -O0})" ;;
+    json_bryzas_o2) echo "**bryzas -O2**: \`gprbuild -P Json.gpr -cargs -O2\`" ;;
+    json_coco) echo "Coco/R for C++ (Debian's coco-cpp), g++ -O2" ;;
+    json_bison) echo "bison + flex, cc -O2" ;;
+    json_bison_cf) echo "bison + flex -CF, cc -O2" ;;
     *) echo "$1" ;;
   esac
 }
@@ -278,7 +365,8 @@ cpu=$(awk -F': ' '/^model name/ { print $2; exit }' /proc/cpuinfo)
 pamiec=$(awk '/^MemTotal/ { printf "%.0f GiB", $2 / 1048576 }' /proc/meminfo)
 echo "Measured $(date -u +%Y-%m-%d) on $cpu, $(nproc) cores, $pamiec; MB = 10^6 bytes;"
 echo "load average before the bench $obciazenie; times are wall-clock medians of the given number of"
-echo "runs, the programs of one table section taking turns; peak memory is the largest ru_maxrss."
+echo "runs (CPU time where a table says so), the programs of one table section taking turns;"
+echo "peak memory is the largest ru_maxrss."
 if czesc ostrew; then
   echo
   echo "ostrew: a.ini to a.xml (outputs compared byte for byte)"
@@ -354,6 +442,42 @@ if czesc skanery; then
       "${tokeny[$k]} | $wzgl |"
   done
 fi
+if czesc json; then
+  echo
+  echo "JSON: one document validated and its $wartosci_json values counted; times are CPU time"
+  echo "(user + system) here, medians of 5 runs, the programs of both documents taking turns"
+  echo
+  echo "| document | recogniser | runs | median CPU time | MB/s | peak MB | time / fastest |"
+  echo "|---|---|---|---|---|---|---|"
+  for dok in "${dokumenty[@]}"; do
+    opis="$json_mb MB, a value a line"
+    [ "$dok" = jedna ] && opis="$json_mb MB, one line"
+    najszybszy=
+    for r in "${rozpoznawacze[@]}"; do
+      w=$(szukaj "json $dok" "json_$r")
+      nie_zmierzony "$w" && continue
+      najszybszy=$(awk -v a="$najszybszy" -v b="$(pole "$w" 4)" 'BEGIN { print (a == "" || b < a) ? b : a }')
+    done
+    for k in cat "${rozpoznawacze[@]}"; do
+      nazwa=$(opis_programu "json_$k")
+      if [ -n "${zly[$k]:-}" ]; then
+        echo "| $opis | $nazwa | - | failed: ${zly[$k]//|/ } | - | - | - |"
+        continue
+      fi
+      w=$(szukaj "json $dok" "json_$k")
+      if nie_zmierzony "$w"; then
+        echo "| $opis | $nazwa | - | failed | - | - | - |"
+        continue
+      fi
+      med=$(pole "$w" 4)
+      wzgl=-
+      [ "$k" != cat ] && [ -n "$najszybszy" ] && wzgl=$(iloraz "$med" "$najszybszy")
+      echo "| $opis | $nazwa | $(pole "$w" 7) | $(czas "$med") |" \
+        "$(awk -v b="$(pole "$w" 3)" -v s="$med" 'BEGIN { printf "%.0f", b / s / 1e6 }') |" \
+        "$(awk -v k="$(pole "$w" 6)" 'BEGIN { printf "%.1f", k * 1024 / 1e6 }') | $wzgl |"
+    done
+  done
+fi
 
 if czesc dialekty; then
   echo
@@ -382,9 +506,11 @@ if czesc dialekty; then
 fi
 
 # --- targets ------------------------------------------------------------------
-echo
-echo "Targets"
-echo
+if czesc ostrew || czesc bryzas || czesc skanery; then
+  echo
+  echo "Targets"
+  echo
+fi
 cel() { # TEXT VALUE CONDITION(awk, on v)
   local wynik="not measured"
   if [ -n "$2" ]; then
