@@ -309,9 +309,10 @@ json() {
     [ -n "${zly[$r]:-}" ] && uwaga "the JSON recogniser $r is not timed: ${zly[$r]}"
   done
   rm -f "$d/urwany.json" "$d/zepsuty.json"
-  # What the project file bryzas wrote asks of the compiler, for the table.
+  # What the project file bryzas wrote asks of the compiler by default (its
+  # first Default_Switches: the optimised build, not the debugging one).
   przelaczniki_gpr=$(sed -n '/package Compiler/,/end Compiler/p' "$praca/json/bryzas/Json.gpr" 2> /dev/null |
-    grep -o '"-[^"]*"' | tr -d '"' | paste -sd ' ')
+    grep -m 1 'Default_Switches' | grep -o '"-[^"]*"' | tr -d '"' | paste -sd ' ')
   for dok in "${dokumenty[@]}"; do
     zadanie "json $dok" json_cat "$(stat -c %s "$d/$dok.json")" -- cat "$d/$dok.json"
     for r in "${rozpoznawacze[@]}"; do
