@@ -46,6 +46,12 @@ struct bryzas_pak : Nazwy_Projektu {
   // the scanner after a lexical one, each reported through P_Bledy.
   bool odtwarzanie = false;
   bool odtwarzanie_skanera = false;
+  // Of the extended notation with a scanner written from P.tok: the token
+  // is built in place, in P_Skan.Biezacy, which the parser's Tok renames.
+  bool token_w_miejscu = false;
+  // ... and the grammar's inserts can read the token's text through Tok:
+  // only then does the scanner copy it into Biezacy.Wart.
+  bool wart_czytany = true;
 
   // A token file P.tok was read: the scanner body and the position package
   // are generated, and the error texts can say where an error happened.

@@ -105,14 +105,18 @@ bool bryzas_tok_skaner::gen_skaner() {
   pak_.z_tokenami = true;
 
   const std::string& skaner = pak_.plik_skan;
-  const std::optional<std::string> pierwsza = pierwsza_linia(skaner);
-  if (pierwsza && !pierwsza->starts_with(znacznik_skanera)) {
+  if (!skaner_do_napisania(skaner)) {
     konsola_.linia("*** " + skaner + " nie pochodzi z " + pak_.plik_tok + ": pozostaje bez zmian");
   } else {
     pisz_plik(skaner, [&](Pisarz& w) { pisz_skaner(w); });
   }
   pisz_plik(pak_.plik_pozycji, [&](Pisarz& w) { pisz_pozycje(w); });
   return false;
+}
+
+bool skaner_do_napisania(const std::string& plik_skan) {
+  const std::optional<std::string> pierwsza = pierwsza_linia(plik_skan);
+  return !pierwsza || pierwsza->starts_with(znacznik_skanera);
 }
 
 bool bryzas_tok_skaner::jest_komentarz(bool liniowy) const {

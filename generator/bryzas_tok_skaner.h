@@ -19,6 +19,10 @@ class Pisarz;
 // that does not begin with it is the user's and is never replaced.
 inline constexpr std::string_view znacznik_skanera = "-- wygenerowano przez bryzas z pliku tokenow ";
 
+// Whether the scanner body P_skan.adb is bryzas's to write: absent, or
+// written by it before.
+bool skaner_do_napisania(const std::string& plik_skan);
+
 // The errors a generated scanner raises (Nr_Bledu_Skan): P_skan.adb declares
 // each number as a constant of the given name and raises it by that name,
 // P_Bledy.Opis_Skanera tells it in words.

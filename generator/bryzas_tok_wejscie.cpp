@@ -201,13 +201,24 @@ void bryzas_tok_skaner::skanuj(Pisarz& w) {
     lf_w_tokenie = t != 0 && (s > 1 || wz < 0 || skaner_.wzorce.cele[static_cast<std::size_t>(wz)].rodzaj ==
                                                       Wzorce_Skanera::Rodzaj::token);
   }
+  // In the extended notation the token has any length, and it is built in
+  // place, in Biezacy of the specification, where the parser reads it: a
+  // procedure scans, and Skanuj returns a copy for whoever wants one.
   const bool bez_granicy = pak_.rozszerzona;
-  w.blok(R"ada(
--- ostatni token: nastepny czysci tylko te znaki, ktore ten zajal
-Token_Aut : Token_Typ := (Kod => Pusty, Wart => (others => ' '));
-Dl_Token_Aut : Natural := 0;
-
-)ada");
+  // When no insert can read it, the text is not copied into Wart at all;
+  // Skanuj then fills the copy it returns.
+  const bool w_miejscu = pak_.rozszerzona && pak_.token_w_miejscu;
+  const bool wart = !w_miejscu || pak_.wart_czytany;
+  if (wart) {
+    w.linia("-- ostatni token: nastepny czysci tylko te znaki, ktore ten zajal");
+    w.linia(w_miejscu ? "Token_Aut : Token_Typ renames Biezacy;"
+                      : "Token_Aut : Token_Typ := (Kod => Pusty, Wart => (others => ' '));");
+    w.linia("Dl_Token_Aut : Natural := 0;");
+  } else {
+    w.linia("-- ostatni token; jego tekst zostaje w buforze (Tekst)");
+    w.linia("Token_Aut : Token_Typ renames Biezacy;");
+  }
+  w.linia();
   if (bez_granicy)
     w.blok(R"ada(
 -- caly tekst ostatniego tokenu stoi w buforze od Tekst_Od_We do nastepnego Skanuj
@@ -227,7 +238,12 @@ function Tekst return String is (Bufor_We (Tekst_Od_We .. Tekst_Od_We + Dl_Tekst
 Zajete_We : Natural := 0;
 
 )ada");
-  w.linia(odtwarzanie ? "function Skanuj_Token return Token_Typ is" : "function Skanuj return Token_Typ is");
+  const std::string_view rdzen = odtwarzanie ? "Skanuj_Token" : w_miejscu ? "Skanuj_Biezacy" : "Skanuj";
+  const std::string_view powrot = w_miejscu ? "return;" : "return Token_Aut;";
+  if (w_miejscu)
+    w.linia("procedure ", rdzen, " is");
+  else
+    w.linia("function ", rdzen, " return Token_Typ is");
   // Both loops run over the part of the buffer filled so far, renamed as
   // a slice, so that GNAT needs no index check per character; at its end
   // they ask for more.
@@ -264,11 +280,13 @@ begin
     w.linia("if Poz_We > Dl_We then");
     {
       Wciecie e(w, krok_wciecia);
-      w.linia("Token_Aut.Wart (1 .. Dl_Token_Aut) := (others => ' ');");
-      w.linia("Dl_Token_Aut := 0;");
+      if (wart) {
+        w.linia("Token_Aut.Wart (1 .. Dl_Token_Aut) := (others => ' ');");
+        w.linia("Dl_Token_Aut := 0;");
+      }
       if (bez_granicy) w.linia("Dl_Tekstu_We := 0;");
       w.linia("Token_Aut.Kod := ", kod_konca, ";");
-      w.linia("return Token_Aut;");
+      w.linia(powrot);
     }
     w.blok(R"ada(
 end if;
@@ -332,9 +350,13 @@ case Rodzaje_Aut (Akc) is
       w.blok(R"ada(
     Tekst_Od_We := Poz_We;
     Dl_Tekstu_We := Dlugosc;
+)ada");
+    if (bez_granicy && wart)
+      w.blok(R"ada(
     Dlugosc := Natural'Min (Dlugosc, Dl_Tok);
 )ada");
-    w.blok(R"ada(
+    if (wart)
+      w.blok(R"ada(
     -- znak po znaku: krotki tekst kopiuje sie tak szybciej niz wycinkiem
     declare
       T : String renames Bufor_We (Poz_We .. Poz_We + Dlugosc - 1);
@@ -353,7 +375,7 @@ case Rodzaje_Aut (Akc) is
       // Dlugosc is then what Wart holds; the token may be longer.
       const std::string dl = bez_granicy ? "Dl_Tekstu_We" : "Dlugosc";
       w.linia(lf_w_tokenie ? "Przesun (" + dl + ");" : "Poz_We := Poz_We + " + dl + ";");
-      w.linia("return Token_Aut;");
+      w.linia(powrot);
     }
     if (jest_komentarz(true))
       w.blok(R"ada(
@@ -376,27 +398,52 @@ end case;
   w.blok(R"ada(
   end loop;
 )ada");
-  w.linia(odtwarzanie ? "end Skanuj_Token;" : "end Skanuj;");
+  w.linia("end ", rdzen, ";");
   w.linia();
-  if (!odtwarzanie) return;
-  w.blok(R"ada(
-function Skanuj return Token_Typ is
+  if (odtwarzanie) {
+    w.blok(R"ada(
+procedure Skanuj_Biezacy is
 begin
   loop
     Zajete_We := 0;
     begin
-      return Skanuj_Token;
+      Skanuj_Token;
+      return;
     exception
       when Blad_Skanera =>
 )ada");
-  {
-    Wciecie e(w, 4 * krok_wciecia);
-    w.linia(pak_.nazwa_bledy, ".Zglos_Skanera (Nr_Bledu_Skan);");
-    w.linia("Przesun (Zajete_We);");
-  }
-  w.blok(R"ada(
+    {
+      Wciecie e(w, 4 * krok_wciecia);
+      w.linia(pak_.nazwa_bledy, ".Zglos_Skanera (Nr_Bledu_Skan);");
+      w.linia("Przesun (Zajete_We);");
+    }
+    w.blok(R"ada(
     end;
   end loop;
+end Skanuj_Biezacy;
+
+)ada");
+  }
+  if (w_miejscu && wart)
+    w.blok(R"ada(
+function Skanuj return Token_Typ is
+begin
+  Skanuj_Biezacy;
+  return Biezacy;
+end Skanuj;
+
+)ada");
+  else if (w_miejscu)
+    w.blok(R"ada(
+function Skanuj return Token_Typ is
+  Wynik : Token_Typ := (Kod => Pusty, Wart => (others => ' '));
+  Dl : Natural;
+begin
+  Skanuj_Biezacy;
+  Wynik.Kod := Biezacy.Kod;
+  Dl := Natural'Min (Dl_Tekstu_We, Dl_Tok);
+  Wynik.Wart (1 .. Dl) := Bufor_We (Tekst_Od_We .. Tekst_Od_We + Dl - 1);
+  return Wynik;
 end Skanuj;
 
 )ada");

@@ -1,6 +1,7 @@
 #include "generator/faza_rozszerzona.h"
 
 #include <algorithm>
+#include <functional>
 #include <limits>
 #include <optional>
 #include <sstream>
@@ -89,6 +90,28 @@ std::string pisownia(const std::string& nazwa, const Opis_Tokenow* tokeny) {
   return w;
 }
 
+// Whether any insert or parameter of the grammar names the token the
+// parser holds, or its text field: Tok, Biezacy, Wart.
+bool czyta_tok(const bryzas_analiza::Gramatyka& g) {
+  auto czyta = [](std::string_view t) {
+    return wspolne::zawiera_nazwe(t, "Tok") || wspolne::zawiera_nazwe(t, "Biezacy") ||
+           wspolne::zawiera_nazwe(t, "Wart");
+  };
+  bool wynik = false;
+  std::function<void(const bryzas_analiza::Ciag&)> ciag = [&](const bryzas_analiza::Ciag& c) {
+    for (const bryzas_analiza::Element& e : c) {
+      wynik = wynik || czyta(e.wstawka) || (e.parametry && czyta(*e.parametry));
+      for (const bryzas_analiza::Ciag& galaz : e.galezie) ciag(galaz);
+    }
+  };
+  for (const auto& s : g.naglowek) wynik = wynik || czyta(s.tekst);
+  for (const auto& p : g.produkcje) {
+    wynik = wynik || czyta(p.deklaracje) || czyta(p.wstawka_poczatkowa) || (p.parametry && czyta(*p.parametry));
+    ciag(p.prawa);
+  }
+  return wynik;
+}
+
 }  // namespace
 
 Faza_Rozszerzona::Faza_Rozszerzona(bryzas_pak& pak, Konsola& konsola) : pak_(pak), konsola_(konsola) {}
@@ -121,6 +144,9 @@ bool Faza_Rozszerzona::uruchom() {
   pak_.odtwarzanie_skanera = pak_.odtwarzanie && !jest_sekcja(Token_Kod::EXCEPTSKANKOD);
   bryzas_tok czytnik;
   const std::optional<Opis_Tokenow> tokeny = czytnik.czytaj(pak_.plik_tok);
+  pak_.token_w_miejscu = tokeny && skaner_do_napisania(pak_.plik_skan);
+  pak_.wart_czytany = czyta_tok(g);
+  pak_.odtwarzanie_skanera = pak_.odtwarzanie_skanera && pak_.token_w_miejscu;
   // The end token: P.tok's, or without P.tok the grammar's; a kind of the
   // scanner whether the productions name it or not. Without one nothing
   // checks the end of the input, and the analyser has said so.

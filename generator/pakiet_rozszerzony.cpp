@@ -152,7 +152,7 @@ bool Pakiet_Rozszerzony::klauzule_kontekstu(Pisarz& w, bool specyfikacja) const 
 }
 
 void Pakiet_Rozszerzony::cialo_pakietu(Pisarz& w) {
-  w.linia("Tok : Token_Typ;");
+  w.linia(pak_.token_w_miejscu ? "Tok : Token_Typ renames Biezacy;" : "Tok : Token_Typ;");
   for (Token_Kod k : {Token_Kod::PAKDEKLKOD, Token_Kod::KODSYM})
     for (const std::string& d : naglowek(k)) wstawka(w, d);
   w.linia();
@@ -228,7 +228,12 @@ begin
   }
   w.blok(R"ada(
   while not Z_Ktorymi_Dalej (Tok.Kod) loop
-    Tok := Skanuj;
+)ada");
+  {
+    Wciecie cialo(w, 2 * krok_wciecia);
+    w.linia(skanuj());
+  }
+  w.blok(R"ada(
   end loop;
 end Blad;
 
@@ -243,10 +248,10 @@ end Znaleziony;
 -- nastepny token po tym, ktory parser wzial tak, jak chce gramatyka
 procedure Nastepny is
 begin
-  Tok := Skanuj;
 )ada");
   {
     Wciecie cialo(w, krok_wciecia);
+    w.linia(skanuj());
     const std::string wziete = pak_.nazwa_bledy + ".Wziete";
     w.linia("if ", wziete, " < 2 then");
     {
@@ -262,7 +267,12 @@ pragma Inline (Nastepny);
 )ada");
 }
 
-std::string_view Pakiet_Rozszerzony::nastepny() const { return odtwarzanie_ ? "Nastepny;" : "Tok := Skanuj;"; }
+std::string_view Pakiet_Rozszerzony::nastepny() const { return odtwarzanie_ ? "Nastepny;" : skanuj(); }
+
+// The next token into Tok: in place when the scanner builds it there.
+std::string_view Pakiet_Rozszerzony::skanuj() const {
+  return pak_.token_w_miejscu ? "Skanuj_Biezacy;" : "Tok := Skanuj;";
+}
 
 void Pakiet_Rozszerzony::planuj(const Ciag& c, const Zbior& dalej) {
   for (std::size_t i = 0; i < c.size(); ++i) {
@@ -365,7 +375,7 @@ void Pakiet_Rozszerzony::parsuj(Pisarz& w) {
     Wciecie cialo(w, krok_wciecia);
     for (Token_Kod k : {Token_Kod::INITINSTRKOD, Token_Kod::INITINSTRPRZEDKOD})
       for (const std::string& d : naglowek(k)) wstawka(w, d);
-    w.linia("Tok := Skanuj;");
+    w.linia(skanuj());
     std::optional<std::string> argumenty;
     if (start.parametry) argumenty = nazwy_parametrow(*start.parametry);
     if (odtwarzanie_) {
@@ -450,7 +460,7 @@ void Pakiet_Rozszerzony::element(Pisarz& w, const Element& e, bool pewny) {
   if (!odtwarzanie_) {
     w.linia("Sprawdz (", t, ", ", nr, ");");
     wstawka(w, e.wstawka);
-    w.linia("Tok := Skanuj;");
+    w.linia(skanuj());
     return;
   }
   // A token that is missing is not taken, and its insert does not run.

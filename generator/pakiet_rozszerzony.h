@@ -76,6 +76,7 @@ private:
   void pomocnicze(Pisarz& w);
   // The next token after one taken as the grammar wants it.
   std::string_view nastepny() const;
+  std::string_view skanuj() const;
   bool klauzule_kontekstu(Pisarz& w, bool specyfikacja) const;
   void naglowek_procedury(Pisarz& w, const std::string& nazwa, const std::optional<std::string>& parametry,
                           std::string_view koniec) const;

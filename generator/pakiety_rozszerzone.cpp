@@ -61,6 +61,20 @@ end record;
 
 -- nastepny token wejscia; na jego koncu token konca
 function Skanuj return Token_Typ;
+)ada");
+  // A scanner written from P.tok builds the token where the parser reads it.
+  if (pak_.token_w_miejscu) {
+    w.blok(R"ada(
+-- to samo w miejscu: Skanuj_Biezacy wpisuje nastepny token w Biezacy
+)ada");
+    if (!pak_.wart_czytany)
+      w.linia("-- (bez Wart, ktorego gramatyka nie czyta: tekst daje Tekst)");
+    w.blok(R"ada(
+Biezacy : Token_Typ := (Kod => Pusty, Wart => (others => ' '));
+procedure Skanuj_Biezacy;
+)ada");
+  }
+  w.blok(R"ada(
 -- caly tekst tokenu, ktory Skanuj dal ostatnio
 function Tekst return String;
 

@@ -32,6 +32,18 @@ constexpr bool litera(char c) {
 
 constexpr bool cyfra(char c) { return c >= '0' && c <= '9'; }
 
+// Whether the text holds the name as a word of its own, in any letter case
+// (as Ada reads names): neither a letter, a digit nor "_" on either side.
+inline bool zawiera_nazwe(std::string_view tekst, std::string_view nazwa) {
+  auto znak_nazwy = [](char c) { return litera(c) || cyfra(c) || c == '_'; };
+  for (std::size_t i = 0; i + nazwa.size() <= tekst.size(); ++i)
+    if ((i == 0 || !znak_nazwy(tekst[i - 1])) &&
+        (i + nazwa.size() == tekst.size() || !znak_nazwy(tekst[i + nazwa.size()])) &&
+        rowne_bez_wielkosci(tekst.substr(i, nazwa.size()), nazwa))
+      return true;
+  return false;
+}
+
 // The integer image of a number: its decimal digits after one blank for the
 // sign (a minus sign for a negative value), as every number on the console,
 // in a listing and in file headers is written.

@@ -3,7 +3,9 @@
 # 0) is built with gprbuild and -gnatwa: the Ada written from the extended
 # notation compiles, without a single warning. A case whose start symbol has
 # parameters brings its own main procedure among its inputs; one without a
-# token file has no scanner body to build with, and is left out.
+# token file has no scanner body to build with, and is left out. A case
+# with a file wejscie is then run on it: what it prints, on either output,
+# must be its file oczekiwane.
 # Usage: rozszerzone.sh BRYZAS CASES_DIR
 set -u
 bryzas=$(realpath "$1")
@@ -29,6 +31,11 @@ for przypadek in "$przypadki"/*/; do
     echo "FAIL: $nazwa does not build without a message:"
     cat "$praca/$nazwa/budowa.log" 2> /dev/null
     bledy=1
+  elif [ -f "$przypadek/wejscie" ]; then
+    (cd "$praca/$nazwa" && timeout 10 "./$projekt" < "$przypadek/wejscie" > wyjscie 2>&1)
+    if ! cmp -s "$praca/$nazwa/wyjscie" "$przypadek/oczekiwane"; then
+      echo "FAIL: $nazwa prints on its input:"; cat "$praca/$nazwa/wyjscie"; bledy=1
+    fi
   fi
 done
 [ "$ile" -ge 3 ] || { echo "FAIL: only $ile cases found in $przypadki"; bledy=1; }

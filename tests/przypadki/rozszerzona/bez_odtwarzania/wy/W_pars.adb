@@ -8,7 +8,7 @@ with Ada.Text_IO; use Ada.Text_IO;
 
 package body W_Pars is
 
-  Tok : Token_Typ;
+  Tok : Token_Typ renames Biezacy;
   Ile : Natural := 0;
 
   procedure Program;
@@ -42,44 +42,44 @@ package body W_Pars is
   begin
     case Tok.Kod is
       when Nazwa =>
-        Tok := Skanuj;
+        Skanuj_Biezacy;
         case Tok.Kod is
           when Plus | Minus =>
             case Tok.Kod is
               when Plus =>
-                Tok := Skanuj;
+                Skanuj_Biezacy;
               when Minus =>
-                Tok := Skanuj;
+                Skanuj_Biezacy;
               when others =>
                 Blad (2);
             end case;
             Sprawdz (Liczba, 3);
-            Tok := Skanuj;
+            Skanuj_Biezacy;
           when Nawias =>
-            Tok := Skanuj;
+            Skanuj_Biezacy;
             Program;
             Sprawdz (Zamknij, 4);
-            Tok := Skanuj;
+            Skanuj_Biezacy;
           when others =>
             null;
         end case;
         Sprawdz (Srednik, 5);
-        Tok := Skanuj;
+        Skanuj_Biezacy;
       when Pisz =>
-        Tok := Skanuj;
+        Skanuj_Biezacy;
         while Tok.Kod in Nazwa | Liczba loop
           case Tok.Kod is
             when Liczba =>
-              Tok := Skanuj;
+              Skanuj_Biezacy;
             when Nazwa =>
-              Tok := Skanuj;
+              Skanuj_Biezacy;
             when others =>
               null;
           end case;
         end loop;
         null;
         Sprawdz (Srednik, 6);
-        Tok := Skanuj;
+        Skanuj_Biezacy;
       when others =>
         Blad (1);
     end case;
@@ -87,7 +87,7 @@ package body W_Pars is
 
   procedure Parsuj is
   begin
-    Tok := Skanuj;
+    Skanuj_Biezacy;
     Program;
     Sprawdz (Koniec, 7);
     Put_Line ("instrukcji:" & Natural'Image (Ile));

@@ -8,7 +8,7 @@ with Ada.Text_IO; use Ada.Text_IO;
 
 package body W_Pars is
 
-  Tok : Token_Typ;
+  Tok : Token_Typ renames Biezacy;
   subtype Liczba_Typ is Integer range 0 .. 1_000;
 
   type Zbior_Tokenow is array (Token_Kod) of Boolean with Pack;
@@ -33,7 +33,7 @@ package body W_Pars is
     Nr_Bledu_Pars := Nr;
     W_Bledy.Zglos_Parsera (Nr);
     while not Z_Ktorymi_Dalej (Tok.Kod) loop
-      Tok := Skanuj;
+      Skanuj_Biezacy;
     end loop;
   end Blad;
 
@@ -48,7 +48,7 @@ package body W_Pars is
   -- nastepny token po tym, ktory parser wzial tak, jak chce gramatyka
   procedure Nastepny is
   begin
-    Tok := Skanuj;
+    Skanuj_Biezacy;
     if W_Bledy.Wziete < 2 then
       W_Bledy.Wziete := W_Bledy.Wziete + 1;
     end if;
@@ -114,7 +114,7 @@ package body W_Pars is
   procedure Parsuj (Nazwy : out Ada.Strings.Unbounded.Unbounded_String;
                     Ile : out Natural) is
   begin
-    Tok := Skanuj;
+    Skanuj_Biezacy;
     Lista (Nazwy, Ile, Dalej (1));
     if Tok.Kod /= Koniec then
       Blad (6, Dalej (1));

@@ -18,6 +18,10 @@ package W_Skan is
 
   -- nastepny token wejscia; na jego koncu token konca
   function Skanuj return Token_Typ;
+  -- to samo w miejscu: Skanuj_Biezacy wpisuje nastepny token w Biezacy
+  -- (bez Wart, ktorego gramatyka nie czyta: tekst daje Tekst)
+  Biezacy : Token_Typ := (Kod => Pusty, Wart => (others => ' '));
+  procedure Skanuj_Biezacy;
   -- caly tekst tokenu, ktory Skanuj dal ostatnio
   function Tekst return String;
 

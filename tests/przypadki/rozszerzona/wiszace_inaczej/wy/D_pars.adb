@@ -7,7 +7,7 @@ with D_Bledy;
 
 package body D_Pars is
 
-  Tok : Token_Typ;
+  Tok : Token_Typ renames Biezacy;
 
   type Zbior_Tokenow is array (Token_Kod) of Boolean with Pack;
 
@@ -31,7 +31,7 @@ package body D_Pars is
     Nr_Bledu_Pars := Nr;
     D_Bledy.Zglos_Parsera (Nr);
     while not Z_Ktorymi_Dalej (Tok.Kod) loop
-      Tok := Skanuj;
+      Skanuj_Biezacy;
     end loop;
   end Blad;
 
@@ -46,7 +46,7 @@ package body D_Pars is
   -- nastepny token po tym, ktory parser wzial tak, jak chce gramatyka
   procedure Nastepny is
   begin
-    Tok := Skanuj;
+    Skanuj_Biezacy;
     if D_Bledy.Wziete < 2 then
       D_Bledy.Wziete := D_Bledy.Wziete + 1;
     end if;
@@ -91,7 +91,7 @@ package body D_Pars is
 
   procedure Parsuj is
   begin
-    Tok := Skanuj;
+    Skanuj_Biezacy;
     Program (Dalej (1));
     if Tok.Kod /= Koniec then
       Blad (4, Dalej (1));

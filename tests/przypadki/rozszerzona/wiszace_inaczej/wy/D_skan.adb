@@ -147,9 +147,8 @@ begin
   raise Blad_Skanera;
 end Blad;
 
--- ostatni token: nastepny czysci tylko te znaki, ktore ten zajal
-Token_Aut : Token_Typ := (Kod => Pusty, Wart => (others => ' '));
-Dl_Token_Aut : Natural := 0;
+-- ostatni token; jego tekst zostaje w buforze (Tekst)
+Token_Aut : Token_Typ renames Biezacy;
 
 -- caly tekst ostatniego tokenu stoi w buforze od Tekst_Od_We do nastepnego Skanuj
 Tekst_Od_We : Positive := 1;
@@ -160,7 +159,7 @@ function Tekst return String is (Bufor_We (Tekst_Od_We .. Tekst_Od_We + Dl_Tekst
 -- znaki, ktore zajal blad skanera
 Zajete_We : Natural := 0;
 
-function Skanuj_Token return Token_Typ is
+procedure Skanuj_Token is
   S : Stan_Aut;
   Ile : Natural;      -- znaki przeczytane przez automat
   Dlugosc : Natural;  -- najdluzsze dopasowanie
@@ -188,11 +187,9 @@ begin
     D_Pozycja.Linia := Linia_We;
     D_Pozycja.Kolumna := Poz_We - Pocz_Linii_We + 1;
     if Poz_We > Dl_We then
-      Token_Aut.Wart (1 .. Dl_Token_Aut) := (others => ' ');
-      Dl_Token_Aut := 0;
       Dl_Tekstu_We := 0;
       Token_Aut.Kod := D_Skan.Koniec;
-      return Token_Aut;
+      return;
     end if;
     S := 1;
     Ile := 0;
@@ -229,39 +226,38 @@ begin
         Token_Aut.Kod := Kody_Aut (Akc);
         Tekst_Od_We := Poz_We;
         Dl_Tekstu_We := Dlugosc;
-        Dlugosc := Natural'Min (Dlugosc, Dl_Tok);
-        -- znak po znaku: krotki tekst kopiuje sie tak szybciej niz wycinkiem
-        declare
-          T : String renames Bufor_We (Poz_We .. Poz_We + Dlugosc - 1);
-        begin
-          for I in T'Range loop
-            Token_Aut.Wart (I - T'First + 1) := T (I);
-          end loop;
-        end;
-        for I in Dlugosc + 1 .. Dl_Token_Aut loop
-          Token_Aut.Wart (I) := ' ';
-        end loop;
-        Dl_Token_Aut := Dlugosc;
         Poz_We := Poz_We + Dl_Tekstu_We;
-        return Token_Aut;
+        return;
       when others =>
         Przesun (Dlugosc);
     end case;
   end loop;
 end Skanuj_Token;
 
-function Skanuj return Token_Typ is
+procedure Skanuj_Biezacy is
 begin
   loop
     Zajete_We := 0;
     begin
-      return Skanuj_Token;
+      Skanuj_Token;
+      return;
     exception
       when Blad_Skanera =>
         D_Bledy.Zglos_Skanera (Nr_Bledu_Skan);
         Przesun (Zajete_We);
     end;
   end loop;
+end Skanuj_Biezacy;
+
+function Skanuj return Token_Typ is
+  Wynik : Token_Typ := (Kod => Pusty, Wart => (others => ' '));
+  Dl : Natural;
+begin
+  Skanuj_Biezacy;
+  Wynik.Kod := Biezacy.Kod;
+  Dl := Natural'Min (Dl_Tekstu_We, Dl_Tok);
+  Wynik.Wart (1 .. Dl) := Bufor_We (Tekst_Od_We .. Tekst_Od_We + Dl - 1);
+  return Wynik;
 end Skanuj;
 
 end D_Skan;
