@@ -10,46 +10,6 @@ namespace bryzas {
 
 using bryzas_analiza::Rodzaj_Elementu;
 
-namespace {
-
-// The parameters with one more: the formal part with a declaration after
-// "; ", the actual part with an expression after ", ". After a comment the
-// text goes on in a new line.
-std::optional<std::string> z_dodatkiem(const std::optional<std::string>& parametry, const std::string& dodatek,
-                                       std::string_view odstep = "; ") {
-  if (!parametry) return dodatek;
-  std::string wynik = *parametry;
-  while (!wynik.empty() && (wynik.back() == ' ' || wynik.back() == '\n')) wynik.pop_back();
-  const std::size_t ostatnia = wynik.rfind('\n');
-  if (wynik.find("--", ostatnia == std::string::npos ? 0 : ostatnia) != std::string::npos) wynik.push_back('\n');
-  wynik.append(wspolne::usun_spacje(odstep)).append(" ").append(dodatek);
-  return wynik;
-}
-
-// Whether an Ada text names the package: its name, in any letter case, as
-// the prefix of a selected name ("Pakiet.Typ").
-bool nazywa_pakiet(std::string_view tekst, std::string_view pakiet) {
-  auto znak_nazwy = [](char c) { return wspolne::litera(c) || wspolne::cyfra(c) || c == '_'; };
-  for (std::size_t i = 0; i + pakiet.size() < tekst.size(); ++i)
-    if ((i == 0 || (!znak_nazwy(tekst[i - 1]) && tekst[i - 1] != '.')) && tekst[i + pakiet.size()] == '.' &&
-        wspolne::rowne_bez_wielkosci(tekst.substr(i, pakiet.size()), pakiet))
-      return true;
-  return false;
-}
-
-// The lines of a text, split at its line ends.
-std::vector<std::string_view> linie_tekstu(std::string_view tekst) {
-  std::vector<std::string_view> linie;
-  while (true) {
-    const std::size_t k = tekst.find('\n');
-    linie.push_back(tekst.substr(0, k));
-    if (k == std::string_view::npos) return linie;
-    tekst.remove_prefix(k + 1);
-  }
-}
-
-}  // namespace
-
 Pakiet_Rozszerzony::Pakiet_Rozszerzony(bryzas_pak& pak, const bryzas_analiza::Gramatyka& g,
                                        const bryzas_analiza::analiza_zbiory& zbiory,
                                        const bryzas_analiza::analiza_decyzje& decyzje, std::string koniec,
@@ -131,26 +91,6 @@ void Pakiet_Rozszerzony::tresc(Pisarz& w) {
   w.linia("end ", pak_.nazwa_pars, ";");
 }
 
-// The header's ++with_use and ++with packages: in the specification those
-// that the start symbol's parameters name (their types are Parsuj's), in
-// the body the others; so GNAT finds each used where it stands. Tells
-// whether it wrote any.
-bool Pakiet_Rozszerzony::klauzule_kontekstu(Pisarz& w, bool specyfikacja) const {
-  const std::optional<std::string>& parametry = g_.produkcje.front().parametry;
-  bool jest = false;
-  for (Token_Kod k : {Token_Kod::WITHUSEKOD, Token_Kod::WITHKOD})
-    for (const std::string& p : naglowek(k)) {
-      const std::string pakiet(wspolne::usun_spacje(p));
-      if ((parametry && nazywa_pakiet(*parametry, pakiet)) != specyfikacja) continue;
-      if (k == Token_Kod::WITHUSEKOD)
-        w.linia("with ", pakiet, "; use ", pakiet, ";");
-      else
-        w.linia("with ", pakiet, ";");
-      jest = true;
-    }
-  return jest;
-}
-
 void Pakiet_Rozszerzony::cialo_pakietu(Pisarz& w) {
   w.linia(pak_.token_w_miejscu ? "Tok : Token_Typ renames Biezacy;" : "Tok : Token_Typ;");
   for (Token_Kod k : {Token_Kod::PAKDEKLKOD, Token_Kod::KODSYM})
@@ -198,147 +138,11 @@ end Sprawdz;
   w.linia();
 }
 
-// The set type, the sets that errors skip to, and the procedures that
-// report an error and skip.
-void Pakiet_Rozszerzony::pomocnicze(Pisarz& w) {
-  w.blok(R"ada(
-type Zbior_Tokenow is array (Token_Kod) of Boolean with Pack;
-
--- zbiory tokenow, z ktorymi parser moze isc dalej po bledzie w miejscach
--- gramatyki; procedura produkcji dostaje w Stop te, z ktorymi moga isc
--- dalej produkcje, ktore ja wywolaly
-)ada");
-  w.linia("Dalej : constant array (1 .. ", std::to_string(zbiory_dalej_.size()), ") of Zbior_Tokenow := (");
-  {
-    Wciecie elementy(w, krok_wciecia);
-    for (std::size_t i = 0; i < zbiory_dalej_.size(); ++i)
-      w.linia(std::to_string(i + 1), " => ", zbiory_dalej_[i], i + 1 < zbiory_dalej_.size() ? "," : ");");
-  }
-  w.linia();
-  w.blok(R"ada(
--- blad skladni numer Nr przy biezacym tokenie; potem parser pomija tokeny
--- do pierwszego z tych, z ktorymi moze isc dalej
-procedure Blad (Nr : Positive; Z_Ktorymi_Dalej : Zbior_Tokenow) is
-begin
-  Nr_Bledu_Pars := Nr;
-)ada");
-  {
-    Wciecie cialo(w, krok_wciecia);
-    w.linia(pak_.nazwa_bledy, ".Zglos_Parsera (Nr);");
-  }
-  w.blok(R"ada(
-  while not Z_Ktorymi_Dalej (Tok.Kod) loop
-)ada");
-  {
-    Wciecie cialo(w, 2 * krok_wciecia);
-    w.linia(skanuj());
-  }
-  w.blok(R"ada(
-  end loop;
-end Blad;
-
--- po bledzie numer Nr tam, gdzie mial stac token rodzaju Kod: czy stoi
--- on tam, gdzie parser poszedl dalej
-function Znaleziony (Kod : Token_Kod; Nr : Positive; Z_Ktorymi_Dalej : Zbior_Tokenow) return Boolean is
-begin
-  Blad (Nr, Z_Ktorymi_Dalej);
-  return Tok.Kod = Kod;
-end Znaleziony;
-
--- nastepny token po tym, ktory parser wzial tak, jak chce gramatyka
-procedure Nastepny is
-begin
-)ada");
-  {
-    Wciecie cialo(w, krok_wciecia);
-    w.linia(skanuj());
-    const std::string wziete = pak_.nazwa_bledy + ".Wziete";
-    w.linia("if ", wziete, " < 2 then");
-    {
-      Wciecie wnetrze(w, krok_wciecia);
-      w.linia(wziete, " := ", wziete, " + 1;");
-    }
-    w.linia("end if;");
-  }
-  w.blok(R"ada(
-end Nastepny;
-pragma Inline (Nastepny);
-
-)ada");
-}
-
 std::string_view Pakiet_Rozszerzony::nastepny() const { return odtwarzanie_ ? "Nastepny;" : skanuj(); }
 
 // The next token into Tok: in place when the scanner builds it there.
 std::string_view Pakiet_Rozszerzony::skanuj() const {
   return pak_.token_w_miejscu ? "Skanuj_Biezacy;" : "Tok := Skanuj;";
-}
-
-void Pakiet_Rozszerzony::planuj(const Ciag& c, const Zbior& dalej) {
-  for (std::size_t i = 0; i < c.size(); ++i) {
-    const Element& e = c[i];
-    // What comes later in the production, as far as the rest of c, then
-    // what follows c, counts even where the rest cannot vanish: a token
-    // that closes or repeats the construct around is a place to go on from
-    // when the rest is missing.
-    bool pusty = false;
-    Zbior po = zbiory_.first_ciagu(c, i + 1, pusty);
-    po.dodaj(dalej);
-    po_[&e] = po;
-    if (e.rodzaj == Rodzaj_Elementu::symbol) {
-      Zbior z = po;
-      if (e.symbol.terminal) z.dodaj(e.symbol.nr);
-      dodaj_zbior(z);
-      continue;
-    }
-    const std::vector<Zbior> d = decyzje(e);
-    Zbior wejscie = brak_separatora(e);
-    for (const Zbior& z : d) wejscie.dodaj(z);
-    Zbior z = wejscie;
-    z.dodaj(po);
-    dodaj_zbior(z);
-    // A repetition can go round once more.
-    for (const Ciag& galaz : e.galezie) planuj(galaz, e.rodzaj == Rodzaj_Elementu::powtorzenie ? z : po);
-  }
-}
-
-// A repetition of one branch that begins with a terminal, a separator
-// ({ ',' "Wartosc" }), goes round once more on a token that can follow the
-// separator but cannot follow the repetition in any sentence: the separator
-// is then missing, reported as such, and the parse goes on at once. These
-// tokens, with recovery; none otherwise.
-bryzas_analiza::Zbior Pakiet_Rozszerzony::brak_separatora(const Element& e) const {
-  if (!odtwarzanie_ || e.rodzaj != Rodzaj_Elementu::powtorzenie || e.galezie.size() != 1) return {};
-  const Ciag& c = e.galezie[0];
-  if (c.size() < 2 || c[0].rodzaj != Rodzaj_Elementu::symbol || !c[0].symbol.terminal) return {};
-  bool pusty = false;
-  const Zbior za_separatorem = zbiory_.first_ciagu(c, 1, pusty);
-  if (pusty) return {};
-  const bryzas_analiza::Decyzja_Grupy& d = decyzje_.grupy(e);
-  Zbior wejscie;
-  for (const Zbior& z : d.przewidywane) wejscie.dodaj(z);
-  return za_separatorem.bez(d.za).bez(wejscie);
-}
-
-std::string Pakiet_Rozszerzony::agregat(const Zbior& z) const {
-  std::string a = "(";
-  a.append(wybor(z_koncem(z))).append(" => True, others => False)");
-  return a;
-}
-
-void Pakiet_Rozszerzony::dodaj_zbior(const Zbior& z) {
-  if (z.pusty() && !z.ma_koniec()) return;
-  std::string a = agregat(z);
-  if (numery_zbiorow_.contains(a)) return;
-  numery_zbiorow_.emplace(a, static_cast<int>(zbiory_dalej_.size()) + 1);
-  zbiory_dalej_.push_back(std::move(a));
-}
-
-std::string Pakiet_Rozszerzony::stop_z(const Zbior& z) const {
-  if (z.pusty() && !z.ma_koniec()) return "Stop";
-  std::string s = "Stop or Dalej (";
-  s.append(std::to_string(numery_zbiorow_.at(agregat(z)))).append(")");
-  return s;
 }
 
 // procedure N is <declarations> begin <first statements> <right side> end N;
@@ -605,75 +409,6 @@ int Pakiet_Rozszerzony::nr_bledu(const Zbior& oczekiwane, bryzas_analiza::Pozycj
     tekst += (i == 0 ? " " : i + 1 == nazwy.size() ? " albo " : ", ") + nazwy[i];
   pak_.opisy_bledow.push_back({++nr_bledu_, std::move(tekst), p.linia, p.kol});
   return nr_bledu_;
-}
-
-// "N", or "N (P)" with the parameters, then the ending. Parameters written
-// over several lines keep them, each further line under the first.
-void Pakiet_Rozszerzony::naglowek_procedury(Pisarz& w, const std::string& nazwa,
-                                            const std::optional<std::string>& parametry,
-                                            std::string_view koniec) const {
-  if (!parametry) {
-    w.linia(nazwa, koniec);
-    return;
-  }
-  std::vector<std::string_view> linie;
-  for (std::string_view l : linie_tekstu(*parametry)) {
-    l = wspolne::usun_spacje(l);
-    if (!l.empty()) linie.push_back(l);
-  }
-  const std::string wciecie(nazwa.size() + 2, ' ');
-  for (std::size_t i = 0; i < linie.size(); ++i) {
-    const bool ostatnia = i + 1 == linie.size();
-    // A comment ends its line, so the bracket after it stands alone.
-    const bool komentarz = linie[i].find("--") != std::string_view::npos;
-    std::string l = i == 0 ? nazwa + " (" : wciecie;
-    l.append(linie[i]);
-    if (ostatnia && !komentarz) l.append(")").append(koniec);
-    w.linia(l);
-    if (ostatnia && komentarz) w.linia(std::string(nazwa.size() + 1, ' '), ")", koniec);
-  }
-}
-
-// The names a formal part declares, in order, as the actual part that
-// hands each on: "A, B : in Integer; C : out T" gives "A, B, C". Only the
-// text before each ":" of a declaration counts; comments are skipped.
-std::string Pakiet_Rozszerzony::nazwy_parametrow(const std::string& formalne) {
-  std::string wynik;
-  for (std::string_view l : linie_tekstu(formalne)) {
-    l = l.substr(0, l.find("--"));
-    wynik.append(l).push_back(' ');
-  }
-  std::string nazwy;
-  std::string_view reszta = wynik;
-  while (!reszta.empty()) {
-    const std::size_t srednik = reszta.find(';');
-    const std::string_view deklaracja = reszta.substr(0, srednik);
-    const std::string_view lista = wspolne::usun_spacje(deklaracja.substr(0, deklaracja.find(':')));
-    if (!lista.empty()) nazwy.append(nazwy.empty() ? "" : ", ").append(lista);
-    if (srednik == std::string_view::npos) break;
-    reszta.remove_prefix(srednik + 1);
-  }
-  return nazwy;
-}
-
-// An insert as the lines it was written in, each at the current
-// indentation, the blanks they all begin with taken off.
-void Pakiet_Rozszerzony::wstawka(Pisarz& w, const std::string& tekst) {
-  std::vector<std::string_view> linie = linie_tekstu(tekst);
-  while (!linie.empty() && wspolne::usun_spacje(linie.back()).empty()) linie.pop_back();
-  while (!linie.empty() && wspolne::usun_spacje(linie.front()).empty()) linie.erase(linie.begin());
-  std::size_t wspolne_wciecie = std::string_view::npos;
-  for (std::string_view l : linie)
-    if (!wspolne::usun_spacje(l).empty()) wspolne_wciecie = std::min(wspolne_wciecie, l.find_first_not_of(' '));
-  for (std::string_view l : linie) {
-    if (wspolne::usun_spacje(l).empty()) {
-      w.linia();
-      continue;
-    }
-    std::string_view tresc = l.substr(wspolne_wciecie);
-    while (!tresc.empty() && tresc.back() == ' ') tresc.remove_suffix(1);
-    w.linia(tresc);
-  }
 }
 
 }  // namespace bryzas

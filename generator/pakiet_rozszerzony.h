@@ -81,6 +81,10 @@ private:
   void naglowek_procedury(Pisarz& w, const std::string& nazwa, const std::optional<std::string>& parametry,
                           std::string_view koniec) const;
   static std::string nazwy_parametrow(const std::string& formalne);
+  // The parameters with one more: the formal part with a declaration after
+  // "; ", the actual part with an expression after ", ".
+  static std::optional<std::string> z_dodatkiem(const std::optional<std::string>& parametry,
+                                                const std::string& dodatek, std::string_view odstep = "; ");
   std::vector<std::string> naglowek(bryzas::Token_Kod rodzaj) const;
 
   bryzas_pak& pak_;
