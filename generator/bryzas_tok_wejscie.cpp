@@ -202,7 +202,7 @@ void bryzas_tok_skaner::skanuj(Pisarz& w) {
                                                       Wzorce_Skanera::Rodzaj::token);
   }
   // In the extended notation the token has any length, and it is built in
-  // place, in Biezacy of the specification, where the parser reads it: a
+  // place, in Biezacy (declared in P_skan_t.ads), where the parser reads it: a
   // procedure scans, and Skanuj returns a copy for whoever wants one.
   const bool bez_granicy = pak_.rozszerzona;
   // When no insert can read it, the text is not copied into Wart at all;

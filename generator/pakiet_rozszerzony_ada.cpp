@@ -50,9 +50,9 @@ std::optional<std::string> Pakiet_Rozszerzony::z_dodatkiem(const std::optional<s
   return wynik;
 }
 
-// The header's ++with_use and ++with packages: in the specification those
+// The header's ++with_use and ++with packages: in P_pars.ads those
 // that the start symbol's parameters name (their types are Parsuj's), in
-// the body the others; so GNAT finds each used where it stands. Tells
+// P_pars.adb the others; so GNAT finds each used where it stands. Tells
 // whether it wrote any.
 bool Pakiet_Rozszerzony::klauzule_kontekstu(Pisarz& w, bool specyfikacja) const {
   const std::optional<std::string>& parametry = g_.produkcje.front().parametry;
