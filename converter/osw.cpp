@@ -29,6 +29,7 @@ constexpr std::string_view pomoc_swobodna[] = {
 constexpr std::string_view pomoc_wspolna[] = {
     " bez parametrow czyta a.ini i pisze a.xml w biezacym katalogu;",
     " bez <plik_wy> pisze plik o nazwie <plik_we> z rozszerzeniem .xml",
+    " --swobodny czyta plik INI tak jak configparser Pythona (ostrew --swobodny --help)",
     " --help     wypisuje ten opis",
     " --version  wypisuje wersje",
     "Status: 0 sukces, 1 blad w pliku we, 2 bledne wywolanie, 3 nie mozna odczytac lub zapisac pliku",
