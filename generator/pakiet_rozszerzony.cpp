@@ -91,24 +91,28 @@ void Pakiet_Rozszerzony::tresc(Pisarz& w) {
   w.linia("end ", pak_.nazwa_pars, ";");
 }
 
+// The token, the header's declarations, the procedures that report errors,
+// then every production procedure declared, so that they may call each
+// other, and defined, and Parsuj.
 void Pakiet_Rozszerzony::cialo_pakietu(Pisarz& w) {
   w.linia(pak_.token_w_miejscu ? "Tok : Token_Typ renames Biezacy;" : "Tok : Token_Typ;");
   for (Token_Kod k : {Token_Kod::PAKDEKLKOD, Token_Kod::KODSYM})
     for (const std::string& d : naglowek(k)) wstawka(w, d);
   w.linia();
-  if (odtwarzanie_) {
+  if (odtwarzanie_)
     pomocnicze(w);
-    for (const auto& p : g_.produkcje)
-      naglowek_procedury(w, "procedure " + g_.nieterminale.nazwa(p.lewa), z_dodatkiem(p.parametry, "Stop : Zbior_Tokenow"), ";");
-    w.linia();
-    for (const auto& p : g_.produkcje) produkcja(w, p);
-    parsuj(w);
-    w.linia();
-    return;
-  }
+  else
+    bledy_bez_odtwarzania(w);
   for (const auto& p : g_.produkcje)
-    naglowek_procedury(w, "procedure " + g_.nieterminale.nazwa(p.lewa), p.parametry, ";");
+    naglowek_procedury(w, "procedure " + g_.nieterminale.nazwa(p.lewa), formalne(p), ";");
   w.linia();
+  for (const auto& p : g_.produkcje) produkcja(w, p);
+  parsuj(w);
+  w.linia();
+}
+
+// Without recovery an error ends the parse: Blad raises Blad_Parsera.
+void Pakiet_Rozszerzony::bledy_bez_odtwarzania(Pisarz& w) {
   const bool wlasny_blad = !naglowek(Token_Kod::EXCEPTPARSKOD).empty();
   w.blok(R"ada(
 -- blad skladni numer Nr przy biezacym tokenie
@@ -133,9 +137,12 @@ begin
 end Sprawdz;
 
 )ada");
-  for (const auto& p : g_.produkcje) produkcja(w, p);
-  parsuj(w);
-  w.linia();
+}
+
+// A production's formal parameters; with recovery the tokens its callers
+// can go on with are one more.
+std::optional<std::string> Pakiet_Rozszerzony::formalne(const bryzas_analiza::Produkcja& p) const {
+  return odtwarzanie_ ? z_dodatkiem(p.parametry, "Stop : Zbior_Tokenow") : p.parametry;
 }
 
 std::string_view Pakiet_Rozszerzony::nastepny() const { return odtwarzanie_ ? "Nastepny;" : skanuj(); }
@@ -148,8 +155,7 @@ std::string_view Pakiet_Rozszerzony::skanuj() const {
 // procedure N is <declarations> begin <first statements> <right side> end N;
 void Pakiet_Rozszerzony::produkcja(Pisarz& w, const bryzas_analiza::Produkcja& p) {
   const std::string& n = g_.nieterminale.nazwa(p.lewa);
-  naglowek_procedury(w, "procedure " + n, odtwarzanie_ ? z_dodatkiem(p.parametry, "Stop : Zbior_Tokenow") : p.parametry,
-                     " is");
+  naglowek_procedury(w, "procedure " + n, formalne(p), " is");
   {
     Wciecie deklaracje(w, krok_wciecia);
     wstawka(w, p.deklaracje);

@@ -46,6 +46,8 @@ private:
   void specyfikacja(Pisarz& w);
   void tresc(Pisarz& w);
   void cialo_pakietu(Pisarz& w);
+  void bledy_bez_odtwarzania(Pisarz& w);
+  std::optional<std::string> formalne(const bryzas_analiza::Produkcja& p) const;
   void parsuj(Pisarz& w);
   void produkcja(Pisarz& w, const bryzas_analiza::Produkcja& p);
   // The statements of a sequence; with pewny its first token is already

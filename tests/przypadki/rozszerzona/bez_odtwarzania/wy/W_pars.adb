@@ -11,9 +11,6 @@ package body W_Pars is
   Tok : Token_Typ renames Biezacy;
   Ile : Natural := 0;
 
-  procedure Program;
-  procedure Instrukcja;
-
   -- blad skladni numer Nr przy biezacym tokenie
   procedure Blad (Nr : Positive) is
   begin
@@ -29,6 +26,9 @@ package body W_Pars is
       Blad (Nr);
     end if;
   end Sprawdz;
+
+  procedure Program;
+  procedure Instrukcja;
 
   procedure Program is
   begin
