@@ -23,6 +23,14 @@ constexpr std::array<std::string_view, 10> wygenerowane_terminali = {
 constexpr std::array<std::string_view, 7> wygenerowane_nieterminali = {
     "Token_Typ", "Zbior_Tok", "Nr_Bledu_Pars", "Parsuj", "Init_Zbiory", "Blad_Parsera", "Tok"};
 
+// In the extended notation, with recovery, the parser body declares the
+// type and the table of the sets it skips to and gives every production the
+// parameter Stop; its scanner written from P.tok declares the token it
+// builds in place and the length of a lexical error's text. A name of these
+// clashes (its subprograms overload the names, and GNAT takes both).
+constexpr std::array<std::string_view, 3> wygenerowane_odtwarzania = {"Zbior_Tokenow", "Dalej", "Stop"};
+constexpr std::array<std::string_view, 2> wygenerowane_skanera_rozszerzonej = {"Biezacy", "Zajete_We"};
+
 // The types, exceptions and packages of Standard: a token kind of that name
 // hides them where the generated code uses them, or makes a use of its own
 // name ambiguous.
@@ -45,6 +53,14 @@ void analiza_nazwy::sprawdz() {
   for (int n = 0; n < g_.nieterminale.licz(); ++n) sprawdz_nazwe(g_.nieterminale, n, false);
   sprawdz_wielkosc_liter(g_.terminale, true);
   sprawdz_wielkosc_liter(g_.nieterminale, false);
+}
+
+// Whether the generated parser goes on after errors: unless the header
+// turns it off or hands the first error to a handler of its own.
+bool analiza_nazwy::odtwarzanie() const {
+  return std::none_of(g_.naglowek.begin(), g_.naglowek.end(), [](const Sekcja_Naglowka& s) {
+    return s.rodzaj == bryzas::Token_Kod::BEZODTWARZANIAKOD || s.rodzaj == bryzas::Token_Kod::EXCEPTPARSKOD;
+  });
 }
 
 std::string analiza_nazwy::cytat(int nr, bool terminal) const {
@@ -71,6 +87,9 @@ void analiza_nazwy::sprawdz_nazwe(const Nazwy& nazwy, int nr, bool terminal) {
   }
   // The packages of the project, and the set First_N of every nonterminal N.
   bool wygenerowana = terminal ? wsrod(wygenerowane_terminali, nazwa) : wsrod(wygenerowane_nieterminali, nazwa);
+  if (g_.rozszerzona && odtwarzanie()) wygenerowana = wygenerowana || wsrod(wygenerowane_odtwarzania, nazwa);
+  if (g_.rozszerzona && terminal && z_tokenami_)
+    wygenerowana = wygenerowana || wsrod(wygenerowane_skanera_rozszerzonej, nazwa);
   if (terminal)
     for (const std::string* pakiet : {&projekt_.nazwa_skan, &projekt_.nazwa_pars, &projekt_.nazwa_zbiory})
       wygenerowana = wygenerowana || rowne_bez_wielkosci(nazwa, *pakiet);
