@@ -24,10 +24,6 @@ Pakiet_Rozszerzony::Pakiet_Rozszerzony(bryzas_pak& pak, const bryzas_analiza::Gr
       kolejnosc_(std::move(kolejnosc)),
       odtwarzanie_(pak.odtwarzanie) {
   koniec_wejscia_.dodaj_koniec();
-  if (!odtwarzanie_) return;
-  // The start symbol is handed the end of the input, the first set.
-  dodaj_zbior(koniec_wejscia_);
-  for (const auto& p : g_.produkcje) planuj(p.prawa, Zbior{});
 }
 
 void Pakiet_Rozszerzony::pisz() {
@@ -109,6 +105,10 @@ void Pakiet_Rozszerzony::cialo_pakietu(Pisarz& w) {
   for (const auto& p : g_.produkcje) produkcja(w, p);
   parsuj(w);
   w.linia();
+  if (odtwarzanie_) {
+    tablica_dalej(w);
+    w.linia();
+  }
 }
 
 // Without recovery an error ends the parse: Blad raises Blad_Parsera.
@@ -164,7 +164,7 @@ void Pakiet_Rozszerzony::produkcja(Pisarz& w, const bryzas_analiza::Produkcja& p
   {
     Wciecie cialo(w, krok_wciecia);
     wstawka(w, p.wstawka_poczatkowa);
-    ciag(w, p.prawa, false);
+    ciag(w, p.prawa, false, Zbior{});
   }
   w.linia("end ", n, ";");
   w.linia();
@@ -189,8 +189,7 @@ void Pakiet_Rozszerzony::parsuj(Pisarz& w) {
     std::optional<std::string> argumenty;
     if (start.parametry) argumenty = nazwy_parametrow(*start.parametry);
     if (odtwarzanie_) {
-      std::string stop = "Dalej (";
-      stop.append(std::to_string(numery_zbiorow_.at(agregat(koniec_wejscia_)))).append(")");
+      const std::string stop = dalej(koniec_wejscia_);
       naglowek_procedury(w, g_.nieterminale.nazwa(start.lewa), z_dodatkiem(argumenty, stop, ", "), ";");
       if (!koniec_.empty()) {
         w.linia("if Tok.Kod /= ", koniec_, " then");
@@ -239,21 +238,30 @@ void Pakiet_Rozszerzony::parsuj(Pisarz& w) {
   w.linia("end Parsuj;");
 }
 
-void Pakiet_Rozszerzony::ciag(Pisarz& w, const Ciag& c, bool pewny) {
-  for (std::size_t i = 0; i < c.size(); ++i) element(w, c[i], pewny && i == 0);
+// What comes later in the production, as far as the rest of c, then what
+// follows c, counts even where the rest cannot vanish: a token that closes
+// or repeats the construct around is a place to go on from when the rest is
+// missing.
+void Pakiet_Rozszerzony::ciag(Pisarz& w, const Ciag& c, bool pewny, const Zbior& dalej) {
+  for (std::size_t i = 0; i < c.size(); ++i) {
+    bool pusty = false;
+    Zbior po = zbiory_.first_ciagu(c, i + 1, pusty);
+    po.dodaj(dalej);
+    element(w, c[i], pewny && i == 0, po);
+  }
 }
 
 // A terminal is checked (unless a decision already made sure of it), its
 // insert runs while Tok still holds it, and the next token is read.
-void Pakiet_Rozszerzony::element(Pisarz& w, const Element& e, bool pewny) {
+void Pakiet_Rozszerzony::element(Pisarz& w, const Element& e, bool pewny, const Zbior& po) {
   if (e.rodzaj != Rodzaj_Elementu::symbol) {
-    grupa(w, e, pewny);
+    grupa(w, e, pewny, po);
     wstawka(w, e.wstawka);
     return;
   }
   if (!e.symbol.terminal) {
     const std::optional<std::string> argumenty =
-        odtwarzanie_ ? z_dodatkiem(e.parametry, stop_z(po_.at(&e)), ", ") : e.parametry;
+        odtwarzanie_ ? z_dodatkiem(e.parametry, stop_z(po), ", ") : e.parametry;
     naglowek_procedury(w, g_.nieterminale.nazwa(e.symbol.nr), argumenty, ";");
     wstawka(w, e.wstawka);
     return;
@@ -274,7 +282,7 @@ void Pakiet_Rozszerzony::element(Pisarz& w, const Element& e, bool pewny) {
     return;
   }
   // A token that is missing is not taken, and its insert does not run.
-  z.dodaj(po_.at(&e));
+  z.dodaj(po);
   w.linia("if Tok.Kod = ", t, " or else Znaleziony (", t, ", ", nr, ", ", stop_z(z), ") then");
   {
     Wciecie cialo(w, krok_wciecia);
@@ -288,11 +296,19 @@ void Pakiet_Rozszerzony::element(Pisarz& w, const Element& e, bool pewny) {
 // takes the branch whose tokens hold the current one, and with none of
 // them it is an error. A branch that can vanish is taken on what follows
 // the group too.
-void Pakiet_Rozszerzony::grupa(Pisarz& w, const Element& e, bool pewny) {
+void Pakiet_Rozszerzony::grupa(Pisarz& w, const Element& e, bool pewny, const Zbior& po) {
   const std::vector<Zbior> d = decyzje(e);
   Zbior wszystkie;
   for (const Zbior& z : d) wszystkie.dodaj(z);
   const bool wybor_galezi = e.galezie.size() > 1;
+  // Inside its branches the production goes on with what follows the
+  // group, and a repetition with its round once more.
+  const Zbior naprawa = brak_separatora(e);
+  Zbior wnetrze = po;
+  if (e.rodzaj == Rodzaj_Elementu::powtorzenie) {
+    wnetrze.dodaj(wszystkie);
+    wnetrze.dodaj(naprawa);
+  }
   auto galezie = [&](std::string_view inaczej) {
     w.linia("case Tok.Kod is");
     {
@@ -301,7 +317,7 @@ void Pakiet_Rozszerzony::grupa(Pisarz& w, const Element& e, bool pewny) {
         if (d[i].pusty()) continue;
         w.linia("when ", wybor(d[i]), " =>");
         Wciecie cialo(w, krok_wciecia);
-        ciag(w, e.galezie[i], true);
+        ciag(w, e.galezie[i], true, wnetrze);
       }
       w.linia("when others =>");
       Wciecie cialo(w, krok_wciecia);
@@ -320,12 +336,11 @@ void Pakiet_Rozszerzony::grupa(Pisarz& w, const Element& e, bool pewny) {
       w.linia("if ", warunek(d[0]), " then");
       {
         Wciecie cialo(w, krok_wciecia);
-        ciag(w, e.galezie[0], true);
+        ciag(w, e.galezie[0], true, wnetrze);
       }
       w.linia("end if;");
       return;
     case Rodzaj_Elementu::powtorzenie: {
-      const Zbior naprawa = brak_separatora(e);
       Zbior z = wszystkie;
       z.dodaj(naprawa);
       w.linia("while ", warunek(z), " loop");
@@ -334,14 +349,14 @@ void Pakiet_Rozszerzony::grupa(Pisarz& w, const Element& e, bool pewny) {
         if (wybor_galezi)
           galezie("null;");
         else
-          ciag(w, e.galezie[0], naprawa.pusty());
+          ciag(w, e.galezie[0], naprawa.pusty(), wnetrze);
       }
       w.linia("end loop;");
       return;
     }
     default:
       if (!wybor_galezi) {
-        ciag(w, e.galezie[0], false);
+        ciag(w, e.galezie[0], false, wnetrze);
         return;
       }
       if (!odtwarzanie_) {
@@ -359,7 +374,7 @@ void Pakiet_Rozszerzony::grupa(Pisarz& w, const Element& e, bool pewny) {
       {
         Wciecie blad(w, krok_wciecia);
         Zbior z = wszystkie;
-        z.dodaj(po_.at(&e));
+        z.dodaj(po);
         w.linia("Blad (", std::to_string(nr_bledu(wszystkie, e.poz)), ", ", stop_z(z), ");");
       }
       w.linia("end if;");

@@ -12,7 +12,6 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 #include "generator/bryzas_pak.h"
@@ -52,9 +51,11 @@ private:
   void produkcja(Pisarz& w, const bryzas_analiza::Produkcja& p);
   // The statements of a sequence; with pewny its first token is already
   // known to be the one its first terminal wants.
-  void ciag(Pisarz& w, const Ciag& c, bool pewny);
-  void element(Pisarz& w, const Element& e, bool pewny);
-  void grupa(Pisarz& w, const Element& e, bool pewny);
+  // dalej: the tokens with which the production goes on after c; po: after
+  // the element. Recovery skips to these (and to the callers' Stop).
+  void ciag(Pisarz& w, const Ciag& c, bool pewny, const Zbior& dalej);
+  void element(Pisarz& w, const Element& e, bool pewny, const Zbior& po);
+  void grupa(Pisarz& w, const Element& e, bool pewny, const Zbior& po);
   // The tokens that take each branch of a group, an earlier branch
   // winning a token two could take, the end of the input as the end token.
   std::vector<Zbior> decyzje(const Element& e) const;
@@ -66,14 +67,11 @@ private:
   // A new error number of the body, for what it expects at p.
   int nr_bledu(const Zbior& oczekiwane, bryzas_analiza::Pozycja p);
   void wstawka(Pisarz& w, const std::string& tekst);
-  // Recovery: for every element of c, the tokens its production can go on
-  // with after it (dalej: those after c itself), and every set an error
-  // there may skip to, numbered as the table Dalej of the body holds them.
-  void planuj(const Ciag& c, const Zbior& dalej);
-  void dodaj_zbior(const Zbior& z);
   Zbior brak_separatora(const Element& e) const;
   // "Stop or Dalej (K)" with the set z beside the callers' Stop, or "Stop".
-  std::string stop_z(const Zbior& z) const;
+  std::string stop_z(const Zbior& z);
+  std::string dalej(const Zbior& z);
+  void tablica_dalej(Pisarz& w);
   std::string agregat(const Zbior& z) const;
   void pomocnicze(Pisarz& w);
   // The next token after one taken as the grammar wants it.
@@ -99,7 +97,6 @@ private:
   std::vector<int> kolejnosc_;
   int nr_bledu_ = 0;
   bool odtwarzanie_;
-  std::unordered_map<const Element*, Zbior> po_;
   std::map<std::string, int> numery_zbiorow_;  // by aggregate
   std::vector<std::string> zbiory_dalej_;       // aggregates, in number order
   Zbior koniec_wejscia_;

@@ -1,7 +1,7 @@
 // The parser package of the extended notation, its recovery after a syntax
-// error: the sets that errors skip to, computed for every element of the
-// grammar before anything is written, and the procedures that report and
-// skip.
+// error: the procedures that report and skip, and the sets that errors skip
+// to, numbered as the productions first use them and kept in the function
+// Dalej at the end of the body.
 #include "generator/pakiet_rozszerzony.h"
 
 #include <algorithm>
@@ -13,24 +13,19 @@ namespace bryzas {
 
 using bryzas_analiza::Rodzaj_Elementu;
 
-// The set type, the sets that errors skip to, and the procedures that
-// report an error and skip.
+// The set type, the table of the sets that errors skip to, declared here
+// and written at the end once every production has used its sets, and the
+// procedures that report an error and skip.
 void Pakiet_Rozszerzony::pomocnicze(Pisarz& w) {
   w.blok(R"ada(
 type Zbior_Tokenow is array (Token_Kod) of Boolean with Pack;
 
--- zbiory tokenow, z ktorymi parser moze isc dalej po bledzie w miejscach
--- gramatyki; procedura produkcji dostaje w Stop te, z ktorymi moga isc
--- dalej produkcje, ktore ja wywolaly
-)ada");
-  w.linia("Dalej : constant array (1 .. ", std::to_string(zbiory_dalej_.size()), ") of Zbior_Tokenow := (");
-  {
-    Wciecie elementy(w, krok_wciecia);
-    for (std::size_t i = 0; i < zbiory_dalej_.size(); ++i)
-      w.linia(std::to_string(i + 1), " => ", zbiory_dalej_[i], i + 1 < zbiory_dalej_.size() ? "," : ");");
-  }
-  w.linia();
-  w.blok(R"ada(
+-- zbior numer Nr tokenow, z ktorymi parser moze isc dalej po bledzie w
+-- jednym z miejsc gramatyki; procedura produkcji dostaje w Stop te, z
+-- ktorymi moga isc dalej produkcje, ktore ja wywolaly
+function Dalej (Nr : Positive) return Zbior_Tokenow;
+pragma Inline (Dalej);
+
 -- blad skladni numer Nr przy biezacym tokenie; potem parser pomija tokeny
 -- do pierwszego z tych, z ktorymi moze isc dalej
 procedure Blad (Nr : Positive; Z_Ktorymi_Dalej : Zbior_Tokenow) is
@@ -82,34 +77,6 @@ pragma Inline (Nastepny);
 )ada");
 }
 
-void Pakiet_Rozszerzony::planuj(const Ciag& c, const Zbior& dalej) {
-  for (std::size_t i = 0; i < c.size(); ++i) {
-    const Element& e = c[i];
-    // What comes later in the production, as far as the rest of c, then
-    // what follows c, counts even where the rest cannot vanish: a token
-    // that closes or repeats the construct around is a place to go on from
-    // when the rest is missing.
-    bool pusty = false;
-    Zbior po = zbiory_.first_ciagu(c, i + 1, pusty);
-    po.dodaj(dalej);
-    po_[&e] = po;
-    if (e.rodzaj == Rodzaj_Elementu::symbol) {
-      Zbior z = po;
-      if (e.symbol.terminal) z.dodaj(e.symbol.nr);
-      dodaj_zbior(z);
-      continue;
-    }
-    const std::vector<Zbior> d = decyzje(e);
-    Zbior wejscie = brak_separatora(e);
-    for (const Zbior& z : d) wejscie.dodaj(z);
-    Zbior z = wejscie;
-    z.dodaj(po);
-    dodaj_zbior(z);
-    // A repetition can go round once more.
-    for (const Ciag& galaz : e.galezie) planuj(galaz, e.rodzaj == Rodzaj_Elementu::powtorzenie ? z : po);
-  }
-}
-
 // A repetition of one branch that begins with a terminal, a separator
 // ({ ',' "Wartosc" }), goes round once more on a token that can follow the
 // separator but cannot follow the repetition in any sentence: the separator
@@ -134,19 +101,39 @@ std::string Pakiet_Rozszerzony::agregat(const Zbior& z) const {
   return a;
 }
 
-void Pakiet_Rozszerzony::dodaj_zbior(const Zbior& z) {
-  if (z.pusty() && !z.ma_koniec()) return;
-  std::string a = agregat(z);
-  if (numery_zbiorow_.contains(a)) return;
-  numery_zbiorow_.emplace(a, static_cast<int>(zbiory_dalej_.size()) + 1);
-  zbiory_dalej_.push_back(std::move(a));
+
+std::string Pakiet_Rozszerzony::stop_z(const Zbior& z) {
+  if (z.pusty() && !z.ma_koniec()) return "Stop";
+  std::string s = "Stop or ";
+  s.append(dalej(z));
+  return s;
 }
 
-std::string Pakiet_Rozszerzony::stop_z(const Zbior& z) const {
-  if (z.pusty() && !z.ma_koniec()) return "Stop";
-  std::string s = "Stop or Dalej (";
-  s.append(std::to_string(numery_zbiorow_.at(agregat(z)))).append(")");
+// "Dalej (K)": the set's number in the table, given when first asked for.
+std::string Pakiet_Rozszerzony::dalej(const Zbior& z) {
+  std::string a = agregat(z);
+  auto [it, nowy] = numery_zbiorow_.emplace(a, static_cast<int>(zbiory_dalej_.size()) + 1);
+  if (nowy) zbiory_dalej_.push_back(std::move(a));
+  std::string s = "Dalej (";
+  s.append(std::to_string(it->second)).append(")");
   return s;
+}
+
+// The table, after every use of it.
+void Pakiet_Rozszerzony::tablica_dalej(Pisarz& w) {
+  w.linia("function Dalej (Nr : Positive) return Zbior_Tokenow is");
+  {
+    Wciecie deklaracje(w, krok_wciecia);
+    w.linia("Zbiory : constant array (1 .. ", std::to_string(zbiory_dalej_.size()), ") of Zbior_Tokenow := (");
+    Wciecie elementy(w, krok_wciecia);
+    for (std::size_t i = 0; i < zbiory_dalej_.size(); ++i)
+      w.linia(std::to_string(i + 1), " => ", zbiory_dalej_[i], i + 1 < zbiory_dalej_.size() ? "," : ");");
+  }
+  w.blok(R"ada(
+begin
+  return Zbiory (Nr);
+end Dalej;
+)ada");
 }
 
 }  // namespace bryzas

@@ -11,12 +11,11 @@ package body D_Pars is
 
   type Zbior_Tokenow is array (Token_Kod) of Boolean with Pack;
 
-  -- zbiory tokenow, z ktorymi parser moze isc dalej po bledzie w miejscach
-  -- gramatyki; procedura produkcji dostaje w Stop te, z ktorymi moga isc
-  -- dalej produkcje, ktore ja wywolaly
-  Dalej : constant array (1 .. 2) of Zbior_Tokenow := (
-    1 => (Pusty => True, others => False),
-    2 => (Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_X => True, others => False));
+  -- zbior numer Nr tokenow, z ktorymi parser moze isc dalej po bledzie w
+  -- jednym z miejsc gramatyki; procedura produkcji dostaje w Stop te, z
+  -- ktorymi moga isc dalej produkcje, ktore ja wywolaly
+  function Dalej (Nr : Positive) return Zbior_Tokenow;
+  pragma Inline (Dalej);
 
   -- blad skladni numer Nr przy biezacym tokenie; potem parser pomija tokeny
   -- do pierwszego z tych, z ktorymi moze isc dalej
@@ -53,7 +52,7 @@ package body D_Pars is
   begin
     null;
     null;
-    if Tok.Kod = Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_X or else Znaleziony (Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_X, 1, Stop or Dalej (2)) then
+    if Tok.Kod = Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_X or else Znaleziony (Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_X, 1, Stop or Dalej (1)) then
       null; null; null; null; null; null; null; null; null; null; null; null; null; null; null; null; null; null; null; null; null; null; null; null; null; null; null; null; null; null;
       Nastepny;
     end if;
@@ -62,7 +61,7 @@ package body D_Pars is
   procedure Parsuj is
   begin
     Tok := Skanuj;
-    S (Dalej (1));
+    S (Dalej (2));
     if D_Bledy.Zgloszone > 0 then
       raise Blad_Parsera;
     end if;
@@ -74,5 +73,13 @@ package body D_Pars is
       D_Bledy.Zglos_Glebokosci;
       raise Blad_Parsera;
   end Parsuj;
+
+  function Dalej (Nr : Positive) return Zbior_Tokenow is
+    Zbiory : constant array (1 .. 2) of Zbior_Tokenow := (
+      1 => (Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_X => True, others => False),
+      2 => (Pusty => True, others => False));
+  begin
+    return Zbiory (Nr);
+  end Dalej;
 
 end D_Pars;

@@ -13,23 +13,11 @@ package body W_Pars is
 
   type Zbior_Tokenow is array (Token_Kod) of Boolean with Pack;
 
-  -- zbiory tokenow, z ktorymi parser moze isc dalej po bledzie w miejscach
-  -- gramatyki; procedura produkcji dostaje w Stop te, z ktorymi moga isc
-  -- dalej produkcje, ktore ja wywolaly
-  Dalej : constant array (1 .. 13) of Zbior_Tokenow := (
-    1 => (Koniec => True, others => False),
-    2 => (Nazwa | Pisz => True, others => False),
-    3 => (Nazwa | Plus | Minus | Nawias | Srednik => True, others => False),
-    4 => (Plus | Minus | Nawias | Srednik => True, others => False),
-    5 => (Plus | Minus | Liczba | Srednik => True, others => False),
-    6 => (Plus | Liczba | Srednik => True, others => False),
-    7 => (Minus | Liczba | Srednik => True, others => False),
-    8 => (Liczba | Srednik => True, others => False),
-    9 => (Nazwa | Nawias | Zamknij | Srednik | Pisz => True, others => False),
-    10 => (Zamknij | Srednik => True, others => False),
-    11 => (Srednik => True, others => False),
-    12 => (Nazwa | Liczba | Srednik | Pisz => True, others => False),
-    13 => (Nazwa | Liczba | Srednik => True, others => False));
+  -- zbior numer Nr tokenow, z ktorymi parser moze isc dalej po bledzie w
+  -- jednym z miejsc gramatyki; procedura produkcji dostaje w Stop te, z
+  -- ktorymi moga isc dalej produkcje, ktore ja wywolaly
+  function Dalej (Nr : Positive) return Zbior_Tokenow;
+  pragma Inline (Dalej);
 
   -- blad skladni numer Nr przy biezacym tokenie; potem parser pomija tokeny
   -- do pierwszego z tych, z ktorymi moze isc dalej
@@ -66,7 +54,7 @@ package body W_Pars is
   procedure Program (Stop : Zbior_Tokenow) is
   begin
     while Tok.Kod in Nazwa | Pisz loop
-      Instrukcja (Stop or Dalej (2));
+      Instrukcja (Stop or Dalej (1));
       Ile := Ile + 1;
     end loop;
   end Program;
@@ -74,7 +62,7 @@ package body W_Pars is
   procedure Instrukcja (Stop : Zbior_Tokenow) is
   begin
     if Tok.Kod not in Nazwa | Pisz then
-      Blad (1, Stop or Dalej (2));
+      Blad (1, Stop or Dalej (1));
     end if;
     case Tok.Kod is
       when Nazwa =>
@@ -89,19 +77,19 @@ package body W_Pars is
               when others =>
                 null;
             end case;
-            if Tok.Kod = Liczba or else Znaleziony (Liczba, 2, Stop or Dalej (8)) then
+            if Tok.Kod = Liczba or else Znaleziony (Liczba, 2, Stop or Dalej (2)) then
               Nastepny;
             end if;
           when Nawias =>
             Nastepny;
-            Program (Stop or Dalej (10));
-            if Tok.Kod = Zamknij or else Znaleziony (Zamknij, 3, Stop or Dalej (10)) then
+            Program (Stop or Dalej (3));
+            if Tok.Kod = Zamknij or else Znaleziony (Zamknij, 3, Stop or Dalej (3)) then
               Nastepny;
             end if;
           when others =>
             null;
         end case;
-        if Tok.Kod = Srednik or else Znaleziony (Srednik, 4, Stop or Dalej (11)) then
+        if Tok.Kod = Srednik or else Znaleziony (Srednik, 4, Stop or Dalej (4)) then
           Nastepny;
         end if;
       when Pisz =>
@@ -117,7 +105,7 @@ package body W_Pars is
           end case;
         end loop;
         null;
-        if Tok.Kod = Srednik or else Znaleziony (Srednik, 5, Stop or Dalej (11)) then
+        if Tok.Kod = Srednik or else Znaleziony (Srednik, 5, Stop or Dalej (4)) then
           Nastepny;
         end if;
       when others =>
@@ -128,9 +116,9 @@ package body W_Pars is
   procedure Parsuj is
   begin
     Skanuj_Biezacy;
-    Program (Dalej (1));
+    Program (Dalej (5));
     if Tok.Kod /= Koniec then
-      Blad (6, Dalej (1));
+      Blad (6, Dalej (5));
     end if;
     if W_Bledy.Zgloszone > 0 then
       raise Blad_Parsera;
@@ -144,5 +132,16 @@ package body W_Pars is
       W_Bledy.Zglos_Glebokosci;
       raise Blad_Parsera;
   end Parsuj;
+
+  function Dalej (Nr : Positive) return Zbior_Tokenow is
+    Zbiory : constant array (1 .. 5) of Zbior_Tokenow := (
+      1 => (Nazwa | Pisz => True, others => False),
+      2 => (Liczba | Srednik => True, others => False),
+      3 => (Zamknij | Srednik => True, others => False),
+      4 => (Srednik => True, others => False),
+      5 => (Koniec => True, others => False));
+  begin
+    return Zbiory (Nr);
+  end Dalej;
 
 end W_Pars;

@@ -13,18 +13,11 @@ package body W_Pars is
 
   type Zbior_Tokenow is array (Token_Kod) of Boolean with Pack;
 
-  -- zbiory tokenow, z ktorymi parser moze isc dalej po bledzie w miejscach
-  -- gramatyki; procedura produkcji dostaje w Stop te, z ktorymi moga isc
-  -- dalej produkcje, ktore ja wywolaly
-  Dalej : constant array (1 .. 8) of Zbior_Tokenow := (
-    1 => (Koniec => True, others => False),
-    2 => (Przecinek => True, others => False),
-    3 => (Przecinek | Liczba | Nazwa => True, others => False),
-    4 => (Nazwa | Nawias => True, others => False),
-    5 => (Nawias => True, others => False),
-    6 => (Liczba | Nawias => True, others => False),
-    7 => (Zamknij => True, others => False),
-    8 => (Liczba => True, others => False));
+  -- zbior numer Nr tokenow, z ktorymi parser moze isc dalej po bledzie w
+  -- jednym z miejsc gramatyki; procedura produkcji dostaje w Stop te, z
+  -- ktorymi moga isc dalej produkcje, ktore ja wywolaly
+  function Dalej (Nr : Positive) return Zbior_Tokenow;
+  pragma Inline (Dalej);
 
   -- blad skladni numer Nr przy biezacym tokenie; potem parser pomija tokeny
   -- do pierwszego z tych, z ktorymi moze isc dalej
@@ -65,17 +58,17 @@ package body W_Pars is
                    Ile : out Natural; Stop : Zbior_Tokenow) is
   begin
     Nazwy := Null_Unbounded_String; Ile := 0;
-    Element (Nazwy, Ile, Stop or Dalej (2));
+    Element (Nazwy, Ile, Stop or Dalej (1));
     while Tok.Kod in Przecinek | Liczba | Nazwa loop
-      if Tok.Kod = Przecinek or else Znaleziony (Przecinek, 1, Stop or Dalej (3)) then
+      if Tok.Kod = Przecinek or else Znaleziony (Przecinek, 1, Stop or Dalej (2)) then
         Nastepny;
       end if;
       if Tok.Kod not in Liczba | Nazwa then
-        Blad (2, Stop or Dalej (3));
+        Blad (2, Stop or Dalej (2));
       end if;
       case Tok.Kod is
         when Nazwa =>
-          Element (Nazwy, Ile, Stop or Dalej (3));
+          Element (Nazwy, Ile, Stop or Dalej (2));
         when Liczba =>
           Put_Line (Tekst);
           Nastepny;
@@ -88,14 +81,14 @@ package body W_Pars is
   procedure Element (Nazwy : in out Unbounded_String; Ile : in out Natural; Stop : Zbior_Tokenow) is
     L : Liczba_Typ;
   begin
-    if Tok.Kod = Nazwa or else Znaleziony (Nazwa, 3, Stop or Dalej (4)) then
+    if Tok.Kod = Nazwa or else Znaleziony (Nazwa, 3, Stop or Dalej (3)) then
       Append (Nazwy, Tekst); Ile := Ile + 1;
       Nastepny;
     end if;
     if Tok.Kod = Nawias then
       Nastepny;
-      Wartosc (L, Stop or Dalej (7));
-      if Tok.Kod = Zamknij or else Znaleziony (Zamknij, 4, Stop or Dalej (7)) then
+      Wartosc (L, Stop or Dalej (4));
+      if Tok.Kod = Zamknij or else Znaleziony (Zamknij, 4, Stop or Dalej (4)) then
         Ile := Ile + L;
         Nastepny;
       end if;
@@ -105,7 +98,7 @@ package body W_Pars is
   procedure Wartosc (L : out Liczba_Typ -- the value in brackets
                      ; Stop : Zbior_Tokenow) is
   begin
-    if Tok.Kod = Liczba or else Znaleziony (Liczba, 5, Stop or Dalej (8)) then
+    if Tok.Kod = Liczba or else Znaleziony (Liczba, 5, Stop or Dalej (5)) then
       L := Liczba_Typ'Value (Tekst);
       Nastepny;
     end if;
@@ -115,9 +108,9 @@ package body W_Pars is
                     Ile : out Natural) is
   begin
     Skanuj_Biezacy;
-    Lista (Nazwy, Ile, Dalej (1));
+    Lista (Nazwy, Ile, Dalej (6));
     if Tok.Kod /= Koniec then
-      Blad (6, Dalej (1));
+      Blad (6, Dalej (6));
     end if;
     if W_Bledy.Zgloszone > 0 then
       raise Blad_Parsera;
@@ -130,5 +123,17 @@ package body W_Pars is
       W_Bledy.Zglos_Glebokosci;
       raise Blad_Parsera;
   end Parsuj;
+
+  function Dalej (Nr : Positive) return Zbior_Tokenow is
+    Zbiory : constant array (1 .. 6) of Zbior_Tokenow := (
+      1 => (Przecinek => True, others => False),
+      2 => (Przecinek | Liczba | Nazwa => True, others => False),
+      3 => (Nazwa | Nawias => True, others => False),
+      4 => (Zamknij => True, others => False),
+      5 => (Liczba => True, others => False),
+      6 => (Koniec => True, others => False));
+  begin
+    return Zbiory (Nr);
+  end Dalej;
 
 end W_Pars;

@@ -12,12 +12,11 @@ package body W_Pars is
 
   type Zbior_Tokenow is array (Token_Kod) of Boolean with Pack;
 
-  -- zbiory tokenow, z ktorymi parser moze isc dalej po bledzie w miejscach
-  -- gramatyki; procedura produkcji dostaje w Stop te, z ktorymi moga isc
-  -- dalej produkcje, ktore ja wywolaly
-  Dalej : constant array (1 .. 2) of Zbior_Tokenow := (
-    1 => (Koniec => True, others => False),
-    2 => (Nazwa | Koniec => True, others => False));
+  -- zbior numer Nr tokenow, z ktorymi parser moze isc dalej po bledzie w
+  -- jednym z miejsc gramatyki; procedura produkcji dostaje w Stop te, z
+  -- ktorymi moga isc dalej produkcje, ktore ja wywolaly
+  function Dalej (Nr : Positive) return Zbior_Tokenow;
+  pragma Inline (Dalej);
 
   -- blad skladni numer Nr przy biezacym tokenie; potem parser pomija tokeny
   -- do pierwszego z tych, z ktorymi moze isc dalej
@@ -79,5 +78,12 @@ package body W_Pars is
       W_Bledy.Zglos_Glebokosci;
       raise Blad_Parsera;
   end Parsuj;
+
+  function Dalej (Nr : Positive) return Zbior_Tokenow is
+    Zbiory : constant array (1 .. 1) of Zbior_Tokenow := (
+      1 => (Koniec => True, others => False));
+  begin
+    return Zbiory (Nr);
+  end Dalej;
 
 end W_Pars;

@@ -11,18 +11,11 @@ package body D_Pars is
 
   type Zbior_Tokenow is array (Token_Kod) of Boolean with Pack;
 
-  -- zbiory tokenow, z ktorymi parser moze isc dalej po bledzie w miejscach
-  -- gramatyki; procedura produkcji dostaje w Stop te, z ktorymi moga isc
-  -- dalej produkcje, ktore ja wywolaly
-  Dalej : constant array (1 .. 8) of Zbior_Tokenow := (
-    1 => (Koniec => True, others => False),
-    2 => (Jesli | X => True, others => False),
-    3 => (Jesli | Warunek => True, others => False),
-    4 => (Warunek | To => True, others => False),
-    5 => (Jesli | To | X => True, others => False),
-    6 => (Inaczej => True, others => False),
-    7 => (Jesli | Inaczej | X => True, others => False),
-    8 => (X => True, others => False));
+  -- zbior numer Nr tokenow, z ktorymi parser moze isc dalej po bledzie w
+  -- jednym z miejsc gramatyki; procedura produkcji dostaje w Stop te, z
+  -- ktorymi moga isc dalej produkcje, ktore ja wywolaly
+  function Dalej (Nr : Positive) return Zbior_Tokenow;
+  pragma Inline (Dalej);
 
   -- blad skladni numer Nr przy biezacym tokenie; potem parser pomija tokeny
   -- do pierwszego z tych, z ktorymi moze isc dalej
@@ -59,25 +52,25 @@ package body D_Pars is
   procedure Program (Stop : Zbior_Tokenow) is
   begin
     while Tok.Kod in Jesli | X loop
-      Instr (Stop or Dalej (2));
+      Instr (Stop or Dalej (1));
     end loop;
   end Program;
 
   procedure Instr (Stop : Zbior_Tokenow) is
   begin
     if Tok.Kod not in Jesli | X then
-      Blad (1, Stop or Dalej (2));
+      Blad (1, Stop or Dalej (1));
     end if;
     case Tok.Kod is
       when Jesli =>
         Nastepny;
-        if Tok.Kod = Warunek or else Znaleziony (Warunek, 2, Stop or Dalej (4)) then
+        if Tok.Kod = Warunek or else Znaleziony (Warunek, 2, Stop or Dalej (2)) then
           Nastepny;
         end if;
-        if Tok.Kod = To or else Znaleziony (To, 3, Stop or Dalej (5)) then
+        if Tok.Kod = To or else Znaleziony (To, 3, Stop or Dalej (3)) then
           Nastepny;
         end if;
-        Instr (Stop or Dalej (6));
+        Instr (Stop or Dalej (4));
         if Tok.Kod = Inaczej then
           Nastepny;
           Instr (Stop);
@@ -92,9 +85,9 @@ package body D_Pars is
   procedure Parsuj is
   begin
     Skanuj_Biezacy;
-    Program (Dalej (1));
+    Program (Dalej (5));
     if Tok.Kod /= Koniec then
-      Blad (4, Dalej (1));
+      Blad (4, Dalej (5));
     end if;
     if D_Bledy.Zgloszone > 0 then
       raise Blad_Parsera;
@@ -107,5 +100,16 @@ package body D_Pars is
       D_Bledy.Zglos_Glebokosci;
       raise Blad_Parsera;
   end Parsuj;
+
+  function Dalej (Nr : Positive) return Zbior_Tokenow is
+    Zbiory : constant array (1 .. 5) of Zbior_Tokenow := (
+      1 => (Jesli | X => True, others => False),
+      2 => (Warunek | To => True, others => False),
+      3 => (Jesli | To | X => True, others => False),
+      4 => (Inaczej => True, others => False),
+      5 => (Koniec => True, others => False));
+  begin
+    return Zbiory (Nr);
+  end Dalej;
 
 end D_Pars;
