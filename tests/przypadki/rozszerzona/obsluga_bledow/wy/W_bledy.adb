@@ -1,0 +1,85 @@
+-- pakiet W_Bledy - tresc
+-- wygenerowano wg danych uzytkownia
+-- dnia  5. 12. 2026, godz.  9: 5: 7
+
+with Ada.Strings.Unbounded; use Ada.Strings.Unbounded;
+with Ada.Text_IO; use Ada.Text_IO;
+with W_Skan;
+with W_Pozycja; use W_Pozycja;
+
+package body W_Bledy is
+
+  Plik : Unbounded_String := To_Unbounded_String ("-");
+
+  procedure Ustaw_Plik (Nazwa : String) is
+  begin
+    Plik := To_Unbounded_String (Nazwa);
+  end Ustaw_Plik;
+
+  procedure Zglos_Pliku (Tekst : String) is
+  begin
+    Put_Line (Standard_Error, To_String (Plik) & ": " & Tekst);
+  end Zglos_Pliku;
+
+  function Obraz (N : Natural) return String is
+    S : constant String := Natural'Image (N);
+  begin
+    return S (S'First + 1 .. S'Last);
+  end Obraz;
+
+  procedure Zglos (Tekst : String) is
+    Miejsce : constant String := Obraz (Linia) & ":" & Obraz (Kolumna);
+  begin
+    Put_Line (Standard_Error, To_String (Plik) & ":" & Miejsce & ": " & Tekst);
+  end Zglos;
+
+  function Opis_Skanera (Nr : Integer) return String is
+    Kod : constant String := Integer'Image (Character'Pos (Znak));
+  begin
+    case Nr is
+      when 1 =>
+        if Znak in ' ' .. '~' then
+          return "nieoczekiwany znak '" & Znak & "'";
+        end if;
+        return "nieoczekiwany znak #" & Kod (Kod'First + 1 .. Kod'Last);
+      when 2 => return "token dluzszy niz 100 znakow";
+      when 3 => return "komentarz bez konca";
+      when others => return "nieznany blad skanera";
+    end case;
+  end Opis_Skanera;
+
+  function Opis (Nr : Integer) return String is
+  begin
+    case Nr is
+      when 1 => return "oczekiwano 'Nazwa'";
+      when 2 => return "oczekiwano 'Nazwa'";
+      when 3 => return "oczekiwano konca wejscia";
+      when 4 => return "oczekiwano konca wejscia";
+      when others => return "nieznany blad";
+    end case;
+  end Opis;
+
+  procedure Zglos_Parsera (Nr : Integer) is
+    T : constant String := W_Skan.Tekst;
+    Pokaz : constant Natural := Natural'Min (T'Length, 40);
+  begin
+    if T'Length = 0 then
+      Zglos (Opis (Nr) & "; jest koniec wejscia");
+    elsif Pokaz < T'Length then
+      Zglos (Opis (Nr) & "; jest """ & T (T'First .. T'First + Pokaz - 1) & "...""");
+    else
+      Zglos (Opis (Nr) & "; jest """ & T & """");
+    end if;
+  end Zglos_Parsera;
+
+  procedure Zglos_Skanera (Nr : Integer) is
+  begin
+    Zglos (Opis_Skanera (Nr));
+  end Zglos_Skanera;
+
+  procedure Zglos_Glebokosci is
+  begin
+    Zglos ("zagniezdzenie glebsze, niz pozwala stos");
+  end Zglos_Glebokosci;
+
+  end W_Bledy;

@@ -1,0 +1,15 @@
+-- pakiet W_Pars - specyfikacja
+-- plik wygenerowany na podstawie opisu w [W.gpa]
+-- dnia  5. 12. 2026, godz.  9: 5: 7
+
+package W_Pars is
+
+  -- czyta wejscie przez Skanuj i sprawdza, czy jest zdaniem gramatyki;
+  -- blad zglasza przez pakiet bledow i konczy sie wyjatkiem
+  procedure Parsuj;
+
+  -- numer ostatniego bledu skladni
+  Nr_Bledu_Pars : Integer := 0;
+  Blad_Parsera : exception;
+
+end W_Pars;

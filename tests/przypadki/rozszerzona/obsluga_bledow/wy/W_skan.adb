@@ -1,0 +1,234 @@
+-- wygenerowano przez bryzas z pliku tokenow W.tok; kazde uruchomienie bryzas pisze go od nowa
+-- pakiet W_Skan - tresc
+-- wygenerowano wg danych uzytkownia
+-- dnia  5. 12. 2026, godz.  9: 5: 7
+
+with Ada.Text_IO.C_Streams;
+with Ada.Unchecked_Deallocation;
+with Interfaces.C_Streams;
+with W_Pozycja;
+
+package body W_Skan is
+
+-- automat tokenow: stan 0 to brak przejscia, 1 poczatek
+type Stan_Aut is range 0 .. 5;
+type Klasa_Aut is range 0 .. 3;
+type Rodzaj_Aut is (Brak, Pomin, Token);
+
+Klasy_Aut : constant array (Character) of Klasa_Aut := (
+  0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 0, 0, 1, 0, 0,
+  0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
+  1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 2, 0, 0, 0,
+  0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
+  0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
+  0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
+  0, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3,
+  3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 0, 0, 0, 0, 0,
+  0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
+  0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
+  0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
+  0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
+  0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
+  0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
+  0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
+  0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0);
+Przejscia_Aut : constant array (Stan_Aut range 1 .. 5, Klasa_Aut) of Stan_Aut := (
+  1 => (0, 2, 3, 4),
+  2 => (0, 0, 0, 0),
+  3 => (0, 0, 0, 0),
+  4 => (0, 0, 0, 5),
+  5 => (0, 0, 0, 5));
+Rodzaje_Aut : constant array (Stan_Aut) of Rodzaj_Aut := (
+  Brak, Brak, Pomin, Token, Token, Token);
+Kody_Aut : constant array (Stan_Aut) of Token_Kod := (
+  Pusty, Pusty, Pusty, Przecinek, Nazwa, Nazwa);
+-- znaki pomijane przed automatem
+Pomijane_Aut : constant array (Character) of Boolean := (Character'Val (9) | Character'Val (10) | Character'Val (13) | Character'Val (32) => True, others => False);
+
+-- bledy skanera (Nr_Bledu_Skan)
+Zly_Znak_We : constant := 1;  -- nieoczekiwany znak
+
+package Tekst_We renames Standard.Ada.Text_IO;
+package C_We renames Standard.Interfaces.C_Streams;
+
+-- bufor rosnie tylko wtedy, gdy caly zajmuje jeden token
+Rozmiar_We : constant := 65_536;
+type Bufor_Typ_We is access String;
+procedure Zwolnij_We is new Standard.Ada.Unchecked_Deallocation (String, Bufor_Typ_We);
+Bufor_We : Bufor_Typ_We := new String (1 .. Rozmiar_We);
+Dl_We : Natural := 0;
+Poz_We : Positive := 1;
+Linia_We : Positive := 1;
+Pocz_Linii_We : Integer := 1;
+Koniec_We : Boolean := False;
+Ostatni_We : Character := ASCII.LF;  -- ostatni przeczytany znak
+
+-- przesuwa nieuzyta reszte na poczatek bufora i dopisuje, co da wejscie:
+-- plik blok, a terminal czy potok jedna linie, zeby program odpowiadal na
+-- nia od razu; na koncu wejscia ostatnia linia bez LF dostaje go
+procedure Dolej is
+  Plik : constant C_We.FILEs := Tekst_We.C_Streams.C_Stream (Tekst_We.Current_Input);
+  Bylo : constant Natural := Dl_We - Poz_We + 1;
+  Znak : C_We.int;
+begin
+  if Bylo = Bufor_We'Length then
+    declare
+      Stary : Bufor_Typ_We := Bufor_We;
+    begin
+      Bufor_We := new String (1 .. 2 * Stary'Length);
+      Bufor_We (1 .. Bylo) := Stary.all;
+      Zwolnij_We (Stary);
+    end;
+  else
+    Bufor_We (1 .. Bylo) := Bufor_We (Poz_We .. Dl_We);
+  end if;
+  Dl_We := Bylo;
+  Pocz_Linii_We := Pocz_Linii_We - Poz_We + 1;
+  Poz_We := 1;
+  if C_We.is_regular_file (C_We.fileno (Plik)) /= 0 then
+    Dl_We := Dl_We + Natural (C_We.fread (Bufor_We (Dl_We + 1)'Address, 1,
+                                          C_We.size_t (Bufor_We'Length - Dl_We), Plik));
+  else
+    loop
+      Znak := C_We.fgetc (Plik);
+      exit when Znak = C_We.EOF;
+      Dl_We := Dl_We + 1;
+      Bufor_We (Dl_We) := Character'Val (Znak);
+      exit when Bufor_We (Dl_We) = ASCII.LF or else Dl_We = Bufor_We'Length;
+    end loop;
+  end if;
+  if C_We.ferror (Plik) /= 0 then
+    raise Tekst_We.Device_Error;
+  elsif Dl_We > Bylo then
+    Ostatni_We := Bufor_We (Dl_We);
+  else
+    Koniec_We := True;
+    if Ostatni_We /= ASCII.LF then
+      Dl_We := Dl_We + 1;
+      Bufor_We (Dl_We) := ASCII.LF;
+    end if;
+  end if;
+end Dolej;
+
+-- czy w buforze jest jeszcze N znakow (dolewa, poki wejscie sie nie skonczy)
+function Zapewnij (N : Positive) return Boolean is
+begin
+  while Dl_We - Poz_We + 1 < N and then not Koniec_We loop
+    Dolej;
+  end loop;
+  return Dl_We - Poz_We + 1 >= N;
+end Zapewnij;
+
+-- zuzywa N znakow, liczac linie
+procedure Przesun (N : Natural) is
+begin
+  for I in Poz_We .. Poz_We + N - 1 loop
+    if Bufor_We (I) = ASCII.LF then
+      Linia_We := Linia_We + 1;
+      Pocz_Linii_We := I + 1;
+    end if;
+  end loop;
+  Poz_We := Poz_We + N;
+end Przesun;
+
+procedure Blad (Numer : Integer) is
+begin
+  Nr_Bledu_Skan := Numer;
+  raise Blad_Skanera;
+end Blad;
+
+-- ostatni token; jego tekst zostaje w buforze (Tekst)
+Token_Aut : Token_Typ renames Biezacy;
+
+-- caly tekst ostatniego tokenu stoi w buforze od Tekst_Od_We do nastepnego Skanuj
+Tekst_Od_We : Positive := 1;
+Dl_Tekstu_We : Natural := 0;
+
+function Tekst return String is (Bufor_We (Tekst_Od_We .. Tekst_Od_We + Dl_Tekstu_We - 1));
+
+procedure Skanuj_Biezacy is
+  S : Stan_Aut;
+  Ile : Natural;      -- znaki przeczytane przez automat
+  Dlugosc : Natural;  -- najdluzsze dopasowanie
+  Akc : Stan_Aut;     -- stan, w ktorym sie skonczylo
+begin
+  loop
+    Pomijanie :
+    loop
+      declare
+        B : String renames Bufor_We (Poz_We .. Dl_We);
+      begin
+        for I in B'Range loop
+          if not Pomijane_Aut (B (I)) then
+            Poz_We := I;
+            exit Pomijanie;
+          elsif B (I) = ASCII.LF then
+            Linia_We := Linia_We + 1;
+            Pocz_Linii_We := I + 1;
+          end if;
+        end loop;
+        Poz_We := Dl_We + 1;
+      end;
+      exit Pomijanie when not Zapewnij (1);
+    end loop Pomijanie;
+    W_Pozycja.Linia := Linia_We;
+    W_Pozycja.Kolumna := Poz_We - Pocz_Linii_We + 1;
+    if Poz_We > Dl_We then
+      Dl_Tekstu_We := 0;
+      Token_Aut.Kod := W_Skan.Koniec;
+      return;
+    end if;
+    S := 1;
+    Ile := 0;
+    Dlugosc := 0;
+    Akc := 0;
+    Automat :
+    loop
+      declare
+        B : String renames Bufor_We (Poz_We .. Dl_We);
+        Do_I : constant Integer := B'Last;
+      begin
+        for I in B'First + Ile .. Do_I loop
+          S := Przejscia_Aut (S, Klasy_Aut (B (I)));
+          if S = 0 then
+            Ile := I - B'First;
+            exit Automat;
+          end if;
+          if Rodzaje_Aut (S) /= Brak then
+            Dlugosc := I - B'First + 1;
+            Akc := S;
+          end if;
+        end loop;
+        Ile := Integer'Max (Ile, Do_I - B'First + 1);
+      end;
+      exit Automat when not Zapewnij (Ile + 1);
+    end loop Automat;
+    if Dlugosc = 0 then
+      W_Pozycja.Znak := Bufor_We (Poz_We);
+      Blad (Zly_Znak_We);
+    end if;
+    case Rodzaje_Aut (Akc) is
+      when Token =>
+        Token_Aut.Kod := Kody_Aut (Akc);
+        Tekst_Od_We := Poz_We;
+        Dl_Tekstu_We := Dlugosc;
+        Poz_We := Poz_We + Dl_Tekstu_We;
+        return;
+      when others =>
+        Przesun (Dlugosc);
+    end case;
+  end loop;
+end Skanuj_Biezacy;
+
+function Skanuj return Token_Typ is
+  Wynik : Token_Typ := (Kod => Pusty, Wart => (others => ' '));
+  Dl : Natural;
+begin
+  Skanuj_Biezacy;
+  Wynik.Kod := Biezacy.Kod;
+  Dl := Natural'Min (Dl_Tekstu_We, Dl_Tok);
+  Wynik.Wart (1 .. Dl) := Bufor_We (Tekst_Od_We .. Tekst_Od_We + Dl - 1);
+  return Wynik;
+end Skanuj;
+
+end W_Skan;

@@ -1,0 +1,13 @@
+-- pakiet W_Pozycja - specyfikacja
+-- wygenerowano wg danych uzytkownia
+-- dnia  5. 12. 2026, godz.  9: 5: 7
+
+package W_Pozycja is
+
+-- linia i kolumna (od 1) pierwszego znaku biezacego tokenu albo bledu skanera
+Linia : Natural := 0;
+Kolumna : Natural := 0;
+-- znak, od ktorego nie zaczyna sie zaden token (blad skanera 1)
+Znak : Character := ' ';
+
+end W_Pozycja;
