@@ -24,11 +24,12 @@ constexpr std::array<std::string_view, 7> wygenerowane_nieterminali = {
     "Token_Typ", "Zbior_Tok", "Nr_Bledu_Pars", "Parsuj", "Init_Zbiory", "Blad_Parsera", "Tok"};
 
 // In the extended notation, with recovery, the parser body declares the
-// type and the table of the sets it skips to and gives every production the
-// parameter Stop; its scanner written from P.tok declares the token it
-// builds in place and the length of a lexical error's text. A name of these
-// clashes (its subprograms overload the names, and GNAT takes both).
-constexpr std::array<std::string_view, 3> wygenerowane_odtwarzania = {"Zbior_Tokenow", "Dalej", "Stop"};
+// type of the sets it skips to and gives every production the parameter
+// Stop; its scanner written from P.tok declares the token it builds in
+// place and the length of a lexical error's text. A name of these clashes
+// (its subprograms, Dalej among them, overload the names, and GNAT takes
+// both).
+constexpr std::array<std::string_view, 2> wygenerowane_odtwarzania = {"Zbior_Tokenow", "Stop"};
 constexpr std::array<std::string_view, 2> wygenerowane_skanera_rozszerzonej = {"Biezacy", "Zajete_We"};
 
 // The types, exceptions and packages of Standard: a token kind of that name
