@@ -137,11 +137,8 @@ bool Faza_Rozszerzona::uruchom() {
   const bryzas_analiza::Gramatyka& g = analiza.gramatyka();
   // A handler of the user's for syntax (or lexical) errors takes the first
   // one, and the parse ends there, as it does without recovery.
-  auto jest_sekcja = [&](Token_Kod k) {
-    return std::any_of(g.naglowek.begin(), g.naglowek.end(), [&](const auto& s) { return s.rodzaj == k; });
-  };
-  pak_.odtwarzanie = !jest_sekcja(Token_Kod::BEZODTWARZANIAKOD) && !jest_sekcja(Token_Kod::EXCEPTPARSKOD);
-  pak_.odtwarzanie_skanera = pak_.odtwarzanie && !jest_sekcja(Token_Kod::EXCEPTSKANKOD);
+  pak_.odtwarzanie = g.odtwarzanie();
+  pak_.odtwarzanie_skanera = pak_.odtwarzanie && !g.ma_sekcje(Token_Kod::EXCEPTSKANKOD);
   bryzas_tok czytnik;
   const std::optional<Opis_Tokenow> tokeny = czytnik.czytaj(pak_.plik_tok);
   pak_.token_w_miejscu = tokeny && skaner_do_napisania(pak_.plik_skan);

@@ -1,5 +1,7 @@
 #include "gramatyka/analiza_model.h"
 
+#include <algorithm>
+
 namespace bryzas_analiza {
 
 using bryzas::Token_Kod;
@@ -7,6 +9,10 @@ using bryzas::Token_Kod;
 int Nazwy::wstaw(const std::string& n, Pozycja poz) {
   if (tablica_.wstaw_token(n)) pierwsze_wystapienie.push_back(poz);
   return znajdz(n);
+}
+
+bool Gramatyka::ma_sekcje(bryzas::Token_Kod rodzaj) const {
+  return std::any_of(naglowek.begin(), naglowek.end(), [&](const Sekcja_Naglowka& s) { return s.rodzaj == rodzaj; });
 }
 
 std::vector<int> Gramatyka::produkcja_dla() const {

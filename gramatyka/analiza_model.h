@@ -136,6 +136,14 @@ struct Gramatyka {
 
   // For each nonterminal, the index of its production, or -1.
   std::vector<int> produkcja_dla() const;
+  // Whether the header has a section of this kind.
+  bool ma_sekcje(bryzas::Token_Kod rodzaj) const;
+  // Whether the generated parser goes on after a syntax error: unless the
+  // header turns recovery off or hands the first error to a handler of its
+  // own (++except_pars).
+  bool odtwarzanie() const {
+    return !ma_sekcje(bryzas::Token_Kod::BEZODTWARZANIAKOD) && !ma_sekcje(bryzas::Token_Kod::EXCEPTPARSKOD);
+  }
 };
 
 // Builds the model from what the parser of the notation tells, in the order

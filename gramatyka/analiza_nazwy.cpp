@@ -56,14 +56,6 @@ void analiza_nazwy::sprawdz() {
   sprawdz_wielkosc_liter(g_.nieterminale, false);
 }
 
-// Whether the generated parser goes on after errors: unless the header
-// turns it off or hands the first error to a handler of its own.
-bool analiza_nazwy::odtwarzanie() const {
-  return std::none_of(g_.naglowek.begin(), g_.naglowek.end(), [](const Sekcja_Naglowka& s) {
-    return s.rodzaj == bryzas::Token_Kod::BEZODTWARZANIAKOD || s.rodzaj == bryzas::Token_Kod::EXCEPTPARSKOD;
-  });
-}
-
 std::string analiza_nazwy::cytat(int nr, bool terminal) const {
   return terminal ? cytat_terminala(g_, nr) : cytat_nieterminala(g_, nr);
 }
@@ -88,7 +80,7 @@ void analiza_nazwy::sprawdz_nazwe(const Nazwy& nazwy, int nr, bool terminal) {
   }
   // The packages of the project, and the set First_N of every nonterminal N.
   bool wygenerowana = terminal ? wsrod(wygenerowane_terminali, nazwa) : wsrod(wygenerowane_nieterminali, nazwa);
-  if (g_.rozszerzona && odtwarzanie()) wygenerowana = wygenerowana || wsrod(wygenerowane_odtwarzania, nazwa);
+  if (g_.rozszerzona && g_.odtwarzanie()) wygenerowana = wygenerowana || wsrod(wygenerowane_odtwarzania, nazwa);
   if (g_.rozszerzona && terminal && z_tokenami_)
     wygenerowana = wygenerowana || wsrod(wygenerowane_skanera_rozszerzonej, nazwa);
   if (terminal)

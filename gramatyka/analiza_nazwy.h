@@ -24,7 +24,6 @@ public:
   void sprawdz();
 
 private:
-  bool odtwarzanie() const;
   void sprawdz_nazwe(const Nazwy& nazwy, int nr, bool terminal);
   // The names of one kind against each other.
   void sprawdz_wielkosc_liter(const Nazwy& nazwy, bool terminal);
