@@ -135,15 +135,16 @@ bool Faza_Rozszerzona::uruchom() {
 
   pak_.rozszerzona = true;
   const bryzas_analiza::Gramatyka& g = analiza.gramatyka();
-  // A handler of the user's for syntax (or lexical) errors takes the first
-  // one, and the parse ends there, as it does without recovery.
-  pak_.odtwarzanie = g.odtwarzanie();
-  pak_.odtwarzanie_skanera = pak_.odtwarzanie && !g.ma_sekcje(Token_Kod::EXCEPTSKANKOD);
   bryzas_tok czytnik;
   const std::optional<Opis_Tokenow> tokeny = czytnik.czytaj(pak_.plik_tok);
   pak_.token_w_miejscu = tokeny && skaner_do_napisania(pak_.plik_skan);
   pak_.wart_czytany = czyta_tok(g);
-  pak_.odtwarzanie_skanera = pak_.odtwarzanie_skanera && pak_.token_w_miejscu;
+  // A handler of the user's for syntax (or lexical) errors takes the first
+  // one, and the parse ends there, as it does without recovery; a scanner
+  // of the user's raises its errors.
+  pak_.odtwarzanie = g.odtwarzanie();
+  pak_.odtwarzanie_skanera =
+      pak_.odtwarzanie && pak_.token_w_miejscu && !g.ma_sekcje(Token_Kod::EXCEPTSKANKOD);
   // The end token: P.tok's, or without P.tok the grammar's; a kind of the
   // scanner whether the productions name it or not. Without one nothing
   // checks the end of the input, and the analyser has said so.
