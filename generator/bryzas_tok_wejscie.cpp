@@ -302,11 +302,11 @@ loop
     // Without a limit a token takes as much of the input as it matches;
     // with one, a scan stops after Dl_Tok + 1 characters, which keeps it
     // linear in the input.
-    w.linia(bez_granicy ? "    Do_I : constant Integer := B'Last;"
-                        : "    Do_I : constant Integer := Integer'Min (B'Last, B'First + Dl_Tok);");
+    const std::string_view do_i = bez_granicy ? "B'Last" : "Do_I";
+    if (!bez_granicy) w.linia("    Do_I : constant Integer := Integer'Min (B'Last, B'First + Dl_Tok);");
+    w.linia("  begin");
+    w.linia("    for I in B'First + Ile .. ", do_i, " loop");
     w.blok(R"ada(
-  begin
-    for I in B'First + Ile .. Do_I loop
       S := Przejscia_Aut (S, Klasy_Aut (B (I)));
       if S = 0 then
         Ile := I - B'First;
@@ -317,7 +317,9 @@ loop
         Akc := S;
       end if;
     end loop;
-    Ile := Integer'Max (Ile, Do_I - B'First + 1);
+)ada");
+    w.linia(bez_granicy ? "    Ile := B'Length;" : "    Ile := Integer'Max (Ile, Do_I - B'First + 1);");
+    w.blok(R"ada(
   end;
 )ada");
     if (bez_granicy)

@@ -186,9 +186,8 @@ begin
     loop
       declare
         B : String renames Bufor_We (Poz_We .. Dl_We);
-        Do_I : constant Integer := B'Last;
       begin
-        for I in B'First + Ile .. Do_I loop
+        for I in B'First + Ile .. B'Last loop
           S := Przejscia_Aut (S, Klasy_Aut (B (I)));
           if S = 0 then
             Ile := I - B'First;
@@ -199,7 +198,7 @@ begin
             Akc := S;
           end if;
         end loop;
-        Ile := Integer'Max (Ile, Do_I - B'First + 1);
+        Ile := B'Length;
       end;
       exit Automat when not Zapewnij (Ile + 1);
     end loop Automat;
