@@ -147,6 +147,14 @@ def main():
     pliki = []
     for kat, _, nazwy in sorted(os.walk(folder)):
         pliki += [os.path.join(kat, n) for n in sorted(nazwy)]
+    # Every character above U+007F that Python takes for white space, around
+    # a key and its value and as the indentation of a continued value.
+    biale = [chr(c) for c in range(0x80, 0x10000) if chr(c).isspace()]
+    sciezka = os.path.join(losowe, 'biale.ini')
+    with open(sciezka, 'wb') as f:
+        f.write(('[s]\n' + ''.join('k%d%s=%sv%s\n%sdalej%s\n' % (i, b, b, b, b, b)
+                                   for i, b in enumerate(biale))).encode('utf-8'))
+    pliki.append(sciezka)
     for i in range(losowych):
         sciezka = os.path.join(losowe, 'los_%03d.ini' % i)
         with open(sciezka, 'wb') as f:
