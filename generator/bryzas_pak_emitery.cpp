@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "generator/czas.h"
+#include "generator/naglowek.h"
 #include "gramatyka/nazwa_projektu.h"
 #include "generator/bryzas_tok_skaner.h"
 #include "generator/pisarz.h"

@@ -5,7 +5,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-#include "generator/czas.h"
+#include "generator/naglowek.h"
 #include "generator/pisarz.h"
 #include "wspolne/tekst.h"
 

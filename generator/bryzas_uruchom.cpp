@@ -9,7 +9,8 @@
 #include "gramatyka/bryzas_skan.h"
 #include "generator/bryzas_tok_skaner.h"
 #include "generator/faza_rozszerzona.h"
-#include "generator/czas.h"
+#include "generator/naglowek.h"
+#include "wspolne/czas.h"
 #include "generator/konsola.h"
 #include "gramatyka/nazwa_projektu.h"
 #include "wspolne/blad_pliku.h"
@@ -93,7 +94,7 @@ int bryzas_uruchom(const std::vector<std::string>& argumenty, std::ostream& wyjs
   }
 
   bryzas_pak pak(projekt.nazwa);
-  pak.epoka_zrodel = czytaj_epoke_zrodel(source_date_epoch);
+  pak.epoka_zrodel = wspolne::czytaj_epoke_zrodel(source_date_epoch);
 
   konsola.linia("*** czytam gramatyke z pliku: [" + pak.plik_we + "]");
   konsola.linia();

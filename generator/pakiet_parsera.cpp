@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "generator/czas.h"
+#include "generator/naglowek.h"
 #include "gramatyka/bryzas_pars.h"
 #include "wspolne/blad_pliku.h"
 #include "wspolne/tekst.h"

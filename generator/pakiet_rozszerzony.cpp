@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <optional>
 
-#include "generator/czas.h"
+#include "generator/naglowek.h"
 #include "wspolne/tekst.h"
 
 namespace bryzas {

@@ -2,7 +2,7 @@
 
 #include "generator/bryzas_pak_emitery.h"
 #include "generator/bryzas_tok_skaner.h"
-#include "generator/czas.h"
+#include "generator/naglowek.h"
 #include "generator/pisarz.h"
 
 namespace bryzas {

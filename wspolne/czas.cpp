@@ -1,4 +1,4 @@
-#include "generator/czas.h"
+#include "wspolne/czas.h"
 
 #include <cerrno>
 #include <cstdlib>
@@ -6,7 +6,7 @@
 
 #include "wspolne/tekst.h"
 
-namespace bryzas {
+namespace wspolne {
 
 namespace {
 
@@ -38,23 +38,13 @@ std::optional<long long> czytaj_epoke_zrodel(const char* wartosc) {
 
 std::string data_str(const std::optional<long long>& epoka) {
   std::tm t = chwila(epoka);
-  return wspolne::obraz(t.tm_mday) + "." + wspolne::obraz(t.tm_mon + 1) + "." + wspolne::obraz(t.tm_year + 1900L);
+  return obraz(t.tm_mday) + "." + obraz(t.tm_mon + 1) + "." + obraz(t.tm_year + 1900L);
 }
 
 std::string czas_str(const std::optional<long long>& epoka) {
   std::tm t = chwila(epoka);
   long s = t.tm_hour * 3600L + t.tm_min * 60L + t.tm_sec;
-  return wspolne::obraz(s / 3600) + ":" + wspolne::obraz((s % 3600) / 60) + ":" + wspolne::obraz(s % 60);
+  return obraz(s / 3600) + ":" + obraz((s % 3600) / 60) + ":" + obraz(s % 60);
 }
 
-void linia_daty(Pisarz& w, const std::optional<long long>& epoka) {
-  w.linia("-- dnia ", data_str(epoka), ", godz. ", czas_str(epoka));
-}
-
-void naglowek_danych(Pisarz& w, const std::optional<long long>& epoka) {
-  w.linia("-- wygenerowano wg danych uzytkownia");
-  linia_daty(w, epoka);
-  w.linia();
-}
-
-}  // namespace bryzas
+}  // namespace wspolne

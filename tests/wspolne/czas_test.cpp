@@ -3,17 +3,17 @@
 // leaves the clock, as if it were unset.
 #include <gtest/gtest.h>
 
-#include "generator/czas.h"
+#include "wspolne/czas.h"
 
 namespace {
 
 TEST(EpokaZrodel, TylkoCyfryWZakresie) {
-  EXPECT_EQ(bryzas::czytaj_epoke_zrodel("0"), 0);
-  EXPECT_EQ(bryzas::czytaj_epoke_zrodel("951782399"), 951782399);
-  EXPECT_EQ(bryzas::czytaj_epoke_zrodel("253402300799"), 253402300799LL);
+  EXPECT_EQ(wspolne::czytaj_epoke_zrodel("0"), 0);
+  EXPECT_EQ(wspolne::czytaj_epoke_zrodel("951782399"), 951782399);
+  EXPECT_EQ(wspolne::czytaj_epoke_zrodel("253402300799"), 253402300799LL);
   for (const char* zle : {"", "12x", "-5", "+5", " 5", "5 ", "1e9", "253402300800", "99999999999999999999"})
-    EXPECT_FALSE(bryzas::czytaj_epoke_zrodel(zle).has_value()) << zle;
-  EXPECT_FALSE(bryzas::czytaj_epoke_zrodel(nullptr).has_value());
+    EXPECT_FALSE(wspolne::czytaj_epoke_zrodel(zle).has_value()) << zle;
+  EXPECT_FALSE(wspolne::czytaj_epoke_zrodel(nullptr).has_value());
 }
 
 }  // namespace

@@ -1,12 +1,11 @@
-// Date and time of day for the headers of generated files.
+// The instant a program tells in what it writes: the clock, or the one that
+// SOURCE_DATE_EPOCH fixes, so that repeated runs give identical files.
 #pragma once
 
 #include <optional>
 #include <string>
 
-#include "generator/pisarz.h"
-
-namespace bryzas {
+namespace wspolne {
 
 // Reads SOURCE_DATE_EPOCH: a non-negative integer fixes the instant shown in
 // generated headers (reproducible builds); anything else leaves the clock.
@@ -18,12 +17,4 @@ std::string data_str(const std::optional<long long>& epoka);
 // "h: m: s" likewise, e.g. " 9: 5: 7"; whole seconds since midnight.
 std::string czas_str(const std::optional<long long>& epoka);
 
-// The line of every generated header that tells when the file was written:
-// "-- dnia <data_str>, godz. <czas_str>", the clock read anew for each file.
-void linia_daty(Pisarz& w, const std::optional<long long>& epoka);
-
-// The three-line header block of the packages written from the user's data:
-// "-- wygenerowano wg danych uzytkownia", the date line and an empty line.
-void naglowek_danych(Pisarz& w, const std::optional<long long>& epoka);
-
-}  // namespace bryzas
+}  // namespace wspolne
