@@ -54,7 +54,7 @@ int analizuj(bryzas::bryzas_skan& skan, const bryzas::Nazwy_Projektu& n, bool fi
 // closed around it; a file that cannot be read is reported to komunikaty.
 int analizuj_plik(const bryzas::Nazwy_Projektu& n, bool first, std::ostream& komunikaty, std::ostream& sekcja) {
   try {
-    bryzas::bryzas_skan skan(nullptr, nullptr, true);
+    bryzas::bryzas_skan skan(nullptr);
     skan.otworz(n.plik_we);
     int status = analizuj(skan, n, first, komunikaty, sekcja);
     skan.zamknij();

@@ -7,7 +7,7 @@
 #include <sstream>
 
 #include "generator/bryzas_uruchom.h"
-#include "generator/faza_rozszerzona.h"
+#include "gramatyka/bryzas_skan.h"
 #include "fuzz/wspolne.h"
 #include "wspolne/status.h"
 
@@ -64,6 +64,14 @@ void rozszerzona(int status, const std::string& konsola, const std::string& lst)
     plik(nazwa, false);
 }
 
+// Whether the grammar takes the extended notation's road: its first token
+// is the marker.
+bool rozszerzona_notacja(const std::string& plik) {
+  bryzas::bryzas_skan skan(nullptr);
+  skan.otworz(plik);
+  return skan.pierwszy() == bryzas::Token_Kod::ROZSZERZONA;
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dane, std::size_t rozmiar) {
@@ -81,7 +89,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dane, std::size_t rozm
 
   const std::vector<std::string_view> oczekiwane = fuzz::linie(wejscie);
   const std::string lst = plik("Fuzz.lst");
-  if (bryzas::jest_rozszerzona("Fuzz.gpa")) {
+  if (rozszerzona_notacja("Fuzz.gpa")) {
     rozszerzona(status, konsola, lst);
     return 0;
   }

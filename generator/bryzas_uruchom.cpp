@@ -1,19 +1,17 @@
 #include "generator/bryzas_uruchom.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
-#include "generator/bryzas_pak.h"
-#include "generator/bryzas_pak_emitery.h"
-#include "generator/pakiet_parsera.h"
+#include "generator/podstawowa/droga.h"
+#include "generator/rozszerzona/droga.h"
+#include "generator/wspolne/bryzas_pak.h"
+#include "generator/wspolne/konsola.h"
 #include "gramatyka/bryzas_skan.h"
-#include "generator/bryzas_tok_skaner.h"
-#include "generator/faza_rozszerzona.h"
-#include "generator/naglowek.h"
-#include "wspolne/czas.h"
-#include "generator/konsola.h"
 #include "gramatyka/nazwa_projektu.h"
 #include "wspolne/blad_pliku.h"
+#include "wspolne/czas.h"
 #include "wspolne/status.h"
 #include "wspolne/wersja.h"
 
@@ -45,21 +43,6 @@ constexpr std::string_view pomoc[] = {
     " --version  wypisuje wersje",
     "Status: 0 sukces, 1 blad w gramatyce, 2 bledne wywolanie, 3 nie mozna zapisac lub odczytac pliku",
 };
-
-// Closes what an error left open, flushing it; the first failure is reported.
-void zamknij_otwarte(bryzas_pak& pak, bryzas_skan& skan) {
-  skan.zamknij();
-  for (wspolne::Plik_Wy* f : {&pak.pl_wys, &pak.pl_wyb, &pak.pl_lst, &pak.pl_log, &pak.pl_wyskans}) {
-    try {
-      f->zamknij();
-    } catch (const wspolne::Blad_Pliku&) {
-      // Keep closing the others, then report the first failure.
-      for (wspolne::Plik_Wy* g : {&pak.pl_wys, &pak.pl_wyb, &pak.pl_lst, &pak.pl_log, &pak.pl_wyskans})
-        if (g != f && g->otwarty()) try { g->zamknij(); } catch (const wspolne::Blad_Pliku&) {}
-      throw;
-    }
-  }
-}
 
 }  // namespace
 
@@ -93,45 +76,31 @@ int bryzas_uruchom(const std::vector<std::string>& argumenty, std::ostream& wyjs
     return wspolne::status_bledne_wywolanie;
   }
 
-  bryzas_pak pak(projekt.nazwa);
-  pak.epoka_zrodel = wspolne::czytaj_epoke_zrodel(source_date_epoch);
-
+  const Bryzas_Pak pak(projekt.nazwa, wspolne::czytaj_epoke_zrodel(source_date_epoch));
   konsola.linia("*** czytam gramatyke z pliku: [" + pak.plik_we + "]");
   konsola.linia();
   konsola.linia("*** parsujemy .....");
 
-  bryzas_skan skan(&pak.pl_lst, &pak.symbole);
-  int status = wspolne::status_sukces;
+  // The grammar file is opened once, and its first token read, to tell the
+  // notation; a file that cannot be opened is today's notation's to report.
+  Tablice_Symboli symbole;
+  bryzas_skan skan(&symbole);
+  std::optional<wspolne::Blad_Pliku> blad_otwarcia;
   try {
-    if (jest_rozszerzona(pak.plik_we)) {
-      konsola.linia();
-      if (Faza_Rozszerzona(pak, konsola).uruchom()) status = wspolne::status_blad_wejscia;
-      konsola.linia("*** koniec parsowania");
-      return status;
-    }
-    Pakiet_Parsera pars(pak, skan, konsola);
-    if (pars.parser()) status = wspolne::status_blad_wejscia;
-    bryzas_pak_emitery emitery(pak);
-    emitery.gen_zbiory();
-    emitery.gen_skaner_spec();
-    bryzas_tok_skaner tokeny(pak, konsola);
-    if (tokeny.gen_skaner()) status = wspolne::status_blad_wejscia;
-    emitery.gen_main();
-    emitery.gen_bledy();
-    emitery.gen_projekt();
-    konsola.linia("*** koniec parsowania");
-    zamknij_otwarte(pak, skan);
+    skan.otworz(pak.plik_we);
   } catch (const wspolne::Blad_Pliku& e) {
-    try {
-      zamknij_otwarte(pak, skan);
-    } catch (const wspolne::Blad_Pliku&) {
-      // The first failure is the one reported.
-    }
+    blad_otwarcia = e;
+  }
+  const bool rozszerzona = !blad_otwarcia && skan.pierwszy() == Token_Kod::ROZSZERZONA;
+  try {
+    const bool blad = rozszerzona ? rozszerzona::Droga(pak, skan, konsola).uruchom()
+                                  : podstawowa::Droga(pak, skan, symbole, blad_otwarcia, konsola).uruchom();
+    return blad ? wspolne::status_blad_wejscia : wspolne::status_sukces;
+  } catch (const wspolne::Blad_Pliku& e) {
     konsola.domknij_linie();
     konsola.linia(e.opis());
     return wspolne::status_awaria;
   }
-  return status;
 }
 
 }  // namespace bryzas

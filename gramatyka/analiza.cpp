@@ -164,7 +164,9 @@ void Analiza::sprawdz(const bryzas::Nazwy_Projektu& n) {
   ll1_->sprawdz();
   // The proofs add no messages, only notes, so the token file's come in
   // the same order before them.
-  const Koniec_Wejscia koniec = sprawdz_tokeny(g_, n.plik_tok, raport_, tokeny_);
+  tokeny_pliku_ = czytaj_tokeny(g_, n.plik_tok, tokeny_, blad_pliku_tokenow_);
+  const Koniec_Wejscia koniec =
+      sprawdz_tokeny(g_, tokeny_pliku_.get(), blad_pliku_tokenow_.has_value(), n.plik_tok, raport_, tokeny_);
   dowody(g_, *decyzje_, *ll1_, produkcje.wady(), sprawdza_koniec(g_, koniec), raport_);
   sprawdz_koniec_wejscia(g_, koniec, n.plik_tok, raport_);
 }

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <ostream>
 
 #include "gramatyka/analiza_decyzje.h"
@@ -14,6 +15,7 @@
 #include "gramatyka/analiza_zbiory.h"
 #include "gramatyka/bryzas_skan.h"
 #include "gramatyka/nazwy_projektu.h"
+#include "gramatyka/plik_tokenow.h"
 
 namespace bryzas_analiza {
 
@@ -37,6 +39,11 @@ public:
   // gramatyka().
   const analiza_zbiory& zbiory() const { return *zbiory_; }
   const analiza_decyzje& decyzje() const { return *decyzje_; }
+  // The token file as the analysis read it (with the scanner of the
+  // grammar's terminals), null when there is none or it could not be read.
+  const bryzas::Plik_Tokenow* plik_tokenow() const { return tokeny_pliku_.get(); }
+  // A token file that exists but could not be read, reported as an error.
+  const std::optional<wspolne::Blad_Pliku>& blad_pliku_tokenow() const { return blad_pliku_tokenow_; }
   const analiza_raport& gramatyki() const { return raport_; }
   const analiza_raport& tokenow() const { return tokeny_; }
   int bledy() const { return raport_.bledy() + tokeny_.bledy(); }
@@ -55,6 +62,8 @@ private:
   std::unique_ptr<analiza_zbiory> zbiory_;
   std::unique_ptr<analiza_decyzje> decyzje_;
   std::unique_ptr<analiza_ll1> ll1_;
+  std::unique_ptr<const bryzas::Plik_Tokenow> tokeny_pliku_;
+  std::optional<wspolne::Blad_Pliku> blad_pliku_tokenow_;
 };
 
 }  // namespace bryzas_analiza

@@ -93,6 +93,7 @@ struct Nazwy {
 
   int licz() const { return tablica_.licz(); }
   const std::string& nazwa(int nr) const { return tablica_.nazwy()[static_cast<std::size_t>(nr)]; }
+  const std::vector<std::string>& nazwy() const { return tablica_.nazwy(); }
   // The number of the name, entered at `poz` when it is new.
   int wstaw(const std::string& n, Pozycja poz);
   // The number of the name, or -1.

@@ -54,26 +54,32 @@ std::string zapis(const std::string& tekst) {
 
 }  // namespace
 
-Koniec_Wejscia sprawdz_tokeny(const Gramatyka& g, const std::string& plik_tok, analiza_raport& gramatyki,
-                              analiza_raport& tokenow) {
-  using Rodzaj = Koniec_Wejscia::Rodzaj;
-  bryzas::bryzas_tok czytnik;
-  std::optional<bryzas::Opis_Tokenow> opis;
+std::unique_ptr<const bryzas::Plik_Tokenow> czytaj_tokeny(const Gramatyka& g, const std::string& plik_tok,
+                                                          analiza_raport& tokenow,
+                                                          std::optional<wspolne::Blad_Pliku>& blad) {
   try {
-    opis = czytnik.czytaj(plik_tok);
+    return bryzas::Plik_Tokenow::czytaj(
+        plik_tok, [&](const std::string& n) { return g.terminale.znajdz(n) >= 0; }, g.rozszerzona);
   } catch (const wspolne::Blad_Pliku& e) {
     tokenow.blad({1, 1}, e.opis());
-    return {Rodzaj::nieznany, {}};
+    blad = e;
+    return nullptr;
   }
-  if (!opis) return {Rodzaj::skaner_wlasny, {}};
-  if (const auto& b = czytnik.blad()) {
+}
+
+Koniec_Wejscia sprawdz_tokeny(const Gramatyka& g, const bryzas::Plik_Tokenow* plik, bool blad_pliku,
+                              const std::string& plik_tok, analiza_raport& gramatyki, analiza_raport& tokenow) {
+  using Rodzaj = Koniec_Wejscia::Rodzaj;
+  if (blad_pliku) return {Rodzaj::nieznany, {}};
+  if (!plik) return {Rodzaj::skaner_wlasny, {}};
+  if (const auto& b = plik->blad_skladni()) {
     tokenow.blad({b->linia, b->kol}, std::string(bryzas::komunikat_tokenow(b->nr)));
     return {Rodzaj::nieznany, {}};
   }
+  const bryzas::Opis_Tokenow* opis = &plik->opis();
   const Koniec_Wejscia koniec{opis->koniec.empty() ? Rodzaj::pusty : Rodzaj::token, opis->koniec};
 
-  const bryzas::Skaner_Tokenow skaner =
-      bryzas::zbuduj_skaner(*opis, [&](const std::string& n) { return g.terminale.znajdz(n) >= 0; });
+  const bryzas::Skaner_Tokenow& skaner = plik->skaner();
   std::set<std::string> zdefiniowane;
   for (const Definicja_Tokenu& d : opis->tokeny) {
     zdefiniowane.insert(d.nazwa);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cstring>
+#include <utility>
 
 #include "wspolne/tekst.h"
 
@@ -57,8 +58,7 @@ constexpr std::string_view znacznik_rozszerzonej = "rozszerzona";
 
 }  // namespace
 
-bryzas_skan::bryzas_skan(wspolne::Plik_Wy* pl_lst, Tablice_Symboli* symbole, bool rozszerzona)
-    : pl_lst_(pl_lst), symbole_(symbole), zna_rozszerzona_(rozszerzona) {
+bryzas_skan::bryzas_skan(Tablice_Symboli* symbole) : symbole_(symbole) {
   tekst_.reserve(dl_tok);
 }
 
@@ -68,10 +68,31 @@ void bryzas_skan::otworz(const std::string& plik_we) { pl_we_.otworz(plik_we); }
 
 void bryzas_skan::zamknij() { pl_we_.zamknij(); }
 
-[[noreturn]] void bryzas_skan::blad(int nr) {
-  nr_bledu_spec = nr;
-  throw Blad_Skanera{nr};
+void bryzas_skan::listuj(wspolne::Plik_Wy& pl_lst) {
+  pl_lst_ = &pl_lst;
+  for (std::size_t i = 0; i < linie_.size(); ++i) listuj_linie(static_cast<int>(i) + 1, linie_[i]);
+  linie_.clear();
 }
+
+void bryzas_skan::czytaj_reszte() {
+  while (!pl_we_.koniec()) {
+    dlug_ = static_cast<int>(pl_we_.czytaj(linia_));
+    linie_.emplace_back(linia_.data(), static_cast<std::size_t>(dlug_));
+  }
+  koniec_we_ = true;
+}
+
+Token_Kod bryzas_skan::pierwszy() {
+  try {
+    pierwszy_ = czytaj_token();
+    return pierwszy_->Kod;
+  } catch (...) {
+    blad_pierwszego_ = std::current_exception();
+    return Token_Kod::PUSTY;
+  }
+}
+
+[[noreturn]] void bryzas_skan::blad(int nr) { throw Blad_Skanera{nr}; }
 
 // The reader's way past the end of the current line (or of the input).
 char bryzas_skan::znak_z_nowej_linii(bool nowa_linia) {
@@ -97,14 +118,22 @@ char bryzas_skan::znak_z_nowej_linii(bool nowa_linia) {
 }
 
 // The line just read, after its number in the form of an integer image
-// (obraz), written without building a string for every line.
+// (obraz), written without building a string for every line; kept as it is
+// while there is no listing yet.
 void bryzas_skan::listuj_linie() {
-  if (pl_lst_ == nullptr) return;
+  const std::string_view linia(linia_.data(), static_cast<std::size_t>(dlug_));
+  if (pl_lst_ == nullptr)
+    linie_.emplace_back(linia);
+  else
+    listuj_linie(nr_linii, linia);
+}
+
+void bryzas_skan::listuj_linie(int nr, std::string_view linia) {
   std::array<char, 16> numer{' '};
-  const auto [koniec, ec] = std::to_chars(numer.data() + 1, numer.data() + numer.size(), nr_linii);
+  const auto [koniec, ec] = std::to_chars(numer.data() + 1, numer.data() + numer.size(), nr);
   pl_lst_->pisz(std::string_view(numer.data(), static_cast<std::size_t>(koniec - numer.data())));
   pl_lst_->pisz(": ");
-  pl_lst_->pisz_linie(std::string_view(linia_.data(), static_cast<std::size_t>(dlug_)));
+  pl_lst_->pisz_linie(linia);
 }
 
 // Appends a character to the token text; the text holds at most dl_tok,
@@ -175,7 +204,7 @@ Token_Kod bryzas_skan::slowo_sekcji() {
   if (rozszerzona_)
     for (const auto& s : slowa_rozszerzone)
       if (wspolne::rowne_bez_wielkosci(tekst_, s.slowo)) return s.kod;
-  if (zna_rozszerzona_ && pierwszy_token_ && wspolne::rowne_bez_wielkosci(tekst_, znacznik_rozszerzonej)) {
+  if (pierwszy_token_ && wspolne::rowne_bez_wielkosci(tekst_, znacznik_rozszerzonej)) {
     rozszerzona_ = true;
     return Token_Kod::ROZSZERZONA;
   }
@@ -227,9 +256,15 @@ void bryzas_skan::wstawka(char zamkniecie, int brak_dolara) {
   zn_ = podaj_znak(false);
 }
 
+Token_Typ bryzas_skan::Skanuj() {
+  if (blad_pierwszego_) std::rethrow_exception(std::exchange(blad_pierwszego_, nullptr));
+  if (pierwszy_) return *std::exchange(pierwszy_, std::nullopt);
+  return czytaj_token();
+}
+
 // token = nazwa_nt | nazwa_t | slowo_sekcji | wstawka | parametry | "(" | "%%" | "|" | ":"
 //       | "=" | "{" | "}" | "[" | "]" | ")" | "." | koniec_pliku
-Token_Typ bryzas_skan::Skanuj() {
+Token_Typ bryzas_skan::czytaj_token() {
   tekst_.clear();
   pomin_separatory();
   Token_Typ t;

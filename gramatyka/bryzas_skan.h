@@ -3,6 +3,8 @@
 #pragma once
 
 #include <array>
+#include <exception>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -79,10 +81,9 @@ struct Token_Typ {
 
 class bryzas_skan {
 public:
-  // The listing, when there is one, receives every line read; it must be
-  // open before Skanuj. The tables, when there are, receive every name.
-  // With rozszerzona the extended notation's marker is known.
-  bryzas_skan(wspolne::Plik_Wy* pl_lst, Tablice_Symboli* symbole, bool rozszerzona = false);
+  // The tables, when there are, receive every name. A file that begins with
+  // ++rozszerzona is read in the extended notation from its second token on.
+  explicit bryzas_skan(Tablice_Symboli* symbole);
   ~bryzas_skan();
   bryzas_skan(const bryzas_skan&) = delete;
   bryzas_skan& operator=(const bryzas_skan&) = delete;
@@ -93,19 +94,28 @@ public:
   void otworz(const std::string& plik_we);
   void zamknij();
 
-  // Next token; throws Blad_Skanera with nr_bledu_spec set.
-  Token_Typ Skanuj();
+  // The lines read go to the listing from now on, those read before first.
+  // Until a listing is given they are kept (see linie).
+  void listuj(wspolne::Plik_Wy& pl_lst);
+  // The lines read while no listing was given, each as read (a long line
+  // in pieces), for a listing written later.
+  const std::vector<std::string>& linie() const { return linie_; }
+  // Reads the lines after the last one read, as they stand (a NUL byte,
+  // which ends the tokens, ends nothing here), to keep the whole file for a
+  // listing written later.
+  void czytaj_reszte();
 
-  // The file began with ++rozszerzona: from then on names and inserts have
-  // any length, an insert keeps its line ends, and the extended notation's
-  // own keywords are known.
-  bool rozszerzona() const { return rozszerzona_; }
+  // Reads the first token ahead, to tell the notation: the next Skanuj
+  // returns it, or throws what reading it threw. The marker's kind, or
+  // another one (PUSTY when the token could not be read).
+  Token_Kod pierwszy();
+
+  // Next token; throws Blad_Skanera.
+  Token_Typ Skanuj();
 
   // Position of the lookahead character (see the error reports).
   int nr_linii = 0;
   int nr_kol = 0;
-  int nr_bledu_spec = 0;
-
 
 private:
   // Character reader: the next character of the file, or NUL once the input
@@ -121,6 +131,8 @@ private:
   }
   char znak_z_nowej_linii(bool nowa_linia);
   void listuj_linie();
+  void listuj_linie(int nr, std::string_view linia);
+  Token_Typ czytaj_token();
   void pomin_separatory();
   void nazwa(char ogranicznik, int nr_bledu, Tablica_Symboli* tablica);
   Token_Kod slowo_sekcji();
@@ -130,8 +142,12 @@ private:
   void dopisz_bieg(Warunek pasuje);
   [[noreturn]] void blad(int nr);
 
-  wspolne::Plik_Wy* pl_lst_;  // the listing, if any
+  wspolne::Plik_Wy* pl_lst_ = nullptr;  // the listing, once given
+  std::vector<std::string> linie_;  // the lines read before it
   Tablice_Symboli* symbole_;  // the name tables, if any
+  // The first token read ahead, or what reading it threw.
+  std::optional<Token_Typ> pierwszy_;
+  std::exception_ptr blad_pierwszego_;
   Czytnik_Linii pl_we_;
   Czytnik_Linii::Linia linia_{};
   int dlug_ = 0;
@@ -141,7 +157,6 @@ private:
   // byte in a line: from then on it returns NUL and reads nothing more.
   bool koniec_we_ = false;
   bool linia_z_nul_ = false;
-  bool zna_rozszerzona_;
   bool rozszerzona_ = false;
   bool pierwszy_token_ = true;
   char zn_ = ' ';  // lookahead: the next character not yet part of a token

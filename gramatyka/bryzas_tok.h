@@ -90,7 +90,6 @@ private:
                    lnaw, pnaw, lnawkw, pnawkw, lnawkl, pnawkl, dwie_kropki };
 
   void nastepny();
-  void czytaj_linie();
   [[noreturn]] void blad(int nr) const;
   [[noreturn]] void blad_tu(int nr) const;
   void sprawdz(Sym s, int nr);

@@ -54,7 +54,7 @@ struct Przeczytana {
       : projekt(gramatyka), a(otwarty(skan, projekt.nazwy().plik_we), projekt.nazwy()) {}
 
   Projekt projekt;
-  bryzas::bryzas_skan skan{nullptr, nullptr, true};
+  bryzas::bryzas_skan skan{nullptr};
   Analiza a;
 };
 

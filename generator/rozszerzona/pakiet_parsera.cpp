@@ -1,38 +1,34 @@
-#include "generator/pakiet_rozszerzony.h"
+#include "generator/rozszerzona/pakiet_parsera.h"
 
 #include <algorithm>
 #include <optional>
 
-#include "generator/naglowek.h"
+#include "generator/wspolne/naglowek.h"
 #include "wspolne/tekst.h"
 
-namespace bryzas {
+namespace bryzas::rozszerzona {
 
 using bryzas_analiza::Rodzaj_Elementu;
 
-Pakiet_Rozszerzony::Pakiet_Rozszerzony(bryzas_pak& pak, const bryzas_analiza::Gramatyka& g,
-                                       const bryzas_analiza::analiza_zbiory& zbiory,
-                                       const bryzas_analiza::analiza_decyzje& decyzje, std::string koniec,
-                                       std::vector<std::string> nazwy_tokenow, std::vector<int> kolejnosc)
+Pakiet_Parsera::Pakiet_Parsera(const Bryzas_Pak& pak, const Plan& plan)
     : pak_(pak),
-      g_(g),
-      zbiory_(zbiory),
-      decyzje_(decyzje),
-      koniec_(std::move(koniec)),
-      nr_konca_(koniec_.empty() ? -1 : g.terminale.znajdz(koniec_)),
-      nazwy_tokenow_(std::move(nazwy_tokenow)),
-      kolejnosc_(std::move(kolejnosc)),
-      odtwarzanie_(pak.odtwarzanie) {
+      plan_(plan),
+      g_(plan.g),
+      zbiory_(plan.zbiory),
+      decyzje_(plan.decyzje),
+      koniec_(plan.koniec),
+      nr_konca_(koniec_.empty() ? -1 : g_.terminale.znajdz(koniec_)),
+      odtwarzanie_(plan.odtwarzanie) {
   koniec_wejscia_.dodaj_koniec();
 }
 
-void Pakiet_Rozszerzony::pisz() {
-  pak_.opisy_bledow.clear();
+void Pakiet_Parsera::pisz() {
+  opisy_bledow_.clear();
   pisz_plik(pak_.plik_wys, [&](Pisarz& w) { specyfikacja(w); });
   pisz_plik(pak_.plik_wyb, [&](Pisarz& w) { tresc(w); });
 }
 
-void Pakiet_Rozszerzony::specyfikacja(Pisarz& w) {
+void Pakiet_Parsera::specyfikacja(Pisarz& w) {
   w.linia("-- pakiet ", pak_.nazwa_pars, " - specyfikacja");
   w.linia("-- plik wygenerowany na podstawie opisu w [", pak_.plik_we, "]");
   linia_daty(w, pak_.epoka_zrodel);
@@ -62,14 +58,14 @@ Blad_Parsera : exception;
 }
 
 // The inserts of the header sections of one kind, in the order of the file.
-std::vector<std::string> Pakiet_Rozszerzony::naglowek(Token_Kod rodzaj) const {
+std::vector<std::string> Pakiet_Parsera::naglowek(Token_Kod rodzaj) const {
   std::vector<std::string> wynik;
   for (const auto& s : g_.naglowek)
     if (s.rodzaj == rodzaj) wynik.push_back(s.tekst);
   return wynik;
 }
 
-void Pakiet_Rozszerzony::tresc(Pisarz& w) {
+void Pakiet_Parsera::tresc(Pisarz& w) {
   w.linia("-- pakiet ", pak_.nazwa_pars, " - tresc");
   w.linia("-- plik wygenerowany na podstawie opisu w [", pak_.plik_we, "]");
   linia_daty(w, pak_.epoka_zrodel);
@@ -90,8 +86,8 @@ void Pakiet_Rozszerzony::tresc(Pisarz& w) {
 // The token, the header's declarations, the procedures that report errors,
 // then every production procedure declared, so that they may call each
 // other, and defined, and Parsuj.
-void Pakiet_Rozszerzony::cialo_pakietu(Pisarz& w) {
-  w.linia(pak_.token_w_miejscu ? "Tok : Token_Typ renames Biezacy;" : "Tok : Token_Typ;");
+void Pakiet_Parsera::cialo_pakietu(Pisarz& w) {
+  w.linia(plan_.token_w_miejscu() ? "Tok : Token_Typ renames Biezacy;" : "Tok : Token_Typ;");
   for (Token_Kod k : {Token_Kod::PAKDEKLKOD, Token_Kod::KODSYM})
     for (const std::string& d : naglowek(k)) wstawka(w, d);
   w.linia();
@@ -112,7 +108,7 @@ void Pakiet_Rozszerzony::cialo_pakietu(Pisarz& w) {
 }
 
 // Without recovery an error ends the parse: Blad raises Blad_Parsera.
-void Pakiet_Rozszerzony::bledy_bez_odtwarzania(Pisarz& w) {
+void Pakiet_Parsera::bledy_bez_odtwarzania(Pisarz& w) {
   const bool wlasny_blad = !naglowek(Token_Kod::EXCEPTPARSKOD).empty();
   w.blok(R"ada(
 -- blad skladni numer Nr przy biezacym tokenie
@@ -141,19 +137,19 @@ end Sprawdz;
 
 // A production's formal parameters; with recovery the tokens its callers
 // can go on with are one more.
-std::optional<std::string> Pakiet_Rozszerzony::formalne(const bryzas_analiza::Produkcja& p) const {
+std::optional<std::string> Pakiet_Parsera::formalne(const bryzas_analiza::Produkcja& p) const {
   return odtwarzanie_ ? z_dodatkiem(p.parametry, "Stop : Zbior_Tokenow") : p.parametry;
 }
 
-std::string_view Pakiet_Rozszerzony::nastepny() const { return odtwarzanie_ ? "Nastepny;" : skanuj(); }
+std::string_view Pakiet_Parsera::nastepny() const { return odtwarzanie_ ? "Nastepny;" : skanuj(); }
 
 // The next token into Tok: in place when the scanner builds it there.
-std::string_view Pakiet_Rozszerzony::skanuj() const {
-  return pak_.token_w_miejscu ? "Skanuj_Biezacy;" : "Tok := Skanuj;";
+std::string_view Pakiet_Parsera::skanuj() const {
+  return plan_.token_w_miejscu() ? "Skanuj_Biezacy;" : "Tok := Skanuj;";
 }
 
 // procedure N is <declarations> begin <first statements> <right side> end N;
-void Pakiet_Rozszerzony::produkcja(Pisarz& w, const bryzas_analiza::Produkcja& p) {
+void Pakiet_Parsera::produkcja(Pisarz& w, const bryzas_analiza::Produkcja& p) {
   const std::string& n = g_.nieterminale.nazwa(p.lewa);
   naglowek_procedury(w, "procedure " + n, formalne(p), " is");
   {
@@ -173,7 +169,7 @@ void Pakiet_Rozszerzony::produkcja(Pisarz& w, const bryzas_analiza::Produkcja& p
 // Parsuj reads the first token, the start symbol and the end of the input,
 // then the statements for after a sentence. An error is told where it is
 // found; nesting deeper than the stack allows is an error at its token.
-void Pakiet_Rozszerzony::parsuj(Pisarz& w) {
+void Pakiet_Parsera::parsuj(Pisarz& w) {
   const bryzas_analiza::Produkcja& start = g_.produkcje.front();
   naglowek_procedury(w, "procedure Parsuj", start.parametry, " is");
   {
@@ -242,7 +238,7 @@ void Pakiet_Rozszerzony::parsuj(Pisarz& w) {
 // follows c, counts even where the rest cannot vanish: a token that closes
 // or repeats the construct around is a place to go on from when the rest is
 // missing.
-void Pakiet_Rozszerzony::ciag(Pisarz& w, const Ciag& c, bool pewny, const Zbior& dalej) {
+void Pakiet_Parsera::ciag(Pisarz& w, const Ciag& c, bool pewny, const Zbior& dalej) {
   for (std::size_t i = 0; i < c.size(); ++i) {
     bool pusty = false;
     Zbior po = zbiory_.first_ciagu(c, i + 1, pusty);
@@ -253,7 +249,7 @@ void Pakiet_Rozszerzony::ciag(Pisarz& w, const Ciag& c, bool pewny, const Zbior&
 
 // A terminal is checked (unless a decision already made sure of it), its
 // insert runs while Tok still holds it, and the next token is read.
-void Pakiet_Rozszerzony::element(Pisarz& w, const Element& e, bool pewny, const Zbior& po) {
+void Pakiet_Parsera::element(Pisarz& w, const Element& e, bool pewny, const Zbior& po) {
   if (e.rodzaj != Rodzaj_Elementu::symbol) {
     grupa(w, e, pewny, po);
     wstawka(w, e.wstawka);
@@ -296,7 +292,7 @@ void Pakiet_Rozszerzony::element(Pisarz& w, const Element& e, bool pewny, const 
 // takes the branch whose tokens hold the current one, and with none of
 // them it is an error. A branch that can vanish is taken on what follows
 // the group too.
-void Pakiet_Rozszerzony::grupa(Pisarz& w, const Element& e, bool pewny, const Zbior& po) {
+void Pakiet_Parsera::grupa(Pisarz& w, const Element& e, bool pewny, const Zbior& po) {
   const std::vector<Zbior> d = decyzje(e);
   Zbior wszystkie;
   for (const Zbior& z : d) wszystkie.dodaj(z);
@@ -382,7 +378,7 @@ void Pakiet_Rozszerzony::grupa(Pisarz& w, const Element& e, bool pewny, const Zb
   }
 }
 
-std::vector<bryzas_analiza::Zbior> Pakiet_Rozszerzony::decyzje(const Element& e) const {
+std::vector<bryzas_analiza::Zbior> Pakiet_Parsera::decyzje(const Element& e) const {
   std::vector<Zbior> d;
   Zbior zajete;
   for (const Zbior& przewidywane : decyzje_.grupy(e).przewidywane) {
@@ -393,7 +389,7 @@ std::vector<bryzas_analiza::Zbior> Pakiet_Rozszerzony::decyzje(const Element& e)
   return d;
 }
 
-bryzas_analiza::Zbior Pakiet_Rozszerzony::z_koncem(const Zbior& z) const {
+bryzas_analiza::Zbior Pakiet_Parsera::z_koncem(const Zbior& z) const {
   if (!z.ma_koniec() || nr_konca_ < 0) return z;
   Zbior wynik;
   for (int t : z.terminale()) wynik.dodaj(t);
@@ -402,34 +398,35 @@ bryzas_analiza::Zbior Pakiet_Rozszerzony::z_koncem(const Zbior& z) const {
 }
 
 // Without an end token, Skanuj gives Pusty where the input ends.
-std::string Pakiet_Rozszerzony::wybor(const Zbior& z) const {
+std::string Pakiet_Parsera::wybor(const Zbior& z) const {
   std::string s;
   for (int t : z.terminale()) s += (s.empty() ? "" : " | ") + g_.terminale.nazwa(t);
   if (z.ma_koniec()) s += (s.empty() ? "" : " | ") + (koniec_.empty() ? std::string("Pusty") : koniec_);
   return s;
 }
 
-std::string Pakiet_Rozszerzony::warunek(const Zbior& z) const {
+std::string Pakiet_Parsera::warunek(const Zbior& z) const {
   const std::size_t ile = z.terminale().size() + (z.ma_koniec() ? 1 : 0);
   return (ile == 1 ? "Tok.Kod = " : "Tok.Kod in ") + wybor(z);
 }
 
 // "oczekiwano X", "oczekiwano X albo Y", "oczekiwano X, Y albo Z": the
 // tokens spelt as the messages spell them, in the order given.
-int Pakiet_Rozszerzony::nr_bledu(const Zbior& oczekiwane, bryzas_analiza::Pozycja p) {
+int Pakiet_Parsera::nr_bledu(const Zbior& oczekiwane, bryzas_analiza::Pozycja p) {
   std::vector<int> terminale = oczekiwane.terminale();
   std::stable_sort(terminale.begin(), terminale.end(), [&](int a, int b) {
-    return kolejnosc_[static_cast<std::size_t>(a)] < kolejnosc_[static_cast<std::size_t>(b)];
+    return plan_.kolejnosc[static_cast<std::size_t>(a)] < plan_.kolejnosc[static_cast<std::size_t>(b)];
   });
   std::vector<std::string> nazwy;
   for (int t : terminale)
-    nazwy.push_back(t == nr_konca_ ? "konca wejscia" : nazwy_tokenow_[static_cast<std::size_t>(t)]);
+    nazwy.push_back(t == nr_konca_ ? "konca wejscia" : plan_.pisownia[static_cast<std::size_t>(t)]);
   if (oczekiwane.ma_koniec() && (nr_konca_ < 0 || !oczekiwane.zawiera(nr_konca_))) nazwy.push_back("konca wejscia");
   std::string tekst = "oczekiwano";
   for (std::size_t i = 0; i < nazwy.size(); ++i)
     tekst += (i == 0 ? " " : i + 1 == nazwy.size() ? " albo " : ", ") + nazwy[i];
-  pak_.opisy_bledow.push_back({++nr_bledu_, std::move(tekst), p.linia, p.kol});
-  return nr_bledu_;
+  const int nr = static_cast<int>(opisy_bledow_.size()) + 1;
+  opisy_bledow_.push_back({nr, std::move(tekst), p.linia, p.kol});
+  return nr;
 }
 
-}  // namespace bryzas
+}  // namespace bryzas::rozszerzona

@@ -1,4 +1,4 @@
-#include "generator/naglowek.h"
+#include "generator/wspolne/naglowek.h"
 
 #include "wspolne/czas.h"
 

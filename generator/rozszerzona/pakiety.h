@@ -7,19 +7,23 @@
 #include <string>
 #include <vector>
 
-#include "generator/bryzas_pak.h"
+#include "generator/rozszerzona/plan.h"
+#include "generator/wspolne/bryzas_pak.h"
+#include "generator/wspolne/teksty_bledow.h"
 
 namespace bryzas {
-
 class Pisarz;
+}
 
-class Pakiety_Rozszerzone {
+namespace bryzas::rozszerzona {
+
+class Pakiety {
 public:
-  // terminale: the token kinds in the order of the grammar's terminals.
-  Pakiety_Rozszerzone(bryzas_pak& pak, std::vector<std::string> terminale);
+  // opisy: what each error number of the parser body expects.
+  Pakiety(const Bryzas_Pak& pak, const Plan& plan, const std::vector<Opis_Bledu>& opisy);
 
   void gen_skaner_spec();
-  // P_bledy.ads and P_bledy.adb, from the error texts in pak.opisy_bledow.
+  // P_bledy.ads and P_bledy.adb.
   void gen_bledy();
   // P.adb, only when it is absent.
   void gen_main();
@@ -29,8 +33,9 @@ private:
   void bledy_tresc(Pisarz& w);
   void tresc_main(Pisarz& w);
 
-  bryzas_pak& pak_;
-  std::vector<std::string> terminale_;
+  const Bryzas_Pak& pak_;
+  const Plan& plan_;
+  const std::vector<Opis_Bledu>& opisy_;
 };
 
-}  // namespace bryzas
+}  // namespace bryzas::rozszerzona

@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <functional>
 #include <string>
-#include <string>
 #include <string_view>
 #include <utility>
 

@@ -2,21 +2,21 @@
 // error: the procedures that report and skip, and the sets that errors skip
 // to, numbered as the productions first use them and kept in the function
 // Dalej at the end of the body.
-#include "generator/pakiet_rozszerzony.h"
+#include "generator/rozszerzona/pakiet_parsera.h"
 
 #include <algorithm>
 #include <optional>
 
 #include "wspolne/tekst.h"
 
-namespace bryzas {
+namespace bryzas::rozszerzona {
 
 using bryzas_analiza::Rodzaj_Elementu;
 
 // The set type, the table of the sets that errors skip to, declared here
 // and written at the end once every production has used its sets, and the
 // procedures that report an error and skip.
-void Pakiet_Rozszerzony::pomocnicze(Pisarz& w) {
+void Pakiet_Parsera::pomocnicze(Pisarz& w) {
   w.blok(R"ada(
 type Zbior_Tokenow is array (Token_Kod) of Boolean with Pack;
 
@@ -82,7 +82,7 @@ pragma Inline (Nastepny);
 // separator but cannot follow the repetition in any sentence: the separator
 // is then missing, reported as such, and the parse goes on at once. These
 // tokens, with recovery; none otherwise.
-bryzas_analiza::Zbior Pakiet_Rozszerzony::brak_separatora(const Element& e) const {
+bryzas_analiza::Zbior Pakiet_Parsera::brak_separatora(const Element& e) const {
   if (!odtwarzanie_ || e.rodzaj != Rodzaj_Elementu::powtorzenie || e.galezie.size() != 1) return {};
   const Ciag& c = e.galezie[0];
   if (c.size() < 2 || c[0].rodzaj != Rodzaj_Elementu::symbol || !c[0].symbol.terminal) return {};
@@ -95,14 +95,14 @@ bryzas_analiza::Zbior Pakiet_Rozszerzony::brak_separatora(const Element& e) cons
   return za_separatorem.bez(d.za).bez(wejscie);
 }
 
-std::string Pakiet_Rozszerzony::agregat(const Zbior& z) const {
+std::string Pakiet_Parsera::agregat(const Zbior& z) const {
   std::string a = "(";
   a.append(wybor(z_koncem(z))).append(" => True, others => False)");
   return a;
 }
 
 
-std::string Pakiet_Rozszerzony::stop_z(const Zbior& z) {
+std::string Pakiet_Parsera::stop_z(const Zbior& z) {
   if (z.pusty() && !z.ma_koniec()) return "Stop";
   std::string s = "Stop or ";
   s.append(dalej(z));
@@ -110,7 +110,7 @@ std::string Pakiet_Rozszerzony::stop_z(const Zbior& z) {
 }
 
 // "Dalej (K)": the set's number in the table, given when first asked for.
-std::string Pakiet_Rozszerzony::dalej(const Zbior& z) {
+std::string Pakiet_Parsera::dalej(const Zbior& z) {
   std::string a = agregat(z);
   auto [it, nowy] = numery_zbiorow_.emplace(a, static_cast<int>(zbiory_dalej_.size()) + 1);
   if (nowy) zbiory_dalej_.push_back(std::move(a));
@@ -120,7 +120,7 @@ std::string Pakiet_Rozszerzony::dalej(const Zbior& z) {
 }
 
 // The table, after every use of it.
-void Pakiet_Rozszerzony::tablica_dalej(Pisarz& w) {
+void Pakiet_Parsera::tablica_dalej(Pisarz& w) {
   w.linia("function Dalej (Nr : Positive) return Zbior_Tokenow is");
   {
     Wciecie deklaracje(w, krok_wciecia);
@@ -136,4 +136,4 @@ end Dalej;
 )ada");
 }
 
-}  // namespace bryzas
+}  // namespace bryzas::rozszerzona

@@ -9,10 +9,10 @@
 #include <string_view>
 #include <vector>
 
-#include "generator/pisarz.h"
+#include "generator/wspolne/pisarz.h"
 #include "gramatyka/bryzas_skan.h"
 
-namespace bryzas {
+namespace bryzas::podstawowa {
 
 // A syntax error the generated parser can raise: its number, what the body
 // checks for there (one terminal, or the first symbol of each branch of an
@@ -24,9 +24,9 @@ struct Blad_Kodu {
   int kol = 0;
 };
 
-class bryzas_kod {
+class Bryzas_Kod {
 public:
-  explicit bryzas_kod(Pisarz& pisarz) : p_(pisarz) {}
+  explicit Bryzas_Kod(Pisarz& pisarz) : p_(pisarz) {}
 
   // tok_nazwa: the symbol (NAZWANT or NAZWAT); tok_kod: the user code that
   // followed it (KODSYM) or nothing (PUSTY).
@@ -74,4 +74,4 @@ private:
   std::vector<Token_Typ> galezie_;  // first symbols of the open alternative's branches
 };
 
-}  // namespace bryzas
+}  // namespace bryzas::podstawowa

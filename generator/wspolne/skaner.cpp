@@ -1,12 +1,14 @@
-#include "generator/bryzas_tok_skaner.h"
+#include "generator/wspolne/skaner.h"
 
 #include <cerrno>
 #include <optional>
 #include <fcntl.h>
 #include <unistd.h>
 
-#include "generator/naglowek.h"
-#include "generator/pisarz.h"
+#include "generator/wspolne/lista.h"
+#include "generator/wspolne/naglowek.h"
+#include "generator/wspolne/napis_ady.h"
+#include "generator/wspolne/pisarz.h"
 #include "wspolne/tekst.h"
 
 namespace bryzas {
@@ -42,76 +44,30 @@ std::optional<std::string> pierwsza_linia(const std::string& nazwa) {
 
 }  // namespace
 
-// An Ada expression of type String for any text: printable ASCII inside
-// quotes, every other character by its code.
-std::string wyrazenie_napisu(std::string_view tekst) {
-  std::vector<std::string> czesci;
-  std::string biezacy;
-  for (char c : tekst) {
-    const auto u = static_cast<unsigned char>(c);
-    if (u >= 32 && u < 127) {
-      biezacy += c;
-      if (c == '"') biezacy += '"';
-      continue;
-    }
-    if (!biezacy.empty()) czesci.push_back("\"" + biezacy + "\"");
-    biezacy.clear();
-    czesci.push_back("Character'Val (" + std::to_string(u) + ")");
-  }
-  if (!biezacy.empty()) czesci.push_back("\"" + biezacy + "\"");
-  if (czesci.size() == 1 && czesci[0][0] != '"') return "String'(1 => " + czesci[0] + ")";
-  std::string s;
-  for (const std::string& c : czesci) s += (s.empty() ? "" : " & ") + c;
-  return s;
+Skaner::Skaner(const Bryzas_Pak& pak, const Plan_Skanera& plan)
+    : pak_(pak), plan_(plan), opis_(plan.tokeny.opis()), skaner_(plan.tokeny.skaner()) {}
+
+void Skaner::pisz(Konsola& konsola) {
+  pisz_liste_tokenow(pak_.plik_tok_lst, plan_.tokeny);
+  if (plan_.pisz_cialo)
+    pisz_plik(pak_.plik_skan, [&](Pisarz& w) { pisz_skaner(w); });
+  else
+    konsola.linia("*** " + pak_.plik_skan + " nie pochodzi z " + pak_.plik_tok + ": pozostaje bez zmian");
+  pisz_plik(pak_.plik_pozycji, [&](Pisarz& w) { pisz_pozycje(w); });
 }
 
-bryzas_tok_skaner::bryzas_tok_skaner(bryzas_pak& pak, Konsola& konsola) : pak_(pak), konsola_(konsola) {}
-
-bool bryzas_tok_skaner::gen_skaner() {
-  // A token file that exists but cannot be read ends the run, as a grammar
-  // of that kind does.
-  bryzas_tok czytnik;
-  std::optional<Opis_Tokenow> opis = czytnik.czytaj(pak_.plik_tok);
-  if (!opis) return false;
-  opis_ = std::move(*opis);
-
-  std::optional<Blad_Tokenow> blad = czytnik.blad();
-  if (!blad) {
-    // Only the grammar's terminals are recognised: a kind it does not
-    // declare could not be named in the generated Ada.
-    skaner_ = zbuduj_skaner(opis_, [&](const std::string& n) { return pak_.symbole.tablsymterm.znajdz(n) != 0; });
-    blad = skaner_.blad;
-  }
-  if (blad)
-    konsola_.linia("Blad tokenow (" + wspolne::obraz(blad->nr) + ") - " + pak_.plik_tok + ", l:" +
-                   wspolne::obraz(blad->linia) + ", k:" + wspolne::obraz(blad->kol) + ": " +
-                   std::string(komunikat_tokenow(blad->nr)));
-  pisz_plik(pak_.plik_tok_lst, [&](Pisarz& w) {
-    for (std::size_t i = 0; i < czytnik.linie().size(); ++i) {
-      const std::string numer = wspolne::obraz(static_cast<long long>(i + 1)) + ": ";
-      w.linia(numer, czytnik.linie()[i]);
-      if (blad && blad->linia == static_cast<int>(i + 1)) break;
-    }
-    if (!blad) {
+void pisz_liste_tokenow(const std::string& plik_lst, const Plik_Tokenow& tokeny) {
+  pisz_plik(plik_lst, [&](Pisarz& w) {
+    const std::optional<Blad_Tokenow> b = tokeny.blad();
+    if (!b) {
+      pisz_liste(w, tokeny.linie(), {});
       w.linia();
       w.linia("Bez bledu");
       return;
     }
-    const std::string numer = wspolne::obraz(blad->linia) + ": ";
-    w.linia(std::string(numer.size() + static_cast<std::size_t>(blad->kol) - 1, '-'), "^");
-    w.linia("Blad tokenow: ", komunikat_tokenow(blad->nr));
+    pisz_liste(w, tokeny.linie(), {{b->linia, b->kol, {"Blad tokenow: " + std::string(komunikat_tokenow(b->nr))}}},
+               b->linia);
   });
-  if (blad) return true;
-  pak_.z_tokenami = true;
-
-  const std::string& skaner = pak_.plik_skan;
-  if (!skaner_do_napisania(skaner)) {
-    konsola_.linia("*** " + skaner + " nie pochodzi z " + pak_.plik_tok + ": pozostaje bez zmian");
-  } else {
-    pisz_plik(skaner, [&](Pisarz& w) { pisz_skaner(w); });
-  }
-  pisz_plik(pak_.plik_pozycji, [&](Pisarz& w) { pisz_pozycje(w); });
-  return false;
 }
 
 bool skaner_do_napisania(const std::string& plik_skan) {
@@ -119,13 +75,13 @@ bool skaner_do_napisania(const std::string& plik_skan) {
   return !pierwsza || pierwsza->starts_with(znacznik_skanera);
 }
 
-bool bryzas_tok_skaner::jest_komentarz(bool liniowy) const {
+bool Skaner::jest_komentarz(bool liniowy) const {
   for (const Komentarz& k : opis_.komentarze)
     if (k.koniec.empty() == liniowy) return true;
   return false;
 }
 
-void bryzas_tok_skaner::pisz_pozycje(Pisarz& w) {
+void Skaner::pisz_pozycje(Pisarz& w) {
   const std::string& p = pak_.nazwa_pozycji;
   w.linia("-- pakiet ", p, " - specyfikacja");
   naglowek_danych(w, pak_.epoka_zrodel);
@@ -140,7 +96,7 @@ void bryzas_tok_skaner::pisz_pozycje(Pisarz& w) {
   w.linia("end ", p, ";");
 }
 
-void bryzas_tok_skaner::pisz_skaner(Pisarz& w) {
+void Skaner::pisz_skaner(Pisarz& w) {
   w.linia(znacznik_skanera, pak_.plik_tok, "; kazde uruchomienie bryzas pisze go od nowa");
   w.linia("-- pakiet ", pak_.nazwa_skan, " - tresc");
   naglowek_danych(w, pak_.epoka_zrodel);
@@ -148,7 +104,7 @@ void bryzas_tok_skaner::pisz_skaner(Pisarz& w) {
   w.linia("with Ada.Unchecked_Deallocation;");
   w.linia("with Interfaces.C_Streams;");
   w.linia("with ", pak_.nazwa_pozycji, ";");
-  if (pak_.rozszerzona && pak_.odtwarzanie_skanera) w.linia("with ", pak_.nazwa_bledy, ";");
+  if (plan_.odtwarzanie) w.linia("with ", pak_.nazwa_bledy, ";");
   w.linia();
   w.linia("package body ", pak_.nazwa_skan, " is");
   w.linia();
@@ -164,7 +120,7 @@ void bryzas_tok_skaner::pisz_skaner(Pisarz& w) {
 // skipped before the automaton starts. The names of the scanner body end
 // in _Aut and _We, apart from its subprograms, which a token kind cannot
 // hide; the analyser holds them back as names of terminals.
-void bryzas_tok_skaner::tablice(Pisarz& w) {
+void Skaner::tablice(Pisarz& w) {
   const Automat_Tokenow& a = *skaner_.automat;
   const int n = a.licz_stanow();
   w.linia("-- automat tokenow: stan 0 to brak przejscia, 1 poczatek");

@@ -1,17 +1,19 @@
-#include "generator/pakiet_parsera.h"
+#include "generator/podstawowa/pakiet_parsera.h"
 
 #include <algorithm>
 
-#include "generator/naglowek.h"
+#include "generator/wspolne/naglowek.h"
 #include "gramatyka/bryzas_pars.h"
 #include "wspolne/blad_pliku.h"
 #include "wspolne/tekst.h"
 
-namespace bryzas {
+namespace bryzas::podstawowa {
 
-Pakiet_Parsera::Pakiet_Parsera(bryzas_pak& pak, bryzas_skan& skan, Konsola& konsola)
-    : pak_(pak), skan_(skan), konsola_(konsola), wys_(pak.pl_wys), wyb_(pak.pl_wyb),
-      lst_(pak.pl_lst), kod_(wyb_) {}
+Pakiet_Parsera::Pakiet_Parsera(const Bryzas_Pak& pak, bryzas_skan& skan, const Tablice_Symboli& symbole,
+                               const std::optional<wspolne::Blad_Pliku>& blad_otwarcia, Pliki& pliki,
+                               Konsola& konsola)
+    : pak_(pak), skan_(skan), symbole_(symbole), blad_otwarcia_(blad_otwarcia), pliki_(pliki),
+      konsola_(konsola), wys_(pliki.wys), wyb_(pliki.wyb), lst_(pliki.lst), kod_(wyb_) {}
 
 // The first error stops the phase. Files it opened stay open with what was
 // written so far; the driver flushes and closes them at the end of the run.
@@ -50,7 +52,7 @@ bool Pakiet_Parsera::parser() {
 // "oczekiwano 'X'", or "oczekiwano jednego z: 'A' 'B'" for an alternative, whose branches a nonterminal opens with the
 // terminals of its FIRST line (or, without one, with its own name).
 void Pakiet_Parsera::opisz_bledy() {
-  pak_.opisy_bledow.clear();
+  opisy_bledow_.clear();
   for (const Blad_Kodu& b : kod_.bledy()) {
     std::vector<std::string> oczekiwane;
     auto dodaj = [&](std::string s) {
@@ -68,7 +70,7 @@ void Pakiet_Parsera::opisz_bledy() {
     }
     std::string tekst = oczekiwane.size() == 1 ? "oczekiwano" : "oczekiwano jednego z:";
     for (const std::string& o : oczekiwane) tekst += " " + o;
-    pak_.opisy_bledow.push_back({b.nr, std::move(tekst), b.linia, b.kol});
+    opisy_bledow_.push_back({b.nr, std::move(tekst), b.linia, b.kol});
   }
 }
 
@@ -84,16 +86,17 @@ void Pakiet_Parsera::zglos_blad(std::string_view zrodlo, int nr, std::string_vie
   lst_.linia("Blad ", zrodlo, ": ", komunikat);
 }
 
+// The grammar file was opened by the driver, which read its first token to
+// tell the notation; the lines read so far reach the listing now.
 void Pakiet_Parsera::utworz_pliki() {
-  try {
-    skan_.otworz(pak_.plik_we);
-  } catch (const wspolne::Blad_Pliku& e) {
-    if (e.brak_pliku()) konsola_.linia("* Brak pliku [ " + pak_.plik_we + " ]");
-    throw;
+  if (blad_otwarcia_) {
+    if (blad_otwarcia_->brak_pliku()) konsola_.linia("* Brak pliku [ " + pak_.plik_we + " ]");
+    throw *blad_otwarcia_;
   }
-  pak_.pl_wys.utworz(pak_.plik_wys);
-  pak_.pl_wyb.utworz(pak_.plik_wyb);
-  pak_.pl_lst.utworz(pak_.plik_lst);
+  pliki_.wys.utworz(pak_.plik_wys);
+  pliki_.wyb.utworz(pak_.plik_wyb);
+  pliki_.lst.utworz(pak_.plik_lst);
+  skan_.listuj(pliki_.lst);
 }
 
 void Pakiet_Parsera::poczatek_pl_s() {
@@ -132,7 +135,7 @@ void Pakiet_Parsera::deklaruj_typ_zbior() {
 void Pakiet_Parsera::deklaruj_zbiory_first() {
   wys_.linia("private");
   wys_.linia();
-  for (const std::string& n : pak_.symbole.tablsymnterm.nazwy()) wys_.linia("First_", n, ": Zbior_Tok;");
+  for (const std::string& n : symbole_.tablsymnterm.nazwy()) wys_.linia("First_", n, ": Zbior_Tok;");
   wys_.linia();
 }
 
@@ -140,23 +143,23 @@ void Pakiet_Parsera::zamknij_pliki() {
   wys_.linia("end ", pak_.nazwa_pars, ";");
   wyb_.linia("end ", pak_.nazwa_pars, ";");
   skan_.zamknij();
-  pak_.pl_wys.zamknij();
-  pak_.pl_wyb.zamknij();
-  pak_.pl_lst.zamknij();
+  pliki_.wys.zamknij();
+  pliki_.wyb.zamknij();
+  pliki_.lst.zamknij();
 }
 
 void Pakiet_Parsera::pisz_plik_log() {
-  pak_.pl_log.utworz(pak_.plik_log);
-  Pisarz log(pak_.pl_log);
+  pliki_.log.utworz(pak_.plik_log);
+  Pisarz log(pliki_.log);
   log.linia("Plik: [ ", pak_.plik_we, "]");
   log.linia();
   log.linia("Tablica symboli nieterminalnych:");
-  for (const std::string& n : pak_.symbole.tablsymnterm.nazwy()) log.linia(n);
+  for (const std::string& n : symbole_.tablsymnterm.nazwy()) log.linia(n);
   log.linia();
   log.linia("Tablica symboli terminalnych:");
-  for (const std::string& n : pak_.symbole.tablsymterm.nazwy()) log.linia(n);
+  for (const std::string& n : symbole_.tablsymterm.nazwy()) log.linia(n);
   log.linia();
-  pak_.pl_log.zamknij();
+  pliki_.log.zamknij();
 }
 
 namespace {
@@ -346,7 +349,7 @@ void Pakiet_Parsera::po_produkcjach() {
   wyb_.linia("procedure Init_Zbiory is");
   wyb_.linia("begin");
   Wciecie cialo(wyb_, krok_wciecia);
-  for (const std::string& n : pak_.symbole.tablsymnterm.nazwy()) wyb_.linia("Zeruj(First_", n, ");");
+  for (const std::string& n : symbole_.tablsymnterm.nazwy()) wyb_.linia("Zeruj(First_", n, ");");
 }
 
 void Pakiet_Parsera::brak_sekcji_first() { konsola_.linia("*** ostrzezenie: Brak sekcji FIRST !"); }
@@ -373,4 +376,4 @@ void Pakiet_Parsera::koniec_first() {
   wyb_.linia();
 }
 
-}  // namespace bryzas
+}  // namespace bryzas::podstawowa

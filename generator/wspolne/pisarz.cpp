@@ -1,4 +1,4 @@
-#include "generator/pisarz.h"
+#include "generator/wspolne/pisarz.h"
 
 #include <cerrno>
 #include <fcntl.h>

@@ -1,6 +1,7 @@
-// The grammar phase: the parser of the notation reads P.gpa and tells this
-// receiver what it recognises, which writes the parser package as it
-// comes, then the listing's end and the log.
+// The grammar phase of today's notation: the parser of the notation reads
+// P.gpa and tells this receiver what it recognises, which writes the parser
+// package as it comes (one pass, nothing buffered: after an error the files
+// hold everything before it), then the listing's end and the log.
 #pragma once
 
 #include <map>
@@ -9,23 +10,31 @@
 #include <string_view>
 #include <vector>
 
-#include "generator/bryzas_kod.h"
-#include "generator/bryzas_pak.h"
-#include "generator/konsola.h"
-#include "generator/pisarz.h"
+#include "generator/podstawowa/bryzas_kod.h"
+#include "generator/podstawowa/pliki.h"
+#include "generator/wspolne/bryzas_pak.h"
+#include "generator/wspolne/konsola.h"
+#include "generator/wspolne/pisarz.h"
+#include "generator/wspolne/teksty_bledow.h"
 #include "gramatyka/bryzas_skan.h"
 #include "gramatyka/odbiorca.h"
 
-namespace bryzas {
+namespace bryzas::podstawowa {
 
 class Pakiet_Parsera : private Odbiorca {
 public:
-  Pakiet_Parsera(bryzas_pak& pak, bryzas_skan& skan, Konsola& konsola);
+  // The scanner has the grammar file open, unless opening it failed with
+  // blad_otwarcia; its tables are symbole.
+  Pakiet_Parsera(const Bryzas_Pak& pak, bryzas_skan& skan, const Tablice_Symboli& symbole,
+                 const std::optional<wspolne::Blad_Pliku>& blad_otwarcia, Pliki& pliki, Konsola& konsola);
 
   // Runs the whole phase. Returns true when it reported an error of the
   // grammar (missing grammar file, an output file it could not create, a
   // scanner or syntax error). Any other file failure propagates as Blad_Pliku.
   bool parser();
+  // What each error number of the body expected and where: the body as
+  // written, also up to an error.
+  const std::vector<Opis_Bledu>& opisy_bledow() const { return opisy_bledow_; }
 
 private:
   // The phase around the parse.
@@ -42,7 +51,7 @@ private:
   void linia_wstawki(std::string_view tekst);
 
   // What the parser tells, written at once.
-  // The driver hands a grammar in the extended notation to its own phase.
+  // A grammar in the extended notation takes the other road.
   void rozszerzona() override {}
   void naglowek(const Token_Typ& slowo, const Token_Typ& wstawka) override;
   void koniec_czesci(Czesc_Naglowka czesc) override;
@@ -66,15 +75,19 @@ private:
   void koniec_terminali_first() override;
   void koniec_first() override;
 
-  bryzas_pak& pak_;
+  const Bryzas_Pak& pak_;
   bryzas_skan& skan_;
+  const Tablice_Symboli& symbole_;
+  const std::optional<wspolne::Blad_Pliku>& blad_otwarcia_;
+  Pliki& pliki_;
   Konsola& konsola_;
   // The writers of P_pars.ads, of P_pars.adb (shared with the emitters)
   // and the listing.
   Pisarz wys_;
   Pisarz wyb_;
   Pisarz lst_;
-  bryzas_kod kod_;
+  Bryzas_Kod kod_;
+  std::vector<Opis_Bledu> opisy_bledow_;
 
   std::string produkcja_;  // the left side of the production being read
   std::optional<Wciecie> cialo_;  // the statements of its procedure
@@ -93,4 +106,4 @@ private:
   std::string linia_first_;  // the nonterminal of the FIRST line being read
 };
 
-}  // namespace bryzas
+}  // namespace bryzas::podstawowa

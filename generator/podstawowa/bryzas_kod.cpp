@@ -1,10 +1,10 @@
-#include "generator/bryzas_kod.h"
+#include "generator/podstawowa/bryzas_kod.h"
 
 #include <string>
 
 #include "wspolne/tekst.h"
 
-namespace bryzas {
+namespace bryzas::podstawowa {
 
 namespace {
 
@@ -12,14 +12,14 @@ bool nieterminal(const Token_Typ& t) { return t.Kod == Token_Kod::NAZWANT; }
 
 }  // namespace
 
-void bryzas_kod::gen_kod_wstawkod(const Token_Typ& tok_kod) {
+void Bryzas_Kod::gen_kod_wstawkod(const Token_Typ& tok_kod) {
   if (tok_kod.Kod != Token_Kod::KODSYM) return;
   p_.linia("-- wstawiony kod ");
   p_.linia(wspolne::usun_spacje(tok_kod.Wart));
   p_.linia("-- koniec kodu ");
 }
 
-void bryzas_kod::gen_kod_wyr1_nazwakod_1(const Token_Typ& tok_nazwa, const Token_Typ& tok_kod) {
+void Bryzas_Kod::gen_kod_wyr1_nazwakod_1(const Token_Typ& tok_nazwa, const Token_Typ& tok_kod) {
   const std::string nazwa(wspolne::usun_spacje(tok_nazwa.Wart));
   if (nieterminal(tok_nazwa)) {
     p_.linia(nazwa, ";");
@@ -40,7 +40,7 @@ void bryzas_kod::gen_kod_wyr1_nazwakod_1(const Token_Typ& tok_nazwa, const Token
   p_.linia("end if;");
 }
 
-void bryzas_kod::gen_kod_opcjaw_nazwakod_1(const Token_Typ& tok_nazwa, const Token_Typ& tok_kod) {
+void Bryzas_Kod::gen_kod_opcjaw_nazwakod_1(const Token_Typ& tok_nazwa, const Token_Typ& tok_kod) {
   const std::string nazwa(wspolne::usun_spacje(tok_nazwa.Wart));
   if (nieterminal(tok_nazwa)) {
     p_.linia("if not (Zawiera_Sie(Tok.Kod,First_", nazwa, ")) then exit;");
@@ -56,33 +56,33 @@ void bryzas_kod::gen_kod_opcjaw_nazwakod_1(const Token_Typ& tok_nazwa, const Tok
   p_.linia("Tok:=Skanuj;");
 }
 
-void bryzas_kod::gen_kod_opcjaw_nazwakod_2(const Token_Typ& tok_nazwa, const Token_Typ& tok_kod) {
+void Bryzas_Kod::gen_kod_opcjaw_nazwakod_2(const Token_Typ& tok_nazwa, const Token_Typ& tok_kod) {
   gen_kod_wyr1_nazwakod_1(tok_nazwa, tok_kod);
 }
 
-Wciecie bryzas_kod::gen_kod_opcjaj_nazwakod_1(const Token_Typ& tok_nazwa, const Token_Typ& tok_kod) {
+Wciecie Bryzas_Kod::gen_kod_opcjaj_nazwakod_1(const Token_Typ& tok_nazwa, const Token_Typ& tok_kod) {
   return otworz_wybor("if ", tok_nazwa, tok_kod, "'");
 }
 
-void bryzas_kod::gen_kod_opcjaj_nazwakod_2(const Token_Typ& tok_nazwa, const Token_Typ& tok_kod) {
+void Bryzas_Kod::gen_kod_opcjaj_nazwakod_2(const Token_Typ& tok_nazwa, const Token_Typ& tok_kod) {
   gen_kod_wyr1_nazwakod_1(tok_nazwa, tok_kod);
 }
 
-Wciecie bryzas_kod::gen_kod_wyralbo_nazwakod_1(const Token_Typ& tok_nazwa, const Token_Typ& tok_kod) {
+Wciecie Bryzas_Kod::gen_kod_wyralbo_nazwakod_1(const Token_Typ& tok_nazwa, const Token_Typ& tok_kod) {
   galezie_ = {tok_nazwa};
   return otworz_wybor("if ", tok_nazwa, tok_kod, "';");
 }
 
-void bryzas_kod::gen_kod_wyralbo_nazwakod_2(const Token_Typ& tok_nazwa, const Token_Typ& tok_kod) {
+void Bryzas_Kod::gen_kod_wyralbo_nazwakod_2(const Token_Typ& tok_nazwa, const Token_Typ& tok_kod) {
   gen_kod_wyr1_nazwakod_1(tok_nazwa, tok_kod);
 }
 
-Wciecie bryzas_kod::gen_kod_wyralbo_nazwakod_3(const Token_Typ& tok_nazwa, const Token_Typ& tok_kod) {
+Wciecie Bryzas_Kod::gen_kod_wyralbo_nazwakod_3(const Token_Typ& tok_nazwa, const Token_Typ& tok_kod) {
   galezie_.push_back(tok_nazwa);
   return otworz_wybor("elsif ", tok_nazwa, tok_kod, "';");
 }
 
-Wciecie bryzas_kod::otworz_wybor(std::string_view slowo, const Token_Typ& tok_nazwa,
+Wciecie Bryzas_Kod::otworz_wybor(std::string_view slowo, const Token_Typ& tok_nazwa,
                                  const Token_Typ& tok_kod, std::string_view koniec_komentarza) {
   const std::string nazwa(wspolne::usun_spacje(tok_nazwa.Wart));
   if (nieterminal(tok_nazwa)) {
@@ -102,14 +102,14 @@ Wciecie bryzas_kod::otworz_wybor(std::string_view slowo, const Token_Typ& tok_na
   return wewnatrz;
 }
 
-std::string bryzas_kod::nr_bledu_alternatywy(int linia, int kol) {
+std::string Bryzas_Kod::nr_bledu_alternatywy(int linia, int kol) {
   return nr_bl_str({0, std::move(galezie_), linia, kol});
 }
 
-std::string bryzas_kod::nr_bl_str(Blad_Kodu blad) {
+std::string Bryzas_Kod::nr_bl_str(Blad_Kodu blad) {
   blad.nr = ++nr_bledu_gen_;
   bledy_.push_back(std::move(blad));
   return std::to_string(nr_bledu_gen_);
 }
 
-}  // namespace bryzas
+}  // namespace bryzas::podstawowa

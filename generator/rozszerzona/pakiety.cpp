@@ -1,11 +1,10 @@
-#include "generator/pakiety_rozszerzone.h"
+#include "generator/rozszerzona/pakiety.h"
 
-#include "generator/bryzas_pak_emitery.h"
-#include "generator/bryzas_tok_skaner.h"
-#include "generator/naglowek.h"
-#include "generator/pisarz.h"
+#include "generator/wspolne/naglowek.h"
+#include "generator/wspolne/napis_ady.h"
+#include "generator/wspolne/pisarz.h"
 
-namespace bryzas {
+namespace bryzas::rozszerzona {
 
 namespace {
 
@@ -14,10 +13,10 @@ constexpr std::size_t nazw_w_linii = 6;
 
 }  // namespace
 
-Pakiety_Rozszerzone::Pakiety_Rozszerzone(bryzas_pak& pak, std::vector<std::string> terminale)
-    : pak_(pak), terminale_(std::move(terminale)) {}
+Pakiety::Pakiety(const Bryzas_Pak& pak, const Plan& plan, const std::vector<Opis_Bledu>& opisy)
+    : pak_(pak), plan_(plan), opisy_(opisy) {}
 
-void Pakiety_Rozszerzone::gen_skaner_spec() {
+void Pakiety::gen_skaner_spec() {
   pisz_plik(pak_.plik_wyskans, [&](Pisarz& w) {
     w.linia("-- pakiet ", pak_.nazwa_skan, " - specyfikacja");
     naglowek_danych(w, pak_.epoka_zrodel);
@@ -32,7 +31,7 @@ void Pakiety_Rozszerzone::gen_skaner_spec() {
   });
 }
 
-void Pakiety_Rozszerzone::skaner_spec(Pisarz& w) {
+void Pakiety::skaner_spec(Pisarz& w) {
   w.blok(R"ada(
 Dl_Tok : constant := 100;
 Nr_Bledu_Skan : Integer := 0;
@@ -41,8 +40,8 @@ Nr_Bledu_Skan : Integer := 0;
   w.dopisz("type Token_Kod is (");
   {
     Wciecie pod_nazwami(w, krok_wciecia);
-    for (std::size_t i = 0; i < terminale_.size(); ++i) {
-      w.dopisz(terminale_[i]);
+    for (std::size_t i = 0; i < plan_.rodzaje_tokenow.size(); ++i) {
+      w.dopisz(plan_.rodzaje_tokenow[i]);
       w.dopisz(",");
       if ((i + 1) % nazw_w_linii == 0)
         w.koniec_linii();
@@ -63,11 +62,11 @@ end record;
 function Skanuj return Token_Typ;
 )ada");
   // A scanner written from P.tok builds the token where the parser reads it.
-  if (pak_.token_w_miejscu) {
+  if (plan_.token_w_miejscu()) {
     w.blok(R"ada(
 -- to samo w miejscu: Skanuj_Biezacy wpisuje nastepny token w Biezacy
 )ada");
-    if (!pak_.wart_czytany)
+    if (!plan_.wart_czytany())
       w.linia("-- (bez Wart, ktorego gramatyka nie czyta: tekst daje Tekst)");
     w.blok(R"ada(
 Biezacy : Token_Typ := (Kod => Pusty, Wart => (others => ' '));
@@ -82,7 +81,7 @@ Blad_Skanera : exception;
 )ada");
 }
 
-void Pakiety_Rozszerzone::gen_bledy() {
+void Pakiety::gen_bledy() {
   const std::string& p = pak_.nazwa_bledy;
   pisz_plik(pak_.plik_bledy + ".ads", [&](Pisarz& w) {
     w.linia("-- pakiet ", p, " - specyfikacja");
@@ -97,7 +96,7 @@ procedure Ustaw_Plik (Nazwa : String);
 
 )ada");
       // A scanner of the user's tells no place.
-      if (pak_.z_tokenami)
+      if (plan_.z_tokenami())
         w.blok(R"ada(
 -- "PLIK:LINIA:KOLUMNA: Tekst" na standardowym wyjsciu bledow, w miejscu
 -- biezacego tokenu
@@ -121,7 +120,7 @@ procedure Zglos_Parsera (Nr : Integer);
 procedure Zglos_Skanera (Nr : Integer);
 procedure Zglos_Glebokosci;
 )ada");
-      if (pak_.odtwarzanie)
+      if (plan_.odtwarzanie)
         w.blok(R"ada(
 
 -- bledy zgloszone dotad i tokeny wziete poprawnie od ostatniego z nich:
@@ -139,15 +138,15 @@ Wziete : Natural := 2;
 
 // The place is the current token's when the scanner was written from P.tok;
 // a scanner of the user's tells none.
-void Pakiety_Rozszerzone::bledy_tresc(Pisarz& w) {
+void Pakiety::bledy_tresc(Pisarz& w) {
   const std::string& p = pak_.nazwa_bledy;
   w.linia("-- pakiet ", p, " - tresc");
   naglowek_danych(w, pak_.epoka_zrodel);
   w.linia("with Ada.Strings.Unbounded; use Ada.Strings.Unbounded;");
   w.linia("with Ada.Text_IO; use Ada.Text_IO;");
   w.linia("with ", pak_.nazwa_skan, ";");
-  if (pak_.odtwarzanie) w.linia("with ", pak_.nazwa_pars, ";");
-  if (pak_.z_tokenami) w.linia("with ", pak_.nazwa_pozycji, "; use ", pak_.nazwa_pozycji, ";");
+  if (plan_.odtwarzanie) w.linia("with ", pak_.nazwa_pars, ";");
+  if (plan_.z_tokenami()) w.linia("with ", pak_.nazwa_pozycji, "; use ", pak_.nazwa_pozycji, ";");
   w.linia();
   w.linia("package body ", p, " is");
   w.linia();
@@ -166,7 +165,7 @@ begin
 end Zglos_Pliku;
 
 )ada");
-  if (pak_.z_tokenami) {
+  if (plan_.z_tokenami()) {
     w.blok(R"ada(
 function Obraz (N : Natural) return String is
   S : constant String := Natural'Image (N);
@@ -192,16 +191,16 @@ procedure Zglos (Tekst : String) renames Zglos_Pliku;
 
 )ada");
   }
-  if (pak_.z_tokenami) pisz_opis_skanera(w);
+  if (plan_.z_tokenami()) pisz_opis_skanera(w);
   w.linia("function Opis (Nr : Integer) return String is");
   w.linia("begin");
   {
     Wciecie cialo(w, krok_wciecia);
-    pisz_teksty_bledow(w, pak_.opisy_bledow, [](const bryzas_pak::Opis_Bledu& o) { return wyrazenie_napisu(o.tekst); });
+    pisz_teksty_bledow(w, opisy_, [](const Opis_Bledu& o) { return napis_ady(o.tekst); });
   }
   w.linia("end Opis;");
   w.linia();
-  if (pak_.odtwarzanie) {
+  if (plan_.odtwarzanie) {
     w.blok(R"ada(
 -- czy zglosic nowy blad: nie wtedy, gdy parser nie wzial dwoch tokenow od
 -- poprzedniego; przy sto pierwszym parsowanie sie konczy
@@ -233,7 +232,7 @@ end Do_Zgloszenia;
     w.linia("Pokaz : constant Natural := Natural'Min (T'Length, 40);");
   }
   w.linia("begin");
-  if (pak_.odtwarzanie) w.blok(R"ada(
+  if (plan_.odtwarzanie) w.blok(R"ada(
   if not Do_Zgloszenia then
     return;
   end if;
@@ -251,14 +250,14 @@ end Zglos_Parsera;
 procedure Zglos_Skanera (Nr : Integer) is
 begin
 )ada");
-  if (pak_.odtwarzanie) w.blok(R"ada(
+  if (plan_.odtwarzanie) w.blok(R"ada(
   if not Do_Zgloszenia then
     return;
   end if;
 )ada");
   {
     Wciecie cialo(w, krok_wciecia);
-    w.linia(pak_.z_tokenami ? "Zglos (Opis_Skanera (Nr));" : "Zglos (\"blad skanera\" & Integer'Image (Nr));");
+    w.linia(plan_.z_tokenami() ? "Zglos (Opis_Skanera (Nr));" : "Zglos (\"blad skanera\" & Integer'Image (Nr));");
   }
   w.blok(R"ada(
 end Zglos_Skanera;
@@ -272,14 +271,14 @@ end Zglos_Glebokosci;
   w.linia("end ", p, ";");
 }
 
-void Pakiety_Rozszerzone::gen_main() {
+void Pakiety::gen_main() {
   pisz_plik_gdy_brak(pak_.plik_main, [&](Pisarz& w) { tresc_main(w); });
 }
 
 // The file named first on the command line, or standard input without one;
 // the program prints nothing of its own and ends with status 1 after an
 // error.
-void Pakiety_Rozszerzone::tresc_main(Pisarz& w) {
+void Pakiety::tresc_main(Pisarz& w) {
   const std::string& p = pak_.nazwa_proj;
   w.linia("-- procedura glowna ", p);
   naglowek_danych(w, pak_.epoka_zrodel);
@@ -322,4 +321,4 @@ void Pakiety_Rozszerzone::tresc_main(Pisarz& w) {
   w.linia("end ", p, ";");
 }
 
-}  // namespace bryzas
+}  // namespace bryzas::rozszerzona

@@ -3,8 +3,9 @@
 // comment it declares, the end token and whether a token can hold a line end.
 #include <string>
 
-#include "generator/pisarz.h"
-#include "generator/bryzas_tok_skaner.h"
+#include "generator/wspolne/napis_ady.h"
+#include "generator/wspolne/pisarz.h"
+#include "generator/wspolne/skaner.h"
 
 namespace bryzas {
 
@@ -16,13 +17,13 @@ namespace bryzas {
 // as a page mark, and only when the input is a file. The library units are
 // named from Standard, since a token kind declared in P_Skan may hide Ada or
 // Interfaces.
-void bryzas_tok_skaner::wejscie(Pisarz& w) {
+void Skaner::wejscie(Pisarz& w) {
   // Only those the body raises: a token too long where tokens have a limit,
   // a comment without its end where comments have one.
   w.linia("-- bledy skanera (Nr_Bledu_Skan)");
   for (const Blad_Skanera_Ady& b : bledy_skanera_ady) {
-    if (b.nr == bledy_skanera_ady[1].nr && pak_.rozszerzona) continue;
-    if (b.nr == bledy_skanera_ady[2].nr && !jest_komentarz(false)) continue;
+    if (b.nr == za_dlugi_token_ady.nr && plan_.rozszerzona) continue;
+    if (b.nr == komentarz_bez_konca_ady.nr && !jest_komentarz(false)) continue;
     w.linia(b.stala, " : constant := ", std::to_string(b.nr), ";  -- ", b.tekst);
   }
   w.linia();
@@ -121,7 +122,7 @@ end Blad;
 
 // Comments: to the end of the line (the line feed stays for the automaton),
 // and between delimiters, nested or not.
-void bryzas_tok_skaner::komentarze(Pisarz& w) {
+void Skaner::komentarze(Pisarz& w) {
   if (jest_komentarz(true))
     w.blok(R"ada(
 procedure Do_Konca_Linii is
@@ -174,7 +175,7 @@ begin
         const Komentarz& k = opis_.komentarze[i];
         if (k.koniec.empty()) continue;
         w.linia(i == ostatni ? "when others" : "when " + std::to_string(i + 1), " => Komentarz (",
-                wyrazenie_napisu(k.poczatek), ", ", wyrazenie_napisu(k.koniec), ", ",
+                napis_ady(k.poczatek), ", ", napis_ady(k.koniec), ", ",
                 k.zagniezdzony ? "True" : "False", ");");
       }
     }
@@ -188,10 +189,9 @@ begin
 // end token is named with its package, which Skanuj's locals cannot hide.
 // The token is built in place: blanking all of Wart for every token would
 // cost more than the rest of the scan.
-void bryzas_tok_skaner::skanuj(Pisarz& w) {
+void Skaner::skanuj(Pisarz& w) {
   const std::string poz = pak_.nazwa_pozycji + ".";
-  const bool koniec = !opis_.koniec.empty() && pak_.symbole.tablsymterm.znajdz(opis_.koniec) != 0;
-  const std::string kod_konca = koniec ? pak_.nazwa_skan + "." + opis_.koniec : "Pusty";
+  const std::string kod_konca = plan_.koniec_jest_tokenem ? pak_.nazwa_skan + "." + opis_.koniec : "Pusty";
   // A token that cannot hold a line feed is used up without looking at it.
   bool lf_w_tokenie = false;
   const Automat_Tokenow& a = *skaner_.automat;
@@ -204,11 +204,11 @@ void bryzas_tok_skaner::skanuj(Pisarz& w) {
   // In the extended notation the token has any length, and it is built in
   // place, in Biezacy (declared in P_skan_t.ads), where the parser reads it: a
   // procedure scans, and Skanuj returns a copy for whoever wants one.
-  const bool bez_granicy = pak_.rozszerzona;
+  const bool bez_granicy = plan_.rozszerzona;
   // When no insert can read it, the text is not copied into Wart at all;
   // Skanuj then fills the copy it returns.
-  const bool w_miejscu = pak_.rozszerzona && pak_.token_w_miejscu;
-  const bool wart = !w_miejscu || pak_.wart_czytany;
+  const bool w_miejscu = plan_.token_w_miejscu;
+  const bool wart = !w_miejscu || plan_.wart_czytany;
   if (wart) {
     w.linia("-- ostatni token: nastepny czysci tylko te znaki, ktore ten zajal");
     w.linia(w_miejscu ? "Token_Aut : Token_Typ renames Biezacy;"
@@ -231,7 +231,7 @@ function Tekst return String is (Bufor_We (Tekst_Od_We .. Tekst_Od_We + Dl_Tekst
   // With recovery Skanuj reports a lexical error and goes on after the
   // text the error took (a character that begins no token: that
   // character); the scan that raises it is Skanuj_Token.
-  const bool odtwarzanie = pak_.rozszerzona && pak_.odtwarzanie_skanera;
+  const bool odtwarzanie = plan_.odtwarzanie;
   if (odtwarzanie)
     w.blok(R"ada(
 -- znaki, ktore zajal blad skanera

@@ -3,7 +3,7 @@
 
 #include <optional>
 
-#include "generator/pisarz.h"
+#include "generator/wspolne/pisarz.h"
 
 namespace bryzas {
 

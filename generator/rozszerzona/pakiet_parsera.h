@@ -14,28 +14,24 @@
 #include <string_view>
 #include <vector>
 
-#include "generator/bryzas_pak.h"
-#include "generator/pisarz.h"
+#include "generator/rozszerzona/plan.h"
+#include "generator/wspolne/bryzas_pak.h"
+#include "generator/wspolne/pisarz.h"
+#include "generator/wspolne/teksty_bledow.h"
 #include "gramatyka/analiza_model.h"
 #include "gramatyka/analiza_decyzje.h"
 #include "gramatyka/analiza_zbiory.h"
 
-namespace bryzas {
+namespace bryzas::rozszerzona {
 
-class Pakiet_Rozszerzony {
+class Pakiet_Parsera {
 public:
-  // koniec: the end token, empty when there is none (then Skanuj gives
-  // Pusty at the end and nothing checks that the input ends after the start
-  // symbol); nazwy_tokenow: how a message spells each terminal, by number;
-  // kolejnosc: where each stands among the tokens a message lists.
-  Pakiet_Rozszerzony(bryzas_pak& pak, const bryzas_analiza::Gramatyka& g,
-                     const bryzas_analiza::analiza_zbiory& zbiory,
-                     const bryzas_analiza::analiza_decyzje& decyzje, std::string koniec,
-                     std::vector<std::string> nazwy_tokenow, std::vector<int> kolejnosc);
+  Pakiet_Parsera(const Bryzas_Pak& pak, const Plan& plan);
 
-  // Writes P_pars.ads and P_pars.adb, and leaves in pak.opisy_bledow what
-  // each error number of the body expected.
+  // Writes P_pars.ads and P_pars.adb.
   void pisz();
+  // What each error number of the body expected, once it is written.
+  const std::vector<Opis_Bledu>& opisy_bledow() const { return opisy_bledow_; }
 
 private:
   using Ciag = bryzas_analiza::Ciag;
@@ -87,19 +83,18 @@ private:
                                                 const std::string& dodatek, std::string_view odstep = "; ");
   std::vector<std::string> naglowek(bryzas::Token_Kod rodzaj) const;
 
-  bryzas_pak& pak_;
+  const Bryzas_Pak& pak_;
+  const Plan& plan_;
   const bryzas_analiza::Gramatyka& g_;
   const bryzas_analiza::analiza_zbiory& zbiory_;
   const bryzas_analiza::analiza_decyzje& decyzje_;
-  std::string koniec_;
+  const std::string& koniec_;
   int nr_konca_;  // the end token's terminal number, or -1
-  std::vector<std::string> nazwy_tokenow_;
-  std::vector<int> kolejnosc_;
-  int nr_bledu_ = 0;
-  bool odtwarzanie_;
+  const bool odtwarzanie_;
+  std::vector<Opis_Bledu> opisy_bledow_;
   std::map<std::string, int> numery_zbiorow_;  // by aggregate
   std::vector<std::string> zbiory_dalej_;       // aggregates, in number order
   Zbior koniec_wejscia_;
 };
 
-}  // namespace bryzas
+}  // namespace bryzas::rozszerzona

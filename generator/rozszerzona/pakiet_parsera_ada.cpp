@@ -1,14 +1,14 @@
 // The parser package of the extended notation, the Ada text it copies from
 // the grammar: context clauses, procedure headers and calls with their
 // parameters, and inserts written line by line.
-#include "generator/pakiet_rozszerzony.h"
+#include "generator/rozszerzona/pakiet_parsera.h"
 
 #include <algorithm>
 #include <optional>
 
 #include "wspolne/tekst.h"
 
-namespace bryzas {
+namespace bryzas::rozszerzona {
 
 namespace {
 
@@ -39,7 +39,7 @@ std::vector<std::string_view> linie_tekstu(std::string_view tekst) {
 // The parameters with one more: the formal part with a declaration after
 // "; ", the actual part with an expression after ", ". After a comment the
 // text goes on in a new line.
-std::optional<std::string> Pakiet_Rozszerzony::z_dodatkiem(const std::optional<std::string>& parametry, const std::string& dodatek,
+std::optional<std::string> Pakiet_Parsera::z_dodatkiem(const std::optional<std::string>& parametry, const std::string& dodatek,
                                                             std::string_view odstep) {
   if (!parametry) return dodatek;
   std::string wynik = *parametry;
@@ -54,7 +54,7 @@ std::optional<std::string> Pakiet_Rozszerzony::z_dodatkiem(const std::optional<s
 // that the start symbol's parameters name (their types are Parsuj's), in
 // P_pars.adb the others; so GNAT finds each used where it stands. Tells
 // whether it wrote any.
-bool Pakiet_Rozszerzony::klauzule_kontekstu(Pisarz& w, bool specyfikacja) const {
+bool Pakiet_Parsera::klauzule_kontekstu(Pisarz& w, bool specyfikacja) const {
   const std::optional<std::string>& parametry = g_.produkcje.front().parametry;
   bool jest = false;
   for (Token_Kod k : {Token_Kod::WITHUSEKOD, Token_Kod::WITHKOD})
@@ -72,7 +72,7 @@ bool Pakiet_Rozszerzony::klauzule_kontekstu(Pisarz& w, bool specyfikacja) const 
 
 // "N", or "N (P)" with the parameters, then the ending. Parameters written
 // over several lines keep them, each further line under the first.
-void Pakiet_Rozszerzony::naglowek_procedury(Pisarz& w, const std::string& nazwa,
+void Pakiet_Parsera::naglowek_procedury(Pisarz& w, const std::string& nazwa,
                                             const std::optional<std::string>& parametry,
                                             std::string_view koniec) const {
   if (!parametry) {
@@ -100,7 +100,7 @@ void Pakiet_Rozszerzony::naglowek_procedury(Pisarz& w, const std::string& nazwa,
 // The names a formal part declares, in order, as the actual part that
 // hands each on: "A, B : in Integer; C : out T" gives "A, B, C". Only the
 // text before each ":" of a declaration counts; comments are skipped.
-std::string Pakiet_Rozszerzony::nazwy_parametrow(const std::string& formalne) {
+std::string Pakiet_Parsera::nazwy_parametrow(const std::string& formalne) {
   std::string wynik;
   for (std::string_view l : linie_tekstu(formalne)) {
     l = l.substr(0, l.find("--"));
@@ -121,7 +121,7 @@ std::string Pakiet_Rozszerzony::nazwy_parametrow(const std::string& formalne) {
 
 // An insert as the lines it was written in, each at the current
 // indentation, the blanks they all begin with taken off.
-void Pakiet_Rozszerzony::wstawka(Pisarz& w, const std::string& tekst) {
+void Pakiet_Parsera::wstawka(Pisarz& w, const std::string& tekst) {
   std::vector<std::string_view> linie = linie_tekstu(tekst);
   while (!linie.empty() && wspolne::usun_spacje(linie.back()).empty()) linie.pop_back();
   while (!linie.empty() && wspolne::usun_spacje(linie.front()).empty()) linie.erase(linie.begin());
@@ -139,4 +139,4 @@ void Pakiet_Rozszerzony::wstawka(Pisarz& w, const std::string& tekst) {
   }
 }
 
-}  // namespace bryzas
+}  // namespace bryzas::rozszerzona

@@ -1,0 +1,88 @@
+// The scanner written from a token file, for either notation: the body of
+// P_Skan (P_skan.adb, a table-driven automaton over the input's bytes), the
+// position package p_pozycja.ads and the listing P_tok.lst. It writes from
+// what the token file's reading built (its description and the automaton
+// of the grammar's terminals) and from what the road decided of the
+// scanner; it reads nothing.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "generator/wspolne/bryzas_pak.h"
+#include "generator/wspolne/konsola.h"
+#include "gramatyka/plik_tokenow.h"
+
+namespace bryzas {
+
+class Pisarz;
+
+// The first line of every scanner written from a token file; a P_skan.adb
+// that does not begin with it is the user's and is never replaced.
+inline constexpr std::string_view znacznik_skanera = "-- wygenerowano przez bryzas z pliku tokenow ";
+
+// Whether the scanner body P_skan.adb is bryzas's to write: absent, or
+// written by it before.
+bool skaner_do_napisania(const std::string& plik_skan);
+
+// The errors a generated scanner raises (Nr_Bledu_Skan): P_skan.adb declares
+// each number as a constant of the given name and raises it by that name,
+// P_Bledy.Opis_Skanera tells it in words.
+struct Blad_Skanera_Ady {
+  int nr;
+  std::string_view stala;
+  std::string_view tekst;
+};
+inline constexpr Blad_Skanera_Ady zly_znak_ady{1, "Zly_Znak_We", "nieoczekiwany znak"};
+inline constexpr Blad_Skanera_Ady za_dlugi_token_ady{2, "Za_Dlugi_Token_We", "token dluzszy niz 100 znakow"};
+inline constexpr Blad_Skanera_Ady komentarz_bez_konca_ady{3, "Komentarz_Bez_Konca_We", "komentarz bez konca"};
+inline constexpr Blad_Skanera_Ady bledy_skanera_ady[] = {zly_znak_ady, za_dlugi_token_ady, komentarz_bez_konca_ady};
+
+// What the road decided of the scanner it has a token file for.
+struct Plan_Skanera {
+  const Plik_Tokenow& tokeny;  // read and built without an error
+  // P_skan.adb is bryzas's to write; a scanner of the user's stays.
+  bool pisz_cialo = true;
+  // The extended notation: a token has any length and Tekst gives its
+  // whole text.
+  bool rozszerzona = false;
+  // The token is built in place, in P_Skan.Biezacy, where the parser reads it.
+  bool token_w_miejscu = false;
+  // ... and its text copied into Wart, which the grammar's inserts read.
+  bool wart_czytany = true;
+  // A lexical error is reported through P_Bledy and the scan goes on.
+  bool odtwarzanie = false;
+  // The end token is a kind of P_Skan; otherwise the end of the input is Pusty.
+  bool koniec_jest_tokenem = false;
+};
+
+class Skaner {
+public:
+  Skaner(const Bryzas_Pak& pak, const Plan_Skanera& plan);
+
+  // P_tok.lst with "Bez bledu", P_skan.adb (or the line that the user's
+  // stays), p_pozycja.ads.
+  void pisz(Konsola& konsola);
+
+private:
+  void pisz_pozycje(Pisarz& w);
+  void pisz_skaner(Pisarz& w);
+  void tablice(Pisarz& w);
+  void wejscie(Pisarz& w);
+  void komentarze(Pisarz& w);
+  void skanuj(Pisarz& w);
+  // Whether the file declares a comment to the end of the line (or one
+  // between delimiters).
+  bool jest_komentarz(bool liniowy) const;
+
+  const Bryzas_Pak& pak_;
+  const Plan_Skanera& plan_;
+  const Opis_Tokenow& opis_;
+  const Skaner_Tokenow& skaner_;  // of the terminals the grammar uses
+};
+
+// The token file's lines numbered, then "Bez bledu", or those up to the
+// error's line, a marker under its column and the error.
+void pisz_liste_tokenow(const std::string& plik_lst, const Plik_Tokenow& tokeny);
+
+}  // namespace bryzas

@@ -1,0 +1,22 @@
+#include "gramatyka/plik_tokenow.h"
+
+namespace bryzas {
+
+std::unique_ptr<const Plik_Tokenow> Plik_Tokenow::czytaj(const std::string& nazwa, const Uzywany& uzywany,
+                                                         bool z_koncem) {
+  bryzas_tok czytnik;
+  std::optional<Opis_Tokenow> opis = czytnik.czytaj(nazwa);
+  if (!opis) return nullptr;
+  std::unique_ptr<Plik_Tokenow> p(new Plik_Tokenow);
+  p->linie_ = czytnik.linie();
+  p->blad_skladni_ = czytnik.blad();
+  p->opis_ = std::move(*opis);
+  const std::string& koniec = p->opis_.koniec;
+  if (!p->blad_skladni_)
+    p->skaner_ = zbuduj_skaner(p->opis_, [&](const std::string& n) {
+      return uzywany(n) || (z_koncem && !koniec.empty() && n == koniec);
+    });
+  return p;
+}
+
+}  // namespace bryzas
