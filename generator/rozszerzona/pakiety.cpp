@@ -136,8 +136,6 @@ Wziete : Natural := 2;
   pisz_plik(pak_.plik_bledy + ".adb", [&](Pisarz& w) { bledy_tresc(w); });
 }
 
-// The place is the current token's when the scanner was written from P.tok;
-// a scanner of the user's tells none.
 void Pakiety::bledy_tresc(Pisarz& w) {
   const std::string& p = pak_.nazwa_bledy;
   w.linia("-- pakiet ", p, " - tresc");
@@ -150,7 +148,29 @@ void Pakiety::bledy_tresc(Pisarz& w) {
   w.linia();
   w.linia("package body ", p, " is");
   w.linia();
-  Wciecie wnetrze(w, krok_wciecia);
+  {
+    Wciecie wnetrze(w, krok_wciecia);
+    zglaszanie(w);
+    if (plan_.z_tokenami()) pisz_opis_skanera(w);
+    w.linia("function Opis (Nr : Integer) return String is");
+    w.linia("begin");
+    {
+      Wciecie cialo(w, krok_wciecia);
+      pisz_teksty_bledow(w, opisy_, [](const Opis_Bledu& o) { return napis_ady(o.tekst); });
+    }
+    w.linia("end Opis;");
+    w.linia();
+    if (plan_.odtwarzanie) do_zgloszenia(w);
+    zglos_parsera(w);
+    zglos_skanera(w);
+  }
+  w.linia("end ", p, ";");
+}
+
+// The name of the file read, and the report of a text at the place of the
+// current token when the scanner was written from P.tok; a scanner of the
+// user's tells none.
+void Pakiety::zglaszanie(Pisarz& w) {
   w.blok(R"ada(
 Plik : Unbounded_String := To_Unbounded_String ("-");
 
@@ -165,8 +185,14 @@ begin
 end Zglos_Pliku;
 
 )ada");
-  if (plan_.z_tokenami()) {
+  if (!plan_.z_tokenami()) {
     w.blok(R"ada(
+procedure Zglos (Tekst : String) renames Zglos_Pliku;
+
+)ada");
+    return;
+  }
+  w.blok(R"ada(
 function Obraz (N : Natural) return String is
   S : constant String := Natural'Image (N);
 begin
@@ -174,34 +200,18 @@ begin
 end Obraz;
 
 procedure Zglos (Tekst : String) is
-)ada");
-    {
-      Wciecie cialo(w, krok_wciecia);
-      w.linia("Miejsce : constant String := Obraz (Linia) & \":\" & Obraz (Kolumna);");
-    }
-    w.blok(R"ada(
+  Miejsce : constant String := Obraz (Linia) & ":" & Obraz (Kolumna);
 begin
   Put_Line (Standard_Error, To_String (Plik) & ":" & Miejsce & ": " & Tekst);
 end Zglos;
 
 )ada");
-  } else {
-    w.blok(R"ada(
-procedure Zglos (Tekst : String) renames Zglos_Pliku;
+}
 
-)ada");
-  }
-  if (plan_.z_tokenami()) pisz_opis_skanera(w);
-  w.linia("function Opis (Nr : Integer) return String is");
-  w.linia("begin");
-  {
-    Wciecie cialo(w, krok_wciecia);
-    pisz_teksty_bledow(w, opisy_, [](const Opis_Bledu& o) { return napis_ady(o.tekst); });
-  }
-  w.linia("end Opis;");
-  w.linia();
-  if (plan_.odtwarzanie) {
-    w.blok(R"ada(
+// Whether to report a new error: not before the parser took two tokens
+// since the last one; at the hundred and first the parse ends.
+void Pakiety::do_zgloszenia(Pisarz& w) {
+  w.blok(R"ada(
 -- czy zglosic nowy blad: nie wtedy, gdy parser nie wzial dwoch tokenow od
 -- poprzedniego; przy sto pierwszym parsowanie sie konczy
 function Do_Zgloszenia return Boolean is
@@ -211,11 +221,11 @@ begin
   elsif Zgloszone = 100 then
     Zglos ("za duzo bledow (100)");
 )ada");
-    {
-      Wciecie cialo(w, 2 * krok_wciecia);
-      w.linia("raise ", pak_.nazwa_pars, ".Blad_Parsera;");
-    }
-    w.blok(R"ada(
+  {
+    Wciecie cialo(w, 2 * krok_wciecia);
+    w.linia("raise ", pak_.nazwa_pars, ".Blad_Parsera;");
+  }
+  w.blok(R"ada(
   end if;
   Zgloszone := Zgloszone + 1;
   Wziete := 0;
@@ -223,8 +233,10 @@ begin
 end Do_Zgloszenia;
 
 )ada");
-  }
-  // The token found: its text as it stands in the input, a long one cut.
+}
+
+// The token found: its text as it stands in the input, a long one cut.
+void Pakiety::zglos_parsera(Pisarz& w) {
   w.linia("procedure Zglos_Parsera (Nr : Integer) is");
   {
     Wciecie deklaracje(w, krok_wciecia);
@@ -247,6 +259,11 @@ end Do_Zgloszenia;
   end if;
 end Zglos_Parsera;
 
+)ada");
+}
+
+void Pakiety::zglos_skanera(Pisarz& w) {
+  w.blok(R"ada(
 procedure Zglos_Skanera (Nr : Integer) is
 begin
 )ada");
@@ -268,7 +285,6 @@ begin
 end Zglos_Glebokosci;
 
 )ada");
-  w.linia("end ", p, ";");
 }
 
 void Pakiety::gen_main() {

@@ -31,6 +31,10 @@ public:
 private:
   void skaner_spec(Pisarz& w);
   void bledy_tresc(Pisarz& w);
+  void zglaszanie(Pisarz& w);
+  void do_zgloszenia(Pisarz& w);
+  void zglos_parsera(Pisarz& w);
+  void zglos_skanera(Pisarz& w);
   void tresc_main(Pisarz& w);
 
   const Bryzas_Pak& pak_;

@@ -85,4 +85,4 @@ package body W_Bledy is
     Zglos ("zagniezdzenie glebsze, niz pozwala stos");
   end Zglos_Glebokosci;
 
-  end W_Bledy;
+end W_Bledy;

@@ -104,4 +104,4 @@ package body D_Bledy is
     Zglos ("zagniezdzenie glebsze, niz pozwala stos");
   end Zglos_Glebokosci;
 
-  end D_Bledy;
+end D_Bledy;
