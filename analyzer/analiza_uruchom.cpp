@@ -6,7 +6,6 @@
 #include "analyzer/analiza_wpis_first.h"
 #include "gramatyka/analiza.h"
 #include "gramatyka/bryzas_skan.h"
-#include "gramatyka/nazwa_projektu.h"
 #include "gramatyka/nazwy_projektu.h"
 #include "wspolne/blad_pliku.h"
 #include "wspolne/status.h"

@@ -9,7 +9,7 @@
 #include "generator/wspolne/bryzas_pak.h"
 #include "generator/wspolne/konsola.h"
 #include "gramatyka/bryzas_skan.h"
-#include "gramatyka/nazwa_projektu.h"
+#include "gramatyka/nazwy_projektu.h"
 #include "wspolne/blad_pliku.h"
 #include "wspolne/czas.h"
 #include "wspolne/status.h"

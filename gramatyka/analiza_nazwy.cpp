@@ -4,7 +4,7 @@
 #include <array>
 #include <string_view>
 
-#include "gramatyka/nazwa_projektu.h"
+#include "gramatyka/nazwy_projektu.h"
 #include "gramatyka/bryzas_tok.h"
 #include "wspolne/tekst.h"
 

@@ -1,8 +1,28 @@
 #include "gramatyka/nazwy_projektu.h"
 
+#include <algorithm>
+#include <array>
+
+#include "wspolne/tekst.h"
+
 namespace bryzas {
 
 namespace {
+
+constexpr std::string_view znaki_zabronione = "-+=[]{}.,/\\|<>!@#$%^&*()~`';:?";
+
+// Ada 2012's reserved words.
+constexpr std::array<std::string_view, 73> zastrzezone_ady = {
+    "abort", "abs", "abstract", "accept", "access", "aliased", "all", "and", "array", "at",
+    "begin", "body", "case", "constant", "declare", "delay", "delta", "digits", "do", "else",
+    "elsif", "end", "entry", "exception", "exit", "for", "function", "generic", "goto", "if",
+    "in", "interface", "is", "limited", "loop", "mod", "new", "not", "null", "of",
+    "or", "others", "out", "overriding", "package", "pragma", "private", "procedure", "protected", "raise",
+    "range", "record", "rem", "renames", "requeue", "return", "reverse", "select", "separate", "some",
+    "subtype", "synchronized", "tagged", "task", "terminate", "then", "type", "until", "use", "when",
+    "while", "with", "xor"};
+
+bool litera_ascii(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
 
 std::string male_litery(std::string s) {
   for (char& c : s) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
@@ -10,6 +30,30 @@ std::string male_litery(std::string s) {
 }
 
 }  // namespace
+
+Nazwa_Projektu sprawdz_nazwe_projektu(const std::string& argument) {
+  if (argument.find_first_of(znaki_zabronione) != std::string::npos)
+    return {{}, "Bledna postac nazwy projektu (sprawdz uzyte znaki) !!"};
+  Nazwa_Projektu n{std::string(wspolne::usun_spacje(argument)), {}};
+  if (n.nazwa.size() > max_dl_nazwy_proj) n.odrzucenie = "Za dluga nazwa projektu (max 249 znakow) !!";
+  return n;
+}
+
+bool identyfikator_ady(std::string_view nazwa) {
+  if (nazwa.empty() || !litera_ascii(nazwa.front()) || nazwa.back() == '_') return false;
+  for (std::size_t i = 0; i < nazwa.size(); ++i) {
+    const char c = nazwa[i];
+    if (c == '_' ? nazwa[i - 1] == '_' : !litera_ascii(c) && !wspolne::cyfra(c)) return false;
+  }
+  // The project files reserve two words more.
+  return !slowo_zastrzezone_ady(nazwa) && !wspolne::rowne_bez_wielkosci(nazwa, "project") &&
+         !wspolne::rowne_bez_wielkosci(nazwa, "extends");
+}
+
+bool slowo_zastrzezone_ady(std::string_view nazwa) {
+  return std::any_of(zastrzezone_ady.begin(), zastrzezone_ady.end(),
+                     [&](std::string_view s) { return wspolne::rowne_bez_wielkosci(s, nazwa); });
+}
 
 Nazwy_Projektu::Nazwy_Projektu(const std::string& p)
     : nazwa_proj(p),

@@ -4,7 +4,7 @@
 
 #include "generator/wspolne/naglowek.h"
 #include "generator/wspolne/pisarz.h"
-#include "gramatyka/nazwa_projektu.h"
+#include "gramatyka/nazwy_projektu.h"
 
 namespace bryzas {
 
