@@ -157,9 +157,9 @@ void Analiza::sprawdz(const bryzas::Nazwy_Projektu& n) {
   analiza_produkcje produkcje(g_, *zbiory_, raport_);
   produkcje.sprawdz();
   std::error_code blad_pliku;
-  analiza_nazwy(g_, n, std::filesystem::exists(n.plik_tok, blad_pliku), raport_).sprawdz();
-  sprawdz_wstawki(g_, raport_);
   decyzje_ = std::make_unique<analiza_decyzje>(g_, *zbiory_);
+  analiza_nazwy(g_, *decyzje_, n, std::filesystem::exists(n.plik_tok, blad_pliku), raport_).sprawdz();
+  sprawdz_wstawki(g_, raport_);
   ll1_ = std::make_unique<analiza_ll1>(g_, *zbiory_, *decyzje_, raport_);
   ll1_->sprawdz();
   // The proofs add no messages, only notes, so the token file's come in

@@ -28,9 +28,24 @@ struct Decyzja_Grupy {
   // branch's set holds, so that no two share one.
   std::vector<Zbior> wybierane;
 
+  // With recovery, of a repetition of one branch that begins with a
+  // terminal, a separator ({ ',' "Wartosc" }): the tokens on which it goes
+  // round once more without the separator, those that can follow the
+  // separator but neither start nor follow the repetition; the separator
+  // is then reported missing and the parse goes on at once.
+  Zbior brak_separatora;
+
   // The tokens on which an option is entered or a repetition goes round
   // once more: those that take some branch.
   Zbior wejscie() const;
+};
+
+// What can follow a place of a production: the tokens the rest of the
+// production can begin with and, when the rest can vanish, what the
+// production's callers go on with.
+struct Reszta {
+  Zbior tokeny;
+  bool wywolujacy = false;
 };
 
 class analiza_decyzje {
@@ -42,8 +57,21 @@ public:
   // The union of the nonterminal's FIRST lines.
   const Zbior& deklarowany(int nieterminal) const { return deklarowany_[static_cast<std::size_t>(nieterminal)]; }
 
+  // What follows element i of c when c is followed by za; what follows the
+  // branches of a group followed by za (a repetition's its round once more).
+  Reszta reszta(const Ciag& c, std::size_t i, const Reszta& za) const;
+  Reszta wnetrze(const Element& grupa, const Reszta& za) const;
+  // With recovery: whether the nonterminal's procedure is handed what its
+  // callers go on with exactly, for the message of a separator missing
+  // where it can end after the repetition (or of one it calls so).
+  bool z_oczekiwanymi_potem(int nieterminal) const {
+    return z_oczekiwanymi_potem_[static_cast<std::size_t>(nieterminal)];
+  }
+
 private:
   void zbierz(const Ciag& c);
+  Zbior brak_separatora(const Element& grupa, const Decyzja_Grupy& d) const;
+  void oczekiwane_potem();
   // The set a branch is tested on, in today's notation and in the extended.
   Zbior test(const Ciag& galaz) const;
   Zbior przewidywane(const Element& grupa, const Ciag& galaz, const Decyzja_Grupy& d) const;
@@ -52,6 +80,7 @@ private:
   const analiza_zbiory& zbiory_;
   std::vector<Zbior> deklarowany_;
   std::unordered_map<const Element*, Decyzja_Grupy> decyzje_;
+  std::vector<bool> z_oczekiwanymi_potem_;
 };
 
 }  // namespace bryzas_analiza

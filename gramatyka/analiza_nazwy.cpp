@@ -23,13 +23,17 @@ constexpr std::array<std::string_view, 10> wygenerowane_terminali = {
 constexpr std::array<std::string_view, 7> wygenerowane_nieterminali = {
     "Token_Typ", "Zbior_Tok", "Nr_Bledu_Pars", "Parsuj", "Init_Zbiory", "Blad_Parsera", "Tok"};
 
-// In the extended notation, with recovery, the parser body declares the
-// type of the sets it skips to and gives every production the parameter
-// Stop; its scanner written from P.tok declares the token it builds in
-// place and the length of a lexical error's text. A name of these clashes
-// (its subprograms, Dalej among them, overload the names, and GNAT takes
-// both).
-constexpr std::array<std::string_view, 2> wygenerowane_odtwarzania = {"Zbior_Tokenow", "Stop"};
+// In the extended notation the scanner's specification declares the type
+// of token sets, the parser body the set of the tokens passed by and the
+// level of the tree, its specification the tree's switch; with recovery
+// every production takes the tokens its callers go on with (Stop) and
+// some what follows them exactly (Oczekiwane_Potem). The scanner written
+// from P.tok declares the token it builds in place and the length of a
+// lexical error's text. A name of these clashes (the subprograms, Zbior
+// and Nastepny among them, overload the names, and GNAT takes both).
+constexpr std::array<std::string_view, 4> wygenerowane_rozszerzonej = {"Zbior_Tokenow", "Pominiete", "Glebokosc",
+                                                                       "Drzewo"};
+constexpr std::array<std::string_view, 1> wygenerowane_odtwarzania = {"Stop"};
 constexpr std::array<std::string_view, 2> wygenerowane_skanera_rozszerzonej = {"Biezacy", "Zajete_We"};
 
 // The types, exceptions and packages of Standard: a token kind of that name
@@ -56,6 +60,11 @@ void analiza_nazwy::sprawdz() {
   sprawdz_wielkosc_liter(g_.nieterminale, false);
 }
 
+bool analiza_nazwy::bez_parametrow(int nieterminal) const {
+  return std::any_of(g_.produkcje.begin(), g_.produkcje.end(),
+                     [&](const Produkcja& p) { return p.lewa == nieterminal && !p.parametry; });
+}
+
 std::string analiza_nazwy::cytat(int nr, bool terminal) const {
   return terminal ? cytat_terminala(g_, nr) : cytat_nieterminala(g_, nr);
 }
@@ -80,7 +89,14 @@ void analiza_nazwy::sprawdz_nazwe(const Nazwy& nazwy, int nr, bool terminal) {
   }
   // The packages of the project, and the set First_N of every nonterminal N.
   bool wygenerowana = terminal ? wsrod(wygenerowane_terminali, nazwa) : wsrod(wygenerowane_nieterminali, nazwa);
+  if (g_.rozszerzona) wygenerowana = wygenerowana || wsrod(wygenerowane_rozszerzonej, nazwa);
   if (g_.rozszerzona && g_.odtwarzanie()) wygenerowana = wygenerowana || wsrod(wygenerowane_odtwarzania, nazwa);
+  if (rowne_bez_wielkosci(nazwa, "Oczekiwane_Potem"))
+    for (int n = 0; n < g_.nieterminale.licz() && !wygenerowana; ++n) wygenerowana = decyzje_.z_oczekiwanymi_potem(n);
+  // Without recovery a production without parameters has the profile of
+  // the parser's own procedure that takes the next token.
+  if (g_.rozszerzona && !g_.odtwarzanie() && !terminal && rowne_bez_wielkosci(nazwa, "Nastepny"))
+    wygenerowana = wygenerowana || bez_parametrow(nr);
   if (g_.rozszerzona && terminal && z_tokenami_)
     wygenerowana = wygenerowana || wsrod(wygenerowane_skanera_rozszerzonej, nazwa);
   if (terminal)

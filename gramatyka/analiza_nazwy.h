@@ -8,6 +8,7 @@
 #include <string>
 #include <utility>
 
+#include "gramatyka/analiza_decyzje.h"
 #include "gramatyka/analiza_model.h"
 #include "gramatyka/analiza_raport.h"
 #include "gramatyka/nazwy_projektu.h"
@@ -17,9 +18,9 @@ namespace bryzas_analiza {
 class analiza_nazwy {
 public:
   // With z_tokenami the scanner body is generated too, and its names count.
-  analiza_nazwy(const Gramatyka& g, const bryzas::Nazwy_Projektu& projekt, bool z_tokenami,
-                analiza_raport& raport)
-      : g_(g), projekt_(projekt), z_tokenami_(z_tokenami), raport_(raport) {}
+  analiza_nazwy(const Gramatyka& g, const analiza_decyzje& decyzje, const bryzas::Nazwy_Projektu& projekt,
+                bool z_tokenami, analiza_raport& raport)
+      : g_(g), decyzje_(decyzje), projekt_(projekt), z_tokenami_(z_tokenami), raport_(raport) {}
 
   void sprawdz();
 
@@ -28,8 +29,11 @@ private:
   // The names of one kind against each other.
   void sprawdz_wielkosc_liter(const Nazwy& nazwy, bool terminal);
   std::string cytat(int nr, bool terminal) const;
+  // Whether the nonterminal's production takes no parameters.
+  bool bez_parametrow(int nieterminal) const;
 
   const Gramatyka& g_;
+  const analiza_decyzje& decyzje_;
   const bryzas::Nazwy_Projektu& projekt_;
   bool z_tokenami_;
   analiza_raport& raport_;

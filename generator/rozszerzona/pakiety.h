@@ -30,7 +30,10 @@ public:
 
 private:
   void skaner_spec(Pisarz& w);
+  // P_Bledy: pakiety_bledy.cpp.
+  void bledy_specyfikacja(Pisarz& w);
   void bledy_tresc(Pisarz& w);
+  void lista_oczekiwanych(Pisarz& w);
   void zglaszanie(Pisarz& w);
   void do_zgloszenia(Pisarz& w);
   void zglos_parsera(Pisarz& w);

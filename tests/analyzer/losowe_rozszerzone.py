@@ -16,7 +16,9 @@ message, and its program P must then, printing nothing on standard output:
    "we:L:K: oczekiwano ...; jest X" placed at the first token at which the
    input stops being a prefix of any sentence (or at the end of the input,
    2:1 after the one line, when all of it is such a prefix), X that token;
-   the parser goes on after an error, so more messages may follow, each at
+   its list the tokens that prefix can go on with (the end of the input
+   too when it is a sentence), in the order of the token file; the parser
+   goes on after an error, so more messages may follow, each at
    least two tokens after the one before it.
 A grammar accepted with a warning (a conflict in which the analyser's search
 of the sentences of up to 6 tokens found no harm: the parser takes the first
@@ -102,7 +104,9 @@ def puste(reguly):
 
 def earley(reguly, slowa, pusty):
     """(whether S derives the words, how many of them are a prefix of some
-    sentence); every nonterminal of a grammar bryzas accepts derives a text."""
+    sentence, the terminals that can follow that prefix, with '' for the end
+    when it is a sentence); every nonterminal of a grammar bryzas accepts
+    derives a text."""
     kolumna = {('^', (('n', 'S'),), 0, 0)}
     kolumny = []
     for i in range(len(slowa) + 1):
@@ -119,9 +123,14 @@ def earley(reguly, slowa, pusty):
                 nowe = [(p[k][1], tuple(a), 0, i) for a in reguly[p[k][1]]] + [(l, p, k + 1, o)] * (p[k][1] in pusty)
             for s in nowe:
                 if s not in kolumna: kolumna.add(s); praca.append(s)
-        if i < len(slowa) and not dalej: return False, i
+        if i < len(slowa) and not dalej: return False, i, nastepne(kolumny[-1])
         kolumna = dalej
-    return ('^', (('n', 'S'),), 1, 0) in kolumny[-1], len(slowa)
+    return ('^', (('n', 'S'),), 1, 0) in kolumny[-1], len(slowa), nastepne(kolumny[-1])
+
+
+def nastepne(kolumna):
+    koniec = {''} if ('^', (('n', 'S'),), 1, 0) in kolumna else set()
+    return {p[k][1] for _, p, k, _ in kolumna if k < len(p) and p[k][0] == 't'} | koniec
 
 
 def zdania(reguly, dl, ile):
@@ -153,7 +162,7 @@ def main():
         print('SKIP: gprbuild not found'); sys.exit(77)
     resource.setrlimit(resource.RLIMIT_FSIZE, (4 << 20, 4 << 20))
     r, start = random.Random(ziarno), time.time()
-    losowane = przyjete = ostrzezone = ile_zdan = ile_niezdan = 0
+    losowane = przyjete = ostrzezone = ile_zdan = ile_niezdan = ile_list = 0
     while przyjete < ile and losowane < 50 * ile:
         g = losuj(r)
         losowane += 1
@@ -203,7 +212,7 @@ def main():
                     proby.add(z[:i] + z[i + 1:])
                     proby.add(z[:i] + (r.choice([t for t in tt if t != z[i]]),) + z[i + 1:])
             for z in sorted(proby, key=lambda z: (len(z), z)):
-                zdanie, dobre = earley(reguly, z, pusty)
+                zdanie, dobre, oczekiwane = earley(reguly, z, pusty)
                 if zdanie and ostrzezenie and len(z) > 5: continue
                 wejscie = ' '.join(t.lower() for t in z)
                 with open(os.path.join(d, 'we'), 'w') as f: f.write(wejscie + '\n')
@@ -218,7 +227,7 @@ def main():
                 jest = lambda i: '"%s"' % z[i].lower() if i < len(z) else 'koniec wejscia'
                 miejsce = lambda i: '1:%d' % (2 * i + 1) if i < len(z) else '2:1'
                 linie = p.stderr.splitlines(keepends=True)
-                k = re.fullmatch(r'we:(\d+:\d+): oczekiwano [^\n]+; jest ([^\n]+)\n', linie[0] if linie else '')
+                k = re.fullmatch(r'we:(\d+:\d+): oczekiwano ([^\n]+); jest ([^\n]+)\n', linie[0] if linie else '')
                 if p.returncode != 1 or not k:
                     zle('no sentence, but status %d: %s' % (p.returncode, p.stderr), wejscie)
                 miejsca = [tuple(map(int, m.groups())) for m in
@@ -227,11 +236,18 @@ def main():
                                                      for a, b in zip(miejsca, miejsca[1:])):
                     zle('after the first error, messages not two tokens apart:\n' + p.stderr, wejscie)
                 # After a warning the parser may stop at any token up to that one.
-                if not any(k.groups() == (miejsce(i), jest(i)) for i in (range(dobre + 1) if ostrzezenie else [dobre])):
+                if not any((k[1], k[3]) == (miejsce(i), jest(i)) for i in (range(dobre + 1) if ostrzezenie else [dobre])):
                     zle('the message should be at %s on %s:\n%s' % (miejsce(dobre), jest(dobre), p.stderr), wejscie)
+                # The tokens the prefix can go on with, in the order of the
+                # token file, the end of the input last.
+                lista = ['"%s"' % t.lower() for t in tt if t in oczekiwane] + ['konca wejscia'] * ('' in oczekiwane)
+                if not ostrzezenie:
+                    ile_list += 1
+                    if k[2] != (lista[0] if len(lista) == 1 else ', '.join(lista[:-1]) + ' albo ' + lista[-1]):
+                        zle('the message should expect %s:\n%s' % (lista, p.stderr), wejscie)
     print('%d random extended grammars: %d rejected, %d accepted and built (%d with a warning); %d sentences and '
-          '%d non-sentences tried, %.0f s' % (losowane, losowane - przyjete, przyjete, ostrzezone, ile_zdan, ile_niezdan,
-                                              time.time() - start))
+          '%d non-sentences tried (%d expected lists checked), %.0f s' %
+          (losowane, losowane - przyjete, przyjete, ostrzezone, ile_zdan, ile_niezdan, ile_list, time.time() - start))
     if przyjete < ile or ile_zdan < ile or ile_niezdan < ile:
         print('FAIL: too few accepted grammars, sentences or non-sentences to show anything'); sys.exit(1)
 

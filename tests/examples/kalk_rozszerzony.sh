@@ -48,7 +48,7 @@ python3 "$(dirname "$0")/kalk_wartosci.py" "$praca/kalk/Kalk" 200 1 || bledy=1
 wynik=$(printf '1 + + 2 * * 3 -\n(4 5 ( 6\n' | timeout 10 "$praca/kalk/Kalk" 2> "$praca/stderr")
 oczekiwane='-:1:5: oczekiwano '"'Liczba'"' albo "("; jest "+"
 -:1:11: oczekiwano '"'Liczba'"' albo "("; jest "*"
--:2:4: oczekiwano ")"; jest "5"'
+-:2:4: oczekiwano "+", "-", "*", "/" albo ")"; jest "5"'
 if [ -n "$wynik" ] || [ "$(cat "$praca/stderr")" != "$oczekiwane" ]; then
   echo "FAIL: three errors gave '$wynik' and"; cat "$praca/stderr"; bledy=1
 fi

@@ -4,7 +4,6 @@
 
 with Ada.Strings.Unbounded; use Ada.Strings.Unbounded;
 with Ada.Text_IO; use Ada.Text_IO;
-with W_Skan;
 with W_Pozycja; use W_Pozycja;
 
 package body W_Bledy is
@@ -27,11 +26,33 @@ package body W_Bledy is
     return S (S'First + 1 .. S'Last);
   end Obraz;
 
-  procedure Zglos (Tekst : String) is
-    Miejsce : constant String := Obraz (Linia) & ":" & Obraz (Kolumna);
+  procedure Zglos (Gdzie : Miejsce_We; Tekst : String) is
   begin
-    Put_Line (Standard_Error, To_String (Plik) & ":" & Miejsce & ": " & Tekst);
+    if Gdzie.Linia = 0 then
+      Zglos_Pliku (Tekst);
+    else
+      Put_Line (Standard_Error,
+                To_String (Plik) & ":" & Obraz (Gdzie.Linia) & ":" & Obraz (Gdzie.Kolumna) & ": " & Tekst);
+    end if;
   end Zglos;
+
+  function Miejsce return Miejsce_We is ((W_Pozycja.Linia, W_Pozycja.Kolumna));
+
+  procedure Zglos (Tekst : String) is
+  begin
+    Zglos (Miejsce, Tekst);
+  end Zglos;
+
+  procedure Zglos_Blad (Gdzie : Miejsce_We; Tekst : String) is
+  begin
+    Zglos (Gdzie, Tekst);
+    Zgloszone := Zgloszone + 1;
+  end Zglos_Blad;
+
+  procedure Zglos_Blad (Tekst : String) is
+  begin
+    Zglos_Blad (Miejsce, Tekst);
+  end Zglos_Blad;
 
   function Opis_Skanera (Nr : Integer) return String is
     Kod : constant String := Integer'Image (Character'Pos (Znak));
@@ -62,21 +83,67 @@ package body W_Bledy is
     end case;
   end Opis;
 
-  procedure Zglos_Parsera (Nr : Integer) is
+  function Pisownia (Kod : W_Skan.Token_Kod) return String is
+    (case Kod is
+      when W_Skan.Nazwa => "'Nazwa'",
+      when W_Skan.Plus => """+""",
+      when W_Skan.Minus => """-""",
+      when W_Skan.Liczba => "'Liczba'",
+      when W_Skan.Nawias => """(""",
+      when W_Skan.Zamknij => """)""",
+      when W_Skan.Srednik => """;""",
+      when W_Skan.Pisz => """pisz""",
+      when W_Skan.Koniec => "konca wejscia",
+      when W_Skan.Pusty => "konca wejscia");
+
+  Kolejnosc : constant array (Positive range <>) of W_Skan.Token_Kod := (
+    1 => W_Skan.Pisz,
+    2 => W_Skan.Nazwa,
+    3 => W_Skan.Liczba,
+    4 => W_Skan.Plus,
+    5 => W_Skan.Minus,
+    6 => W_Skan.Nawias,
+    7 => W_Skan.Zamknij,
+    8 => W_Skan.Srednik,
+    9 => W_Skan.Koniec,
+    10 => W_Skan.Pusty);
+
+  function Lista (Oczekiwane : W_Skan.Zbior_Tokenow) return String is
+    Ile : Natural := 0;
+    Nr : Natural := 0;
+    Wynik : Unbounded_String := To_Unbounded_String ("oczekiwano");
+  begin
+    for Kod of Kolejnosc loop
+      if Oczekiwane (Kod) then
+        Ile := Ile + 1;
+      end if;
+    end loop;
+    for Kod of Kolejnosc loop
+      if Oczekiwane (Kod) then
+        Nr := Nr + 1;
+        Append (Wynik, (if Nr = 1 then " " elsif Nr = Ile then " albo " else ", ") & Pisownia (Kod));
+      end if;
+    end loop;
+    return To_String (Wynik);
+  end Lista;
+
+  procedure Zglos_Parsera (Oczekiwane : W_Skan.Zbior_Tokenow) is
     T : constant String := W_Skan.Tekst;
     Pokaz : constant Natural := Natural'Min (T'Length, 40);
   begin
+    Zgloszone := Zgloszone + 1;
     if T'Length = 0 then
-      Zglos (Opis (Nr) & "; jest koniec wejscia");
+      Zglos (Lista (Oczekiwane) & "; jest koniec wejscia");
     elsif Pokaz < T'Length then
-      Zglos (Opis (Nr) & "; jest """ & T (T'First .. T'First + Pokaz - 1) & "...""");
+      Zglos (Lista (Oczekiwane) & "; jest """ & T (T'First .. T'First + Pokaz - 1) & "...""");
     else
-      Zglos (Opis (Nr) & "; jest """ & T & """");
+      Zglos (Lista (Oczekiwane) & "; jest """ & T & """");
     end if;
   end Zglos_Parsera;
 
   procedure Zglos_Skanera (Nr : Integer) is
   begin
+    Zgloszone := Zgloszone + 1;
     Zglos (Opis_Skanera (Nr));
   end Zglos_Skanera;
 
@@ -84,5 +151,10 @@ package body W_Bledy is
   begin
     Zglos ("zagniezdzenie glebsze, niz pozwala stos");
   end Zglos_Glebokosci;
+
+  procedure Wiersz_Drzewa (Poziom : Natural; Tekst : String) is
+  begin
+    Put_Line (String'(1 .. 2 * Poziom => ' ') & Tekst);
+  end Wiersz_Drzewa;
 
 end W_Bledy;

@@ -11,11 +11,53 @@ package body W_Pars is
   Tok : Token_Typ renames Biezacy;
   Ile : Natural := 0;
 
+  -- zbior numer Nr tokenow: tych, ktore parser mogl wziac tam, gdzie wybral
+  -- pusta droge, i tych, z ktorymi moze isc dalej po bledzie
+  function Zbior (Nr : Positive) return Zbior_Tokenow;
+  pragma Inline (Zbior);
+  -- tokeny, ktorych parser oczekiwal przy bledzie numer Nr
+  function Oczekiwane (Nr : Positive) return Zbior_Tokenow;
+
+  -- tokeny, ktore mogly stanac tam, gdzie parser od ostatniego wzietego
+  -- tokenu wybral pusta droge (nie wszedl w opcje, wyszedl z petli, wzial
+  -- galaz, ktora moze zniknac): blad je wymienia
+  Pominiete : Zbior_Tokenow := (others => False);
+
+  -- drzewo wyprowadzenia: poziom produkcji, w ktorej parser stoi
+  Glebokosc : Natural := 0;
+
+  procedure Wiersz (Tekst : String) is
+  begin
+    W_Bledy.Wiersz_Drzewa (Glebokosc, Tekst);
+  end Wiersz;
+
+  function Nazwa_Tokenu (Kod : Token_Kod) return String is
+    (case Kod is
+      when Nazwa => "Nazwa",
+      when Plus => "Plus",
+      when Minus => "Minus",
+      when Liczba => "Liczba",
+      when Nawias => "Nawias",
+      when Zamknij => "Zamknij",
+      when Srednik => "Srednik",
+      when Pisz => "Pisz",
+      when Koniec => "Koniec",
+      when Pusty => "Pusty");
+
+  -- biezacy token w drzewie: rodzaj i tekst, jak stoi w wejsciu
+  function Opis_Tokenu return String is ("'" & Nazwa_Tokenu (Tok.Kod) & "' " & Tekst);
+
+  procedure Wejdz (Nazwa : String) is
+  begin
+    Wiersz ("""" & Nazwa & """");
+    Glebokosc := Glebokosc + 1;
+  end Wejdz;
+
   -- blad skladni numer Nr przy biezacym tokenie
   procedure Blad (Nr : Positive) is
   begin
     Nr_Bledu_Pars := Nr;
-    W_Bledy.Zglos_Parsera (Nr);
+    W_Bledy.Zglos_Parsera (Pominiete or Oczekiwane (Nr));
     raise Blad_Parsera;
   end Blad;
 
@@ -27,62 +69,87 @@ package body W_Pars is
     end if;
   end Sprawdz;
 
+  -- nastepny token po tym, ktory parser wzial tak, jak chce gramatyka
+  procedure Nastepny is
+  begin
+    if Drzewo then
+      Wiersz (Opis_Tokenu);
+    end if;
+    Skanuj_Biezacy;
+    Pominiete := (others => False);
+  end Nastepny;
+  pragma Inline (Nastepny);
+
   procedure Program;
   procedure Instrukcja;
 
   procedure Program is
   begin
+    if Drzewo then
+      Wejdz ("Program");
+    end if;
     while Tok.Kod in Nazwa | Pisz loop
       Instrukcja;
       Ile := Ile + 1;
     end loop;
+    Pominiete := Pominiete or Zbior (1);
+    if Drzewo then
+      Glebokosc := Glebokosc - 1;
+    end if;
   end Program;
 
   procedure Instrukcja is
   begin
+    if Drzewo then
+      Wejdz ("Instrukcja");
+    end if;
     case Tok.Kod is
       when Nazwa =>
-        Skanuj_Biezacy;
+        Nastepny;
         case Tok.Kod is
           when Plus | Minus =>
             case Tok.Kod is
               when Plus =>
-                Skanuj_Biezacy;
+                Nastepny;
               when Minus =>
-                Skanuj_Biezacy;
+                Nastepny;
               when others =>
                 Blad (2);
             end case;
             Sprawdz (Liczba, 3);
-            Skanuj_Biezacy;
+            Nastepny;
           when Nawias =>
-            Skanuj_Biezacy;
+            Nastepny;
             Program;
             Sprawdz (Zamknij, 4);
-            Skanuj_Biezacy;
+            Nastepny;
           when others =>
-            null;
+            Pominiete := Pominiete or Zbior (5);
         end case;
         Sprawdz (Srednik, 5);
-        Skanuj_Biezacy;
+        Nastepny;
       when Pisz =>
-        Skanuj_Biezacy;
+        Nastepny;
         while Tok.Kod in Nazwa | Liczba loop
           case Tok.Kod is
             when Liczba =>
-              Skanuj_Biezacy;
+              Nastepny;
             when Nazwa =>
-              Skanuj_Biezacy;
+              Nastepny;
             when others =>
               null;
           end case;
         end loop;
+        Pominiete := Pominiete or Zbior (7);
         null;
         Sprawdz (Srednik, 6);
-        Skanuj_Biezacy;
+        Nastepny;
       when others =>
         Blad (1);
     end case;
+    if Drzewo then
+      Glebokosc := Glebokosc - 1;
+    end if;
   end Instrukcja;
 
   procedure Parsuj is
@@ -90,6 +157,9 @@ package body W_Pars is
     Skanuj_Biezacy;
     Program;
     Sprawdz (Koniec, 7);
+    if W_Bledy.Zgloszone > 0 then
+      raise Blad_Parsera;
+    end if;
     Put_Line ("instrukcji:" & Natural'Image (Ile));
   exception
     when Blad_Skanera =>
@@ -99,5 +169,26 @@ package body W_Pars is
       W_Bledy.Zglos_Glebokosci;
       raise Blad_Parsera;
   end Parsuj;
+
+  function Zbior (Nr : Positive) return Zbior_Tokenow is
+    Zbiory : constant array (1 .. 8) of Zbior_Tokenow := (
+      1 => (Nazwa | Pisz => True, others => False),
+      2 => (Plus | Minus => True, others => False),
+      3 => (Liczba => True, others => False),
+      4 => (Zamknij => True, others => False),
+      5 => (Plus | Minus | Nawias => True, others => False),
+      6 => (Srednik => True, others => False),
+      7 => (Nazwa | Liczba => True, others => False),
+      8 => (Koniec => True, others => False));
+  begin
+    return Zbiory (Nr);
+  end Zbior;
+
+  function Oczekiwane (Nr : Positive) return Zbior_Tokenow is
+    Zbiory_Bledow : constant array (1 .. 7) of Positive := (
+      1 => 1, 2 => 2, 3 => 3, 4 => 4, 5 => 6, 6 => 6, 7 => 8);
+  begin
+    return Zbior (Zbiory_Bledow (Nr));
+  end Oczekiwane;
 
 end W_Pars;

@@ -8,14 +8,20 @@ with W_Pars;
 with W_Skan;
 with W_Bledy;
 
--- parsuje plik podany jako argument, bez niego standardowe wejscie;
--- po bledzie konczy sie ze statusem 1
+-- W [--drzewo] [PLIK | -]: parsuje plik, bez niego albo dla "-" standardowe
+-- wejscie; z --drzewo wypisuje drzewo wyprowadzenia; po bledzie konczy sie
+-- ze statusem 1
 procedure W is
   Wejscie : File_Type;
+  Plik : Positive := 1;  -- argument z nazwa pliku
 begin
-  if Argument_Count > 0 then
-    W_Bledy.Ustaw_Plik (Argument (1));
-    Open (Wejscie, In_File, Argument (1));
+  if Argument_Count >= 1 and then Argument (1) = "--drzewo" then
+    W_Pars.Drzewo := True;
+    Plik := 2;
+  end if;
+  if Argument_Count >= Plik and then Argument (Plik) /= "-" then
+    W_Bledy.Ustaw_Plik (Argument (Plik));
+    Open (Wejscie, In_File, Argument (Plik));
     Set_Input (Wejscie);
   end if;
   W_Pars.Parsuj;

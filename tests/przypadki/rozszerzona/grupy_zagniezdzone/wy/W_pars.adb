@@ -11,37 +11,85 @@ package body W_Pars is
   Tok : Token_Typ renames Biezacy;
   Ile : Natural := 0;
 
-  type Zbior_Tokenow is array (Token_Kod) of Boolean with Pack;
+  -- zbior numer Nr tokenow: tych, ktore parser mogl wziac tam, gdzie wybral
+  -- pusta droge, i tych, z ktorymi moze isc dalej po bledzie
+  function Zbior (Nr : Positive) return Zbior_Tokenow;
+  pragma Inline (Zbior);
+  -- tokeny, ktorych parser oczekiwal przy bledzie numer Nr
+  function Oczekiwane (Nr : Positive) return Zbior_Tokenow;
 
-  -- zbior numer Nr tokenow, z ktorymi parser moze isc dalej po bledzie w
-  -- jednym z miejsc gramatyki; procedura produkcji dostaje w Stop te, z
-  -- ktorymi moga isc dalej produkcje, ktore ja wywolaly
-  function Dalej (Nr : Positive) return Zbior_Tokenow;
-  pragma Inline (Dalej);
+  -- tokeny, ktore mogly stanac tam, gdzie parser od ostatniego wzietego
+  -- tokenu wybral pusta droge (nie wszedl w opcje, wyszedl z petli, wzial
+  -- galaz, ktora moze zniknac): blad je wymienia
+  Pominiete : Zbior_Tokenow := (others => False);
 
-  -- blad skladni numer Nr przy biezacym tokenie; potem parser pomija tokeny
-  -- do pierwszego z tych, z ktorymi moze isc dalej
-  procedure Blad (Nr : Positive; Z_Ktorymi_Dalej : Zbior_Tokenow) is
+  -- drzewo wyprowadzenia: poziom produkcji, w ktorej parser stoi
+  Glebokosc : Natural := 0;
+
+  procedure Wiersz (Tekst : String) is
+  begin
+    W_Bledy.Wiersz_Drzewa (Glebokosc, Tekst);
+  end Wiersz;
+
+  function Nazwa_Tokenu (Kod : Token_Kod) return String is
+    (case Kod is
+      when Nazwa => "Nazwa",
+      when Plus => "Plus",
+      when Minus => "Minus",
+      when Liczba => "Liczba",
+      when Nawias => "Nawias",
+      when Zamknij => "Zamknij",
+      when Srednik => "Srednik",
+      when Pisz => "Pisz",
+      when Koniec => "Koniec",
+      when Pusty => "Pusty");
+
+  -- biezacy token w drzewie: rodzaj i tekst, jak stoi w wejsciu
+  function Opis_Tokenu return String is ("'" & Nazwa_Tokenu (Tok.Kod) & "' " & Tekst);
+
+  procedure Wejdz (Nazwa : String) is
+  begin
+    Wiersz ("""" & Nazwa & """");
+    Glebokosc := Glebokosc + 1;
+  end Wejdz;
+
+  -- blad skladni numer Nr przy biezacym tokenie (parser oczekiwal tez tokenow
+  -- Dodatkowo); potem parser pomija tokeny do pierwszego z tych, z ktorymi
+  -- moze isc dalej
+  procedure Blad (Nr : Positive; Z_Ktorymi_Dalej : Zbior_Tokenow;
+                  Dodatkowo : Zbior_Tokenow := (others => False)) is
   begin
     Nr_Bledu_Pars := Nr;
-    W_Bledy.Zglos_Parsera (Nr);
+    W_Bledy.Zglos_Parsera (Pominiete or Oczekiwane (Nr) or Dodatkowo);
     while not Z_Ktorymi_Dalej (Tok.Kod) loop
+      if Drzewo then
+        Wiersz ("pominiety " & Opis_Tokenu);
+      end if;
       Skanuj_Biezacy;
     end loop;
+    Pominiete := (others => False);
   end Blad;
 
   -- po bledzie numer Nr tam, gdzie mial stac token rodzaju Kod: czy stoi
   -- on tam, gdzie parser poszedl dalej
-  function Znaleziony (Kod : Token_Kod; Nr : Positive; Z_Ktorymi_Dalej : Zbior_Tokenow) return Boolean is
+  function Znaleziony (Kod : Token_Kod; Nr : Positive; Z_Ktorymi_Dalej : Zbior_Tokenow;
+                       Dodatkowo : Zbior_Tokenow := (others => False)) return Boolean is
   begin
-    Blad (Nr, Z_Ktorymi_Dalej);
+    Blad (Nr, Z_Ktorymi_Dalej, Dodatkowo);
+    if Tok.Kod /= Kod and then Drzewo then
+      Wiersz ("brak '" & Nazwa_Tokenu (Kod) & "'");
+    end if;
     return Tok.Kod = Kod;
   end Znaleziony;
 
   -- nastepny token po tym, ktory parser wzial tak, jak chce gramatyka
   procedure Nastepny is
   begin
+    if Drzewo then
+      Wiersz (Opis_Tokenu);
+    end if;
     Skanuj_Biezacy;
+    Pominiete := (others => False);
     if W_Bledy.Wziete < 2 then
       W_Bledy.Wziete := W_Bledy.Wziete + 1;
     end if;
@@ -53,16 +101,26 @@ package body W_Pars is
 
   procedure Program (Stop : Zbior_Tokenow) is
   begin
+    if Drzewo then
+      Wejdz ("Program");
+    end if;
     while Tok.Kod in Nazwa | Pisz loop
-      Instrukcja (Stop or Dalej (1));
+      Instrukcja (Stop or Zbior (1));
       Ile := Ile + 1;
     end loop;
+    Pominiete := Pominiete or Zbior (1);
+    if Drzewo then
+      Glebokosc := Glebokosc - 1;
+    end if;
   end Program;
 
   procedure Instrukcja (Stop : Zbior_Tokenow) is
   begin
+    if Drzewo then
+      Wejdz ("Instrukcja");
+    end if;
     if Tok.Kod not in Nazwa | Pisz then
-      Blad (1, Stop or Dalej (1));
+      Blad (1, Stop or Zbior (1));
     end if;
     case Tok.Kod is
       when Nazwa =>
@@ -77,19 +135,19 @@ package body W_Pars is
               when others =>
                 null;
             end case;
-            if Tok.Kod = Liczba or else Znaleziony (Liczba, 2, Stop or Dalej (2)) then
+            if Tok.Kod = Liczba or else Znaleziony (Liczba, 2, Stop or Zbior (3)) then
               Nastepny;
             end if;
           when Nawias =>
             Nastepny;
-            Program (Stop or Dalej (3));
-            if Tok.Kod = Zamknij or else Znaleziony (Zamknij, 3, Stop or Dalej (3)) then
+            Program (Stop or Zbior (4));
+            if Tok.Kod = Zamknij or else Znaleziony (Zamknij, 3, Stop or Zbior (4)) then
               Nastepny;
             end if;
           when others =>
-            null;
+            Pominiete := Pominiete or Zbior (6);
         end case;
-        if Tok.Kod = Srednik or else Znaleziony (Srednik, 4, Stop or Dalej (4)) then
+        if Tok.Kod = Srednik or else Znaleziony (Srednik, 4, Stop or Zbior (7)) then
           Nastepny;
         end if;
       when Pisz =>
@@ -104,21 +162,25 @@ package body W_Pars is
               null;
           end case;
         end loop;
+        Pominiete := Pominiete or Zbior (8);
         null;
-        if Tok.Kod = Srednik or else Znaleziony (Srednik, 5, Stop or Dalej (4)) then
+        if Tok.Kod = Srednik or else Znaleziony (Srednik, 5, Stop or Zbior (7)) then
           Nastepny;
         end if;
       when others =>
         null;
     end case;
+    if Drzewo then
+      Glebokosc := Glebokosc - 1;
+    end if;
   end Instrukcja;
 
   procedure Parsuj is
   begin
     Skanuj_Biezacy;
-    Program (Dalej (5));
+    Program (Zbior (9));
     if Tok.Kod /= Koniec then
-      Blad (6, Dalej (5));
+      Blad (6, Zbior (9));
     end if;
     if W_Bledy.Zgloszone > 0 then
       raise Blad_Parsera;
@@ -133,15 +195,26 @@ package body W_Pars is
       raise Blad_Parsera;
   end Parsuj;
 
-  function Dalej (Nr : Positive) return Zbior_Tokenow is
-    Zbiory : constant array (1 .. 5) of Zbior_Tokenow := (
+  function Zbior (Nr : Positive) return Zbior_Tokenow is
+    Zbiory : constant array (1 .. 9) of Zbior_Tokenow := (
       1 => (Nazwa | Pisz => True, others => False),
-      2 => (Liczba | Srednik => True, others => False),
-      3 => (Zamknij | Srednik => True, others => False),
-      4 => (Srednik => True, others => False),
-      5 => (Koniec => True, others => False));
+      2 => (Liczba => True, others => False),
+      3 => (Liczba | Srednik => True, others => False),
+      4 => (Zamknij | Srednik => True, others => False),
+      5 => (Zamknij => True, others => False),
+      6 => (Plus | Minus | Nawias => True, others => False),
+      7 => (Srednik => True, others => False),
+      8 => (Nazwa | Liczba => True, others => False),
+      9 => (Koniec => True, others => False));
   begin
     return Zbiory (Nr);
-  end Dalej;
+  end Zbior;
+
+  function Oczekiwane (Nr : Positive) return Zbior_Tokenow is
+    Zbiory_Bledow : constant array (1 .. 6) of Positive := (
+      1 => 1, 2 => 2, 3 => 5, 4 => 7, 5 => 7, 6 => 9);
+  begin
+    return Zbior (Zbiory_Bledow (Nr));
+  end Oczekiwane;
 
 end W_Pars;

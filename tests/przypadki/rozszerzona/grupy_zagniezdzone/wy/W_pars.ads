@@ -12,4 +12,8 @@ package W_Pars is
   Nr_Bledu_Pars : Integer := 0;
   Blad_Parsera : exception;
 
+  -- z True Parsuj wypisuje na standardowym wyjsciu drzewo wyprowadzenia:
+  -- kazda produkcje, w ktora wchodzi, i kazdy token, ktory bierze
+  Drzewo : Boolean := False;
+
 end W_Pars;

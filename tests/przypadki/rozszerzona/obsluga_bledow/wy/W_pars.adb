@@ -10,6 +10,40 @@ package body W_Pars is
 
   Tok : Token_Typ renames Biezacy;
 
+  -- zbior numer Nr tokenow: tych, ktore parser mogl wziac tam, gdzie wybral
+  -- pusta droge, i tych, z ktorymi moze isc dalej po bledzie
+  function Zbior (Nr : Positive) return Zbior_Tokenow;
+  pragma Inline (Zbior);
+
+  -- tokeny, ktore mogly stanac tam, gdzie parser od ostatniego wzietego
+  -- tokenu wybral pusta droge (nie wszedl w opcje, wyszedl z petli, wzial
+  -- galaz, ktora moze zniknac): blad je wymienia
+  Pominiete : Zbior_Tokenow := (others => False);
+
+  -- drzewo wyprowadzenia: poziom produkcji, w ktorej parser stoi
+  Glebokosc : Natural := 0;
+
+  procedure Wiersz (Tekst : String) is
+  begin
+    W_Bledy.Wiersz_Drzewa (Glebokosc, Tekst);
+  end Wiersz;
+
+  function Nazwa_Tokenu (Kod : Token_Kod) return String is
+    (case Kod is
+      when Nazwa => "Nazwa",
+      when Przecinek => "Przecinek",
+      when Koniec => "Koniec",
+      when Pusty => "Pusty");
+
+  -- biezacy token w drzewie: rodzaj i tekst, jak stoi w wejsciu
+  function Opis_Tokenu return String is ("'" & Nazwa_Tokenu (Tok.Kod) & "' " & Tekst);
+
+  procedure Wejdz (Nazwa : String) is
+  begin
+    Wiersz ("""" & Nazwa & """");
+    Glebokosc := Glebokosc + 1;
+  end Wejdz;
+
   -- blad skladni numer Nr przy biezacym tokenie
   procedure Blad (Nr : Positive) is
   begin
@@ -25,19 +59,37 @@ package body W_Pars is
     end if;
   end Sprawdz;
 
+  -- nastepny token po tym, ktory parser wzial tak, jak chce gramatyka
+  procedure Nastepny is
+  begin
+    if Drzewo then
+      Wiersz (Opis_Tokenu);
+    end if;
+    Skanuj_Biezacy;
+    Pominiete := (others => False);
+  end Nastepny;
+  pragma Inline (Nastepny);
+
   procedure Lista;
 
   procedure Lista is
   begin
+    if Drzewo then
+      Wejdz ("Lista");
+    end if;
     Sprawdz (Nazwa, 1);
-    Skanuj_Biezacy;
+    Nastepny;
     while Tok.Kod = Przecinek loop
-      Skanuj_Biezacy;
+      Nastepny;
       Sprawdz (Nazwa, 2);
-      Skanuj_Biezacy;
+      Nastepny;
     end loop;
+    Pominiete := Pominiete or Zbior (2);
     Sprawdz (Koniec, 3);
-    Skanuj_Biezacy;
+    Nastepny;
+    if Drzewo then
+      Glebokosc := Glebokosc - 1;
+    end if;
   end Lista;
 
   procedure Parsuj is
@@ -45,6 +97,9 @@ package body W_Pars is
     Skanuj_Biezacy;
     Lista;
     Sprawdz (Koniec, 4);
+    if W_Bledy.Zgloszone > 0 then
+      raise Blad_Parsera;
+    end if;
   exception
     when Blad_Skanera =>
       Put_Line ("skaner:" & Integer'Image (Nr_Bledu_Skan));
@@ -56,5 +111,14 @@ package body W_Pars is
       W_Bledy.Zglos_Glebokosci;
       raise Blad_Parsera;
   end Parsuj;
+
+  function Zbior (Nr : Positive) return Zbior_Tokenow is
+    Zbiory : constant array (1 .. 3) of Zbior_Tokenow := (
+      1 => (Nazwa => True, others => False),
+      2 => (Przecinek => True, others => False),
+      3 => (Koniec => True, others => False));
+  begin
+    return Zbiory (Nr);
+  end Zbior;
 
 end W_Pars;

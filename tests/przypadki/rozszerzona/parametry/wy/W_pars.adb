@@ -11,37 +11,82 @@ package body W_Pars is
   Tok : Token_Typ renames Biezacy;
   subtype Liczba_Typ is Integer range 0 .. 1_000;
 
-  type Zbior_Tokenow is array (Token_Kod) of Boolean with Pack;
+  -- zbior numer Nr tokenow: tych, ktore parser mogl wziac tam, gdzie wybral
+  -- pusta droge, i tych, z ktorymi moze isc dalej po bledzie
+  function Zbior (Nr : Positive) return Zbior_Tokenow;
+  pragma Inline (Zbior);
+  -- tokeny, ktorych parser oczekiwal przy bledzie numer Nr
+  function Oczekiwane (Nr : Positive) return Zbior_Tokenow;
 
-  -- zbior numer Nr tokenow, z ktorymi parser moze isc dalej po bledzie w
-  -- jednym z miejsc gramatyki; procedura produkcji dostaje w Stop te, z
-  -- ktorymi moga isc dalej produkcje, ktore ja wywolaly
-  function Dalej (Nr : Positive) return Zbior_Tokenow;
-  pragma Inline (Dalej);
+  -- tokeny, ktore mogly stanac tam, gdzie parser od ostatniego wzietego
+  -- tokenu wybral pusta droge (nie wszedl w opcje, wyszedl z petli, wzial
+  -- galaz, ktora moze zniknac): blad je wymienia
+  Pominiete : Zbior_Tokenow := (others => False);
 
-  -- blad skladni numer Nr przy biezacym tokenie; potem parser pomija tokeny
-  -- do pierwszego z tych, z ktorymi moze isc dalej
-  procedure Blad (Nr : Positive; Z_Ktorymi_Dalej : Zbior_Tokenow) is
+  -- drzewo wyprowadzenia: poziom produkcji, w ktorej parser stoi
+  Glebokosc : Natural := 0;
+
+  procedure Wiersz (Tekst : String) is
+  begin
+    W_Bledy.Wiersz_Drzewa (Glebokosc, Tekst);
+  end Wiersz;
+
+  function Nazwa_Tokenu (Kod : Token_Kod) return String is
+    (case Kod is
+      when Przecinek => "Przecinek",
+      when Liczba => "Liczba",
+      when Nazwa => "Nazwa",
+      when Nawias => "Nawias",
+      when Zamknij => "Zamknij",
+      when Koniec => "Koniec",
+      when Pusty => "Pusty");
+
+  -- biezacy token w drzewie: rodzaj i tekst, jak stoi w wejsciu
+  function Opis_Tokenu return String is ("'" & Nazwa_Tokenu (Tok.Kod) & "' " & Tekst);
+
+  procedure Wejdz (Nazwa : String) is
+  begin
+    Wiersz ("""" & Nazwa & """");
+    Glebokosc := Glebokosc + 1;
+  end Wejdz;
+
+  -- blad skladni numer Nr przy biezacym tokenie (parser oczekiwal tez tokenow
+  -- Dodatkowo); potem parser pomija tokeny do pierwszego z tych, z ktorymi
+  -- moze isc dalej
+  procedure Blad (Nr : Positive; Z_Ktorymi_Dalej : Zbior_Tokenow;
+                  Dodatkowo : Zbior_Tokenow := (others => False)) is
   begin
     Nr_Bledu_Pars := Nr;
-    W_Bledy.Zglos_Parsera (Nr);
+    W_Bledy.Zglos_Parsera (Pominiete or Oczekiwane (Nr) or Dodatkowo);
     while not Z_Ktorymi_Dalej (Tok.Kod) loop
+      if Drzewo then
+        Wiersz ("pominiety " & Opis_Tokenu);
+      end if;
       Skanuj_Biezacy;
     end loop;
+    Pominiete := (others => False);
   end Blad;
 
   -- po bledzie numer Nr tam, gdzie mial stac token rodzaju Kod: czy stoi
   -- on tam, gdzie parser poszedl dalej
-  function Znaleziony (Kod : Token_Kod; Nr : Positive; Z_Ktorymi_Dalej : Zbior_Tokenow) return Boolean is
+  function Znaleziony (Kod : Token_Kod; Nr : Positive; Z_Ktorymi_Dalej : Zbior_Tokenow;
+                       Dodatkowo : Zbior_Tokenow := (others => False)) return Boolean is
   begin
-    Blad (Nr, Z_Ktorymi_Dalej);
+    Blad (Nr, Z_Ktorymi_Dalej, Dodatkowo);
+    if Tok.Kod /= Kod and then Drzewo then
+      Wiersz ("brak '" & Nazwa_Tokenu (Kod) & "'");
+    end if;
     return Tok.Kod = Kod;
   end Znaleziony;
 
   -- nastepny token po tym, ktory parser wzial tak, jak chce gramatyka
   procedure Nastepny is
   begin
+    if Drzewo then
+      Wiersz (Opis_Tokenu);
+    end if;
     Skanuj_Biezacy;
+    Pominiete := (others => False);
     if W_Bledy.Wziete < 2 then
       W_Bledy.Wziete := W_Bledy.Wziete + 1;
     end if;
@@ -49,26 +94,29 @@ package body W_Pars is
   pragma Inline (Nastepny);
 
   procedure Lista (Nazwy : out Ada.Strings.Unbounded.Unbounded_String;
-                   Ile : out Natural; Stop : Zbior_Tokenow);
+                   Ile : out Natural; Stop, Oczekiwane_Potem : Zbior_Tokenow);
   procedure Element (Nazwy : in out Unbounded_String; Ile : in out Natural; Stop : Zbior_Tokenow);
   procedure Wartosc (L : out Liczba_Typ -- the value in brackets
                      ; Stop : Zbior_Tokenow);
 
   procedure Lista (Nazwy : out Ada.Strings.Unbounded.Unbounded_String;
-                   Ile : out Natural; Stop : Zbior_Tokenow) is
+                   Ile : out Natural; Stop, Oczekiwane_Potem : Zbior_Tokenow) is
   begin
+    if Drzewo then
+      Wejdz ("Lista");
+    end if;
     Nazwy := Null_Unbounded_String; Ile := 0;
-    Element (Nazwy, Ile, Stop or Dalej (1));
+    Element (Nazwy, Ile, Stop or Zbior (1));
     while Tok.Kod in Przecinek | Liczba | Nazwa loop
-      if Tok.Kod = Przecinek or else Znaleziony (Przecinek, 1, Stop or Dalej (2)) then
+      if Tok.Kod = Przecinek or else Znaleziony (Przecinek, 1, Stop or Zbior (2), Dodatkowo => Oczekiwane_Potem) then
         Nastepny;
       end if;
       if Tok.Kod not in Liczba | Nazwa then
-        Blad (2, Stop or Dalej (2));
+        Blad (2, Stop or Zbior (2));
       end if;
       case Tok.Kod is
         when Nazwa =>
-          Element (Nazwy, Ile, Stop or Dalej (2));
+          Element (Nazwy, Ile, Stop or Zbior (2));
         when Liczba =>
           Put_Line (Tekst);
           Nastepny;
@@ -76,31 +124,49 @@ package body W_Pars is
           null;
       end case;
     end loop;
+    Pominiete := Pominiete or Zbior (1);
+    if Drzewo then
+      Glebokosc := Glebokosc - 1;
+    end if;
   end Lista;
 
   procedure Element (Nazwy : in out Unbounded_String; Ile : in out Natural; Stop : Zbior_Tokenow) is
     L : Liczba_Typ;
   begin
-    if Tok.Kod = Nazwa or else Znaleziony (Nazwa, 3, Stop or Dalej (3)) then
+    if Drzewo then
+      Wejdz ("Element");
+    end if;
+    if Tok.Kod = Nazwa or else Znaleziony (Nazwa, 3, Stop or Zbior (5)) then
       Append (Nazwy, Tekst); Ile := Ile + 1;
       Nastepny;
     end if;
     if Tok.Kod = Nawias then
       Nastepny;
-      Wartosc (L, Stop or Dalej (4));
-      if Tok.Kod = Zamknij or else Znaleziony (Zamknij, 4, Stop or Dalej (4)) then
+      Wartosc (L, Stop or Zbior (6));
+      if Tok.Kod = Zamknij or else Znaleziony (Zamknij, 4, Stop or Zbior (6)) then
         Ile := Ile + L;
         Nastepny;
       end if;
+    else
+      Pominiete := Pominiete or Zbior (7);
+    end if;
+    if Drzewo then
+      Glebokosc := Glebokosc - 1;
     end if;
   end Element;
 
   procedure Wartosc (L : out Liczba_Typ -- the value in brackets
                      ; Stop : Zbior_Tokenow) is
   begin
-    if Tok.Kod = Liczba or else Znaleziony (Liczba, 5, Stop or Dalej (5)) then
+    if Drzewo then
+      Wejdz ("Wartosc");
+    end if;
+    if Tok.Kod = Liczba or else Znaleziony (Liczba, 5, Stop or Zbior (8)) then
       L := Liczba_Typ'Value (Tekst);
       Nastepny;
+    end if;
+    if Drzewo then
+      Glebokosc := Glebokosc - 1;
     end if;
   end Wartosc;
 
@@ -108,9 +174,9 @@ package body W_Pars is
                     Ile : out Natural) is
   begin
     Skanuj_Biezacy;
-    Lista (Nazwy, Ile, Dalej (6));
+    Lista (Nazwy, Ile, Zbior (9), Zbior (9));
     if Tok.Kod /= Koniec then
-      Blad (6, Dalej (6));
+      Blad (6, Zbior (9));
     end if;
     if W_Bledy.Zgloszone > 0 then
       raise Blad_Parsera;
@@ -124,16 +190,26 @@ package body W_Pars is
       raise Blad_Parsera;
   end Parsuj;
 
-  function Dalej (Nr : Positive) return Zbior_Tokenow is
-    Zbiory : constant array (1 .. 6) of Zbior_Tokenow := (
+  function Zbior (Nr : Positive) return Zbior_Tokenow is
+    Zbiory : constant array (1 .. 9) of Zbior_Tokenow := (
       1 => (Przecinek => True, others => False),
       2 => (Przecinek | Liczba | Nazwa => True, others => False),
-      3 => (Nazwa | Nawias => True, others => False),
-      4 => (Zamknij => True, others => False),
-      5 => (Liczba => True, others => False),
-      6 => (Koniec => True, others => False));
+      3 => (Liczba | Nazwa => True, others => False),
+      4 => (Nazwa => True, others => False),
+      5 => (Nazwa | Nawias => True, others => False),
+      6 => (Zamknij => True, others => False),
+      7 => (Nawias => True, others => False),
+      8 => (Liczba => True, others => False),
+      9 => (Koniec => True, others => False));
   begin
     return Zbiory (Nr);
-  end Dalej;
+  end Zbior;
+
+  function Oczekiwane (Nr : Positive) return Zbior_Tokenow is
+    Zbiory_Bledow : constant array (1 .. 6) of Positive := (
+      1 => 1, 2 => 3, 3 => 4, 4 => 6, 5 => 8, 6 => 9);
+  begin
+    return Zbior (Zbiory_Bledow (Nr));
+  end Oczekiwane;
 
 end W_Pars;

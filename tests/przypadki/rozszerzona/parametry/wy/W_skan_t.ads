@@ -27,4 +27,8 @@ package W_Skan is
 
   Blad_Skanera : exception;
 
+  -- zbior rodzajow tokenow: tych, ktorych parser oczekiwal przy bledzie, albo
+  -- tych, z ktorymi moze isc dalej
+  type Zbior_Tokenow is array (Token_Kod) of Boolean with Pack;
+
 end W_Skan;

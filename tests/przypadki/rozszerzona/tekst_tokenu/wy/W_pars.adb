@@ -10,37 +10,78 @@ package body W_Pars is
 
   Tok : Token_Typ renames Biezacy;
 
-  type Zbior_Tokenow is array (Token_Kod) of Boolean with Pack;
+  -- zbior numer Nr tokenow: tych, ktore parser mogl wziac tam, gdzie wybral
+  -- pusta droge, i tych, z ktorymi moze isc dalej po bledzie
+  function Zbior (Nr : Positive) return Zbior_Tokenow;
+  pragma Inline (Zbior);
+  -- tokeny, ktorych parser oczekiwal przy bledzie numer Nr
+  function Oczekiwane (Nr : Positive) return Zbior_Tokenow;
 
-  -- zbior numer Nr tokenow, z ktorymi parser moze isc dalej po bledzie w
-  -- jednym z miejsc gramatyki; procedura produkcji dostaje w Stop te, z
-  -- ktorymi moga isc dalej produkcje, ktore ja wywolaly
-  function Dalej (Nr : Positive) return Zbior_Tokenow;
-  pragma Inline (Dalej);
+  -- tokeny, ktore mogly stanac tam, gdzie parser od ostatniego wzietego
+  -- tokenu wybral pusta droge (nie wszedl w opcje, wyszedl z petli, wzial
+  -- galaz, ktora moze zniknac): blad je wymienia
+  Pominiete : Zbior_Tokenow := (others => False);
 
-  -- blad skladni numer Nr przy biezacym tokenie; potem parser pomija tokeny
-  -- do pierwszego z tych, z ktorymi moze isc dalej
-  procedure Blad (Nr : Positive; Z_Ktorymi_Dalej : Zbior_Tokenow) is
+  -- drzewo wyprowadzenia: poziom produkcji, w ktorej parser stoi
+  Glebokosc : Natural := 0;
+
+  procedure Wiersz (Tekst : String) is
+  begin
+    W_Bledy.Wiersz_Drzewa (Glebokosc, Tekst);
+  end Wiersz;
+
+  function Nazwa_Tokenu (Kod : Token_Kod) return String is
+    (case Kod is
+      when Nazwa => "Nazwa",
+      when Koniec => "Koniec",
+      when Pusty => "Pusty");
+
+  -- biezacy token w drzewie: rodzaj i tekst, jak stoi w wejsciu
+  function Opis_Tokenu return String is ("'" & Nazwa_Tokenu (Tok.Kod) & "' " & Tekst);
+
+  procedure Wejdz (Nazwa : String) is
+  begin
+    Wiersz ("""" & Nazwa & """");
+    Glebokosc := Glebokosc + 1;
+  end Wejdz;
+
+  -- blad skladni numer Nr przy biezacym tokenie (parser oczekiwal tez tokenow
+  -- Dodatkowo); potem parser pomija tokeny do pierwszego z tych, z ktorymi
+  -- moze isc dalej
+  procedure Blad (Nr : Positive; Z_Ktorymi_Dalej : Zbior_Tokenow;
+                  Dodatkowo : Zbior_Tokenow := (others => False)) is
   begin
     Nr_Bledu_Pars := Nr;
-    W_Bledy.Zglos_Parsera (Nr);
+    W_Bledy.Zglos_Parsera (Pominiete or Oczekiwane (Nr) or Dodatkowo);
     while not Z_Ktorymi_Dalej (Tok.Kod) loop
+      if Drzewo then
+        Wiersz ("pominiety " & Opis_Tokenu);
+      end if;
       Skanuj_Biezacy;
     end loop;
+    Pominiete := (others => False);
   end Blad;
 
   -- po bledzie numer Nr tam, gdzie mial stac token rodzaju Kod: czy stoi
   -- on tam, gdzie parser poszedl dalej
-  function Znaleziony (Kod : Token_Kod; Nr : Positive; Z_Ktorymi_Dalej : Zbior_Tokenow) return Boolean is
+  function Znaleziony (Kod : Token_Kod; Nr : Positive; Z_Ktorymi_Dalej : Zbior_Tokenow;
+                       Dodatkowo : Zbior_Tokenow := (others => False)) return Boolean is
   begin
-    Blad (Nr, Z_Ktorymi_Dalej);
+    Blad (Nr, Z_Ktorymi_Dalej, Dodatkowo);
+    if Tok.Kod /= Kod and then Drzewo then
+      Wiersz ("brak '" & Nazwa_Tokenu (Kod) & "'");
+    end if;
     return Tok.Kod = Kod;
   end Znaleziony;
 
   -- nastepny token po tym, ktory parser wzial tak, jak chce gramatyka
   procedure Nastepny is
   begin
+    if Drzewo then
+      Wiersz (Opis_Tokenu);
+    end if;
     Skanuj_Biezacy;
+    Pominiete := (others => False);
     if W_Bledy.Wziete < 2 then
       W_Bledy.Wziete := W_Bledy.Wziete + 1;
     end if;
@@ -51,21 +92,28 @@ package body W_Pars is
 
   procedure Lista (Stop : Zbior_Tokenow) is
   begin
+    if Drzewo then
+      Wejdz ("Lista");
+    end if;
     while Tok.Kod = Nazwa loop
       Put_Line ("[" & Tok.Wart (1 .. 6) & "]" & Natural'Image (Tekst'Length));
       Nastepny;
     end loop;
-    if Tok.Kod = Koniec or else Znaleziony (Koniec, 1, Stop or Dalej (1)) then
+    Pominiete := Pominiete or Zbior (1);
+    if Tok.Kod = Koniec or else Znaleziony (Koniec, 1, Stop or Zbior (2)) then
       Nastepny;
+    end if;
+    if Drzewo then
+      Glebokosc := Glebokosc - 1;
     end if;
   end Lista;
 
   procedure Parsuj is
   begin
     Skanuj_Biezacy;
-    Lista (Dalej (1));
+    Lista (Zbior (2));
     if Tok.Kod /= Koniec then
-      Blad (2, Dalej (1));
+      Blad (2, Zbior (2));
     end if;
     if W_Bledy.Zgloszone > 0 then
       raise Blad_Parsera;
@@ -79,11 +127,19 @@ package body W_Pars is
       raise Blad_Parsera;
   end Parsuj;
 
-  function Dalej (Nr : Positive) return Zbior_Tokenow is
-    Zbiory : constant array (1 .. 1) of Zbior_Tokenow := (
-      1 => (Koniec => True, others => False));
+  function Zbior (Nr : Positive) return Zbior_Tokenow is
+    Zbiory : constant array (1 .. 2) of Zbior_Tokenow := (
+      1 => (Nazwa => True, others => False),
+      2 => (Koniec => True, others => False));
   begin
     return Zbiory (Nr);
-  end Dalej;
+  end Zbior;
+
+  function Oczekiwane (Nr : Positive) return Zbior_Tokenow is
+    Zbiory_Bledow : constant array (1 .. 2) of Positive := (
+      1 => 2, 2 => 2);
+  begin
+    return Zbior (Zbiory_Bledow (Nr));
+  end Oczekiwane;
 
 end W_Pars;

@@ -9,37 +9,82 @@ package body D_Pars is
 
   Tok : Token_Typ renames Biezacy;
 
-  type Zbior_Tokenow is array (Token_Kod) of Boolean with Pack;
+  -- zbior numer Nr tokenow: tych, ktore parser mogl wziac tam, gdzie wybral
+  -- pusta droge, i tych, z ktorymi moze isc dalej po bledzie
+  function Zbior (Nr : Positive) return Zbior_Tokenow;
+  pragma Inline (Zbior);
+  -- tokeny, ktorych parser oczekiwal przy bledzie numer Nr
+  function Oczekiwane (Nr : Positive) return Zbior_Tokenow;
 
-  -- zbior numer Nr tokenow, z ktorymi parser moze isc dalej po bledzie w
-  -- jednym z miejsc gramatyki; procedura produkcji dostaje w Stop te, z
-  -- ktorymi moga isc dalej produkcje, ktore ja wywolaly
-  function Dalej (Nr : Positive) return Zbior_Tokenow;
-  pragma Inline (Dalej);
+  -- tokeny, ktore mogly stanac tam, gdzie parser od ostatniego wzietego
+  -- tokenu wybral pusta droge (nie wszedl w opcje, wyszedl z petli, wzial
+  -- galaz, ktora moze zniknac): blad je wymienia
+  Pominiete : Zbior_Tokenow := (others => False);
 
-  -- blad skladni numer Nr przy biezacym tokenie; potem parser pomija tokeny
-  -- do pierwszego z tych, z ktorymi moze isc dalej
-  procedure Blad (Nr : Positive; Z_Ktorymi_Dalej : Zbior_Tokenow) is
+  -- drzewo wyprowadzenia: poziom produkcji, w ktorej parser stoi
+  Glebokosc : Natural := 0;
+
+  procedure Wiersz (Tekst : String) is
+  begin
+    D_Bledy.Wiersz_Drzewa (Glebokosc, Tekst);
+  end Wiersz;
+
+  function Nazwa_Tokenu (Kod : Token_Kod) return String is
+    (case Kod is
+      when Jesli => "Jesli",
+      when Warunek => "Warunek",
+      when To => "To",
+      when Inaczej => "Inaczej",
+      when X => "X",
+      when Koniec => "Koniec",
+      when Pusty => "Pusty");
+
+  -- biezacy token w drzewie: rodzaj i tekst, jak stoi w wejsciu
+  function Opis_Tokenu return String is ("'" & Nazwa_Tokenu (Tok.Kod) & "' " & Tekst);
+
+  procedure Wejdz (Nazwa : String) is
+  begin
+    Wiersz ("""" & Nazwa & """");
+    Glebokosc := Glebokosc + 1;
+  end Wejdz;
+
+  -- blad skladni numer Nr przy biezacym tokenie (parser oczekiwal tez tokenow
+  -- Dodatkowo); potem parser pomija tokeny do pierwszego z tych, z ktorymi
+  -- moze isc dalej
+  procedure Blad (Nr : Positive; Z_Ktorymi_Dalej : Zbior_Tokenow;
+                  Dodatkowo : Zbior_Tokenow := (others => False)) is
   begin
     Nr_Bledu_Pars := Nr;
-    D_Bledy.Zglos_Parsera (Nr);
+    D_Bledy.Zglos_Parsera (Pominiete or Oczekiwane (Nr) or Dodatkowo);
     while not Z_Ktorymi_Dalej (Tok.Kod) loop
+      if Drzewo then
+        Wiersz ("pominiety " & Opis_Tokenu);
+      end if;
       Skanuj_Biezacy;
     end loop;
+    Pominiete := (others => False);
   end Blad;
 
   -- po bledzie numer Nr tam, gdzie mial stac token rodzaju Kod: czy stoi
   -- on tam, gdzie parser poszedl dalej
-  function Znaleziony (Kod : Token_Kod; Nr : Positive; Z_Ktorymi_Dalej : Zbior_Tokenow) return Boolean is
+  function Znaleziony (Kod : Token_Kod; Nr : Positive; Z_Ktorymi_Dalej : Zbior_Tokenow;
+                       Dodatkowo : Zbior_Tokenow := (others => False)) return Boolean is
   begin
-    Blad (Nr, Z_Ktorymi_Dalej);
+    Blad (Nr, Z_Ktorymi_Dalej, Dodatkowo);
+    if Tok.Kod /= Kod and then Drzewo then
+      Wiersz ("brak '" & Nazwa_Tokenu (Kod) & "'");
+    end if;
     return Tok.Kod = Kod;
   end Znaleziony;
 
   -- nastepny token po tym, ktory parser wzial tak, jak chce gramatyka
   procedure Nastepny is
   begin
+    if Drzewo then
+      Wiersz (Opis_Tokenu);
+    end if;
     Skanuj_Biezacy;
+    Pominiete := (others => False);
     if D_Bledy.Wziete < 2 then
       D_Bledy.Wziete := D_Bledy.Wziete + 1;
     end if;
@@ -51,43 +96,58 @@ package body D_Pars is
 
   procedure Program (Stop : Zbior_Tokenow) is
   begin
+    if Drzewo then
+      Wejdz ("Program");
+    end if;
     while Tok.Kod in Jesli | X loop
-      Instr (Stop or Dalej (1));
+      Instr (Stop or Zbior (1));
     end loop;
+    Pominiete := Pominiete or Zbior (1);
+    if Drzewo then
+      Glebokosc := Glebokosc - 1;
+    end if;
   end Program;
 
   procedure Instr (Stop : Zbior_Tokenow) is
   begin
+    if Drzewo then
+      Wejdz ("Instr");
+    end if;
     if Tok.Kod not in Jesli | X then
-      Blad (1, Stop or Dalej (1));
+      Blad (1, Stop or Zbior (1));
     end if;
     case Tok.Kod is
       when Jesli =>
         Nastepny;
-        if Tok.Kod = Warunek or else Znaleziony (Warunek, 2, Stop or Dalej (2)) then
+        if Tok.Kod = Warunek or else Znaleziony (Warunek, 2, Stop or Zbior (3)) then
           Nastepny;
         end if;
-        if Tok.Kod = To or else Znaleziony (To, 3, Stop or Dalej (3)) then
+        if Tok.Kod = To or else Znaleziony (To, 3, Stop or Zbior (5)) then
           Nastepny;
         end if;
-        Instr (Stop or Dalej (4));
+        Instr (Stop or Zbior (6));
         if Tok.Kod = Inaczej then
           Nastepny;
           Instr (Stop);
+        else
+          Pominiete := Pominiete or Zbior (6);
         end if;
       when X =>
         Nastepny;
       when others =>
         null;
     end case;
+    if Drzewo then
+      Glebokosc := Glebokosc - 1;
+    end if;
   end Instr;
 
   procedure Parsuj is
   begin
     Skanuj_Biezacy;
-    Program (Dalej (5));
+    Program (Zbior (7));
     if Tok.Kod /= Koniec then
-      Blad (4, Dalej (5));
+      Blad (4, Zbior (7));
     end if;
     if D_Bledy.Zgloszone > 0 then
       raise Blad_Parsera;
@@ -101,15 +161,24 @@ package body D_Pars is
       raise Blad_Parsera;
   end Parsuj;
 
-  function Dalej (Nr : Positive) return Zbior_Tokenow is
-    Zbiory : constant array (1 .. 5) of Zbior_Tokenow := (
+  function Zbior (Nr : Positive) return Zbior_Tokenow is
+    Zbiory : constant array (1 .. 7) of Zbior_Tokenow := (
       1 => (Jesli | X => True, others => False),
-      2 => (Warunek | To => True, others => False),
-      3 => (Jesli | To | X => True, others => False),
-      4 => (Inaczej => True, others => False),
-      5 => (Koniec => True, others => False));
+      2 => (Warunek => True, others => False),
+      3 => (Warunek | To => True, others => False),
+      4 => (To => True, others => False),
+      5 => (Jesli | To | X => True, others => False),
+      6 => (Inaczej => True, others => False),
+      7 => (Koniec => True, others => False));
   begin
     return Zbiory (Nr);
-  end Dalej;
+  end Zbior;
+
+  function Oczekiwane (Nr : Positive) return Zbior_Tokenow is
+    Zbiory_Bledow : constant array (1 .. 4) of Positive := (
+      1 => 1, 2 => 2, 3 => 4, 4 => 7);
+  begin
+    return Zbior (Zbiory_Bledow (Nr));
+  end Oczekiwane;
 
 end D_Pars;

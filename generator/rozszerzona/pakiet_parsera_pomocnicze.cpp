@@ -1,0 +1,264 @@
+// The parser package of the extended notation, what the productions lean
+// on: the procedures that take a token, report an error and skip, and print
+// the tree; and the sets they use, numbered as the productions first ask for
+// them and kept in the function Zbior at the end of the body.
+#include "generator/rozszerzona/pakiet_parsera.h"
+
+#include <algorithm>
+
+#include "generator/wspolne/napis_ady.h"
+
+namespace bryzas::rozszerzona {
+
+// The sets, declared here and written at the end once every production has
+// used them; what is passed by, the tree, the errors, the next token.
+void Pakiet_Parsera::pomocnicze(Pisarz& w) {
+  w.blok(R"ada(
+-- zbior numer Nr tokenow: tych, ktore parser mogl wziac tam, gdzie wybral
+-- pusta droge, i tych, z ktorymi moze isc dalej po bledzie
+function Zbior (Nr : Positive) return Zbior_Tokenow;
+pragma Inline (Zbior);
+)ada");
+  if (zglasza_bledy())
+    w.blok(R"ada(
+-- tokeny, ktorych parser oczekiwal przy bledzie numer Nr
+function Oczekiwane (Nr : Positive) return Zbior_Tokenow;
+)ada");
+  w.blok(R"ada(
+
+-- tokeny, ktore mogly stanac tam, gdzie parser od ostatniego wzietego
+-- tokenu wybral pusta droge (nie wszedl w opcje, wyszedl z petli, wzial
+-- galaz, ktora moze zniknac): blad je wymienia
+Pominiete : Zbior_Tokenow := (others => False);
+
+)ada");
+  drzewo(w);
+  zglaszanie_bledow(w);
+  nastepny_token(w);
+}
+
+// The tree: a production's name on entering it, a token taken by its kind
+// and its text, each level two blanks deeper.
+void Pakiet_Parsera::drzewo(Pisarz& w) {
+  w.blok(R"ada(
+-- drzewo wyprowadzenia: poziom produkcji, w ktorej parser stoi
+Glebokosc : Natural := 0;
+
+procedure Wiersz (Tekst : String) is
+begin
+)ada");
+  {
+    Wciecie cialo(w, krok_wciecia);
+    w.linia(pak_.nazwa_bledy, ".Wiersz_Drzewa (Glebokosc, Tekst);");
+  }
+  w.blok(R"ada(
+end Wiersz;
+
+)ada");
+  w.linia("function Nazwa_Tokenu (Kod : Token_Kod) return String is");
+  {
+    Wciecie wyrazenie(w, krok_wciecia);
+    w.linia("(case Kod is");
+    Wciecie przypadki(w, krok_wciecia);
+    for (const std::string& t : plan_.rodzaje_tokenow) w.linia("when ", t, " => ", napis_ady(t), ",");
+    w.linia("when Pusty => \"Pusty\");");
+  }
+  w.blok(R"ada(
+
+-- biezacy token w drzewie: rodzaj i tekst, jak stoi w wejsciu
+function Opis_Tokenu return String is ("'" & Nazwa_Tokenu (Tok.Kod) & "' " & Tekst);
+
+procedure Wejdz (Nazwa : String) is
+begin
+  Wiersz ("""" & Nazwa & """");
+  Glebokosc := Glebokosc + 1;
+end Wejdz;
+
+)ada");
+}
+
+// Without recovery a handler of the user's takes the first syntax error
+// instead of P_Bledy.
+bool Pakiet_Parsera::zglasza_bledy() const { return odtwarzanie_ || naglowek(Token_Kod::EXCEPTPARSKOD).empty(); }
+
+// With recovery an error is reported and the parser skips to a token it can
+// go on with; without, the first error ends the parse (and a handler of the
+// user's takes it: then nothing reports it).
+void Pakiet_Parsera::zglaszanie_bledow(Pisarz& w) {
+  const std::string zglos = pak_.nazwa_bledy + ".Zglos_Parsera (Pominiete or Oczekiwane (Nr)" +
+                            (odtwarzanie_ ? " or Dodatkowo);" : ");");
+  if (!odtwarzanie_) {
+    w.blok(R"ada(
+-- blad skladni numer Nr przy biezacym tokenie
+procedure Blad (Nr : Positive) is
+begin
+  Nr_Bledu_Pars := Nr;
+)ada");
+    if (zglasza_bledy()) {
+      Wciecie cialo(w, krok_wciecia);
+      w.linia(zglos);
+    }
+    w.blok(R"ada(
+  raise Blad_Parsera;
+end Blad;
+
+-- biezacy token musi byc rodzaju Kod, inaczej blad numer Nr
+procedure Sprawdz (Kod : Token_Kod; Nr : Positive) is
+begin
+  if Tok.Kod /= Kod then
+    Blad (Nr);
+  end if;
+end Sprawdz;
+
+)ada");
+    return;
+  }
+  w.blok(R"ada(
+-- blad skladni numer Nr przy biezacym tokenie (parser oczekiwal tez tokenow
+-- Dodatkowo); potem parser pomija tokeny do pierwszego z tych, z ktorymi
+-- moze isc dalej
+procedure Blad (Nr : Positive; Z_Ktorymi_Dalej : Zbior_Tokenow;
+                Dodatkowo : Zbior_Tokenow := (others => False)) is
+begin
+  Nr_Bledu_Pars := Nr;
+)ada");
+  {
+    Wciecie cialo(w, krok_wciecia);
+    w.linia(zglos);
+    w.linia("while not Z_Ktorymi_Dalej (Tok.Kod) loop");
+    {
+      Wciecie petla(w, krok_wciecia);
+      w.blok(R"ada(
+if Drzewo then
+  Wiersz ("pominiety " & Opis_Tokenu);
+end if;
+)ada");
+      w.linia(skanuj());
+    }
+    w.linia("end loop;");
+    w.linia("Pominiete := (others => False);");
+  }
+  w.blok(R"ada(
+end Blad;
+
+-- po bledzie numer Nr tam, gdzie mial stac token rodzaju Kod: czy stoi
+-- on tam, gdzie parser poszedl dalej
+function Znaleziony (Kod : Token_Kod; Nr : Positive; Z_Ktorymi_Dalej : Zbior_Tokenow;
+                     Dodatkowo : Zbior_Tokenow := (others => False)) return Boolean is
+begin
+  Blad (Nr, Z_Ktorymi_Dalej, Dodatkowo);
+  if Tok.Kod /= Kod and then Drzewo then
+    Wiersz ("brak '" & Nazwa_Tokenu (Kod) & "'");
+  end if;
+  return Tok.Kod = Kod;
+end Znaleziony;
+
+)ada");
+}
+
+// The token taken goes to the tree; what was passed by is forgotten, and
+// with recovery the tokens taken since the last error are counted.
+void Pakiet_Parsera::nastepny_token(Pisarz& w) {
+  w.blok(R"ada(
+-- nastepny token po tym, ktory parser wzial tak, jak chce gramatyka
+procedure Nastepny is
+begin
+  if Drzewo then
+    Wiersz (Opis_Tokenu);
+  end if;
+)ada");
+  {
+    Wciecie cialo(w, krok_wciecia);
+    w.linia(skanuj());
+    w.linia("Pominiete := (others => False);");
+    if (odtwarzanie_) {
+      const std::string wziete = pak_.nazwa_bledy + ".Wziete";
+      w.linia("if ", wziete, " < 2 then");
+      {
+        Wciecie wnetrze(w, krok_wciecia);
+        w.linia(wziete, " := ", wziete, " + 1;");
+      }
+      w.linia("end if;");
+    }
+  }
+  w.blok(R"ada(
+end Nastepny;
+pragma Inline (Nastepny);
+
+)ada");
+}
+
+// The next token into Tok: in place when the scanner builds it there.
+std::string_view Pakiet_Parsera::skanuj() const {
+  return plan_.token_w_miejscu() ? "Skanuj_Biezacy;" : "Tok := Skanuj;";
+}
+
+std::string Pakiet_Parsera::agregat(const Zbior& z) const {
+  if (z.pusty() && !z.ma_koniec()) return "(others => False)";
+  std::string a = "(";
+  a.append(wybor(z_koncem(z))).append(" => True, others => False)");
+  return a;
+}
+
+std::string Pakiet_Parsera::stop_z(const Zbior& z) {
+  if (z.pusty() && !z.ma_koniec()) return "Stop";
+  return "Stop or " + zbior(z);
+}
+
+std::string Pakiet_Parsera::po_z(const Reszta& r) {
+  if (r.tokeny.pusty() && !r.tokeny.ma_koniec()) return r.wywolujacy ? "Oczekiwane_Potem" : zbior(r.tokeny);
+  return r.wywolujacy ? "Oczekiwane_Potem or " + zbior(r.tokeny) : zbior(r.tokeny);
+}
+
+std::string Pakiet_Parsera::zbior(const Zbior& z) { return "Zbior (" + std::to_string(numer_zbioru(z)) + ")"; }
+
+int Pakiet_Parsera::numer_zbioru(const Zbior& z) {
+  std::string a = agregat(z);
+  auto [it, nowy] = numery_zbiorow_.emplace(a, static_cast<int>(agregaty_.size()) + 1);
+  if (nowy) agregaty_.push_back(std::move(a));
+  return it->second;
+}
+
+// The tables, after every use of them.
+void Pakiet_Parsera::tablice(Pisarz& w) {
+  w.linia("function Zbior (Nr : Positive) return Zbior_Tokenow is");
+  {
+    Wciecie deklaracje(w, krok_wciecia);
+    w.linia("Zbiory : constant array (1 .. ", std::to_string(agregaty_.size()), ") of Zbior_Tokenow := (");
+    Wciecie elementy(w, krok_wciecia);
+    for (std::size_t i = 0; i < agregaty_.size(); ++i)
+      w.linia(std::to_string(i + 1), " => ", agregaty_[i], i + 1 < agregaty_.size() ? "," : ");");
+    if (agregaty_.empty()) w.linia("others => (others => False));");
+  }
+  w.blok(R"ada(
+begin
+  return Zbiory (Nr);
+end Zbior;
+
+)ada");
+  if (!zglasza_bledy()) return;
+  w.linia("function Oczekiwane (Nr : Positive) return Zbior_Tokenow is");
+  {
+    Wciecie deklaracje(w, krok_wciecia);
+    const std::size_t n = zbiory_bledow_.size();
+    w.linia("Zbiory_Bledow : constant array (1 .. ", std::to_string(n), ") of Positive := (");
+    Wciecie elementy(w, krok_wciecia);
+    // Eight to a line.
+    for (std::size_t i = 0; i < n; i += 8) {
+      std::string l;
+      for (std::size_t j = i; j < std::min(n, i + 8); ++j)
+        l += std::to_string(j + 1) + " => " + std::to_string(zbiory_bledow_[j]) + (j + 1 < n ? ", " : ");");
+      while (l.back() == ' ') l.pop_back();
+      w.linia(l);
+    }
+    if (n == 0) w.linia("others => 1);");
+  }
+  w.blok(R"ada(
+begin
+  return Zbior (Zbiory_Bledow (Nr));
+end Oczekiwane;
+
+)ada");
+}
+
+}  // namespace bryzas::rozszerzona
