@@ -164,7 +164,7 @@ void Analiza::sprawdz(const bryzas::Nazwy_Projektu& n) {
   ll1_->sprawdz();
   // The proofs add no messages, only notes, so the token file's come in
   // the same order before them.
-  const Koniec_Wejscia koniec = sprawdz_tokeny(g_, n.plik_tok, raport_, tokeny_);
+  const Koniec_Wejscia koniec = sprawdz_tokeny(g_, n.plik_tok, raport_, tokeny_, opis_tokenow_);
   dowody(g_, *decyzje_, *ll1_, produkcje.wady(), sprawdza_koniec(g_, koniec), raport_);
   sprawdz_koniec_wejscia(g_, koniec, n.plik_tok, raport_);
 }

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <ostream>
 
 #include "gramatyka/analiza_decyzje.h"
@@ -13,6 +14,7 @@
 #include "gramatyka/analiza_raport.h"
 #include "gramatyka/analiza_zbiory.h"
 #include "gramatyka/bryzas_skan.h"
+#include "gramatyka/bryzas_tok.h"
 #include "gramatyka/nazwy_projektu.h"
 
 namespace bryzas_analiza {
@@ -40,6 +42,9 @@ public:
   const analiza_raport& gramatyki() const { return raport_; }
   const analiza_raport& tokenow() const { return tokeny_; }
   int bledy() const { return raport_.bledy() + tokeny_.bledy(); }
+  // The token file as the checks read it, for the spellings of its tokens;
+  // null without one, or with one whose syntax stopped its reading.
+  const bryzas::Opis_Tokenow* opis_tokenow() const { return opis_tokenow_ ? &*opis_tokenow_ : nullptr; }
 
   // The FIRST section computed from the productions, ready to stand at the
   // end of the grammar; only for a grammar read whole.
@@ -52,6 +57,7 @@ private:
   Gramatyka g_;
   analiza_raport raport_;
   analiza_raport tokeny_;
+  std::optional<bryzas::Opis_Tokenow> opis_tokenow_;
   std::unique_ptr<analiza_zbiory> zbiory_;
   std::unique_ptr<analiza_decyzje> decyzje_;
   std::unique_ptr<analiza_ll1> ll1_;

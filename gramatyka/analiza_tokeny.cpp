@@ -55,10 +55,9 @@ std::string zapis(const std::string& tekst) {
 }  // namespace
 
 Koniec_Wejscia sprawdz_tokeny(const Gramatyka& g, const std::string& plik_tok, analiza_raport& gramatyki,
-                              analiza_raport& tokenow) {
+                              analiza_raport& tokenow, std::optional<bryzas::Opis_Tokenow>& opis) {
   using Rodzaj = Koniec_Wejscia::Rodzaj;
   bryzas::bryzas_tok czytnik;
-  std::optional<bryzas::Opis_Tokenow> opis;
   try {
     opis = czytnik.czytaj(plik_tok);
   } catch (const wspolne::Blad_Pliku& e) {
@@ -68,6 +67,7 @@ Koniec_Wejscia sprawdz_tokeny(const Gramatyka& g, const std::string& plik_tok, a
   if (!opis) return {Rodzaj::skaner_wlasny, {}};
   if (const auto& b = czytnik.blad()) {
     tokenow.blad({b->linia, b->kol}, std::string(bryzas::komunikat_tokenow(b->nr)));
+    opis.reset();
     return {Rodzaj::nieznany, {}};
   }
   const Koniec_Wejscia koniec{opis->koniec.empty() ? Rodzaj::pusty : Rodzaj::token, opis->koniec};

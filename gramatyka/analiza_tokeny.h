@@ -2,10 +2,12 @@
 // its definitions fit the grammar's terminals and one another.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "gramatyka/analiza_model.h"
 #include "gramatyka/analiza_raport.h"
+#include "gramatyka/bryzas_tok.h"
 
 namespace bryzas_analiza {
 
@@ -20,8 +22,9 @@ struct Koniec_Wejscia {
 };
 
 // Messages about the grammar (a terminal without a definition) go to
-// gramatyki, those located in the token file to tokenow.
+// gramatyki, those located in the token file to tokenow. The description
+// read goes to opis, when the file exists and its syntax holds.
 Koniec_Wejscia sprawdz_tokeny(const Gramatyka& g, const std::string& plik_tok, analiza_raport& gramatyki,
-                              analiza_raport& tokenow);
+                              analiza_raport& tokenow, std::optional<bryzas::Opis_Tokenow>& opis);
 
 }  // namespace bryzas_analiza
