@@ -13,23 +13,20 @@ namespace d = bryzas_analiza::diagram;
 namespace {
 
 d::Wezel pudelko(std::string tekst, int id = -1) { return {d::Rodzaj::terminal, std::move(tekst), {}, id}; }
-
 d::Wezel ciag(std::vector<d::Wezel> el) { return {d::Rodzaj::ciag, {}, std::move(el), -1}; }
 
-// A tree of sequences and groups up to `glebokosc` deep; boxes numbered in
-// reading order.
+// Sequences and groups up to `glebokosc` deep; boxes and marks numbered in reading order.
 d::Wezel losuj(std::mt19937& r, int glebokosc, int& nr) {
+  auto los = [&](int od, int do_) { return std::uniform_int_distribution<>(od, do_)(r); };
   std::vector<d::Wezel> el;
-  const int n = std::uniform_int_distribution<>(1, glebokosc > 0 ? 4 : 6)(r);
-  for (int i = 0; i < n; ++i) {
-    const int k = std::uniform_int_distribution<>(0, 9)(r);
+  for (int n = los(1, glebokosc > 0 ? 4 : 6); n > 0; --n) {
+    const int k = los(0, 9);
     if (glebokosc == 0 || k < 6) {
-      el.push_back(k == 5 ? d::Wezel{d::Rodzaj::znacznik, {}, {}, nr++}
-                          : pudelko(std::string(std::uniform_int_distribution<>(1, 24)(r), 'x'), nr++));
+      el.push_back(k == 5 ? d::Wezel{d::Rodzaj::znacznik, {}, {}, nr++} : pudelko(std::string(los(1, 24), 'x'), nr++));
       continue;
     }
     d::Wezel g{k == 6 ? d::Rodzaj::opcja : k == 7 ? d::Rodzaj::powtorzenie : d::Rodzaj::alternatywa, {}, {}, -1};
-    for (int b = std::uniform_int_distribution<>(1, 3)(r); b > 0; --b) g.dzieci.push_back(losuj(r, glebokosc - 1, nr));
+    for (int b = los(1, 3); b > 0; --b) g.dzieci.push_back(losuj(r, glebokosc - 1, nr));
     el.push_back(std::move(g));
   }
   return ciag(std::move(el));
@@ -37,17 +34,13 @@ d::Wezel losuj(std::mt19937& r, int glebokosc, int& nr) {
 
 void zbierz(const d::Blok& b, std::vector<const d::Blok*>& pudelka, std::vector<d::Punkt>& konce) {
   if (b.rodzaj == d::Rodzaj::terminal || b.rodzaj == d::Rodzaj::znacznik) pudelka.push_back(&b);
-  for (const d::Linia& l : b.linie) {
-    konce.push_back(l.front());
-    konce.push_back(l.back());
-  }
+  for (const d::Linia& l : b.linie) konce.insert(konce.end(), {l.front(), l.back()});
   for (const d::Blok& c : b.dzieci) zbierz(c, pudelka, konce);
 }
 
-// What every layout must hold: boxes inside the picture and apart, each
-// met by the end of a line at the middle of both its sides (or by the
-// line that enters or leaves the whole). Returns the boxes in the order of
-// their ids.
+// Boxes inside the picture and apart, each met at the middle of both sides
+// by the end of a line (or of the line into or out of the whole). Returns
+// the boxes in the order of their ids.
 std::vector<const d::Blok*> sprawdz(const d::Blok& b) {
   std::vector<const d::Blok*> p;
   std::vector<d::Punkt> konce{{b.x, b.os_we}, {b.x + b.szer, b.os_wy}};
@@ -74,19 +67,16 @@ TEST(DiagramUklad, LongSequenceWrapsIntoRowsReadInOrder) {
   for (int i = 0; i < 60; ++i) el.push_back(pudelko(std::string(1 + i % 9, 'a'), i));
   const d::Blok b = d::uloz(ciag(el), 400);
   EXPECT_LE(b.szer, 400);
-  EXPECT_GT(b.os_wy, b.os_we);
   const std::vector<const d::Blok*> p = sprawdz(b);
-  // Left to right within a row, row after row.
+  EXPECT_EQ(p.front()->x, 0);
   for (std::size_t i = 1; i < p.size(); ++i)
     EXPECT_TRUE(p[i]->y > p[i - 1]->y || (p[i]->y == p[i - 1]->y && p[i]->x > p[i - 1]->x)) << i;
-  EXPECT_EQ(p.front()->x, 0);
-}
-
-TEST(DiagramUklad, SequenceThatJustFitsStaysOneRow) {
-  const std::vector<d::Wezel> el{pudelko("abc"), pudelko("de"), pudelko("f")};
-  const double razem = 6 * d::znak + 3 * 2 * d::margines_tekstu + 2 * d::odstep;
-  EXPECT_EQ(d::uloz(ciag(el), razem).os_wy, d::uloz(ciag(el), razem).os_we);
-  EXPECT_GT(d::uloz(ciag(el), razem - 1).os_wy, d::uloz(ciag(el), razem - 1).os_we);
+  EXPECT_GT(p.back()->y, p.front()->y);
+  // A sequence that just fits stays one row.
+  const std::vector<d::Wezel> trzy{pudelko("abc"), pudelko("de"), pudelko("f")};
+  const double razem = 6 * d::znak + 6 * d::margines_tekstu + 2 * d::odstep;
+  EXPECT_EQ(d::uloz(ciag(trzy), razem).os_wy, d::uloz(ciag(trzy), razem).os_we);
+  EXPECT_GT(d::uloz(ciag(trzy), razem - 1).os_wy, d::uloz(ciag(trzy), razem - 1).os_we);
 }
 
 TEST(DiagramUklad, NestedGroupsStayWithinTheWidth) {
@@ -104,8 +94,7 @@ TEST(DiagramUklad, NestedGroupsStayWithinTheWidth) {
 }
 
 TEST(DiagramUklad, LabelsMeasuredInCharactersAndLongOnesShortened) {
-  const d::Blok polski = d::uloz(pudelko("\"Za\u017c\u00f3\u0142\u0107\""), 900);
-  EXPECT_EQ(polski.szer, 8 * d::znak + 2 * d::margines_tekstu);
+  EXPECT_EQ(d::uloz(pudelko("\"Za\u017c\u00f3\u0142\u0107\""), 900).szer, 8 * d::znak + 2 * d::margines_tekstu);
   const d::Blok dlugi = d::uloz(pudelko(std::string(100, 'n')), 900);
   EXPECT_TRUE(dlugi.skrocony);
   EXPECT_EQ(d::znaki(dlugi.tekst), d::max_znakow);

@@ -1,22 +1,13 @@
 #!/usr/bin/env python3
-"""The pages of bryzas_analiza --html in a real browser, Debian's chromium
-headless: the examples, a grammar with conflicts, a dangling else and a
-production too long for one row (html/Wiszace.gpa), one whose syntax stops
-the reading (html/Skladnia.gpa), and COUNT random grammars of each notation,
-drawn as losowe.py and rozszerzone.py draw them.
+"""The pages of bryzas_analiza --html in headless chromium: the examples,
+conflicts, a dangling else and a production of three rows (html/Wiszace.gpa),
+a grammar stopped by its syntax (html/Skladnia.gpa), and COUNT random grammars
+of each notation as losowe.py and rozszerzone.py draw them. The console and
+status must be as without --html, P.html the one file added. Every page, with
+html/sprawdz.js appended to a copy, loads in a frame of one driver page, so
+that one browser run checks them all (sprawdz.js says what).
 
-The console and the exit status must be those of a run without --html, and
-P.html the one file added. Each page, with html/sprawdz.js appended to a
-copy of it, is loaded in a frame of one driver page, so that one browser run
-checks them all: the summary and every message of the console, a diagram
-for each production in the grammar's order, no two texts of a diagram
-overlapping, each inside its box, nothing outside its picture, both sides of
-every box and mark met by a line, no picture wider than the page, and what
-each conflict, unreachable or unproductive nonterminal and missing
-production blames marked with the message's weight.
-
-Usage: html_przegladarka.py BIN_DIR SRC_DIR COUNT SEED
-Exits 77 (skipped) where no browser can be had.
+Usage: html_przegladarka.py BIN_DIR SRC_DIR COUNT SEED (77: no browser)
 """
 import html, json, os, random, re, resource, shutil, subprocess, sys, tempfile
 
@@ -28,11 +19,6 @@ FLAGI = ['--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-
          '--disable-background-networking', '--disable-component-update', '--disable-sync',
          '--allow-file-access-from-files', '--virtual-time-budget=30000']
 SZEROKOSC = 960
-
-
-def pomin(powod):
-    print('SKIP: ' + powod)
-    sys.exit(77)
 
 
 def lewe_strony(tekst):
@@ -54,11 +40,8 @@ def przypadki(zrodla, ile, ziarno):
             ('examples/analiza', 'Instr', ["'Srednik'"], []),
             ('tests/analyzer/html', 'Wiszace', [], []),
             ('tests/analyzer/html', 'Skladnia', [], [])]:
-        pliki = {}
-        for rozszerzenie in ('.gpa', '.tok'):
-            sciezka = os.path.join(zrodla, katalog, nazwa + rozszerzenie)
-            if os.path.exists(sciezka):
-                with open(sciezka, encoding='latin-1') as f: pliki[nazwa + rozszerzenie] = f.read()
+        sciezki = [os.path.join(zrodla, katalog, nazwa + r) for r in ('.gpa', '.tok')]
+        pliki = {os.path.basename(s): open(s, encoding='latin-1').read() for s in sciezki if os.path.exists(s)}
         w.append((nazwa, pliki, napisy, zakazane, nazwa == 'Skladnia'))
     r = random.Random(ziarno)
     for _ in range(ile):
@@ -110,19 +93,15 @@ def przegladarka(chromium, katalog, strony):
     with open(os.path.join(katalog, 'index.html'), 'w') as f:
         f.write('<!DOCTYPE html><html><body>\n')
         f.write(''.join('<iframe src="%s"></iframe>\n' % s for s in strony))
-        f.write('''<script>
-window.addEventListener("load", () => {
+        f.write('''<script>addEventListener("load", () => {
   const w = {};
   for (const f of document.querySelectorAll("iframe")) {
     const v = f.contentDocument && f.contentDocument.getElementById("werdykt");
     w[f.getAttribute("src")] = v ? JSON.parse(v.textContent) : ["no verdict: the check did not run"];
   }
-  const pre = document.createElement("pre");
-  pre.id = "wyniki";
-  pre.textContent = JSON.stringify(w);
-  document.body.appendChild(pre);
-});
-</script></body></html>
+  document.body.insertAdjacentHTML("beforeend", "<pre id=wyniki></pre>");
+  document.getElementById("wyniki").textContent = JSON.stringify(w);
+});</script></body></html>
 ''')
     profil = os.path.join(katalog, 'profil')
     try:
@@ -140,25 +119,27 @@ def main():
     bin_dir, zrodla, ile, ziarno = os.path.realpath(sys.argv[1]), sys.argv[2], int(sys.argv[3]), int(sys.argv[4])
     chromium = shutil.which('chromium') or shutil.which('chromium-browser')
     if not chromium:
-        pomin('no chromium to check the pages in (Debian package chromium; .ci/install-deps installs it)')
+        print('SKIP: no chromium to check the pages in (Debian package chromium; .ci/install-deps installs it)')
+        sys.exit(77)
     bledy = 0
     with tempfile.TemporaryDirectory() as d:
         strony, opisy = [], {}
         for i, p in enumerate(przypadki(zrodla, ile, ziarno)):
             katalog = os.path.join(d, str(i))
             for b in przygotuj(bin_dir, katalog, p):
-                print('FAIL: %s (%d): %s' % (p[0], i, b)); bledy += 1
+                print('FAIL: %s (%d): %s' % (p[0], i, b[:2000])); bledy += 1
             if os.path.exists(os.path.join(katalog, 'test.html')):
                 strony.append('%d/test.html' % i)
                 opisy[strony[-1]] = p
         wyniki, powod = przegladarka(chromium, d, strony)
-        if wyniki is None:
-            # A browser that cannot start here is no browser to be had.
-            pomin('chromium gave no verdict: ' + powod)
+        if wyniki is None:  # a browser that cannot start here is no browser to be had
+            print('SKIP: chromium gave no verdict: ' + powod)
+            sys.exit(77)
         for s in strony:
-            for b in wyniki.get(s, ['no verdict']):
-                nazwa, pliki = opisy[s][0], opisy[s][1]
-                print('FAIL: %s: %s\n%s' % (s, b, pliki[nazwa + '.gpa'] if nazwa == 'G' else '')); bledy += 1
+            zle = wyniki.get(s, ['no verdict'])
+            for b in zle: print('FAIL: %s (%s): %s' % (s, opisy[s][0], b))
+            if zle and opisy[s][0] == 'G': print(opisy[s][1]['G.gpa'])
+            bledy += len(zle)
     print('%d pages checked in chromium, %d faults' % (len(strony), bledy))
     sys.exit(1 if bledy else 0)
 

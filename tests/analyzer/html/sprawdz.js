@@ -3,20 +3,16 @@
 // show): checks the page as the browser lays it out and writes the faults
 // found, as JSON, into <pre id="werdykt">.
 (() => {
-  const O = window.OCZEKIWANE;
-  const bledy = [];
+  const O = window.OCZEKIWANE, bledy = [], eps = 0.5;
   const blad = (s) => bledy.length < 40 && bledy.push(s);
-  const eps = 0.5;
 
   // The summary, every message, and a section with a diagram for each production.
   const pods = document.getElementById("podsumowanie");
   if (!pods || pods.textContent.trim() !== O.podsumowanie) blad("podsumowanie: " + (pods && pods.textContent));
   if (document.querySelectorAll("ol.spis li").length !== O.liczba_komunikatow) blad("spis komunikatow niepelny");
   const li = [...document.querySelectorAll("li[id^=k]")].map((l) => l.textContent);
-  for (const k of O.komunikaty)
-    if (!li.some((t) => t.startsWith(k.linia))) blad("komunikat nie wypisany: " + k.linia);
-  const sekcje = [...document.querySelectorAll("section[id^='p-']")];
-  const nazwy = sekcje.map((s) => s.id.slice(2));
+  for (const k of O.komunikaty) if (!li.some((t) => t.startsWith(k.linia))) blad("nie wypisany: " + k.linia);
+  const sekcje = [...document.querySelectorAll("section[id^='p-']")], nazwy = sekcje.map((s) => s.id.slice(2));
   if (JSON.stringify(nazwy) !== JSON.stringify(O.produkcje)) blad("produkcje: " + nazwy.join(" "));
   for (const s of sekcje) if (!s.querySelector("svg.diagram")) blad(s.id + ": brak diagramu");
   if (O.bez_modelu && (document.querySelector("svg") || !document.querySelector("p.bez-modelu")))
@@ -27,10 +23,7 @@
   for (const n of O.napisy) if (!napisy.includes(n)) blad("brak pudelka " + n);
   for (const n of O.zakazane) if (napisy.includes(n)) blad("pudelko " + n + " nie tak, jak pisze je plik tokenow");
 
-  const pole = (el) => {
-    const b = el.getBBox();
-    return { x0: b.x, y0: b.y, x1: b.x + b.width, y1: b.y + b.height };
-  };
+  const pole = (el, b = el.getBBox()) => ({ x0: b.x, y0: b.y, x1: b.x + b.width, y1: b.y + b.height });
   const nachodza = (a, b) => a.x0 < b.x1 - eps && b.x0 < a.x1 - eps && a.y0 < b.y1 - eps && b.y0 < a.y1 - eps;
   const w_srodku = (a, b) => a.x0 >= b.x0 - eps && a.x1 <= b.x1 + eps && a.y0 >= b.y0 - eps && a.y1 <= b.y1 + eps;
 
@@ -40,8 +33,7 @@
     const gdzie = svg.closest("section").id;
     const W = +svg.getAttribute("width"), H = +svg.getAttribute("height");
     if (W > O.max_szerokosc) blad(gdzie + ": szerokosc " + W);
-    const teksty = [...svg.querySelectorAll("text")];
-    const pola = teksty.map(pole);
+    const teksty = [...svg.querySelectorAll("text")], pola = teksty.map((t) => pole(t));
     for (let i = 0; i < pola.length; ++i)
       for (let j = i + 1; j < pola.length; ++j)
         if (nachodza(pola[i], pola[j])) blad(gdzie + ": nachodza " + teksty[i].textContent + " i " + teksty[j].textContent);
@@ -63,10 +55,7 @@
 
   // What each message blames is marked with its weight, an error's where
   // an error blames it too; and nothing else is marked.
-  const pierwszy = (g) => {
-    const e = g.querySelector("[data-poz]");
-    return e && e.getAttribute("data-poz");
-  };
+  const pierwszy = (g) => g.querySelector("[data-poz]")?.getAttribute("data-poz");
   const galezie = (g) => [...g.children].filter((c) => c.matches("g.galaz"));
   const cele = (k) => {
     let m;
@@ -104,8 +93,6 @@
     if (!wagi.has(el) && !(el.matches("g.symbol") && miejsca.has(el.getAttribute("data-poz"))))
       blad("oznaczone bez komunikatu: " + el.id);
 
-  const w = document.createElement("pre");
-  w.id = "werdykt";
-  w.textContent = JSON.stringify(bledy);
-  document.body.appendChild(w);
+  document.body.insertAdjacentHTML("beforeend", "<pre id=werdykt></pre>");
+  document.getElementById("werdykt").textContent = JSON.stringify(bledy);
 })();
