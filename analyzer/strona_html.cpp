@@ -129,7 +129,7 @@ void Strona_Html::pisz() const {
   naglowek(wy);
   if (!svg_)
     wy.pisz_linie("<p class=\"bez-modelu\">Blad skladni zatrzymal czytanie gramatyki: nie ma modelu, "
-                  "z ktorego mozna narysowac diagramy produkcji. Komunikat jest wyzej.</p>");
+                  "z ktorego mozna narysowac diagramy produkcji.</p>");
   bool inne = false;
   for (const Wpis& w : wpisy_) inne = inne || w.produkcja < 0;
   if (inne) {
