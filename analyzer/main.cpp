@@ -1,6 +1,7 @@
 // bryzas_analiza: locates the LL(1) problems of a grammar before any Ada is
 // generated, and computes its FIRST section.
 #include <csignal>
+#include <cstdlib>
 #include <iostream>
 
 #include "analyzer/analiza_uruchom.h"
@@ -12,7 +13,7 @@ int main(int argc, char** argv) {
   // instead of the signal ending the run without a word.
   std::signal(SIGXFSZ, SIG_IGN);
   std::vector<std::string> argumenty(argv + 1, argv + argc);
-  int status = bryzas_analiza::bryzas_analiza_uruchom(argumenty, std::cout, std::cerr);
+  int status = bryzas_analiza::bryzas_analiza_uruchom(argumenty, std::cout, std::cerr, std::getenv("SOURCE_DATE_EPOCH"));
   // Output that could not be written fully is a failure, never a success.
   std::cout.flush();
   std::cerr.flush();

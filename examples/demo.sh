@@ -38,4 +38,11 @@ if [ -x "$analiza" ] && [ -f "$top/examples/analiza/demo.sh" ]; then
   echo
   echo "##### 6. bryzas_analiza: located LL(1) diagnostics"
   bash "$top/examples/analiza/demo.sh" "$analiza"
+  # The report is kept, for a browser.
+  echo
+  echo "##### 7. bryzas_analiza --html: the calculator's grammar as railroad diagrams"
+  raport=$top/$build/demo
+  mkdir -p "$raport" && cp "$top/examples/kalk/Kalk.gpa" "$top/examples/kalk/Kalk.tok" "$raport/"
+  (cd "$raport" && "$analiza" --html Kalk; echo "(status $?)")
+  echo "the report: $build/demo/Kalk.html (open it in a browser)"
 fi

@@ -14,6 +14,7 @@
 #include "gramatyka/analiza_raport.h"
 #include "gramatyka/analiza_zbiory.h"
 #include "gramatyka/bryzas_skan.h"
+#include "gramatyka/bryzas_tok.h"
 #include "gramatyka/nazwy_projektu.h"
 #include "gramatyka/plik_tokenow.h"
 
@@ -47,6 +48,11 @@ public:
   const analiza_raport& gramatyki() const { return raport_; }
   const analiza_raport& tokenow() const { return tokeny_; }
   int bledy() const { return raport_.bledy() + tokeny_.bledy(); }
+  // The token file's description, for the spellings of its tokens; null
+  // without one, or with one whose syntax stopped its reading.
+  const bryzas::Opis_Tokenow* opis_tokenow() const {
+    return tokeny_pliku_ && !tokeny_pliku_->blad_skladni() ? &tokeny_pliku_->opis() : nullptr;
+  }
 
   // The FIRST section computed from the productions, ready to stand at the
   // end of the grammar; only for a grammar read whole.

@@ -96,11 +96,13 @@ void analiza_ll1::pusty_na_poczatku(const Galaz& galaz, const Zbior& po_pierwszy
   const std::string tekst = cytat_nieterminala(g_, n) + " moze byc pusty na poczatku " +
                             (w_alternatywie ? "galezi" : "grupy");
   const Zbior utracone = po_pierwszym.bez(decyzje_.deklarowany(n));
+  const Wybor wybor{galaz.grupa, {galaz.nr}};
   if (utracone.pusty())
-    raport_.ostrzezenie(e.poz, tekst);
+    raport_.ostrzezenie(e.poz, tekst, wybor);
   else
     podejrzenia_.push_back({raport_.blad(e.poz, tekst + (w_alternatywie ? "; galaz" : "; grupa") +
-                                                    " nie zostanie wybrana dla " + tokenow(g_, utracone)),
+                                                    " nie zostanie wybrana dla " + tokenow(g_, utracone),
+                                         wybor),
                             {{galaz}, utracone, false},
                             w_alternatywie ? "parser nigdy nie wybiera galezi tam, gdzie by jej potrzebowal"
                                            : "parser nigdy nie wchodzi w grupe tam, gdzie by jej potrzebowal",
@@ -125,7 +127,7 @@ void analiza_ll1::opcja_lub_powtorzenie(const Element& e, const Decyzja_Grupy& d
   if (!g_.rozszerzona && tylko_zbedne(starcie, realne, d.za)) tekst += skutek_zbednych;
   Podejrzenie p{{}, starcie, true};
   for (std::size_t j = 0; j < e.galezie.size(); ++j) p.ciagi.push_back({&e, j});
-  podejrzenia_.push_back({raport_.blad(e.poz, tekst), std::move(p),
+  podejrzenia_.push_back({raport_.blad(e.poz, tekst, {&e, {}}), std::move(p),
                           e.rodzaj == Rodzaj_Elementu::opcja ? "parser zawsze wybiera opcje"
                                                              : "parser zawsze powtarza petle",
                           {{{&e, 0}, 0, Strona::do_konca, false, true}}});
@@ -163,7 +165,7 @@ void analiza_ll1::galezie(const Element& e, const Decyzja_Grupy& d) {
                           std::to_string(j + 1) + " zaczynaja sie od " + tokenow(g_, przez[i]) +
                           " (wybrana bedzie galaz " + std::to_string(i + 1) + ")";
       if (!g_.rozszerzona && tylko_zbedne(przez[i], realne[i], realne[j])) tekst += skutek_zbednych;
-      podejrzenia_.push_back({raport_.blad(e.galezie[j].front().poz, tekst),
+      podejrzenia_.push_back({raport_.blad(e.galezie[j].front().poz, tekst, {&e, {i, j}}),
                               {{{&e, i}}, przez[i], true},
                               "parser zawsze wybiera galaz " + std::to_string(i + 1),
                               {{{&e, j}, 0, Strona::do_konca, alternatywa}}});

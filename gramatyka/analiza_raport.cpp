@@ -4,14 +4,14 @@
 
 namespace bryzas_analiza {
 
-int analiza_raport::blad(Pozycja poz, std::string tekst) {
-  lista_.push_back({poz, Waga::blad, std::move(tekst), {}, poz});
+int analiza_raport::blad(Pozycja poz, std::string tekst, Wybor wybor) {
+  lista_.push_back({poz, Waga::blad, std::move(tekst), {}, poz, std::move(wybor)});
   ++bledy_;
   return static_cast<int>(lista_.size()) - 1;
 }
 
-int analiza_raport::ostrzezenie(Pozycja poz, std::string tekst) {
-  lista_.push_back({poz, Waga::ostrzezenie, std::move(tekst), {}, poz});
+int analiza_raport::ostrzezenie(Pozycja poz, std::string tekst, Wybor wybor) {
+  lista_.push_back({poz, Waga::ostrzezenie, std::move(tekst), {}, poz, std::move(wybor)});
   return static_cast<int>(lista_.size()) - 1;
 }
 

@@ -13,19 +13,28 @@ namespace bryzas_analiza {
 
 enum class Waga { blad, ostrzezenie };
 
+// The choice of the parser that a message blames: the group and the numbers
+// of the branches concerned (none named: the group as a whole, an option or
+// a repetition against what follows it).
+struct Wybor {
+  const Element* grupa = nullptr;
+  std::vector<std::size_t> galezie;
+};
+
 struct Komunikat {
   Pozycja poz;
   Waga waga = Waga::blad;
   std::string tekst;
   std::string uwaga;  // a second line, when not empty
   Pozycja poz_uwagi;  // its place
+  Wybor wybor;        // when it blames a choice
 };
 
 class analiza_raport {
 public:
   // Each returns the message's number, for the two below.
-  int blad(Pozycja poz, std::string tekst);
-  int ostrzezenie(Pozycja poz, std::string tekst);
+  int blad(Pozycja poz, std::string tekst, Wybor wybor = {});
+  int ostrzezenie(Pozycja poz, std::string tekst, Wybor wybor = {});
   // At the message's own place, or at another.
   void dodaj_uwage(int nr, std::string uwaga);
   void dodaj_uwage(int nr, std::string uwaga, Pozycja poz);

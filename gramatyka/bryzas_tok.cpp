@@ -393,4 +393,16 @@ std::optional<std::string> jeden_napis(const Definicja_Tokenu& d) {
   return n;
 }
 
+std::string pisownia(const std::string& nazwa, const Opis_Tokenow* tokeny) {
+  std::optional<std::string> napis;
+  if (tokeny != nullptr)
+    for (const Definicja_Tokenu& d : tokeny->tokeny)
+      if (d.nazwa == nazwa) napis = jeden_napis(d);
+  const char cudzyslow = napis ? '"' : '\'';
+  std::string w(1, cudzyslow);
+  w.append(napis ? *napis : nazwa);
+  w.push_back(cudzyslow);
+  return w;
+}
+
 }  // namespace bryzas

@@ -62,6 +62,11 @@ struct Opis_Tokenow {
 // written; none otherwise.
 std::optional<std::string> jeden_napis(const Definicja_Tokenu& d);
 
+// A terminal as the messages spell it: the string that the token file
+// defines it by, when it is one string, in double quotes, else its name in
+// single quotes (without a token file, always).
+std::string pisownia(const std::string& nazwa, const Opis_Tokenow* tokeny);
+
 // The types and objects of a generated scanner body, which a token kind of
 // the same name would clash with (its subprograms a token kind cannot hide).
 inline constexpr std::array<std::string_view, 27> nazwy_skanera = {

@@ -62,6 +62,7 @@ Nazwy_Projektu::Nazwy_Projektu(const std::string& p)
       plik_lst(p + ".lst"),
       plik_tok_lst(p + "_tok.lst"),
       plik_log(p + ".log"),
+      plik_html(p + ".html"),
       nazwa_pars(p + "_Pars"),
       plik_wys(p + "_pars.ads"),
       plik_wyb(p + "_pars.adb"),

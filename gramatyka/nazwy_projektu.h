@@ -41,6 +41,7 @@ struct Nazwy_Projektu {
   std::string plik_lst;      // P.lst
   std::string plik_tok_lst;  // P_tok.lst
   std::string plik_log;      // P.log
+  std::string plik_html;     // P.html, the analyser's report
   // The Ada units and their files.
   std::string nazwa_pars;    // P_Pars
   std::string plik_wys;      // P_pars.ads

@@ -11,20 +11,6 @@ namespace {
 
 using bryzas_analiza::Gramatyka;
 
-// A terminal as the messages spell it: the string that P.tok defines it
-// by, when it is one string, else its name.
-std::string pisownia(const std::string& nazwa, const Opis_Tokenow* tokeny) {
-  std::optional<std::string> napis;
-  if (tokeny != nullptr)
-    for (const Definicja_Tokenu& d : tokeny->tokeny)
-      if (d.nazwa == nazwa) napis = jeden_napis(d);
-  const char cudzyslow = napis ? '"' : '\'';
-  std::string w(1, cudzyslow);
-  w.append(napis ? *napis : nazwa);
-  w.push_back(cudzyslow);
-  return w;
-}
-
 // Whether any insert or parameter of the grammar names the token the
 // parser holds, or its text field: Tok, Biezacy, Wart.
 bool czyta_tok(const Gramatyka& g) {

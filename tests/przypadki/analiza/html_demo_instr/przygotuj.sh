@@ -1,0 +1,1 @@
+cp "$ZRODLA/examples/analiza/Instr.gpa" .

@@ -1,0 +1,1 @@
+cp "$ZRODLA/examples/kalk/Kalk.gpa" "$ZRODLA/examples/kalk/Kalk.tok" .

@@ -1,0 +1,2 @@
+cp "$ZRODLA/examples/analiza/Instr.gpa" .
+mkdir Instr.html
