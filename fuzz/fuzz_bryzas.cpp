@@ -78,7 +78,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dane, std::size_t rozm
   const std::string_view wejscie(reinterpret_cast<const char*>(dane), rozmiar);
   fuzz::wejscie("Fuzz.gpa", wejscie);
   std::ostringstream wyjscie;
-  const int status = bryzas::bryzas_uruchom({"Fuzz"}, wyjscie, "1796461507");
+  const int status = bryzas::bryzas_uruchom({"--bez-gnat", "Fuzz"}, wyjscie, "1796461507");
   const std::string konsola = wyjscie.str();
   // With a working disk only the grammar can be at fault.
   sprawdz(status == wspolne::status_sukces || status == wspolne::status_blad_wejscia,

@@ -37,7 +37,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dane, std::size_t rozm
   fuzz::wejscie("Fuzz.tok", std::string_view(reinterpret_cast<const char*>(dane), rozmiar));
   std::ofstream("Fuzz.gpa") << gramatyka;
   std::ostringstream konsola;
-  const int status = bryzas::bryzas_uruchom({"Fuzz"}, konsola, "0");
+  const int status = bryzas::bryzas_uruchom({"--bez-gnat", "Fuzz"}, konsola, "0");
   const std::string tekst = konsola.str();
   sprawdz(status == wspolne::status_sukces || status == wspolne::status_blad_wejscia, "bryzas status", tekst);
   std::string blad;

@@ -39,6 +39,7 @@ constexpr std::string_view pomoc[] = {
     " P_zbiory.ads, P_zbiory.adb, P_skan_t.ads, P_bledy.ads, P_bledy.adb, P.lst, P.log,",
     " a gdy ich brak: P.adb i P.gpr (P: nazwa projektu); gdy jest P.tok, takze skaner",
     " P_skan.adb (chyba ze P_skan.adb napisal uzytkownik), p_pozycja.ads i P_tok.lst",
+    " --bez-gnat przed nazwa: kod Ady z gramatyki w notacji rozszerzonej nie jest sprawdzany przez GNAT",
     " --help     wypisuje ten opis",
     " --version  wypisuje wersje",
     "Status: 0 sukces, 1 blad w gramatyce, 2 bledne wywolanie, 3 nie mozna zapisac lub odczytac pliku",
@@ -60,17 +61,22 @@ int bryzas_uruchom(const std::vector<std::string>& argumenty, std::ostream& wyjs
   }
   for (std::string_view l : baner) konsola.linia(l);
 
-  if (argumenty.empty()) {
+  // --bez-gnat before the project name: the extended notation's parser
+  // package is put in place without GNAT's check.
+  std::vector<std::string> reszta = argumenty;
+  const bool sprawdz_gnat = reszta.empty() || reszta.front() != "--bez-gnat";
+  if (!sprawdz_gnat) reszta.erase(reszta.begin());
+  if (reszta.empty()) {
     konsola.linia("Brak parametru z nazwa projektu !!");
     return wspolne::status_bledne_wywolanie;
   }
-  if (argumenty.size() > 1) {
+  if (reszta.size() > 1) {
     konsola.linia("Za duzo parametrow !!");
     return wspolne::status_bledne_wywolanie;
   }
   // Blanks around the name would reach no file name anyway; trimming it
   // keeps them out of the names inside the generated text too.
-  const Nazwa_Projektu projekt = sprawdz_nazwe_projektu(argumenty[0]);
+  const Nazwa_Projektu projekt = sprawdz_nazwe_projektu(reszta[0]);
   if (!projekt.odrzucenie.empty()) {
     konsola.linia(projekt.odrzucenie);
     return wspolne::status_bledne_wywolanie;
@@ -93,7 +99,7 @@ int bryzas_uruchom(const std::vector<std::string>& argumenty, std::ostream& wyjs
   }
   const bool rozszerzona = !blad_otwarcia && skan.pierwszy() == Token_Kod::ROZSZERZONA;
   try {
-    const bool blad = rozszerzona ? rozszerzona::Droga(pak, skan, konsola).uruchom()
+    const bool blad = rozszerzona ? rozszerzona::Droga(pak, skan, sprawdz_gnat, konsola).uruchom()
                                   : podstawowa::Droga(pak, skan, symbole, blad_otwarcia, konsola).uruchom();
     return blad ? wspolne::status_blad_wejscia : wspolne::status_sukces;
   } catch (const wspolne::Blad_Pliku& e) {

@@ -31,7 +31,7 @@ Pozycja pozycja(const bryzas::Token_Typ& t) { return {t.linia, t.kol}; }
 // Only the last ++init_instr_po is used: each one before it is noted.
 void Budowa_Modelu::naglowek(const Token_Typ& slowo, const Token_Typ& wstawka) {
   g_.naglowek.push_back({slowo.Kod, wstawka.Kod == Token_Kod::NAZWAT ? wstawka.Wart : wstawka_(wstawka),
-                         pozycja(slowo)});
+                         pozycja(slowo), tekst_od(wstawka)});
   if (slowo.Kod != Token_Kod::INITINSTRPOKOD) return;
   if (init_instr_po_) g_.zbedne_init_instr_po.push_back(*init_instr_po_);
   init_instr_po_ = pozycja(slowo);
@@ -47,6 +47,7 @@ void Budowa_Modelu::lewa_strona(const Token_Typ& nazwa) {
 void Budowa_Modelu::parametry(const Token_Typ& parametry) {
   produkcja_.parametry = parametry.Wart;
   produkcja_.poz_parametrow = pozycja(parametry);
+  produkcja_.poz_tekstu_parametrow = tekst_od(parametry);
 }
 
 Symbol Budowa_Modelu::nazwa_(const Token_Typ& nazwa) {
@@ -63,6 +64,8 @@ void Budowa_Modelu::symbol(const Token_Typ& nazwa, const Token_Typ& parametry, c
   e.poz = e.symbol.poz;
   if (parametry.Kod == Token_Kod::PARAMSYM) e.parametry = parametry.Wart;
   e.wstawka = wstawka_(wstawka);
+  e.poz_wstawki = tekst_od(wstawka);
+  e.poz_parametrow = tekst_od(parametry);
   ciag_().push_back(std::move(e));
 }
 

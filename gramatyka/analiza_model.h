@@ -41,6 +41,10 @@ struct Element {
   std::string wstawka;
   // Of a nonterminal: its actual parameters, as written between "<$" and "$>".
   std::optional<std::string> parametry;
+  // Where the texts of the insert and of the parameters begin: the
+  // character after "#$" and "<$".
+  Pozycja poz_wstawki;
+  Pozycja poz_parametrow;
 };
 
 using Ciag = std::vector<Element>;
@@ -78,6 +82,11 @@ struct Produkcja {
   std::string deklaracje;          // the insert after the left side
   std::string wstawka_poczatkowa;  // the insert after "="
   Ciag prawa;
+  // Where the texts of the two inserts and of the parameters begin (the
+  // character after "#$" and "<$").
+  Pozycja poz_deklaracji;
+  Pozycja poz_wstawki_poczatkowej;
+  Pozycja poz_tekstu_parametrow;
 };
 
 struct Linia_First {
@@ -121,6 +130,7 @@ struct Sekcja_Naglowka {
   bryzas::Token_Kod rodzaj;
   std::string tekst;
   Pozycja poz;
+  Pozycja poz_tekstu;  // of the insert's first character, after "#$"
 };
 
 struct Gramatyka {
@@ -161,10 +171,14 @@ private:
   void koniec_czesci(bryzas::Czesc_Naglowka) override {}
   void lewa_strona(const Token_Typ& nazwa) override;
   void parametry(const Token_Typ& parametry) override;
-  void deklaracje(const Token_Typ& wstawka) override { produkcja_.deklaracje = wstawka_(wstawka); }
+  void deklaracje(const Token_Typ& wstawka) override {
+    produkcja_.deklaracje = wstawka_(wstawka);
+    produkcja_.poz_deklaracji = tekst_od(wstawka);
+  }
   void cialo() override {}
   void wstawka_poczatkowa(const Token_Typ& wstawka) override {
     produkcja_.wstawka_poczatkowa = wstawka_(wstawka);
+    produkcja_.poz_wstawki_poczatkowej = tekst_od(wstawka);
   }
   void koniec_produkcji() override;
   void po_pierwszej_produkcji() override {}
@@ -172,7 +186,10 @@ private:
   void grupa(const Token_Typ& nawias) override;
   void galaz() override;
   void koniec_grupy(const Token_Typ& nawias) override;
-  void wstawka_po_grupie(const Token_Typ& wstawka) override { ciag_().back().wstawka = wstawka_(wstawka); }
+  void wstawka_po_grupie(const Token_Typ& wstawka) override {
+    ciag_().back().wstawka = wstawka_(wstawka);
+    ciag_().back().poz_wstawki = tekst_od(wstawka);
+  }
   void po_produkcjach() override {}
   void brak_sekcji_first() override {}
   void linia_first(const Token_Typ& nieterminal) override;
@@ -183,6 +200,8 @@ private:
   // The insert's text, empty for none; one written over more than one line
   // is kept for the checks of inserts.
   std::string wstawka_(const Token_Typ& wstawka);
+  // Where the text of an insert or of parameters begins: after its "#$" or "<$".
+  static Pozycja tekst_od(const Token_Typ& t) { return {t.linia, t.kol + 2}; }
   Symbol nazwa_(const Token_Typ& nazwa);
   // The sequence the next element joins: the last branch of the innermost
   // open group, or the right side.

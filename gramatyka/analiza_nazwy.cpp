@@ -36,16 +36,6 @@ constexpr std::array<std::string_view, 4> wygenerowane_rozszerzonej = {"Zbior_To
 constexpr std::array<std::string_view, 1> wygenerowane_odtwarzania = {"Stop"};
 constexpr std::array<std::string_view, 2> wygenerowane_skanera_rozszerzonej = {"Biezacy", "Zajete_We"};
 
-// The types, exceptions and packages of Standard: a token kind of that name
-// hides them where the generated code uses them, or makes a use of its own
-// name ambiguous.
-constexpr std::array<std::string_view, 26> predefiniowane = {
-    "Boolean", "Integer", "Natural", "Positive", "Short_Short_Integer", "Short_Integer",
-    "Long_Integer", "Long_Long_Integer", "Float", "Short_Float", "Long_Float", "Long_Long_Float",
-    "Character", "Wide_Character", "Wide_Wide_Character", "String", "Wide_String",
-    "Wide_Wide_String", "Duration", "Constraint_Error", "Program_Error", "Storage_Error",
-    "Tasking_Error", "Numeric_Error", "ASCII", "Standard"};
-
 template <std::size_t N>
 bool wsrod(const std::array<std::string_view, N>& lista, std::string_view nazwa) {
   return std::any_of(lista.begin(), lista.end(), [&](std::string_view s) { return rowne_bez_wielkosci(s, nazwa); });
@@ -111,7 +101,7 @@ void analiza_nazwy::sprawdz_nazwe(const Nazwy& nazwy, int nr, bool terminal) {
     raport_.blad(poz, c + " nazywa to, co deklaruja pakiety wygenerowane przez bryzas");
     return;
   }
-  if (terminal && wsrod(predefiniowane, nazwa))
+  if (terminal && bryzas::nazwa_standardu_ady(nazwa))
     raport_.blad(poz, c + " przeslania predefiniowana nazwe Ady");
 }
 

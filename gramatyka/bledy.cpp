@@ -23,6 +23,8 @@ constexpr Tekst_Bledu teksty_skanera[] = {
     {bledy_skanera::brak_dolara, "Brak '$' po '#'"},
     {bledy_skanera::za_dlugi_tekst, "Za dluga nazwa lub wstawka (max 100 znakow)"},
     {bledy_skanera::brak_dolara_parametrow, "Brak '$' po '<'"},
+    {bledy_skanera::wstawka_bez_konca, "Wstawka bez zamykajacego '$#'"},
+    {bledy_skanera::parametry_bez_konca, "Parametry bez zamykajacego '$>'"},
 };
 
 constexpr std::string_view brak_wstawki = "Spodziewany kod wstawki pomiedzy '#$' i '$#'";

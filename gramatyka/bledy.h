@@ -47,6 +47,9 @@ constexpr int niedozwolony_znak = 9;
 constexpr int brak_dolara = 10;         // "#$"
 constexpr int za_dlugi_tekst = 11;      // a name, keyword or insert
 constexpr int brak_dolara_parametrow = 12;  // "<$"
+// The extended notation's: an insert or parameters that the file ends in.
+constexpr int wstawka_bez_konca = 13;
+constexpr int parametry_bez_konca = 14;
 }  // namespace bledy_skanera
 
 namespace bledy {

@@ -72,6 +72,7 @@ void bryzas_pars::plik_rozszerzony() {
   while (jest_slowo_naglowka() || jest(Token_Kod::KODSYM)) naglowek_rozszerzony();
   linia();
   while (jest(Token_Kod::NAZWANT)) linia();
+  if (jest_slowo_naglowka()) blad(bledy::nadmiarowe_dane, "sekcje naglowka stoja przed produkcjami");
   o_.po_produkcjach();
   if (jest(Token_Kod::PROCENT2)) {
     nastepny();

@@ -216,11 +216,20 @@ Token_Kod bryzas_skan::slowo_sekcji() {
 // does the character after it, even when that is the "$" of a following
 // closing pair.
 void bryzas_skan::wstawka(char zamkniecie, int brak_dolara) {
+  const int linia_otwarcia = nr_linii, kol_otwarcia = nr_kol;
   zn_ = podaj_znak(false);
   if (zn_ == NUL) blad(bledy_skanera::koniec_pliku);
   if (zn_ != '$') blad(brak_dolara);
   granice_.clear();
   int linia = nr_linii;
+  // The end of the file inside the text: in the extended notation an error
+  // where the text opens, today's where the file ends.
+  auto bez_konca = [&] {
+    if (!rozszerzona_) blad(bledy_skanera::koniec_pliku);
+    nr_linii = linia_otwarcia;
+    nr_kol = kol_otwarcia;
+    blad(zamkniecie == '#' ? bledy_skanera::wstawka_bez_konca : bledy_skanera::parametry_bez_konca);
+  };
   // Where the text goes on in a new line: the joints that the text keeps no
   // trace of; in the extended notation the line ends themselves, empty
   // lines too.
@@ -239,7 +248,7 @@ void bryzas_skan::wstawka(char zamkniecie, int brak_dolara) {
       const int linia_dolara = nr_linii;
       const int kol_dolara = nr_kol;
       nastepny_znak();
-      if (zn_ == NUL) blad(bledy_skanera::koniec_pliku);
+      if (zn_ == NUL) bez_konca();
       if (zn_ == zamkniecie) break;
       if (tekst_.size() == dl_tok) {
         // The "$" itself is the character that does not fit.
@@ -249,7 +258,7 @@ void bryzas_skan::wstawka(char zamkniecie, int brak_dolara) {
       }
       tekst_.push_back('$');
     }
-    if (zn_ == NUL) blad(bledy_skanera::koniec_pliku);
+    if (zn_ == NUL) bez_konca();
     dopisz(zn_);
     dopisz_bieg([](char c) { return c != '$' && c != NUL; });
   }

@@ -22,6 +22,16 @@ constexpr std::array<std::string_view, 73> zastrzezone_ady = {
     "subtype", "synchronized", "tagged", "task", "terminate", "then", "type", "until", "use", "when",
     "while", "with", "xor"};
 
+// The types, exceptions and packages of Standard: a token kind of that name
+// hides them where the generated code uses them, or makes a use of its own
+// name ambiguous.
+constexpr std::array<std::string_view, 26> nazwy_standardu = {
+    "Boolean", "Integer", "Natural", "Positive", "Short_Short_Integer", "Short_Integer",
+    "Long_Integer", "Long_Long_Integer", "Float", "Short_Float", "Long_Float", "Long_Long_Float",
+    "Character", "Wide_Character", "Wide_Wide_Character", "String", "Wide_String",
+    "Wide_Wide_String", "Duration", "Constraint_Error", "Program_Error", "Storage_Error",
+    "Tasking_Error", "Numeric_Error", "ASCII", "Standard"};
+
 bool litera_ascii(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
 
 std::string male_litery(std::string s) {
@@ -48,6 +58,11 @@ bool identyfikator_ady(std::string_view nazwa) {
   // The project files reserve two words more.
   return !slowo_zastrzezone_ady(nazwa) && !wspolne::rowne_bez_wielkosci(nazwa, "project") &&
          !wspolne::rowne_bez_wielkosci(nazwa, "extends");
+}
+
+bool nazwa_standardu_ady(std::string_view nazwa) {
+  return std::any_of(nazwy_standardu.begin(), nazwy_standardu.end(),
+                     [&](std::string_view s) { return wspolne::rowne_bez_wielkosci(s, nazwa); });
 }
 
 bool slowo_zastrzezone_ady(std::string_view nazwa) {

@@ -29,6 +29,8 @@ bool identyfikator_ady(std::string_view nazwa);
 
 // An Ada reserved word, in any letter case.
 bool slowo_zastrzezone_ady(std::string_view nazwa);
+// A type, exception or package of Standard, in any letter case.
+bool nazwa_standardu_ady(std::string_view nazwa);
 
 // Every name that a project name P gives.
 struct Nazwy_Projektu {

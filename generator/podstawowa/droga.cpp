@@ -74,7 +74,8 @@ bool Droga::skaner(bool& z_tokenami) {
   Plan_Skanera plan{.tokeny = *tokeny};
   plan.pisz_cialo = skaner_do_napisania(pak_.plik_skan);
   plan.koniec_jest_tokenem = !koniec.empty() && symbole_.tablsymterm.znajdz(koniec) != 0;
-  Skaner(pak_, plan).pisz(konsola_);
+  if (!plan.pisz_cialo) konsola_.linia(skaner_uzytkownika(pak_));
+  Skaner(pak_, plan).pisz();
   z_tokenami = true;
   return false;
 }

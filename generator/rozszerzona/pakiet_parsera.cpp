@@ -24,8 +24,14 @@ Pakiet_Parsera::Pakiet_Parsera(const Bryzas_Pak& pak, const Plan& plan)
 }
 
 void Pakiet_Parsera::pisz() {
-  pisz_plik(pak_.plik_wys, [&](Pisarz& w) { specyfikacja(w); });
-  pisz_plik(pak_.plik_wyb, [&](Pisarz& w) { tresc(w); });
+  pisz_plik(pak_.plik(pak_.plik_wys), [&](Pisarz& w) {
+    w.mapuj(mapa_specyfikacji_);
+    specyfikacja(w);
+  });
+  pisz_plik(pak_.plik(pak_.plik_wyb), [&](Pisarz& w) {
+    w.mapuj(mapa_tresci_);
+    tresc(w);
+  });
 }
 
 void Pakiet_Parsera::specyfikacja(Pisarz& w) {
@@ -45,7 +51,7 @@ void Pakiet_Parsera::specyfikacja(Pisarz& w) {
 -- czyta wejscie przez Skanuj i sprawdza, czy jest zdaniem gramatyki;
 -- blad zglasza przez pakiet bledow i konczy sie wyjatkiem
 )ada");
-    naglowek_procedury(w, "procedure Parsuj", parametry, ";");
+    naglowek_procedury(w, "procedure Parsuj", parametry, g_.produkcje.front().poz_tekstu_parametrow, "", "", ";");
     w.blok(R"ada(
 
 -- numer ostatniego bledu skladni
@@ -61,12 +67,17 @@ Drzewo : Boolean := False;
   w.linia("end ", pak_.nazwa_pars, ";");
 }
 
-// The inserts of the header sections of one kind, in the order of the file.
-std::vector<std::string> Pakiet_Parsera::naglowek(Token_Kod rodzaj) const {
-  std::vector<std::string> wynik;
+// The header sections of one kind, in the order of the file.
+std::vector<const bryzas_analiza::Sekcja_Naglowka*> Pakiet_Parsera::naglowek(Token_Kod rodzaj) const {
+  std::vector<const bryzas_analiza::Sekcja_Naglowka*> wynik;
   for (const auto& s : g_.naglowek)
-    if (s.rodzaj == rodzaj) wynik.push_back(s.tekst);
+    if (s.rodzaj == rodzaj) wynik.push_back(&s);
   return wynik;
+}
+
+void Pakiet_Parsera::wstawki_naglowka(Pisarz& w, std::initializer_list<Token_Kod> rodzaje) {
+  for (Token_Kod k : rodzaje)
+    for (const bryzas_analiza::Sekcja_Naglowka* s : naglowek(k)) wstawka(w, s->tekst, s->poz_tekstu);
 }
 
 void Pakiet_Parsera::tresc(Pisarz& w) {
@@ -92,12 +103,12 @@ void Pakiet_Parsera::tresc(Pisarz& w) {
 // they may call each other, and defined, and Parsuj; last the sets they use.
 void Pakiet_Parsera::cialo_pakietu(Pisarz& w) {
   w.linia(plan_.token_w_miejscu() ? "Tok : Token_Typ renames Biezacy;" : "Tok : Token_Typ;");
-  for (Token_Kod k : {Token_Kod::PAKDEKLKOD, Token_Kod::KODSYM})
-    for (const std::string& d : naglowek(k)) wstawka(w, d);
+  wstawki_naglowka(w, {Token_Kod::PAKDEKLKOD, Token_Kod::KODSYM});
   w.linia();
   pomocnicze(w);
   for (const auto& p : g_.produkcje)
-    naglowek_procedury(w, "procedure " + g_.nieterminale.nazwa(p.lewa), formalne(p), ";");
+    naglowek_procedury(w, "procedure " + g_.nieterminale.nazwa(p.lewa), p.parametry, p.poz_tekstu_parametrow,
+                       dodatek_formalny(p), "; ", ";");
   w.linia();
   for (const auto& p : g_.produkcje) produkcja(w, p);
   parsuj(w);
@@ -107,20 +118,19 @@ void Pakiet_Parsera::cialo_pakietu(Pisarz& w) {
 
 // A production's formal parameters; with recovery the tokens its callers
 // can go on with are one more.
-std::optional<std::string> Pakiet_Parsera::formalne(const bryzas_analiza::Produkcja& p) const {
-  if (!odtwarzanie_) return p.parametry;
-  const bool po = decyzje_.z_oczekiwanymi_potem(p.lewa);
-  return z_dodatkiem(p.parametry, po ? "Stop, Oczekiwane_Potem : Zbior_Tokenow" : "Stop : Zbior_Tokenow");
+std::string_view Pakiet_Parsera::dodatek_formalny(const bryzas_analiza::Produkcja& p) const {
+  if (!odtwarzanie_) return "";
+  return decyzje_.z_oczekiwanymi_potem(p.lewa) ? "Stop, Oczekiwane_Potem : Zbior_Tokenow" : "Stop : Zbior_Tokenow";
 }
 
 // procedure N is <declarations> begin <first statements> <right side> end N;
 // The tree gets the production's name on the way in.
 void Pakiet_Parsera::produkcja(Pisarz& w, const bryzas_analiza::Produkcja& p) {
   const std::string& n = g_.nieterminale.nazwa(p.lewa);
-  naglowek_procedury(w, "procedure " + n, formalne(p), " is");
+  naglowek_procedury(w, "procedure " + n, p.parametry, p.poz_tekstu_parametrow, dodatek_formalny(p), "; ", " is");
   {
     Wciecie deklaracje(w, krok_wciecia);
-    wstawka(w, p.deklaracje);
+    wstawka(w, p.deklaracje, p.poz_deklaracji);
   }
   w.linia("begin");
   {
@@ -131,7 +141,7 @@ void Pakiet_Parsera::produkcja(Pisarz& w, const bryzas_analiza::Produkcja& p) {
       w.linia("Wejdz (", napis_ady(n), ");");
     }
     w.linia("end if;");
-    wstawka(w, p.wstawka_poczatkowa);
+    wstawka(w, p.wstawka_poczatkowa, p.poz_wstawki_poczatkowej);
     ciag(w, p.prawa, 0, false, Zbior{}, Reszta{{}, true});
     w.linia("if Drzewo then");
     {
@@ -148,19 +158,18 @@ void Pakiet_Parsera::produkcja(Pisarz& w, const bryzas_analiza::Produkcja& p) {
 // then the statements for after a sentence.
 void Pakiet_Parsera::parsuj(Pisarz& w) {
   const bryzas_analiza::Produkcja& start = g_.produkcje.front();
-  naglowek_procedury(w, "procedure Parsuj", start.parametry, " is");
+  naglowek_procedury(w, "procedure Parsuj", start.parametry, start.poz_tekstu_parametrow, "", "", " is");
   {
     Wciecie deklaracje(w, krok_wciecia);
-    for (const std::string& d : naglowek(Token_Kod::INITDEKLKOD)) wstawka(w, d);
+    wstawki_naglowka(w, {Token_Kod::INITDEKLKOD});
   }
   w.linia("begin");
   {
     Wciecie cialo(w, krok_wciecia);
-    for (Token_Kod k : {Token_Kod::INITINSTRKOD, Token_Kod::INITINSTRPRZEDKOD})
-      for (const std::string& d : naglowek(k)) wstawka(w, d);
+    wstawki_naglowka(w, {Token_Kod::INITINSTRKOD, Token_Kod::INITINSTRPRZEDKOD});
     w.linia(skanuj());
     koniec_parsuj(w);
-    for (const std::string& d : naglowek(Token_Kod::INITINSTRPOKOD)) wstawka(w, d);
+    wstawki_naglowka(w, {Token_Kod::INITINSTRPOKOD});
   }
   obsluga_wyjatkow(w);
   w.linia("end Parsuj;");
@@ -176,8 +185,9 @@ void Pakiet_Parsera::koniec_parsuj(Pisarz& w) {
   if (odtwarzanie_) {
     const std::string stop = zbior(koniec_wejscia_);
     const bool po = decyzje_.z_oczekiwanymi_potem(start.lewa);
-    naglowek_procedury(w, g_.nieterminale.nazwa(start.lewa),
-                       z_dodatkiem(argumenty, po ? stop + ", " + stop : stop, ", "), ";");
+    // The start symbol's parameters are Parsuj's, handed on by their names.
+    naglowek_procedury(w, g_.nieterminale.nazwa(start.lewa), argumenty, {}, po ? stop + ", " + stop : stop, ", ",
+                       ";");
     if (!koniec_.empty()) {
       w.linia("if Tok.Kod /= ", koniec_, " then");
       {
@@ -187,7 +197,7 @@ void Pakiet_Parsera::koniec_parsuj(Pisarz& w) {
       w.linia("end if;");
     }
   } else {
-    naglowek_procedury(w, g_.nieterminale.nazwa(start.lewa), argumenty, ";");
+    naglowek_procedury(w, g_.nieterminale.nazwa(start.lewa), argumenty, {}, "", "", ";");
     if (!koniec_.empty())
       w.linia("Sprawdz (", koniec_, ", ", std::to_string(nr_bledu(koniec_wejscia_, start.poz)), ");");
   }
@@ -207,16 +217,14 @@ void Pakiet_Parsera::obsluga_wyjatkow(Pisarz& w) {
   w.linia("when Blad_Skanera =>");
   {
     Wciecie cialo(w, krok_wciecia);
-    const std::vector<std::string> wlasna = naglowek(Token_Kod::EXCEPTSKANKOD);
-    if (wlasna.empty()) w.linia(pak_.nazwa_bledy, ".Zglos_Skanera (Nr_Bledu_Skan);");
-    for (const std::string& d : wlasna) wstawka(w, d);
+    if (naglowek(Token_Kod::EXCEPTSKANKOD).empty()) w.linia(pak_.nazwa_bledy, ".Zglos_Skanera (Nr_Bledu_Skan);");
+    wstawki_naglowka(w, {Token_Kod::EXCEPTSKANKOD});
     w.linia("raise;");
   }
-  const std::vector<std::string> wlasna = naglowek(Token_Kod::EXCEPTPARSKOD);
-  if (!wlasna.empty()) {
+  if (!naglowek(Token_Kod::EXCEPTPARSKOD).empty()) {
     w.linia("when Blad_Parsera =>");
     Wciecie cialo(w, krok_wciecia);
-    for (const std::string& d : wlasna) wstawka(w, d);
+    wstawki_naglowka(w, {Token_Kod::EXCEPTPARSKOD});
     w.linia("raise;");
   }
   w.linia("when Storage_Error =>");

@@ -16,6 +16,7 @@
 // the tokens it takes.
 #pragma once
 
+#include <initializer_list>
 #include <map>
 #include <optional>
 #include <string>
@@ -38,6 +39,9 @@ public:
 
   // Writes P_pars.ads and P_pars.adb.
   void pisz();
+  // Where the text of each file came from in the grammar, once written.
+  const Mapa_Zrodel& mapa_specyfikacji() const { return mapa_specyfikacji_; }
+  const Mapa_Zrodel& mapa_tresci() const { return mapa_tresci_; }
   // What each error number of the body expected, once it is written.
   const std::vector<Opis_Bledu>& opisy_bledow() const { return opisy_bledow_; }
 
@@ -47,17 +51,22 @@ private:
   using Zbior = bryzas_analiza::Zbior;
 
   using Reszta = bryzas_analiza::Reszta;
+  using Pozycja = bryzas_analiza::Pozycja;
 
   // The package: pakiet_parsera.cpp.
   void specyfikacja(Pisarz& w);
   void tresc(Pisarz& w);
   void cialo_pakietu(Pisarz& w);
-  std::optional<std::string> formalne(const bryzas_analiza::Produkcja& p) const;
   void produkcja(Pisarz& w, const bryzas_analiza::Produkcja& p);
   void parsuj(Pisarz& w);
   void koniec_parsuj(Pisarz& w);
   void obsluga_wyjatkow(Pisarz& w);
-  std::vector<std::string> naglowek(bryzas::Token_Kod rodzaj) const;
+  // The header sections of one kind, in the order of the file, and their
+  // inserts written.
+  std::vector<const bryzas_analiza::Sekcja_Naglowka*> naglowek(bryzas::Token_Kod rodzaj) const;
+  void wstawki_naglowka(Pisarz& w, std::initializer_list<bryzas::Token_Kod> rodzaje);
+  // The formal parameters added to a production's own.
+  std::string_view dodatek_formalny(const bryzas_analiza::Produkcja& p) const;
 
   // The choices: pakiet_parsera_wybory.cpp. The statements of c from od on;
   // with pewny its first token is already known to be the one its first
@@ -110,16 +119,18 @@ private:
   // The next token after one taken as the grammar wants it.
   std::string_view skanuj() const;
 
-  // The Ada text copied from the grammar: pakiet_parsera_ada.cpp.
+  // The Ada text copied from the grammar: pakiet_parsera_ada.cpp. Each
+  // piece is written with its place in the grammar, for the map of the file.
   bool klauzule_kontekstu(Pisarz& w, bool specyfikacja) const;
+  // "N", or "N (P)" with the parameters P that the grammar holds at poz,
+  // and with one more (dodatek, after odstep: "; " in a formal part, ", "
+  // in an actual one); then the ending.
   void naglowek_procedury(Pisarz& w, const std::string& nazwa, const std::optional<std::string>& parametry,
+                          Pozycja poz, std::string_view dodatek, std::string_view odstep,
                           std::string_view koniec) const;
   static std::string nazwy_parametrow(const std::string& formalne);
-  // The parameters with one more: the formal part with a declaration after
-  // "; ", the actual part with an expression after ", ".
-  static std::optional<std::string> z_dodatkiem(const std::optional<std::string>& parametry,
-                                                const std::string& dodatek, std::string_view odstep = "; ");
-  void wstawka(Pisarz& w, const std::string& tekst);
+  void wstawka(Pisarz& w, const std::string& tekst, Pozycja poz);
+  void wstawka(Pisarz& w, const Element& e) { wstawka(w, e.wstawka, e.poz_wstawki); }
 
   const Bryzas_Pak& pak_;
   const Plan& plan_;
@@ -134,6 +145,8 @@ private:
   std::map<std::string, int> numery_zbiorow_;  // by aggregate
   std::vector<std::string> agregaty_;          // the sets as aggregates, in number order
   Zbior koniec_wejscia_;
+  Mapa_Zrodel mapa_specyfikacji_;
+  Mapa_Zrodel mapa_tresci_;
 };
 
 }  // namespace bryzas::rozszerzona

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "gramatyka/nazwy_projektu.h"
 #include "wspolne/tekst.h"
 
 namespace bryzas::rozszerzona {
@@ -23,6 +24,36 @@ bool nazywa_pakiet(std::string_view tekst, std::string_view pakiet) {
   return false;
 }
 
+// Whether the types of a formal part need a package the header uses: an
+// identifier after a ":" that is no reserved word, no name of Standard and
+// no part of a selected name (whose package nazywa_pakiet finds).
+bool typ_z_pakietu(std::string_view formalne) {
+  auto znak_nazwy = [](char c) { return wspolne::litera(c) || wspolne::cyfra(c) || c == '_'; };
+  bool po_dwukropku = false;
+  for (std::size_t i = 0; i < formalne.size();) {
+    const char c = formalne[i];
+    if (c == '-' && formalne.substr(i, 2) == "--") {
+      i = std::min(formalne.find('\n', i), formalne.size());
+    } else if (c == ':' || c == ';') {
+      po_dwukropku = c == ':';
+      ++i;
+    } else if (!wspolne::litera(c)) {
+      ++i;
+    } else {
+      std::size_t k = i;
+      while (k < formalne.size() && znak_nazwy(formalne[k])) ++k;
+      const std::string_view nazwa = formalne.substr(i, k - i);
+      const bool wybrana = (i > 0 && formalne[i - 1] == '.') || (k < formalne.size() && formalne[k] == '.');
+      if (po_dwukropku && !wybrana && !slowo_zastrzezone_ady(nazwa) && !nazwa_standardu_ady(nazwa)) return true;
+      i = k;
+    }
+  }
+  return false;
+}
+
+// Whether a line of Ada ends in a comment.
+bool komentarz(std::string_view linia) { return linia.find("--") != std::string_view::npos; }
+
 // The lines of a text, split at its line ends.
 std::vector<std::string_view> linie_tekstu(std::string_view tekst) {
   std::vector<std::string_view> linie;
@@ -36,20 +67,6 @@ std::vector<std::string_view> linie_tekstu(std::string_view tekst) {
 
 }  // namespace
 
-// The parameters with one more: the formal part with a declaration after
-// "; ", the actual part with an expression after ", ". After a comment the
-// text goes on in a new line.
-std::optional<std::string> Pakiet_Parsera::z_dodatkiem(const std::optional<std::string>& parametry, const std::string& dodatek,
-                                                            std::string_view odstep) {
-  if (!parametry) return dodatek;
-  std::string wynik = *parametry;
-  while (!wynik.empty() && (wynik.back() == ' ' || wynik.back() == '\n')) wynik.pop_back();
-  const std::size_t ostatnia = wynik.rfind('\n');
-  if (wynik.find("--", ostatnia == std::string::npos ? 0 : ostatnia) != std::string::npos) wynik.push_back('\n');
-  wynik.append(wspolne::usun_spacje(odstep)).append(" ").append(dodatek);
-  return wynik;
-}
-
 // The header's ++with_use and ++with packages: in P_pars.ads those
 // that the start symbol's parameters name (their types are Parsuj's), in
 // P_pars.adb the others; so GNAT finds each used where it stands. Tells
@@ -58,42 +75,79 @@ bool Pakiet_Parsera::klauzule_kontekstu(Pisarz& w, bool specyfikacja) const {
   const std::optional<std::string>& parametry = g_.produkcje.front().parametry;
   bool jest = false;
   for (Token_Kod k : {Token_Kod::WITHUSEKOD, Token_Kod::WITHKOD})
-    for (const std::string& p : naglowek(k)) {
-      const std::string pakiet(wspolne::usun_spacje(p));
-      if ((parametry && nazywa_pakiet(*parametry, pakiet)) != specyfikacja) continue;
-      if (k == Token_Kod::WITHUSEKOD)
-        w.linia("with ", pakiet, "; use ", pakiet, ";");
-      else
-        w.linia("with ", pakiet, ";");
+    for (const bryzas_analiza::Sekcja_Naglowka* s : naglowek(k)) {
+      const std::string_view pakiet = wspolne::usun_spacje(s->tekst);
+      // A package stands in the specification when the start symbol's
+      // parameters name it, or (withed and used) when their types need a
+      // package of the header's.
+      const bool w_specyfikacji = parametry && (nazywa_pakiet(*parametry, pakiet) ||
+                                                (k == Token_Kod::WITHUSEKOD && typ_z_pakietu(*parametry)));
+      if (w_specyfikacji != specyfikacja) continue;
+      const Pozycja poz{s->poz_tekstu.linia,
+                        s->poz_tekstu.kol + static_cast<int>(s->tekst.find_first_not_of(" \n"))};
+      w.dopisz("with ");
+      w.dopisz(pakiet, poz);
+      if (k == Token_Kod::WITHUSEKOD) {
+        w.dopisz("; use ");
+        w.dopisz(pakiet, poz);
+      }
+      w.linia(";");
       jest = true;
     }
   return jest;
 }
 
-// "N", or "N (P)" with the parameters, then the ending. Parameters written
-// over several lines keep them, each further line under the first.
+// "N", or "N (P)" with the parameters P that the grammar holds at poz, and
+// with one more (dodatek, after odstep: "; " in a formal part, ", " in an
+// actual one); then the ending. Parameters written over several lines keep
+// them, each further line under the first; a comment ends its line, so what
+// follows it stands in a line of its own.
 void Pakiet_Parsera::naglowek_procedury(Pisarz& w, const std::string& nazwa,
-                                            const std::optional<std::string>& parametry,
-                                            std::string_view koniec) const {
-  if (!parametry) {
+                                        const std::optional<std::string>& parametry, Pozycja poz,
+                                        std::string_view dodatek, std::string_view odstep,
+                                        std::string_view koniec) const {
+  struct Kawalek {
+    std::string_view tekst;
+    std::optional<Pozycja> zrodlo;
+  };
+  std::vector<std::vector<Kawalek>> linie;
+  if (parametry) {
+    const std::vector<std::string_view> tekst = linie_tekstu(*parametry);
+    for (std::size_t i = 0; i < tekst.size(); ++i) {
+      const std::string_view l = wspolne::usun_spacje(tekst[i]);
+      if (l.empty()) continue;
+      const int od = (i == 0 ? poz.kol : 1) + static_cast<int>(tekst[i].find_first_not_of(' '));
+      linie.push_back({{l, Pozycja{poz.linia + static_cast<int>(i), od}}});
+    }
+  }
+  const std::string dalej = std::string(wspolne::usun_spacje(odstep)) + " " + std::string(dodatek);
+  if (!dodatek.empty() && linie.empty())
+    linie.push_back({{dodatek, std::nullopt}});
+  else if (!dodatek.empty() && komentarz(linie.back().back().tekst))
+    linie.push_back({{dalej, std::nullopt}});
+  else if (!dodatek.empty())
+    linie.back().push_back({dalej, std::nullopt});
+  if (linie.empty()) {
     w.linia(nazwa, koniec);
     return;
   }
-  std::vector<std::string_view> linie;
-  for (std::string_view l : linie_tekstu(*parametry)) {
-    l = wspolne::usun_spacje(l);
-    if (!l.empty()) linie.push_back(l);
-  }
   const std::string wciecie(nazwa.size() + 2, ' ');
   for (std::size_t i = 0; i < linie.size(); ++i) {
-    const bool ostatnia = i + 1 == linie.size();
-    // A comment ends its line, so the bracket after it stands alone.
-    const bool komentarz = linie[i].find("--") != std::string_view::npos;
-    std::string l = i == 0 ? nazwa + " (" : wciecie;
-    l.append(linie[i]);
-    if (ostatnia && !komentarz) l.append(")").append(koniec);
-    w.linia(l);
-    if (ostatnia && komentarz) w.linia(std::string(nazwa.size() + 1, ' '), ")", koniec);
+    w.dopisz(i == 0 ? nazwa + " (" : wciecie);
+    for (const Kawalek& k : linie[i]) {
+      if (k.zrodlo)
+        w.dopisz(k.tekst, *k.zrodlo);
+      else
+        w.dopisz(k.tekst);
+    }
+    if (i + 1 < linie.size()) {
+      w.koniec_linii();
+    } else if (komentarz(linie[i].back().tekst)) {
+      w.koniec_linii();
+      w.linia(std::string(nazwa.size() + 1, ' '), ")", koniec);
+    } else {
+      w.linia(")", koniec);
+    }
   }
 }
 
@@ -120,22 +174,27 @@ std::string Pakiet_Parsera::nazwy_parametrow(const std::string& formalne) {
 }
 
 // An insert as the lines it was written in, each at the current
-// indentation, the blanks they all begin with taken off.
-void Pakiet_Parsera::wstawka(Pisarz& w, const std::string& tekst) {
-  std::vector<std::string_view> linie = linie_tekstu(tekst);
-  while (!linie.empty() && wspolne::usun_spacje(linie.back()).empty()) linie.pop_back();
-  while (!linie.empty() && wspolne::usun_spacje(linie.front()).empty()) linie.erase(linie.begin());
+// indentation, the blanks they all begin with taken off; poz is where its
+// text begins in the grammar.
+void Pakiet_Parsera::wstawka(Pisarz& w, const std::string& tekst, Pozycja poz) {
+  const std::vector<std::string_view> linie = linie_tekstu(tekst);
+  std::size_t od = 0, do_ = linie.size();
+  while (do_ > od && wspolne::usun_spacje(linie[do_ - 1]).empty()) --do_;
+  while (od < do_ && wspolne::usun_spacje(linie[od]).empty()) ++od;
   std::size_t wspolne_wciecie = std::string_view::npos;
-  for (std::string_view l : linie)
-    if (!wspolne::usun_spacje(l).empty()) wspolne_wciecie = std::min(wspolne_wciecie, l.find_first_not_of(' '));
-  for (std::string_view l : linie) {
-    if (wspolne::usun_spacje(l).empty()) {
+  for (std::size_t i = od; i < do_; ++i)
+    if (!wspolne::usun_spacje(linie[i]).empty())
+      wspolne_wciecie = std::min(wspolne_wciecie, linie[i].find_first_not_of(' '));
+  for (std::size_t i = od; i < do_; ++i) {
+    if (wspolne::usun_spacje(linie[i]).empty()) {
       w.linia();
       continue;
     }
-    std::string_view tresc = l.substr(wspolne_wciecie);
+    std::string_view tresc = linie[i].substr(wspolne_wciecie);
     while (!tresc.empty() && tresc.back() == ' ') tresc.remove_suffix(1);
-    w.linia(tresc);
+    const int kol = (i == 0 ? poz.kol : 1) + static_cast<int>(wspolne_wciecie);
+    w.dopisz(tresc, Pozycja{poz.linia + static_cast<int>(i), kol});
+    w.koniec_linii();
   }
 }
 

@@ -26,7 +26,7 @@ void Pakiet_Parsera::ciag(Pisarz& w, const Ciag& c, std::size_t od, bool pewny, 
 void Pakiet_Parsera::element(Pisarz& w, const Element& e, bool pewny, const Zbior& po, const Reszta& za) {
   if (e.rodzaj != Rodzaj_Elementu::symbol) {
     grupa(w, e, pewny, po, za);
-    wstawka(w, e.wstawka);
+    wstawka(w, e);
   } else if (e.symbol.terminal) {
     terminal(w, e, pewny, po);
   } else {
@@ -40,7 +40,7 @@ void Pakiet_Parsera::element(Pisarz& w, const Element& e, bool pewny, const Zbio
 // follows the repetition) is reported with what could have come instead.
 void Pakiet_Parsera::terminal(Pisarz& w, const Element& e, bool pewny, const Zbior& po, const Reszta* separator) {
   if (pewny) {
-    wstawka(w, e.wstawka);
+    wstawka(w, e);
     w.linia("Nastepny;");
     return;
   }
@@ -52,7 +52,7 @@ void Pakiet_Parsera::terminal(Pisarz& w, const Element& e, bool pewny, const Zbi
   const std::string nr = std::to_string(nr_bledu(oczekiwane, e.poz));
   if (!odtwarzanie_) {
     w.linia("Sprawdz (", t, ", ", nr, ");");
-    wstawka(w, e.wstawka);
+    wstawka(w, e);
     w.linia("Nastepny;");
     return;
   }
@@ -62,7 +62,7 @@ void Pakiet_Parsera::terminal(Pisarz& w, const Element& e, bool pewny, const Zbi
   w.linia("if Tok.Kod = ", t, " or else Znaleziony (", t, ", ", nr, ", ", stop_z(z), dodatkowo, ") then");
   {
     Wciecie cialo(w, krok_wciecia);
-    wstawka(w, e.wstawka);
+    wstawka(w, e);
     w.linia("Nastepny;");
   }
   w.linia("end if;");
@@ -71,14 +71,13 @@ void Pakiet_Parsera::terminal(Pisarz& w, const Element& e, bool pewny, const Zbi
 // The procedure of a nonterminal, handed with recovery the tokens its
 // callers can go on with, and what follows it exactly where it needs that.
 void Pakiet_Parsera::wywolanie(Pisarz& w, const Element& e, const Zbior& po, const Reszta& za) {
-  std::optional<std::string> argumenty = e.parametry;
+  std::string dodatek;
   if (odtwarzanie_) {
-    std::string dodatek = stop_z(po);
+    dodatek = stop_z(po);
     if (decyzje_.z_oczekiwanymi_potem(e.symbol.nr)) dodatek += ", " + po_z(za);
-    argumenty = z_dodatkiem(e.parametry, dodatek, ", ");
   }
-  naglowek_procedury(w, g_.nieterminale.nazwa(e.symbol.nr), argumenty, ";");
-  wstawka(w, e.wstawka);
+  naglowek_procedury(w, g_.nieterminale.nazwa(e.symbol.nr), e.parametry, e.poz_parametrow, dodatek, ", ", ";");
+  wstawka(w, e);
 }
 
 // [ ] enters and { } repeats on the first tokens of their branches; ( | )

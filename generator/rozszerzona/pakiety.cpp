@@ -17,7 +17,7 @@ Pakiety::Pakiety(const Bryzas_Pak& pak, const Plan& plan, const std::vector<Opis
     : pak_(pak), plan_(plan), opisy_(opisy) {}
 
 void Pakiety::gen_skaner_spec() {
-  pisz_plik(pak_.plik_wyskans, [&](Pisarz& w) {
+  pisz_plik(pak_.plik(pak_.plik_wyskans), [&](Pisarz& w) {
     w.linia("-- pakiet ", pak_.nazwa_skan, " - specyfikacja");
     naglowek_danych(w, pak_.epoka_zrodel);
     w.linia("package ", pak_.nazwa_skan, " is");
@@ -86,7 +86,7 @@ type Zbior_Tokenow is array (Token_Kod) of Boolean with Pack;
 }
 
 void Pakiety::gen_main() {
-  pisz_plik_gdy_brak(pak_.plik_main, [&](Pisarz& w) { tresc_main(w); });
+  pisz_plik_gdy_brak(pak_.plik(pak_.plik_main), [&](Pisarz& w) { tresc_main(w); });
 }
 
 // "P [--drzewo] [PLIK | -]": the file named, or standard input without one

@@ -15,8 +15,8 @@
 namespace bryzas::rozszerzona {
 
 void Pakiety::gen_bledy() {
-  pisz_plik(pak_.plik_bledy + ".ads", [&](Pisarz& w) { bledy_specyfikacja(w); });
-  pisz_plik(pak_.plik_bledy + ".adb", [&](Pisarz& w) { bledy_tresc(w); });
+  pisz_plik(pak_.plik(pak_.plik_bledy + ".ads"), [&](Pisarz& w) { bledy_specyfikacja(w); });
+  pisz_plik(pak_.plik(pak_.plik_bledy + ".adb"), [&](Pisarz& w) { bledy_tresc(w); });
 }
 
 void Pakiety::bledy_specyfikacja(Pisarz& w) {

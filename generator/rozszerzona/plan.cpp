@@ -3,6 +3,8 @@
 #include <functional>
 #include <string_view>
 
+#include "generator/wspolne/pisarz.h"
+#include "generator/wspolne/projekt.h"
 #include "wspolne/tekst.h"
 
 namespace bryzas::rozszerzona {
@@ -67,7 +69,8 @@ Plan zaplanuj(const Bryzas_Pak& pak, const bryzas_analiza::Analiza& analiza) {
   plan.odtwarzanie = g.odtwarzanie();
   // A start symbol with parameters leaves the main procedure to the user,
   // as the analysis has warned.
-  plan.pisz_main = !g.produkcje.front().parametry;
+  plan.pisz_main = !g.produkcje.front().parametry && brak_pliku(pak.plik_main);
+  plan.pisz_projekt = projekt_do_napisania(pak);
   plan.koniec = token_konca(g, tokeny);
   plan.rodzaje_tokenow = g.terminale.nazwy();
   // The end token is a kind of the scanner whether the productions name it

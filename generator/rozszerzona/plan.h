@@ -29,8 +29,10 @@ struct Plan {
   std::vector<int> kolejnosc;
   // The parser goes on after a syntax error.
   bool odtwarzanie = false;
-  // The start symbol has no parameters, so a main procedure can call Parsuj.
+  // P.adb: the start symbol has no parameters, so a main procedure can
+  // call Parsuj, and no file of that name is there. P.gpr: when absent.
   bool pisz_main = false;
+  bool pisz_projekt = false;
   // Of a grammar with P.tok: the scanner written from it.
   std::optional<Plan_Skanera> skaner;
 

@@ -17,6 +17,11 @@ struct Bryzas_Pak : Nazwy_Projektu {
   // SOURCE_DATE_EPOCH, when it holds a non-negative integer: the instant that
   // generated headers show instead of the local clock.
   std::optional<long long> epoka_zrodel;
+
+  // Where the generated files are created: the current directory, or a
+  // directory of the run's own from which they are put in place once checked.
+  std::string katalog;
+  std::string plik(const std::string& nazwa) const { return katalog.empty() ? nazwa : katalog + "/" + nazwa; }
 };
 
 }  // namespace bryzas

@@ -70,7 +70,11 @@ end Compiler;
 // Only a name that can name Ada units gets a project: no other can compile.
 void pisz_projekt(const Bryzas_Pak& pak, bool z_pakietem_zbiorow) {
   if (identyfikator_ady(pak.nazwa_proj))
-    pisz_plik_gdy_brak(pak.plik_gpr, [&](Pisarz& w) { tresc_projektu(w, pak, z_pakietem_zbiorow); });
+    pisz_plik_gdy_brak(pak.plik(pak.plik_gpr), [&](Pisarz& w) { tresc_projektu(w, pak, z_pakietem_zbiorow); });
+}
+
+bool projekt_do_napisania(const Bryzas_Pak& pak) {
+  return identyfikator_ady(pak.nazwa_proj) && brak_pliku(pak.plik_gpr);
 }
 
 }  // namespace bryzas

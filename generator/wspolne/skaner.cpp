@@ -47,13 +47,14 @@ std::optional<std::string> pierwsza_linia(const std::string& nazwa) {
 Skaner::Skaner(const Bryzas_Pak& pak, const Plan_Skanera& plan)
     : pak_(pak), plan_(plan), opis_(plan.tokeny.opis()), skaner_(plan.tokeny.skaner()) {}
 
-void Skaner::pisz(Konsola& konsola) {
-  pisz_liste_tokenow(pak_.plik_tok_lst, plan_.tokeny);
-  if (plan_.pisz_cialo)
-    pisz_plik(pak_.plik_skan, [&](Pisarz& w) { pisz_skaner(w); });
-  else
-    konsola.linia("*** " + pak_.plik_skan + " nie pochodzi z " + pak_.plik_tok + ": pozostaje bez zmian");
-  pisz_plik(pak_.plik_pozycji, [&](Pisarz& w) { pisz_pozycje(w); });
+void Skaner::pisz() {
+  pisz_liste_tokenow(pak_.plik(pak_.plik_tok_lst), plan_.tokeny);
+  if (plan_.pisz_cialo) pisz_plik(pak_.plik(pak_.plik_skan), [&](Pisarz& w) { pisz_skaner(w); });
+  pisz_plik(pak_.plik(pak_.plik_pozycji), [&](Pisarz& w) { pisz_pozycje(w); });
+}
+
+std::string skaner_uzytkownika(const Bryzas_Pak& pak) {
+  return "*** " + pak.plik_skan + " nie pochodzi z " + pak.plik_tok + ": pozostaje bez zmian";
 }
 
 void pisz_liste_tokenow(const std::string& plik_lst, const Plik_Tokenow& tokeny) {

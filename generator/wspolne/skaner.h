@@ -10,7 +10,6 @@
 #include <string_view>
 
 #include "generator/wspolne/bryzas_pak.h"
-#include "generator/wspolne/konsola.h"
 #include "gramatyka/plik_tokenow.h"
 
 namespace bryzas {
@@ -24,6 +23,9 @@ inline constexpr std::string_view znacznik_skanera = "-- wygenerowano przez bryz
 // Whether the scanner body P_skan.adb is bryzas's to write: absent, or
 // written by it before.
 bool skaner_do_napisania(const std::string& plik_skan);
+
+// The console line that tells that the user's P_skan.adb stays.
+std::string skaner_uzytkownika(const Bryzas_Pak& pak);
 
 // The errors a generated scanner raises (Nr_Bledu_Skan): P_skan.adb declares
 // each number as a constant of the given name and raises it by that name,
@@ -60,9 +62,9 @@ class Skaner {
 public:
   Skaner(const Bryzas_Pak& pak, const Plan_Skanera& plan);
 
-  // P_tok.lst with "Bez bledu", P_skan.adb (or the line that the user's
-  // stays), p_pozycja.ads.
-  void pisz(Konsola& konsola);
+  // P_tok.lst with "Bez bledu", P_skan.adb (unless the user's stays),
+  // p_pozycja.ads, where pak puts files.
+  void pisz();
 
 private:
   void pisz_pozycje(Pisarz& w);

@@ -20,7 +20,7 @@ bledy=0 ile=0
 for przypadek in "$przypadki"/*/; do
   [ "$(cat "$przypadek/status")" = 0 ] || continue
   nazwa=$(basename "$przypadek")
-  projekt=$(sed -n 2p "$przypadek/polecenie")
+  projekt=$(tail -n 1 "$przypadek/polecenie")
   [ -f "$przypadek/we/$projekt.tok" ] || continue
   mkdir "$praca/$nazwa"
   cp "$przypadek"/we/* "$praca/$nazwa/"

@@ -19,7 +19,11 @@ message, and its program P must then, printing nothing on standard output:
    its list the tokens that prefix can go on with (the end of the input
    too when it is a sentence), in the order of the token file; the parser
    goes on after an error, so more messages may follow, each at
-   least two tokens after the one before it.
+   least two tokens after the one before it;
+ - with --drzewo print the same messages with the same status, and on
+   standard output the tree: of a sentence a derivation of it, each
+   production's children allowed by one of its alternatives; of any input
+   every token in order, taken or skipped.
 A grammar accepted with a warning (a conflict in which the analyser's search
 of the sentences of up to 6 tokens found no harm: the parser takes the first
 branch, goes round once more, enters the option) is held only to its
@@ -133,6 +137,52 @@ def nastepne(kolumna):
     return {p[k][1] for _, p, k, _ in kolumna if k < len(p) and p[k][0] == 't'} | koniec
 
 
+def wzorzec(galezie):
+    """A regular expression over a production's children ("N:S;" for a
+    nonterminal, "T:A;" for a terminal) that its right side allows."""
+    def el(x):
+        if x[0] == 't': return 'T:%s;' % x[1]
+        if x[0] == 'n': return 'N:%s;' % x[1]
+        return wzorzec(x[1]) + {'(': '', '[': '?', '{': '*'}[x[0]]
+    return '(?:' + '|'.join(''.join(map(el, c)) for c in galezie) + ')'
+
+
+def drzewo(wyjscie, g, slowa, zdanie):
+    """What is wrong with the tree --drzewo printed, or None: each line a
+    production "N", a token 'T' text, a token skipped or a terminal missing,
+    two blanks deeper than the production it stands in; the tokens taken and
+    skipped are the input in order; of a sentence each production's children
+    are what one of its alternatives allows, and none is skipped or missing."""
+    reguly = dict(g)
+    stos, wziete = [], []  # open productions: (name, children); tokens in order
+    def zamknij(do_):
+        while len(stos) > do_:
+            n, dzieci = stos.pop()
+            if zdanie and not re.fullmatch(wzorzec(reguly[n]), ''.join(dzieci)):
+                return '"%s" has the children %s' % (n, dzieci)
+    for l in wyjscie.splitlines():
+        wciecie = len(l) - len(l.lstrip(' '))
+        m = re.fullmatch(r'"(\w+)"|(pominiety )?\'(\w+)\' (\S+)|brak \'(\w+)\'', l[wciecie:])
+        # At the top: the start symbol first, then only tokens skipped when
+        # the input goes on after it.
+        gora = wciecie == 0 and (m and (m[1] == 'S' and not wziete or m[2]))
+        if not m or wciecie % 2 or wciecie // 2 > len(stos) or (wciecie == 0 and not gora):
+            return 'a line out of place: ' + l
+        blad = zamknij(wciecie // 2)
+        if blad: return blad
+        if m[1]:
+            if stos: stos[-1][1].append('N:%s;' % m[1])
+            stos.append((m[1], []))
+        elif m[3]:
+            if m[4] != m[3].lower(): return 'a token and its text differ: ' + l
+            wziete.append(m[3])
+            if not m[2]: stos[-1][1].append('T:%s;' % m[3])
+            elif zdanie: return 'a token of a sentence skipped: ' + l
+        elif zdanie:
+            return 'a terminal of a sentence missing: ' + l
+    return zamknij(0) or (None if wziete == list(slowa) else 'the tokens are %s' % wziete)
+
+
 def zdania(reguly, dl, ile):
     """Every sentence of at most dl tokens, or None when there are more than
     ile of them: leftmost derivations, breadth first, a form dropped when what
@@ -218,6 +268,11 @@ def main():
                 with open(os.path.join(d, 'we'), 'w') as f: f.write(wejscie + '\n')
                 p = uruchom(10, './P', 'we', wejscie=wejscie)
                 if p.stdout: zle('the parser printed on its standard output: ' + p.stdout, wejscie)
+                t = uruchom(10, './P', '--drzewo', 'we', wejscie=wejscie)
+                if (t.returncode, t.stderr) != (p.returncode, p.stderr):
+                    zle('with --drzewo, status %d and %s' % (t.returncode, t.stderr), wejscie)
+                zle_drzewo = drzewo(t.stdout, g, z, zdanie)
+                if zle_drzewo: zle('the tree: %s\n%s' % (zle_drzewo, t.stdout), wejscie)
                 if zdanie:
                     ile_zdan += 1
                     if p.returncode != 0 or p.stderr:

@@ -34,8 +34,10 @@ package body D_Pars is
       when Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_X => "Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_X",
       when Pusty => "Pusty");
 
-  -- biezacy token w drzewie: rodzaj i tekst, jak stoi w wejsciu
-  function Opis_Tokenu return String is ("'" & Nazwa_Tokenu (Tok.Kod) & "' " & Tekst);
+  -- biezacy token w drzewie: rodzaj i tekst, jak stoi w wejsciu (token konca
+  -- wejscia nie ma tekstu)
+  function Opis_Tokenu return String is
+    ("'" & Nazwa_Tokenu (Tok.Kod) & "'" & (if Tekst = "" then "" else " " & Tekst));
 
   procedure Wejdz (Nazwa : String) is
   begin

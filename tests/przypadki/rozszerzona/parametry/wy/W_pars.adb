@@ -41,8 +41,10 @@ package body W_Pars is
       when Koniec => "Koniec",
       when Pusty => "Pusty");
 
-  -- biezacy token w drzewie: rodzaj i tekst, jak stoi w wejsciu
-  function Opis_Tokenu return String is ("'" & Nazwa_Tokenu (Tok.Kod) & "' " & Tekst);
+  -- biezacy token w drzewie: rodzaj i tekst, jak stoi w wejsciu (token konca
+  -- wejscia nie ma tekstu)
+  function Opis_Tokenu return String is
+    ("'" & Nazwa_Tokenu (Tok.Kod) & "'" & (if Tekst = "" then "" else " " & Tekst));
 
   procedure Wejdz (Nazwa : String) is
   begin
