@@ -39,6 +39,8 @@ constexpr std::string_view pomoc[] = {
     " P_zbiory.ads, P_zbiory.adb, P_skan_t.ads, P_bledy.ads, P_bledy.adb, P.lst, P.log,",
     " a gdy ich brak: P.adb i P.gpr (P: nazwa projektu); gdy jest P.tok, takze skaner",
     " P_skan.adb (chyba ze P_skan.adb napisal uzytkownik), p_pozycja.ads i P_tok.lst",
+    " gramatyka od ++rozszerzona: notacja rozszerzona (grupy zagniezdzone, parametry <$ $>);",
+    " wtedy FIRST liczy bryzas, sprawdza gramatyke jak bryzas_analiza przed zapisem, bez P_zbiory",
     " --help     wypisuje ten opis",
     " --version  wypisuje wersje",
     "Status: 0 sukces, 1 blad w gramatyce, 2 bledne wywolanie, 3 nie mozna zapisac lub odczytac pliku",
