@@ -2,10 +2,11 @@
 # The calculator of examples/kalk_rozszerzony, written in the extended
 # notation, built with buduj.sh and run on every case of kalk_przypadki.txt
 # (the cases of the calculator in today's notation): it computes the same
-# values with the same status, and where the other one reports a syntax or
-# scanner error it prints nothing on standard output, a located message on
-# standard error, and ends with status 1. Then random nested expressions,
-# each value checked by kalk_wartosci.py.
+# values with the same status, and where the other one reports a syntax,
+# scanner or arithmetic error it prints nothing on standard output, only
+# located messages on standard error, and ends with status 1. Then random
+# nested expressions, each value checked by kalk_wartosci.py, and errors
+# held to their exact messages and places.
 # Usage: kalk_rozszerzony.sh BIN_DIR EXAMPLE_DIR
 set -u
 bin=$(realpath "$1")
@@ -28,9 +29,10 @@ while IFS='|' read -r wejscie oczekiwane status; do
   jest=$?
   ile=$((ile + 1))
   case $oczekiwane in
-    "Blad parsera"* | "Blad skanera"*)
-      if [ -n "$wynik" ] || [ "$jest" != 1 ] || ! grep -qE '^-:[0-9]+:[0-9]+: ' "$praca/stderr"; then
-        echo "FAIL: input '$wejscie': got '$wynik' (status $jest), expected a located message:"
+    "Blad parsera"* | "Blad skanera"* | "Blad obliczen")
+      if [ -n "$wynik" ] || [ "$jest" != 1 ] || [ ! -s "$praca/stderr" ] ||
+         grep -qvE '^-:[0-9]+:[0-9]+: ' "$praca/stderr"; then
+        echo "FAIL: input '$wejscie': got '$wynik' (status $jest), expected located messages only:"
         cat "$praca/stderr"; bledy=1
       fi ;;
     *)
@@ -52,4 +54,27 @@ oczekiwane='-:1:5: oczekiwano '"'Liczba'"' albo "("; jest "+"
 if [ -n "$wynik" ] || [ "$(cat "$praca/stderr")" != "$oczekiwane" ]; then
   echo "FAIL: three errors gave '$wynik' and"; cat "$praca/stderr"; bledy=1
 fi
+# Errors of the grammar's own: a number beyond Integer at the number, not as
+# a scanner error; a division by zero or an overflow at its operator (the
+# place remembered when the operator was read, not where the operand ends);
+# none after an earlier error, whose values mean nothing. Each message is
+# separated from the next by "\n" in the second column.
+while IFS='|' read -r wejscie oczekiwane; do
+  wynik=$(printf '%s' "$wejscie" | timeout 10 "$praca/kalk/Kalk" 2> "$praca/stderr")
+  jest=$?
+  if [ -n "$wynik" ] || [ "$jest" != 1 ] || [ "$(cat "$praca/stderr")" != "$(printf '%b' "$oczekiwane")" ]; then
+    echo "FAIL: input '$wejscie' gave '$wynik' (status $jest) and"; cat "$praca/stderr"
+    echo "instead of"; printf '%b\n' "$oczekiwane"; bledy=1
+  fi
+done << 'KONIEC'
+99999999999|-:1:1: liczba poza zakresem
+1/99999999999|-:1:3: liczba poza zakresem
+5/(3-3)+1|-:1:2: dzielenie przez zero
+-2147483647-2|-:1:12: wynik poza zakresem
+65536 * 65536|-:1:7: wynik poza zakresem
+-(-2147483647-1)|-:1:1: wynik poza zakresem
+1/0 + 1/0|-:1:2: dzielenie przez zero
+1/0 +|-:1:2: dzielenie przez zero\n-:2:1: oczekiwano 'Liczba' albo "("; jest koniec wejscia
+(+) / 0|-:1:2: oczekiwano 'Liczba', "-" albo "("; jest "+"
+KONIEC
 exit $bledy

@@ -2,6 +2,9 @@
 """Random nested expressions through a built calculator, each value checked
 against an evaluator of the same grammar written here: recursion through
 parentheses and precedence levels must leave every caller's value intact.
+A division by zero or a result beyond Ada's Integer prints no value and is
+reported at the column of its operator, the first one met as the
+calculator meets them.
 
 Usage: kalk_wartosci.py KALK [COUNT] [SEED]"""
 import random
@@ -32,10 +35,26 @@ def czynnik(r, glebokosc):
     return str(r.randint(1, 9))
 
 
+class Blad_Obliczen(Exception):
+    """The calculator's message for an operation at the column (from 1) of
+    its operator."""
+
+    def __init__(self, kolumna, tekst):
+        super().__init__(kolumna, tekst)
+        self.komunikat = "-:1:%d: %s" % (kolumna, tekst)
+
+
+def w_zakresie(w, kolumna):
+    if not -2**31 <= w < 2**31:
+        raise Blad_Obliczen(kolumna, "wynik poza zakresem")
+    return w
+
+
 class Ocena:
     """Evaluates by the grammar, with Ada's division (towards zero)."""
 
     def __init__(self, tekst):
+        self.kolumny = [k + 1 for k, z in enumerate(tekst) if z != " "]
         self.t = tekst.replace(" ", "")
         self.i = 0
 
@@ -44,28 +63,31 @@ class Ocena:
 
     def wyrazenie(self):
         ujemne = self.znak() == "-"
+        kolumna = self.kolumny[self.i]
         self.i += ujemne
         w = self.skladnik()
-        w = -w if ujemne else w
+        w = w_zakresie(-w, kolumna) if ujemne else w
         while self.znak() in ("+", "-") and self.znak():
             op = self.znak()
+            kolumna = self.kolumny[self.i]
             self.i += 1
             p = self.skladnik()
-            w = w + p if op == "+" else w - p
+            w = w_zakresie(w + p if op == "+" else w - p, kolumna)
         return w
 
     def skladnik(self):
         w = self.czynnik()
         while self.znak() in ("*", "/") and self.znak():
             op = self.znak()
+            kolumna = self.kolumny[self.i]
             self.i += 1
             p = self.czynnik()
             if op == "*":
-                w *= p
+                w = w_zakresie(w * p, kolumna)
             elif p == 0:
-                raise ZeroDivisionError
+                raise Blad_Obliczen(kolumna, "dzielenie przez zero")
             else:
-                w = abs(w) // abs(p) * (1 if (w < 0) == (p < 0) else -1)
+                w = w_zakresie(abs(w) // abs(p) * (1 if (w < 0) == (p < 0) else -1), kolumna)
         return w
 
     def czynnik(self):
@@ -88,11 +110,12 @@ def main():
     for _ in range(ile):
         tekst = wyrazenie(r, 4)
         try:
-            oczekiwane = "Wynik: %d" % Ocena(tekst).wyrazenie()
-        except ZeroDivisionError:
-            oczekiwane = "Blad obliczen"
-        jest = subprocess.run([kalk], input=tekst + "\n", capture_output=True, text=True,
-                              timeout=10).stdout.strip()
+            oczekiwane = ("Wynik: %d" % Ocena(tekst).wyrazenie(), "")
+        except Blad_Obliczen as blad:
+            oczekiwane = ("", blad.komunikat)
+        wynik = subprocess.run([kalk], input=tekst + "\n", capture_output=True, text=True,
+                               timeout=10)
+        jest = (wynik.stdout.strip(), wynik.stderr.strip())
         if jest != oczekiwane:
             print("FAIL: %s gives %r, expected %r" % (tekst, jest, oczekiwane))
             zle += 1
