@@ -64,7 +64,9 @@ void analiza_produkcje::sprawdz() {
   parametry();
 }
 
+// The extended notation's tables have no such limits.
 void analiza_produkcje::limity() {
+  if (g_.rozszerzona) return;
   for (int t = max_nazw; t < g_.terminale.licz(); ++t)
     raport_.blad(g_.terminale.pierwsze_wystapienie[idx(t)],
                  cytat_terminala(g_, t) + " ponad limit 200 terminali generatora");

@@ -72,8 +72,10 @@ Koniec_Wejscia sprawdz_tokeny(const Gramatyka& g, const std::string& plik_tok, a
   }
   const Koniec_Wejscia koniec{opis->koniec.empty() ? Rodzaj::pusty : Rodzaj::token, opis->koniec};
 
+  // The extended notation's automaton grows with the token file.
   const bryzas::Skaner_Tokenow skaner =
-      bryzas::zbuduj_skaner(*opis, [&](const std::string& n) { return g.terminale.znajdz(n) >= 0; });
+      bryzas::zbuduj_skaner(*opis, [&](const std::string& n) { return g.terminale.znajdz(n) >= 0; },
+                            g.rozszerzona ? bryzas::Granice_Automatu::rosnace : bryzas::Granice_Automatu::stale);
   std::set<std::string> zdefiniowane;
   for (const Definicja_Tokenu& d : opis->tokeny) {
     zdefiniowane.insert(d.nazwa);

@@ -97,8 +97,8 @@ public:
   Token_Typ Skanuj();
 
   // The file began with ++rozszerzona: from then on names and inserts have
-  // any length, an insert keeps its line ends, and the extended notation's
-  // own keywords are known.
+  // any length, the name tables any number of names, an insert keeps its
+  // line ends, and the extended notation's own keywords are known.
   bool rozszerzona() const { return rozszerzona_; }
 
   // Position of the lookahead character (see the error reports).
