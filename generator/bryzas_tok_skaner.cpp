@@ -79,7 +79,9 @@ bool bryzas_tok_skaner::gen_skaner() {
   if (!blad) {
     // Only the grammar's terminals are recognised: a kind it does not
     // declare could not be named in the generated Ada.
-    skaner_ = zbuduj_skaner(opis_, [&](const std::string& n) { return pak_.symbole.tablsymterm.znajdz(n) != 0; });
+    skaner_ = zbuduj_skaner(
+        opis_, [&](const std::string& n) { return pak_.symbole.tablsymterm.znajdz(n) != 0; },
+        pak_.rozszerzona ? Granice_Automatu::rosnace : Granice_Automatu::stale);
     blad = skaner_.blad;
   }
   if (blad)
