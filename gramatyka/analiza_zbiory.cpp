@@ -1,14 +1,45 @@
 #include "gramatyka/analiza_zbiory.h"
 
 #include <algorithm>
+#include <bit>
 
 namespace bryzas_analiza {
 
+void Zbior::obejmij(std::size_t od, std::size_t do_) {
+  if (slowa_.empty()) {
+    od_ = od;
+    slowa_.assign(do_ - od, 0);
+    return;
+  }
+  if (od < od_) {
+    slowa_.insert(slowa_.begin(), od_ - od, 0);
+    od_ = od;
+  }
+  if (do_ > od_ + slowa_.size()) slowa_.resize(do_ - od_, 0);
+}
+
+void Zbior::przytnij() {
+  std::size_t p = 0;
+  while (p < slowa_.size() && slowa_[p] == 0) ++p;
+  std::size_t k = slowa_.size();
+  while (k > p && slowa_[k - 1] == 0) --k;
+  if (p == k) {
+    slowa_.clear();
+    od_ = 0;
+    return;
+  }
+  slowa_.erase(slowa_.begin() + static_cast<std::ptrdiff_t>(k), slowa_.end());
+  slowa_.erase(slowa_.begin(), slowa_.begin() + static_cast<std::ptrdiff_t>(p));
+  od_ += p;
+}
+
 bool Zbior::dodaj(int terminal) {
-  auto i = static_cast<std::size_t>(terminal);
-  if (i >= t_.size()) t_.resize(i + 1, false);
-  if (t_[i]) return false;
-  t_[i] = true;
+  const auto i = static_cast<std::size_t>(terminal);
+  const std::size_t nr = i / bity;
+  const Slowo bit = Slowo{1} << (i % bity);
+  if (slowo(nr) & bit) return false;
+  obejmij(nr, nr + 1);
+  slowa_[nr - od_] |= bit;
   return true;
 }
 
@@ -20,38 +51,56 @@ bool Zbior::dodaj_koniec() {
 
 bool Zbior::dodaj(const Zbior& z) {
   bool nowy = z.koniec_ && dodaj_koniec();
-  for (std::size_t i = 0; i < z.t_.size(); ++i)
-    if (z.t_[i] && dodaj(static_cast<int>(i))) nowy = true;
-  return nowy;
+  if (z.slowa_.empty()) return nowy;
+  obejmij(z.od_, z.od_ + z.slowa_.size());
+  Slowo* const moje = slowa_.data() + (z.od_ - od_);
+  Slowo roznica = 0;
+  for (std::size_t i = 0; i < z.slowa_.size(); ++i) {
+    roznica |= z.slowa_[i] & ~moje[i];
+    moje[i] |= z.slowa_[i];
+  }
+  return nowy || roznica != 0;
 }
 
 bool Zbior::zawiera(int terminal) const {
-  auto i = static_cast<std::size_t>(terminal);
-  return i < t_.size() && t_[i];
+  const auto i = static_cast<std::size_t>(terminal);
+  return (slowo(i / bity) >> (i % bity)) & 1;
 }
 
-bool Zbior::pusty() const { return !koniec_ && terminale().empty(); }
+bool Zbior::przecina(const Zbior& z) const {
+  if (koniec_ && z.koniec_) return true;
+  const std::size_t od = std::max(od_, z.od_);
+  const std::size_t do_ = std::min(od_ + slowa_.size(), z.od_ + z.slowa_.size());
+  for (std::size_t nr = od; nr < do_; ++nr)
+    if (slowa_[nr - od_] & z.slowa_[nr - z.od_]) return true;
+  return false;
+}
 
 Zbior Zbior::przeciecie(const Zbior& z) const {
   Zbior w;
-  for (int t : terminale())
-    if (z.zawiera(t)) w.dodaj(t);
-  if (koniec_ && z.koniec_) w.dodaj_koniec();
+  w.koniec_ = koniec_ && z.koniec_;
+  const std::size_t od = std::max(od_, z.od_);
+  const std::size_t do_ = std::min(od_ + slowa_.size(), z.od_ + z.slowa_.size());
+  if (od >= do_) return w;
+  w.od_ = od;
+  for (std::size_t nr = od; nr < do_; ++nr) w.slowa_.push_back(slowa_[nr - od_] & z.slowa_[nr - z.od_]);
+  w.przytnij();
   return w;
 }
 
 Zbior Zbior::bez(const Zbior& z) const {
-  Zbior w;
-  for (int t : terminale())
-    if (!z.zawiera(t)) w.dodaj(t);
-  if (koniec_ && !z.koniec_) w.dodaj_koniec();
+  Zbior w = *this;
+  w.koniec_ = koniec_ && !z.koniec_;
+  for (std::size_t i = 0; i < w.slowa_.size(); ++i) w.slowa_[i] &= ~z.slowo(od_ + i);
+  w.przytnij();
   return w;
 }
 
 std::vector<int> Zbior::terminale() const {
   std::vector<int> w;
-  for (std::size_t i = 0; i < t_.size(); ++i)
-    if (t_[i]) w.push_back(static_cast<int>(i));
+  for (std::size_t i = 0; i < slowa_.size(); ++i)
+    for (Slowo s = slowa_[i]; s != 0; s &= s - 1)
+      w.push_back(static_cast<int>((od_ + i) * bity + static_cast<std::size_t>(std::countr_zero(s))));
   return w;
 }
 

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <unordered_map>
 #include <vector>
 
@@ -13,7 +14,11 @@
 
 namespace bryzas_analiza {
 
-// Terminals by number, and the end of input as a member of its own.
+// Terminals by number, and the end of input as a member of its own. The
+// terminals are bits of 64-bit words, kept only from the word of the
+// smallest member to that of the largest, so that a set of a few terminals
+// costs a word or two however many the grammar has, and a union or an
+// intersection of large ones goes 64 terminals a step.
 class Zbior {
 public:
   // Each returns true when the set grew.
@@ -23,14 +28,26 @@ public:
 
   bool zawiera(int terminal) const;
   bool ma_koniec() const { return koniec_; }
-  bool pusty() const;
+  bool pusty() const { return !koniec_ && slowa_.empty(); }
+  // Whether the two sets share a member.
+  bool przecina(const Zbior& z) const;
   Zbior przeciecie(const Zbior& z) const;
   Zbior bez(const Zbior& z) const;
   // The terminals in increasing number, that is in order of first appearance.
   std::vector<int> terminale() const;
 
 private:
-  std::vector<bool> t_;
+  using Slowo = std::uint64_t;
+  static constexpr std::size_t bity = 64;
+  // The word of number nr, 0 outside those kept.
+  Slowo slowo(std::size_t nr) const { return nr >= od_ && nr - od_ < slowa_.size() ? slowa_[nr - od_] : 0; }
+  // Makes the words kept cover od..do_ (not included).
+  void obejmij(std::size_t od, std::size_t do_);
+  // Drops the empty words at both ends.
+  void przytnij();
+
+  std::size_t od_ = 0;          // the number of the first word kept
+  std::vector<Slowo> slowa_;    // none when there is no terminal
   bool koniec_ = false;
 };
 

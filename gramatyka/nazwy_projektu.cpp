@@ -1,15 +1,8 @@
 #include "gramatyka/nazwy_projektu.h"
 
+#include "wspolne/tekst.h"
+
 namespace bryzas {
-
-namespace {
-
-std::string male_litery(std::string s) {
-  for (char& c : s) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
-  return s;
-}
-
-}  // namespace
 
 Nazwy_Projektu::Nazwy_Projektu(const std::string& p)
     : nazwa_proj(p),
@@ -28,7 +21,7 @@ Nazwy_Projektu::Nazwy_Projektu(const std::string& p)
       nazwa_bledy(p + "_Bledy"),
       plik_bledy(p + "_bledy"),
       nazwa_pozycji(p + "_Pozycja"),
-      plik_pozycji(male_litery(p + "_pozycja.ads")),
+      plik_pozycji(wspolne::male_litery(p + "_pozycja.ads")),
       plik_main(p + ".adb"),
       plik_gpr(p + ".gpr") {}
 
