@@ -5,6 +5,7 @@
 #include <limits>
 #include <optional>
 #include <sstream>
+#include <unordered_map>
 
 #include "generator/bryzas_pak_emitery.h"
 #include "generator/bryzas_tok_skaner.h"
@@ -77,12 +78,10 @@ void pisz_liste(const std::string& nazwa, const std::string& zrodlo, const anali
 }
 
 // A terminal as the messages spell it: the string that P.tok defines it
-// by, when it is one string, else its name.
-std::string pisownia(const std::string& nazwa, const Opis_Tokenow* tokeny) {
+// by (its definition d, if any), when it is one string, else its name.
+std::string pisownia(const std::string& nazwa, const Definicja_Tokenu* d) {
   std::optional<std::string> napis;
-  if (tokeny != nullptr)
-    for (const Definicja_Tokenu& d : tokeny->tokeny)
-      if (d.nazwa == nazwa) napis = jeden_napis(d);
+  if (d != nullptr) napis = jeden_napis(*d);
   const char cudzyslow = napis ? '"' : '\'';
   std::string w(1, cudzyslow);
   w.append(napis ? *napis : nazwa);
@@ -153,16 +152,17 @@ bool Faza_Rozszerzona::uruchom() {
     if (s.rodzaj == Token_Kod::KONIECKOD && !tokeny) koniec = s.tekst;
   // Messages list the tokens in the order of their definitions in P.tok,
   // else of their first appearance.
+  std::unordered_map<std::string_view, std::size_t> definicje;  // by name, their place in P.tok
+  for (std::size_t i = 0; tokeny && i < tokeny->tokeny.size(); ++i) definicje[tokeny->tokeny[i].nazwa] = i;
   std::vector<std::string> terminale, pisane;
   std::vector<int> kolejnosc;
   for (int t = 0; t < g.terminale.licz(); ++t) {
     const std::string& n = g.terminale.nazwa(t);
     terminale.push_back(n);
-    pisane.push_back(pisownia(n, tokeny ? &*tokeny : nullptr));
-    int miejsce = g.terminale.licz() + t;
-    for (std::size_t i = 0; tokeny && i < tokeny->tokeny.size(); ++i)
-      if (tokeny->tokeny[i].nazwa == n) miejsce = static_cast<int>(i);
-    kolejnosc.push_back(miejsce);
+    const auto d = definicje.find(n);
+    const bool zdefiniowany = d != definicje.end();
+    pisane.push_back(pisownia(n, zdefiniowany ? &tokeny->tokeny[d->second] : nullptr));
+    kolejnosc.push_back(zdefiniowany ? static_cast<int>(d->second) : g.terminale.licz() + t);
   }
   if (!koniec.empty() && g.terminale.znajdz(koniec) < 0) {
     terminale.push_back(koniec);
