@@ -5,31 +5,44 @@
 
 namespace bryzas_analiza {
 
+const Zbior::Slowo* Zbior::dane() const { return slowa_ ? slowa_->data() : nullptr; }
+
+std::vector<Zbior::Slowo>& Zbior::wlasne() {
+  if (!slowa_)
+    slowa_ = std::make_shared<std::vector<Slowo>>();
+  else if (slowa_.use_count() > 1)
+    slowa_ = std::make_shared<std::vector<Slowo>>(*slowa_);
+  return *slowa_;
+}
+
 void Zbior::obejmij(std::size_t od, std::size_t do_) {
-  if (slowa_.empty()) {
+  if (ile() == 0) {
     od_ = od;
-    slowa_.assign(do_ - od, 0);
+    wlasne().assign(do_ - od, 0);
     return;
   }
+  std::vector<Slowo>& s = wlasne();
   if (od < od_) {
-    slowa_.insert(slowa_.begin(), od_ - od, 0);
+    s.insert(s.begin(), od_ - od, 0);
     od_ = od;
   }
-  if (do_ > od_ + slowa_.size()) slowa_.resize(do_ - od_, 0);
+  if (do_ > od_ + s.size()) s.resize(do_ - od_, 0);
 }
 
 void Zbior::przytnij() {
+  if (!slowa_) return;
+  std::vector<Slowo>& s = *slowa_;
   std::size_t p = 0;
-  while (p < slowa_.size() && slowa_[p] == 0) ++p;
-  std::size_t k = slowa_.size();
-  while (k > p && slowa_[k - 1] == 0) --k;
+  while (p < s.size() && s[p] == 0) ++p;
+  std::size_t k = s.size();
+  while (k > p && s[k - 1] == 0) --k;
   if (p == k) {
-    slowa_.clear();
+    slowa_.reset();
     od_ = 0;
     return;
   }
-  slowa_.erase(slowa_.begin() + static_cast<std::ptrdiff_t>(k), slowa_.end());
-  slowa_.erase(slowa_.begin(), slowa_.begin() + static_cast<std::ptrdiff_t>(p));
+  s.erase(s.begin() + static_cast<std::ptrdiff_t>(k), s.end());
+  s.erase(s.begin(), s.begin() + static_cast<std::ptrdiff_t>(p));
   od_ += p;
 }
 
@@ -39,7 +52,7 @@ bool Zbior::dodaj(int terminal) {
   const Slowo bit = Slowo{1} << (i % bity);
   if (slowo(nr) & bit) return false;
   obejmij(nr, nr + 1);
-  slowa_[nr - od_] |= bit;
+  (*slowa_)[nr - od_] |= bit;
   return true;
 }
 
@@ -49,17 +62,24 @@ bool Zbior::dodaj_koniec() {
   return true;
 }
 
+// An empty set takes the other's words as they are, shared; a set that
+// would not grow is left as it is, so sharing holds.
 bool Zbior::dodaj(const Zbior& z) {
-  bool nowy = z.koniec_ && dodaj_koniec();
-  if (z.slowa_.empty()) return nowy;
-  obejmij(z.od_, z.od_ + z.slowa_.size());
-  Slowo* const moje = slowa_.data() + (z.od_ - od_);
-  Slowo roznica = 0;
-  for (std::size_t i = 0; i < z.slowa_.size(); ++i) {
-    roznica |= z.slowa_[i] & ~moje[i];
-    moje[i] |= z.slowa_[i];
+  const bool nowy = z.koniec_ && dodaj_koniec();
+  if (z.ile() == 0) return nowy;
+  if (ile() == 0) {
+    od_ = z.od_;
+    slowa_ = z.slowa_;
+    return true;
   }
-  return nowy || roznica != 0;
+  const Slowo* const jego = z.dane();
+  Slowo roznica = 0;
+  for (std::size_t i = 0; i < z.ile() && roznica == 0; ++i) roznica = jego[i] & ~slowo(z.od_ + i);
+  if (roznica == 0) return nowy;
+  obejmij(z.od_, z.od_ + z.ile());
+  Slowo* const moje = slowa_->data() + (z.od_ - od_);
+  for (std::size_t i = 0; i < z.ile(); ++i) moje[i] |= jego[i];
+  return true;
 }
 
 bool Zbior::zawiera(int terminal) const {
@@ -70,9 +90,9 @@ bool Zbior::zawiera(int terminal) const {
 bool Zbior::przecina(const Zbior& z) const {
   if (koniec_ && z.koniec_) return true;
   const std::size_t od = std::max(od_, z.od_);
-  const std::size_t do_ = std::min(od_ + slowa_.size(), z.od_ + z.slowa_.size());
+  const std::size_t do_ = std::min(od_ + ile(), z.od_ + z.ile());
   for (std::size_t nr = od; nr < do_; ++nr)
-    if (slowa_[nr - od_] & z.slowa_[nr - z.od_]) return true;
+    if (dane()[nr - od_] & z.dane()[nr - z.od_]) return true;
   return false;
 }
 
@@ -80,26 +100,30 @@ Zbior Zbior::przeciecie(const Zbior& z) const {
   Zbior w;
   w.koniec_ = koniec_ && z.koniec_;
   const std::size_t od = std::max(od_, z.od_);
-  const std::size_t do_ = std::min(od_ + slowa_.size(), z.od_ + z.slowa_.size());
+  const std::size_t do_ = std::min(od_ + ile(), z.od_ + z.ile());
   if (od >= do_) return w;
   w.od_ = od;
-  for (std::size_t nr = od; nr < do_; ++nr) w.slowa_.push_back(slowa_[nr - od_] & z.slowa_[nr - z.od_]);
+  std::vector<Slowo>& s = w.wlasne();
+  for (std::size_t nr = od; nr < do_; ++nr) s.push_back(dane()[nr - od_] & z.dane()[nr - z.od_]);
   w.przytnij();
   return w;
 }
 
 Zbior Zbior::bez(const Zbior& z) const {
-  Zbior w = *this;
+  Zbior w;
   w.koniec_ = koniec_ && !z.koniec_;
-  for (std::size_t i = 0; i < w.slowa_.size(); ++i) w.slowa_[i] &= ~z.slowo(od_ + i);
+  if (ile() == 0) return w;
+  w.od_ = od_;
+  std::vector<Slowo>& s = w.wlasne();
+  for (std::size_t i = 0; i < ile(); ++i) s.push_back(dane()[i] & ~z.slowo(od_ + i));
   w.przytnij();
   return w;
 }
 
 std::vector<int> Zbior::terminale() const {
   std::vector<int> w;
-  for (std::size_t i = 0; i < slowa_.size(); ++i)
-    for (Slowo s = slowa_[i]; s != 0; s &= s - 1)
+  for (std::size_t i = 0; i < ile(); ++i)
+    for (Slowo s = dane()[i]; s != 0; s &= s - 1)
       w.push_back(static_cast<int>((od_ + i) * bity + static_cast<std::size_t>(std::countr_zero(s))));
   return w;
 }
@@ -232,28 +256,44 @@ void analiza_zbiory::licz_zywe() {
   }
 }
 
-// Notes what follows each element of the sequence, given what follows the
-// sequence, going from its end; returns whether a FOLLOW set grew. The end
-// of a branch is followed by what follows its group, and in a repetition
-// also by the group once more.
+// Notes what follows each group of the sequence and each nonterminal in
+// it, given what follows the sequence, going from its end; returns whether
+// a set grew. The end of a branch is followed by what follows its group,
+// and in a repetition also by the group once more. What follows an element
+// is the FIRST of the elements after it (`lokalne`) and, while these can
+// all vanish, what follows the sequence: the two are joined only where a
+// group keeps the result, so that a large set that follows the sequence is
+// shared and not copied at every element.
 bool analiza_zbiory::przejdz(const Ciag& c, const Zbior& za_ciagiem) {
   bool zmiana = false;
-  Zbior za = za_ciagiem;
+  Zbior lokalne;
+  bool przechodzi = true;
   for (std::size_t i = c.size(); i-- > 0;) {
     const Element& e = c[i];
-    za_[&e] = za;
     bool pusty;
     const Zbior first = first_elementu(e, pusty);
     if (e.rodzaj == Rodzaj_Elementu::symbol) {
-      if (!e.symbol.terminal && follow_[idx(e.symbol.nr)].dodaj(za)) zmiana = true;
+      if (!e.symbol.terminal) {
+        Zbior& follow = follow_[idx(e.symbol.nr)];
+        if (przechodzi && follow.dodaj(za_ciagiem)) zmiana = true;
+        if (follow.dodaj(lokalne)) zmiana = true;
+      }
     } else {
+      // The sets only grow from round to round: what a group kept is
+      // joined with, which leaves it as it is when nothing is new.
+      Zbior& za = za_[&e];
+      if (przechodzi) za.dodaj(za_ciagiem);
+      za.dodaj(lokalne);
       Zbior za_galezia = za;
       if (e.rodzaj == Rodzaj_Elementu::powtorzenie) za_galezia.dodaj(first);
       for (const Ciag& galaz : e.galezie)
         if (wyprowadza(galaz) && przejdz(galaz, za_galezia)) zmiana = true;
     }
-    if (!pusty) za = Zbior{};
-    za.dodaj(first);
+    if (!pusty) {
+      lokalne = Zbior{};
+      przechodzi = false;
+    }
+    lokalne.dodaj(first);
   }
   return zmiana;
 }

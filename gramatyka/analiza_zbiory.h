@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <unordered_map>
 #include <vector>
 
@@ -18,7 +19,9 @@ namespace bryzas_analiza {
 // terminals are bits of 64-bit words, kept only from the word of the
 // smallest member to that of the largest, so that a set of a few terminals
 // costs a word or two however many the grammar has, and a union or an
-// intersection of large ones goes 64 terminals a step.
+// intersection of large ones goes 64 terminals a step. Copies share their
+// words until one of them changes, so that the sets of what follows, large
+// on long chains of productions, are held once where they are equal.
 class Zbior {
 public:
   // Each returns true when the set grew.
@@ -28,7 +31,7 @@ public:
 
   bool zawiera(int terminal) const;
   bool ma_koniec() const { return koniec_; }
-  bool pusty() const { return !koniec_ && slowa_.empty(); }
+  bool pusty() const { return !koniec_ && ile() == 0; }
   // Whether the two sets share a member.
   bool przecina(const Zbior& z) const;
   Zbior przeciecie(const Zbior& z) const;
@@ -39,15 +42,21 @@ public:
 private:
   using Slowo = std::uint64_t;
   static constexpr std::size_t bity = 64;
+  std::size_t ile() const { return slowa_ ? slowa_->size() : 0; }
+  const Slowo* dane() const;
   // The word of number nr, 0 outside those kept.
-  Slowo slowo(std::size_t nr) const { return nr >= od_ && nr - od_ < slowa_.size() ? slowa_[nr - od_] : 0; }
+  Slowo slowo(std::size_t nr) const { return nr >= od_ && nr - od_ < ile() ? (*slowa_)[nr - od_] : 0; }
+  // The words to change: this set's own, copied first when shared.
+  std::vector<Slowo>& wlasne();
   // Makes the words kept cover od..do_ (not included).
   void obejmij(std::size_t od, std::size_t do_);
   // Drops the empty words at both ends.
   void przytnij();
 
-  std::size_t od_ = 0;          // the number of the first word kept
-  std::vector<Slowo> slowa_;    // none when there is no terminal
+  std::size_t od_ = 0;  // the number of the first word kept
+  // None when there is no terminal; else the first and the last word are
+  // not 0.
+  std::shared_ptr<std::vector<Slowo>> slowa_;
   bool koniec_ = false;
 };
 
@@ -82,9 +91,9 @@ public:
   Zbior first_ciagu(const Ciag& c, std::size_t od, bool& pusty) const { return first_ciagu(c, od, c.size(), pusty); }
   Zbior first_ciagu(const Ciag& c, std::size_t od, std::size_t do_, bool& pusty) const;
   Zbior first_elementu(const Element& e, bool& pusty) const;
-  // Whether the element (of a production of the grammar) stands in some
+  // Whether the group (of a production of the grammar) stands in some
   // derivation, and then every token that may come right after it, the end
-  // of input included: for a group, its FOLLOW.
+  // of input included: its FOLLOW.
   bool w_wyprowadzeniach(const Element& e) const { return za_.contains(&e); }
   const Zbior& za(const Element& e) const { return za_.at(&e); }
 
@@ -107,7 +116,7 @@ private:
   std::vector<Zbior> first_;
   std::vector<bool> zywy_;
   std::vector<Zbior> follow_;
-  std::unordered_map<const Element*, Zbior> za_;
+  std::unordered_map<const Element*, Zbior> za_;  // by group
 };
 
 }  // namespace bryzas_analiza
