@@ -42,6 +42,10 @@ inline constexpr Blad_Skanera_Ady bledy_skanera_ady[] = {
 // quotes, every other character by its code.
 std::string wyrazenie_napisu(std::string_view tekst);
 
+// A table as a positional aggregate, a few values to a line, one step
+// deeper than the line before it; `koniec` closes its last line.
+void agregat(Pisarz& w, const std::vector<std::string>& wartosci, std::string_view koniec);
+
 class bryzas_tok_skaner {
 public:
   bryzas_tok_skaner(bryzas_pak& pak, Konsola& konsola);

@@ -402,10 +402,16 @@ bryzas_analiza::Zbior Pakiet_Rozszerzony::z_koncem(const Zbior& z) const {
 }
 
 // Without an end token, Skanuj gives Pusty where the input ends.
+std::vector<std::string> Pakiet_Rozszerzony::nazwy(const Zbior& z) const {
+  std::vector<std::string> w;
+  for (int t : z.terminale()) w.push_back(g_.terminale.nazwa(t));
+  if (z.ma_koniec()) w.push_back(koniec_.empty() ? std::string("Pusty") : koniec_);
+  return w;
+}
+
 std::string Pakiet_Rozszerzony::wybor(const Zbior& z) const {
   std::string s;
-  for (int t : z.terminale()) s += (s.empty() ? "" : " | ") + g_.terminale.nazwa(t);
-  if (z.ma_koniec()) s += (s.empty() ? "" : " | ") + (koniec_.empty() ? std::string("Pusty") : koniec_);
+  for (const std::string& n : nazwy(z)) s += (s.empty() ? "" : " | ") + n;
   return s;
 }
 

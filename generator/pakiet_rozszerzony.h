@@ -59,7 +59,8 @@ private:
   // The tokens that take each branch of a group, an earlier branch
   // winning a token two could take, the end of the input as the end token.
   std::vector<Zbior> decyzje(const Element& e) const;
-  // "X" or "X | Y": the token kinds of a set, as Ada choices.
+  // The token kinds of a set, and "X" or "X | Y": them as Ada choices.
+  std::vector<std::string> nazwy(const Zbior& z) const;
   std::string wybor(const Zbior& z) const;
   // The end of the input as the end token, where the grammar names it.
   Zbior z_koncem(const Zbior& z) const;
@@ -72,6 +73,7 @@ private:
   std::string stop_z(const Zbior& z);
   std::string dalej(const Zbior& z);
   void tablica_dalej(Pisarz& w);
+  void tablica_dalej_kodami(Pisarz& w);
   std::string agregat(const Zbior& z) const;
   void pomocnicze(Pisarz& w);
   // The next token after one taken as the grammar wants it.
@@ -99,6 +101,7 @@ private:
   bool odtwarzanie_;
   std::map<std::string, int> numery_zbiorow_;  // by aggregate
   std::vector<std::string> zbiory_dalej_;       // aggregates, in number order
+  std::vector<std::vector<std::string>> kody_dalej_;  // their token kinds
   Zbior koniec_wejscia_;
 };
 

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "generator/bryzas_tok_skaner.h"
 #include "wspolne/tekst.h"
 
 namespace bryzas {
@@ -113,14 +114,23 @@ std::string Pakiet_Rozszerzony::stop_z(const Zbior& z) {
 std::string Pakiet_Rozszerzony::dalej(const Zbior& z) {
   std::string a = agregat(z);
   auto [it, nowy] = numery_zbiorow_.emplace(a, static_cast<int>(zbiory_dalej_.size()) + 1);
-  if (nowy) zbiory_dalej_.push_back(std::move(a));
+  if (nowy) {
+    zbiory_dalej_.push_back(std::move(a));
+    kody_dalej_.push_back(nazwy(z_koncem(z)));
+  }
   std::string s = "Dalej (";
   s.append(std::to_string(it->second)).append(")");
   return s;
 }
 
-// The table, after every use of it.
+// The table, after every use of it: the sets as aggregates, or, when these
+// would hold too many bits for GNAT to compile them in reasonable time (a
+// grammar of thousands of productions and tokens), the token kinds of all
+// the sets one after another, from which Dalej builds the set asked for.
 void Pakiet_Rozszerzony::tablica_dalej(Pisarz& w) {
+  constexpr std::size_t max_bitow = std::size_t{1} << 20;
+  const std::size_t rodzajow = static_cast<std::size_t>(g_.terminale.licz()) + 2;
+  if (zbiory_dalej_.size() * rodzajow > max_bitow) return tablica_dalej_kodami(w);
   w.linia("function Dalej (Nr : Positive) return Zbior_Tokenow is");
   {
     Wciecie deklaracje(w, krok_wciecia);
@@ -132,6 +142,34 @@ void Pakiet_Rozszerzony::tablica_dalej(Pisarz& w) {
   w.blok(R"ada(
 begin
   return Zbiory (Nr);
+end Dalej;
+)ada");
+}
+
+void Pakiet_Rozszerzony::tablica_dalej_kodami(Pisarz& w) {
+  std::vector<std::string> kody, od{"1"};
+  for (const std::vector<std::string>& k : kody_dalej_) {
+    kody.insert(kody.end(), k.begin(), k.end());
+    od.push_back(std::to_string(kody.size() + 1));
+  }
+  w.linia("function Dalej (Nr : Positive) return Zbior_Tokenow is");
+  {
+    Wciecie deklaracje(w, krok_wciecia);
+    w.linia("-- tokeny zbioru Nr to Kody (Od (Nr) .. Od (Nr + 1) - 1)");
+    w.linia("Kody : constant array (1 .. ", std::to_string(std::max<std::size_t>(kody.size(), 1)), ") of Token_Kod := (");
+    if (kody.empty()) kody.push_back("Token_Kod'First");
+    if (kody.size() == 1) kody.front().insert(0, "1 => ");
+    bryzas::agregat(w, kody, ");");
+    w.linia("Od : constant array (1 .. ", std::to_string(od.size()), ") of Positive := (");
+    bryzas::agregat(w, od, ");");
+    w.linia("Z : Zbior_Tokenow := (others => False);");
+  }
+  w.blok(R"ada(
+begin
+  for I in Od (Nr) .. Od (Nr + 1) - 1 loop
+    Z (Kody (I)) := True;
+  end loop;
+  return Z;
 end Dalej;
 )ada");
 }
