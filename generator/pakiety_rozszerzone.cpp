@@ -82,6 +82,57 @@ Blad_Skanera : exception;
 )ada");
 }
 
+// The text of each error number: a case of them, or, for more than GNAT
+// compiles in reasonable time as a case (a grammar of thousands of
+// productions), a table of the texts one after another.
+void Pakiety_Rozszerzone::pisz_opis(Pisarz& w) const {
+  constexpr std::size_t max_galezi = 1000;
+  const std::vector<bryzas_pak::Opis_Bledu>& opisy = pak_.opisy_bledow;
+  bool kolejne = true;
+  for (std::size_t i = 0; i < opisy.size(); ++i) kolejne = kolejne && opisy[i].nr == static_cast<int>(i + 1);
+  w.linia("function Opis (Nr : Integer) return String is");
+  if (opisy.size() <= max_galezi || !kolejne) {
+    w.linia("begin");
+    {
+      Wciecie cialo(w, krok_wciecia);
+      pisz_teksty_bledow(w, opisy, [](const bryzas_pak::Opis_Bledu& o) { return wyrazenie_napisu(o.tekst); });
+    }
+    w.linia("end Opis;");
+    w.linia();
+    return;
+  }
+  std::vector<std::string> teksty, od{"1"};
+  std::size_t dlugosc = 1;
+  for (const bryzas_pak::Opis_Bledu& o : opisy) {
+    teksty.push_back(wyrazenie_napisu(o.tekst));
+    od.push_back(std::to_string(dlugosc += o.tekst.size()));
+  }
+  {
+    Wciecie deklaracje(w, krok_wciecia);
+    w.linia("-- tekst bledu Nr to Teksty (Od (Nr) .. Od (Nr + 1) - 1)");
+    w.linia("Teksty : constant String :=");
+    {
+      Wciecie czesci(w, krok_wciecia);
+      for (std::size_t i = 0; i < teksty.size(); ++i) w.linia(teksty[i], i + 1 < teksty.size() ? " &" : ";");
+    }
+    w.linia("Od : constant array (1 .. ", std::to_string(od.size()), ") of Positive := (");
+    agregat(w, od, ");");
+  }
+  w.linia("begin");
+  {
+    Wciecie cialo(w, krok_wciecia);
+    w.linia("if Nr in 1 .. ", std::to_string(opisy.size()), " then");
+    {
+      Wciecie wnetrze(w, krok_wciecia);
+      w.linia("return Teksty (Od (Nr) .. Od (Nr + 1) - 1);");
+    }
+    w.linia("end if;");
+    w.linia("return \"nieznany blad\";");
+  }
+  w.linia("end Opis;");
+  w.linia();
+}
+
 void Pakiety_Rozszerzone::gen_bledy() {
   const std::string& p = pak_.nazwa_bledy;
   pisz_plik(pak_.plik_bledy + ".ads", [&](Pisarz& w) {
@@ -193,14 +244,7 @@ procedure Zglos (Tekst : String) renames Zglos_Pliku;
 )ada");
   }
   if (pak_.z_tokenami) pisz_opis_skanera(w);
-  w.linia("function Opis (Nr : Integer) return String is");
-  w.linia("begin");
-  {
-    Wciecie cialo(w, krok_wciecia);
-    pisz_teksty_bledow(w, pak_.opisy_bledow, [](const bryzas_pak::Opis_Bledu& o) { return wyrazenie_napisu(o.tekst); });
-  }
-  w.linia("end Opis;");
-  w.linia();
+  pisz_opis(w);
   if (pak_.odtwarzanie) {
     w.blok(R"ada(
 -- czy zglosic nowy blad: nie wtedy, gdy parser nie wzial dwoch tokenow od

@@ -27,6 +27,7 @@ public:
 private:
   void skaner_spec(Pisarz& w);
   void bledy_tresc(Pisarz& w);
+  void pisz_opis(Pisarz& w) const;
   void tresc_main(Pisarz& w);
 
   bryzas_pak& pak_;
