@@ -10,9 +10,10 @@ token comes from P.tok, so N productions have 4 N + 1 terminals:
     "N7" = 'T7' ( "N8" | 'U7' [ 'W7' ] ) { 'V7' 'T7' } .
 
 Every terminal is a keyword of P.tok ('T7' = "t7" .). With --bledy each
-production holds one error, in turn of three kinds: a choice whose branches
-both begin with the next production's first token, a nonterminal without a
-production, and a terminal that P.tok does not define. A sentence goes down
+production holds one error, in turn of three kinds: parameters given to the
+next production, which declares none, in a choice whose branches both begin
+with its first token (a conflict, searched for a proof); a nonterminal
+without a production; and a terminal that P.tok does not define. A sentence goes down
 the chain to a depth of its own and back, each level taking the other branch
 or a few loop rounds; the same N and K always give the same sentences.
 """
@@ -27,7 +28,9 @@ def produkcja(k, n, bledy):
     opcja = f"'W{k}'"
     rodzaj = k % 3 if bledy else -1
     if rodzaj == 0:
-        pierwszy = f"'T{k + 1}'"  # FIRST of the next production too
+        # FIRST of the next production too, which takes no parameters.
+        dalej = f'"N{k + 1}" <$ {k} $>'
+        pierwszy = f"'T{k + 1}'"
     else:
         pierwszy = f"'U{k}'"
     if rodzaj == 1:
