@@ -57,6 +57,8 @@ bool analiza_wad::bez_wad(const std::vector<Strona>& strony, const Zbior& tokeny
 
 std::vector<int> analiza_wad::konieczne(const std::vector<Strona>& strony, const Zbior& tokeny) {
   std::vector<int> w;
+  // Each costs the sets of the whole grammar: past a bound none is told.
+  if (spotykane_.size() > max_bez_jednego) return w;
   for (std::size_t i = 0; i < spotykane_.size(); ++i) {
     if (!bez_jednego_[i]) {
       std::vector<Stan> s = stany(wadliwe_, Stan::zalozony);
