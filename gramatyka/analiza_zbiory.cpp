@@ -5,28 +5,33 @@
 
 namespace bryzas_analiza {
 
-const Zbior::Slowo* Zbior::dane() const { return slowa_ ? slowa_->data() : nullptr; }
-
 std::vector<Zbior::Slowo>& Zbior::wlasne() {
-  if (!slowa_)
+  if (!slowa_) {
     slowa_ = std::make_shared<std::vector<Slowo>>();
-  else if (slowa_.use_count() > 1)
+    if (jedno_ != 0) slowa_->push_back(jedno_);
+    jedno_ = 0;
+  } else if (slowa_.use_count() > 1) {
     slowa_ = std::make_shared<std::vector<Slowo>>(*slowa_);
+  }
   return *slowa_;
 }
 
+// Words that must move or be copied go once into a vector of the size
+// wanted.
 void Zbior::obejmij(std::size_t od, std::size_t do_) {
-  if (ile() == 0) {
-    od_ = od;
-    wlasne().assign(do_ - od, 0);
-    return;
+  if (ile() > 0) {
+    od = std::min(od, od_);
+    do_ = std::max(do_, od_ + ile());
+    if (slowa_ && slowa_.use_count() == 1 && od == od_) {
+      slowa_->resize(do_ - od, 0);
+      return;
+    }
   }
-  std::vector<Slowo>& s = wlasne();
-  if (od < od_) {
-    s.insert(s.begin(), od_ - od, 0);
-    od_ = od;
-  }
-  if (do_ > od_ + s.size()) s.resize(do_ - od_, 0);
+  auto nowe = std::make_shared<std::vector<Slowo>>(do_ - od, 0);
+  if (ile() > 0) std::copy(dane(), dane() + ile(), nowe->begin() + static_cast<std::ptrdiff_t>(od_ - od));
+  slowa_ = std::move(nowe);
+  jedno_ = 0;
+  od_ = od;
 }
 
 void Zbior::przytnij() {
@@ -36,21 +41,27 @@ void Zbior::przytnij() {
   while (p < s.size() && s[p] == 0) ++p;
   std::size_t k = s.size();
   while (k > p && s[k - 1] == 0) --k;
-  if (p == k) {
+  od_ = p == k ? 0 : od_ + p;
+  if (k - p <= 1) {
+    jedno_ = p == k ? 0 : s[p];
     slowa_.reset();
-    od_ = 0;
     return;
   }
   s.erase(s.begin() + static_cast<std::ptrdiff_t>(k), s.end());
   s.erase(s.begin(), s.begin() + static_cast<std::ptrdiff_t>(p));
-  od_ += p;
 }
 
+// One word stays in place; a terminal in another word makes them a vector.
 bool Zbior::dodaj(int terminal) {
   const auto i = static_cast<std::size_t>(terminal);
   const std::size_t nr = i / bity;
   const Slowo bit = Slowo{1} << (i % bity);
   if (slowo(nr) & bit) return false;
+  if (!slowa_ && (jedno_ == 0 || nr == od_)) {
+    od_ = nr;
+    jedno_ |= bit;
+    return true;
+  }
   obejmij(nr, nr + 1);
   (*slowa_)[nr - od_] |= bit;
   return true;
@@ -69,8 +80,14 @@ bool Zbior::dodaj(const Zbior& z) {
   if (z.ile() == 0) return nowy;
   if (ile() == 0) {
     od_ = z.od_;
+    jedno_ = z.jedno_;
     slowa_ = z.slowa_;
     return true;
+  }
+  if (!slowa_ && !z.slowa_ && od_ == z.od_) {
+    const Slowo przed = jedno_;
+    jedno_ |= z.jedno_;
+    return nowy || jedno_ != przed;
   }
   const Slowo* const jego = z.dane();
   Slowo roznica = 0;
@@ -257,16 +274,17 @@ void analiza_zbiory::licz_zywe() {
 }
 
 // Notes what follows each group of the sequence and each nonterminal in
-// it, given what follows the sequence, going from its end; returns whether
+// it, given what follows the sequence (za_ciagiem and dodatek), going from
+// its end; returns whether
 // a set grew. The end of a branch is followed by what follows its group,
 // and in a repetition also by the group once more. What follows an element
 // is the FIRST of the elements after it (`lokalne`) and, while these can
 // all vanish, what follows the sequence: the two are joined only where a
 // group keeps the result, so that a large set that follows the sequence is
 // shared and not copied at every element.
-bool analiza_zbiory::przejdz(const Ciag& c, const Zbior& za_ciagiem) {
+bool analiza_zbiory::przejdz(const Ciag& c, const Zbior& za_ciagiem, const Zbior& dodatek) {
   bool zmiana = false;
-  Zbior lokalne;
+  Zbior lokalne = dodatek;
   bool przechodzi = true;
   for (std::size_t i = c.size(); i-- > 0;) {
     const Element& e = c[i];
@@ -284,10 +302,10 @@ bool analiza_zbiory::przejdz(const Ciag& c, const Zbior& za_ciagiem) {
       Zbior& za = za_[&e];
       if (przechodzi) za.dodaj(za_ciagiem);
       za.dodaj(lokalne);
-      Zbior za_galezia = za;
-      if (e.rodzaj == Rodzaj_Elementu::powtorzenie) za_galezia.dodaj(first);
+      // A branch of a repetition is followed by the group once more too.
+      const Zbior dalej = e.rodzaj == Rodzaj_Elementu::powtorzenie ? first : Zbior{};
       for (const Ciag& galaz : e.galezie)
-        if (wyprowadza(galaz) && przejdz(galaz, za_galezia)) zmiana = true;
+        if (wyprowadza(galaz) && przejdz(galaz, za, dalej)) zmiana = true;
     }
     if (!pusty) {
       lokalne = Zbior{};
@@ -304,7 +322,7 @@ void analiza_zbiory::licz_follow() {
   for (bool zmiana = true; zmiana;) {
     zmiana = false;
     for (const Produkcja& p : g_.produkcje)
-      if (zywy_[idx(p.lewa)] && przejdz(p.prawa, Zbior(follow_[idx(p.lewa)]))) zmiana = true;
+      if (zywy_[idx(p.lewa)] && przejdz(p.prawa, Zbior(follow_[idx(p.lewa)]), Zbior{})) zmiana = true;
   }
 }
 

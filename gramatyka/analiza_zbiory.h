@@ -42,20 +42,21 @@ public:
 private:
   using Slowo = std::uint64_t;
   static constexpr std::size_t bity = 64;
-  std::size_t ile() const { return slowa_ ? slowa_->size() : 0; }
-  const Slowo* dane() const;
+  std::size_t ile() const { return slowa_ ? slowa_->size() : jedno_ != 0 ? 1 : 0; }
+  const Slowo* dane() const { return slowa_ ? slowa_->data() : &jedno_; }
   // The word of number nr, 0 outside those kept.
-  Slowo slowo(std::size_t nr) const { return nr >= od_ && nr - od_ < ile() ? (*slowa_)[nr - od_] : 0; }
+  Slowo slowo(std::size_t nr) const { return nr >= od_ && nr - od_ < ile() ? dane()[nr - od_] : 0; }
   // The words to change: this set's own, copied first when shared.
   std::vector<Slowo>& wlasne();
   // Makes the words kept cover od..do_ (not included).
   void obejmij(std::size_t od, std::size_t do_);
-  // Drops the empty words at both ends.
+  // Drops the empty words at both ends; one word left is kept in place.
   void przytnij();
 
   std::size_t od_ = 0;  // the number of the first word kept
-  // None when there is no terminal; else the first and the last word are
-  // not 0.
+  // The words: one in jedno_ (0 for no terminal), more in slowa_, whose
+  // first and last word are not 0.
+  Slowo jedno_ = 0;
   std::shared_ptr<std::vector<Slowo>> slowa_;
   bool koniec_ = false;
 };
@@ -107,7 +108,7 @@ private:
   void licz_first();
   void licz_zywe();
   void licz_follow();
-  bool przejdz(const Ciag& c, const Zbior& za_ciagiem);
+  bool przejdz(const Ciag& c, const Zbior& za_ciagiem, const Zbior& dodatek);
 
   const Gramatyka& g_;
   std::vector<Stan> stan_;
