@@ -5,65 +5,75 @@
 
 namespace bryzas_analiza {
 
-std::vector<Zbior::Slowo>& Zbior::wlasne() {
-  if (!slowa_) {
-    slowa_ = std::make_shared<std::vector<Slowo>>();
-    if (jedno_ != 0) slowa_->push_back(jedno_);
-    jedno_ = 0;
-  } else if (slowa_.use_count() > 1) {
-    slowa_ = std::make_shared<std::vector<Slowo>>(*slowa_);
-  }
-  return *slowa_;
+Zbior::Slowo Zbior::slowo(std::size_t nr) const {
+  if (bloki_.empty()) return nr == nr_jednego_ ? jedno_ : 0;
+  const std::size_t b = nr / slow_w_bloku;
+  if (b < od_ || b - od_ >= bloki_.size() || !bloki_[b - od_]) return 0;
+  return (*bloki_[b - od_])[nr % slow_w_bloku];
 }
 
-// Words that must move or be copied go once into a vector of the size
-// wanted.
-void Zbior::obejmij(std::size_t od, std::size_t do_) {
-  if (ile() > 0) {
-    od = std::min(od, od_);
-    do_ = std::max(do_, od_ + ile());
-    if (slowa_ && slowa_.use_count() == 1 && od == od_) {
-      slowa_->resize(do_ - od, 0);
-      return;
-    }
-  }
-  auto nowe = std::make_shared<std::vector<Slowo>>(do_ - od, 0);
-  if (ile() > 0) std::copy(dane(), dane() + ile(), nowe->begin() + static_cast<std::ptrdiff_t>(od_ - od));
-  slowa_ = std::move(nowe);
-  jedno_ = 0;
-  od_ = od;
-}
-
-void Zbior::przytnij() {
-  if (!slowa_) return;
-  std::vector<Slowo>& s = *slowa_;
-  std::size_t p = 0;
-  while (p < s.size() && s[p] == 0) ++p;
-  std::size_t k = s.size();
-  while (k > p && s[k - 1] == 0) --k;
-  od_ = p == k ? 0 : od_ + p;
-  if (k - p <= 1) {
-    jedno_ = p == k ? 0 : s[p];
-    slowa_.reset();
+template <class F>
+void Zbior::dla_slow(F f) const {
+  if (bloki_.empty()) {
+    if (jedno_ != 0) f(nr_jednego_, jedno_);
     return;
   }
-  s.erase(s.begin() + static_cast<std::ptrdiff_t>(k), s.end());
-  s.erase(s.begin(), s.begin() + static_cast<std::ptrdiff_t>(p));
+  for (std::size_t i = 0; i < bloki_.size(); ++i) {
+    if (!bloki_[i]) continue;
+    for (std::size_t w = 0; w < slow_w_bloku; ++w)
+      if ((*bloki_[i])[w] != 0 && !f((od_ + i) * slow_w_bloku + w, (*bloki_[i])[w])) return;
+  }
 }
 
-// One word stays in place; a terminal in another word makes them a vector.
+void Zbior::obejmij(std::size_t od, std::size_t do_) {
+  if (bloki_.empty()) {
+    od_ = od;
+    bloki_.resize(do_ - od);
+    return;
+  }
+  if (od < od_) {
+    bloki_.insert(bloki_.begin(), od_ - od, nullptr);
+    od_ = od;
+  }
+  if (do_ > od_ + bloki_.size()) bloki_.resize(do_ - od_);
+}
+
+Zbior::Blok& Zbior::blok(std::size_t b) {
+  if (bloki_.empty())
+    obejmij(b, b + 1);
+  else
+    obejmij(std::min(b, od_), std::max(b + 1, od_ + bloki_.size()));
+  std::shared_ptr<Blok>& p = bloki_[b - od_];
+  if (!p)
+    p = std::make_shared<Blok>();
+  else if (p.use_count() > 1)
+    p = std::make_shared<Blok>(*p);
+  return *p;
+}
+
+// One word stays in place; a word of another number makes them blocks.
+void Zbior::dodaj_slowo(std::size_t nr, Slowo s) {
+  if (bloki_.empty() && (jedno_ == 0 || nr == nr_jednego_)) {
+    nr_jednego_ = nr;
+    jedno_ |= s;
+    return;
+  }
+  do_blokow();
+  blok(nr / slow_w_bloku)[nr % slow_w_bloku] |= s;
+}
+
+void Zbior::do_blokow() {
+  if (jedno_ == 0) return;
+  const Slowo jedno = jedno_;
+  jedno_ = 0;
+  blok(nr_jednego_ / slow_w_bloku)[nr_jednego_ % slow_w_bloku] = jedno;
+}
+
 bool Zbior::dodaj(int terminal) {
   const auto i = static_cast<std::size_t>(terminal);
-  const std::size_t nr = i / bity;
   const Slowo bit = Slowo{1} << (i % bity);
-  if (slowo(nr) & bit) return false;
-  if (!slowa_ && (jedno_ == 0 || nr == od_)) {
-    od_ = nr;
-    jedno_ |= bit;
-    return true;
-  }
-  obejmij(nr, nr + 1);
-  (*slowa_)[nr - od_] |= bit;
+  if (slowo(i / bity) & bit) return false;
+  dodaj_slowo(i / bity, bit);
   return true;
 }
 
@@ -73,30 +83,41 @@ bool Zbior::dodaj_koniec() {
   return true;
 }
 
-// An empty set takes the other's words as they are, shared; a set that
-// would not grow is left as it is, so sharing holds.
+// A set without terminals takes the other's blocks; of the other's blocks
+// one that this set lacks is taken as it is, one that is this set's own
+// too is passed by, and only one that adds something is joined word by
+// word.
 bool Zbior::dodaj(const Zbior& z) {
-  const bool nowy = z.koniec_ && dodaj_koniec();
-  if (z.ile() == 0) return nowy;
-  if (ile() == 0) {
+  bool nowy = z.koniec_ && dodaj_koniec();
+  if (z.bloki_.empty()) {
+    const Slowo roznica = z.jedno_ & ~slowo(z.nr_jednego_);
+    if (roznica != 0) dodaj_slowo(z.nr_jednego_, roznica);
+    return nowy || roznica != 0;
+  }
+  if (bloki_.empty() && jedno_ == 0) {
     od_ = z.od_;
-    jedno_ = z.jedno_;
-    slowa_ = z.slowa_;
+    bloki_ = z.bloki_;
     return true;
   }
-  if (!slowa_ && !z.slowa_ && od_ == z.od_) {
-    const Slowo przed = jedno_;
-    jedno_ |= z.jedno_;
-    return nowy || jedno_ != przed;
+  do_blokow();
+  obejmij(std::min(od_, z.od_), std::max(od_ + bloki_.size(), z.od_ + z.bloki_.size()));
+  for (std::size_t i = 0; i < z.bloki_.size(); ++i) {
+    const std::shared_ptr<Blok>& jego = z.bloki_[i];
+    std::shared_ptr<Blok>& moj = bloki_[z.od_ + i - od_];
+    if (!jego || moj == jego) continue;
+    if (!moj) {
+      moj = jego;
+      nowy = true;
+      continue;
+    }
+    Slowo roznica = 0;
+    for (std::size_t w = 0; w < slow_w_bloku; ++w) roznica |= (*jego)[w] & ~(*moj)[w];
+    if (roznica == 0) continue;
+    Blok& b = blok(z.od_ + i);
+    for (std::size_t w = 0; w < slow_w_bloku; ++w) b[w] |= (*jego)[w];
+    nowy = true;
   }
-  const Slowo* const jego = z.dane();
-  Slowo roznica = 0;
-  for (std::size_t i = 0; i < z.ile() && roznica == 0; ++i) roznica = jego[i] & ~slowo(z.od_ + i);
-  if (roznica == 0) return nowy;
-  obejmij(z.od_, z.od_ + z.ile());
-  Slowo* const moje = slowa_->data() + (z.od_ - od_);
-  for (std::size_t i = 0; i < z.ile(); ++i) moje[i] |= jego[i];
-  return true;
+  return nowy;
 }
 
 bool Zbior::zawiera(int terminal) const {
@@ -106,42 +127,37 @@ bool Zbior::zawiera(int terminal) const {
 
 bool Zbior::przecina(const Zbior& z) const {
   if (koniec_ && z.koniec_) return true;
-  const std::size_t od = std::max(od_, z.od_);
-  const std::size_t do_ = std::min(od_ + ile(), z.od_ + z.ile());
-  for (std::size_t nr = od; nr < do_; ++nr)
-    if (dane()[nr - od_] & z.dane()[nr - z.od_]) return true;
-  return false;
+  bool wspolny = false;
+  dla_slow([&](std::size_t nr, Slowo s) { return !(wspolny = (s & z.slowo(nr)) != 0); });
+  return wspolny;
 }
 
 Zbior Zbior::przeciecie(const Zbior& z) const {
   Zbior w;
   w.koniec_ = koniec_ && z.koniec_;
-  const std::size_t od = std::max(od_, z.od_);
-  const std::size_t do_ = std::min(od_ + ile(), z.od_ + z.ile());
-  if (od >= do_) return w;
-  w.od_ = od;
-  std::vector<Slowo>& s = w.wlasne();
-  for (std::size_t nr = od; nr < do_; ++nr) s.push_back(dane()[nr - od_] & z.dane()[nr - z.od_]);
-  w.przytnij();
+  dla_slow([&](std::size_t nr, Slowo s) {
+    if (const Slowo x = s & z.slowo(nr)) w.dodaj_slowo(nr, x);
+    return true;
+  });
   return w;
 }
 
 Zbior Zbior::bez(const Zbior& z) const {
   Zbior w;
   w.koniec_ = koniec_ && !z.koniec_;
-  if (ile() == 0) return w;
-  w.od_ = od_;
-  std::vector<Slowo>& s = w.wlasne();
-  for (std::size_t i = 0; i < ile(); ++i) s.push_back(dane()[i] & ~z.slowo(od_ + i));
-  w.przytnij();
+  dla_slow([&](std::size_t nr, Slowo s) {
+    if (const Slowo x = s & ~z.slowo(nr)) w.dodaj_slowo(nr, x);
+    return true;
+  });
   return w;
 }
 
 std::vector<int> Zbior::terminale() const {
   std::vector<int> w;
-  for (std::size_t i = 0; i < ile(); ++i)
-    for (Slowo s = dane()[i]; s != 0; s &= s - 1)
-      w.push_back(static_cast<int>((od_ + i) * bity + static_cast<std::size_t>(std::countr_zero(s))));
+  dla_slow([&](std::size_t nr, Slowo s) {
+    for (; s != 0; s &= s - 1) w.push_back(static_cast<int>(nr * bity + static_cast<std::size_t>(std::countr_zero(s))));
+    return true;
+  });
   return w;
 }
 

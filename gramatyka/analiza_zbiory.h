@@ -5,6 +5,7 @@
 // nonterminals, for the proofs of the counterexample search.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -16,12 +17,15 @@
 namespace bryzas_analiza {
 
 // Terminals by number, and the end of input as a member of its own. The
-// terminals are bits of 64-bit words, kept only from the word of the
-// smallest member to that of the largest, so that a set of a few terminals
-// costs a word or two however many the grammar has, and a union or an
-// intersection of large ones goes 64 terminals a step. Copies share their
-// words until one of them changes, so that the sets of what follows, large
-// on long chains of productions, are held once where they are equal.
+// terminals are bits of 64-bit words; a set of one word keeps it in place,
+// a larger one keeps blocks of 4096 terminals, from the block of its
+// smallest member to that of its largest, so that a small set costs little
+// however many terminals the grammar has, and a union or an intersection
+// of large ones goes 64 terminals a step. Copies share their blocks until
+// one of them changes one, and a union takes the blocks the other set has
+// and this one lacks as they are: the sets of what follows, large on long
+// chains of productions and each the one before with a terminal more, then
+// hold most of their blocks once.
 class Zbior {
 public:
   // Each returns true when the set grew.
@@ -31,7 +35,7 @@ public:
 
   bool zawiera(int terminal) const;
   bool ma_koniec() const { return koniec_; }
-  bool pusty() const { return !koniec_ && ile() == 0; }
+  bool pusty() const { return !koniec_ && jedno_ == 0 && bloki_.empty(); }
   // Whether the two sets share a member.
   bool przecina(const Zbior& z) const;
   Zbior przeciecie(const Zbior& z) const;
@@ -42,22 +46,33 @@ public:
 private:
   using Slowo = std::uint64_t;
   static constexpr std::size_t bity = 64;
-  std::size_t ile() const { return slowa_ ? slowa_->size() : jedno_ != 0 ? 1 : 0; }
-  const Slowo* dane() const { return slowa_ ? slowa_->data() : &jedno_; }
-  // The word of number nr, 0 outside those kept.
-  Slowo slowo(std::size_t nr) const { return nr >= od_ && nr - od_ < ile() ? dane()[nr - od_] : 0; }
-  // The words to change: this set's own, copied first when shared.
-  std::vector<Slowo>& wlasne();
-  // Makes the words kept cover od..do_ (not included).
-  void obejmij(std::size_t od, std::size_t do_);
-  // Drops the empty words at both ends; one word left is kept in place.
-  void przytnij();
+  static constexpr std::size_t slow_w_bloku = 64;
+  using Blok = std::array<Slowo, slow_w_bloku>;
 
-  std::size_t od_ = 0;  // the number of the first word kept
-  // The words: one in jedno_ (0 for no terminal), more in slowa_, whose
-  // first and last word are not 0.
+  // The word of number nr, 0 where none is kept.
+  Slowo slowo(std::size_t nr) const;
+  // Calls f(nr, word) on every word that is not 0, in increasing number,
+  // while f returns true.
+  template <class F>
+  void dla_slow(F f) const;
+  // Adds the bits of word nr.
+  void dodaj_slowo(std::size_t nr, Slowo s);
+  // Moves the word kept in place into its block.
+  void do_blokow();
+  // Makes the blocks kept cover od..do_ (not included).
+  void obejmij(std::size_t od, std::size_t do_);
+  // The words of block b to change: this set's own, copied first when
+  // shared, made when there is none.
+  Blok& blok(std::size_t b);
+
+  // Without blocks, the one word kept in place: its number, and it (0 for
+  // no terminal).
+  std::size_t nr_jednego_ = 0;
   Slowo jedno_ = 0;
-  std::shared_ptr<std::vector<Slowo>> slowa_;
+  std::size_t od_ = 0;  // the number of the first block kept
+  // None, or from a block that is kept to one that is kept; those between
+  // may be none (null).
+  std::vector<std::shared_ptr<Blok>> bloki_;
   bool koniec_ = false;
 };
 
