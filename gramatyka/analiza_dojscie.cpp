@@ -8,7 +8,7 @@ bool dochodzi(const analiza_zbiory& z, const Strona& s, const Zbior& tokeny) {
   const Element& grupa = *s.galaz.grupa;
   if (!z.w_wyprowadzeniach(grupa)) return false;
   const Zbior& za = z.za(grupa);
-  if (s.tylko_za) return !za.przeciecie(tokeny).pusty();
+  if (s.tylko_za) return za.przecina(tokeny);
   const Ciag& ciag = s.galaz.ciag();
   if (!z.wyprowadza(ciag)) return false;
   bool pusty;
@@ -16,7 +16,7 @@ bool dochodzi(const analiza_zbiory& z, const Strona& s, const Zbior& tokeny) {
   if (!pusty) return false;
   Zbior w = z.first_ciagu(ciag, s.od, s.do_, pusty);
   if (pusty && s.za) w.dodaj(za);
-  return !w.przeciecie(tokeny).pusty();
+  return w.przecina(tokeny);
 }
 
 namespace {
