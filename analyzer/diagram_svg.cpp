@@ -59,8 +59,8 @@ Diagram_Svg::Diagram_Svg(const Analiza& a, const Oznaczenia& o)
   const Gramatyka& g = a.gramatyka();
   int nr = 0;
   for (const Produkcja& p : g.produkcje) numeruj(p.prawa, nr);
-  for (int t = 0; t < g.terminale.licz(); ++t)
-    pisownie_.push_back(na_utf8(bryzas::pisownia(g.terminale.nazwa(t), a.opis_tokenow())));
+  for (const bryzas::Pisownia_Tokenu& p : bryzas::pisownie(g.terminale.nazwy(), a.opis_tokenow()))
+    pisownie_.push_back(na_utf8(p.tekst));
 }
 
 void Diagram_Svg::numeruj(const Ciag& c, int& nr) {

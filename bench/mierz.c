@@ -2,7 +2,7 @@
  * median time (wall, or CPU with -c) and peak memory.
  *
  *   mierz [-n RUNS] [-c] JOB [\; JOB]...
- *   JOB: [-C DIR] [-i STDIN] [-o STDOUT] [-r FILE]... -- PROGRAM ARG...
+ *   JOB: [-C DIR] [-i STDIN] [-o STDOUT] [-r FILE]... [-s STATUS] -- PROGRAM ARG...
  *
  * The jobs run in turn, one run each per round, for RUNS rounds: when other
  * work on the machine comes and goes, it then falls on every job alike and
@@ -19,8 +19,8 @@
  * of a run is instead the CPU time the child used, user and system together
  * (wait4's rusage): a recogniser is then not charged for the moments another
  * process held the core it waited for. A run that ends with a status other
- * than 0 or by a signal stops everything: mierz then says on stderr which
- * job failed and how, and exits with 1.
+ * than the job's -s STATUS (default 0) or by a signal stops everything:
+ * mierz then says on stderr which job failed and how, and exits with 1.
  */
 #define _GNU_SOURCE
 #include <errno.h>
@@ -39,6 +39,7 @@ typedef struct {
   const char *dir, *in, *out;
   const char *removed[MAX_REMOVED];
   int n_removed;
+  int status; /* the exit status a run must end with */
   char **command;
   double times[MAX_RUNS];
   long peak_kb;
@@ -58,7 +59,7 @@ static int compare(const void *a, const void *b) {
 static int cpu_time; /* -c: CPU time instead of wall time */
 
 static int usage(void) {
-  fprintf(stderr, "usage: mierz [-n RUNS] [-c] [-C DIR] [-i STDIN] [-o STDOUT] [-r FILE]... -- PROGRAM ARG...\n"
+  fprintf(stderr, "usage: mierz [-n RUNS] [-c] [-C DIR] [-i STDIN] [-o STDOUT] [-r FILE]... [-s STATUS] -- PROGRAM ARG...\n"
                   "             [\\; [-C DIR] ... -- PROGRAM ARG...]...\n");
   return 2;
 }
@@ -76,6 +77,7 @@ static int parse_job(int argc, char **argv, int *k, Job *job) {
     else if (strcmp(opt, "-i") == 0) job->in = value;
     else if (strcmp(opt, "-o") == 0) job->out = value;
     else if (strcmp(opt, "-r") == 0 && job->n_removed < MAX_REMOVED) job->removed[job->n_removed++] = value;
+    else if (strcmp(opt, "-s") == 0) job->status = atoi(value);
     else return 0;
   }
   if (i + 1 >= argc || strcmp(argv[i + 1], ";") == 0) return 0; /* no program */
@@ -138,7 +140,7 @@ static int run_once(Job *job, int number, double *seconds) {
     fprintf(stderr, "mierz: job %d: %s killed by signal %d\n", number, job->command[0], WTERMSIG(status));
     return 1;
   }
-  if (WEXITSTATUS(status) != 0) {
+  if (WEXITSTATUS(status) != job->status) {
     fprintf(stderr, "mierz: job %d: %s exited with status %d\n", number, job->command[0],
             WEXITSTATUS(status));
     return 1;

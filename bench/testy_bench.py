@@ -112,6 +112,13 @@ class Timer(unittest.TestCase):
         self.assertEqual(status, 1)
         self.assertIn('status 127', err)
 
+    def test_a_run_may_be_told_the_status_it_ends_with(self):
+        status, out, _ = self.measure('-n', '2', '-s', '3', '--', 'sh', '-c', 'exit 3')
+        self.assertEqual((status, len(out)), (0, 4))
+        status, out, err = self.measure('-s', '3', '--', 'true')
+        self.assertEqual((status, out), (1, []))
+        self.assertIn('status 0', err)
+
     def test_listed_files_are_removed_before_every_run(self):
         once = 'test ! -e wynik && echo x > wynik'
         status, _, _ = self.measure('-n', '3', '-r', 'wynik', '--', 'sh', '-c', once)
@@ -254,6 +261,28 @@ class GrammarGenerator(unittest.TestCase):
     def test_more_than_the_table_holds_is_refused(self):
         self.assertNotEqual(self.grammar(201)[0], 0)
         self.assertNotEqual(self.grammar(0)[0], 0)
+
+
+class ChainGenerator(unittest.TestCase):
+    def chain(self, n, *options):
+        d = tempfile.mkdtemp(prefix='bench_lancuch.')
+        self.addCleanup(shutil.rmtree, d)
+        r = run([sys.executable, os.path.join(BENCH, 'generuj_lancuch.py'), str(n),
+                 os.path.join(d, 'L')] + list(options))
+        self.assertEqual(r.returncode, 0)
+        with open(os.path.join(d, 'L.gpa')) as g, open(os.path.join(d, 'L.tok')) as t:
+            return g.read(), t.read()
+
+    def test_productions_terminals_and_one_error_each(self):
+        grammar, tokens = self.chain(30)
+        self.assertEqual(len(re.findall(r'^"N\d+" =', grammar, re.M)), 30)
+        used = set(re.findall(r"'(\w+)'", grammar))
+        self.assertEqual(len(used), 4 * 30)
+        self.assertEqual(set(re.findall(r"^'(\w+)' =", tokens, re.M)), used)
+        self.assertEqual(self.chain(30), (grammar, tokens))
+        faulty, _ = self.chain(30, '--bledy')
+        lines = [l for l in faulty.split('\n') if l.startswith('"N')][:-1]
+        self.assertTrue(all('<$' in l or 'Brak' in l or "'X" in l for l in lines))
 
 
 class Peers(unittest.TestCase):

@@ -13,8 +13,11 @@
 # converts in today's dialect and with --swobodny. JSON_MB (default 50) is
 # the size of the two JSON documents on which the recogniser bryzas
 # generates is timed against those of Coco/R and of bison with flex (their
-# CPU time). CZESCI (default "ostrew bryzas skanery dialekty json") chooses
-# the parts that run. Everything is made and run in a scratch directory that
+# CPU time). ROZMIAR_PRODUKCJE (default "1000 4000 16000") are the sizes of
+# the chain grammars of bench/generuj_lancuch.py, valid and with an error in
+# every production, on which bryzas and bryzas_analiza are timed (CPU time),
+# and GNAT on the parser of the first. CZESCI (default "ostrew bryzas
+# skanery dialekty json rozmiar") chooses the parts that run. Everything is made and run in a scratch directory that
 # is removed at the end.
 set -uo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
@@ -23,12 +26,14 @@ build=${1:-build}
 [[ $build = /* ]] || build=$top/$build
 ostrew=$build/ostrew
 bryzas=$build/bryzas
+analiza=$build/bryzas_analiza
 rozmiary=${ROZMIARY_MB:-1 10 100}
 produkcje=${PRODUKCJE:-10 50 200}
 skanery_mb=${SKANERY_MB:-100}
 dialekty_mb=${DIALEKTY_MB:-100}
 json_mb=${JSON_MB:-50}
-czesci=" ${CZESCI:-ostrew bryzas skanery dialekty json} "
+rozmiar_produkcje=${ROZMIAR_PRODUKCJE:-1000 4000 16000}
+czesci=" ${CZESCI:-ostrew bryzas skanery dialekty json rozmiar} "
 czesc() { [[ $czesci == *" $1 "* ]]; }  # PART: true when that part runs
 praca=$(mktemp -d "${TMPDIR:-/tmp}/bench.XXXXXX")
 trap 'rm -rf "$praca"' EXIT
@@ -326,6 +331,54 @@ json() {
 }
 czesc json && json
 
+# Chain grammars of growing size in the extended notation with their token
+# files, valid (status 0) and with an error in every production (status 1):
+# bryzas and bryzas_analiza on each, the two grammars of a size taking
+# turns; then GNAT building the parser of the first size as bryzas writes
+# it (the CPU time of gprbuild and the compilers it runs).
+rozmiar() {
+  local n w d oczekiwany status runy
+  if [ ! -x "$analiza" ]; then
+    uwaga "the size part was not measured: no $analiza"
+    return
+  fi
+  for n in $rozmiar_produkcje; do
+    for w in dobra bledna; do
+      d=$praca/rozmiar_${w}_$n
+      mkdir "$d"
+      oczekiwany=0
+      [ $w = bledna ] && oczekiwany=1
+      postep "chain grammar of $n productions ($w)"
+      "$python" "$bench/generuj_lancuch.py" "$n" "$d/L" $([ $w = bledna ] && echo --bledy) ||
+        przerwij "cannot write $d/L.gpa"
+      (cd "$d" && "$bryzas" L > konsola 2>&1)
+      status=$?
+      if [ "$status" != "$oczekiwany" ]; then
+        wadliwy[rozmiar $n $w]=1
+        uwaga "bryzas on the $w chain grammar of $n productions ended with status $status, not $oczekiwany"
+        continue
+      fi
+      zadanie "rozmiar $w" bryzas "$n" -C "$d" -s "$oczekiwany" -- "$bryzas" L
+      zadanie "rozmiar $w" analiza "$n" -C "$d" -s "$oczekiwany" -- "$analiza" L
+    done
+    runy=5
+    ((n > 4000)) && runy=3
+    postep "bryzas and bryzas_analiza on $n productions"
+    ((${#zadania[@]})) && zmierz "$runy" -c
+  done
+  n=${rozmiar_produkcje%% *}
+  d=$praca/rozmiar_dobra_$n
+  if ! command -v gprbuild > /dev/null; then
+    uwaga "GNAT was not measured on the chain grammar: gprbuild is missing"
+  elif [ -f "$d/L.gpr" ]; then
+    postep "GNAT on the parser of $n productions"
+    zadanie "rozmiar dobra" gnat "$n" -C "$d" -- gprbuild -q -f -P L.gpr
+    zmierz 1 -c
+  fi
+  for n in $rozmiar_produkcje; do rm -rf "$praca"/rozmiar_*_"$n"; done
+}
+czesc rozmiar && rozmiar
+
 # --- the table ----------------------------------------------------------------
 pole() { # ROW FIELD: 1 group, 2 program, 3 bytes, 4 median (or FAIL), 5 min, 6 peak KiB, 7 runs
   local -a f
@@ -357,6 +410,9 @@ opis_programu() {
     json_coco) echo "Coco/R for C++ (Debian's coco-cpp), g++ -O2" ;;
     json_bison) echo "bison + flex, cc -O2" ;;
     json_bison_cf) echo "bison + flex -CF, cc -O2" ;;
+    rozmiar_bryzas) echo "**bryzas**" ;;
+    rozmiar_analiza) echo "**bryzas_analiza**" ;;
+    rozmiar_gnat) echo "GNAT: \`gprbuild -f -P L.gpr\` as written (-O2 -gnatn)" ;;
     *) echo "$1" ;;
   esac
 }
@@ -506,8 +562,40 @@ if czesc dialekty; then
   done
 fi
 
+if czesc rozmiar; then
+  echo
+  echo "Size: chain grammars of bench/generuj_lancuch.py in the extended notation with their token"
+  echo "files (N productions, 4 N + 1 terminals), valid and with an error in every production;"
+  echo "CPU time (user + system), medians of the given number of runs"
+  echo
+  echo "| productions | grammar | program | runs | median CPU time | peak MB | time / previous size's |"
+  echo "|---|---|---|---|---|---|---|"
+  for w in dobra bledna; do
+    for k in bryzas analiza gnat; do
+      poprzedni=
+      for n in $rozmiar_produkcje; do
+        r=$(szukaj "rozmiar $w" "$k|$n")
+        [ -n "$r" ] || continue
+        opis="valid"
+        [ $w = bledna ] && opis="an error in every production"
+        nazwa=$(opis_programu "rozmiar_$k")
+        if nie_zmierzony "$r"; then
+          echo "| $n | $opis | $nazwa | - | failed | - | - |"
+          poprzedni=
+          continue
+        fi
+        wzgl=-
+        [ -n "$poprzedni" ] && wzgl=$(iloraz "$(pole "$r" 4)" "$poprzedni")
+        echo "| $n | $opis | $nazwa | $(pole "$r" 7) | $(czas "$(pole "$r" 4)") |" \
+          "$(awk -v k="$(pole "$r" 6)" 'BEGIN { printf "%.1f", k * 1024 / 1e6 }') | $wzgl |"
+        poprzedni=$(pole "$r" 4)
+      done
+    done
+  done
+fi
+
 # --- targets ------------------------------------------------------------------
-if czesc ostrew || czesc bryzas || czesc skanery; then
+if czesc ostrew || czesc bryzas || czesc skanery || czesc rozmiar; then
   echo
   echo "Targets"
   echo
@@ -572,6 +660,25 @@ if czesc dialekty; then
     v=$(iloraz "$(pole "$w" 4)" "$(pole "$o" 4)")
   fi
   cel "ostrew --swobodny within 2 times today's dialect's time ($dialekty_mb MB)" "$v" 'v <= 2' "${v:+time ratio $v}"
+fi
+if czesc rozmiar; then
+  # Linear growth: a size k times the previous within 1.25 k times its time.
+  for w in dobra bledna; do
+    poprzedni= pn=
+    for n in $rozmiar_produkcje; do
+      r=$(szukaj "rozmiar $w" "bryzas|$n")
+      if [ -n "$r" ] && ! nie_zmierzony "$r" && [ -n "$poprzedni" ]; then
+        v=$(iloraz "$(pole "$r" 4)" "$poprzedni")
+        granica=$(awk -v a="$n" -v b="$pn" 'BEGIN { printf "%.2f", 1.25 * a / b }')
+        opis="valid"
+        [ $w = bledna ] && opis="with errors"
+        cel "bryzas on $n productions ($opis) within $granica times its CPU time on $pn" "$v" "v <= $granica" \
+          "${v:+$v times}"
+      fi
+      poprzedni= pn=
+      [ -n "$r" ] && ! nie_zmierzony "$r" && poprzedni=$(pole "$r" 4) pn=$n
+    done
+  done
 fi
 if ((${#uwagi[@]})); then
   echo

@@ -8,7 +8,7 @@ bool dochodzi(const analiza_zbiory& z, const Strona& s, const Zbior& tokeny) {
   const Element& grupa = *s.galaz.grupa;
   if (!z.w_wyprowadzeniach(grupa)) return false;
   const Zbior& za = z.za(grupa);
-  if (s.tylko_za) return !za.przeciecie(tokeny).pusty();
+  if (s.tylko_za) return za.przecina(tokeny);
   const Ciag& ciag = s.galaz.ciag();
   if (!z.wyprowadza(ciag)) return false;
   bool pusty;
@@ -16,7 +16,7 @@ bool dochodzi(const analiza_zbiory& z, const Strona& s, const Zbior& tokeny) {
   if (!pusty) return false;
   Zbior w = z.first_ciagu(ciag, s.od, s.do_, pusty);
   if (pusty && s.za) w.dodaj(za);
-  return !w.przeciecie(tokeny).pusty();
+  return w.przecina(tokeny);
 }
 
 namespace {
@@ -57,6 +57,8 @@ bool analiza_wad::bez_wad(const std::vector<Strona>& strony, const Zbior& tokeny
 
 std::vector<int> analiza_wad::konieczne(const std::vector<Strona>& strony, const Zbior& tokeny) {
   std::vector<int> w;
+  // Each costs the sets of the whole grammar: past a bound none is told.
+  if (spotykane_.size() > max_bez_jednego) return w;
   for (std::size_t i = 0; i < spotykane_.size(); ++i) {
     if (!bez_jednego_[i]) {
       std::vector<Stan> s = stany(wadliwe_, Stan::zalozony);

@@ -44,7 +44,9 @@ public:
   // meet, in order of number.
   const std::vector<int>& spotykane() const { return spotykane_; }
   // Those of them that every derivation in which the choice goes wrong
-  // passes through, the rest mended.
+  // passes through, the rest mended; none when more than max_bez_jednego
+  // can be met, which would cost the sets of the grammar as many times.
+  static constexpr std::size_t max_bez_jednego = 64;
   std::vector<int> konieczne(const std::vector<Strona>& strony, const Zbior& tokeny);
 
 private:

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <string_view>
+#include <unordered_map>
 
 #include "gramatyka/nazwy_projektu.h"
 #include "gramatyka/bryzas_tok.h"
@@ -44,6 +45,7 @@ bool wsrod(const std::array<std::string_view, N>& lista, std::string_view nazwa)
 }  // namespace
 
 void analiza_nazwy::sprawdz() {
+  for (int n = 0; n < g_.nieterminale.licz(); ++n) nieterminale_.insert(wspolne::male_litery(g_.nieterminale.nazwa(n)));
   for (int t = 0; t < g_.terminale.licz(); ++t) sprawdz_nazwe(g_.terminale, t, true);
   for (int n = 0; n < g_.nieterminale.licz(); ++n) sprawdz_nazwe(g_.nieterminale, n, false);
   sprawdz_wielkosc_liter(g_.terminale, true);
@@ -95,8 +97,7 @@ void analiza_nazwy::sprawdz_nazwe(const Nazwy& nazwy, int nr, bool terminal) {
   if (terminal && z_tokenami_)
     wygenerowana = wygenerowana || wsrod(bryzas::nazwy_skanera, nazwa) ||
                    rowne_bez_wielkosci(nazwa, projekt_.nazwa_pozycji);
-  for (int n = 0; n < g_.nieterminale.licz() && !wygenerowana; ++n)
-    wygenerowana = rowne_bez_wielkosci(nazwa, "First_" + g_.nieterminale.nazwa(n));
+  wygenerowana = wygenerowana || zbior_first(nazwa);
   if (wygenerowana) {
     raport_.blad(poz, c + " nazywa to, co deklaruja pakiety wygenerowane przez bryzas");
     return;
@@ -105,17 +106,23 @@ void analiza_nazwy::sprawdz_nazwe(const Nazwy& nazwy, int nr, bool terminal) {
     raport_.blad(poz, c + " przeslania predefiniowana nazwe Ady");
 }
 
+bool analiza_nazwy::zbior_first(const std::string& nazwa) const {
+  constexpr std::string_view first = "First_";
+  return nazwa.size() > first.size() && rowne_bez_wielkosci(std::string_view(nazwa).substr(0, first.size()), first) &&
+         nieterminale_.contains(wspolne::male_litery(nazwa.substr(first.size())));
+}
+
 // Each later name is reported where it first occurs, against the first one
 // it equals.
 void analiza_nazwy::sprawdz_wielkosc_liter(const Nazwy& nazwy, bool terminal) {
-  for (int b = 1; b < nazwy.licz(); ++b)
-    for (int a = 0; a < b; ++a)
-      if (rowne_bez_wielkosci(nazwy.nazwa(a), nazwy.nazwa(b))) {
-        raport_.blad(nazwy.pierwsze_wystapienie[static_cast<std::size_t>(b)],
-                     cytat(b, terminal) + " i " + cytat(a, terminal) +
-                         " roznia sie tylko wielkoscia liter, a Ada ich nie rozroznia");
-        break;
-      }
+  std::unordered_map<std::string, int> pierwsza;  // by the name in small letters
+  for (int b = 0; b < nazwy.licz(); ++b) {
+    const auto [it, nowa] = pierwsza.emplace(wspolne::male_litery(nazwy.nazwa(b)), b);
+    if (!nowa)
+      raport_.blad(nazwy.pierwsze_wystapienie[static_cast<std::size_t>(b)],
+                   cytat(b, terminal) + " i " + cytat(it->second, terminal) +
+                       " roznia sie tylko wielkoscia liter, a Ada ich nie rozroznia");
+  }
 }
 
 }  // namespace bryzas_analiza

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <string>
+#include <unordered_set>
 #include <utility>
 
 #include "gramatyka/analiza_decyzje.h"
@@ -26,6 +27,8 @@ public:
 
 private:
   void sprawdz_nazwe(const Nazwy& nazwy, int nr, bool terminal);
+  // Whether the name is First_N of some nonterminal N, letter case aside.
+  bool zbior_first(const std::string& nazwa) const;
   // The names of one kind against each other.
   void sprawdz_wielkosc_liter(const Nazwy& nazwy, bool terminal);
   std::string cytat(int nr, bool terminal) const;
@@ -37,6 +40,7 @@ private:
   const bryzas::Nazwy_Projektu& projekt_;
   bool z_tokenami_;
   analiza_raport& raport_;
+  std::unordered_set<std::string> nieterminale_;  // in small letters
 };
 
 }  // namespace bryzas_analiza

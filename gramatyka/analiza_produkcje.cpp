@@ -64,7 +64,9 @@ void analiza_produkcje::sprawdz() {
   parametry();
 }
 
+// The extended notation's tables have no such limits.
 void analiza_produkcje::limity() {
+  if (g_.rozszerzona) return;
   for (int t = max_nazw; t < g_.terminale.licz(); ++t)
     raport_.blad(g_.terminale.pierwsze_wystapienie[idx(t)],
                  cytat_terminala(g_, t) + " ponad limit 200 terminali generatora");
@@ -208,26 +210,60 @@ void analiza_produkcje::rekursja_lewostronna() {
     if (!szukaj_cykli(p.lewa)) break;
 }
 
-// Every nonterminal on a cycle of left calls: one that reaches itself.
+// Every nonterminal on a cycle of left calls: one that reaches itself, that
+// is one whose strongly connected component (Tarjan's, with an explicit
+// stack) holds another nonterminal or a call of itself.
 void analiza_produkcje::lewostronne() {
-  std::vector<bool> odwiedzony;
+  const std::size_t n = krawedzie_.size();
+  constexpr int brak = -1;
+  std::vector<int> numer(n, brak), najnizszy(n, 0);
+  std::vector<bool> na_stosie(n, false);
   std::vector<int> stos;
-  for (const auto& p : g_.produkcje) {
-    if (wady_[idx(p.lewa)] != Wada::brak) continue;
-    odwiedzony.assign(wady_.size(), false);
-    stos.assign(1, p.lewa);
-    while (!stos.empty() && wady_[idx(p.lewa)] == Wada::brak) {
-      const int n = stos.back();
-      stos.pop_back();
-      for (const Wywolanie& w : krawedzie_[idx(n)]) {
-        if (w.nieterminal == p.lewa) wady_[idx(p.lewa)] = Wada::lewostronna_rekursja;
-        if (!odwiedzony[idx(w.nieterminal)]) {
-          odwiedzony[idx(w.nieterminal)] = true;
-          stos.push_back(w.nieterminal);
-        }
+  struct Krok {
+    int wezel;
+    std::size_t nast_krawedz = 0;
+  };
+  std::vector<Krok> sciezka;
+  int licznik = 0;
+  auto wejdz = [&](int v) {
+    numer[idx(v)] = najnizszy[idx(v)] = licznik++;
+    stos.push_back(v);
+    na_stosie[idx(v)] = true;
+    sciezka.push_back({v});
+  };
+  for (std::size_t poczatek = 0; poczatek < n; ++poczatek) {
+    if (numer[poczatek] != brak) continue;
+    wejdz(static_cast<int>(poczatek));
+    while (!sciezka.empty()) {
+      Krok& k = sciezka.back();
+      const int v = k.wezel;
+      if (k.nast_krawedz < krawedzie_[idx(v)].size()) {
+        const int w = krawedzie_[idx(v)][k.nast_krawedz++].nieterminal;
+        if (numer[idx(w)] == brak)
+          wejdz(w);
+        else if (na_stosie[idx(w)])
+          najnizszy[idx(v)] = std::min(najnizszy[idx(v)], numer[idx(w)]);
+        continue;
       }
+      sciezka.pop_back();
+      if (!sciezka.empty())
+        najnizszy[idx(sciezka.back().wezel)] = std::min(najnizszy[idx(sciezka.back().wezel)], najnizszy[idx(v)]);
+      if (najnizszy[idx(v)] == numer[idx(v)]) zamknij_skladowa(v, stos, na_stosie);
     }
   }
+}
+
+// Pops the component whose root is v off the stack and marks its
+// nonterminals, when it holds a cycle and they have no other fault.
+void analiza_produkcje::zamknij_skladowa(int v, std::vector<int>& stos, std::vector<bool>& na_stosie) {
+  const auto od = static_cast<std::size_t>(std::find(stos.rbegin(), stos.rend(), v).base() - stos.begin()) - 1;
+  bool cykl = stos.size() - od > 1;
+  for (const Wywolanie& w : krawedzie_[idx(v)]) cykl = cykl || w.nieterminal == v;
+  for (std::size_t i = od; i < stos.size(); ++i) {
+    na_stosie[idx(stos[i])] = false;
+    if (cykl && wady_[idx(stos[i])] == Wada::brak) wady_[idx(stos[i])] = Wada::lewostronna_rekursja;
+  }
+  stos.resize(od);
 }
 
 // Depth-first over the nonterminals of later productions than the start's,
@@ -240,7 +276,9 @@ bool analiza_produkcje::szukaj_cykli(int start) {
   };
   const int start_prod = produkcja_dla_[idx(start)];
   std::vector<Krok> stos{{start}};
-  std::vector<bool> na_sciezce(idx(g_.nieterminale.licz()), false);
+  // Left unmarked as the search leaves each node, so one serves every search.
+  std::vector<bool>& na_sciezce = na_sciezce_;
+  na_sciezce.resize(idx(g_.nieterminale.licz()), false);
   na_sciezce[idx(start)] = true;
   Pozycja pierwsze;  // the call of the cycle's second nonterminal
   while (!stos.empty()) {

@@ -45,6 +45,7 @@ private:
   void parametry();
   bool lewe_wywolania(const Ciag& ciag, std::vector<Wywolanie>& w) const;
   bool szukaj_cykli(int start);
+  void zamknij_skladowa(int v, std::vector<int>& stos, std::vector<bool>& na_stosie);
 
   const Gramatyka& g_;
   const analiza_zbiory& zbiory_;
@@ -55,6 +56,7 @@ private:
   std::vector<std::vector<Wywolanie>> krawedzie_;
   int zgloszone_cykle_ = 0;
   long kroki_ = 0;
+  std::vector<bool> na_sciezce_;  // the nodes on the search's path
 };
 
 // Whether the generated parser checks that the input ends after the start

@@ -1,14 +1,79 @@
 #include "gramatyka/analiza_zbiory.h"
 
 #include <algorithm>
+#include <bit>
 
 namespace bryzas_analiza {
 
+Zbior::Slowo Zbior::slowo(std::size_t nr) const {
+  if (bloki_.empty()) return nr == nr_jednego_ ? jedno_ : 0;
+  const std::size_t b = nr / slow_w_bloku;
+  if (b < od_ || b - od_ >= bloki_.size() || !bloki_[b - od_]) return 0;
+  return (*bloki_[b - od_])[nr % slow_w_bloku];
+}
+
+template <class F>
+void Zbior::dla_slow(F f) const {
+  if (bloki_.empty()) {
+    if (jedno_ != 0) f(nr_jednego_, jedno_);
+    return;
+  }
+  for (std::size_t i = 0; i < bloki_.size(); ++i) {
+    if (!bloki_[i]) continue;
+    for (std::size_t w = 0; w < slow_w_bloku; ++w)
+      if ((*bloki_[i])[w] != 0 && !f((od_ + i) * slow_w_bloku + w, (*bloki_[i])[w])) return;
+  }
+}
+
+void Zbior::obejmij(std::size_t od, std::size_t do_) {
+  if (bloki_.empty()) {
+    od_ = od;
+    bloki_.resize(do_ - od);
+    return;
+  }
+  if (od < od_) {
+    bloki_.insert(bloki_.begin(), od_ - od, nullptr);
+    od_ = od;
+  }
+  if (do_ > od_ + bloki_.size()) bloki_.resize(do_ - od_);
+}
+
+Zbior::Blok& Zbior::blok(std::size_t b) {
+  if (bloki_.empty())
+    obejmij(b, b + 1);
+  else
+    obejmij(std::min(b, od_), std::max(b + 1, od_ + bloki_.size()));
+  std::shared_ptr<Blok>& p = bloki_[b - od_];
+  if (!p)
+    p = std::make_shared<Blok>();
+  else if (p.use_count() > 1)
+    p = std::make_shared<Blok>(*p);
+  return *p;
+}
+
+// One word stays in place; a word of another number makes them blocks.
+void Zbior::dodaj_slowo(std::size_t nr, Slowo s) {
+  if (bloki_.empty() && (jedno_ == 0 || nr == nr_jednego_)) {
+    nr_jednego_ = nr;
+    jedno_ |= s;
+    return;
+  }
+  do_blokow();
+  blok(nr / slow_w_bloku)[nr % slow_w_bloku] |= s;
+}
+
+void Zbior::do_blokow() {
+  if (jedno_ == 0) return;
+  const Slowo jedno = jedno_;
+  jedno_ = 0;
+  blok(nr_jednego_ / slow_w_bloku)[nr_jednego_ % slow_w_bloku] = jedno;
+}
+
 bool Zbior::dodaj(int terminal) {
-  auto i = static_cast<std::size_t>(terminal);
-  if (i >= t_.size()) t_.resize(i + 1, false);
-  if (t_[i]) return false;
-  t_[i] = true;
+  const auto i = static_cast<std::size_t>(terminal);
+  const Slowo bit = Slowo{1} << (i % bity);
+  if (slowo(i / bity) & bit) return false;
+  dodaj_slowo(i / bity, bit);
   return true;
 }
 
@@ -18,40 +83,81 @@ bool Zbior::dodaj_koniec() {
   return true;
 }
 
+// A set without terminals takes the other's blocks; of the other's blocks
+// one that this set lacks is taken as it is, one that is this set's own
+// too is passed by, and only one that adds something is joined word by
+// word.
 bool Zbior::dodaj(const Zbior& z) {
   bool nowy = z.koniec_ && dodaj_koniec();
-  for (std::size_t i = 0; i < z.t_.size(); ++i)
-    if (z.t_[i] && dodaj(static_cast<int>(i))) nowy = true;
+  if (z.bloki_.empty()) {
+    const Slowo roznica = z.jedno_ & ~slowo(z.nr_jednego_);
+    if (roznica != 0) dodaj_slowo(z.nr_jednego_, roznica);
+    return nowy || roznica != 0;
+  }
+  if (bloki_.empty() && jedno_ == 0) {
+    od_ = z.od_;
+    bloki_ = z.bloki_;
+    return true;
+  }
+  do_blokow();
+  obejmij(std::min(od_, z.od_), std::max(od_ + bloki_.size(), z.od_ + z.bloki_.size()));
+  for (std::size_t i = 0; i < z.bloki_.size(); ++i) {
+    const std::shared_ptr<Blok>& jego = z.bloki_[i];
+    std::shared_ptr<Blok>& moj = bloki_[z.od_ + i - od_];
+    if (!jego || moj == jego) continue;
+    if (!moj) {
+      moj = jego;
+      nowy = true;
+      continue;
+    }
+    Slowo roznica = 0;
+    for (std::size_t w = 0; w < slow_w_bloku; ++w) roznica |= (*jego)[w] & ~(*moj)[w];
+    if (roznica == 0) continue;
+    Blok& b = blok(z.od_ + i);
+    for (std::size_t w = 0; w < slow_w_bloku; ++w) b[w] |= (*jego)[w];
+    nowy = true;
+  }
   return nowy;
 }
 
 bool Zbior::zawiera(int terminal) const {
-  auto i = static_cast<std::size_t>(terminal);
-  return i < t_.size() && t_[i];
+  const auto i = static_cast<std::size_t>(terminal);
+  return (slowo(i / bity) >> (i % bity)) & 1;
 }
 
-bool Zbior::pusty() const { return !koniec_ && terminale().empty(); }
+bool Zbior::przecina(const Zbior& z) const {
+  if (koniec_ && z.koniec_) return true;
+  bool wspolny = false;
+  dla_slow([&](std::size_t nr, Slowo s) { return !(wspolny = (s & z.slowo(nr)) != 0); });
+  return wspolny;
+}
 
 Zbior Zbior::przeciecie(const Zbior& z) const {
   Zbior w;
-  for (int t : terminale())
-    if (z.zawiera(t)) w.dodaj(t);
-  if (koniec_ && z.koniec_) w.dodaj_koniec();
+  w.koniec_ = koniec_ && z.koniec_;
+  dla_slow([&](std::size_t nr, Slowo s) {
+    if (const Slowo x = s & z.slowo(nr)) w.dodaj_slowo(nr, x);
+    return true;
+  });
   return w;
 }
 
 Zbior Zbior::bez(const Zbior& z) const {
   Zbior w;
-  for (int t : terminale())
-    if (!z.zawiera(t)) w.dodaj(t);
-  if (koniec_ && !z.koniec_) w.dodaj_koniec();
+  w.koniec_ = koniec_ && !z.koniec_;
+  dla_slow([&](std::size_t nr, Slowo s) {
+    if (const Slowo x = s & ~z.slowo(nr)) w.dodaj_slowo(nr, x);
+    return true;
+  });
   return w;
 }
 
 std::vector<int> Zbior::terminale() const {
   std::vector<int> w;
-  for (std::size_t i = 0; i < t_.size(); ++i)
-    if (t_[i]) w.push_back(static_cast<int>(i));
+  dla_slow([&](std::size_t nr, Slowo s) {
+    for (; s != 0; s &= s - 1) w.push_back(static_cast<int>(nr * bity + static_cast<std::size_t>(std::countr_zero(s))));
+    return true;
+  });
   return w;
 }
 
@@ -183,28 +289,45 @@ void analiza_zbiory::licz_zywe() {
   }
 }
 
-// Notes what follows each element of the sequence, given what follows the
-// sequence, going from its end; returns whether a FOLLOW set grew. The end
-// of a branch is followed by what follows its group, and in a repetition
-// also by the group once more.
-bool analiza_zbiory::przejdz(const Ciag& c, const Zbior& za_ciagiem) {
+// Notes what follows each group of the sequence and each nonterminal in
+// it, given what follows the sequence (za_ciagiem and dodatek), going from
+// its end; returns whether
+// a set grew. The end of a branch is followed by what follows its group,
+// and in a repetition also by the group once more. What follows an element
+// is the FIRST of the elements after it (`lokalne`) and, while these can
+// all vanish, what follows the sequence: the two are joined only where a
+// group keeps the result, so that a large set that follows the sequence is
+// shared and not copied at every element.
+bool analiza_zbiory::przejdz(const Ciag& c, const Zbior& za_ciagiem, const Zbior& dodatek) {
   bool zmiana = false;
-  Zbior za = za_ciagiem;
+  Zbior lokalne = dodatek;
+  bool przechodzi = true;
   for (std::size_t i = c.size(); i-- > 0;) {
     const Element& e = c[i];
-    za_[&e] = za;
     bool pusty;
     const Zbior first = first_elementu(e, pusty);
     if (e.rodzaj == Rodzaj_Elementu::symbol) {
-      if (!e.symbol.terminal && follow_[idx(e.symbol.nr)].dodaj(za)) zmiana = true;
+      if (!e.symbol.terminal) {
+        Zbior& follow = follow_[idx(e.symbol.nr)];
+        if (przechodzi && follow.dodaj(za_ciagiem)) zmiana = true;
+        if (follow.dodaj(lokalne)) zmiana = true;
+      }
     } else {
-      Zbior za_galezia = za;
-      if (e.rodzaj == Rodzaj_Elementu::powtorzenie) za_galezia.dodaj(first);
+      // The sets only grow from round to round: what a group kept is
+      // joined with, which leaves it as it is when nothing is new.
+      Zbior& za = za_[&e];
+      if (przechodzi) za.dodaj(za_ciagiem);
+      za.dodaj(lokalne);
+      // A branch of a repetition is followed by the group once more too.
+      const Zbior dalej = e.rodzaj == Rodzaj_Elementu::powtorzenie ? first : Zbior{};
       for (const Ciag& galaz : e.galezie)
-        if (wyprowadza(galaz) && przejdz(galaz, za_galezia)) zmiana = true;
+        if (wyprowadza(galaz) && przejdz(galaz, za, dalej)) zmiana = true;
     }
-    if (!pusty) za = Zbior{};
-    za.dodaj(first);
+    if (!pusty) {
+      lokalne = Zbior{};
+      przechodzi = false;
+    }
+    lokalne.dodaj(first);
   }
   return zmiana;
 }
@@ -215,7 +338,7 @@ void analiza_zbiory::licz_follow() {
   for (bool zmiana = true; zmiana;) {
     zmiana = false;
     for (const Produkcja& p : g_.produkcje)
-      if (zywy_[idx(p.lewa)] && przejdz(p.prawa, Zbior(follow_[idx(p.lewa)]))) zmiana = true;
+      if (zywy_[idx(p.lewa)] && przejdz(p.prawa, Zbior(follow_[idx(p.lewa)]), Zbior{})) zmiana = true;
   }
 }
 

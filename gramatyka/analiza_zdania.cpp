@@ -1,6 +1,7 @@
 #include "gramatyka/analiza_zdania.h"
 
 #include <algorithm>
+#include <unordered_map>
 
 namespace bryzas_analiza {
 
@@ -33,7 +34,7 @@ analiza_zdania::analiza_zdania(const Gramatyka& g, const analiza_decyzje& decyzj
 analiza_zdania::Zdania analiza_zdania::polacz(const Zdania& a, const Zdania& b) {
   Zdania w(granica_ + 1);
   for (std::size_t la = 0; la < a.size(); ++la)
-    for (std::size_t lb = 0; la + lb <= granica_ && lb < b.size(); ++lb)
+    for (std::size_t lb = 0; la + lb <= limit_ && lb < b.size(); ++lb)
       for (const auto& x : a[la])
         for (const auto& y : b[lb]) {
           if (++kroki_ > max_krokow) {
@@ -50,7 +51,7 @@ analiza_zdania::Zdania analiza_zdania::polacz(const Zdania& a, const Zdania& b) 
 analiza_zdania::Zdania analiza_zdania::zdania_symbolu(const Symbol& s) {
   if (!s.terminal) return zdania_[idx(s.nr)];
   Zdania w(granica_ + 1);
-  if (granica_ >= 1) w[1].insert(std::vector<int>{s.nr});
+  if (limit_ >= 1) w[1].insert(std::vector<int>{s.nr});
   return w;
 }
 
@@ -85,7 +86,7 @@ analiza_zdania::Zdania analiza_zdania::zdania_elementu(const Element& e) {
       const Zdania raz = zdania_galezi(e);
       Zdania w(granica_ + 1);
       w[0].insert(std::vector<int>{});
-      for (std::size_t i = 0; i < granica_; ++i) {
+      for (std::size_t i = 0; i < limit_; ++i) {
         const Zdania dalej = polacz(raz, w);
         for (std::size_t l = 0; l <= granica_; ++l) w[l].insert(dalej[l].begin(), dalej[l].end());
       }
@@ -97,19 +98,97 @@ analiza_zdania::Zdania analiza_zdania::zdania_elementu(const Element& e) {
   return Zdania(granica_ + 1);
 }
 
-// Every nonterminal's sentences up to granica_ tokens, grown until none
-// grows any more (each round can only add). A kept-out one has none.
+// Every nonterminal's sentences up to granica_ tokens less the fewest that
+// stand around it in a sentence of the start symbol, grown until none grows
+// any more (each round can only add): the longer ones are part of no
+// sentence that the search tries. A kept-out one has none, and so has one
+// that stands in none of these sentences.
 void analiza_zdania::licz_zdania() {
   zdania_.assign(idx(g_.nieterminale.licz()), Zdania(granica_ + 1));
   for (bool zmiana = true; zmiana && !obciete_;) {
     zmiana = false;
     for (const Produkcja& p : g_.produkcje) {
-      if (wykluczone_[idx(p.lewa)]) continue;
+      const std::size_t wokol = otoczenie_[idx(p.lewa)];
+      if (wykluczone_[idx(p.lewa)] || wokol == bez_konca || wokol + najkrotsze_[idx(p.lewa)] > granica_) continue;
+      limit_ = granica_ - wokol;
       const Zdania w = zdania_ciagu(p.prawa);
       Zdania& stare = zdania_[idx(p.lewa)];
       for (std::size_t l = 0; l <= granica_; ++l)
         for (auto& z : w[l]) zmiana = stare[l].insert(z).second || zmiana;
     }
+  }
+}
+
+// The fewest tokens of a sentence of each element, bez_konca for one that
+// derives none.
+std::size_t analiza_zdania::najkrotsze(const Element& e) const {
+  switch (e.rodzaj) {
+    case Rodzaj_Elementu::symbol:
+      return e.symbol.terminal ? 1 : najkrotsze_[idx(e.symbol.nr)];
+    case Rodzaj_Elementu::opcja:
+    case Rodzaj_Elementu::powtorzenie:
+      return 0;
+    case Rodzaj_Elementu::alternatywa: {
+      std::size_t w = bez_konca;
+      for (const Ciag& galaz : e.galezie) w = std::min(w, najkrotsze(galaz));
+      return w;
+    }
+  }
+  return bez_konca;
+}
+
+std::size_t analiza_zdania::najkrotsze(const Ciag& c) const {
+  std::size_t w = 0;
+  for (const Element& e : c) {
+    const std::size_t n = najkrotsze(e);
+    if (n == bez_konca) return bez_konca;
+    w += n;
+  }
+  return w;
+}
+
+// Notes for each nonterminal of the sequence the fewest tokens around it,
+// given `wokol` around the sequence; true when some note fell.
+bool analiza_zdania::otocz(const Ciag& c, std::size_t wokol) {
+  const std::size_t razem = najkrotsze(c);
+  if (razem == bez_konca) return false;
+  bool zmiana = false;
+  for (const Element& e : c) {
+    const std::size_t reszta = wokol + razem - najkrotsze(e);
+    if (e.rodzaj != Rodzaj_Elementu::symbol) {
+      for (const Ciag& galaz : e.galezie) zmiana = otocz(galaz, reszta) || zmiana;
+    } else if (!e.symbol.terminal && reszta < otoczenie_[idx(e.symbol.nr)]) {
+      otoczenie_[idx(e.symbol.nr)] = reszta;
+      zmiana = true;
+    }
+  }
+  return zmiana;
+}
+
+// Both only fall, so repeating until nothing changes ends; going from the
+// last production to the first and back settles grammars written top-down
+// in few rounds.
+void analiza_zdania::licz_odleglosci() {
+  najkrotsze_.assign(idx(g_.nieterminale.licz()), bez_konca);
+  for (bool zmiana = true; zmiana;) {
+    zmiana = false;
+    for (auto it = g_.produkcje.rbegin(); it != g_.produkcje.rend(); ++it) {
+      if (wykluczone_[idx(it->lewa)]) continue;
+      const std::size_t n = najkrotsze(it->prawa);
+      if (n < najkrotsze_[idx(it->lewa)]) {
+        najkrotsze_[idx(it->lewa)] = n;
+        zmiana = true;
+      }
+    }
+  }
+  otoczenie_.assign(idx(g_.nieterminale.licz()), bez_konca);
+  if (g_.produkcje.empty()) return;
+  otoczenie_[idx(g_.produkcje.front().lewa)] = 0;
+  for (bool zmiana = true; zmiana;) {
+    zmiana = false;
+    for (const Produkcja& p : g_.produkcje)
+      if (!wykluczone_[idx(p.lewa)] && otoczenie_[idx(p.lewa)] != bez_konca)
+        zmiana = otocz(p.prawa, otoczenie_[idx(p.lewa)]) || zmiana;
   }
 }
 
@@ -206,6 +285,15 @@ std::vector<Kontrprzyklad> analiza_zdania::szukaj(const std::vector<Podejrzenie>
   std::vector<Kontrprzyklad> w(podejrzenia.size());
   if (podejrzenia.empty() || g_.produkcje.empty()) return w;
   std::size_t otwarte = podejrzenia.size();
+  licz_odleglosci();
+  // A run can fit only the suspicions of the groups it decided.
+  std::unordered_map<const Element*, std::vector<std::size_t>> po_grupie;
+  for (std::size_t i = 0; i < podejrzenia.size(); ++i)
+    for (const Galaz& c : podejrzenia[i].ciagi) {
+      std::vector<std::size_t>& lista = po_grupie[c.grupa];
+      if (lista.empty() || lista.back() != i) lista.push_back(i);
+    }
+  std::vector<std::size_t> kandydaci;
   for (granica_ = 0; granica_ <= max_dlugosc && otwarte > 0 && !obciete_; ++granica_) {
     licz_zdania();
     if (obciete_) break;
@@ -213,7 +301,13 @@ std::vector<Kontrprzyklad> analiza_zdania::szukaj(const std::vector<Podejrzenie>
       const Przebieg p = przebieg(zdanie);
       const bool dowod = p.koniec == Koniec::odrzucone || p.koniec == Koniec::przed_koncem;
       if (!dowod && p.wykluczony < 0) continue;
-      for (std::size_t i = 0; i < podejrzenia.size(); ++i) {
+      kandydaci.clear();
+      for (const Decyzja& d : p.decyzje)
+        if (const auto it = po_grupie.find(d.ciag.grupa); it != po_grupie.end())
+          kandydaci.insert(kandydaci.end(), it->second.begin(), it->second.end());
+      std::sort(kandydaci.begin(), kandydaci.end());
+      kandydaci.erase(std::unique(kandydaci.begin(), kandydaci.end()), kandydaci.end());
+      for (std::size_t i : kandydaci) {
         if (w[i].znaleziony || (!dowod && w[i].wykluczony >= 0) || !pasuje(p, podejrzenia[i])) continue;
         if (!dowod) {
           w[i].zdanie = zdanie;

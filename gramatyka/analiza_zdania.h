@@ -85,6 +85,12 @@ private:
   Zdania zdania_galezi(const Element& e);
   Zdania zdania_symbolu(const Symbol& s);
   Zdania polacz(const Zdania& a, const Zdania& b);
+  // What bounds the sentences each nonterminal needs.
+  static constexpr std::size_t bez_konca = static_cast<std::size_t>(-1);
+  void licz_odleglosci();
+  std::size_t najkrotsze(const Element& e) const;
+  std::size_t najkrotsze(const Ciag& c) const;
+  bool otocz(const Ciag& c, std::size_t wokol);
 
   // The generated parser.
   Przebieg przebieg(const std::vector<int>& zdanie);
@@ -104,6 +110,11 @@ private:
   std::vector<bool> wykluczone_;
   std::vector<Zdania> zdania_;  // by nonterminal
   std::size_t granica_ = 0;  // the length the sentences are built to
+  std::size_t limit_ = 0;    // that of the production under way
+  // By nonterminal: the fewest tokens of its sentences, and the fewest that
+  // stand around it in a sentence of the start symbol (bez_konca for none).
+  std::vector<std::size_t> najkrotsze_;
+  std::vector<std::size_t> otoczenie_;
   long kroki_ = 0;            // of all lengths together
   bool obciete_ = false;
 

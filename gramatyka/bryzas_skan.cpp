@@ -206,6 +206,10 @@ Token_Kod bryzas_skan::slowo_sekcji() {
       if (wspolne::rowne_bez_wielkosci(tekst_, s.slowo)) return s.kod;
   if (pierwszy_token_ && wspolne::rowne_bez_wielkosci(tekst_, znacznik_rozszerzonej)) {
     rozszerzona_ = true;
+    // The extended notation's tables hold any number of names; none is in
+    // them yet, the marker being the first token.
+    if (symbole_ != nullptr)
+      *symbole_ = {Tablica_Symboli(Tablica_Symboli::bez_granic), Tablica_Symboli(Tablica_Symboli::bez_granic)};
     return Token_Kod::ROZSZERZONA;
   }
   blad(bledy_skanera::slowo_sekcji);

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cerrno>
+#include <unordered_map>
 
 #include "wspolne/blad_pliku.h"
 #include "wspolne/tekst.h"
@@ -393,16 +394,20 @@ std::optional<std::string> jeden_napis(const Definicja_Tokenu& d) {
   return n;
 }
 
-std::string pisownia(const std::string& nazwa, const Opis_Tokenow* tokeny) {
-  std::optional<std::string> napis;
-  if (tokeny != nullptr)
-    for (const Definicja_Tokenu& d : tokeny->tokeny)
-      if (d.nazwa == nazwa) napis = jeden_napis(d);
-  const char cudzyslow = napis ? '"' : '\'';
-  std::string w(1, cudzyslow);
-  w.append(napis ? *napis : nazwa);
-  w.push_back(cudzyslow);
-  return w;
+std::vector<Pisownia_Tokenu> pisownie(const std::vector<std::string>& nazwy, const Opis_Tokenow* tokeny) {
+  std::unordered_map<std::string_view, int> definicje;  // by name, their place in the file
+  for (std::size_t i = 0; tokeny && i < tokeny->tokeny.size(); ++i)
+    definicje.emplace(tokeny->tokeny[i].nazwa, static_cast<int>(i));
+  std::vector<Pisownia_Tokenu> wynik;
+  for (const std::string& nazwa : nazwy) {
+    const auto d = definicje.find(nazwa);
+    const int miejsce = d == definicje.end() ? -1 : d->second;
+    const std::optional<std::string> napis =
+        miejsce < 0 ? std::nullopt : jeden_napis(tokeny->tokeny[static_cast<std::size_t>(miejsce)]);
+    const char cudzyslow = napis ? '"' : '\'';
+    wynik.push_back({cudzyslow + (napis ? *napis : nazwa) + cudzyslow, miejsce});
+  }
+  return wynik;
 }
 
 }  // namespace bryzas

@@ -62,10 +62,15 @@ struct Opis_Tokenow {
 // written; none otherwise.
 std::optional<std::string> jeden_napis(const Definicja_Tokenu& d);
 
-// A terminal as the messages spell it: the string that the token file
-// defines it by, when it is one string, in double quotes, else its name in
-// single quotes (without a token file, always).
-std::string pisownia(const std::string& nazwa, const Opis_Tokenow* tokeny);
+// Terminals as the messages spell them: the string that the token file
+// defines one by, when it is one string, in double quotes, else its name in
+// single quotes (without a token file, always); with the place of its
+// definition among the file's (-1 without one).
+struct Pisownia_Tokenu {
+  std::string tekst;
+  int miejsce;
+};
+std::vector<Pisownia_Tokenu> pisownie(const std::vector<std::string>& nazwy, const Opis_Tokenow* tokeny);
 
 // The types and objects of a generated scanner body, which a token kind of
 // the same name would clash with (its subprograms a token kind cannot hide).

@@ -21,18 +21,35 @@ struct Wzorzec {
   int priorytet;
 };
 
+// How far the automaton may grow: by fixed limits, or by limits that grow
+// with the number of patterns (for a token file of thousands of keywords),
+// which keep the construction's time and memory linear in the patterns
+// whatever they are.
+enum class Granice_Automatu { stale, rosnace };
+
 class Automat_Tokenow {
 public:
-  // Limits that keep a run on any token file short.
+  // Fixed limits that keep a run on any token file short.
   static constexpr std::size_t max_stanow_nka = 200000;
   static constexpr std::size_t max_stanow = 4000;
+  // Growing ones: the nondeterministic automaton may have this many more
+  // states for each pattern; the deterministic one max_stanow more than the
+  // nondeterministic one has, and its states together may hold
+  // praca_na_stan times that many states of the other (a keyword's states
+  // are each in one of them, a name rule's in many).
+  static constexpr std::size_t stanow_nka_na_wzorzec = 64;
+  static constexpr std::size_t praca_na_stan = 16;
 
   // nullopt when the automaton would exceed its limits.
-  static std::optional<Automat_Tokenow> zbuduj(const std::vector<Wzorzec>& wzorce);
+  static std::optional<Automat_Tokenow> zbuduj(const std::vector<Wzorzec>& wzorce,
+                                               Granice_Automatu granice = Granice_Automatu::stale);
 
   // States 1..licz_stanow(), 1 the start; 0 is the dead state.
   int licz_stanow() const { return static_cast<int>(wygrany_.size()) - 1; }
-  int przejscie(int stan, unsigned char c) const { return stan == 0 ? 0 : tablica_[stan][c]; }
+  int przejscie(int stan, unsigned char c) const {
+    return stan == 0 ? 0 : tablica_[static_cast<std::size_t>(stan) * static_cast<std::size_t>(licz_klas_) +
+                                    static_cast<std::size_t>(klasy_[c])];
+  }
   // The pattern that a match ending in the state gives, or -1.
   int wygrany(int stan) const { return wygrany_[static_cast<std::size_t>(stan)]; }
   // Every pattern that can end in the state, in the order given.
@@ -49,7 +66,7 @@ public:
   int licz_klas() const { return licz_klas_; }
 
 private:
-  std::vector<std::vector<int>> tablica_;  // [stan][znak]; row 0 unused
+  std::vector<int> tablica_;  // [stan * licz_klas_ + klasa]; row 0 unused
   std::vector<int> wygrany_;
   std::vector<std::vector<int>> konczace_;
   std::vector<int> klasy_;
@@ -84,14 +101,15 @@ struct Skaner_Tokenow {
 };
 
 // Builds the patterns and the automaton of s.tokeny, or the error.
-void zbuduj_automat(const Opis_Tokenow& opis, Skaner_Tokenow& s);
+void zbuduj_automat(const Opis_Tokenow& opis, Skaner_Tokenow& s, Granice_Automatu granice);
 
 template <class Uzywa>
-Skaner_Tokenow zbuduj_skaner(const Opis_Tokenow& opis, Uzywa uzywa_terminala) {
+Skaner_Tokenow zbuduj_skaner(const Opis_Tokenow& opis, Uzywa uzywa_terminala,
+                             Granice_Automatu granice = Granice_Automatu::stale) {
   Skaner_Tokenow s;
   for (const Definicja_Tokenu& d : opis.tokeny)
     if (uzywa_terminala(d.nazwa)) s.tokeny.push_back(&d);
-  zbuduj_automat(opis, s);
+  zbuduj_automat(opis, s, granice);
   return s;
 }
 

@@ -34,11 +34,6 @@ constexpr std::array<std::string_view, 26> nazwy_standardu = {
 
 bool litera_ascii(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
 
-std::string male_litery(std::string s) {
-  for (char& c : s) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
-  return s;
-}
-
 }  // namespace
 
 Nazwa_Projektu sprawdz_nazwe_projektu(const std::string& argument) {
@@ -88,7 +83,7 @@ Nazwy_Projektu::Nazwy_Projektu(const std::string& p)
       nazwa_bledy(p + "_Bledy"),
       plik_bledy(p + "_bledy"),
       nazwa_pozycji(p + "_Pozycja"),
-      plik_pozycji(male_litery(p + "_pozycja.ads")),
+      plik_pozycji(wspolne::male_litery(p + "_pozycja.ads")),
       plik_main(p + ".adb"),
       plik_gpr(p + ".gpr") {}
 

@@ -3,7 +3,7 @@
 namespace bryzas {
 
 std::unique_ptr<const Plik_Tokenow> Plik_Tokenow::czytaj(const std::string& nazwa, const Uzywany& uzywany,
-                                                         bool z_koncem) {
+                                                         bool rozszerzona) {
   bryzas_tok czytnik;
   std::optional<Opis_Tokenow> opis = czytnik.czytaj(nazwa);
   if (!opis) return nullptr;
@@ -13,9 +13,9 @@ std::unique_ptr<const Plik_Tokenow> Plik_Tokenow::czytaj(const std::string& nazw
   p->opis_ = std::move(*opis);
   const std::string& koniec = p->opis_.koniec;
   if (!p->blad_skladni_)
-    p->skaner_ = zbuduj_skaner(p->opis_, [&](const std::string& n) {
-      return uzywany(n) || (z_koncem && !koniec.empty() && n == koniec);
-    });
+    p->skaner_ = zbuduj_skaner(
+        p->opis_, [&](const std::string& n) { return uzywany(n) || (rozszerzona && !koniec.empty() && n == koniec); },
+        rozszerzona ? Granice_Automatu::rosnace : Granice_Automatu::stale);
   return p;
 }
 

@@ -23,11 +23,12 @@ public:
   using Uzywany = std::function<bool(const std::string&)>;
 
   // The file read whole; nullptr when there is none. A file that exists but
-  // cannot be read throws Blad_Pliku. With z_koncem the end token is
-  // recognised whether the grammar names it or not: the extended notation
-  // declares it as a token kind of its own.
+  // cannot be read throws Blad_Pliku. For the extended notation the end
+  // token is recognised whether the grammar names it or not (the notation
+  // declares it as a token kind of its own), and the automaton's bounds
+  // grow with the file.
   static std::unique_ptr<const Plik_Tokenow> czytaj(const std::string& nazwa, const Uzywany& uzywany,
-                                                    bool z_koncem);
+                                                    bool rozszerzona);
 
   Plik_Tokenow(const Plik_Tokenow&) = delete;
   Plik_Tokenow& operator=(const Plik_Tokenow&) = delete;

@@ -16,6 +16,13 @@ inline std::string_view usun_spacje(std::string_view s) {
 }
 
 // Equal but for the case of ASCII letters (section keywords, reserved words).
+// The text with A-Z made a-z: equal for two texts that rowne_bez_wielkosci
+// takes for equal, so that such texts can be looked up as one key.
+inline std::string male_litery(std::string s) {
+  for (char& c : s) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+  return s;
+}
+
 inline bool rowne_bez_wielkosci(std::string_view a, std::string_view b) {
   auto male = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
   return a.size() == b.size() &&

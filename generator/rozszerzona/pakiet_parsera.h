@@ -90,7 +90,8 @@ private:
   // winning a token two could take, the end of the input as the end token.
   std::vector<Zbior> decyzje(const Element& e) const;
   Zbior wszystkie(const Element& e) const;
-  // "X" or "X | Y": the token kinds of a set, as Ada choices.
+  // The token kinds of a set, and "X" or "X | Y": them as Ada choices.
+  std::vector<std::string> nazwy(const Zbior& z) const;
   std::string wybor(const Zbior& z) const;
   // The end of the input as the end token, where the grammar names it.
   Zbior z_koncem(const Zbior& z) const;
@@ -115,6 +116,7 @@ private:
   std::string zbior(const Zbior& z);
   int numer_zbioru(const Zbior& z);
   void tablice(Pisarz& w);
+  void tablica_kodow(Pisarz& w);
   std::string agregat(const Zbior& z) const;
   // The next token after one taken as the grammar wants it.
   std::string_view skanuj() const;
@@ -144,6 +146,7 @@ private:
   std::vector<int> zbiory_bledow_;             // by error number: the set of what it expects
   std::map<std::string, int> numery_zbiorow_;  // by aggregate
   std::vector<std::string> agregaty_;          // the sets as aggregates, in number order
+  std::vector<std::vector<std::string>> kody_zbiorow_;  // their token kinds
   Zbior koniec_wejscia_;
   Mapa_Zrodel mapa_specyfikacji_;
   Mapa_Zrodel mapa_tresci_;

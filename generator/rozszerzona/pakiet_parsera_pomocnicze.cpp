@@ -56,7 +56,18 @@ end Wiersz;
 
 )ada");
   w.linia("function Nazwa_Tokenu (Kod : Token_Kod) return String is");
-  {
+  if (plan_.rodzaje_tokenow.size() + 1 > max_galezi) {
+    std::vector<std::string> nazwy = plan_.rodzaje_tokenow;
+    nazwy.push_back("Pusty");
+    {
+      Wciecie deklaracje(w, krok_wciecia);
+      tablica_tekstow(w, nazwy);
+      w.linia("I : constant Positive := Token_Kod'Pos (Kod) + 1;");
+    }
+    w.linia("begin");
+    w.linia("  return Teksty (Od (I) .. Od (I + 1) - 1);");
+    w.linia("end Nazwa_Tokenu;");
+  } else {
     Wciecie wyrazenie(w, krok_wciecia);
     w.linia("(case Kod is");
     Wciecie przypadki(w, krok_wciecia);
@@ -195,6 +206,35 @@ std::string_view Pakiet_Parsera::skanuj() const {
   return plan_.token_w_miejscu() ? "Skanuj_Biezacy;" : "Tok := Skanuj;";
 }
 
+void Pakiet_Parsera::tablica_kodow(Pisarz& w) {
+  std::vector<std::string> kody, od{"1"};
+  for (const std::vector<std::string>& k : kody_zbiorow_) {
+    kody.insert(kody.end(), k.begin(), k.end());
+    od.push_back(std::to_string(kody.size() + 1));
+  }
+  {
+    Wciecie deklaracje(w, krok_wciecia);
+    w.linia("-- tokeny zbioru Nr to Kody (Od (Nr) .. Od (Nr + 1) - 1)");
+    w.linia("Kody : constant array (1 .. ", std::to_string(std::max<std::size_t>(kody.size(), 1)),
+            ") of Token_Kod := (");
+    if (kody.empty()) kody.push_back("Token_Kod'First");
+    if (kody.size() == 1) kody.front().insert(0, "1 => ");
+    bryzas::agregat(w, kody, ");");
+    w.linia("Od : constant array (1 .. ", std::to_string(od.size()), ") of Positive := (");
+    bryzas::agregat(w, od, ");");
+    w.linia("Z : Zbior_Tokenow := (others => False);");
+  }
+  w.blok(R"ada(
+begin
+  for I in Od (Nr) .. Od (Nr + 1) - 1 loop
+    Z (Kody (I)) := True;
+  end loop;
+  return Z;
+end Zbior;
+
+)ada");
+}
+
 std::string Pakiet_Parsera::agregat(const Zbior& z) const {
   if (z.pusty() && !z.ma_koniec()) return "(others => False)";
   std::string a = "(";
@@ -217,14 +257,25 @@ std::string Pakiet_Parsera::zbior(const Zbior& z) { return "Zbior (" + std::to_s
 int Pakiet_Parsera::numer_zbioru(const Zbior& z) {
   std::string a = agregat(z);
   auto [it, nowy] = numery_zbiorow_.emplace(a, static_cast<int>(agregaty_.size()) + 1);
-  if (nowy) agregaty_.push_back(std::move(a));
+  if (nowy) {
+    agregaty_.push_back(std::move(a));
+    kody_zbiorow_.push_back(nazwy(z_koncem(z)));
+  }
   return it->second;
 }
 
-// The tables, after every use of them.
+// The tables, after every use of them. The sets as aggregates, or, when
+// these would hold too many bits for GNAT to compile them in reasonable
+// time (a grammar of thousands of productions and tokens), the token kinds
+// of all the sets one after another, from which Zbior builds the one asked
+// for.
 void Pakiet_Parsera::tablice(Pisarz& w) {
+  constexpr std::size_t max_bitow = std::size_t{1} << 20;
+  const std::size_t rodzajow = plan_.rodzaje_tokenow.size() + 1;
   w.linia("function Zbior (Nr : Positive) return Zbior_Tokenow is");
-  {
+  if (agregaty_.size() * rodzajow > max_bitow) {
+    tablica_kodow(w);
+  } else {
     Wciecie deklaracje(w, krok_wciecia);
     w.linia("Zbiory : constant array (1 .. ", std::to_string(agregaty_.size()), ") of Zbior_Tokenow := (");
     Wciecie elementy(w, krok_wciecia);
@@ -232,7 +283,8 @@ void Pakiet_Parsera::tablice(Pisarz& w) {
       w.linia(std::to_string(i + 1), " => ", agregaty_[i], i + 1 < agregaty_.size() ? "," : ");");
     if (agregaty_.empty()) w.linia("others => (others => False));");
   }
-  w.blok(R"ada(
+  if (agregaty_.size() * rodzajow <= max_bitow)
+    w.blok(R"ada(
 begin
   return Zbiory (Nr);
 end Zbior;

@@ -244,10 +244,16 @@ bryzas_analiza::Zbior Pakiet_Parsera::z_koncem(const Zbior& z) const {
 }
 
 // Without an end token, Skanuj gives Pusty where the input ends.
+std::vector<std::string> Pakiet_Parsera::nazwy(const Zbior& z) const {
+  std::vector<std::string> w;
+  for (int t : z.terminale()) w.push_back(g_.terminale.nazwa(t));
+  if (z.ma_koniec()) w.push_back(koniec_.empty() ? std::string("Pusty") : koniec_);
+  return w;
+}
+
 std::string Pakiet_Parsera::wybor(const Zbior& z) const {
   std::string s;
-  for (int t : z.terminale()) s += (s.empty() ? "" : " | ") + g_.terminale.nazwa(t);
-  if (z.ma_koniec()) s += (s.empty() ? "" : " | ") + (koniec_.empty() ? std::string("Pusty") : koniec_);
+  for (const std::string& n : nazwy(z)) s += (s.empty() ? "" : " | ") + n;
   return s;
 }
 

@@ -34,6 +34,8 @@ private:
   void bledy_specyfikacja(Pisarz& w);
   void bledy_tresc(Pisarz& w);
   void lista_oczekiwanych(Pisarz& w);
+  void opis(Pisarz& w);
+  void funkcja_rodzaju(Pisarz& w, const std::string& nazwa, const std::vector<std::string>& teksty);
   void zglaszanie(Pisarz& w);
   void do_zgloszenia(Pisarz& w);
   void zglos_parsera(Pisarz& w);

@@ -111,14 +111,7 @@ void Pakiety::bledy_tresc(Pisarz& w) {
     Wciecie wnetrze(w, krok_wciecia);
     zglaszanie(w);
     if (plan_.z_tokenami()) pisz_opis_skanera(w);
-    w.linia("function Opis (Nr : Integer) return String is");
-    w.linia("begin");
-    {
-      Wciecie cialo(w, krok_wciecia);
-      pisz_teksty_bledow(w, opisy_, [](const Opis_Bledu& o) { return napis_ady(o.tekst); });
-    }
-    w.linia("end Opis;");
-    w.linia();
+    opis(w);
     lista_oczekiwanych(w);
     if (plan_.odtwarzanie) do_zgloszenia(w);
     zglos_parsera(w);
@@ -197,26 +190,20 @@ void Pakiety::lista_oczekiwanych(Pisarz& w) {
   for (std::size_t i = 0; i < kolejnosc.size(); ++i) kolejnosc[i] = i;
   auto miejsce = [&](std::size_t i) { return i < plan_.kolejnosc.size() ? plan_.kolejnosc[i] : INT_MAX; };
   std::stable_sort(kolejnosc.begin(), kolejnosc.end(), [&](std::size_t a, std::size_t b) { return miejsce(a) < miejsce(b); });
-  w.linia("function Pisownia (Kod : ", s, ".Token_Kod) return String is");
-  {
-    Wciecie wyrazenie(w, krok_wciecia);
-    w.linia("(case Kod is");
-    Wciecie przypadki(w, krok_wciecia);
-    for (std::size_t i = 0; i < plan_.rodzaje_tokenow.size(); ++i) {
-      const std::string& t = plan_.rodzaje_tokenow[i];
-      const bool koniec = t == plan_.koniec || i >= plan_.pisownia.size();
-      w.linia("when ", s, ".", t, " => ", napis_ady(koniec ? "konca wejscia" : plan_.pisownia[i]), ",");
-    }
-    w.linia("when ", s, ".Pusty => \"konca wejscia\");");
+  std::vector<std::string> pisownia;
+  for (std::size_t i = 0; i < plan_.rodzaje_tokenow.size(); ++i) {
+    const bool koniec = plan_.rodzaje_tokenow[i] == plan_.koniec || i >= plan_.pisownia.size();
+    pisownia.push_back(koniec ? "konca wejscia" : plan_.pisownia[i]);
   }
+  pisownia.push_back("konca wejscia");  // Pusty
+  funkcja_rodzaju(w, "Pisownia", pisownia);
+  std::vector<std::string> rodzaje;
+  for (std::size_t i : kolejnosc) rodzaje.push_back(s + "." + plan_.rodzaje_tokenow[i]);
+  rodzaje.push_back(s + ".Pusty");
   w.linia();
-  w.linia("Kolejnosc : constant array (Positive range <>) of ", s, ".Token_Kod := (");
-  {
-    Wciecie elementy(w, krok_wciecia);
-    for (std::size_t i = 0; i < kolejnosc.size(); ++i)
-      w.linia(std::to_string(i + 1), " => ", s, ".", plan_.rodzaje_tokenow[kolejnosc[i]], ",");
-    w.linia(std::to_string(kolejnosc.size() + 1), " => ", s, ".Pusty);");
-  }
+  w.linia("Kolejnosc : constant array (Positive range 1 .. ", std::to_string(rodzaje.size()), ") of ", s,
+          ".Token_Kod := (");
+  agregat(w, rodzaje, ");", 6);
   w.linia();
   w.linia("function Lista (Oczekiwane : ", s, ".Zbior_Tokenow) return String is");
   w.blok(R"ada(
@@ -239,6 +226,64 @@ begin
 end Lista;
 
 )ada");
+}
+
+// The text of each error number: a case of them, or a table for more.
+void Pakiety::opis(Pisarz& w) {
+  w.linia("function Opis (Nr : Integer) return String is");
+  if (opisy_.size() <= max_galezi) {
+    w.linia("begin");
+    {
+      Wciecie cialo(w, krok_wciecia);
+      pisz_teksty_bledow(w, opisy_, [](const Opis_Bledu& o) { return napis_ady(o.tekst); });
+    }
+    w.linia("end Opis;");
+    w.linia();
+    return;
+  }
+  std::vector<std::string> teksty;
+  for (const Opis_Bledu& o : opisy_) teksty.push_back(o.tekst);
+  {
+    Wciecie deklaracje(w, krok_wciecia);
+    tablica_tekstow(w, teksty);
+  }
+  w.linia("begin");
+  {
+    Wciecie cialo(w, krok_wciecia);
+    w.linia("if Nr in 1 .. ", std::to_string(teksty.size()), " then");
+    {
+      Wciecie wnetrze(w, krok_wciecia);
+      w.linia("return Teksty (Od (Nr) .. Od (Nr + 1) - 1);");
+    }
+    w.linia("end if;");
+    w.linia("return \"nieznany blad\";");
+  }
+  w.linia("end Opis;");
+  w.linia();
+}
+
+// A function of a token kind that gives each its text (teksty in the order
+// of Token_Kod, Pusty last): a case, or a table for many kinds.
+void Pakiety::funkcja_rodzaju(Pisarz& w, const std::string& nazwa, const std::vector<std::string>& teksty) {
+  const std::string& s = pak_.nazwa_skan;
+  w.linia("function ", nazwa, " (Kod : ", s, ".Token_Kod) return String is");
+  if (teksty.size() > max_galezi) {
+    {
+      Wciecie deklaracje(w, krok_wciecia);
+      tablica_tekstow(w, teksty);
+      w.linia("I : constant Positive := ", s, ".Token_Kod'Pos (Kod) + 1;");
+    }
+    w.linia("begin");
+    w.linia("  return Teksty (Od (I) .. Od (I + 1) - 1);");
+    w.linia("end ", nazwa, ";");
+    return;
+  }
+  Wciecie wyrazenie(w, krok_wciecia);
+  w.linia("(case Kod is");
+  Wciecie przypadki(w, krok_wciecia);
+  for (std::size_t i = 0; i + 1 < teksty.size(); ++i)
+    w.linia("when ", s, ".", plan_.rodzaje_tokenow[i], " => ", napis_ady(teksty[i]), ",");
+  w.linia("when ", s, ".Pusty => ", napis_ady(teksty.back()), ");");
 }
 
 // Whether to report a new error: not before the parser took two tokens

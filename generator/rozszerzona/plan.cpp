@@ -47,14 +47,11 @@ std::string token_konca(const Gramatyka& g, const Plik_Tokenow* tokeny) {
 // Messages list the tokens in the order of their definitions in P.tok,
 // else of their first appearance.
 void tokeny_komunikatow(const Gramatyka& g, const Plik_Tokenow* tokeny, Plan& plan) {
-  const Opis_Tokenow* opis = tokeny ? &tokeny->opis() : nullptr;
+  const std::vector<Pisownia_Tokenu> p = pisownie(g.terminale.nazwy(), tokeny ? &tokeny->opis() : nullptr);
   for (int t = 0; t < g.terminale.licz(); ++t) {
-    const std::string& n = g.terminale.nazwa(t);
-    plan.pisownia.push_back(pisownia(n, opis));
-    int miejsce = g.terminale.licz() + t;
-    for (std::size_t i = 0; opis && i < opis->tokeny.size(); ++i)
-      if (opis->tokeny[i].nazwa == n) miejsce = static_cast<int>(i);
-    plan.kolejnosc.push_back(miejsce);
+    const Pisownia_Tokenu& ta = p[static_cast<std::size_t>(t)];
+    plan.pisownia.push_back(ta.tekst);
+    plan.kolejnosc.push_back(ta.miejsce >= 0 ? ta.miejsce : g.terminale.licz() + t);
   }
 }
 

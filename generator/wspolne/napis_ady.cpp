@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "generator/wspolne/pisarz.h"
+
 namespace bryzas {
 
 std::string napis_ady(std::string_view tekst) {
@@ -25,6 +27,22 @@ std::string napis_ady(std::string_view tekst) {
   std::string s;
   for (const std::string& c : czesci) s += (s.empty() ? "" : " & ") + c;
   return s;
+}
+
+void tablica_tekstow(Pisarz& w, const std::vector<std::string>& teksty) {
+  std::vector<std::string> od{"1"};
+  std::size_t dlugosc = 1;
+  w.linia("-- tekst numer I to Teksty (Od (I) .. Od (I + 1) - 1)");
+  w.linia("Teksty : constant String :=");
+  {
+    Wciecie czesci(w, krok_wciecia);
+    for (std::size_t i = 0; i < teksty.size(); ++i) {
+      w.linia(napis_ady(teksty[i]), i + 1 < teksty.size() ? " &" : ";");
+      od.push_back(std::to_string(dlugosc += teksty[i].size()));
+    }
+  }
+  w.linia("Od : constant array (1 .. ", std::to_string(od.size()), ") of Positive := (");
+  agregat(w, od, ");");
 }
 
 }  // namespace bryzas

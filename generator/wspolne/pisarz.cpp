@@ -17,6 +17,16 @@ std::optional<Pozycja> Mapa_Zrodel::znajdz(int linia, int kol) const {
   return std::nullopt;
 }
 
+void agregat(Pisarz& w, const std::vector<std::string>& wartosci, std::string_view koniec, std::size_t w_linii) {
+  Wciecie glebiej(w, krok_wciecia);
+  for (std::size_t i = 0; i < wartosci.size(); i += w_linii) {
+    const std::size_t do_ = std::min(i + w_linii, wartosci.size());
+    std::string l;
+    for (std::size_t j = i; j < do_; ++j) l += wartosci[j] + (j + 1 < wartosci.size() ? "," : "") + (j + 1 < do_ ? " " : "");
+    w.linia(l, do_ == wartosci.size() ? koniec : "");
+  }
+}
+
 // Whatever opens for reading counts as present (a directory too); O_NONBLOCK
 // keeps a FIFO of that name from stalling the probe.
 bool brak_pliku(const std::string& nazwa) {

@@ -120,6 +120,10 @@ private:
 // One level of nesting in the generated Ada text.
 constexpr int krok_wciecia = 2;
 
+// A table as a positional aggregate, w_linii values to a line, one step
+// deeper than the line before it; `koniec` closes its last line.
+void agregat(Pisarz& w, const std::vector<std::string>& wartosci, std::string_view koniec, std::size_t w_linii = 16);
+
 // Creates the file, writes it through a line writer and closes it.
 template <class Tresc>
 void pisz_plik(const std::string& nazwa, Tresc tresc) {

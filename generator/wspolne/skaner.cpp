@@ -15,20 +15,6 @@ namespace bryzas {
 
 namespace {
 
-// Values per line in the generated tables.
-constexpr std::size_t wartosci_w_linii = 16;
-
-// A table as a positional aggregate, wartosci_w_linii values to a line.
-void agregat(Pisarz& w, const std::vector<std::string>& wartosci, std::string_view koniec) {
-  Wciecie glebiej(w, krok_wciecia);
-  for (std::size_t i = 0; i < wartosci.size(); i += wartosci_w_linii) {
-    std::string l;
-    for (std::size_t j = i; j < std::min(i + wartosci_w_linii, wartosci.size()); ++j)
-      l += wartosci[j] + (j + 1 < wartosci.size() ? "," : "") + (j + 1 < std::min(i + wartosci_w_linii, wartosci.size()) ? " " : "");
-    w.linia(l, i + wartosci_w_linii >= wartosci.size() ? koniec : "");
-  }
-}
-
 // The first line of the file, "" when something of that name cannot be
 // read as a file (a directory, a FIFO), nullopt when there is none.
 std::optional<std::string> pierwsza_linia(const std::string& nazwa) {

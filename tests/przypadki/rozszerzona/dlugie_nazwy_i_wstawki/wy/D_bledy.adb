@@ -67,9 +67,8 @@ package body D_Bledy is
       when D_Skan.Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_X => "'Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_X'",
       when D_Skan.Pusty => "konca wejscia");
 
-  Kolejnosc : constant array (Positive range <>) of D_Skan.Token_Kod := (
-    1 => D_Skan.Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_X,
-    2 => D_Skan.Pusty);
+  Kolejnosc : constant array (Positive range 1 .. 2) of D_Skan.Token_Kod := (
+    D_Skan.Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_X, D_Skan.Pusty);
 
   function Lista (Oczekiwane : D_Skan.Zbior_Tokenow) return String is
     Ile : Natural := 0;

@@ -96,17 +96,9 @@ package body W_Bledy is
       when W_Skan.Koniec => "konca wejscia",
       when W_Skan.Pusty => "konca wejscia");
 
-  Kolejnosc : constant array (Positive range <>) of W_Skan.Token_Kod := (
-    1 => W_Skan.Pisz,
-    2 => W_Skan.Nazwa,
-    3 => W_Skan.Liczba,
-    4 => W_Skan.Plus,
-    5 => W_Skan.Minus,
-    6 => W_Skan.Nawias,
-    7 => W_Skan.Zamknij,
-    8 => W_Skan.Srednik,
-    9 => W_Skan.Koniec,
-    10 => W_Skan.Pusty);
+  Kolejnosc : constant array (Positive range 1 .. 10) of W_Skan.Token_Kod := (
+    W_Skan.Pisz, W_Skan.Nazwa, W_Skan.Liczba, W_Skan.Plus, W_Skan.Minus, W_Skan.Nawias,
+    W_Skan.Zamknij, W_Skan.Srednik, W_Skan.Koniec, W_Skan.Pusty);
 
   function Lista (Oczekiwane : W_Skan.Zbior_Tokenow) return String is
     Ile : Natural := 0;

@@ -87,11 +87,8 @@ package body W_Bledy is
       when W_Skan.Koniec => "konca wejscia",
       when W_Skan.Pusty => "konca wejscia");
 
-  Kolejnosc : constant array (Positive range <>) of W_Skan.Token_Kod := (
-    1 => W_Skan.Nazwa,
-    2 => W_Skan.Przecinek,
-    3 => W_Skan.Koniec,
-    4 => W_Skan.Pusty);
+  Kolejnosc : constant array (Positive range 1 .. 4) of W_Skan.Token_Kod := (
+    W_Skan.Nazwa, W_Skan.Przecinek, W_Skan.Koniec, W_Skan.Pusty);
 
   function Lista (Oczekiwane : W_Skan.Zbior_Tokenow) return String is
     Ile : Natural := 0;

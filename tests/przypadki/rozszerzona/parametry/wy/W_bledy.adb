@@ -93,14 +93,9 @@ package body W_Bledy is
       when W_Skan.Koniec => "konca wejscia",
       when W_Skan.Pusty => "konca wejscia");
 
-  Kolejnosc : constant array (Positive range <>) of W_Skan.Token_Kod := (
-    1 => W_Skan.Nazwa,
-    2 => W_Skan.Liczba,
-    3 => W_Skan.Przecinek,
-    4 => W_Skan.Nawias,
-    5 => W_Skan.Zamknij,
-    6 => W_Skan.Koniec,
-    7 => W_Skan.Pusty);
+  Kolejnosc : constant array (Positive range 1 .. 7) of W_Skan.Token_Kod := (
+    W_Skan.Nazwa, W_Skan.Liczba, W_Skan.Przecinek, W_Skan.Nawias, W_Skan.Zamknij, W_Skan.Koniec,
+    W_Skan.Pusty);
 
   function Lista (Oczekiwane : W_Skan.Zbior_Tokenow) return String is
     Ile : Natural := 0;

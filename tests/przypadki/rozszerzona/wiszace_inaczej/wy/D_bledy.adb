@@ -91,14 +91,9 @@ package body D_Bledy is
       when D_Skan.Koniec => "konca wejscia",
       when D_Skan.Pusty => "konca wejscia");
 
-  Kolejnosc : constant array (Positive range <>) of D_Skan.Token_Kod := (
-    1 => D_Skan.Jesli,
-    2 => D_Skan.To,
-    3 => D_Skan.Inaczej,
-    4 => D_Skan.Warunek,
-    5 => D_Skan.X,
-    6 => D_Skan.Koniec,
-    7 => D_Skan.Pusty);
+  Kolejnosc : constant array (Positive range 1 .. 7) of D_Skan.Token_Kod := (
+    D_Skan.Jesli, D_Skan.To, D_Skan.Inaczej, D_Skan.Warunek, D_Skan.X, D_Skan.Koniec,
+    D_Skan.Pusty);
 
   function Lista (Oczekiwane : D_Skan.Zbior_Tokenow) return String is
     Ile : Natural := 0;
