@@ -106,7 +106,7 @@ struct Nazwy {
   // The number of the name, entered at `poz` when it is new.
   int wstaw(const std::string& n, Pozycja poz);
   // The number of the name, or -1.
-  int znajdz(const std::string& n) const { return tablica_.znajdz(n) - 1; }
+  int znajdz(const std::string& n) const { return tablica_.znajdz(n); }
 
 private:
   bryzas::Tablica_Symboli tablica_{bryzas::Tablica_Symboli::bez_granic};

@@ -178,7 +178,7 @@ void bryzas_pars::linia() {
     if (!regula.empty()) blad(bledy::brak_lewej_strony, std::move(regula));
   }
   sprawdz(Token_Kod::NAZWANT, bledy::brak_lewej_strony);
-  if (lewe_strony_.znajdz(tok.Wart) != 0) blad(bledy::powtorzona_lewa_strona);
+  if (lewe_strony_.znajdz(tok.Wart) >= 0) blad(bledy::powtorzona_lewa_strona);
   if (!lewe_strony_.wstaw_token(tok.Wart))
     throw Za_Duzo_Produkcji{{bledy::powtorzona_lewa_strona}, {tok.linia, tok.kol}};
   jest_produkcja_ = true;

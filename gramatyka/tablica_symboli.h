@@ -21,10 +21,11 @@ public:
 
   explicit Tablica_Symboli(std::size_t pojemnosc = max_licz_tok) : pojemnosc_(pojemnosc) {}
 
-  // The name's number, or 0 when the table does not hold it.
+  // The name's index (its number less one), or -1 when the table does not
+  // hold it.
   int znajdz(std::string_view nazwa) const {
     auto it = numery_.find(nazwa);
-    return it == numery_.end() ? 0 : it->second;
+    return it == numery_.end() ? -1 : it->second - 1;
   }
   // Stores a name that the table does not hold yet, while it has room; true
   // when the name was stored now.

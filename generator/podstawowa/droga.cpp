@@ -63,7 +63,7 @@ bool Droga::uruchom() {
 // whether a scanner was written.
 bool Droga::skaner(bool& z_tokenami) {
   const std::unique_ptr<const Plik_Tokenow> tokeny = Plik_Tokenow::czytaj(
-      pak_.plik_tok, [&](const std::string& n) { return symbole_.tablsymterm.znajdz(n) != 0; }, false);
+      pak_.plik_tok, [&](const std::string& n) { return symbole_.tablsymterm.znajdz(n) >= 0; }, false);
   if (!tokeny) return false;
   if (const std::optional<Blad_Tokenow> b = tokeny->blad()) {
     zglos_blad_tokenow(konsola_, pak_.plik_tok, *b);
@@ -73,7 +73,7 @@ bool Droga::skaner(bool& z_tokenami) {
   const std::string& koniec = tokeny->opis().koniec;
   Plan_Skanera plan{.tokeny = *tokeny};
   plan.pisz_cialo = skaner_do_napisania(pak_.plik_skan);
-  plan.koniec_jest_tokenem = !koniec.empty() && symbole_.tablsymterm.znajdz(koniec) != 0;
+  plan.koniec_jest_tokenem = !koniec.empty() && symbole_.tablsymterm.znajdz(koniec) >= 0;
   if (!plan.pisz_cialo) konsola_.linia(skaner_uzytkownika(pak_));
   Skaner(pak_, plan).pisz();
   z_tokenami = true;
