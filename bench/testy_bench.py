@@ -23,7 +23,7 @@ import unittest
 BENCH = os.path.dirname(os.path.abspath(__file__))
 TOP = os.path.dirname(BENCH)
 TOOLS = None  # directory with mierz, generuj_ini, generuj_json and ini_xml_inih
-RECOGNISERS = ('bryzas', 'bryzas_o2', 'coco', 'bison', 'bison_cf')
+RECOGNISERS = ('bryzas', 'bryzas_o2', 'coco', 'bison', 'bison_cf', 're2c')
 
 
 def setUpModule():

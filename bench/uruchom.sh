@@ -12,7 +12,7 @@
 # 100) the size of the a.ini, in ASCII so that both read it, that ostrew
 # converts in today's dialect and with --swobodny. JSON_MB (default 50) is
 # the size of the two JSON documents on which the recogniser bryzas
-# generates is timed against those of Coco/R and of bison with flex (their
+# generates is timed against those of Coco/R, of bison with flex and of re2c (their
 # CPU time). CZESCI (default "ostrew bryzas skanery dialekty json") chooses
 # the parts that run. Everything is made and run in a scratch directory that
 # is removed at the end.
@@ -59,6 +59,7 @@ if czesc json; then
   command -v flex > /dev/null || brak+=(flex)
   command -v bison > /dev/null || brak+=(bison)
   command -v cococpp > /dev/null || brak+=(coco-cpp)
+  command -v re2c > /dev/null || brak+=(re2c)
   ((${#brak[@]} == 0)) || zainstaluj "${brak[@]}"
 fi
 
@@ -266,7 +267,7 @@ czesc dialekty && dialekty
 # value a line and on the same bytes as one line. A recogniser is timed only
 # when it accepted both with the generator's count of values and rejected
 # two broken documents; otherwise its rows say why.
-rozpoznawacze=(bryzas bryzas_o2 coco bison bison_cf)
+rozpoznawacze=(bryzas bryzas_o2 coco bison bison_cf re2c)
 dokumenty=(linie jedna)
 declare -A zly    # recogniser: why it is not timed
 wartosci_json=  # the count every recogniser must print
@@ -357,6 +358,7 @@ opis_programu() {
     json_coco) echo "Coco/R for C++ (Debian's coco-cpp), g++ -O2" ;;
     json_bison) echo "bison + flex, cc -O2" ;;
     json_bison_cf) echo "bison + flex -CF, cc -O2" ;;
+    json_re2c) echo "re2c scanner + recursive descent in C, cc -O2 (reads the whole file)" ;;
     *) echo "$1" ;;
   esac
 }

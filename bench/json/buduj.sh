@@ -9,6 +9,7 @@
 #   coco       bench/peers/json/Json.atg through Debian's cococpp, g++ -O2
 #   bison      bench/peers/json/json.y and json.l through bison and flex, cc -O2
 #   bison_cf   the same with the scanner's tables from flex -CF
+#   re2c       bench/peers/json/json.re (scanner and parser) through re2c, cc -O2
 # A recogniser whose tools are missing or whose build fails is left out and
 # DIR/NAME.blad says why in one line; the others are still built.
 # Usage: buduj.sh BRYZAS DIR   (BRYZAS "" leaves out the two of bryzas)
@@ -64,4 +65,8 @@ for n in bison bison_cf; do
     krok $n flex "${flex_opcje[@]}" -o lex.yy.c "$peers/json.l" &&
     krok $n cc -O2 -I. -o rozpoznaj json.tab.c lex.yy.c
 done
+nowy re2c
+if narzedzia re2c re2c cc; then
+  krok re2c re2c -W -o json.c "$peers/json.re" && krok re2c cc -O2 -o rozpoznaj json.c
+fi
 exit 0
