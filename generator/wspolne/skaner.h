@@ -70,7 +70,26 @@ private:
   void tablice(Pisarz& w);
   void wejscie(Pisarz& w);
   void komentarze(Pisarz& w);
+  void dolej(Pisarz& w);
   void skanuj(Pisarz& w);
+  // What Skanuj's text depends on.
+  struct Cechy {
+    bool lf_w_tokenie = false;  // a token can hold a line feed
+    bool bez_granicy = false;   // a token has any length
+    bool w_miejscu = false;     // built in Biezacy
+    bool wart = true;           // its text copied into Wart
+    bool odtwarzanie = false;   // lexical errors reported, the scan goes on
+    std::string_view rdzen;     // the subprogram that scans
+    std::string_view powrot;    // how it returns the token
+  };
+  Cechy cechy() const;
+  void token_ostatni(Pisarz& w, const Cechy& c);
+  void pomijanie(Pisarz& w);
+  void koniec_wejscia(Pisarz& w, const Cechy& c);
+  void automat_tablicami(Pisarz& w, const Cechy& c);
+  void brak_dopasowania(Pisarz& w, const Cechy& c);
+  void dopasowanie(Pisarz& w, const Cechy& c);
+  void skanuj_z_zewnatrz(Pisarz& w, const Cechy& c);
   // Whether the file declares a comment to the end of the line (or one
   // between delimiters).
   bool jest_komentarz(bool liniowy) const;
