@@ -45,7 +45,9 @@ std::optional<std::string> pierwsza_linia(const std::string& nazwa) {
 }  // namespace
 
 Skaner::Skaner(const Bryzas_Pak& pak, const Plan_Skanera& plan)
-    : pak_(pak), plan_(plan), opis_(plan.tokeny.opis()), skaner_(plan.tokeny.skaner()) {}
+    : pak_(pak), plan_(plan), opis_(plan.tokeny.opis()), skaner_(plan.tokeny.skaner()) {
+  if (plan_.rozszerzona) zastepca_ = zastepcy();
+}
 
 void Skaner::pisz(Konsola& konsola) {
   pisz_liste_tokenow(pak_.plik_tok_lst, plan_.tokeny);
@@ -125,29 +127,18 @@ void Skaner::tablice(Pisarz& w) {
   const int n = a.licz_stanow();
   w.linia("-- automat tokenow: stan 0 to brak przejscia, 1 poczatek");
   w.linia("type Stan_Aut is range 0 .. ", std::to_string(n), ";");
-  w.linia("type Klasa_Aut is range 0 .. ", std::to_string(a.licz_klas() - 1), ";");
+  if (!plan_.rozszerzona)
+    w.linia("type Klasa_Aut is range 0 .. ", std::to_string(a.licz_klas() - 1), ";");
   // What a match is, with the kinds of comment that the file declares.
   w.linia("type Rodzaj_Aut is (Brak, Pomin, ", jest_komentarz(true) ? "Komentarz_Liniowy, " : "",
           jest_komentarz(false) ? "Komentarz, " : "", "Token);");
   w.linia();
-  std::vector<std::string> v;
-  for (int k : a.klasy()) v.push_back(std::to_string(k));
-  w.linia("Klasy_Aut : constant array (Character) of Klasa_Aut := (");
-  agregat(w, v, ");");
-  w.linia("Przejscia_Aut : constant array (Stan_Aut range 1 .. ", std::to_string(n),
-          ", Klasa_Aut) of Stan_Aut := (");
-  {
-    Wciecie wiersze(w, krok_wciecia);
-    for (int s = 1; s <= n; ++s) {
-      // One character of each class stands for its column.
-      std::vector<std::string> wiersz(static_cast<std::size_t>(a.licz_klas()));
-      for (unsigned c = 0; c < 256; ++c)
-        wiersz[static_cast<std::size_t>(a.klasy()[c])] = std::to_string(a.przejscie(s, static_cast<unsigned char>(c)));
-      if (wiersz.size() == 1) wiersz[0] = "0 => " + wiersz[0];
-      w.dopisz(std::to_string(s) + " => (");
-      agregat(w, wiersz, s == n ? "));" : "),");
-    }
-  }
+  // Today's notation runs the automaton from tables; the extended one
+  // has it written as code.
+  if (plan_.rozszerzona)
+    tablice_petli(w);
+  else
+    przejscia(w);
   std::vector<std::string> dzialania{"Brak"}, kody{"Pusty"}, numery{"0"};
   for (int s = 1; s <= n; ++s) {
     const int wz = a.wygrany(s);
@@ -193,6 +184,30 @@ void Skaner::tablice(Pisarz& w) {
   w.linia("Pomijane_Aut : constant array (Character) of Boolean := (",
           pomijane.empty() ? "" : pomijane + " => True, ", "others => False);");
   w.linia();
+}
+
+// The class of every character and the move from every state on every class.
+void Skaner::przejscia(Pisarz& w) {
+  const Automat_Tokenow& a = *skaner_.automat;
+  const int n = a.licz_stanow();
+  std::vector<std::string> v;
+  for (int k : a.klasy()) v.push_back(std::to_string(k));
+  w.linia("Klasy_Aut : constant array (Character) of Klasa_Aut := (");
+  agregat(w, v, ");");
+  w.linia("Przejscia_Aut : constant array (Stan_Aut range 1 .. ", std::to_string(n),
+          ", Klasa_Aut) of Stan_Aut := (");
+  {
+    Wciecie wiersze(w, krok_wciecia);
+    for (int s = 1; s <= n; ++s) {
+      // One character of each class stands for its column.
+      std::vector<std::string> wiersz(static_cast<std::size_t>(a.licz_klas()));
+      for (unsigned c = 0; c < 256; ++c)
+        wiersz[static_cast<std::size_t>(a.klasy()[c])] = std::to_string(a.przejscie(s, static_cast<unsigned char>(c)));
+      if (wiersz.size() == 1) wiersz[0] = "0 => " + wiersz[0];
+      w.dopisz(std::to_string(s) + " => (");
+      agregat(w, wiersz, s == n ? "));" : "),");
+    }
+  }
 }
 
 }  // namespace bryzas

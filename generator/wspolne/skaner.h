@@ -8,6 +8,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "generator/wspolne/bryzas_pak.h"
 #include "generator/wspolne/konsola.h"
@@ -68,6 +69,7 @@ private:
   void pisz_pozycje(Pisarz& w);
   void pisz_skaner(Pisarz& w);
   void tablice(Pisarz& w);
+  void przejscia(Pisarz& w);
   void wejscie(Pisarz& w);
   void komentarze(Pisarz& w);
   void dolej(Pisarz& w);
@@ -90,6 +92,15 @@ private:
   void brak_dopasowania(Pisarz& w, const Cechy& c);
   void dopasowanie(Pisarz& w, const Cechy& c);
   void skanuj_z_zewnatrz(Pisarz& w, const Cechy& c);
+  // The automaton as code (skaner_kod.cpp).
+  std::vector<int> zastepcy() const;
+  int ruch(int stan, unsigned znak) const;
+  bool bez_wyjscia(int stan) const;
+  std::vector<bool> petla(int stan) const;
+  void tablice_petli(Pisarz& w);
+  void ruch_kodem(Pisarz& w, int cel);
+  void stan_kodem(Pisarz& w, int stan);
+  void automat_kodem(Pisarz& w);
   // Whether the file declares a comment to the end of the line (or one
   // between delimiters).
   bool jest_komentarz(bool liniowy) const;
@@ -98,6 +109,9 @@ private:
   const Plan_Skanera& plan_;
   const Opis_Tokenow& opis_;
   const Skaner_Tokenow& skaner_;  // of the terminals the grammar uses
+  // For each state of the automaton the one that stands for it in the
+  // code (the extended notation's; empty in today's).
+  std::vector<int> zastepca_;
 };
 
 // The token file's lines numbered, then "Bez bledu", or those up to the

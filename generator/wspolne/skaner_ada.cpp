@@ -237,7 +237,10 @@ void Skaner::skanuj(Pisarz& w) {
   {
     Wciecie petla(w, 2 * krok_wciecia);
     koniec_wejscia(w, c);
-    automat_tablicami(w, c);
+    if (plan_.rozszerzona)
+      automat_kodem(w);
+    else
+      automat_tablicami(w, c);
     brak_dopasowania(w, c);
     dopasowanie(w, c);
   }

@@ -13,42 +13,8 @@ package body W_Skan is
 
 -- automat tokenow: stan 0 to brak przejscia, 1 poczatek
 type Stan_Aut is range 0 .. 15;
-type Klasa_Aut is range 0 .. 12;
 type Rodzaj_Aut is (Brak, Pomin, Token);
 
-Klasy_Aut : constant array (Character) of Klasa_Aut := (
-  0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 0, 0, 1, 0, 0,
-  0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
-  1, 0, 0, 0, 0, 0, 0, 0, 2, 3, 0, 4, 0, 5, 0, 0,
-  6, 6, 6, 6, 6, 6, 6, 6, 6, 6, 0, 7, 0, 0, 0, 0,
-  0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
-  0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
-  0, 8, 8, 8, 8, 8, 8, 8, 8, 9, 8, 8, 8, 8, 8, 8,
-  10, 8, 8, 11, 8, 8, 8, 8, 8, 8, 12, 0, 0, 0, 0, 0,
-  0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
-  0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
-  0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
-  0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
-  0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
-  0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
-  0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
-  0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0);
-Przejscia_Aut : constant array (Stan_Aut range 1 .. 15, Klasa_Aut) of Stan_Aut := (
-  1 => (0, 2, 3, 4, 5, 6, 7, 8, 9, 9, 10, 9, 9),
-  2 => (0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0),
-  3 => (0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0),
-  4 => (0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0),
-  5 => (0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0),
-  6 => (0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0),
-  7 => (0, 0, 0, 0, 0, 0, 11, 0, 0, 0, 0, 0, 0),
-  8 => (0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0),
-  9 => (0, 0, 0, 0, 0, 0, 0, 0, 12, 12, 12, 12, 12),
-  10 => (0, 0, 0, 0, 0, 0, 0, 0, 12, 13, 12, 12, 12),
-  11 => (0, 0, 0, 0, 0, 0, 11, 0, 0, 0, 0, 0, 0),
-  12 => (0, 0, 0, 0, 0, 0, 0, 0, 12, 12, 12, 12, 12),
-  13 => (0, 0, 0, 0, 0, 0, 0, 0, 12, 12, 12, 14, 12),
-  14 => (0, 0, 0, 0, 0, 0, 0, 0, 12, 12, 12, 12, 15),
-  15 => (0, 0, 0, 0, 0, 0, 0, 0, 12, 12, 12, 12, 12));
 Rodzaje_Aut : constant array (Stan_Aut) of Rodzaj_Aut := (
   Brak, Brak, Pomin, Token, Token, Token, Token, Token, Token, Token, Token, Token, Token, Token, Token, Token);
 Kody_Aut : constant array (Stan_Aut) of Token_Kod := (
@@ -200,19 +166,145 @@ begin
     loop
       declare
         B : String renames Bufor_We (Poz_We .. Dl_We);
+        I : Integer := B'First + Ile;
       begin
-        for I in B'First + Ile .. B'Last loop
-          S := Przejscia_Aut (S, Klasy_Aut (B (I)));
-          if S = 0 then
-            Ile := I - B'First;
-            exit Automat;
-          end if;
-          if Rodzaje_Aut (S) /= Brak then
-            Dlugosc := I - B'First + 1;
-            Akc := S;
-          end if;
-        end loop;
-        Ile := B'Length;
+        Stany :
+        while I <= B'Last loop
+          case S is
+            when 1 =>
+              case B (I) is
+                when Character'Val (9) .. Character'Val (10) | Character'Val (13) | ' ' =>
+                  Dlugosc := I - B'First + 1;
+                  Akc := 2;
+                  Ile := I - B'First + 1;
+                  exit Automat;
+                when '(' =>
+                  Dlugosc := I - B'First + 1;
+                  Akc := 3;
+                  Ile := I - B'First + 1;
+                  exit Automat;
+                when ')' =>
+                  Dlugosc := I - B'First + 1;
+                  Akc := 4;
+                  Ile := I - B'First + 1;
+                  exit Automat;
+                when '+' =>
+                  Dlugosc := I - B'First + 1;
+                  Akc := 5;
+                  Ile := I - B'First + 1;
+                  exit Automat;
+                when '-' =>
+                  Dlugosc := I - B'First + 1;
+                  Akc := 6;
+                  Ile := I - B'First + 1;
+                  exit Automat;
+                when '0' .. '9' =>
+                  Dlugosc := I - B'First + 1;
+                  Akc := 7;
+                  S := 7;
+                when ';' =>
+                  Dlugosc := I - B'First + 1;
+                  Akc := 8;
+                  Ile := I - B'First + 1;
+                  exit Automat;
+                when 'a' .. 'o' | 'q' .. 'z' =>
+                  Dlugosc := I - B'First + 1;
+                  Akc := 9;
+                  S := 9;
+                when 'p' =>
+                  Dlugosc := I - B'First + 1;
+                  Akc := 10;
+                  S := 10;
+                when others =>
+                  Ile := I - B'First;
+                  exit Automat;
+              end case;
+            when 7 =>
+              while B (I) in '0' .. '9' loop
+                I := I + 1;
+                if I > B'Last then
+                  Dlugosc := I - B'First;
+                  exit Stany;
+                end if;
+              end loop;
+              Dlugosc := I - B'First;
+              case B (I) is
+                when others =>
+                  Ile := I - B'First;
+                  exit Automat;
+              end case;
+            when 9 =>
+              while B (I) in 'a' .. 'z' loop
+                I := I + 1;
+                if I > B'Last then
+                  Dlugosc := I - B'First;
+                  exit Stany;
+                end if;
+              end loop;
+              Dlugosc := I - B'First;
+              case B (I) is
+                when others =>
+                  Ile := I - B'First;
+                  exit Automat;
+              end case;
+            when 10 =>
+              case B (I) is
+                when 'a' .. 'h' | 'j' .. 'z' =>
+                  Dlugosc := I - B'First + 1;
+                  Akc := 9;
+                  S := 9;
+                when 'i' =>
+                  Dlugosc := I - B'First + 1;
+                  Akc := 13;
+                  S := 13;
+                when others =>
+                  Ile := I - B'First;
+                  exit Automat;
+              end case;
+            when 13 =>
+              case B (I) is
+                when 'a' .. 'r' | 't' .. 'z' =>
+                  Dlugosc := I - B'First + 1;
+                  Akc := 9;
+                  S := 9;
+                when 's' =>
+                  Dlugosc := I - B'First + 1;
+                  Akc := 14;
+                  S := 14;
+                when others =>
+                  Ile := I - B'First;
+                  exit Automat;
+              end case;
+            when 14 =>
+              case B (I) is
+                when 'a' .. 'y' =>
+                  Dlugosc := I - B'First + 1;
+                  Akc := 9;
+                  S := 9;
+                when 'z' =>
+                  Dlugosc := I - B'First + 1;
+                  Akc := 15;
+                  S := 15;
+                when others =>
+                  Ile := I - B'First;
+                  exit Automat;
+              end case;
+            when 15 =>
+              case B (I) is
+                when 'a' .. 'z' =>
+                  Dlugosc := I - B'First + 1;
+                  Akc := 9;
+                  S := 9;
+                when others =>
+                  Ile := I - B'First;
+                  exit Automat;
+              end case;
+            when others =>
+              exit Automat;
+          end case;
+          I := I + 1;
+        end loop Stany;
+        Ile := I - B'First;
       end;
       exit Automat when not Zapewnij (Ile + 1);
     end loop Automat;

@@ -13,31 +13,8 @@ package body W_Skan is
 
 -- automat tokenow: stan 0 to brak przejscia, 1 poczatek
 type Stan_Aut is range 0 .. 4;
-type Klasa_Aut is range 0 .. 2;
 type Rodzaj_Aut is (Brak, Pomin, Token);
 
-Klasy_Aut : constant array (Character) of Klasa_Aut := (
-  0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 0, 0, 1, 0, 0,
-  0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
-  1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
-  0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
-  0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
-  0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
-  0, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2,
-  2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 0, 0, 0, 0, 0,
-  0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
-  0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
-  0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
-  0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
-  0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
-  0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
-  0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
-  0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0);
-Przejscia_Aut : constant array (Stan_Aut range 1 .. 4, Klasa_Aut) of Stan_Aut := (
-  1 => (0, 2, 3),
-  2 => (0, 0, 0),
-  3 => (0, 0, 4),
-  4 => (0, 0, 4));
 Rodzaje_Aut : constant array (Stan_Aut) of Rodzaj_Aut := (
   Brak, Brak, Pomin, Token, Token);
 Kody_Aut : constant array (Stan_Aut) of Token_Kod := (
@@ -192,19 +169,46 @@ begin
     loop
       declare
         B : String renames Bufor_We (Poz_We .. Dl_We);
+        I : Integer := B'First + Ile;
       begin
-        for I in B'First + Ile .. B'Last loop
-          S := Przejscia_Aut (S, Klasy_Aut (B (I)));
-          if S = 0 then
-            Ile := I - B'First;
-            exit Automat;
-          end if;
-          if Rodzaje_Aut (S) /= Brak then
-            Dlugosc := I - B'First + 1;
-            Akc := S;
-          end if;
-        end loop;
-        Ile := B'Length;
+        Stany :
+        while I <= B'Last loop
+          case S is
+            when 1 =>
+              case B (I) is
+                when Character'Val (9) .. Character'Val (10) | Character'Val (13) | ' ' =>
+                  Dlugosc := I - B'First + 1;
+                  Akc := 2;
+                  Ile := I - B'First + 1;
+                  exit Automat;
+                when 'a' .. 'z' =>
+                  Dlugosc := I - B'First + 1;
+                  Akc := 3;
+                  S := 3;
+                when others =>
+                  Ile := I - B'First;
+                  exit Automat;
+              end case;
+            when 3 =>
+              while B (I) in 'a' .. 'z' loop
+                I := I + 1;
+                if I > B'Last then
+                  Dlugosc := I - B'First;
+                  exit Stany;
+                end if;
+              end loop;
+              Dlugosc := I - B'First;
+              case B (I) is
+                when others =>
+                  Ile := I - B'First;
+                  exit Automat;
+              end case;
+            when others =>
+              exit Automat;
+          end case;
+          I := I + 1;
+        end loop Stany;
+        Ile := I - B'First;
       end;
       exit Automat when not Zapewnij (Ile + 1);
     end loop Automat;

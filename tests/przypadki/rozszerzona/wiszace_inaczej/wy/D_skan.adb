@@ -13,41 +13,8 @@ package body D_Skan is
 
 -- automat tokenow: stan 0 to brak przejscia, 1 poczatek
 type Stan_Aut is range 0 .. 14;
-type Klasa_Aut is range 0 .. 11;
 type Rodzaj_Aut is (Brak, Pomin, Token);
 
-Klasy_Aut : constant array (Character) of Klasa_Aut := (
-  0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 0, 0, 1, 0, 0,
-  0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
-  1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
-  0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
-  0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
-  0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
-  0, 0, 0, 2, 0, 3, 4, 0, 5, 6, 0, 0, 7, 0, 8, 0,
-  0, 0, 0, 9, 10, 0, 0, 0, 11, 0, 0, 0, 0, 0, 0, 0,
-  0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
-  0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
-  0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
-  0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
-  0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
-  0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
-  0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
-  0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0);
-Przejscia_Aut : constant array (Stan_Aut range 1 .. 14, Klasa_Aut) of Stan_Aut := (
-  1 => (0, 2, 3, 4, 0, 0, 5, 0, 0, 0, 6, 7),
-  2 => (0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0),
-  3 => (0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0),
-  4 => (0, 0, 0, 0, 0, 0, 0, 8, 0, 0, 0, 0),
-  5 => (0, 0, 0, 0, 9, 0, 0, 0, 0, 0, 0, 0),
-  6 => (0, 0, 0, 0, 0, 10, 0, 0, 0, 0, 0, 0),
-  7 => (0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0),
-  8 => (0, 0, 0, 0, 0, 0, 0, 0, 0, 11, 0, 0),
-  9 => (0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0),
-  10 => (0, 0, 0, 12, 0, 0, 0, 0, 0, 0, 0, 0),
-  11 => (0, 0, 0, 13, 0, 0, 0, 0, 0, 0, 0, 0),
-  12 => (0, 0, 0, 0, 0, 0, 0, 0, 14, 0, 0, 0),
-  13 => (0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0),
-  14 => (0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0));
 Rodzaje_Aut : constant array (Stan_Aut) of Rodzaj_Aut := (
   Brak, Brak, Pomin, Token, Brak, Brak, Brak, Token, Brak, Token, Brak, Brak, Brak, Token, Token);
 Kody_Aut : constant array (Stan_Aut) of Token_Kod := (
@@ -199,19 +166,109 @@ begin
     loop
       declare
         B : String renames Bufor_We (Poz_We .. Dl_We);
+        I : Integer := B'First + Ile;
       begin
-        for I in B'First + Ile .. B'Last loop
-          S := Przejscia_Aut (S, Klasy_Aut (B (I)));
-          if S = 0 then
-            Ile := I - B'First;
-            exit Automat;
-          end if;
-          if Rodzaje_Aut (S) /= Brak then
-            Dlugosc := I - B'First + 1;
-            Akc := S;
-          end if;
-        end loop;
-        Ile := B'Length;
+        Stany :
+        while I <= B'Last loop
+          case S is
+            when 1 =>
+              case B (I) is
+                when Character'Val (9) .. Character'Val (10) | Character'Val (13) | ' ' =>
+                  Dlugosc := I - B'First + 1;
+                  Akc := 2;
+                  Ile := I - B'First + 1;
+                  exit Automat;
+                when 'c' =>
+                  Dlugosc := I - B'First + 1;
+                  Akc := 3;
+                  Ile := I - B'First + 1;
+                  exit Automat;
+                when 'e' =>
+                  S := 4;
+                when 'i' =>
+                  S := 5;
+                when 't' =>
+                  S := 6;
+                when 'x' =>
+                  Dlugosc := I - B'First + 1;
+                  Akc := 7;
+                  Ile := I - B'First + 1;
+                  exit Automat;
+                when others =>
+                  Ile := I - B'First;
+                  exit Automat;
+              end case;
+            when 4 =>
+              case B (I) is
+                when 'l' =>
+                  S := 8;
+                when others =>
+                  Ile := I - B'First;
+                  exit Automat;
+              end case;
+            when 5 =>
+              case B (I) is
+                when 'f' =>
+                  Dlugosc := I - B'First + 1;
+                  Akc := 9;
+                  Ile := I - B'First + 1;
+                  exit Automat;
+                when others =>
+                  Ile := I - B'First;
+                  exit Automat;
+              end case;
+            when 6 =>
+              case B (I) is
+                when 'h' =>
+                  S := 10;
+                when others =>
+                  Ile := I - B'First;
+                  exit Automat;
+              end case;
+            when 8 =>
+              case B (I) is
+                when 's' =>
+                  S := 11;
+                when others =>
+                  Ile := I - B'First;
+                  exit Automat;
+              end case;
+            when 10 =>
+              case B (I) is
+                when 'e' =>
+                  S := 12;
+                when others =>
+                  Ile := I - B'First;
+                  exit Automat;
+              end case;
+            when 11 =>
+              case B (I) is
+                when 'e' =>
+                  Dlugosc := I - B'First + 1;
+                  Akc := 13;
+                  Ile := I - B'First + 1;
+                  exit Automat;
+                when others =>
+                  Ile := I - B'First;
+                  exit Automat;
+              end case;
+            when 12 =>
+              case B (I) is
+                when 'n' =>
+                  Dlugosc := I - B'First + 1;
+                  Akc := 14;
+                  Ile := I - B'First + 1;
+                  exit Automat;
+                when others =>
+                  Ile := I - B'First;
+                  exit Automat;
+              end case;
+            when others =>
+              exit Automat;
+          end case;
+          I := I + 1;
+        end loop Stany;
+        Ile := I - B'First;
       end;
       exit Automat when not Zapewnij (Ile + 1);
     end loop Automat;

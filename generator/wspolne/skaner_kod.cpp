@@ -1,0 +1,235 @@
+// The automaton written as code, for the extended notation: a case on the
+// state, in it a case on the character, and the characters a state keeps
+// to itself (the inside of a string, digits, a name) taken by a tight loop.
+// A state from which no move leads on ends the match at once, without
+// reading the character after it.
+#include <map>
+#include <string>
+#include <vector>
+
+#include "generator/wspolne/pisarz.h"
+#include "generator/wspolne/skaner.h"
+
+namespace bryzas {
+
+namespace {
+
+using Zbior = std::vector<bool>;  // of the 256 characters
+
+// A character as an Ada static expression.
+std::string znak_ady(unsigned c) {
+  if (c >= 32 && c < 127) return std::string("'") + static_cast<char>(c) + "'";
+  return "Character'Val (" + std::to_string(c) + ")";
+}
+
+// The ranges of a set, in order.
+std::vector<std::pair<unsigned, unsigned>> przedzialy(const Zbior& z) {
+  std::vector<std::pair<unsigned, unsigned>> p;
+  for (unsigned c = 0; c < 256; ++c) {
+    if (!z[c]) continue;
+    if (!p.empty() && p.back().second + 1 == c)
+      p.back().second = c;
+    else
+      p.emplace_back(c, c);
+  }
+  return p;
+}
+
+// The set as choices of a case or a membership test: 'a' .. 'z' | '_'.
+std::string wybor_ady(const Zbior& z) {
+  std::string w;
+  for (const auto& [od, DO] : przedzialy(z)) {
+    if (!w.empty()) w += " | ";
+    w += znak_ady(od);
+    if (DO > od) w += " .. " + znak_ady(DO);
+  }
+  return w;
+}
+
+// A set tested by a membership of at most this many ranges; a larger one
+// by a table of its own.
+constexpr std::size_t przedzialy_w_tescie = 2;
+
+}  // namespace
+
+// States that no text tells apart (the same pattern wins in both, and every
+// character leads them into states that no text tells apart) are one in
+// the code: each stands for its class by the smallest of its numbers. The
+// classes are refined from those of the winning pattern until they split
+// no more.
+std::vector<int> Skaner::zastepcy() const {
+  const Automat_Tokenow& a = *skaner_.automat;
+  const int n = a.licz_stanow();
+  std::vector<int> klasa(static_cast<std::size_t>(n) + 1, 0);
+  for (int s = 1; s <= n; ++s) klasa[static_cast<std::size_t>(s)] = a.wygrany(s) + 2;  // 0 is the dead state's
+  for (std::size_t licz = 0;;) {
+    std::map<std::vector<int>, int> numery{{{0}, 0}};
+    std::vector<int> nowa(klasa.size(), 0);
+    for (int s = 1; s <= n; ++s) {
+      std::vector<int> podpis{klasa[static_cast<std::size_t>(s)]};
+      for (unsigned c = 0; c < 256; ++c)
+        podpis.push_back(klasa[static_cast<std::size_t>(a.przejscie(s, static_cast<unsigned char>(c)))]);
+      nowa[static_cast<std::size_t>(s)] = numery.try_emplace(podpis, static_cast<int>(numery.size())).first->second;
+    }
+    klasa = std::move(nowa);
+    if (numery.size() == licz) break;
+    licz = numery.size();
+  }
+  std::vector<int> pierwszy(klasa.size(), 0), z(klasa.size(), 0);
+  for (int s = n; s >= 1; --s) pierwszy[static_cast<std::size_t>(klasa[static_cast<std::size_t>(s)])] = s;
+  for (int s = 1; s <= n; ++s) z[static_cast<std::size_t>(s)] = pierwszy[static_cast<std::size_t>(klasa[static_cast<std::size_t>(s)])];
+  return z;
+}
+
+int Skaner::ruch(int s, unsigned c) const {
+  return zastepca_[static_cast<std::size_t>(skaner_.automat->przejscie(s, static_cast<unsigned char>(c)))];
+}
+
+bool Skaner::bez_wyjscia(int s) const {
+  for (unsigned c = 0; c < 256; ++c)
+    if (ruch(s, c) != 0) return false;
+  return true;
+}
+
+// The characters on which a state stays where it is.
+std::vector<bool> Skaner::petla(int s) const {
+  Zbior z(256, false);
+  for (unsigned c = 0; c < 256; ++c) z[c] = ruch(s, c) == s;
+  return z;
+}
+
+// The tables of the loops that test more ranges than a membership does well.
+void Skaner::tablice_petli(Pisarz& w) {
+  const Automat_Tokenow& a = *skaner_.automat;
+  bool pierwsza = true;
+  for (int s = 1; s <= a.licz_stanow(); ++s) {
+    if (zastepca_[static_cast<std::size_t>(s)] != s) continue;
+    const Zbior z = petla(s);
+    if (przedzialy(z).size() <= przedzialy_w_tescie) continue;
+    if (pierwsza) w.linia("-- znaki, na ktorych stan zostaje soba");
+    pierwsza = false;
+    w.linia("Petla_", std::to_string(s), "_Aut : constant array (Character) of Boolean := (", wybor_ady(z),
+            " => True, others => False);");
+  }
+}
+
+// One move: into a state that accepts, the match grows; into one without
+// moves, the match is over.
+void Skaner::ruch_kodem(Pisarz& w, int cel) {
+  const Automat_Tokenow& a = *skaner_.automat;
+  if (a.wygrany(cel) >= 0) {
+    w.linia("Dlugosc := I - B'First + 1;");
+    w.linia("Akc := ", std::to_string(cel), ";");
+  }
+  if (bez_wyjscia(cel)) {
+    w.linia("Ile := I - B'First + 1;");
+    w.linia("exit Automat;");
+  } else {
+    w.linia("S := ", std::to_string(cel), ";");
+  }
+}
+
+// The branch of one state: its own characters in a loop, then a case on the
+// character that leaves it.
+void Skaner::stan_kodem(Pisarz& w, int s) {
+  const Automat_Tokenow& a = *skaner_.automat;
+  w.linia("when ", std::to_string(s), " =>");
+  Wciecie galaz(w, krok_wciecia);
+  const Zbior wlasne = petla(s);
+  if (!przedzialy(wlasne).empty()) {
+    const std::string test = przedzialy(wlasne).size() <= przedzialy_w_tescie
+                                 ? "B (I) in " + wybor_ady(wlasne)
+                                 : "Petla_" + std::to_string(s) + "_Aut (B (I))";
+    // Where the state accepts, the match grows with the loop.
+    const bool akceptuje = a.wygrany(s) >= 0;
+    w.linia("while ", test, " loop");
+    w.linia("  I := I + 1;");
+    if (akceptuje) {
+      w.linia("  if I > B'Last then");
+      w.linia("    Dlugosc := I - B'First;");
+      w.linia("    exit Stany;");
+      w.linia("  end if;");
+    } else {
+      w.linia("  exit Stany when I > B'Last;");
+    }
+    w.linia("end loop;");
+    if (akceptuje) w.linia("Dlugosc := I - B'First;");
+  }
+  // The other moves, grouped by the state they lead to.
+  std::map<int, Zbior> cele;
+  bool wszystkie = true;
+  for (unsigned c = 0; c < 256; ++c) {
+    const int t = ruch(s, c);
+    if (t == s) continue;
+    if (t == 0) {
+      wszystkie = false;
+      continue;
+    }
+    cele.try_emplace(t, Zbior(256, false)).first->second[c] = true;
+  }
+  w.linia("case B (I) is");
+  {
+    Wciecie wybory(w, krok_wciecia);
+    for (const auto& [t, z] : cele) {
+      w.linia("when ", wybor_ady(z), " =>");
+      Wciecie ruch(w, krok_wciecia);
+      ruch_kodem(w, t);
+    }
+    if (!wszystkie || cele.empty()) {
+      w.linia("when others =>");
+      w.linia("  Ile := I - B'First;");
+      w.linia("  exit Automat;");
+    }
+  }
+  w.linia("end case;");
+}
+
+// The automaton over the part of the buffer filled so far, renamed as a
+// slice; at its end it asks for more and goes on in the state it was in.
+void Skaner::automat_kodem(Pisarz& w) {
+  const Automat_Tokenow& a = *skaner_.automat;
+  // Whether any match can go past its first character; where none can,
+  // the automaton takes one character and no loop.
+  bool dalej = false;
+  for (int s = 1; s <= a.licz_stanow(); ++s)
+    dalej = dalej || (zastepca_[static_cast<std::size_t>(s)] == s && s > 1 && !bez_wyjscia(s));
+  w.blok(R"ada(
+end if;
+S := 1;
+Ile := 0;
+Dlugosc := 0;
+Akc := 0;
+Automat :
+loop
+  declare
+    B : String renames Bufor_We (Poz_We .. Dl_We);
+)ada");
+  w.linia(dalej ? "    I : Integer := B'First + Ile;" : "    I : constant Integer := B'First + Ile;");
+  w.linia("  begin");
+  w.linia(dalej ? "    Stany :" : "    if I <= B'Last then");
+  if (dalej) w.linia("    while I <= B'Last loop");
+  w.linia("      case S is");
+  {
+    Wciecie stany(w, 4 * krok_wciecia);
+    for (int s = 1; s <= a.licz_stanow(); ++s)
+      if (zastepca_[static_cast<std::size_t>(s)] == s && !bez_wyjscia(s)) stan_kodem(w, s);
+    // The dead state and those without moves: a move into one ends the match.
+    w.linia("when others =>");
+    w.linia("  exit Automat;");
+  }
+  w.linia("      end case;");
+  if (dalej) {
+    w.linia("      I := I + 1;");
+    w.linia("    end loop Stany;");
+  } else {
+    w.linia("    end if;");
+  }
+  w.blok(R"ada(
+    Ile := I - B'First;
+  end;
+  exit Automat when not Zapewnij (Ile + 1);
+end loop Automat;
+)ada");
+}
+
+}  // namespace bryzas
