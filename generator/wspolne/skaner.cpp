@@ -77,6 +77,18 @@ bool skaner_do_napisania(const std::string& plik_skan) {
   return !pierwsza || pierwsza->starts_with(znacznik_skanera);
 }
 
+// A character skipped whatever follows: its match is always the longest.
+bool Skaner::zawsze_pomijany(unsigned c) const {
+  const Automat_Tokenow& a = *skaner_.automat;
+  const int t = a.przejscie(1, static_cast<unsigned char>(c));
+  if (t == 0 || a.wygrany(t) < 0 ||
+      skaner_.wzorce.cele[static_cast<std::size_t>(a.wygrany(t))].rodzaj != Wzorce_Skanera::Rodzaj::pomin)
+    return false;
+  for (unsigned d = 0; d < 256; ++d)
+    if (a.przejscie(t, static_cast<unsigned char>(d)) != 0) return false;
+  return true;
+}
+
 bool Skaner::jest_komentarz(bool liniowy) const {
   for (const Komentarz& k : opis_.komentarze)
     if (k.koniec.empty() == liniowy) return true;
@@ -169,20 +181,15 @@ void Skaner::tablice(Pisarz& w) {
     w.linia("Komentarze_Aut : constant array (Stan_Aut) of Natural := (");
     agregat(w, numery, ");");
   }
-  // A character skipped whatever follows: its match is always the longest.
-  std::string pomijane;
-  for (unsigned c = 0; c < 256; ++c) {
-    const int t = a.przejscie(1, static_cast<unsigned char>(c));
-    if (t == 0 || a.wygrany(t) < 0 ||
-        skaner_.wzorce.cele[static_cast<std::size_t>(a.wygrany(t))].rodzaj != Wzorce_Skanera::Rodzaj::pomin)
-      continue;
-    bool dalej = false;
-    for (unsigned d = 0; d < 256 && !dalej; ++d) dalej = a.przejscie(t, static_cast<unsigned char>(d)) != 0;
-    if (!dalej) pomijane += (pomijane.empty() ? "" : " | ") + ("Character'Val (" + std::to_string(c) + ")");
+  // The extended notation's automaton skips them itself.
+  if (!plan_.rozszerzona) {
+    std::string pomijane;
+    for (unsigned c = 0; c < 256; ++c)
+      if (zawsze_pomijany(c)) pomijane += (pomijane.empty() ? "" : " | ") + ("Character'Val (" + std::to_string(c) + ")");
+    w.linia("-- znaki pomijane przed automatem");
+    w.linia("Pomijane_Aut : constant array (Character) of Boolean := (",
+            pomijane.empty() ? "" : pomijane + " => True, ", "others => False);");
   }
-  w.linia("-- znaki pomijane przed automatem");
-  w.linia("Pomijane_Aut : constant array (Character) of Boolean := (",
-          pomijane.empty() ? "" : pomijane + " => True, ", "others => False);");
   w.linia();
 }
 

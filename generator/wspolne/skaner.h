@@ -88,6 +88,7 @@ private:
   void token_ostatni(Pisarz& w, const Cechy& c);
   void pomijanie(Pisarz& w);
   void koniec_wejscia(Pisarz& w, const Cechy& c);
+  void token_konca(Pisarz& w, const Cechy& c);
   void automat_tablicami(Pisarz& w, const Cechy& c);
   void brak_dopasowania(Pisarz& w, const Cechy& c);
   void dopasowanie(Pisarz& w, const Cechy& c);
@@ -99,11 +100,14 @@ private:
   std::vector<bool> petla(int stan) const;
   void tablice_petli(Pisarz& w);
   void ruch_kodem(Pisarz& w, int cel);
+  void pomijane_kodem(Pisarz& w);
   void stan_kodem(Pisarz& w, int stan);
   void automat_kodem(Pisarz& w);
+  void skanuj_kodem(Pisarz& w, const Cechy& c);
   // Whether the file declares a comment to the end of the line (or one
   // between delimiters).
   bool jest_komentarz(bool liniowy) const;
+  bool zawsze_pomijany(unsigned znak) const;
 
   const Bryzas_Pak& pak_;
   const Plan_Skanera& plan_;

@@ -233,14 +233,13 @@ void Skaner::skanuj(Pisarz& w) {
     w.linia("procedure ", c.rdzen, " is");
   else
     w.linia("function ", c.rdzen, " return Token_Typ is");
-  pomijanie(w);
-  {
+  if (plan_.rozszerzona) {
+    skanuj_kodem(w, c);
+  } else {
+    pomijanie(w);
     Wciecie petla(w, 2 * krok_wciecia);
     koniec_wejscia(w, c);
-    if (plan_.rozszerzona)
-      automat_kodem(w);
-    else
-      automat_tablicami(w, c);
+    automat_tablicami(w, c);
     brak_dopasowania(w, c);
     dopasowanie(w, c);
   }
@@ -317,20 +316,22 @@ begin
 // The token's place, and the end token when the input has ended.
 void Skaner::koniec_wejscia(Pisarz& w, const Cechy& c) {
   const std::string poz = pak_.nazwa_pozycji + ".";
-  const std::string kod_konca = plan_.koniec_jest_tokenem ? pak_.nazwa_skan + "." + opis_.koniec : "Pusty";
   w.linia(poz, "Linia := Linia_We;");
   w.linia(poz, "Kolumna := Poz_We - Pocz_Linii_We + 1;");
   w.linia("if Poz_We > Dl_We then");
-  {
-    Wciecie e(w, krok_wciecia);
-    if (c.wart) {
-      w.linia("Token_Aut.Wart (1 .. Dl_Token_Aut) := (others => ' ');");
-      w.linia("Dl_Token_Aut := 0;");
-    }
-    if (c.bez_granicy) w.linia("Dl_Tekstu_We := 0;");
-    w.linia("Token_Aut.Kod := ", kod_konca, ";");
-    w.linia(c.powrot);
+  Wciecie e(w, krok_wciecia);
+  token_konca(w, c);
+}
+
+void Skaner::token_konca(Pisarz& w, const Cechy& c) {
+  const std::string kod_konca = plan_.koniec_jest_tokenem ? pak_.nazwa_skan + "." + opis_.koniec : "Pusty";
+  if (c.wart) {
+    w.linia("Token_Aut.Wart (1 .. Dl_Token_Aut) := (others => ' ');");
+    w.linia("Dl_Token_Aut := 0;");
   }
+  if (c.bez_granicy) w.linia("Dl_Tekstu_We := 0;");
+  w.linia("Token_Aut.Kod := ", kod_konca, ";");
+  w.linia(c.powrot);
 }
 
 // The automaton run from its tables, one character a step.

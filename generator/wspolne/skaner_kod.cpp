@@ -113,54 +113,77 @@ void Skaner::tablice_petli(Pisarz& w) {
   }
 }
 
+namespace {
+
+// The label of a state's code.
+std::string etykieta(int s) { return "Stan_" + std::to_string(s); }
+
+}  // namespace
+
 // One move: into a state that accepts, the match grows; into one without
-// moves, the match is over.
+// moves, the match is over; into any other, its code goes on.
 void Skaner::ruch_kodem(Pisarz& w, int cel) {
   const Automat_Tokenow& a = *skaner_.automat;
   if (a.wygrany(cel) >= 0) {
-    w.linia("Dlugosc := I - B'First + 1;");
+    w.linia("Dlugosc := I - Od + 1;");
     w.linia("Akc := ", std::to_string(cel), ";");
   }
   if (bez_wyjscia(cel)) {
-    w.linia("Ile := I - B'First + 1;");
+    w.linia("Ile := I - Od + 1;");
     w.linia("exit Automat;");
   } else {
-    w.linia("S := ", std::to_string(cel), ";");
+    w.linia("I := I + 1;");
+    w.linia("goto ", etykieta(cel), ";");
   }
 }
 
-// The branch of one state: its own characters in a loop, then a case on the
-// character that leaves it.
+// The characters skipped before a token, in the start state: the token
+// begins after them, and a line feed among them counts a line.
+void Skaner::pomijane_kodem(Pisarz& w) {
+  Zbior z(256, false);
+  for (unsigned c = 0; c < 256; ++c) z[c] = c != '\n' && zawsze_pomijany(c);
+  if (!przedzialy(z).empty()) {
+    w.linia("when ", wybor_ady(z), " =>");
+    w.linia("  I := I + 1;");
+    w.linia("  Od := I;");
+    w.linia("  goto ", etykieta(1), ";");
+  }
+  if (zawsze_pomijany('\n')) {
+    w.linia("when ASCII.LF =>");
+    w.linia("  I := I + 1;");
+    w.linia("  Od := I;");
+    w.linia("  Linia_We := Linia_We + 1;");
+    w.linia("  Pocz_Linii_We := I;");
+    w.linia("  goto ", etykieta(1), ";");
+  }
+}
+
+// The code of one state: its own characters in a loop, the end of the
+// buffer, then a case on the character that leaves it.
 void Skaner::stan_kodem(Pisarz& w, int s) {
   const Automat_Tokenow& a = *skaner_.automat;
-  w.linia("when ", std::to_string(s), " =>");
-  Wciecie galaz(w, krok_wciecia);
+  w.linia("<<", etykieta(s), ">>");
   const Zbior wlasne = petla(s);
   if (!przedzialy(wlasne).empty()) {
     const std::string test = przedzialy(wlasne).size() <= przedzialy_w_tescie
                                  ? "B (I) in " + wybor_ady(wlasne)
                                  : "Petla_" + std::to_string(s) + "_Aut (B (I))";
-    // Where the state accepts, the match grows with the loop.
-    const bool akceptuje = a.wygrany(s) >= 0;
-    w.linia("while ", test, " loop");
+    w.linia("while I <= B'Last and then ", test, " loop");
     w.linia("  I := I + 1;");
-    if (akceptuje) {
-      w.linia("  if I > B'Last then");
-      w.linia("    Dlugosc := I - B'First;");
-      w.linia("    exit Stany;");
-      w.linia("  end if;");
-    } else {
-      w.linia("  exit Stany when I > B'Last;");
-    }
     w.linia("end loop;");
-    if (akceptuje) w.linia("Dlugosc := I - B'First;");
+    // Where the state accepts, the match grows with the loop.
+    if (a.wygrany(s) >= 0) w.linia("Dlugosc := I - Od;");
   }
+  w.linia("if I > B'Last then");
+  w.linia("  S := ", std::to_string(s), ";");
+  w.linia("  goto Koniec_Bufora;");
+  w.linia("end if;");
   // The other moves, grouped by the state they lead to.
   std::map<int, Zbior> cele;
   bool wszystkie = true;
   for (unsigned c = 0; c < 256; ++c) {
     const int t = ruch(s, c);
-    if (t == s) continue;
+    if (t == s || (s == 1 && zawsze_pomijany(c))) continue;
     if (t == 0) {
       wszystkie = false;
       continue;
@@ -170,66 +193,95 @@ void Skaner::stan_kodem(Pisarz& w, int s) {
   w.linia("case B (I) is");
   {
     Wciecie wybory(w, krok_wciecia);
+    if (s == 1) pomijane_kodem(w);
     for (const auto& [t, z] : cele) {
       w.linia("when ", wybor_ady(z), " =>");
       Wciecie ruch(w, krok_wciecia);
       ruch_kodem(w, t);
     }
-    if (!wszystkie || cele.empty()) {
+    if (!wszystkie) {
       w.linia("when others =>");
-      w.linia("  Ile := I - B'First;");
+      w.linia("  Ile := I - Od;");
       w.linia("  exit Automat;");
     }
   }
   w.linia("end case;");
 }
 
-// The automaton over the part of the buffer filled so far, renamed as a
-// slice; at its end it asks for more and goes on in the state it was in.
+// The automaton over the part of the buffer filled so far, renamed whole,
+// each state a label: a move is a jump. At the end of the buffer it asks
+// for more (Dolej keeps the token's first character at Poz_We) and goes on
+// in the state it was in.
 void Skaner::automat_kodem(Pisarz& w) {
   const Automat_Tokenow& a = *skaner_.automat;
-  // Whether any match can go past its first character; where none can,
-  // the automaton takes one character and no loop.
-  bool dalej = false;
+  std::vector<int> stany;
   for (int s = 1; s <= a.licz_stanow(); ++s)
-    dalej = dalej || (zastepca_[static_cast<std::size_t>(s)] == s && s > 1 && !bez_wyjscia(s));
+    if (zastepca_[static_cast<std::size_t>(s)] == s && !bez_wyjscia(s)) stany.push_back(s);
   w.blok(R"ada(
-end if;
 S := 1;
+Od := Poz_We;
 Ile := 0;
 Dlugosc := 0;
 Akc := 0;
 Automat :
 loop
   declare
-    B : String renames Bufor_We (Poz_We .. Dl_We);
+    B : String renames Bufor_We (1 .. Dl_We);
+    I : Integer := Od + Ile;
+  begin
 )ada");
-  w.linia(dalej ? "    I : Integer := B'First + Ile;" : "    I : constant Integer := B'First + Ile;");
-  w.linia("  begin");
-  w.linia(dalej ? "    Stany :" : "    if I <= B'Last then");
-  if (dalej) w.linia("    while I <= B'Last loop");
-  w.linia("      case S is");
-  {
-    Wciecie stany(w, 4 * krok_wciecia);
-    for (int s = 1; s <= a.licz_stanow(); ++s)
-      if (zastepca_[static_cast<std::size_t>(s)] == s && !bez_wyjscia(s)) stan_kodem(w, s);
-    // The dead state and those without moves: a move into one ends the match.
-    w.linia("when others =>");
-    w.linia("  exit Automat;");
+  Wciecie blok(w, 2 * krok_wciecia);
+  if (stany.size() > 1) {
+    w.linia("-- po dolaniu automat idzie dalej ze stanu, w ktorym stanal");
+    w.linia("if S /= 1 then");
+    w.linia("  case S is");
+    for (std::size_t i = 1; i < stany.size(); ++i)
+      w.linia("    when ", std::to_string(stany[i]), " => goto ", etykieta(stany[i]), ";");
+    w.linia("    when others => null;");
+    w.linia("  end case;");
+    w.linia("end if;");
   }
-  w.linia("      end case;");
-  if (dalej) {
-    w.linia("      I := I + 1;");
-    w.linia("    end loop Stany;");
-  } else {
-    w.linia("    end if;");
-  }
+  for (int s : stany) stan_kodem(w, s);
+  w.linia("<<Koniec_Bufora>>");
+  w.linia("Ile := I - Od;");
+}
+
+// Skanuj_Token of the extended notation: the automaton skips what comes
+// before the token itself; at the end of the input it has taken nothing.
+void Skaner::skanuj_kodem(Pisarz& w, const Cechy& c) {
   w.blok(R"ada(
-    Ile := I - B'First;
-  end;
-  exit Automat when not Zapewnij (Ile + 1);
-end loop Automat;
+  S : Stan_Aut;
+  Od : Positive;      -- pierwszy znak tokenu
+  Ile : Natural;      -- znaki przeczytane przez automat od Od
+  Dlugosc : Natural;  -- najdluzsze dopasowanie
+  Akc : Stan_Aut;     -- stan, w ktorym sie skonczylo
+begin
+  loop
 )ada");
+  Wciecie petla(w, 2 * krok_wciecia);
+  automat_kodem(w);
+  w.blok(R"ada(
+  end;
+  -- Dolej przesuwa tekst tak, ze token zaczyna sie od Poz_We
+  Poz_We := Od;
+  if not Zapewnij (Ile + 1) then
+    Od := Poz_We;
+    exit Automat;
+  end if;
+  Od := Poz_We;
+end loop Automat;
+Poz_We := Od;
+)ada");
+  w.linia(pak_.nazwa_pozycji, ".Linia := Linia_We;");
+  w.linia(pak_.nazwa_pozycji, ".Kolumna := Poz_We - Pocz_Linii_We + 1;");
+  w.linia("if Dlugosc = 0 and then Poz_We > Dl_We then");
+  {
+    Wciecie e(w, krok_wciecia);
+    token_konca(w, c);
+  }
+  w.linia("end if;");
+  brak_dopasowania(w, c);
+  dopasowanie(w, c);
 }
 
 }  // namespace bryzas

@@ -19,8 +19,6 @@ Rodzaje_Aut : constant array (Stan_Aut) of Rodzaj_Aut := (
   Brak, Brak, Pomin, Token, Token, Token, Token, Token, Token, Token);
 Kody_Aut : constant array (Stan_Aut) of Token_Kod := (
   Pusty, Pusty, Pusty, Nawias, Zamknij, Przecinek, Liczba, Nazwa, Liczba, Nazwa);
--- znaki pomijane przed automatem
-Pomijane_Aut : constant array (Character) of Boolean := (Character'Val (9) | Character'Val (10) | Character'Val (13) | Character'Val (32) => True, others => False);
 
 -- bledy skanera (Nr_Bledu_Skan)
 Zly_Znak_We : constant := 1;  -- nieoczekiwany znak
@@ -128,120 +126,123 @@ Zajete_We : Natural := 0;
 
 procedure Skanuj_Token is
   S : Stan_Aut;
-  Ile : Natural;      -- znaki przeczytane przez automat
+  Od : Positive;      -- pierwszy znak tokenu
+  Ile : Natural;      -- znaki przeczytane przez automat od Od
   Dlugosc : Natural;  -- najdluzsze dopasowanie
   Akc : Stan_Aut;     -- stan, w ktorym sie skonczylo
 begin
   loop
-    Pomijanie :
-    loop
-      declare
-        B : String renames Bufor_We (Poz_We .. Dl_We);
-      begin
-        for I in B'Range loop
-          if not Pomijane_Aut (B (I)) then
-            Poz_We := I;
-            exit Pomijanie;
-          elsif B (I) = ASCII.LF then
-            Linia_We := Linia_We + 1;
-            Pocz_Linii_We := I + 1;
-          end if;
-        end loop;
-        Poz_We := Dl_We + 1;
-      end;
-      exit Pomijanie when not Zapewnij (1);
-    end loop Pomijanie;
-    W_Pozycja.Linia := Linia_We;
-    W_Pozycja.Kolumna := Poz_We - Pocz_Linii_We + 1;
-    if Poz_We > Dl_We then
-      Dl_Tekstu_We := 0;
-      Token_Aut.Kod := W_Skan.Koniec;
-      return;
-    end if;
     S := 1;
+    Od := Poz_We;
     Ile := 0;
     Dlugosc := 0;
     Akc := 0;
     Automat :
     loop
       declare
-        B : String renames Bufor_We (Poz_We .. Dl_We);
-        I : Integer := B'First + Ile;
+        B : String renames Bufor_We (1 .. Dl_We);
+        I : Integer := Od + Ile;
       begin
-        Stany :
-        while I <= B'Last loop
+        -- po dolaniu automat idzie dalej ze stanu, w ktorym stanal
+        if S /= 1 then
           case S is
-            when 1 =>
-              case B (I) is
-                when Character'Val (9) .. Character'Val (10) | Character'Val (13) | ' ' =>
-                  Dlugosc := I - B'First + 1;
-                  Akc := 2;
-                  Ile := I - B'First + 1;
-                  exit Automat;
-                when '(' =>
-                  Dlugosc := I - B'First + 1;
-                  Akc := 3;
-                  Ile := I - B'First + 1;
-                  exit Automat;
-                when ')' =>
-                  Dlugosc := I - B'First + 1;
-                  Akc := 4;
-                  Ile := I - B'First + 1;
-                  exit Automat;
-                when ',' =>
-                  Dlugosc := I - B'First + 1;
-                  Akc := 5;
-                  Ile := I - B'First + 1;
-                  exit Automat;
-                when '0' .. '9' =>
-                  Dlugosc := I - B'First + 1;
-                  Akc := 6;
-                  S := 6;
-                when 'a' .. 'z' =>
-                  Dlugosc := I - B'First + 1;
-                  Akc := 7;
-                  S := 7;
-                when others =>
-                  Ile := I - B'First;
-                  exit Automat;
-              end case;
-            when 6 =>
-              while B (I) in '0' .. '9' loop
-                I := I + 1;
-                if I > B'Last then
-                  Dlugosc := I - B'First;
-                  exit Stany;
-                end if;
-              end loop;
-              Dlugosc := I - B'First;
-              case B (I) is
-                when others =>
-                  Ile := I - B'First;
-                  exit Automat;
-              end case;
-            when 7 =>
-              while B (I) in 'a' .. 'z' loop
-                I := I + 1;
-                if I > B'Last then
-                  Dlugosc := I - B'First;
-                  exit Stany;
-                end if;
-              end loop;
-              Dlugosc := I - B'First;
-              case B (I) is
-                when others =>
-                  Ile := I - B'First;
-                  exit Automat;
-              end case;
-            when others =>
-              exit Automat;
+            when 6 => goto Stan_6;
+            when 7 => goto Stan_7;
+            when others => null;
           end case;
+        end if;
+        <<Stan_1>>
+        if I > B'Last then
+          S := 1;
+          goto Koniec_Bufora;
+        end if;
+        case B (I) is
+          when Character'Val (9) | Character'Val (13) | ' ' =>
+            I := I + 1;
+            Od := I;
+            goto Stan_1;
+          when ASCII.LF =>
+            I := I + 1;
+            Od := I;
+            Linia_We := Linia_We + 1;
+            Pocz_Linii_We := I;
+            goto Stan_1;
+          when '(' =>
+            Dlugosc := I - Od + 1;
+            Akc := 3;
+            Ile := I - Od + 1;
+            exit Automat;
+          when ')' =>
+            Dlugosc := I - Od + 1;
+            Akc := 4;
+            Ile := I - Od + 1;
+            exit Automat;
+          when ',' =>
+            Dlugosc := I - Od + 1;
+            Akc := 5;
+            Ile := I - Od + 1;
+            exit Automat;
+          when '0' .. '9' =>
+            Dlugosc := I - Od + 1;
+            Akc := 6;
+            I := I + 1;
+            goto Stan_6;
+          when 'a' .. 'z' =>
+            Dlugosc := I - Od + 1;
+            Akc := 7;
+            I := I + 1;
+            goto Stan_7;
+          when others =>
+            Ile := I - Od;
+            exit Automat;
+        end case;
+        <<Stan_6>>
+        while I <= B'Last and then B (I) in '0' .. '9' loop
           I := I + 1;
-        end loop Stany;
-        Ile := I - B'First;
+        end loop;
+        Dlugosc := I - Od;
+        if I > B'Last then
+          S := 6;
+          goto Koniec_Bufora;
+        end if;
+        case B (I) is
+          when others =>
+            Ile := I - Od;
+            exit Automat;
+        end case;
+        <<Stan_7>>
+        while I <= B'Last and then B (I) in 'a' .. 'z' loop
+          I := I + 1;
+        end loop;
+        Dlugosc := I - Od;
+        if I > B'Last then
+          S := 7;
+          goto Koniec_Bufora;
+        end if;
+        case B (I) is
+          when others =>
+            Ile := I - Od;
+            exit Automat;
+        end case;
+        <<Koniec_Bufora>>
+        Ile := I - Od;
       end;
-      exit Automat when not Zapewnij (Ile + 1);
+      -- Dolej przesuwa tekst tak, ze token zaczyna sie od Poz_We
+      Poz_We := Od;
+      if not Zapewnij (Ile + 1) then
+        Od := Poz_We;
+        exit Automat;
+      end if;
+      Od := Poz_We;
     end loop Automat;
+    Poz_We := Od;
+    W_Pozycja.Linia := Linia_We;
+    W_Pozycja.Kolumna := Poz_We - Pocz_Linii_We + 1;
+    if Dlugosc = 0 and then Poz_We > Dl_We then
+      Dl_Tekstu_We := 0;
+      Token_Aut.Kod := W_Skan.Koniec;
+      return;
+    end if;
     if Dlugosc = 0 then
       W_Pozycja.Znak := Bufor_We (Poz_We);
       Zajete_We := Natural'Max (Ile, 1);

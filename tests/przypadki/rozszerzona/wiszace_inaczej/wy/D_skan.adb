@@ -19,8 +19,6 @@ Rodzaje_Aut : constant array (Stan_Aut) of Rodzaj_Aut := (
   Brak, Brak, Pomin, Token, Brak, Brak, Brak, Token, Brak, Token, Brak, Brak, Brak, Token, Token);
 Kody_Aut : constant array (Stan_Aut) of Token_Kod := (
   Pusty, Pusty, Pusty, Warunek, Pusty, Pusty, Pusty, X, Pusty, Jesli, Pusty, Pusty, Pusty, Inaczej, To);
--- znaki pomijane przed automatem
-Pomijane_Aut : constant array (Character) of Boolean := (Character'Val (9) | Character'Val (10) | Character'Val (13) | Character'Val (32) => True, others => False);
 
 -- bledy skanera (Nr_Bledu_Skan)
 Zly_Znak_We : constant := 1;  -- nieoczekiwany znak
@@ -128,150 +126,191 @@ Zajete_We : Natural := 0;
 
 procedure Skanuj_Token is
   S : Stan_Aut;
-  Ile : Natural;      -- znaki przeczytane przez automat
+  Od : Positive;      -- pierwszy znak tokenu
+  Ile : Natural;      -- znaki przeczytane przez automat od Od
   Dlugosc : Natural;  -- najdluzsze dopasowanie
   Akc : Stan_Aut;     -- stan, w ktorym sie skonczylo
 begin
   loop
-    Pomijanie :
-    loop
-      declare
-        B : String renames Bufor_We (Poz_We .. Dl_We);
-      begin
-        for I in B'Range loop
-          if not Pomijane_Aut (B (I)) then
-            Poz_We := I;
-            exit Pomijanie;
-          elsif B (I) = ASCII.LF then
-            Linia_We := Linia_We + 1;
-            Pocz_Linii_We := I + 1;
-          end if;
-        end loop;
-        Poz_We := Dl_We + 1;
-      end;
-      exit Pomijanie when not Zapewnij (1);
-    end loop Pomijanie;
-    D_Pozycja.Linia := Linia_We;
-    D_Pozycja.Kolumna := Poz_We - Pocz_Linii_We + 1;
-    if Poz_We > Dl_We then
-      Dl_Tekstu_We := 0;
-      Token_Aut.Kod := D_Skan.Koniec;
-      return;
-    end if;
     S := 1;
+    Od := Poz_We;
     Ile := 0;
     Dlugosc := 0;
     Akc := 0;
     Automat :
     loop
       declare
-        B : String renames Bufor_We (Poz_We .. Dl_We);
-        I : Integer := B'First + Ile;
+        B : String renames Bufor_We (1 .. Dl_We);
+        I : Integer := Od + Ile;
       begin
-        Stany :
-        while I <= B'Last loop
+        -- po dolaniu automat idzie dalej ze stanu, w ktorym stanal
+        if S /= 1 then
           case S is
-            when 1 =>
-              case B (I) is
-                when Character'Val (9) .. Character'Val (10) | Character'Val (13) | ' ' =>
-                  Dlugosc := I - B'First + 1;
-                  Akc := 2;
-                  Ile := I - B'First + 1;
-                  exit Automat;
-                when 'c' =>
-                  Dlugosc := I - B'First + 1;
-                  Akc := 3;
-                  Ile := I - B'First + 1;
-                  exit Automat;
-                when 'e' =>
-                  S := 4;
-                when 'i' =>
-                  S := 5;
-                when 't' =>
-                  S := 6;
-                when 'x' =>
-                  Dlugosc := I - B'First + 1;
-                  Akc := 7;
-                  Ile := I - B'First + 1;
-                  exit Automat;
-                when others =>
-                  Ile := I - B'First;
-                  exit Automat;
-              end case;
-            when 4 =>
-              case B (I) is
-                when 'l' =>
-                  S := 8;
-                when others =>
-                  Ile := I - B'First;
-                  exit Automat;
-              end case;
-            when 5 =>
-              case B (I) is
-                when 'f' =>
-                  Dlugosc := I - B'First + 1;
-                  Akc := 9;
-                  Ile := I - B'First + 1;
-                  exit Automat;
-                when others =>
-                  Ile := I - B'First;
-                  exit Automat;
-              end case;
-            when 6 =>
-              case B (I) is
-                when 'h' =>
-                  S := 10;
-                when others =>
-                  Ile := I - B'First;
-                  exit Automat;
-              end case;
-            when 8 =>
-              case B (I) is
-                when 's' =>
-                  S := 11;
-                when others =>
-                  Ile := I - B'First;
-                  exit Automat;
-              end case;
-            when 10 =>
-              case B (I) is
-                when 'e' =>
-                  S := 12;
-                when others =>
-                  Ile := I - B'First;
-                  exit Automat;
-              end case;
-            when 11 =>
-              case B (I) is
-                when 'e' =>
-                  Dlugosc := I - B'First + 1;
-                  Akc := 13;
-                  Ile := I - B'First + 1;
-                  exit Automat;
-                when others =>
-                  Ile := I - B'First;
-                  exit Automat;
-              end case;
-            when 12 =>
-              case B (I) is
-                when 'n' =>
-                  Dlugosc := I - B'First + 1;
-                  Akc := 14;
-                  Ile := I - B'First + 1;
-                  exit Automat;
-                when others =>
-                  Ile := I - B'First;
-                  exit Automat;
-              end case;
-            when others =>
-              exit Automat;
+            when 4 => goto Stan_4;
+            when 5 => goto Stan_5;
+            when 6 => goto Stan_6;
+            when 8 => goto Stan_8;
+            when 10 => goto Stan_10;
+            when 11 => goto Stan_11;
+            when 12 => goto Stan_12;
+            when others => null;
           end case;
-          I := I + 1;
-        end loop Stany;
-        Ile := I - B'First;
+        end if;
+        <<Stan_1>>
+        if I > B'Last then
+          S := 1;
+          goto Koniec_Bufora;
+        end if;
+        case B (I) is
+          when Character'Val (9) | Character'Val (13) | ' ' =>
+            I := I + 1;
+            Od := I;
+            goto Stan_1;
+          when ASCII.LF =>
+            I := I + 1;
+            Od := I;
+            Linia_We := Linia_We + 1;
+            Pocz_Linii_We := I;
+            goto Stan_1;
+          when 'c' =>
+            Dlugosc := I - Od + 1;
+            Akc := 3;
+            Ile := I - Od + 1;
+            exit Automat;
+          when 'e' =>
+            I := I + 1;
+            goto Stan_4;
+          when 'i' =>
+            I := I + 1;
+            goto Stan_5;
+          when 't' =>
+            I := I + 1;
+            goto Stan_6;
+          when 'x' =>
+            Dlugosc := I - Od + 1;
+            Akc := 7;
+            Ile := I - Od + 1;
+            exit Automat;
+          when others =>
+            Ile := I - Od;
+            exit Automat;
+        end case;
+        <<Stan_4>>
+        if I > B'Last then
+          S := 4;
+          goto Koniec_Bufora;
+        end if;
+        case B (I) is
+          when 'l' =>
+            I := I + 1;
+            goto Stan_8;
+          when others =>
+            Ile := I - Od;
+            exit Automat;
+        end case;
+        <<Stan_5>>
+        if I > B'Last then
+          S := 5;
+          goto Koniec_Bufora;
+        end if;
+        case B (I) is
+          when 'f' =>
+            Dlugosc := I - Od + 1;
+            Akc := 9;
+            Ile := I - Od + 1;
+            exit Automat;
+          when others =>
+            Ile := I - Od;
+            exit Automat;
+        end case;
+        <<Stan_6>>
+        if I > B'Last then
+          S := 6;
+          goto Koniec_Bufora;
+        end if;
+        case B (I) is
+          when 'h' =>
+            I := I + 1;
+            goto Stan_10;
+          when others =>
+            Ile := I - Od;
+            exit Automat;
+        end case;
+        <<Stan_8>>
+        if I > B'Last then
+          S := 8;
+          goto Koniec_Bufora;
+        end if;
+        case B (I) is
+          when 's' =>
+            I := I + 1;
+            goto Stan_11;
+          when others =>
+            Ile := I - Od;
+            exit Automat;
+        end case;
+        <<Stan_10>>
+        if I > B'Last then
+          S := 10;
+          goto Koniec_Bufora;
+        end if;
+        case B (I) is
+          when 'e' =>
+            I := I + 1;
+            goto Stan_12;
+          when others =>
+            Ile := I - Od;
+            exit Automat;
+        end case;
+        <<Stan_11>>
+        if I > B'Last then
+          S := 11;
+          goto Koniec_Bufora;
+        end if;
+        case B (I) is
+          when 'e' =>
+            Dlugosc := I - Od + 1;
+            Akc := 13;
+            Ile := I - Od + 1;
+            exit Automat;
+          when others =>
+            Ile := I - Od;
+            exit Automat;
+        end case;
+        <<Stan_12>>
+        if I > B'Last then
+          S := 12;
+          goto Koniec_Bufora;
+        end if;
+        case B (I) is
+          when 'n' =>
+            Dlugosc := I - Od + 1;
+            Akc := 14;
+            Ile := I - Od + 1;
+            exit Automat;
+          when others =>
+            Ile := I - Od;
+            exit Automat;
+        end case;
+        <<Koniec_Bufora>>
+        Ile := I - Od;
       end;
-      exit Automat when not Zapewnij (Ile + 1);
+      -- Dolej przesuwa tekst tak, ze token zaczyna sie od Poz_We
+      Poz_We := Od;
+      if not Zapewnij (Ile + 1) then
+        Od := Poz_We;
+        exit Automat;
+      end if;
+      Od := Poz_We;
     end loop Automat;
+    Poz_We := Od;
+    D_Pozycja.Linia := Linia_We;
+    D_Pozycja.Kolumna := Poz_We - Pocz_Linii_We + 1;
+    if Dlugosc = 0 and then Poz_We > Dl_We then
+      Dl_Tekstu_We := 0;
+      Token_Aut.Kod := D_Skan.Koniec;
+      return;
+    end if;
     if Dlugosc = 0 then
       D_Pozycja.Znak := Bufor_We (Poz_We);
       Zajete_We := Natural'Max (Ile, 1);
