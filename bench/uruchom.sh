@@ -13,7 +13,9 @@
 # converts in today's dialect and with --swobodny. JSON_MB (default 50) is
 # the size of the two JSON documents on which the recogniser bryzas
 # generates is timed against those of Coco/R, of bison with flex and of re2c (their
-# CPU time). CZESCI (default "ostrew bryzas skanery dialekty json") chooses
+# CPU time). PL0_MB (default 50) is the size of the PL/0 program on which
+# the recogniser bryzas generates from bench/pl0/Pl0.gpa is timed against
+# re2c's. CZESCI (default "ostrew bryzas skanery dialekty json pl0") chooses
 # the parts that run. Everything is made and run in a scratch directory that
 # is removed at the end.
 set -uo pipefail
@@ -28,7 +30,8 @@ produkcje=${PRODUKCJE:-10 50 200}
 skanery_mb=${SKANERY_MB:-100}
 dialekty_mb=${DIALEKTY_MB:-100}
 json_mb=${JSON_MB:-50}
-czesci=" ${CZESCI:-ostrew bryzas skanery dialekty json} "
+pl0_mb=${PL0_MB:-50}
+czesci=" ${CZESCI:-ostrew bryzas skanery dialekty json pl0} "
 czesc() { [[ $czesci == *" $1 "* ]]; }  # PART: true when that part runs
 praca=$(mktemp -d "${TMPDIR:-/tmp}/bench.XXXXXX")
 trap 'rm -rf "$praca"' EXIT
@@ -59,14 +62,17 @@ if czesc json; then
   command -v flex > /dev/null || brak+=(flex)
   command -v bison > /dev/null || brak+=(bison)
   command -v cococpp > /dev/null || brak+=(coco-cpp)
-  command -v re2c > /dev/null || brak+=(re2c)
   ((${#brak[@]} == 0)) || zainstaluj "${brak[@]}"
+fi
+if czesc json || czesc pl0; then
+  command -v re2c > /dev/null || zainstaluj re2c
 fi
 
 postep "compiling the helpers and peers"
 cc -O2 -o "$praca/mierz" "$bench/mierz.c" || przerwij "cannot compile mierz.c"
 cc -O2 -o "$praca/generuj_ini" "$bench/generuj_ini.c" || przerwij "cannot compile generuj_ini.c"
 cc -O2 -o "$praca/generuj_json" "$bench/generuj_json.c" || przerwij "cannot compile generuj_json.c"
+cc -O2 -o "$praca/generuj_pl0" "$bench/generuj_pl0.c" || przerwij "cannot compile generuj_pl0.c"
 cc -O2 -o "$praca/pisz_pliki" "$bench/pisz_pliki.c" || przerwij "cannot compile pisz_pliki.c"
 printf 'int main(void) { return 0; }\n' > "$praca/pusty.c"
 cc -O2 -o "$praca/pusty" "$praca/pusty.c" || przerwij "cannot compile the empty C program"
@@ -94,6 +100,10 @@ konwertery=(ostrew python)
 if czesc json; then
   postep "building the JSON recognisers"
   bash "$bench/json/buduj.sh" "$bryzas" "$praca/json" || przerwij "bench/json/buduj.sh failed"
+fi
+if czesc pl0; then
+  postep "building the PL/0 recognisers"
+  bash "$bench/pl0/buduj.sh" "$bryzas" "$praca/pl0" || przerwij "bench/pl0/buduj.sh failed"
 fi
 
 postep "checking the bench's own tools"
@@ -327,6 +337,54 @@ json() {
 }
 czesc json && json
 
+# The PL/0 recognisers of bench/pl0/buduj.sh on one generated program, each
+# timed only when it accepted it with the generator's count of statements
+# and rejected the program cut in half and one with a statement broken.
+rozpoznawacze_pl0=(bryzas re2c)
+declare -A zly_pl0
+instrukcje_pl0=
+pl0() {
+  local d=$praca/pl0_dok r p st wy
+  mkdir "$d"
+  postep "a PL/0 program of $pl0_mb MB"
+  "$praca/generuj_pl0" $((pl0_mb * 1000000)) > "$d/program.pl0" 2> "$d/instrukcje" ||
+    przerwij "cannot write $d/program.pl0"
+  instrukcje_pl0=$(cat "$d/instrukcje")
+  head -c $(($(stat -c %s "$d/program.pl0") / 2)) "$d/program.pl0" > "$d/urwany.pl0"
+  awk -v n=$(($(wc -l < "$d/program.pl0") / 2)) 'NR == n { print "x := := 1;" } { print }' \
+    "$d/program.pl0" > "$d/zepsuty.pl0"
+  for r in "${rozpoznawacze_pl0[@]}"; do
+    p=$praca/pl0/$r/rozpoznaj
+    if [ ! -x "$p" ]; then
+      zly_pl0[$r]="not built: $(cat "$praca/pl0/$r.blad" 2> /dev/null)"
+      uwaga "the PL/0 recogniser $r was not measured: ${zly_pl0[$r]}"
+      continue
+    fi
+    wy=$("$p" "$d/program.pl0" 2> "$d/blad")
+    st=$?
+    wy=${wy// /}
+    if [ "$st" != 0 ] || [ "$wy" != "$instrukcje_pl0" ]; then
+      zly_pl0[$r]="status $st, $wy statements instead of $instrukcje_pl0: $(head -c 200 "$d/blad")"
+    fi
+    for dok in urwany zepsuty; do
+      [ -z "${zly_pl0[$r]:-}" ] || break
+      "$p" "$d/$dok.pl0" > /dev/null 2>&1
+      st=$?
+      [ "$st" = 1 ] || zly_pl0[$r]="ended with status $st on a broken program ($dok.pl0), not 1"
+    done
+    [ -n "${zly_pl0[$r]:-}" ] && uwaga "the PL/0 recogniser $r is not timed: ${zly_pl0[$r]}"
+  done
+  zadanie pl0 pl0_cat "$(stat -c %s "$d/program.pl0")" -- cat "$d/program.pl0"
+  for r in "${rozpoznawacze_pl0[@]}"; do
+    [ -z "${zly_pl0[$r]:-}" ] &&
+      zadanie pl0 "pl0_$r" "$(stat -c %s "$d/program.pl0")" -- "$praca/pl0/$r/rozpoznaj" "$d/program.pl0"
+  done
+  postep "the PL/0 recognisers"
+  zmierz 7 -c
+  rm -rf "$d"
+}
+czesc pl0 && pl0
+
 # --- the table ----------------------------------------------------------------
 pole() { # ROW FIELD: 1 group, 2 program, 3 bytes, 4 median (or FAIL), 5 min, 6 peak KiB, 7 runs
   local -a f
@@ -359,6 +417,9 @@ opis_programu() {
     json_bison) echo "bison + flex, cc -O2" ;;
     json_bison_cf) echo "bison + flex -CF, cc -O2" ;;
     json_re2c) echo "re2c scanner + recursive descent in C, cc -O2 (reads the whole file)" ;;
+    pl0_cat) echo "cat > /dev/null (reading limit)" ;;
+    pl0_bryzas) echo "**bryzas**: \`gprbuild -P Pl0.gpr\` as generated" ;;
+    pl0_re2c) echo "re2c scanner + recursive descent in C, cc -O2 (reads the whole file)" ;;
     *) echo "$1" ;;
   esac
 }
@@ -481,6 +542,33 @@ if czesc json; then
     done
   done
 fi
+if czesc pl0; then
+  echo
+  echo "PL/0: one program validated and its $instrukcje_pl0 statements counted; times are CPU time"
+  echo "(user + system), medians of 7 runs taken in turns"
+  echo
+  echo "| program | recogniser | runs | median CPU time | MB/s | peak MB | time / re2c's |"
+  echo "|---|---|---|---|---|---|---|"
+  ref=$(szukaj pl0 pl0_re2c)
+  for k in cat "${rozpoznawacze_pl0[@]}"; do
+    nazwa=$(opis_programu "pl0_$k")
+    if [ -n "${zly_pl0[$k]:-}" ]; then
+      echo "| $pl0_mb MB | $nazwa | - | failed: ${zly_pl0[$k]//|/ } | - | - | - |"
+      continue
+    fi
+    w=$(szukaj pl0 "pl0_$k")
+    if nie_zmierzony "$w"; then
+      echo "| $pl0_mb MB | $nazwa | - | failed | - | - | - |"
+      continue
+    fi
+    med=$(pole "$w" 4)
+    wzgl=-
+    [ "$k" != cat ] && ! nie_zmierzony "$ref" && wzgl=$(iloraz "$med" "$(pole "$ref" 4)")
+    echo "| $pl0_mb MB | $nazwa | $(pole "$w" 7) | $(czas "$med") |" \
+      "$(awk -v b="$(pole "$w" 3)" -v s="$med" 'BEGIN { printf "%.0f", b / s / 1e6 }') |" \
+      "$(awk -v k="$(pole "$w" 6)" 'BEGIN { printf "%.1f", k * 1024 / 1e6 }') | $wzgl |"
+  done
+fi
 
 if czesc dialekty; then
   echo
@@ -509,7 +597,7 @@ if czesc dialekty; then
 fi
 
 # --- targets ------------------------------------------------------------------
-if czesc ostrew || czesc bryzas || czesc skanery; then
+if czesc ostrew || czesc bryzas || czesc skanery || czesc json || czesc pl0; then
   echo
   echo "Targets"
   echo
@@ -575,6 +663,21 @@ if czesc dialekty; then
   fi
   cel "ostrew --swobodny within 2 times today's dialect's time ($dialekty_mb MB)" "$v" 'v <= 2' "${v:+time ratio $v}"
 fi
+# The generated recognisers at or under re2c's CPU time.
+rowno_z_re2c() { # GROUP PROGRAM PEER TEXT
+  local g r v=
+  g=$(szukaj "$1" "$2")
+  r=$(szukaj "$1" "$3")
+  if ! nie_zmierzony "$g" && ! nie_zmierzony "$r"; then
+    v=$(iloraz "$(pole "$g" 4)" "$(pole "$r" 4)")
+  fi
+  cel "$4" "$v" 'v <= 1' "${v:+time ratio $v}"
+}
+if czesc json; then
+  rowno_z_re2c "json linie" json_bryzas json_re2c "the generated JSON recogniser within re2c's CPU time (a value a line)"
+  rowno_z_re2c "json jedna" json_bryzas json_re2c "the generated JSON recogniser within re2c's CPU time (one line)"
+fi
+czesc pl0 && rowno_z_re2c pl0 pl0_bryzas pl0_re2c "the generated PL/0 recogniser within re2c's CPU time"
 if ((${#uwagi[@]})); then
   echo
   echo "Notes"
