@@ -191,7 +191,7 @@ procedure Zglos (Tekst : String) renames Zglos_Pliku;
 
 )ada");
   }
-  if (plan_.z_tokenami()) pisz_opis_skanera(w);
+  if (plan_.z_tokenami()) pisz_opis_skanera(w, &plan_.pisownia);
   w.linia("function Opis (Nr : Integer) return String is");
   w.linia("begin");
   {

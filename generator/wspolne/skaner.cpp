@@ -106,6 +106,10 @@ void Skaner::pisz_pozycje(Pisarz& w) {
   w.linia("Kolumna : Natural := 0;");
   w.linia("-- znak, od ktorego nie zaczyna sie zaden token (blad skanera 1)");
   w.linia("Znak : Character := ' ';");
+  if (plan_.rozszerzona) {
+    w.linia("-- pozycja w Token_Kod tokenu zaczetego, a nieskonczonego (blad skanera ", std::to_string(niedokonczony_ady.nr), ")");
+    w.linia("Niedokonczony : Natural := 0;");
+  }
   w.linia();
   w.linia("end ", p, ";");
 }
@@ -176,6 +180,18 @@ void Skaner::tablice(Pisarz& w) {
   agregat(w, dzialania, ");");
   w.linia("Kody_Aut : constant array (Stan_Aut) of Token_Kod := (");
   agregat(w, kody, ");");
+  if (plan_.rozszerzona) {
+    // The token begun and not finished where the automaton stopped in a state.
+    const std::vector<int> t = niedokonczone();
+    std::vector<std::string> zaczete{"Pusty"};
+    for (int s = 1; s <= n; ++s) {
+      const int k = t[static_cast<std::size_t>(s)];
+      zaczete.push_back(k < 0 ? "Pusty" : skaner_.tokeny[static_cast<std::size_t>(k)]->nazwa);
+    }
+    w.linia("-- token zaczety, a nieskonczony, gdy automat stanal w stanie");
+    w.linia("Niedokonczone_Aut : constant array (Stan_Aut) of Token_Kod := (");
+    agregat(w, zaczete, ");");
+  }
   if (jest_komentarz(false)) {
     w.linia("-- numer komentarza, ktorego poczatek konczy sie w stanie");
     w.linia("Komentarze_Aut : constant array (Stan_Aut) of Natural := (");

@@ -38,6 +38,8 @@ inline constexpr Blad_Skanera_Ady zly_znak_ady{1, "Zly_Znak_We", "nieoczekiwany 
 inline constexpr Blad_Skanera_Ady za_dlugi_token_ady{2, "Za_Dlugi_Token_We", "token dluzszy niz 100 znakow"};
 inline constexpr Blad_Skanera_Ady komentarz_bez_konca_ady{3, "Komentarz_Bez_Konca_We", "komentarz bez konca"};
 inline constexpr Blad_Skanera_Ady bledy_skanera_ady[] = {zly_znak_ady, za_dlugi_token_ady, komentarz_bez_konca_ady};
+// The extended notation's scanner also names a token begun and not finished.
+inline constexpr Blad_Skanera_Ady niedokonczony_ady{4, "Niedokonczony_We", "niedokonczony"};
 
 // What the road decided of the scanner it has a token file for.
 struct Plan_Skanera {
@@ -81,6 +83,7 @@ private:
     bool w_miejscu = false;     // built in Biezacy
     bool wart = true;           // its text copied into Wart
     bool odtwarzanie = false;   // lexical errors reported, the scan goes on
+    bool scalony = false;       // ... by the scan itself, without Skanuj_Token
     std::string_view rdzen;     // the subprogram that scans
     std::string_view powrot;    // how it returns the token
   };
@@ -96,13 +99,16 @@ private:
   // The automaton as code (skaner_kod.cpp).
   std::vector<int> zastepcy() const;
   int ruch(int stan, unsigned znak) const;
+  std::vector<int> niedokonczone() const;
   bool bez_wyjscia(int stan) const;
   std::vector<bool> petla(int stan) const;
   void tablice_petli(Pisarz& w);
   void ruch_kodem(Pisarz& w, int cel);
   void pomijane_kodem(Pisarz& w);
+  void koniec_linii_kodem(Pisarz& w);
   void stan_kodem(Pisarz& w, int stan);
   void automat_kodem(Pisarz& w);
+  void bez_dopasowania_kodem(Pisarz& w, const Cechy& c);
   void skanuj_kodem(Pisarz& w, const Cechy& c);
   // Whether the file declares a comment to the end of the line (or one
   // between delimiters).

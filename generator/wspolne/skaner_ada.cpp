@@ -26,6 +26,9 @@ void Skaner::wejscie(Pisarz& w) {
     if (b.nr == komentarz_bez_konca_ady.nr && !jest_komentarz(false)) continue;
     w.linia(b.stala, " : constant := ", std::to_string(b.nr), ";  -- ", b.tekst);
   }
+  if (plan_.rozszerzona)
+    w.linia(niedokonczony_ady.stala, " : constant := ", std::to_string(niedokonczony_ady.nr), ";  -- ",
+            niedokonczony_ady.tekst);
   w.linia();
   w.blok(R"ada(
 package Tekst_We renames Standard.Ada.Text_IO;
@@ -217,7 +220,9 @@ Skaner::Cechy Skaner::cechy() const {
   // text the error took (a character that begins no token: that
   // character); the scan that raises it is Skanuj_Token.
   c.odtwarzanie = plan_.odtwarzanie;
-  c.rdzen = c.odtwarzanie ? "Skanuj_Token" : c.w_miejscu ? "Skanuj_Biezacy" : "Skanuj";
+  // The extended notation's scan reports its errors itself.
+  c.scalony = c.odtwarzanie && c.w_miejscu && plan_.rozszerzona;
+  c.rdzen = c.odtwarzanie && !c.scalony ? "Skanuj_Token" : c.w_miejscu ? "Skanuj_Biezacy" : "Skanuj";
   c.powrot = c.w_miejscu ? "return;" : "return Token_Aut;";
   return c;
 }
@@ -458,7 +463,7 @@ end case;
 // Skanuj_Biezacy around Skanuj_Token with recovery, and Skanuj as a
 // function where the scan is a procedure.
 void Skaner::skanuj_z_zewnatrz(Pisarz& w, const Cechy& c) {
-  if (c.odtwarzanie) {
+  if (c.odtwarzanie && !c.scalony) {
     w.blok(R"ada(
 procedure Skanuj_Biezacy is
 begin

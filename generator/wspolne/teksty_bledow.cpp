@@ -1,5 +1,6 @@
 #include "generator/wspolne/teksty_bledow.h"
 
+#include "generator/wspolne/napis_ady.h"
 #include "generator/wspolne/pisarz.h"
 #include "generator/wspolne/skaner.h"
 
@@ -16,8 +17,9 @@ void pisz_teksty_bledow(Pisarz& w, const std::vector<Opis_Bledu>& opisy,
   w.linia("end case;");
 }
 
-// A character that begins no token is shown as it is, or by its code.
-void pisz_opis_skanera(Pisarz& w) {
+// A character that begins no token is shown as it is, or by its code; a
+// token begun and not finished as the messages spell it.
+void pisz_opis_skanera(Pisarz& w, const std::vector<std::string>* pisownia) {
   w.blok(R"ada(
 function Opis_Skanera (Nr : Integer) return String is
   Kod : constant String := Integer'Image (Character'Pos (Znak));
@@ -42,6 +44,17 @@ begin
       w.linia("end if;");
       w.linia("return \"", tekst, " #\" & Kod (Kod'First + 1 .. Kod'Last);");
     }
+  }
+  if (pisownia != nullptr) {
+    Wciecie galezie(w, 2 * krok_wciecia);
+    const std::string tekst(niedokonczony_ady.tekst);
+    w.linia("when ", std::to_string(niedokonczony_ady.nr), " =>");
+    Wciecie galaz(w, krok_wciecia);
+    w.linia("case Niedokonczony is");
+    for (std::size_t i = 0; i < pisownia->size(); ++i)
+      w.linia("  when ", std::to_string(i), " => return ", napis_ady(tekst + " " + (*pisownia)[i]), ";");
+    w.linia("  when others => return \"", tekst, " token\";");
+    w.linia("end case;");
   }
   w.blok(R"ada(
     when others => return "nieznany blad skanera";

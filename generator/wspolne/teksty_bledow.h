@@ -26,6 +26,8 @@ void pisz_teksty_bledow(Pisarz& w, const std::vector<Opis_Bledu>& opisy,
 
 // The function Opis_Skanera (Nr) of P_Bledy: what the generated scanner met
 // at its error Nr, from the table of its errors; it sees P_Pozycja.Znak.
-void pisz_opis_skanera(Pisarz& w);
+// Given how the messages spell each token kind (the extended notation), it
+// also names a token begun and not finished (P_Pozycja.Niedokonczony).
+void pisz_opis_skanera(Pisarz& w, const std::vector<std::string>* pisownia = nullptr);
 
 }  // namespace bryzas

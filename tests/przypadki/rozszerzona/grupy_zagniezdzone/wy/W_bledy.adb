@@ -45,6 +45,18 @@ package body W_Bledy is
         return "nieoczekiwany znak #" & Kod (Kod'First + 1 .. Kod'Last);
       when 2 => return "token dluzszy niz 100 znakow";
       when 3 => return "komentarz bez konca";
+      when 4 =>
+        case Niedokonczony is
+          when 0 => return "niedokonczony 'Nazwa'";
+          when 1 => return "niedokonczony ""+""";
+          when 2 => return "niedokonczony ""-""";
+          when 3 => return "niedokonczony 'Liczba'";
+          when 4 => return "niedokonczony ""(""";
+          when 5 => return "niedokonczony "")""";
+          when 6 => return "niedokonczony "";""";
+          when 7 => return "niedokonczony ""pisz""";
+          when others => return "niedokonczony token";
+        end case;
       when others => return "nieznany blad skanera";
     end case;
   end Opis_Skanera;

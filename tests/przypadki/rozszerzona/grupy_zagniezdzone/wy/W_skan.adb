@@ -15,13 +15,21 @@ package body W_Skan is
 type Stan_Aut is range 0 .. 15;
 type Rodzaj_Aut is (Brak, Pomin, Token);
 
+-- znaki pomijane przed tokenem (bez konca linii)
+Pomijane_Aut : constant array (Character) of Boolean := (Character'Val (9) | Character'Val (13) | ' ' => True, others => False);
+-- znaki, od ktorych zaczyna sie token, komentarz albo pominiecie
+Poczatki_Aut : constant array (Character) of Boolean := (Character'Val (9) .. Character'Val (10) | Character'Val (13) | ' ' | '(' .. ')' | '+' | '-' | '0' .. '9' | ';' | 'a' .. 'z' => True, others => False);
 Rodzaje_Aut : constant array (Stan_Aut) of Rodzaj_Aut := (
   Brak, Brak, Pomin, Token, Token, Token, Token, Token, Token, Token, Token, Token, Token, Token, Token, Token);
 Kody_Aut : constant array (Stan_Aut) of Token_Kod := (
   Pusty, Pusty, Pusty, Nawias, Zamknij, Plus, Minus, Liczba, Srednik, Nazwa, Nazwa, Liczba, Nazwa, Nazwa, Nazwa, Pisz);
+-- token zaczety, a nieskonczony, gdy automat stanal w stanie
+Niedokonczone_Aut : constant array (Stan_Aut) of Token_Kod := (
+  Pusty, Pisz, Pusty, Nawias, Zamknij, Plus, Minus, Liczba, Srednik, Nazwa, Pisz, Liczba, Nazwa, Pisz, Pisz, Pisz);
 
 -- bledy skanera (Nr_Bledu_Skan)
 Zly_Znak_We : constant := 1;  -- nieoczekiwany znak
+Niedokonczony_We : constant := 4;  -- niedokonczony
 
 package Tekst_We renames Standard.Ada.Text_IO;
 package C_We renames Standard.Interfaces.C_Streams;
@@ -124,248 +132,243 @@ function Tekst return String is (Bufor_We (Tekst_Od_We .. Tekst_Od_We + Dl_Tekst
 -- znaki, ktore zajal blad skanera
 Zajete_We : Natural := 0;
 
-procedure Skanuj_Token is
-  S : Stan_Aut;
-  Od : Positive;      -- pierwszy znak tokenu
-  Ile : Natural;      -- znaki przeczytane przez automat od Od
-  Dlugosc : Natural;  -- najdluzsze dopasowanie
-  Akc : Stan_Aut;     -- stan, w ktorym sie skonczylo
-begin
-  loop
-    S := 1;
-    Od := Poz_We;
-    Ile := 0;
-    Dlugosc := 0;
-    Akc := 0;
-    Automat :
-    loop
-      declare
-        B : String renames Bufor_We (1 .. Dl_We);
-        I : Integer := Od + Ile;
-      begin
-        -- po dolaniu automat idzie dalej ze stanu, w ktorym stanal
-        if S /= 1 then
-          case S is
-            when 7 => goto Stan_7;
-            when 9 => goto Stan_9;
-            when 10 => goto Stan_10;
-            when 13 => goto Stan_13;
-            when 14 => goto Stan_14;
-            when 15 => goto Stan_15;
-            when others => null;
-          end case;
-        end if;
-        <<Stan_1>>
-        if I > B'Last then
-          S := 1;
-          goto Koniec_Bufora;
-        end if;
-        case B (I) is
-          when Character'Val (9) | Character'Val (13) | ' ' =>
-            I := I + 1;
-            Od := I;
-            goto Stan_1;
-          when ASCII.LF =>
-            I := I + 1;
-            Od := I;
-            Linia_We := Linia_We + 1;
-            Pocz_Linii_We := I;
-            goto Stan_1;
-          when '(' =>
-            Dlugosc := I - Od + 1;
-            Akc := 3;
-            Ile := I - Od + 1;
-            exit Automat;
-          when ')' =>
-            Dlugosc := I - Od + 1;
-            Akc := 4;
-            Ile := I - Od + 1;
-            exit Automat;
-          when '+' =>
-            Dlugosc := I - Od + 1;
-            Akc := 5;
-            Ile := I - Od + 1;
-            exit Automat;
-          when '-' =>
-            Dlugosc := I - Od + 1;
-            Akc := 6;
-            Ile := I - Od + 1;
-            exit Automat;
-          when '0' .. '9' =>
-            Dlugosc := I - Od + 1;
-            Akc := 7;
-            I := I + 1;
-            goto Stan_7;
-          when ';' =>
-            Dlugosc := I - Od + 1;
-            Akc := 8;
-            Ile := I - Od + 1;
-            exit Automat;
-          when 'a' .. 'o' | 'q' .. 'z' =>
-            Dlugosc := I - Od + 1;
-            Akc := 9;
-            I := I + 1;
-            goto Stan_9;
-          when 'p' =>
-            Dlugosc := I - Od + 1;
-            Akc := 10;
-            I := I + 1;
-            goto Stan_10;
-          when others =>
-            Ile := I - Od;
-            exit Automat;
-        end case;
-        <<Stan_7>>
-        while I <= B'Last and then B (I) in '0' .. '9' loop
-          I := I + 1;
-        end loop;
-        Dlugosc := I - Od;
-        if I > B'Last then
-          S := 7;
-          goto Koniec_Bufora;
-        end if;
-        case B (I) is
-          when others =>
-            Ile := I - Od;
-            exit Automat;
-        end case;
-        <<Stan_9>>
-        while I <= B'Last and then B (I) in 'a' .. 'z' loop
-          I := I + 1;
-        end loop;
-        Dlugosc := I - Od;
-        if I > B'Last then
-          S := 9;
-          goto Koniec_Bufora;
-        end if;
-        case B (I) is
-          when others =>
-            Ile := I - Od;
-            exit Automat;
-        end case;
-        <<Stan_10>>
-        if I > B'Last then
-          S := 10;
-          goto Koniec_Bufora;
-        end if;
-        case B (I) is
-          when 'a' .. 'h' | 'j' .. 'z' =>
-            Dlugosc := I - Od + 1;
-            Akc := 9;
-            I := I + 1;
-            goto Stan_9;
-          when 'i' =>
-            Dlugosc := I - Od + 1;
-            Akc := 13;
-            I := I + 1;
-            goto Stan_13;
-          when others =>
-            Ile := I - Od;
-            exit Automat;
-        end case;
-        <<Stan_13>>
-        if I > B'Last then
-          S := 13;
-          goto Koniec_Bufora;
-        end if;
-        case B (I) is
-          when 'a' .. 'r' | 't' .. 'z' =>
-            Dlugosc := I - Od + 1;
-            Akc := 9;
-            I := I + 1;
-            goto Stan_9;
-          when 's' =>
-            Dlugosc := I - Od + 1;
-            Akc := 14;
-            I := I + 1;
-            goto Stan_14;
-          when others =>
-            Ile := I - Od;
-            exit Automat;
-        end case;
-        <<Stan_14>>
-        if I > B'Last then
-          S := 14;
-          goto Koniec_Bufora;
-        end if;
-        case B (I) is
-          when 'a' .. 'y' =>
-            Dlugosc := I - Od + 1;
-            Akc := 9;
-            I := I + 1;
-            goto Stan_9;
-          when 'z' =>
-            Dlugosc := I - Od + 1;
-            Akc := 15;
-            I := I + 1;
-            goto Stan_15;
-          when others =>
-            Ile := I - Od;
-            exit Automat;
-        end case;
-        <<Stan_15>>
-        if I > B'Last then
-          S := 15;
-          goto Koniec_Bufora;
-        end if;
-        case B (I) is
-          when 'a' .. 'z' =>
-            Dlugosc := I - Od + 1;
-            Akc := 9;
-            I := I + 1;
-            goto Stan_9;
-          when others =>
-            Ile := I - Od;
-            exit Automat;
-        end case;
-        <<Koniec_Bufora>>
-        Ile := I - Od;
-      end;
-      -- Dolej przesuwa tekst tak, ze token zaczyna sie od Poz_We
-      Poz_We := Od;
-      if not Zapewnij (Ile + 1) then
-        Od := Poz_We;
-        exit Automat;
-      end if;
-      Od := Poz_We;
-    end loop Automat;
-    Poz_We := Od;
-    W_Pozycja.Linia := Linia_We;
-    W_Pozycja.Kolumna := Poz_We - Pocz_Linii_We + 1;
-    if Dlugosc = 0 and then Poz_We > Dl_We then
-      Dl_Tekstu_We := 0;
-      Token_Aut.Kod := W_Skan.Koniec;
-      return;
-    end if;
-    if Dlugosc = 0 then
-      W_Pozycja.Znak := Bufor_We (Poz_We);
-      Zajete_We := Natural'Max (Ile, 1);
-      Blad (Zly_Znak_We);
-    end if;
-    case Rodzaje_Aut (Akc) is
-      when Token =>
-        Token_Aut.Kod := Kody_Aut (Akc);
-        Tekst_Od_We := Poz_We;
-        Dl_Tekstu_We := Dlugosc;
-        Poz_We := Poz_We + Dl_Tekstu_We;
-        return;
-      when others =>
-        Przesun (Dlugosc);
-    end case;
-  end loop;
-end Skanuj_Token;
-
 procedure Skanuj_Biezacy is
+  S : Stan_Aut;       -- stan, w ktorym automat stanal
+  Od : Positive;      -- pierwszy znak tokenu
+  I : Positive;       -- nastepny znak
+  Kon : Integer;      -- ostatni znak najdluzszego dopasowania
+  Akc : Stan_Aut;     -- stan, w ktorym sie skonczylo; 0, gdy go nie ma
+  Ile : Natural;      -- znaki przeczytane przez automat od Od
+  Dlugosc : Natural;  -- dlugosc dopasowania
+  Jest : Boolean;     -- czy wejscie dalo jeszcze znaki
 begin
   loop
-    Zajete_We := 0;
     begin
-      Skanuj_Token;
-      return;
+      S := 1;
+      Od := Poz_We;
+      I := Od;
+      Kon := 0;
+      Akc := 0;
+      Automat :
+      loop
+        declare
+          B : String renames Bufor_We (1 .. Dl_We);
+        begin
+          -- po dolaniu automat idzie dalej ze stanu, w ktorym stanal
+          if S /= 1 then
+            case S is
+              when 7 => goto Stan_7;
+              when 9 => goto Stan_9;
+              when 10 => goto Stan_10;
+              when 13 => goto Stan_13;
+              when 14 => goto Stan_14;
+              when 15 => goto Stan_15;
+              when others => null;
+            end case;
+          end if;
+          <<Stan_1>>
+          while I <= B'Last and then Pomijane_Aut (B (I)) loop
+            I := I + 1;
+          end loop;
+          Od := I;
+          if I > B'Last then
+            S := 1;
+            goto Koniec_Bufora;
+          end if;
+          case B (I) is
+            when ASCII.LF =>
+              I := I + 1;
+              Od := I;
+              Linia_We := Linia_We + 1;
+              Pocz_Linii_We := I;
+              goto Stan_1;
+            when '(' =>
+              Kon := I;
+              Akc := 3;
+              exit Automat;
+            when ')' =>
+              Kon := I;
+              Akc := 4;
+              exit Automat;
+            when '+' =>
+              Kon := I;
+              Akc := 5;
+              exit Automat;
+            when '-' =>
+              Kon := I;
+              Akc := 6;
+              exit Automat;
+            when '0' .. '9' =>
+              Kon := I;
+              Akc := 7;
+              I := I + 1;
+              goto Stan_7;
+            when ';' =>
+              Kon := I;
+              Akc := 8;
+              exit Automat;
+            when 'a' .. 'o' | 'q' .. 'z' =>
+              Kon := I;
+              Akc := 9;
+              I := I + 1;
+              goto Stan_9;
+            when 'p' =>
+              Kon := I;
+              Akc := 10;
+              I := I + 1;
+              goto Stan_10;
+            when others =>
+              exit Automat;
+          end case;
+          <<Stan_7>>
+          while I <= B'Last and then B (I) in '0' .. '9' loop
+            I := I + 1;
+          end loop;
+          Kon := I - 1;
+          if I > B'Last then
+            S := 7;
+            goto Koniec_Bufora;
+          end if;
+          case B (I) is
+            when others =>
+              S := 7;
+              exit Automat;
+          end case;
+          <<Stan_9>>
+          while I <= B'Last and then B (I) in 'a' .. 'z' loop
+            I := I + 1;
+          end loop;
+          Kon := I - 1;
+          if I > B'Last then
+            S := 9;
+            goto Koniec_Bufora;
+          end if;
+          case B (I) is
+            when others =>
+              S := 9;
+              exit Automat;
+          end case;
+          <<Stan_10>>
+          if I > B'Last then
+            S := 10;
+            goto Koniec_Bufora;
+          end if;
+          case B (I) is
+            when 'a' .. 'h' | 'j' .. 'z' =>
+              Kon := I;
+              Akc := 9;
+              I := I + 1;
+              goto Stan_9;
+            when 'i' =>
+              Kon := I;
+              Akc := 13;
+              I := I + 1;
+              goto Stan_13;
+            when others =>
+              S := 10;
+              exit Automat;
+          end case;
+          <<Stan_13>>
+          if I > B'Last then
+            S := 13;
+            goto Koniec_Bufora;
+          end if;
+          case B (I) is
+            when 'a' .. 'r' | 't' .. 'z' =>
+              Kon := I;
+              Akc := 9;
+              I := I + 1;
+              goto Stan_9;
+            when 's' =>
+              Kon := I;
+              Akc := 14;
+              I := I + 1;
+              goto Stan_14;
+            when others =>
+              S := 13;
+              exit Automat;
+          end case;
+          <<Stan_14>>
+          if I > B'Last then
+            S := 14;
+            goto Koniec_Bufora;
+          end if;
+          case B (I) is
+            when 'a' .. 'y' =>
+              Kon := I;
+              Akc := 9;
+              I := I + 1;
+              goto Stan_9;
+            when 'z' =>
+              Kon := I;
+              Akc := 15;
+              I := I + 1;
+              goto Stan_15;
+            when others =>
+              S := 14;
+              exit Automat;
+          end case;
+          <<Stan_15>>
+          if I > B'Last then
+            S := 15;
+            goto Koniec_Bufora;
+          end if;
+          case B (I) is
+            when 'a' .. 'z' =>
+              Kon := I;
+              Akc := 9;
+              I := I + 1;
+              goto Stan_9;
+            when others =>
+              S := 15;
+              exit Automat;
+          end case;
+          <<Koniec_Bufora>>
+          Ile := I - Od;
+        end;
+        -- Dolej przesuwa tekst tak, ze token zaczyna sie od Poz_We
+        Poz_We := Od;
+        Jest := Zapewnij (Ile + 1);
+        Kon := Kon - (Od - Poz_We);
+        Od := Poz_We;
+        I := Od + Ile;
+        exit Automat when not Jest;
+      end loop Automat;
+      Poz_We := Od;
+      W_Pozycja.Linia := Linia_We;
+      W_Pozycja.Kolumna := Od - Pocz_Linii_We + 1;
+      if Akc = 0 and then Od > Dl_We then
+        Dl_Tekstu_We := 0;
+        Token_Aut.Kod := W_Skan.Koniec;
+        return;
+      end if;
+      if (Akc = 0 or else (I > Kon + 1 and then not Poczatki_Aut (Bufor_We (Kon + 1))))
+        and then I > Od and then Niedokonczone_Aut (S) /= Pusty
+      then
+        W_Pozycja.Niedokonczony := Token_Kod'Pos (Niedokonczone_Aut (S));
+        Zajete_We := I - Od;
+        Blad (Niedokonczony_We);
+      elsif Akc = 0 then
+        W_Pozycja.Znak := Bufor_We (Od);
+        Zajete_We := Natural'Max (I - Od, 1);
+        Blad (Zly_Znak_We);
+      end if;
+      Dlugosc := Kon - Od + 1;
+      case Rodzaje_Aut (Akc) is
+        when Token =>
+          Token_Aut.Kod := Kody_Aut (Akc);
+          Tekst_Od_We := Poz_We;
+          Dl_Tekstu_We := Dlugosc;
+          Poz_We := Poz_We + Dl_Tekstu_We;
+          return;
+        when others =>
+          Przesun (Dlugosc);
+      end case;
     exception
       when Blad_Skanera =>
         W_Bledy.Zglos_Skanera (Nr_Bledu_Skan);
         Przesun (Zajete_We);
+        Zajete_We := 0;
     end;
   end loop;
 end Skanuj_Biezacy;

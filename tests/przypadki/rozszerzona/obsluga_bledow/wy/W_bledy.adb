@@ -44,6 +44,13 @@ package body W_Bledy is
         return "nieoczekiwany znak #" & Kod (Kod'First + 1 .. Kod'Last);
       when 2 => return "token dluzszy niz 100 znakow";
       when 3 => return "komentarz bez konca";
+      when 4 =>
+        case Niedokonczony is
+          when 0 => return "niedokonczony 'Nazwa'";
+          when 1 => return "niedokonczony "",""";
+          when 2 => return "niedokonczony 'Koniec'";
+          when others => return "niedokonczony token";
+        end case;
       when others => return "nieznany blad skanera";
     end case;
   end Opis_Skanera;

@@ -45,6 +45,15 @@ package body D_Bledy is
         return "nieoczekiwany znak #" & Kod (Kod'First + 1 .. Kod'Last);
       when 2 => return "token dluzszy niz 100 znakow";
       when 3 => return "komentarz bez konca";
+      when 4 =>
+        case Niedokonczony is
+          when 0 => return "niedokonczony ""if""";
+          when 1 => return "niedokonczony ""c""";
+          when 2 => return "niedokonczony ""then""";
+          when 3 => return "niedokonczony ""else""";
+          when 4 => return "niedokonczony ""x""";
+          when others => return "niedokonczony token";
+        end case;
       when others => return "nieznany blad skanera";
     end case;
   end Opis_Skanera;
