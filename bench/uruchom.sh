@@ -273,6 +273,18 @@ dialekty() {
   rm -rf "$d"
 }
 czesc dialekty && dialekty
+# PROGRAM FILE...: why PROGRAM does not reject each broken FILE with status
+# 1, or nothing when it does.
+odrzuca() {
+  local p=$1 f st
+  shift
+  for f; do
+    "$p" "$f" > /dev/null 2>&1
+    st=$?
+    [ "$st" = 1 ] || { echo "ended with status $st on a broken input ($(basename "$f")), not 1"; return; }
+  done
+}
+
 # The JSON recognisers of bench/json/buduj.sh, each on a document of one
 # value a line and on the same bytes as one line. A recogniser is timed only
 # when it accepted both with the generator's count of values and rejected
@@ -311,12 +323,7 @@ json() {
         break
       fi
     done
-    for dok in urwany zepsuty; do
-      [ -z "${zly[$r]:-}" ] || break
-      "$p" "$d/$dok.json" > /dev/null 2>&1
-      st=$?
-      [ "$st" = 1 ] || zly[$r]="ended with status $st on a broken document ($dok.json), not 1"
-    done
+    [ -z "${zly[$r]:-}" ] && zly[$r]=$(odrzuca "$p" "$d/urwany.json" "$d/zepsuty.json")
     [ -n "${zly[$r]:-}" ] && uwaga "the JSON recogniser $r is not timed: ${zly[$r]}"
   done
   rm -f "$d/urwany.json" "$d/zepsuty.json"
@@ -366,12 +373,7 @@ pl0() {
     if [ "$st" != 0 ] || [ "$wy" != "$instrukcje_pl0" ]; then
       zly_pl0[$r]="status $st, $wy statements instead of $instrukcje_pl0: $(head -c 200 "$d/blad")"
     fi
-    for dok in urwany zepsuty; do
-      [ -z "${zly_pl0[$r]:-}" ] || break
-      "$p" "$d/$dok.pl0" > /dev/null 2>&1
-      st=$?
-      [ "$st" = 1 ] || zly_pl0[$r]="ended with status $st on a broken program ($dok.pl0), not 1"
-    done
+    [ -z "${zly_pl0[$r]:-}" ] && zly_pl0[$r]=$(odrzuca "$p" "$d/urwany.pl0" "$d/zepsuty.pl0")
     [ -n "${zly_pl0[$r]:-}" ] && uwaga "the PL/0 recogniser $r is not timed: ${zly_pl0[$r]}"
   done
   zadanie pl0 pl0_cat "$(stat -c %s "$d/program.pl0")" -- cat "$d/program.pl0"

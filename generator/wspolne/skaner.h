@@ -90,6 +90,7 @@ private:
   Cechy cechy() const;
   void token_ostatni(Pisarz& w, const Cechy& c);
   void pomijanie(Pisarz& w);
+  void miejsce_tokenu(Pisarz& w, std::string_view od);
   void koniec_wejscia(Pisarz& w, const Cechy& c);
   void token_konca(Pisarz& w, const Cechy& c);
   void automat_tablicami(Pisarz& w, const Cechy& c);
@@ -103,11 +104,19 @@ private:
   bool bez_wyjscia(int stan) const;
   std::vector<bool> petla(int stan) const;
   void tablice_petli(Pisarz& w);
-  void ruch_kodem(Pisarz& w, int cel);
+  std::string token_wprost(int stan, const Cechy& c) const;
+  void ruch_kodem(Pisarz& w, int cel, const Cechy& c);
+  void petla_kodem(Pisarz& w, const std::string& koniec, const std::string& etykieta_dalej);
   void pomijane_kodem(Pisarz& w);
   void koniec_linii_kodem(Pisarz& w);
-  void stan_kodem(Pisarz& w, int stan);
-  void automat_kodem(Pisarz& w);
+  void start_kodem(Pisarz& w, const Cechy& c);
+  struct Klasy_Startu {
+    std::vector<int> klasa;  // of each character
+    std::vector<int> cele;   // the state of each class from 2 on
+  };
+  Klasy_Startu klasy_startu() const;
+  void stan_kodem(Pisarz& w, int stan, const Cechy& c);
+  void automat_kodem(Pisarz& w, const Cechy& c);
   void bez_dopasowania_kodem(Pisarz& w, const Cechy& c);
   void skanuj_kodem(Pisarz& w, const Cechy& c);
   // Whether the file declares a comment to the end of the line (or one

@@ -156,6 +156,24 @@ procedure Komentarz (Otwarcie, Zamkniecie : String; Zagniezdzony : Boolean) is
     (Zapewnij (S'Length) and then Bufor_We (Poz_We .. Poz_We + S'Length - 1) = S);
 begin
   loop
+)ada");
+  // The extended notation's scanner passes over what can begin neither
+  // delimiter nor a line in one loop.
+  if (plan_.rozszerzona)
+    w.blok(R"ada(
+    declare
+      B : String renames Bufor_We (Poz_We .. Dl_We);
+      I : Positive := B'First;
+    begin
+      while I <= B'Last and then B (I) /= Zamkniecie (Zamkniecie'First)
+        and then B (I) /= Otwarcie (Otwarcie'First) and then B (I) /= ASCII.LF
+      loop
+        I := I + 1;
+      end loop;
+      Poz_We := I;
+    end;
+)ada");
+  w.blok(R"ada(
     if Jest (Zamkniecie) then
       Przesun (Zamkniecie'Length);
       Glebokosc := Glebokosc - 1;
@@ -277,6 +295,24 @@ Dl_Tekstu_We : Natural := 0;
 function Tekst return String is (Bufor_We (Tekst_Od_We .. Tekst_Od_We + Dl_Tekstu_We - 1));
 
 )ada");
+  if (plan_.rozszerzona && !c.wart && !c.lf_w_tokenie) {
+    w.linia("-- token rodzaju Kod od znaku Od do przed Za: tu, gdzie automat go skonczyl");
+    w.linia("procedure Wydaj_We (Kod : Token_Kod; Od, Za : Positive) is");
+    w.linia("begin");
+    {
+      Wciecie cialo(w, krok_wciecia);
+      miejsce_tokenu(w, "Od");
+    }
+    w.blok(R"ada(
+  Token_Aut.Kod := Kod;
+  Tekst_Od_We := Od;
+  Dl_Tekstu_We := Za - Od;
+  Poz_We := Za;
+end Wydaj_We;
+pragma Inline (Wydaj_We);
+
+)ada");
+  }
   if (c.odtwarzanie)
     w.blok(R"ada(
 -- znaki, ktore zajal blad skanera
@@ -318,11 +354,15 @@ begin
 )ada");
 }
 
+// P_Pozycja's line and column of the token that begins at index Od.
+void Skaner::miejsce_tokenu(Pisarz& w, std::string_view od) {
+  w.linia(pak_.nazwa_pozycji, ".Linia := Linia_We;");
+  w.linia(pak_.nazwa_pozycji, ".Kolumna := ", od, " - Pocz_Linii_We + 1;");
+}
+
 // The token's place, and the end token when the input has ended.
 void Skaner::koniec_wejscia(Pisarz& w, const Cechy& c) {
-  const std::string poz = pak_.nazwa_pozycji + ".";
-  w.linia(poz, "Linia := Linia_We;");
-  w.linia(poz, "Kolumna := Poz_We - Pocz_Linii_We + 1;");
+  miejsce_tokenu(w, "Poz_We");
   w.linia("if Poz_We > Dl_We then");
   Wciecie e(w, krok_wciecia);
   token_konca(w, c);

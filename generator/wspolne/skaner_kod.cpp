@@ -109,6 +109,38 @@ std::vector<int> Skaner::niedokonczone() const {
   return t;
 }
 
+// The start state's moves by class: 0 no move (or a character the loop
+// before the case has skipped), 1 a skipped line feed, then one class for
+// each state a move leads to, in the order of their numbers.
+Skaner::Klasy_Startu Skaner::klasy_startu() const {
+  Klasy_Startu k{std::vector<int>(256, 0), {}};
+  std::map<int, int> numery;
+  for (unsigned c = 0; c < 256; ++c)
+    if (ruch(1, c) != 0 && !zawsze_pomijany(c)) numery.emplace(ruch(1, c), 0);
+  for (auto& [t, nr] : numery) {
+    nr = static_cast<int>(k.cele.size()) + 2;
+    k.cele.push_back(t);
+  }
+  for (unsigned c = 0; c < 256; ++c) {
+    if (zawsze_pomijany(c))
+      k.klasa[c] = c == '\n' ? 1 : 0;
+    else if (ruch(1, c) != 0)
+      k.klasa[c] = numery[ruch(1, c)];
+  }
+  return k;
+}
+
+// The token kind a match ending in the state gives, named with its
+// package, when the scan can hand it over where it ends (its text stays in
+// the buffer and holds no line feed); else "".
+std::string Skaner::token_wprost(int s, const Cechy& c) const {
+  const int wz = skaner_.automat->wygrany(s);
+  if (c.wart || c.lf_w_tokenie || wz < 0) return "";
+  const Wzorce_Skanera::Cel& cel = skaner_.wzorce.cele[static_cast<std::size_t>(wz)];
+  if (cel.rodzaj != Wzorce_Skanera::Rodzaj::token) return "";
+  return pak_.nazwa_skan + "." + skaner_.tokeny[static_cast<std::size_t>(cel.nr)]->nazwa;
+}
+
 int Skaner::ruch(int s, unsigned c) const {
   return zastepca_[static_cast<std::size_t>(skaner_.automat->przejscie(s, static_cast<unsigned char>(c)))];
 }
@@ -136,6 +168,17 @@ void Skaner::tablice_petli(Pisarz& w) {
     w.linia("Pomijane_Aut : constant array (Character) of Boolean := (", wybor_ady(pomijane),
             " => True, others => False);");
   }
+  // One jump on the class of the token's first character.
+  const Klasy_Startu k = klasy_startu();
+  w.linia("-- klasy pierwszego znaku tokenu: 0 zaden, 1 pomijany koniec linii, dalej stany");
+  w.linia("type Klasa_Aut is range 0 .. ", std::to_string(k.cele.size() + 1), ";");
+  w.linia("Klasy_Aut : constant array (Character) of Klasa_Aut := (");
+  for (std::size_t nr = 1; nr < k.cele.size() + 2; ++nr) {
+    Zbior z(256, false);
+    for (unsigned c = 0; c < 256; ++c) z[c] = k.klasa[c] == static_cast<int>(nr);
+    if (!przedzialy(z).empty()) w.linia("  ", wybor_ady(z), " => ", std::to_string(nr), ",");
+  }
+  w.linia("  others => 0);");
   Zbior poczatki(256, false);
   for (unsigned c = 0; c < 256; ++c) poczatki[c] = ruch(1, c) != 0;
   w.linia("-- znaki, od ktorych zaczyna sie token, komentarz albo pominiecie");
@@ -162,18 +205,35 @@ std::string etykieta(int s) { return "Stan_" + std::to_string(s); }
 
 // One move: into a state that accepts, the match grows; into one without
 // moves, the match is over; into any other, its code goes on.
-void Skaner::ruch_kodem(Pisarz& w, int cel) {
+void Skaner::ruch_kodem(Pisarz& w, int cel, const Cechy& c) {
   const Automat_Tokenow& a = *skaner_.automat;
-  if (a.wygrany(cel) >= 0) {
+  if (a.wygrany(cel) >= 0 && (!bez_wyjscia(cel) || token_wprost(cel, c).empty())) {
     w.linia("Kon := I;");
     w.linia("Akc := ", std::to_string(cel), ";");
   }
-  if (bez_wyjscia(cel)) {
+  if (bez_wyjscia(cel) && !token_wprost(cel, c).empty()) {
+    w.linia("Wydaj_We (", token_wprost(cel, c), ", Od, I + 1);");
+    w.linia(c.powrot);
+  } else if (bez_wyjscia(cel)) {
     w.linia("exit Automat;");
   } else {
     w.linia("I := I + 1;");
     w.linia("goto ", etykieta(cel), ";");
   }
+}
+
+// A run of characters from I on: a for loop (its index needs no check) up
+// to the first character for which the test holds, or to the end of the
+// buffer; I is then at that character.
+void Skaner::petla_kodem(Pisarz& w, const std::string& koniec, const std::string& etykieta_dalej) {
+  w.linia("for J in I .. B'Last loop");
+  w.linia("  if ", koniec, " then");
+  w.linia("    I := J;");
+  w.linia("    goto ", etykieta_dalej, ";");
+  w.linia("  end if;");
+  w.linia("end loop;");
+  w.linia("I := B'Last + 1;");
+  w.linia("<<", etykieta_dalej, ">>");
 }
 
 // The characters skipped before a token, in the start state: a run of
@@ -183,17 +243,37 @@ void Skaner::pomijane_kodem(Pisarz& w) {
   Zbior z(256, false);
   for (unsigned c = 0; c < 256; ++c) z[c] = c != '\n' && zawsze_pomijany(c);
   if (przedzialy(z).empty()) return;
-  const std::string test = przedzialy(z).size() <= przedzialy_w_tescie ? "B (I) in " + wybor_ady(z) : "Pomijane_Aut (B (I))";
-  w.linia("while I <= B'Last and then ", test, " loop");
-  w.linia("  I := I + 1;");
-  w.linia("end loop;");
+  petla_kodem(w, przedzialy(z).size() <= przedzialy_w_tescie ? "B (J) not in " + wybor_ady(z) : "not Pomijane_Aut (B (J))",
+              etykieta(1) + "_Token");
   w.linia("Od := I;");
 }
 
-// The line feed skipped in the start state.
+// The start state's moves: one jump on the class of the character.
+void Skaner::start_kodem(Pisarz& w, const Cechy& c) {
+  const Klasy_Startu k = klasy_startu();
+  w.linia("case Klasy_Aut (B (I)) is");
+  {
+    Wciecie wybory(w, krok_wciecia);
+    w.linia("when 0 =>");
+    w.linia("  exit Automat;");
+    koniec_linii_kodem(w);
+    for (std::size_t i = 0; i < k.cele.size(); ++i) {
+      w.linia("when ", std::to_string(i + 2), " =>");
+      Wciecie ruch(w, krok_wciecia);
+      ruch_kodem(w, k.cele[i], c);
+    }
+  }
+  w.linia("end case;");
+}
+
+// The line feed skipped in the start state (class 1).
 void Skaner::koniec_linii_kodem(Pisarz& w) {
-  if (!zawsze_pomijany('\n')) return;
-  w.linia("when ASCII.LF =>");
+  if (!zawsze_pomijany('\n')) {
+    w.linia("when 1 =>");
+    w.linia("  exit Automat;");
+    return;
+  }
+  w.linia("when 1 =>");
   w.linia("  I := I + 1;");
   w.linia("  Od := I;");
   w.linia("  Linia_We := Linia_We + 1;");
@@ -204,18 +284,16 @@ void Skaner::koniec_linii_kodem(Pisarz& w) {
 // The code of one state: its own characters in a loop, the end of the
 // buffer, then a case on the character that leaves it. Where no move
 // leads on, the automaton stops in the state, on that character.
-void Skaner::stan_kodem(Pisarz& w, int s) {
+void Skaner::stan_kodem(Pisarz& w, int s, const Cechy& c) {
   const Automat_Tokenow& a = *skaner_.automat;
   w.linia("<<", etykieta(s), ">>");
   if (s == 1) pomijane_kodem(w);
   const Zbior wlasne = petla(s);
   if (!przedzialy(wlasne).empty()) {
-    const std::string test = przedzialy(wlasne).size() <= przedzialy_w_tescie
-                                 ? "B (I) in " + wybor_ady(wlasne)
-                                 : "Petla_" + std::to_string(s) + "_Aut (B (I))";
-    w.linia("while I <= B'Last and then ", test, " loop");
-    w.linia("  I := I + 1;");
-    w.linia("end loop;");
+    petla_kodem(w,
+                przedzialy(wlasne).size() <= przedzialy_w_tescie ? "B (J) not in " + wybor_ady(wlasne)
+                                                                  : "not Petla_" + std::to_string(s) + "_Aut (B (J))",
+                etykieta(s) + "_Dalej");
     // Where the state accepts, the match grows with the loop.
     if (a.wygrany(s) >= 0) w.linia("Kon := I - 1;");
   }
@@ -235,19 +313,28 @@ void Skaner::stan_kodem(Pisarz& w, int s) {
     }
     cele.try_emplace(t, Zbior(256, false)).first->second[c] = true;
   }
+  if (s == 1) {
+    start_kodem(w, c);
+    return;
+  }
   w.linia("case B (I) is");
   {
     Wciecie wybory(w, krok_wciecia);
-    if (s == 1) koniec_linii_kodem(w);
     for (const auto& [t, z] : cele) {
       w.linia("when ", wybor_ady(z), " =>");
       Wciecie ruch(w, krok_wciecia);
-      ruch_kodem(w, t);
+      ruch_kodem(w, t, c);
     }
     if (!wszystkie) {
+      // In a state that accepts, the match ends before this character.
       w.linia("when others =>");
-      if (s != 1) w.linia("  S := ", std::to_string(s), ";");
-      w.linia("  exit Automat;");
+      if (!token_wprost(s, c).empty()) {
+        w.linia("  Wydaj_We (", token_wprost(s, c), ", Od, I);");
+        w.linia("  ", c.powrot);
+      } else {
+        w.linia("  S := ", std::to_string(s), ";");
+        w.linia("  exit Automat;");
+      }
     }
   }
   w.linia("end case;");
@@ -257,7 +344,7 @@ void Skaner::stan_kodem(Pisarz& w, int s) {
 // each state a label: a move is a jump. At the end of the buffer it asks
 // for more (Dolej keeps the token's first character at Poz_We) and goes on
 // in the state it was in.
-void Skaner::automat_kodem(Pisarz& w) {
+void Skaner::automat_kodem(Pisarz& w, const Cechy& c) {
   const Automat_Tokenow& a = *skaner_.automat;
   std::vector<int> stany;
   for (int s = 1; s <= a.licz_stanow(); ++s)
@@ -286,7 +373,7 @@ loop
       w.linia("  end case;");
       w.linia("end if;");
     }
-    for (int s : stany) stan_kodem(w, s);
+    for (int s : stany) stan_kodem(w, s, c);
     w.linia("<<Koniec_Bufora>>");
     w.linia("Ile := I - Od;");
   }
@@ -311,8 +398,7 @@ Poz_We := Od;
 // that character begins one, the match stands (1..2 in Pascal).
 void Skaner::bez_dopasowania_kodem(Pisarz& w, const Cechy& c) {
   const std::string poz = pak_.nazwa_pozycji + ".";
-  w.linia(poz, "Linia := Linia_We;");
-  w.linia(poz, "Kolumna := Od - Pocz_Linii_We + 1;");
+  miejsce_tokenu(w, "Od");
   w.linia("if Akc = 0 and then Od > Dl_We then");
   {
     Wciecie e(w, krok_wciecia);
@@ -359,7 +445,7 @@ begin
   if (c.scalony) w.linia("begin");
   {
     Wciecie proba(w, c.scalony ? krok_wciecia : 0);
-    automat_kodem(w);
+    automat_kodem(w, c);
     bez_dopasowania_kodem(w, c);
     dopasowanie(w, c);
   }

@@ -17,6 +17,19 @@ type Rodzaj_Aut is (Brak, Pomin, Token);
 
 -- znaki pomijane przed tokenem (bez konca linii)
 Pomijane_Aut : constant array (Character) of Boolean := (Character'Val (9) | Character'Val (13) | ' ' => True, others => False);
+-- klasy pierwszego znaku tokenu: 0 zaden, 1 pomijany koniec linii, dalej stany
+type Klasa_Aut is range 0 .. 9;
+Klasy_Aut : constant array (Character) of Klasa_Aut := (
+  Character'Val (10) => 1,
+  '(' => 2,
+  ')' => 3,
+  '+' => 4,
+  '-' => 5,
+  '0' .. '9' => 6,
+  ';' => 7,
+  'a' .. 'o' | 'q' .. 'z' => 8,
+  'p' => 9,
+  others => 0);
 -- znaki, od ktorych zaczyna sie token, komentarz albo pominiecie
 Poczatki_Aut : constant array (Character) of Boolean := (Character'Val (9) .. Character'Val (10) | Character'Val (13) | ' ' | '(' .. ')' | '+' | '-' | '0' .. '9' | ';' | 'a' .. 'z' => True, others => False);
 Rodzaje_Aut : constant array (Stan_Aut) of Rodzaj_Aut := (
@@ -129,6 +142,18 @@ Dl_Tekstu_We : Natural := 0;
 
 function Tekst return String is (Bufor_We (Tekst_Od_We .. Tekst_Od_We + Dl_Tekstu_We - 1));
 
+-- token rodzaju Kod od znaku Od do przed Za: tu, gdzie automat go skonczyl
+procedure Wydaj_We (Kod : Token_Kod; Od, Za : Positive) is
+begin
+  W_Pozycja.Linia := Linia_We;
+  W_Pozycja.Kolumna := Od - Pocz_Linii_We + 1;
+  Token_Aut.Kod := Kod;
+  Tekst_Od_We := Od;
+  Dl_Tekstu_We := Za - Od;
+  Poz_We := Za;
+end Wydaj_We;
+pragma Inline (Wydaj_We);
+
 -- znaki, ktore zajal blad skanera
 Zajete_We : Natural := 0;
 
@@ -167,63 +192,68 @@ begin
             end case;
           end if;
           <<Stan_1>>
-          while I <= B'Last and then Pomijane_Aut (B (I)) loop
-            I := I + 1;
+          for J in I .. B'Last loop
+            if not Pomijane_Aut (B (J)) then
+              I := J;
+              goto Stan_1_Token;
+            end if;
           end loop;
+          I := B'Last + 1;
+          <<Stan_1_Token>>
           Od := I;
           if I > B'Last then
             S := 1;
             goto Koniec_Bufora;
           end if;
-          case B (I) is
-            when ASCII.LF =>
+          case Klasy_Aut (B (I)) is
+            when 0 =>
+              exit Automat;
+            when 1 =>
               I := I + 1;
               Od := I;
               Linia_We := Linia_We + 1;
               Pocz_Linii_We := I;
               goto Stan_1;
-            when '(' =>
-              Kon := I;
-              Akc := 3;
-              exit Automat;
-            when ')' =>
-              Kon := I;
-              Akc := 4;
-              exit Automat;
-            when '+' =>
-              Kon := I;
-              Akc := 5;
-              exit Automat;
-            when '-' =>
-              Kon := I;
-              Akc := 6;
-              exit Automat;
-            when '0' .. '9' =>
+            when 2 =>
+              Wydaj_We (W_Skan.Nawias, Od, I + 1);
+              return;
+            when 3 =>
+              Wydaj_We (W_Skan.Zamknij, Od, I + 1);
+              return;
+            when 4 =>
+              Wydaj_We (W_Skan.Plus, Od, I + 1);
+              return;
+            when 5 =>
+              Wydaj_We (W_Skan.Minus, Od, I + 1);
+              return;
+            when 6 =>
               Kon := I;
               Akc := 7;
               I := I + 1;
               goto Stan_7;
-            when ';' =>
-              Kon := I;
-              Akc := 8;
-              exit Automat;
-            when 'a' .. 'o' | 'q' .. 'z' =>
+            when 7 =>
+              Wydaj_We (W_Skan.Srednik, Od, I + 1);
+              return;
+            when 8 =>
               Kon := I;
               Akc := 9;
               I := I + 1;
               goto Stan_9;
-            when 'p' =>
+            when 9 =>
               Kon := I;
               Akc := 10;
               I := I + 1;
               goto Stan_10;
-            when others =>
-              exit Automat;
           end case;
           <<Stan_7>>
-          while I <= B'Last and then B (I) in '0' .. '9' loop
-            I := I + 1;
+          for J in I .. B'Last loop
+            if B (J) not in '0' .. '9' then
+              I := J;
+              goto Stan_7_Dalej;
+            end if;
           end loop;
+          I := B'Last + 1;
+          <<Stan_7_Dalej>>
           Kon := I - 1;
           if I > B'Last then
             S := 7;
@@ -231,13 +261,18 @@ begin
           end if;
           case B (I) is
             when others =>
-              S := 7;
-              exit Automat;
+              Wydaj_We (W_Skan.Liczba, Od, I);
+              return;
           end case;
           <<Stan_9>>
-          while I <= B'Last and then B (I) in 'a' .. 'z' loop
-            I := I + 1;
+          for J in I .. B'Last loop
+            if B (J) not in 'a' .. 'z' then
+              I := J;
+              goto Stan_9_Dalej;
+            end if;
           end loop;
+          I := B'Last + 1;
+          <<Stan_9_Dalej>>
           Kon := I - 1;
           if I > B'Last then
             S := 9;
@@ -245,8 +280,8 @@ begin
           end if;
           case B (I) is
             when others =>
-              S := 9;
-              exit Automat;
+              Wydaj_We (W_Skan.Nazwa, Od, I);
+              return;
           end case;
           <<Stan_10>>
           if I > B'Last then
@@ -265,8 +300,8 @@ begin
               I := I + 1;
               goto Stan_13;
             when others =>
-              S := 10;
-              exit Automat;
+              Wydaj_We (W_Skan.Nazwa, Od, I);
+              return;
           end case;
           <<Stan_13>>
           if I > B'Last then
@@ -285,8 +320,8 @@ begin
               I := I + 1;
               goto Stan_14;
             when others =>
-              S := 13;
-              exit Automat;
+              Wydaj_We (W_Skan.Nazwa, Od, I);
+              return;
           end case;
           <<Stan_14>>
           if I > B'Last then
@@ -305,8 +340,8 @@ begin
               I := I + 1;
               goto Stan_15;
             when others =>
-              S := 14;
-              exit Automat;
+              Wydaj_We (W_Skan.Nazwa, Od, I);
+              return;
           end case;
           <<Stan_15>>
           if I > B'Last then
@@ -320,8 +355,8 @@ begin
               I := I + 1;
               goto Stan_9;
             when others =>
-              S := 15;
-              exit Automat;
+              Wydaj_We (W_Skan.Pisz, Od, I);
+              return;
           end case;
           <<Koniec_Bufora>>
           Ile := I - Od;

@@ -16,6 +16,13 @@ type Rodzaj_Aut is (Brak, Pomin, Token);
 
 -- znaki pomijane przed tokenem (bez konca linii)
 Pomijane_Aut : constant array (Character) of Boolean := (Character'Val (9) | Character'Val (13) | ' ' => True, others => False);
+-- klasy pierwszego znaku tokenu: 0 zaden, 1 pomijany koniec linii, dalej stany
+type Klasa_Aut is range 0 .. 3;
+Klasy_Aut : constant array (Character) of Klasa_Aut := (
+  Character'Val (10) => 1,
+  ',' => 2,
+  'a' .. 'z' => 3,
+  others => 0);
 -- znaki, od ktorych zaczyna sie token, komentarz albo pominiecie
 Poczatki_Aut : constant array (Character) of Boolean := (Character'Val (9) .. Character'Val (10) | Character'Val (13) | ' ' | ',' | 'a' .. 'z' => True, others => False);
 Rodzaje_Aut : constant array (Stan_Aut) of Rodzaj_Aut := (
@@ -128,6 +135,18 @@ Dl_Tekstu_We : Natural := 0;
 
 function Tekst return String is (Bufor_We (Tekst_Od_We .. Tekst_Od_We + Dl_Tekstu_We - 1));
 
+-- token rodzaju Kod od znaku Od do przed Za: tu, gdzie automat go skonczyl
+procedure Wydaj_We (Kod : Token_Kod; Od, Za : Positive) is
+begin
+  W_Pozycja.Linia := Linia_We;
+  W_Pozycja.Kolumna := Od - Pocz_Linii_We + 1;
+  Token_Aut.Kod := Kod;
+  Tekst_Od_We := Od;
+  Dl_Tekstu_We := Za - Od;
+  Poz_We := Za;
+end Wydaj_We;
+pragma Inline (Wydaj_We);
+
 procedure Skanuj_Biezacy is
   S : Stan_Aut;       -- stan, w ktorym automat stanal
   Od : Positive;      -- pierwszy znak tokenu
@@ -157,37 +176,46 @@ begin
           end case;
         end if;
         <<Stan_1>>
-        while I <= B'Last and then Pomijane_Aut (B (I)) loop
-          I := I + 1;
+        for J in I .. B'Last loop
+          if not Pomijane_Aut (B (J)) then
+            I := J;
+            goto Stan_1_Token;
+          end if;
         end loop;
+        I := B'Last + 1;
+        <<Stan_1_Token>>
         Od := I;
         if I > B'Last then
           S := 1;
           goto Koniec_Bufora;
         end if;
-        case B (I) is
-          when ASCII.LF =>
+        case Klasy_Aut (B (I)) is
+          when 0 =>
+            exit Automat;
+          when 1 =>
             I := I + 1;
             Od := I;
             Linia_We := Linia_We + 1;
             Pocz_Linii_We := I;
             goto Stan_1;
-          when ',' =>
-            Kon := I;
-            Akc := 3;
-            exit Automat;
-          when 'a' .. 'z' =>
+          when 2 =>
+            Wydaj_We (W_Skan.Przecinek, Od, I + 1);
+            return;
+          when 3 =>
             Kon := I;
             Akc := 4;
             I := I + 1;
             goto Stan_4;
-          when others =>
-            exit Automat;
         end case;
         <<Stan_4>>
-        while I <= B'Last and then B (I) in 'a' .. 'z' loop
-          I := I + 1;
+        for J in I .. B'Last loop
+          if B (J) not in 'a' .. 'z' then
+            I := J;
+            goto Stan_4_Dalej;
+          end if;
         end loop;
+        I := B'Last + 1;
+        <<Stan_4_Dalej>>
         Kon := I - 1;
         if I > B'Last then
           S := 4;
@@ -195,8 +223,8 @@ begin
         end if;
         case B (I) is
           when others =>
-            S := 4;
-            exit Automat;
+            Wydaj_We (W_Skan.Nazwa, Od, I);
+            return;
         end case;
         <<Koniec_Bufora>>
         Ile := I - Od;

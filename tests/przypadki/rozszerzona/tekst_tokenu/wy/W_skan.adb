@@ -17,6 +17,12 @@ type Rodzaj_Aut is (Brak, Pomin, Token);
 
 -- znaki pomijane przed tokenem (bez konca linii)
 Pomijane_Aut : constant array (Character) of Boolean := (Character'Val (9) | Character'Val (13) | ' ' => True, others => False);
+-- klasy pierwszego znaku tokenu: 0 zaden, 1 pomijany koniec linii, dalej stany
+type Klasa_Aut is range 0 .. 2;
+Klasy_Aut : constant array (Character) of Klasa_Aut := (
+  Character'Val (10) => 1,
+  'a' .. 'z' => 2,
+  others => 0);
 -- znaki, od ktorych zaczyna sie token, komentarz albo pominiecie
 Poczatki_Aut : constant array (Character) of Boolean := (Character'Val (9) .. Character'Val (10) | Character'Val (13) | ' ' | 'a' .. 'z' => True, others => False);
 Rodzaje_Aut : constant array (Stan_Aut) of Rodzaj_Aut := (
@@ -163,33 +169,43 @@ begin
             end case;
           end if;
           <<Stan_1>>
-          while I <= B'Last and then Pomijane_Aut (B (I)) loop
-            I := I + 1;
+          for J in I .. B'Last loop
+            if not Pomijane_Aut (B (J)) then
+              I := J;
+              goto Stan_1_Token;
+            end if;
           end loop;
+          I := B'Last + 1;
+          <<Stan_1_Token>>
           Od := I;
           if I > B'Last then
             S := 1;
             goto Koniec_Bufora;
           end if;
-          case B (I) is
-            when ASCII.LF =>
+          case Klasy_Aut (B (I)) is
+            when 0 =>
+              exit Automat;
+            when 1 =>
               I := I + 1;
               Od := I;
               Linia_We := Linia_We + 1;
               Pocz_Linii_We := I;
               goto Stan_1;
-            when 'a' .. 'z' =>
+            when 2 =>
               Kon := I;
               Akc := 3;
               I := I + 1;
               goto Stan_3;
-            when others =>
-              exit Automat;
           end case;
           <<Stan_3>>
-          while I <= B'Last and then B (I) in 'a' .. 'z' loop
-            I := I + 1;
+          for J in I .. B'Last loop
+            if B (J) not in 'a' .. 'z' then
+              I := J;
+              goto Stan_3_Dalej;
+            end if;
           end loop;
+          I := B'Last + 1;
+          <<Stan_3_Dalej>>
           Kon := I - 1;
           if I > B'Last then
             S := 3;

@@ -17,6 +17,16 @@ type Rodzaj_Aut is (Brak, Pomin, Token);
 
 -- znaki pomijane przed tokenem (bez konca linii)
 Pomijane_Aut : constant array (Character) of Boolean := (Character'Val (9) | Character'Val (13) | ' ' => True, others => False);
+-- klasy pierwszego znaku tokenu: 0 zaden, 1 pomijany koniec linii, dalej stany
+type Klasa_Aut is range 0 .. 6;
+Klasy_Aut : constant array (Character) of Klasa_Aut := (
+  Character'Val (10) => 1,
+  'c' => 2,
+  'e' => 3,
+  'i' => 4,
+  't' => 5,
+  'x' => 6,
+  others => 0);
 -- znaki, od ktorych zaczyna sie token, komentarz albo pominiecie
 Poczatki_Aut : constant array (Character) of Boolean := (Character'Val (9) .. Character'Val (10) | Character'Val (13) | ' ' | 'c' | 'e' | 'i' | 't' | 'x' => True, others => False);
 Rodzaje_Aut : constant array (Stan_Aut) of Rodzaj_Aut := (
@@ -129,6 +139,18 @@ Dl_Tekstu_We : Natural := 0;
 
 function Tekst return String is (Bufor_We (Tekst_Od_We .. Tekst_Od_We + Dl_Tekstu_We - 1));
 
+-- token rodzaju Kod od znaku Od do przed Za: tu, gdzie automat go skonczyl
+procedure Wydaj_We (Kod : Token_Kod; Od, Za : Positive) is
+begin
+  D_Pozycja.Linia := Linia_We;
+  D_Pozycja.Kolumna := Od - Pocz_Linii_We + 1;
+  Token_Aut.Kod := Kod;
+  Tekst_Od_We := Od;
+  Dl_Tekstu_We := Za - Od;
+  Poz_We := Za;
+end Wydaj_We;
+pragma Inline (Wydaj_We);
+
 -- znaki, ktore zajal blad skanera
 Zajete_We : Natural := 0;
 
@@ -168,40 +190,43 @@ begin
             end case;
           end if;
           <<Stan_1>>
-          while I <= B'Last and then Pomijane_Aut (B (I)) loop
-            I := I + 1;
+          for J in I .. B'Last loop
+            if not Pomijane_Aut (B (J)) then
+              I := J;
+              goto Stan_1_Token;
+            end if;
           end loop;
+          I := B'Last + 1;
+          <<Stan_1_Token>>
           Od := I;
           if I > B'Last then
             S := 1;
             goto Koniec_Bufora;
           end if;
-          case B (I) is
-            when ASCII.LF =>
+          case Klasy_Aut (B (I)) is
+            when 0 =>
+              exit Automat;
+            when 1 =>
               I := I + 1;
               Od := I;
               Linia_We := Linia_We + 1;
               Pocz_Linii_We := I;
               goto Stan_1;
-            when 'c' =>
-              Kon := I;
-              Akc := 3;
-              exit Automat;
-            when 'e' =>
+            when 2 =>
+              Wydaj_We (D_Skan.Warunek, Od, I + 1);
+              return;
+            when 3 =>
               I := I + 1;
               goto Stan_4;
-            when 'i' =>
+            when 4 =>
               I := I + 1;
               goto Stan_5;
-            when 't' =>
+            when 5 =>
               I := I + 1;
               goto Stan_6;
-            when 'x' =>
-              Kon := I;
-              Akc := 7;
-              exit Automat;
-            when others =>
-              exit Automat;
+            when 6 =>
+              Wydaj_We (D_Skan.X, Od, I + 1);
+              return;
           end case;
           <<Stan_4>>
           if I > B'Last then
@@ -223,9 +248,8 @@ begin
           end if;
           case B (I) is
             when 'f' =>
-              Kon := I;
-              Akc := 9;
-              exit Automat;
+              Wydaj_We (D_Skan.Jesli, Od, I + 1);
+              return;
             when others =>
               S := 5;
               exit Automat;
@@ -276,9 +300,8 @@ begin
           end if;
           case B (I) is
             when 'e' =>
-              Kon := I;
-              Akc := 13;
-              exit Automat;
+              Wydaj_We (D_Skan.Inaczej, Od, I + 1);
+              return;
             when others =>
               S := 11;
               exit Automat;
@@ -290,9 +313,8 @@ begin
           end if;
           case B (I) is
             when 'n' =>
-              Kon := I;
-              Akc := 14;
-              exit Automat;
+              Wydaj_We (D_Skan.To, Od, I + 1);
+              return;
             when others =>
               S := 12;
               exit Automat;
