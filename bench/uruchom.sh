@@ -273,15 +273,26 @@ dialekty() {
   rm -rf "$d"
 }
 czesc dialekty && dialekty
-# PROGRAM FILE...: why PROGRAM does not reject each broken FILE with status
-# 1, or nothing when it does.
-odrzuca() {
-  local p=$1 f st
-  shift
+# DIR COUNT GOOD... -- BROKEN...: why the recogniser DIR/rozpoznaj is not to
+# be timed, or nothing: it must be built (else DIR.blad says why), print
+# COUNT with status 0 for each GOOD file and end with status 1 on each
+# BROKEN one.
+niezdatny() {
+  local p=$1/rozpoznaj n=$2 f wy st
+  [ -x "$p" ] || { echo "not built: $(cat "$1.blad" 2> /dev/null)"; return; }
+  shift 2
   for f; do
-    "$p" "$f" > /dev/null 2>&1
+    [ "$f" = -- ] && { n=; continue; }
+    wy=$("$p" "$f" 2> "$praca/blad")
     st=$?
-    [ "$st" = 1 ] || { echo "ended with status $st on a broken input ($(basename "$f")), not 1"; return; }
+    wy=${wy// /}
+    if [ -n "$n" ] && { [ "$st" != 0 ] || [ "$wy" != "$n" ]; }; then
+      echo "on $(basename "$f") status $st, $wy counted instead of $n: $(head -c 200 "$praca/blad")"
+      return
+    elif [ -z "$n" ] && [ "$st" != 1 ]; then
+      echo "ended with status $st on a broken input ($(basename "$f")), not 1"
+      return
+    fi
   done
 }
 
@@ -295,7 +306,7 @@ declare -A zly    # recogniser: why it is not timed
 wartosci_json=  # the count every recogniser must print
 przelaczniki_gpr=  # the compiler switches of the Json.gpr bryzas writes
 json() {
-  local d=$praca/json_dok r p st wy n
+  local d=$praca/json_dok r n
   mkdir "$d"
   postep "JSON documents of $json_mb MB"
   "$praca/generuj_json" $((json_mb * 1000000)) > "$d/linie.json" 2> "$d/wartosci" ||
@@ -308,23 +319,9 @@ json() {
   awk -v n=$((n / 2)) 'NR == n { print "{\"zepsuty\": [1, 2,]},"; next } { print }' \
     "$d/linie.json" > "$d/zepsuty.json"
   for r in "${rozpoznawacze[@]}"; do
-    p=$praca/json/$r/rozpoznaj
-    if [ ! -x "$p" ]; then
-      zly[$r]="not built: $(cat "$praca/json/$r.blad" 2> /dev/null)"
-      uwaga "the JSON recogniser $r was not measured: ${zly[$r]}"
-      continue
-    fi
-    for dok in "${dokumenty[@]}"; do
-      wy=$("$p" "$d/$dok.json" 2> "$d/blad")
-      st=$?
-      wy=${wy// /}
-      if [ "$st" != 0 ] || [ "$wy" != "$wartosci_json" ]; then
-        zly[$r]="on $dok.json status $st, $wy values instead of $wartosci_json: $(head -c 200 "$d/blad")"
-        break
-      fi
-    done
-    [ -z "${zly[$r]:-}" ] && zly[$r]=$(odrzuca "$p" "$d/urwany.json" "$d/zepsuty.json")
-    [ -n "${zly[$r]:-}" ] && uwaga "the JSON recogniser $r is not timed: ${zly[$r]}"
+    zly[$r]=$(niezdatny "$praca/json/$r" "$wartosci_json" "$d/linie.json" "$d/jedna.json" \
+      -- "$d/urwany.json" "$d/zepsuty.json")
+    [ -n "${zly[$r]}" ] && uwaga "the JSON recogniser $r is not timed: ${zly[$r]}"
   done
   rm -f "$d/urwany.json" "$d/zepsuty.json"
   # What the project file bryzas wrote asks of the compiler by default (its
@@ -351,7 +348,7 @@ rozpoznawacze_pl0=(bryzas re2c)
 declare -A zly_pl0
 instrukcje_pl0=
 pl0() {
-  local d=$praca/pl0_dok r p st wy
+  local d=$praca/pl0_dok r
   mkdir "$d"
   postep "a PL/0 program of $pl0_mb MB"
   "$praca/generuj_pl0" $((pl0_mb * 1000000)) > "$d/program.pl0" 2> "$d/instrukcje" ||
@@ -361,20 +358,8 @@ pl0() {
   awk -v n=$(($(wc -l < "$d/program.pl0") / 2)) 'NR == n { print "x := := 1;" } { print }' \
     "$d/program.pl0" > "$d/zepsuty.pl0"
   for r in "${rozpoznawacze_pl0[@]}"; do
-    p=$praca/pl0/$r/rozpoznaj
-    if [ ! -x "$p" ]; then
-      zly_pl0[$r]="not built: $(cat "$praca/pl0/$r.blad" 2> /dev/null)"
-      uwaga "the PL/0 recogniser $r was not measured: ${zly_pl0[$r]}"
-      continue
-    fi
-    wy=$("$p" "$d/program.pl0" 2> "$d/blad")
-    st=$?
-    wy=${wy// /}
-    if [ "$st" != 0 ] || [ "$wy" != "$instrukcje_pl0" ]; then
-      zly_pl0[$r]="status $st, $wy statements instead of $instrukcje_pl0: $(head -c 200 "$d/blad")"
-    fi
-    [ -z "${zly_pl0[$r]:-}" ] && zly_pl0[$r]=$(odrzuca "$p" "$d/urwany.pl0" "$d/zepsuty.pl0")
-    [ -n "${zly_pl0[$r]:-}" ] && uwaga "the PL/0 recogniser $r is not timed: ${zly_pl0[$r]}"
+    zly_pl0[$r]=$(niezdatny "$praca/pl0/$r" "$instrukcje_pl0" "$d/program.pl0" -- "$d/urwany.pl0" "$d/zepsuty.pl0")
+    [ -n "${zly_pl0[$r]}" ] && uwaga "the PL/0 recogniser $r is not timed: ${zly_pl0[$r]}"
   done
   zadanie pl0 pl0_cat "$(stat -c %s "$d/program.pl0")" -- cat "$d/program.pl0"
   for r in "${rozpoznawacze_pl0[@]}"; do

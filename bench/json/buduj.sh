@@ -21,22 +21,8 @@ tu=$(cd "$(dirname "$0")" && pwd)
 peers=$tu/../peers/json
 mkdir -p "$cel" || exit 1
 
-# NAME REASON: records that NAME was not built
-nie() { echo "$2" > "$cel/$1.blad"; }
-# NAME TOOL...: true when every tool is there, else records the first missing
-narzedzia() {
-  local n=$1 t
-  shift
-  for t; do command -v "$t" > /dev/null || { nie "$n" "$t is missing"; return 1; }; done
-}
-# NAME COMMAND...: runs one step in DIR/NAME, its messages in budowa.log
-krok() {
-  local n=$1
-  shift
-  (cd "$cel/$n" && "$@") >> "$cel/$n/budowa.log" 2>&1 ||
-    { nie "$n" "$* failed: $(tail -n 3 "$cel/$n/budowa.log" | paste -sd ' ')"; return 1; }
-}
-nowy() { rm -rf "${cel:?}/$1" "$cel/$1.blad" && mkdir "$cel/$1"; }
+# nie, narzedzia, krok, nowy: the steps of a build in $cel
+. "$tu/../kroki_budowy.sh"
 
 # bryzas's two: the project file it writes decides the first's switches.
 for n in bryzas bryzas_o2; do

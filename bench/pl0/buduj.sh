@@ -16,29 +16,19 @@ cel=$(realpath -m "$2")
 tu=$(cd "$(dirname "$0")" && pwd)
 mkdir -p "$cel" || exit 1
 
-nie() { echo "$2" > "$cel/$1.blad"; }
-krok() {
-  local n=$1
-  shift
-  (cd "$cel/$n" && "$@") >> "$cel/$n/budowa.log" 2>&1 ||
-    { nie "$n" "$* failed: $(tail -n 3 "$cel/$n/budowa.log" | paste -sd ' ')"; return 1; }
-}
-nowy() { rm -rf "${cel:?}/$1" "$cel/$1.blad" && mkdir "$cel/$1"; }
+# nie, narzedzia, krok, nowy: the steps of a build in $cel
+. "$tu/../kroki_budowy.sh"
 
 nowy bryzas
 if [ -z "$bryzas" ]; then
   nie bryzas "no bryzas given"
-elif ! command -v gprbuild > /dev/null; then
-  nie bryzas "gprbuild is missing"
-else
+elif narzedzia bryzas gprbuild; then
   cp "$tu/Pl0.gpa" "$tu/../../tests/examples/pl0/Pl0.tok" "$cel/bryzas/"
   krok bryzas "$bryzas" Pl0 && krok bryzas gprbuild -q -P Pl0.gpr && krok bryzas mv Pl0 rozpoznaj
 fi
 
 nowy re2c
-if ! command -v re2c > /dev/null; then
-  nie re2c "re2c is missing"
-else
+if narzedzia re2c re2c cc; then
   krok re2c re2c -W -o pl0.c "$tu/../peers/pl0/pl0.re" && krok re2c cc -O2 -o rozpoznaj pl0.c
 fi
 exit 0
