@@ -1,22 +1,19 @@
 #!/usr/bin/env bash
 # The scanner that bryzas writes for the extended notation (its automaton
-# as code), built with GNAT and run. rozszerzone_tokeny/T.gpa prints every
-# token (kind, text, length, line:column); each N.we is run from a file and
-# from a pipe, and both must print N.wy: the standard output, the line
-# "-- bledy", the standard error, then "status S". Then tokens across the
-# input's blocks and longer than a block, from a file and from a pipe, and
-# a pipe that stays open. With TOKENY_AKTUALIZUJ=1 the N.wy are written
+# as code), built with GNAT and run; tokeny.sh runs this after its own
+# cases, in a directory of its scratch one. rozszerzone_tokeny/T.gpa prints
+# every token (kind, text, length, line:column); each N.we is run from a
+# file and from a pipe, and both must print N.wy: the standard output, the
+# line "-- bledy", the standard error, then "status S". Then tokens across
+# the input's blocks and longer than a block, from a file and from a pipe,
+# and a pipe that stays open. With TOKENY_AKTUALIZUJ=1 the N.wy are written
 # from the runs instead (read every one of them before committing it).
-# Usage: rozszerzone_tokeny.sh BRYZAS
+# Usage: rozszerzone_tokeny.sh BRYZAS NEW_DIR
 set -u
-bryzas=$(realpath "$1")
+bryzas=$1
+praca=$2
 dane=$(dirname "$(realpath "$0")")/rozszerzone_tokeny
-if ! command -v gprbuild > /dev/null; then
-  echo "SKIP: gprbuild not found, so the scanner cannot be built"; exit 0
-fi
-praca=$(mktemp -d)
-trap 'rm -rf "$praca"' EXIT
-ulimit -f 8192
+mkdir "$praca" || exit 1
 cp "$dane/T.gpa" "$dane/T.tok" "$praca/"
 cd "$praca" || exit 1
 timeout 20 "$bryzas" T > bryzas.out 2>&1 || { cat bryzas.out; echo "FAIL: bryzas T"; exit 1; }

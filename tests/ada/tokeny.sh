@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Scanners that bryzas writes from token files, built with GNAT and run.
+# Scanners that bryzas writes from token files, built with GNAT and run
+# (the extended notation's too, by rozszerzone_tokeny.sh).
 # Each folder tokeny/CASE holds a grammar T.gpa whose actions print every
 # token (kind, text, line:column) and the error messages, its token file
 # T.tok, and inputs N.we, each with N.wy: what T prints on that standard
@@ -72,4 +73,5 @@ bash "$dane/../rura.sh" ./T 'ab' '^NAZWA \[ab\]' || bledy=1
 
 [ "$ile" -ge 15 ] || { echo "FAIL: only $ile inputs were run"; bledy=1; }
 echo "scanners from token files: $ile inputs"
+bash "$dane/../rozszerzone_tokeny.sh" "$bryzas" "$praca/rozszerzony" || bledy=1
 exit $bledy
