@@ -74,6 +74,7 @@ private:
   void przejscia(Pisarz& w);
   void wejscie(Pisarz& w);
   void komentarze(Pisarz& w);
+  void pomin_komentarz(Pisarz& w);
   void dolej(Pisarz& w);
   void skanuj(Pisarz& w);
   // What Skanuj's text depends on.

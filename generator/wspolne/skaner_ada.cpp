@@ -192,7 +192,12 @@ end Komentarz;
 procedure Pomin_Komentarz (Nr : Natural) is
 begin
 )ada");
-  // Numbered as the file declares them; the last one is the others branch.
+  pomin_komentarz(w);
+}
+
+// Pomin_Komentarz's case on the comment's number: numbered as the file
+// declares them, the last one is the others branch.
+void Skaner::pomin_komentarz(Pisarz& w) {
   std::size_t ostatni = 0;
   for (std::size_t i = 0; i < opis_.komentarze.size(); ++i)
     if (!opis_.komentarze[i].koniec.empty()) ostatni = i;
