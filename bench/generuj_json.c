@@ -17,6 +17,8 @@
 #include <stdlib.h>
 #include <string.h>
 
+#include "losowanie.h"
+
 typedef struct {
   unsigned long long state;
   char *buf;
@@ -25,14 +27,7 @@ typedef struct {
   unsigned long long values; /* values written so far */
 } Gen;
 
-static unsigned long long next(Gen *g) { /* xorshift64* */
-  g->state ^= g->state >> 12;
-  g->state ^= g->state << 25;
-  g->state ^= g->state >> 27;
-  return g->state * 2685821657736338717ULL;
-}
-
-static unsigned pick(Gen *g, unsigned n) { return (unsigned)((next(g) >> 33) % n); }
+static unsigned pick(Gen *g, unsigned n) { return wybierz(&g->state, n); }
 
 static void put(Gen *g, const char *s, size_t n) {
   if (g->len + n > g->cap) {

@@ -1,15 +1,15 @@
 """Checks of the bench's own tools: the timer, the input generators, the
-INI peers and the JSON recognisers. A fault in any of them would make the
+INI peers and the JSON and PL/0 recognisers. A fault in any of them would make the
 bench's numbers meaningless, so `make bench` runs these first.
 
     python3 bench/testy_bench.py [-v]
 
 The C tools are compiled into a scratch directory, or taken from the
 directory named by BENCH_NARZEDZIA (where uruchom.sh has compiled them).
-The JSON recognisers are built there by bench/json/buduj.sh (with the
-bryzas named by BRYZAS, else build/bryzas when it exists), or taken from
-BENCH_NARZEDZIA/json when uruchom.sh has built them; those missing are
-skipped.
+The JSON and PL/0 recognisers are built there by bench/json/buduj.sh and
+bench/pl0/buduj.sh (with the bryzas named by BRYZAS, else build/bryzas when
+it exists), or taken from BENCH_NARZEDZIA/json and /pl0 when uruchom.sh has
+built them; those missing are skipped.
 """
 import json
 import os
@@ -23,7 +23,7 @@ import unittest
 BENCH = os.path.dirname(os.path.abspath(__file__))
 TOP = os.path.dirname(BENCH)
 TOOLS = None  # directory with mierz, generuj_ini, generuj_json and ini_xml_inih
-RECOGNISERS = ('bryzas', 'bryzas_o2', 'coco', 'bison', 'bison_cf')
+RECOGNISERS = ('bryzas', 'bryzas_o2', 'coco', 'bison', 'bison_cf', 're2c')
 
 
 def setUpModule():
@@ -35,15 +35,17 @@ def setUpModule():
     for exe, source, libs in [('mierz', 'mierz.c', []),
                               ('generuj_ini', 'generuj_ini.c', []),
                               ('generuj_json', 'generuj_json.c', []),
+                              ('generuj_pl0', 'generuj_pl0.c', []),
                               ('pisz_pliki', 'pisz_pliki.c', []),
                               ('ini_xml_inih', 'peers/ini_xml_inih.c', ['-linih'])]:
         # Without libinih-dev the inih peer is missing and its checks skipped.
         subprocess.run(['cc', '-O2', '-o', os.path.join(TOOLS, exe),
                         os.path.join(BENCH, source)] + libs, check=exe != 'ini_xml_inih')
     bryzas = os.environ.get('BRYZAS', os.path.join(TOP, 'build', 'bryzas'))
-    subprocess.run(['bash', os.path.join(BENCH, 'json', 'buduj.sh'),
-                    bryzas if os.access(bryzas, os.X_OK) else '', os.path.join(TOOLS, 'json')],
-                   check=True)
+    for part in ('json', 'pl0'):
+        subprocess.run(['bash', os.path.join(BENCH, part, 'buduj.sh'),
+                        bryzas if os.access(bryzas, os.X_OK) else '', os.path.join(TOOLS, part)],
+                       check=True)
 
 
 def tearDownModule():
@@ -446,6 +448,58 @@ class JsonRecognisers(unittest.TestCase):
             return text.split()
         self.assertEqual(productions(os.path.join(BENCH, 'json', 'Json.gpa')),
                          productions(os.path.join(TOP, 'tests', 'examples', 'json', 'Json.gpa')))
+
+
+class Pl0(unittest.TestCase):
+    """The PL/0 generator writes what it says, and the recognisers the bench
+    times agree with each other on every verdict and count."""
+
+    @classmethod
+    def setUpClass(cls):
+        r = run([tool('generuj_pl0'), '300000'])
+        cls.text, cls.count = r.stdout, int(r.stderr)
+        cls.dir = tempfile.mkdtemp(prefix='bench_pl0.')
+        cls.programs = {}
+        for name in ('bryzas', 're2c'):
+            program = os.path.join(TOOLS, 'pl0', name, 'rozpoznaj')
+            if os.path.exists(program):
+                cls.programs[name] = program
+
+    @classmethod
+    def tearDownClass(cls):
+        shutil.rmtree(cls.dir)
+
+    def test_same_seed_same_program_the_size_asked_for_and_every_kind_of_token(self):
+        self.assertEqual(run([tool('generuj_pl0'), '300000']).stdout, self.text)
+        self.assertNotEqual(run([tool('generuj_pl0'), '300000', '7']).stdout, self.text)
+        self.assertTrue(300000 <= len(self.text) < 320000, len(self.text))
+        text = self.text.decode('ascii')
+        self.assertTrue(text.endswith('.\n'))
+        for piece in ('(*', '{ zagniezdzony {', '//', 'PROCEDURE', 'Begin', 'while', 'odd', 'call',
+                      ':=', '<=', '>=', '#', '?', '!', 'endx', 'iff'):
+            self.assertIn(piece, text)
+        self.assertTrue(all(len(line) < 200 for line in text.split('\n')))
+
+    def test_recognisers_agree_on_verdict_and_count(self):
+        if len(self.programs) < 2:
+            self.skipTest('a PL/0 recogniser is not built')
+        with open(os.path.join(TOP, 'tests', 'examples', 'pl0', 'programy', 'leksemy.pl0'), 'rb') as f:
+            leksemy = f.read()
+        documents = [self.text, self.text[:len(self.text) // 2], self.text.replace(b':=', b'=', 1),
+                     self.text.replace(b'(*', b'(* (*', 1), self.text[:-2] + b'\n', leksemy,
+                     b'begin end.', b'.', b'x := 1 . y', b'{ { }', b'?x.', b'x := a@b.']
+        path = os.path.join(self.dir, 'p.pl0')
+        for document in documents:
+            with open(path, 'wb') as f:
+                f.write(document)
+            verdicts = {}
+            for name, program in self.programs.items():
+                r = run([program, path])
+                verdicts[name] = (r.returncode, r.stdout.decode().strip())
+            self.assertEqual(len(set(verdicts.values())), 1, (document[:60], verdicts))
+        with open(path, 'wb') as f:
+            f.write(self.text)
+        self.assertEqual(run([self.programs['bryzas'], path]).stdout.decode().strip(), str(self.count))
 
 
 if __name__ == '__main__':

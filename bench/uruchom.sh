@@ -12,12 +12,15 @@
 # 100) the size of the a.ini, in ASCII so that both read it, that ostrew
 # converts in today's dialect and with --swobodny. JSON_MB (default 50) is
 # the size of the two JSON documents on which the recogniser bryzas
-# generates is timed against those of Coco/R and of bison with flex (their
-# CPU time). ROZMIAR_PRODUKCJE (default "1000 4000 16000") are the sizes of
+# generates is timed against those of Coco/R, of bison with flex and of re2c (their
+# CPU time). PL0_MB (default 50) is the size of the PL/0 program on which
+# the recogniser bryzas generates from bench/pl0/Pl0.gpa is timed against
+# re2c's. ROZMIAR_PRODUKCJE (default "1000 4000 16000") are the sizes of
 # the chain grammars of bench/generuj_lancuch.py, valid and with an error in
-# every production, on which bryzas and bryzas_analiza are timed (CPU time),
-# and GNAT on the parser of the first. CZESCI (default "ostrew bryzas
-# skanery dialekty json rozmiar") chooses the parts that run. Everything is made and run in a scratch directory that
+# every production, on which bryzas (without GNAT's check) and
+# bryzas_analiza are timed (CPU time), and GNAT on the parser of the first.
+# CZESCI (default "ostrew bryzas skanery dialekty json pl0 rozmiar") chooses
+# the parts that run. Everything is made and run in a scratch directory that
 # is removed at the end.
 set -uo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
@@ -33,7 +36,8 @@ skanery_mb=${SKANERY_MB:-100}
 dialekty_mb=${DIALEKTY_MB:-100}
 json_mb=${JSON_MB:-50}
 rozmiar_produkcje=${ROZMIAR_PRODUKCJE:-1000 4000 16000}
-czesci=" ${CZESCI:-ostrew bryzas skanery dialekty json rozmiar} "
+pl0_mb=${PL0_MB:-50}
+czesci=" ${CZESCI:-ostrew bryzas skanery dialekty json pl0 rozmiar} "
 czesc() { [[ $czesci == *" $1 "* ]]; }  # PART: true when that part runs
 praca=$(mktemp -d "${TMPDIR:-/tmp}/bench.XXXXXX")
 trap 'rm -rf "$praca"' EXIT
@@ -66,11 +70,15 @@ if czesc json; then
   command -v cococpp > /dev/null || brak+=(coco-cpp)
   ((${#brak[@]} == 0)) || zainstaluj "${brak[@]}"
 fi
+if czesc json || czesc pl0; then
+  command -v re2c > /dev/null || zainstaluj re2c
+fi
 
 postep "compiling the helpers and peers"
 cc -O2 -o "$praca/mierz" "$bench/mierz.c" || przerwij "cannot compile mierz.c"
 cc -O2 -o "$praca/generuj_ini" "$bench/generuj_ini.c" || przerwij "cannot compile generuj_ini.c"
 cc -O2 -o "$praca/generuj_json" "$bench/generuj_json.c" || przerwij "cannot compile generuj_json.c"
+cc -O2 -o "$praca/generuj_pl0" "$bench/generuj_pl0.c" || przerwij "cannot compile generuj_pl0.c"
 cc -O2 -o "$praca/pisz_pliki" "$bench/pisz_pliki.c" || przerwij "cannot compile pisz_pliki.c"
 printf 'int main(void) { return 0; }\n' > "$praca/pusty.c"
 cc -O2 -o "$praca/pusty" "$praca/pusty.c" || przerwij "cannot compile the empty C program"
@@ -98,6 +106,10 @@ konwertery=(ostrew python)
 if czesc json; then
   postep "building the JSON recognisers"
   bash "$bench/json/buduj.sh" "$bryzas" "$praca/json" || przerwij "bench/json/buduj.sh failed"
+fi
+if czesc pl0; then
+  postep "building the PL/0 recognisers"
+  bash "$bench/pl0/buduj.sh" "$bryzas" "$praca/pl0" || przerwij "bench/pl0/buduj.sh failed"
 fi
 
 postep "checking the bench's own tools"
@@ -267,17 +279,40 @@ dialekty() {
   rm -rf "$d"
 }
 czesc dialekty && dialekty
+# DIR COUNT GOOD... -- BROKEN...: why the recogniser DIR/rozpoznaj is not to
+# be timed, or nothing: it must be built (else DIR.blad says why), print
+# COUNT with status 0 for each GOOD file and end with status 1 on each
+# BROKEN one.
+niezdatny() {
+  local p=$1/rozpoznaj n=$2 f wy st
+  [ -x "$p" ] || { echo "not built: $(cat "$1.blad" 2> /dev/null)"; return; }
+  shift 2
+  for f; do
+    [ "$f" = -- ] && { n=; continue; }
+    wy=$("$p" "$f" 2> "$praca/blad")
+    st=$?
+    wy=${wy// /}
+    if [ -n "$n" ] && { [ "$st" != 0 ] || [ "$wy" != "$n" ]; }; then
+      echo "on $(basename "$f") status $st, $wy counted instead of $n: $(head -c 200 "$praca/blad")"
+      return
+    elif [ -z "$n" ] && [ "$st" != 1 ]; then
+      echo "ended with status $st on a broken input ($(basename "$f")), not 1"
+      return
+    fi
+  done
+}
+
 # The JSON recognisers of bench/json/buduj.sh, each on a document of one
 # value a line and on the same bytes as one line. A recogniser is timed only
 # when it accepted both with the generator's count of values and rejected
 # two broken documents; otherwise its rows say why.
-rozpoznawacze=(bryzas bryzas_o2 coco bison bison_cf)
+rozpoznawacze=(bryzas bryzas_o2 coco bison bison_cf re2c)
 dokumenty=(linie jedna)
 declare -A zly    # recogniser: why it is not timed
 wartosci_json=  # the count every recogniser must print
 przelaczniki_gpr=  # the compiler switches of the Json.gpr bryzas writes
 json() {
-  local d=$praca/json_dok r p st wy n
+  local d=$praca/json_dok r n
   mkdir "$d"
   postep "JSON documents of $json_mb MB"
   "$praca/generuj_json" $((json_mb * 1000000)) > "$d/linie.json" 2> "$d/wartosci" ||
@@ -290,28 +325,9 @@ json() {
   awk -v n=$((n / 2)) 'NR == n { print "{\"zepsuty\": [1, 2,]},"; next } { print }' \
     "$d/linie.json" > "$d/zepsuty.json"
   for r in "${rozpoznawacze[@]}"; do
-    p=$praca/json/$r/rozpoznaj
-    if [ ! -x "$p" ]; then
-      zly[$r]="not built: $(cat "$praca/json/$r.blad" 2> /dev/null)"
-      uwaga "the JSON recogniser $r was not measured: ${zly[$r]}"
-      continue
-    fi
-    for dok in "${dokumenty[@]}"; do
-      wy=$("$p" "$d/$dok.json" 2> "$d/blad")
-      st=$?
-      wy=${wy// /}
-      if [ "$st" != 0 ] || [ "$wy" != "$wartosci_json" ]; then
-        zly[$r]="on $dok.json status $st, $wy values instead of $wartosci_json: $(head -c 200 "$d/blad")"
-        break
-      fi
-    done
-    for dok in urwany zepsuty; do
-      [ -z "${zly[$r]:-}" ] || break
-      "$p" "$d/$dok.json" > /dev/null 2>&1
-      st=$?
-      [ "$st" = 1 ] || zly[$r]="ended with status $st on a broken document ($dok.json), not 1"
-    done
-    [ -n "${zly[$r]:-}" ] && uwaga "the JSON recogniser $r is not timed: ${zly[$r]}"
+    zly[$r]=$(niezdatny "$praca/json/$r" "$wartosci_json" "$d/linie.json" "$d/jedna.json" \
+      -- "$d/urwany.json" "$d/zepsuty.json")
+    [ -n "${zly[$r]}" ] && uwaga "the JSON recogniser $r is not timed: ${zly[$r]}"
   done
   rm -f "$d/urwany.json" "$d/zepsuty.json"
   # What the project file bryzas wrote asks of the compiler by default (its
@@ -351,14 +367,14 @@ rozmiar() {
       postep "chain grammar of $n productions ($w)"
       "$python" "$bench/generuj_lancuch.py" "$n" "$d/L" $([ $w = bledna ] && echo --bledy) ||
         przerwij "cannot write $d/L.gpa"
-      (cd "$d" && "$bryzas" L > konsola 2>&1)
+      (cd "$d" && "$bryzas" --bez-gnat L > konsola 2>&1)
       status=$?
       if [ "$status" != "$oczekiwany" ]; then
         wadliwy[rozmiar $n $w]=1
         uwaga "bryzas on the $w chain grammar of $n productions ended with status $status, not $oczekiwany"
         continue
       fi
-      zadanie "rozmiar $w" bryzas "$n" -C "$d" -s "$oczekiwany" -- "$bryzas" L
+      zadanie "rozmiar $w" bryzas "$n" -C "$d" -s "$oczekiwany" -- "$bryzas" --bez-gnat L
       zadanie "rozmiar $w" analiza "$n" -C "$d" -s "$oczekiwany" -- "$analiza" L
     done
     runy=5
@@ -378,6 +394,36 @@ rozmiar() {
   for n in $rozmiar_produkcje; do rm -rf "$praca"/rozmiar_*_"$n"; done
 }
 czesc rozmiar && rozmiar
+# The PL/0 recognisers of bench/pl0/buduj.sh on one generated program, each
+# timed only when it accepted it with the generator's count of statements
+# and rejected the program cut in half and one with a statement broken.
+rozpoznawacze_pl0=(bryzas re2c)
+declare -A zly_pl0
+instrukcje_pl0=
+pl0() {
+  local d=$praca/pl0_dok r
+  mkdir "$d"
+  postep "a PL/0 program of $pl0_mb MB"
+  "$praca/generuj_pl0" $((pl0_mb * 1000000)) > "$d/program.pl0" 2> "$d/instrukcje" ||
+    przerwij "cannot write $d/program.pl0"
+  instrukcje_pl0=$(cat "$d/instrukcje")
+  head -c $(($(stat -c %s "$d/program.pl0") / 2)) "$d/program.pl0" > "$d/urwany.pl0"
+  awk -v n=$(($(wc -l < "$d/program.pl0") / 2)) 'NR == n { print "x := := 1;" } { print }' \
+    "$d/program.pl0" > "$d/zepsuty.pl0"
+  for r in "${rozpoznawacze_pl0[@]}"; do
+    zly_pl0[$r]=$(niezdatny "$praca/pl0/$r" "$instrukcje_pl0" "$d/program.pl0" -- "$d/urwany.pl0" "$d/zepsuty.pl0")
+    [ -n "${zly_pl0[$r]}" ] && uwaga "the PL/0 recogniser $r is not timed: ${zly_pl0[$r]}"
+  done
+  zadanie pl0 pl0_cat "$(stat -c %s "$d/program.pl0")" -- cat "$d/program.pl0"
+  for r in "${rozpoznawacze_pl0[@]}"; do
+    [ -z "${zly_pl0[$r]:-}" ] &&
+      zadanie pl0 "pl0_$r" "$(stat -c %s "$d/program.pl0")" -- "$praca/pl0/$r/rozpoznaj" "$d/program.pl0"
+  done
+  postep "the PL/0 recognisers"
+  zmierz 7 -c
+  rm -rf "$d"
+}
+czesc pl0 && pl0
 
 # --- the table ----------------------------------------------------------------
 pole() { # ROW FIELD: 1 group, 2 program, 3 bytes, 4 median (or FAIL), 5 min, 6 peak KiB, 7 runs
@@ -413,6 +459,10 @@ opis_programu() {
     rozmiar_bryzas) echo "**bryzas**" ;;
     rozmiar_analiza) echo "**bryzas_analiza**" ;;
     rozmiar_gnat) echo "GNAT: \`gprbuild -f -P L.gpr\` as written (-O2 -gnatn)" ;;
+    json_re2c) echo "re2c scanner + recursive descent in C, cc -O2 (reads the whole file)" ;;
+    pl0_cat) echo "cat > /dev/null (reading limit)" ;;
+    pl0_bryzas) echo "**bryzas**: \`gprbuild -P Pl0.gpr\` as generated" ;;
+    pl0_re2c) echo "re2c scanner + recursive descent in C, cc -O2 (reads the whole file)" ;;
     *) echo "$1" ;;
   esac
 }
@@ -535,6 +585,33 @@ if czesc json; then
     done
   done
 fi
+if czesc pl0; then
+  echo
+  echo "PL/0: one program validated and its $instrukcje_pl0 statements counted; times are CPU time"
+  echo "(user + system), medians of 7 runs taken in turns"
+  echo
+  echo "| program | recogniser | runs | median CPU time | MB/s | peak MB | time / re2c's |"
+  echo "|---|---|---|---|---|---|---|"
+  ref=$(szukaj pl0 pl0_re2c)
+  for k in cat "${rozpoznawacze_pl0[@]}"; do
+    nazwa=$(opis_programu "pl0_$k")
+    if [ -n "${zly_pl0[$k]:-}" ]; then
+      echo "| $pl0_mb MB | $nazwa | - | failed: ${zly_pl0[$k]//|/ } | - | - | - |"
+      continue
+    fi
+    w=$(szukaj pl0 "pl0_$k")
+    if nie_zmierzony "$w"; then
+      echo "| $pl0_mb MB | $nazwa | - | failed | - | - | - |"
+      continue
+    fi
+    med=$(pole "$w" 4)
+    wzgl=-
+    [ "$k" != cat ] && ! nie_zmierzony "$ref" && wzgl=$(iloraz "$med" "$(pole "$ref" 4)")
+    echo "| $pl0_mb MB | $nazwa | $(pole "$w" 7) | $(czas "$med") |" \
+      "$(awk -v b="$(pole "$w" 3)" -v s="$med" 'BEGIN { printf "%.0f", b / s / 1e6 }') |" \
+      "$(awk -v k="$(pole "$w" 6)" 'BEGIN { printf "%.1f", k * 1024 / 1e6 }') | $wzgl |"
+  done
+fi
 
 if czesc dialekty; then
   echo
@@ -595,7 +672,7 @@ if czesc rozmiar; then
 fi
 
 # --- targets ------------------------------------------------------------------
-if czesc ostrew || czesc bryzas || czesc skanery || czesc rozmiar; then
+if czesc ostrew || czesc bryzas || czesc skanery || czesc json || czesc pl0 || czesc rozmiar; then
   echo
   echo "Targets"
   echo
@@ -680,6 +757,21 @@ if czesc rozmiar; then
     done
   done
 fi
+# The generated recognisers at or under re2c's CPU time.
+rowno_z_re2c() { # GROUP PROGRAM PEER TEXT
+  local g r v=
+  g=$(szukaj "$1" "$2")
+  r=$(szukaj "$1" "$3")
+  if ! nie_zmierzony "$g" && ! nie_zmierzony "$r"; then
+    v=$(iloraz "$(pole "$g" 4)" "$(pole "$r" 4)")
+  fi
+  cel "$4" "$v" 'v <= 1' "${v:+time ratio $v}"
+}
+if czesc json; then
+  rowno_z_re2c "json linie" json_bryzas json_re2c "the generated JSON recogniser within re2c's CPU time (a value a line)"
+  rowno_z_re2c "json jedna" json_bryzas json_re2c "the generated JSON recogniser within re2c's CPU time (one line)"
+fi
+czesc pl0 && rowno_z_re2c pl0 pl0_bryzas pl0_re2c "the generated PL/0 recogniser within re2c's CPU time"
 if ((${#uwagi[@]})); then
   echo
   echo "Notes"

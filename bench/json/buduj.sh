@@ -9,6 +9,7 @@
 #   coco       bench/peers/json/Json.atg through Debian's cococpp, g++ -O2
 #   bison      bench/peers/json/json.y and json.l through bison and flex, cc -O2
 #   bison_cf   the same with the scanner's tables from flex -CF
+#   re2c       bench/peers/json/json.re (scanner and parser) through re2c, cc -O2
 # A recogniser whose tools are missing or whose build fails is left out and
 # DIR/NAME.blad says why in one line; the others are still built.
 # Usage: buduj.sh BRYZAS DIR   (BRYZAS "" leaves out the two of bryzas)
@@ -20,22 +21,8 @@ tu=$(cd "$(dirname "$0")" && pwd)
 peers=$tu/../peers/json
 mkdir -p "$cel" || exit 1
 
-# NAME REASON: records that NAME was not built
-nie() { echo "$2" > "$cel/$1.blad"; }
-# NAME TOOL...: true when every tool is there, else records the first missing
-narzedzia() {
-  local n=$1 t
-  shift
-  for t; do command -v "$t" > /dev/null || { nie "$n" "$t is missing"; return 1; }; done
-}
-# NAME COMMAND...: runs one step in DIR/NAME, its messages in budowa.log
-krok() {
-  local n=$1
-  shift
-  (cd "$cel/$n" && "$@") >> "$cel/$n/budowa.log" 2>&1 ||
-    { nie "$n" "$* failed: $(tail -n 3 "$cel/$n/budowa.log" | paste -sd ' ')"; return 1; }
-}
-nowy() { rm -rf "${cel:?}/$1" "$cel/$1.blad" && mkdir "$cel/$1"; }
+# nie, narzedzia, krok, nowy: the steps of a build in $cel
+. "$tu/../kroki_budowy.sh"
 
 # bryzas's two: the project file it writes decides the first's switches.
 for n in bryzas bryzas_o2; do
@@ -64,4 +51,8 @@ for n in bison bison_cf; do
     krok $n flex "${flex_opcje[@]}" -o lex.yy.c "$peers/json.l" &&
     krok $n cc -O2 -I. -o rozpoznaj json.tab.c lex.yy.c
 done
+nowy re2c
+if narzedzia re2c re2c cc; then
+  krok re2c re2c -W -o json.c "$peers/json.re" && krok re2c cc -O2 -o rozpoznaj json.c
+fi
 exit 0

@@ -110,9 +110,9 @@ void Pakiety::bledy_tresc(Pisarz& w) {
   {
     Wciecie wnetrze(w, krok_wciecia);
     zglaszanie(w);
-    if (plan_.z_tokenami()) pisz_opis_skanera(w);
-    opis(w);
     lista_oczekiwanych(w);
+    if (plan_.z_tokenami()) pisz_opis_skanera(w, pak_.nazwa_skan);
+    opis(w);
     if (plan_.odtwarzanie) do_zgloszenia(w);
     zglos_parsera(w);
     zglos_skanera(w);

@@ -31,7 +31,9 @@ std::optional<std::string> pierwsza_linia(const std::string& nazwa) {
 }  // namespace
 
 Skaner::Skaner(const Bryzas_Pak& pak, const Plan_Skanera& plan)
-    : pak_(pak), plan_(plan), opis_(plan.tokeny.opis()), skaner_(plan.tokeny.skaner()) {}
+    : pak_(pak), plan_(plan), opis_(plan.tokeny.opis()), skaner_(plan.tokeny.skaner()) {
+  if (plan_.rozszerzona) zastepca_ = zastepcy();
+}
 
 void Skaner::pisz() {
   pisz_liste_tokenow(pak_.plik(pak_.plik_tok_lst), plan_.tokeny);
@@ -62,6 +64,18 @@ bool skaner_do_napisania(const std::string& plik_skan) {
   return !pierwsza || pierwsza->starts_with(znacznik_skanera);
 }
 
+// A character skipped whatever follows: its match is always the longest.
+bool Skaner::zawsze_pomijany(unsigned c) const {
+  const Automat_Tokenow& a = *skaner_.automat;
+  const int t = a.przejscie(1, static_cast<unsigned char>(c));
+  if (t == 0 || a.wygrany(t) < 0 ||
+      skaner_.wzorce.cele[static_cast<std::size_t>(a.wygrany(t))].rodzaj != Wzorce_Skanera::Rodzaj::pomin)
+    return false;
+  for (unsigned d = 0; d < 256; ++d)
+    if (a.przejscie(t, static_cast<unsigned char>(d)) != 0) return false;
+  return true;
+}
+
 bool Skaner::jest_komentarz(bool liniowy) const {
   for (const Komentarz& k : opis_.komentarze)
     if (k.koniec.empty() == liniowy) return true;
@@ -79,6 +93,10 @@ void Skaner::pisz_pozycje(Pisarz& w) {
   w.linia("Kolumna : Natural := 0;");
   w.linia("-- znak, od ktorego nie zaczyna sie zaden token (blad skanera 1)");
   w.linia("Znak : Character := ' ';");
+  if (plan_.rozszerzona) {
+    w.linia("-- pozycja w Token_Kod tokenu zaczetego, a nieskonczonego (blad skanera ", std::to_string(niedokonczony_ady.nr), ")");
+    w.linia("Niedokonczony : Natural := 0;");
+  }
   w.linia();
   w.linia("end ", p, ";");
 }
@@ -112,29 +130,18 @@ void Skaner::tablice(Pisarz& w) {
   const int n = a.licz_stanow();
   w.linia("-- automat tokenow: stan 0 to brak przejscia, 1 poczatek");
   w.linia("type Stan_Aut is range 0 .. ", std::to_string(n), ";");
-  w.linia("type Klasa_Aut is range 0 .. ", std::to_string(a.licz_klas() - 1), ";");
+  if (!plan_.rozszerzona)
+    w.linia("type Klasa_Aut is range 0 .. ", std::to_string(a.licz_klas() - 1), ";");
   // What a match is, with the kinds of comment that the file declares.
   w.linia("type Rodzaj_Aut is (Brak, Pomin, ", jest_komentarz(true) ? "Komentarz_Liniowy, " : "",
           jest_komentarz(false) ? "Komentarz, " : "", "Token);");
   w.linia();
-  std::vector<std::string> v;
-  for (int k : a.klasy()) v.push_back(std::to_string(k));
-  w.linia("Klasy_Aut : constant array (Character) of Klasa_Aut := (");
-  agregat(w, v, ");");
-  w.linia("Przejscia_Aut : constant array (Stan_Aut range 1 .. ", std::to_string(n),
-          ", Klasa_Aut) of Stan_Aut := (");
-  {
-    Wciecie wiersze(w, krok_wciecia);
-    for (int s = 1; s <= n; ++s) {
-      // One character of each class stands for its column.
-      std::vector<std::string> wiersz(static_cast<std::size_t>(a.licz_klas()));
-      for (unsigned c = 0; c < 256; ++c)
-        wiersz[static_cast<std::size_t>(a.klasy()[c])] = std::to_string(a.przejscie(s, static_cast<unsigned char>(c)));
-      if (wiersz.size() == 1) wiersz[0] = "0 => " + wiersz[0];
-      w.dopisz(std::to_string(s) + " => (");
-      agregat(w, wiersz, s == n ? "));" : "),");
-    }
-  }
+  // Today's notation runs the automaton from tables; the extended one
+  // has it written as code.
+  if (plan_.rozszerzona)
+    tablice_petli(w);
+  else
+    przejscia(w);
   std::vector<std::string> dzialania{"Brak"}, kody{"Pusty"}, numery{"0"};
   for (int s = 1; s <= n; ++s) {
     const int wz = a.wygrany(s);
@@ -160,26 +167,57 @@ void Skaner::tablice(Pisarz& w) {
   agregat(w, dzialania, ");");
   w.linia("Kody_Aut : constant array (Stan_Aut) of Token_Kod := (");
   agregat(w, kody, ");");
+  if (plan_.rozszerzona) {
+    // The token begun and not finished where the automaton stopped in a state.
+    const std::vector<int> t = niedokonczone();
+    std::vector<std::string> zaczete{"Pusty"};
+    for (int s = 1; s <= n; ++s) {
+      const int k = t[static_cast<std::size_t>(s)];
+      zaczete.push_back(k < 0 ? "Pusty" : skaner_.tokeny[static_cast<std::size_t>(k)]->nazwa);
+    }
+    w.linia("-- token zaczety, a nieskonczony, gdy automat stanal w stanie");
+    w.linia("Niedokonczone_Aut : constant array (Stan_Aut) of Token_Kod := (");
+    agregat(w, zaczete, ");");
+  }
   if (jest_komentarz(false)) {
     w.linia("-- numer komentarza, ktorego poczatek konczy sie w stanie");
     w.linia("Komentarze_Aut : constant array (Stan_Aut) of Natural := (");
     agregat(w, numery, ");");
   }
-  // A character skipped whatever follows: its match is always the longest.
-  std::string pomijane;
-  for (unsigned c = 0; c < 256; ++c) {
-    const int t = a.przejscie(1, static_cast<unsigned char>(c));
-    if (t == 0 || a.wygrany(t) < 0 ||
-        skaner_.wzorce.cele[static_cast<std::size_t>(a.wygrany(t))].rodzaj != Wzorce_Skanera::Rodzaj::pomin)
-      continue;
-    bool dalej = false;
-    for (unsigned d = 0; d < 256 && !dalej; ++d) dalej = a.przejscie(t, static_cast<unsigned char>(d)) != 0;
-    if (!dalej) pomijane += (pomijane.empty() ? "" : " | ") + ("Character'Val (" + std::to_string(c) + ")");
+  // The extended notation's automaton skips them itself.
+  if (!plan_.rozszerzona) {
+    std::string pomijane;
+    for (unsigned c = 0; c < 256; ++c)
+      if (zawsze_pomijany(c)) pomijane += (pomijane.empty() ? "" : " | ") + ("Character'Val (" + std::to_string(c) + ")");
+    w.linia("-- znaki pomijane przed automatem");
+    w.linia("Pomijane_Aut : constant array (Character) of Boolean := (",
+            pomijane.empty() ? "" : pomijane + " => True, ", "others => False);");
   }
-  w.linia("-- znaki pomijane przed automatem");
-  w.linia("Pomijane_Aut : constant array (Character) of Boolean := (",
-          pomijane.empty() ? "" : pomijane + " => True, ", "others => False);");
   w.linia();
+}
+
+// The class of every character and the move from every state on every class.
+void Skaner::przejscia(Pisarz& w) {
+  const Automat_Tokenow& a = *skaner_.automat;
+  const int n = a.licz_stanow();
+  std::vector<std::string> v;
+  for (int k : a.klasy()) v.push_back(std::to_string(k));
+  w.linia("Klasy_Aut : constant array (Character) of Klasa_Aut := (");
+  agregat(w, v, ");");
+  w.linia("Przejscia_Aut : constant array (Stan_Aut range 1 .. ", std::to_string(n),
+          ", Klasa_Aut) of Stan_Aut := (");
+  {
+    Wciecie wiersze(w, krok_wciecia);
+    for (int s = 1; s <= n; ++s) {
+      // One character of each class stands for its column.
+      std::vector<std::string> wiersz(static_cast<std::size_t>(a.licz_klas()));
+      for (unsigned c = 0; c < 256; ++c)
+        wiersz[static_cast<std::size_t>(a.klasy()[c])] = std::to_string(a.przejscie(s, static_cast<unsigned char>(c)));
+      if (wiersz.size() == 1) wiersz[0] = "0 => " + wiersz[0];
+      w.dopisz(std::to_string(s) + " => (");
+      agregat(w, wiersz, s == n ? "));" : "),");
+    }
+  }
 }
 
 }  // namespace bryzas

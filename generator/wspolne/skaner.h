@@ -8,6 +8,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "generator/wspolne/bryzas_pak.h"
 #include "gramatyka/plik_tokenow.h"
@@ -39,6 +40,8 @@ inline constexpr Blad_Skanera_Ady zly_znak_ady{1, "Zly_Znak_We", "nieoczekiwany 
 inline constexpr Blad_Skanera_Ady za_dlugi_token_ady{2, "Za_Dlugi_Token_We", "token dluzszy niz 100 znakow"};
 inline constexpr Blad_Skanera_Ady komentarz_bez_konca_ady{3, "Komentarz_Bez_Konca_We", "komentarz bez konca"};
 inline constexpr Blad_Skanera_Ady bledy_skanera_ady[] = {zly_znak_ady, za_dlugi_token_ady, komentarz_bez_konca_ady};
+// The extended notation's scanner also names a token begun and not finished.
+inline constexpr Blad_Skanera_Ady niedokonczony_ady{4, "Niedokonczony_We", "niedokonczony"};
 
 // What the road decided of the scanner it has a token file for.
 struct Plan_Skanera {
@@ -70,17 +73,67 @@ private:
   void pisz_pozycje(Pisarz& w);
   void pisz_skaner(Pisarz& w);
   void tablice(Pisarz& w);
+  void przejscia(Pisarz& w);
   void wejscie(Pisarz& w);
   void komentarze(Pisarz& w);
+  void pomin_komentarz(Pisarz& w);
+  void dolej(Pisarz& w);
   void skanuj(Pisarz& w);
+  // What Skanuj's text depends on.
+  struct Cechy {
+    bool lf_w_tokenie = false;  // a token can hold a line feed
+    bool bez_granicy = false;   // a token has any length
+    bool w_miejscu = false;     // built in Biezacy
+    bool wart = true;           // its text copied into Wart
+    bool odtwarzanie = false;   // lexical errors reported, the scan goes on
+    bool scalony = false;       // ... by the scan itself, without Skanuj_Token
+    std::string_view rdzen;     // the subprogram that scans
+    std::string_view powrot;    // how it returns the token
+  };
+  Cechy cechy() const;
+  void token_ostatni(Pisarz& w, const Cechy& c);
+  void pomijanie(Pisarz& w);
+  void miejsce_tokenu(Pisarz& w, std::string_view od);
+  void koniec_wejscia(Pisarz& w, const Cechy& c);
+  void token_konca(Pisarz& w, const Cechy& c);
+  void automat_tablicami(Pisarz& w, const Cechy& c);
+  void brak_dopasowania(Pisarz& w, const Cechy& c);
+  void dopasowanie(Pisarz& w, const Cechy& c);
+  void skanuj_z_zewnatrz(Pisarz& w, const Cechy& c);
+  // The automaton as code (skaner_kod.cpp).
+  std::vector<int> zastepcy() const;
+  int ruch(int stan, unsigned znak) const;
+  std::vector<int> niedokonczone() const;
+  bool bez_wyjscia(int stan) const;
+  std::vector<bool> petla(int stan) const;
+  void tablice_petli(Pisarz& w);
+  std::string token_wprost(int stan, const Cechy& c) const;
+  void ruch_kodem(Pisarz& w, int cel, const Cechy& c);
+  void petla_kodem(Pisarz& w, const std::string& koniec, const std::string& etykieta_dalej);
+  void pomijane_kodem(Pisarz& w);
+  void koniec_linii_kodem(Pisarz& w);
+  void start_kodem(Pisarz& w, const Cechy& c);
+  struct Klasy_Startu {
+    std::vector<int> klasa;  // of each character
+    std::vector<int> cele;   // the state of each class from 2 on
+  };
+  Klasy_Startu klasy_startu() const;
+  void stan_kodem(Pisarz& w, int stan, const Cechy& c);
+  void automat_kodem(Pisarz& w, const Cechy& c);
+  void bez_dopasowania_kodem(Pisarz& w, const Cechy& c);
+  void skanuj_kodem(Pisarz& w, const Cechy& c);
   // Whether the file declares a comment to the end of the line (or one
   // between delimiters).
   bool jest_komentarz(bool liniowy) const;
+  bool zawsze_pomijany(unsigned znak) const;
 
   const Bryzas_Pak& pak_;
   const Plan_Skanera& plan_;
   const Opis_Tokenow& opis_;
   const Skaner_Tokenow& skaner_;  // of the terminals the grammar uses
+  // For each state of the automaton the one that stands for it in the
+  // code (the extended notation's; empty in today's).
+  std::vector<int> zastepca_;
 };
 
 // The token file's lines numbered, then "Bez bledu", or those up to the

@@ -26,6 +26,9 @@ void Skaner::wejscie(Pisarz& w) {
     if (b.nr == komentarz_bez_konca_ady.nr && !jest_komentarz(false)) continue;
     w.linia(b.stala, " : constant := ", std::to_string(b.nr), ";  -- ", b.tekst);
   }
+  if (plan_.rozszerzona)
+    w.linia(niedokonczony_ady.stala, " : constant := ", std::to_string(niedokonczony_ady.nr), ";  -- ",
+            niedokonczony_ady.tekst);
   w.linia();
   w.blok(R"ada(
 package Tekst_We renames Standard.Ada.Text_IO;
@@ -43,6 +46,42 @@ Pocz_Linii_We : Integer := 1;
 Koniec_We : Boolean := False;
 Ostatni_We : Character := ASCII.LF;  -- ostatni przeczytany znak
 
+)ada");
+  dolej(w);
+  w.blok(R"ada(
+-- czy w buforze jest jeszcze N znakow (dolewa, poki wejscie sie nie skonczy)
+function Zapewnij (N : Positive) return Boolean is
+begin
+  while Dl_We - Poz_We + 1 < N and then not Koniec_We loop
+    Dolej;
+  end loop;
+  return Dl_We - Poz_We + 1 >= N;
+end Zapewnij;
+
+-- zuzywa N znakow, liczac linie
+procedure Przesun (N : Natural) is
+begin
+  for I in Poz_We .. Poz_We + N - 1 loop
+    if Bufor_We (I) = ASCII.LF then
+      Linia_We := Linia_We + 1;
+      Pocz_Linii_We := I + 1;
+    end if;
+  end loop;
+  Poz_We := Poz_We + N;
+end Przesun;
+
+procedure Blad (Numer : Integer) is
+begin
+  Nr_Bledu_Skan := Numer;
+  raise Blad_Skanera;
+end Blad;
+
+)ada");
+}
+
+// Dolej: the next block of a file, or the next line of a terminal or a pipe.
+void Skaner::dolej(Pisarz& w) {
+  w.blok(R"ada(
 -- przesuwa nieuzyta reszte na poczatek bufora i dopisuje, co da wejscie:
 -- plik blok, a terminal czy potok jedna linie, zeby program odpowiadal na
 -- nia od razu; na koncu wejscia ostatnia linia bez LF dostaje go
@@ -90,33 +129,6 @@ begin
   end if;
 end Dolej;
 
--- czy w buforze jest jeszcze N znakow (dolewa, poki wejscie sie nie skonczy)
-function Zapewnij (N : Positive) return Boolean is
-begin
-  while Dl_We - Poz_We + 1 < N and then not Koniec_We loop
-    Dolej;
-  end loop;
-  return Dl_We - Poz_We + 1 >= N;
-end Zapewnij;
-
--- zuzywa N znakow, liczac linie
-procedure Przesun (N : Natural) is
-begin
-  for I in Poz_We .. Poz_We + N - 1 loop
-    if Bufor_We (I) = ASCII.LF then
-      Linia_We := Linia_We + 1;
-      Pocz_Linii_We := I + 1;
-    end if;
-  end loop;
-  Poz_We := Poz_We + N;
-end Przesun;
-
-procedure Blad (Numer : Integer) is
-begin
-  Nr_Bledu_Skan := Numer;
-  raise Blad_Skanera;
-end Blad;
-
 )ada");
 }
 
@@ -144,6 +156,24 @@ procedure Komentarz (Otwarcie, Zamkniecie : String; Zagniezdzony : Boolean) is
     (Zapewnij (S'Length) and then Bufor_We (Poz_We .. Poz_We + S'Length - 1) = S);
 begin
   loop
+)ada");
+  // The extended notation's scanner passes over what can begin neither
+  // delimiter nor a line in one loop.
+  if (plan_.rozszerzona)
+    w.blok(R"ada(
+    declare
+      B : String renames Bufor_We (Poz_We .. Dl_We);
+      I : Positive := B'First;
+    begin
+      while I <= B'Last and then B (I) /= Zamkniecie (Zamkniecie'First)
+        and then B (I) /= Otwarcie (Otwarcie'First) and then B (I) /= ASCII.LF
+      loop
+        I := I + 1;
+      end loop;
+      Poz_We := I;
+    end;
+)ada");
+  w.blok(R"ada(
     if Jest (Zamkniecie) then
       Przesun (Zamkniecie'Length);
       Glebokosc := Glebokosc - 1;
@@ -162,7 +192,12 @@ end Komentarz;
 procedure Pomin_Komentarz (Nr : Natural) is
 begin
 )ada");
-  // Numbered as the file declares them; the last one is the others branch.
+  pomin_komentarz(w);
+}
+
+// Pomin_Komentarz's case on the comment's number: numbered as the file
+// declares them, the last one is the others branch.
+void Skaner::pomin_komentarz(Pisarz& w) {
   std::size_t ostatni = 0;
   for (std::size_t i = 0; i < opis_.komentarze.size(); ++i)
     if (!opis_.komentarze[i].koniec.empty()) ostatni = i;
@@ -185,41 +220,78 @@ begin
   w.linia();
 }
 
+// What Skanuj's text depends on, decided once from the plan and the automaton.
+Skaner::Cechy Skaner::cechy() const {
+  Cechy c;
+  // A token that cannot hold a line feed is used up without looking at it.
+  const Automat_Tokenow& a = *skaner_.automat;
+  for (int s = 1; s <= a.licz_stanow() && !c.lf_w_tokenie; ++s) {
+    const int t = a.przejscie(s, '\n');
+    const int wz = a.wygrany(t);
+    c.lf_w_tokenie = t != 0 && (s > 1 || wz < 0 || skaner_.wzorce.cele[static_cast<std::size_t>(wz)].rodzaj ==
+                                                        Wzorce_Skanera::Rodzaj::token);
+  }
+  // In the extended notation the token has any length, and it is built in
+  // place, in Biezacy (declared in P_skan_t.ads), where the parser reads it: a
+  // procedure scans, and Skanuj returns a copy for whoever wants one.
+  c.bez_granicy = plan_.rozszerzona;
+  // When no insert can read it, the text is not copied into Wart at all;
+  // Skanuj then fills the copy it returns.
+  c.w_miejscu = plan_.token_w_miejscu;
+  c.wart = !c.w_miejscu || plan_.wart_czytany;
+  // With recovery Skanuj reports a lexical error and goes on after the
+  // text the error took (a character that begins no token: that
+  // character); the scan that raises it is Skanuj_Token.
+  c.odtwarzanie = plan_.odtwarzanie;
+  // The extended notation's scan reports its errors itself.
+  c.scalony = c.odtwarzanie && c.w_miejscu && plan_.rozszerzona;
+  c.rdzen = c.odtwarzanie && !c.scalony ? "Skanuj_Token" : c.w_miejscu ? "Skanuj_Biezacy" : "Skanuj";
+  c.powrot = c.w_miejscu ? "return;" : "return Token_Aut;";
+  return c;
+}
+
 // The longest match from Poz_We; skips and comments go round again. The
 // end token is named with its package, which Skanuj's locals cannot hide.
 // The token is built in place: blanking all of Wart for every token would
 // cost more than the rest of the scan.
 void Skaner::skanuj(Pisarz& w) {
-  const std::string poz = pak_.nazwa_pozycji + ".";
-  const std::string kod_konca = plan_.koniec_jest_tokenem ? pak_.nazwa_skan + "." + opis_.koniec : "Pusty";
-  // A token that cannot hold a line feed is used up without looking at it.
-  bool lf_w_tokenie = false;
-  const Automat_Tokenow& a = *skaner_.automat;
-  for (int s = 1; s <= a.licz_stanow() && !lf_w_tokenie; ++s) {
-    const int t = a.przejscie(s, '\n');
-    const int wz = a.wygrany(t);
-    lf_w_tokenie = t != 0 && (s > 1 || wz < 0 || skaner_.wzorce.cele[static_cast<std::size_t>(wz)].rodzaj ==
-                                                      Wzorce_Skanera::Rodzaj::token);
+  const Cechy c = cechy();
+  token_ostatni(w, c);
+  if (c.w_miejscu)
+    w.linia("procedure ", c.rdzen, " is");
+  else
+    w.linia("function ", c.rdzen, " return Token_Typ is");
+  if (plan_.rozszerzona) {
+    skanuj_kodem(w, c);
+  } else {
+    pomijanie(w);
+    Wciecie petla(w, 2 * krok_wciecia);
+    koniec_wejscia(w, c);
+    automat_tablicami(w, c);
+    brak_dopasowania(w, c);
+    dopasowanie(w, c);
   }
-  // In the extended notation the token has any length, and it is built in
-  // place, in Biezacy (declared in P_skan_t.ads), where the parser reads it: a
-  // procedure scans, and Skanuj returns a copy for whoever wants one.
-  const bool bez_granicy = plan_.rozszerzona;
-  // When no insert can read it, the text is not copied into Wart at all;
-  // Skanuj then fills the copy it returns.
-  const bool w_miejscu = plan_.token_w_miejscu;
-  const bool wart = !w_miejscu || plan_.wart_czytany;
-  if (wart) {
+  w.blok(R"ada(
+  end loop;
+)ada");
+  w.linia("end ", c.rdzen, ";");
+  w.linia();
+  skanuj_z_zewnatrz(w, c);
+}
+
+// Token_Aut and, without a limit, where the whole text stands.
+void Skaner::token_ostatni(Pisarz& w, const Cechy& c) {
+  if (c.wart) {
     w.linia("-- ostatni token: nastepny czysci tylko te znaki, ktore ten zajal");
-    w.linia(w_miejscu ? "Token_Aut : Token_Typ renames Biezacy;"
-                      : "Token_Aut : Token_Typ := (Kod => Pusty, Wart => (others => ' '));");
+    w.linia(c.w_miejscu ? "Token_Aut : Token_Typ renames Biezacy;"
+                        : "Token_Aut : Token_Typ := (Kod => Pusty, Wart => (others => ' '));");
     w.linia("Dl_Token_Aut : Natural := 0;");
   } else {
     w.linia("-- ostatni token; jego tekst zostaje w buforze (Tekst)");
     w.linia("Token_Aut : Token_Typ renames Biezacy;");
   }
   w.linia();
-  if (bez_granicy)
+  if (c.bez_granicy)
     w.blok(R"ada(
 -- caly tekst ostatniego tokenu stoi w buforze od Tekst_Od_We do nastepnego Skanuj
 Tekst_Od_We : Positive := 1;
@@ -228,25 +300,37 @@ Dl_Tekstu_We : Natural := 0;
 function Tekst return String is (Bufor_We (Tekst_Od_We .. Tekst_Od_We + Dl_Tekstu_We - 1));
 
 )ada");
-  // With recovery Skanuj reports a lexical error and goes on after the
-  // text the error took (a character that begins no token: that
-  // character); the scan that raises it is Skanuj_Token.
-  const bool odtwarzanie = plan_.odtwarzanie;
-  if (odtwarzanie)
+  if (plan_.rozszerzona && !c.wart && !c.lf_w_tokenie) {
+    w.linia("-- token rodzaju Kod od znaku Od do przed Za: tu, gdzie automat go skonczyl");
+    w.linia("procedure Wydaj_We (Kod : Token_Kod; Od, Za : Positive) is");
+    w.linia("begin");
+    {
+      Wciecie cialo(w, krok_wciecia);
+      miejsce_tokenu(w, "Od");
+    }
+    w.blok(R"ada(
+  Token_Aut.Kod := Kod;
+  Tekst_Od_We := Od;
+  Dl_Tekstu_We := Za - Od;
+  Poz_We := Za;
+end Wydaj_We;
+pragma Inline (Wydaj_We);
+
+)ada");
+  }
+  if (c.odtwarzanie)
     w.blok(R"ada(
 -- znaki, ktore zajal blad skanera
 Zajete_We : Natural := 0;
 
 )ada");
-  const std::string_view rdzen = odtwarzanie ? "Skanuj_Token" : w_miejscu ? "Skanuj_Biezacy" : "Skanuj";
-  const std::string_view powrot = w_miejscu ? "return;" : "return Token_Aut;";
-  if (w_miejscu)
-    w.linia("procedure ", rdzen, " is");
-  else
-    w.linia("function ", rdzen, " return Token_Typ is");
-  // Both loops run over the part of the buffer filled so far, renamed as
-  // a slice, so that GNAT needs no index check per character; at its end
-  // they ask for more.
+}
+
+// The locals of the scan and the skipped characters before a token. The
+// loops run over the part of the buffer filled so far, renamed as a slice,
+// so that GNAT needs no index check per character; at its end they ask for
+// more.
+void Skaner::pomijanie(Pisarz& w) {
   w.blok(R"ada(
   S : Stan_Aut;
   Ile : Natural;      -- znaki przeczytane przez automat
@@ -273,22 +357,36 @@ begin
       exit Pomijanie when not Zapewnij (1);
     end loop Pomijanie;
 )ada");
-  {
-    Wciecie petla(w, 2 * krok_wciecia);
-    w.linia(poz, "Linia := Linia_We;");
-    w.linia(poz, "Kolumna := Poz_We - Pocz_Linii_We + 1;");
-    w.linia("if Poz_We > Dl_We then");
-    {
-      Wciecie e(w, krok_wciecia);
-      if (wart) {
-        w.linia("Token_Aut.Wart (1 .. Dl_Token_Aut) := (others => ' ');");
-        w.linia("Dl_Token_Aut := 0;");
-      }
-      if (bez_granicy) w.linia("Dl_Tekstu_We := 0;");
-      w.linia("Token_Aut.Kod := ", kod_konca, ";");
-      w.linia(powrot);
-    }
-    w.blok(R"ada(
+}
+
+// P_Pozycja's line and column of the token that begins at index Od.
+void Skaner::miejsce_tokenu(Pisarz& w, std::string_view od) {
+  w.linia(pak_.nazwa_pozycji, ".Linia := Linia_We;");
+  w.linia(pak_.nazwa_pozycji, ".Kolumna := ", od, " - Pocz_Linii_We + 1;");
+}
+
+// The token's place, and the end token when the input has ended.
+void Skaner::koniec_wejscia(Pisarz& w, const Cechy& c) {
+  miejsce_tokenu(w, "Poz_We");
+  w.linia("if Poz_We > Dl_We then");
+  Wciecie e(w, krok_wciecia);
+  token_konca(w, c);
+}
+
+void Skaner::token_konca(Pisarz& w, const Cechy& c) {
+  const std::string kod_konca = plan_.koniec_jest_tokenem ? pak_.nazwa_skan + "." + opis_.koniec : "Pusty";
+  if (c.wart) {
+    w.linia("Token_Aut.Wart (1 .. Dl_Token_Aut) := (others => ' ');");
+    w.linia("Dl_Token_Aut := 0;");
+  }
+  if (c.bez_granicy) w.linia("Dl_Tekstu_We := 0;");
+  w.linia("Token_Aut.Kod := ", kod_konca, ";");
+  w.linia(c.powrot);
+}
+
+// The automaton run from its tables, one character a step.
+void Skaner::automat_tablicami(Pisarz& w, const Cechy& c) {
+  w.blok(R"ada(
 end if;
 S := 1;
 Ile := 0;
@@ -299,14 +397,14 @@ loop
   declare
     B : String renames Bufor_We (Poz_We .. Dl_We);
 )ada");
-    // Without a limit a token takes as much of the input as it matches;
-    // with one, a scan stops after Dl_Tok + 1 characters, which keeps it
-    // linear in the input.
-    const std::string_view do_i = bez_granicy ? "B'Last" : "Do_I";
-    if (!bez_granicy) w.linia("    Do_I : constant Integer := Integer'Min (B'Last, B'First + Dl_Tok);");
-    w.linia("  begin");
-    w.linia("    for I in B'First + Ile .. ", do_i, " loop");
-    w.blok(R"ada(
+  // Without a limit a token takes as much of the input as it matches;
+  // with one, a scan stops after Dl_Tok + 1 characters, which keeps it
+  // linear in the input.
+  const std::string_view do_i = c.bez_granicy ? "B'Last" : "Do_I";
+  if (!c.bez_granicy) w.linia("    Do_I : constant Integer := Integer'Min (B'Last, B'First + Dl_Tok);");
+  w.linia("  begin");
+  w.linia("    for I in B'First + Ile .. ", do_i, " loop");
+  w.blok(R"ada(
       S := Przejscia_Aut (S, Klasy_Aut (B (I)));
       if S = 0 then
         Ile := I - B'First;
@@ -318,47 +416,56 @@ loop
       end if;
     end loop;
 )ada");
-    w.linia(bez_granicy ? "    Ile := B'Length;" : "    Ile := Integer'Max (Ile, Do_I - B'First + 1);");
-    w.blok(R"ada(
+  w.linia(c.bez_granicy ? "    Ile := B'Length;" : "    Ile := Integer'Max (Ile, Do_I - B'First + 1);");
+  w.blok(R"ada(
   end;
 )ada");
-    if (bez_granicy)
-      w.blok(R"ada(
+  if (c.bez_granicy)
+    w.blok(R"ada(
   exit Automat when not Zapewnij (Ile + 1);
 end loop Automat;
-if Dlugosc = 0 then
 )ada");
-    else
-      w.blok(R"ada(
+  else
+    w.blok(R"ada(
   exit Automat when Ile > Dl_Tok or else not Zapewnij (Ile + 1);
 end loop Automat;
-if Ile > Dl_Tok then
-  Blad (Za_Dlugi_Token_We);
-elsif Dlugosc = 0 then
 )ada");
-    {
-      Wciecie e(w, krok_wciecia);
-      w.linia(poz, "Znak := Bufor_We (Poz_We);");
-      if (odtwarzanie) w.linia("Zajete_We := Natural'Max (Ile, 1);");
-      w.linia("Blad (", zly_znak_ady.stala, ");");
-    }
-    w.blok(R"ada(
-end if;
+}
+
+// No token matched: a token too long, or a character that begins none.
+void Skaner::brak_dopasowania(Pisarz& w, const Cechy& c) {
+  w.linia(c.bez_granicy ? "if Dlugosc = 0 then" : "if Ile > Dl_Tok then");
+  if (!c.bez_granicy) {
+    w.linia("  Blad (Za_Dlugi_Token_We);");
+    w.linia("elsif Dlugosc = 0 then");
+  }
+  {
+    Wciecie e(w, krok_wciecia);
+    w.linia(pak_.nazwa_pozycji, ".Znak := Bufor_We (Poz_We);");
+    if (c.odtwarzanie) w.linia("Zajete_We := Natural'Max (Ile, 1);");
+    w.linia("Blad (", zly_znak_ady.stala, ");");
+  }
+  w.linia("end if;");
+}
+
+// What the match is: a token (returned), a comment or skipped characters.
+void Skaner::dopasowanie(Pisarz& w, const Cechy& c) {
+  w.blok(R"ada(
 case Rodzaje_Aut (Akc) is
   when Token =>
     Token_Aut.Kod := Kody_Aut (Akc);
 )ada");
-    if (bez_granicy)
-      w.blok(R"ada(
+  if (c.bez_granicy)
+    w.blok(R"ada(
     Tekst_Od_We := Poz_We;
     Dl_Tekstu_We := Dlugosc;
 )ada");
-    if (bez_granicy && wart)
-      w.blok(R"ada(
+  if (c.bez_granicy && c.wart)
+    w.blok(R"ada(
     Dlugosc := Natural'Min (Dlugosc, Dl_Tok);
 )ada");
-    if (wart)
-      w.blok(R"ada(
+  if (c.wart)
+    w.blok(R"ada(
     -- znak po znaku: krotki tekst kopiuje sie tak szybciej niz wycinkiem
     declare
       T : String renames Bufor_We (Poz_We .. Poz_We + Dlugosc - 1);
@@ -372,37 +479,36 @@ case Rodzaje_Aut (Akc) is
     end loop;
     Dl_Token_Aut := Dlugosc;
 )ada");
-    {
-      Wciecie e(w, 2 * krok_wciecia);
-      // Dlugosc is then what Wart holds; the token may be longer.
-      const std::string dl = bez_granicy ? "Dl_Tekstu_We" : "Dlugosc";
-      w.linia(lf_w_tokenie ? "Przesun (" + dl + ");" : "Poz_We := Poz_We + " + dl + ";");
-      w.linia(powrot);
-    }
-    if (jest_komentarz(true))
-      w.blok(R"ada(
+  {
+    Wciecie e(w, 2 * krok_wciecia);
+    // Dlugosc is then what Wart holds; the token may be longer.
+    const std::string dl = c.bez_granicy ? "Dl_Tekstu_We" : "Dlugosc";
+    w.linia(c.lf_w_tokenie ? "Przesun (" + dl + ");" : "Poz_We := Poz_We + " + dl + ";");
+    w.linia(c.powrot);
+  }
+  if (jest_komentarz(true))
+    w.blok(R"ada(
   when Komentarz_Liniowy =>
     Przesun (Dlugosc);
     Do_Konca_Linii;
 )ada");
-    if (jest_komentarz(false))
-      w.blok(R"ada(
+  if (jest_komentarz(false))
+    w.blok(R"ada(
   when Komentarz =>
     Przesun (Dlugosc);
     Pomin_Komentarz (Komentarze_Aut (Akc));
 )ada");
-    w.blok(R"ada(
+  w.blok(R"ada(
   when others =>
     Przesun (Dlugosc);
 end case;
 )ada");
-  }
-  w.blok(R"ada(
-  end loop;
-)ada");
-  w.linia("end ", rdzen, ";");
-  w.linia();
-  if (odtwarzanie) {
+}
+
+// Skanuj_Biezacy around Skanuj_Token with recovery, and Skanuj as a
+// function where the scan is a procedure.
+void Skaner::skanuj_z_zewnatrz(Pisarz& w, const Cechy& c) {
+  if (c.odtwarzanie && !c.scalony) {
     w.blok(R"ada(
 procedure Skanuj_Biezacy is
 begin
@@ -426,7 +532,7 @@ end Skanuj_Biezacy;
 
 )ada");
   }
-  if (w_miejscu && wart)
+  if (c.w_miejscu && c.wart)
     w.blok(R"ada(
 function Skanuj return Token_Typ is
 begin
@@ -435,7 +541,7 @@ begin
 end Skanuj;
 
 )ada");
-  else if (w_miejscu)
+  else if (c.w_miejscu)
     w.blok(R"ada(
 function Skanuj return Token_Typ is
   Wynik : Token_Typ := (Kod => Pusty, Wart => (others => ' '));

@@ -16,8 +16,9 @@ void pisz_teksty_bledow(Pisarz& w, const std::vector<Opis_Bledu>& opisy,
   w.linia("end case;");
 }
 
-// A character that begins no token is shown as it is, or by its code.
-void pisz_opis_skanera(Pisarz& w) {
+// A character that begins no token is shown as it is, or by its code; a
+// token begun and not finished as the messages spell it.
+void pisz_opis_skanera(Pisarz& w, std::string_view skaner) {
   w.blok(R"ada(
 function Opis_Skanera (Nr : Integer) return String is
   Kod : constant String := Integer'Image (Character'Pos (Znak));
@@ -42,6 +43,12 @@ begin
       w.linia("end if;");
       w.linia("return \"", tekst, " #\" & Kod (Kod'First + 1 .. Kod'Last);");
     }
+  }
+  if (!skaner.empty()) {
+    Wciecie galezie(w, 2 * krok_wciecia);
+    w.linia("when ", std::to_string(niedokonczony_ady.nr), " =>");
+    Wciecie galaz(w, krok_wciecia);
+    w.linia("return \"", niedokonczony_ady.tekst, " \" & Pisownia (", skaner, ".Token_Kod'Val (Niedokonczony));");
   }
   w.blok(R"ada(
     when others => return "nieznany blad skanera";

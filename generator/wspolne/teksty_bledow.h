@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace bryzas {
@@ -26,6 +27,9 @@ void pisz_teksty_bledow(Pisarz& w, const std::vector<Opis_Bledu>& opisy,
 
 // The function Opis_Skanera (Nr) of P_Bledy: what the generated scanner met
 // at its error Nr, from the table of its errors; it sees P_Pozycja.Znak.
-void pisz_opis_skanera(Pisarz& w);
+// In the extended notation (skaner: the scanner package) it also names a
+// token begun and not finished, P_Pozycja.Niedokonczony, as the function
+// Pisownia declared before it spells that kind.
+void pisz_opis_skanera(Pisarz& w, std::string_view skaner = {});
 
 }  // namespace bryzas

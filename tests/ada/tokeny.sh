@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Scanners that bryzas writes from token files, built with GNAT and run.
+# Scanners that bryzas writes from token files, built with GNAT and run
+# (the extended notation's too, by rozszerzone_tokeny.sh).
 # Each folder tokeny/CASE holds a grammar T.gpa whose actions print every
 # token (kind, text, line:column) and the error messages, its token file
 # T.tok, and inputs N.we, each with N.wy: what T prints on that standard
@@ -68,15 +69,9 @@ for sposob in plik potok; do
   grep -q '^2:1: nieoczekiwany znak #12$' wynik || { echo "FAIL: a form feed from a $sposob:"; cat wynik; bledy=1; }
 done
 # A pipe that stays open: the first line's tokens come before the input ends.
-mkfifo rura
-timeout 20 ./T < rura > odpowiedz &
-exec 3> rura
-printf 'ab\n' >&3
-for _ in $(seq 100); do grep -q '^NAZWA \[ab\]' odpowiedz && break; sleep 0.1; done
-grep -q '^NAZWA \[ab\]' odpowiedz || { echo "FAIL: no token of a line before the end of a pipe"; bledy=1; }
-exec 3>&-
-wait
+bash "$dane/../rura.sh" ./T 'ab' '^NAZWA \[ab\]' || bledy=1
 
 [ "$ile" -ge 15 ] || { echo "FAIL: only $ile inputs were run"; bledy=1; }
 echo "scanners from token files: $ile inputs"
+bash "$dane/../rozszerzone_tokeny.sh" "$bryzas" "$praca/rozszerzony" || bledy=1
 exit $bledy

@@ -54,14 +54,6 @@ package body D_Bledy is
     Zglos_Blad (Miejsce, Tekst);
   end Zglos_Blad;
 
-  function Opis (Nr : Integer) return String is
-  begin
-    case Nr is
-      when 1 => return "oczekiwano 'Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_X'";
-      when others => return "nieznany blad";
-    end case;
-  end Opis;
-
   function Pisownia (Kod : D_Skan.Token_Kod) return String is
     (case Kod is
       when D_Skan.Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_X => "'Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_X'",
@@ -88,6 +80,14 @@ package body D_Bledy is
     end loop;
     return To_String (Wynik);
   end Lista;
+
+  function Opis (Nr : Integer) return String is
+  begin
+    case Nr is
+      when 1 => return "oczekiwano 'Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_X'";
+      when others => return "nieznany blad";
+    end case;
+  end Opis;
 
   -- czy zglosic nowy blad: nie wtedy, gdy parser nie wzial dwoch tokenow od
   -- poprzedniego; przy sto pierwszym parsowanie sie konczy

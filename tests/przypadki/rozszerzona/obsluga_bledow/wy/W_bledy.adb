@@ -54,32 +54,6 @@ package body W_Bledy is
     Zglos_Blad (Miejsce, Tekst);
   end Zglos_Blad;
 
-  function Opis_Skanera (Nr : Integer) return String is
-    Kod : constant String := Integer'Image (Character'Pos (Znak));
-  begin
-    case Nr is
-      when 1 =>
-        if Znak in ' ' .. '~' then
-          return "nieoczekiwany znak '" & Znak & "'";
-        end if;
-        return "nieoczekiwany znak #" & Kod (Kod'First + 1 .. Kod'Last);
-      when 2 => return "token dluzszy niz 100 znakow";
-      when 3 => return "komentarz bez konca";
-      when others => return "nieznany blad skanera";
-    end case;
-  end Opis_Skanera;
-
-  function Opis (Nr : Integer) return String is
-  begin
-    case Nr is
-      when 1 => return "oczekiwano 'Nazwa'";
-      when 2 => return "oczekiwano 'Nazwa'";
-      when 3 => return "oczekiwano konca wejscia";
-      when 4 => return "oczekiwano konca wejscia";
-      when others => return "nieznany blad";
-    end case;
-  end Opis;
-
   function Pisownia (Kod : W_Skan.Token_Kod) return String is
     (case Kod is
       when W_Skan.Nazwa => "'Nazwa'",
@@ -108,6 +82,34 @@ package body W_Bledy is
     end loop;
     return To_String (Wynik);
   end Lista;
+
+  function Opis_Skanera (Nr : Integer) return String is
+    Kod : constant String := Integer'Image (Character'Pos (Znak));
+  begin
+    case Nr is
+      when 1 =>
+        if Znak in ' ' .. '~' then
+          return "nieoczekiwany znak '" & Znak & "'";
+        end if;
+        return "nieoczekiwany znak #" & Kod (Kod'First + 1 .. Kod'Last);
+      when 2 => return "token dluzszy niz 100 znakow";
+      when 3 => return "komentarz bez konca";
+      when 4 =>
+        return "niedokonczony " & Pisownia (W_Skan.Token_Kod'Val (Niedokonczony));
+      when others => return "nieznany blad skanera";
+    end case;
+  end Opis_Skanera;
+
+  function Opis (Nr : Integer) return String is
+  begin
+    case Nr is
+      when 1 => return "oczekiwano 'Nazwa'";
+      when 2 => return "oczekiwano 'Nazwa'";
+      when 3 => return "oczekiwano konca wejscia";
+      when 4 => return "oczekiwano konca wejscia";
+      when others => return "nieznany blad";
+    end case;
+  end Opis;
 
   procedure Zglos_Parsera (Oczekiwane : W_Skan.Zbior_Tokenow) is
     T : constant String := W_Skan.Tekst;

@@ -12,41 +12,30 @@ package body W_Skan is
 
 -- automat tokenow: stan 0 to brak przejscia, 1 poczatek
 type Stan_Aut is range 0 .. 5;
-type Klasa_Aut is range 0 .. 3;
 type Rodzaj_Aut is (Brak, Pomin, Token);
 
+-- znaki pomijane przed tokenem (bez konca linii)
+Pomijane_Aut : constant array (Character) of Boolean := (Character'Val (9) | Character'Val (13) | ' ' => True, others => False);
+-- klasy pierwszego znaku tokenu: 0 zaden, 1 pomijany koniec linii, dalej stany
+type Klasa_Aut is range 0 .. 3;
 Klasy_Aut : constant array (Character) of Klasa_Aut := (
-  0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 0, 0, 1, 0, 0,
-  0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
-  1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 2, 0, 0, 0,
-  0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
-  0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
-  0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
-  0, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3,
-  3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 0, 0, 0, 0, 0,
-  0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
-  0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
-  0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
-  0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
-  0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
-  0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
-  0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
-  0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0);
-Przejscia_Aut : constant array (Stan_Aut range 1 .. 5, Klasa_Aut) of Stan_Aut := (
-  1 => (0, 2, 3, 4),
-  2 => (0, 0, 0, 0),
-  3 => (0, 0, 0, 0),
-  4 => (0, 0, 0, 5),
-  5 => (0, 0, 0, 5));
+  Character'Val (10) => 1,
+  ',' => 2,
+  'a' .. 'z' => 3,
+  others => 0);
+-- znaki, od ktorych zaczyna sie token, komentarz albo pominiecie
+Poczatki_Aut : constant array (Character) of Boolean := (Character'Val (9) .. Character'Val (10) | Character'Val (13) | ' ' | ',' | 'a' .. 'z' => True, others => False);
 Rodzaje_Aut : constant array (Stan_Aut) of Rodzaj_Aut := (
   Brak, Brak, Pomin, Token, Token, Token);
 Kody_Aut : constant array (Stan_Aut) of Token_Kod := (
   Pusty, Pusty, Pusty, Przecinek, Nazwa, Nazwa);
--- znaki pomijane przed automatem
-Pomijane_Aut : constant array (Character) of Boolean := (Character'Val (9) | Character'Val (10) | Character'Val (13) | Character'Val (32) => True, others => False);
+-- token zaczety, a nieskonczony, gdy automat stanal w stanie
+Niedokonczone_Aut : constant array (Stan_Aut) of Token_Kod := (
+  Pusty, Nazwa, Pusty, Przecinek, Nazwa, Nazwa);
 
 -- bledy skanera (Nr_Bledu_Skan)
 Zly_Znak_We : constant := 1;  -- nieoczekiwany znak
+Niedokonczony_We : constant := 4;  -- niedokonczony
 
 package Tekst_We renames Standard.Ada.Text_IO;
 package C_We renames Standard.Interfaces.C_Streams;
@@ -146,66 +135,126 @@ Dl_Tekstu_We : Natural := 0;
 
 function Tekst return String is (Bufor_We (Tekst_Od_We .. Tekst_Od_We + Dl_Tekstu_We - 1));
 
+-- token rodzaju Kod od znaku Od do przed Za: tu, gdzie automat go skonczyl
+procedure Wydaj_We (Kod : Token_Kod; Od, Za : Positive) is
+begin
+  W_Pozycja.Linia := Linia_We;
+  W_Pozycja.Kolumna := Od - Pocz_Linii_We + 1;
+  Token_Aut.Kod := Kod;
+  Tekst_Od_We := Od;
+  Dl_Tekstu_We := Za - Od;
+  Poz_We := Za;
+end Wydaj_We;
+pragma Inline (Wydaj_We);
+
 procedure Skanuj_Biezacy is
-  S : Stan_Aut;
-  Ile : Natural;      -- znaki przeczytane przez automat
-  Dlugosc : Natural;  -- najdluzsze dopasowanie
-  Akc : Stan_Aut;     -- stan, w ktorym sie skonczylo
+  S : Stan_Aut;       -- stan, w ktorym automat stanal
+  Od : Positive;      -- pierwszy znak tokenu
+  I : Positive;       -- nastepny znak
+  Kon : Integer;      -- ostatni znak najdluzszego dopasowania
+  Akc : Stan_Aut;     -- stan, w ktorym sie skonczylo; 0, gdy go nie ma
+  Ile : Natural;      -- znaki przeczytane przez automat od Od
+  Dlugosc : Natural;  -- dlugosc dopasowania
+  Jest : Boolean;     -- czy wejscie dalo jeszcze znaki
 begin
   loop
-    Pomijanie :
-    loop
-      declare
-        B : String renames Bufor_We (Poz_We .. Dl_We);
-      begin
-        for I in B'Range loop
-          if not Pomijane_Aut (B (I)) then
-            Poz_We := I;
-            exit Pomijanie;
-          elsif B (I) = ASCII.LF then
-            Linia_We := Linia_We + 1;
-            Pocz_Linii_We := I + 1;
-          end if;
-        end loop;
-        Poz_We := Dl_We + 1;
-      end;
-      exit Pomijanie when not Zapewnij (1);
-    end loop Pomijanie;
-    W_Pozycja.Linia := Linia_We;
-    W_Pozycja.Kolumna := Poz_We - Pocz_Linii_We + 1;
-    if Poz_We > Dl_We then
-      Dl_Tekstu_We := 0;
-      Token_Aut.Kod := W_Skan.Koniec;
-      return;
-    end if;
     S := 1;
-    Ile := 0;
-    Dlugosc := 0;
+    Od := Poz_We;
+    I := Od;
+    Kon := 0;
     Akc := 0;
     Automat :
     loop
       declare
-        B : String renames Bufor_We (Poz_We .. Dl_We);
+        B : String renames Bufor_We (1 .. Dl_We);
       begin
-        for I in B'First + Ile .. B'Last loop
-          S := Przejscia_Aut (S, Klasy_Aut (B (I)));
-          if S = 0 then
-            Ile := I - B'First;
-            exit Automat;
-          end if;
-          if Rodzaje_Aut (S) /= Brak then
-            Dlugosc := I - B'First + 1;
-            Akc := S;
+        -- po dolaniu automat idzie dalej ze stanu, w ktorym stanal
+        if S /= 1 then
+          case S is
+            when 4 => goto Stan_4;
+            when others => null;
+          end case;
+        end if;
+        <<Stan_1>>
+        for J in I .. B'Last loop
+          if not Pomijane_Aut (B (J)) then
+            I := J;
+            goto Stan_1_Token;
           end if;
         end loop;
-        Ile := B'Length;
+        I := B'Last + 1;
+        <<Stan_1_Token>>
+        Od := I;
+        if I > B'Last then
+          S := 1;
+          goto Koniec_Bufora;
+        end if;
+        case Klasy_Aut (B (I)) is
+          when 0 =>
+            exit Automat;
+          when 1 =>
+            I := I + 1;
+            Od := I;
+            Linia_We := Linia_We + 1;
+            Pocz_Linii_We := I;
+            goto Stan_1;
+          when 2 =>
+            Wydaj_We (W_Skan.Przecinek, Od, I + 1);
+            return;
+          when 3 =>
+            Kon := I;
+            Akc := 4;
+            I := I + 1;
+            goto Stan_4;
+        end case;
+        <<Stan_4>>
+        for J in I .. B'Last loop
+          if B (J) not in 'a' .. 'z' then
+            I := J;
+            goto Stan_4_Dalej;
+          end if;
+        end loop;
+        I := B'Last + 1;
+        <<Stan_4_Dalej>>
+        Kon := I - 1;
+        if I > B'Last then
+          S := 4;
+          goto Koniec_Bufora;
+        end if;
+        case B (I) is
+          when others =>
+            Wydaj_We (W_Skan.Nazwa, Od, I);
+            return;
+        end case;
+        <<Koniec_Bufora>>
+        Ile := I - Od;
       end;
-      exit Automat when not Zapewnij (Ile + 1);
+      -- Dolej przesuwa tekst tak, ze token zaczyna sie od Poz_We
+      Poz_We := Od;
+      Jest := Zapewnij (Ile + 1);
+      Kon := Kon - (Od - Poz_We);
+      Od := Poz_We;
+      I := Od + Ile;
+      exit Automat when not Jest;
     end loop Automat;
-    if Dlugosc = 0 then
-      W_Pozycja.Znak := Bufor_We (Poz_We);
+    Poz_We := Od;
+    W_Pozycja.Linia := Linia_We;
+    W_Pozycja.Kolumna := Od - Pocz_Linii_We + 1;
+    if Akc = 0 and then Od > Dl_We then
+      Dl_Tekstu_We := 0;
+      Token_Aut.Kod := W_Skan.Koniec;
+      return;
+    end if;
+    if (Akc = 0 or else (I > Kon + 1 and then not Poczatki_Aut (Bufor_We (Kon + 1))))
+      and then I > Od and then Niedokonczone_Aut (S) /= Pusty
+    then
+      W_Pozycja.Niedokonczony := Token_Kod'Pos (Niedokonczone_Aut (S));
+      Blad (Niedokonczony_We);
+    elsif Akc = 0 then
+      W_Pozycja.Znak := Bufor_We (Od);
       Blad (Zly_Znak_We);
     end if;
+    Dlugosc := Kon - Od + 1;
     case Rodzaje_Aut (Akc) is
       when Token =>
         Token_Aut.Kod := Kody_Aut (Akc);

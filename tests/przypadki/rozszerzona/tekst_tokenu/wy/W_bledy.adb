@@ -55,30 +55,6 @@ package body W_Bledy is
     Zglos_Blad (Miejsce, Tekst);
   end Zglos_Blad;
 
-  function Opis_Skanera (Nr : Integer) return String is
-    Kod : constant String := Integer'Image (Character'Pos (Znak));
-  begin
-    case Nr is
-      when 1 =>
-        if Znak in ' ' .. '~' then
-          return "nieoczekiwany znak '" & Znak & "'";
-        end if;
-        return "nieoczekiwany znak #" & Kod (Kod'First + 1 .. Kod'Last);
-      when 2 => return "token dluzszy niz 100 znakow";
-      when 3 => return "komentarz bez konca";
-      when others => return "nieznany blad skanera";
-    end case;
-  end Opis_Skanera;
-
-  function Opis (Nr : Integer) return String is
-  begin
-    case Nr is
-      when 1 => return "oczekiwano konca wejscia";
-      when 2 => return "oczekiwano konca wejscia";
-      when others => return "nieznany blad";
-    end case;
-  end Opis;
-
   function Pisownia (Kod : W_Skan.Token_Kod) return String is
     (case Kod is
       when W_Skan.Nazwa => "'Nazwa'",
@@ -106,6 +82,32 @@ package body W_Bledy is
     end loop;
     return To_String (Wynik);
   end Lista;
+
+  function Opis_Skanera (Nr : Integer) return String is
+    Kod : constant String := Integer'Image (Character'Pos (Znak));
+  begin
+    case Nr is
+      when 1 =>
+        if Znak in ' ' .. '~' then
+          return "nieoczekiwany znak '" & Znak & "'";
+        end if;
+        return "nieoczekiwany znak #" & Kod (Kod'First + 1 .. Kod'Last);
+      when 2 => return "token dluzszy niz 100 znakow";
+      when 3 => return "komentarz bez konca";
+      when 4 =>
+        return "niedokonczony " & Pisownia (W_Skan.Token_Kod'Val (Niedokonczony));
+      when others => return "nieznany blad skanera";
+    end case;
+  end Opis_Skanera;
+
+  function Opis (Nr : Integer) return String is
+  begin
+    case Nr is
+      when 1 => return "oczekiwano konca wejscia";
+      when 2 => return "oczekiwano konca wejscia";
+      when others => return "nieznany blad";
+    end case;
+  end Opis;
 
   -- czy zglosic nowy blad: nie wtedy, gdy parser nie wzial dwoch tokenow od
   -- poprzedniego; przy sto pierwszym parsowanie sie konczy

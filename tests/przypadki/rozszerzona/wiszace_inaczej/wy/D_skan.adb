@@ -13,50 +13,33 @@ package body D_Skan is
 
 -- automat tokenow: stan 0 to brak przejscia, 1 poczatek
 type Stan_Aut is range 0 .. 14;
-type Klasa_Aut is range 0 .. 11;
 type Rodzaj_Aut is (Brak, Pomin, Token);
 
+-- znaki pomijane przed tokenem (bez konca linii)
+Pomijane_Aut : constant array (Character) of Boolean := (Character'Val (9) | Character'Val (13) | ' ' => True, others => False);
+-- klasy pierwszego znaku tokenu: 0 zaden, 1 pomijany koniec linii, dalej stany
+type Klasa_Aut is range 0 .. 6;
 Klasy_Aut : constant array (Character) of Klasa_Aut := (
-  0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 0, 0, 1, 0, 0,
-  0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
-  1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
-  0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
-  0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
-  0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
-  0, 0, 0, 2, 0, 3, 4, 0, 5, 6, 0, 0, 7, 0, 8, 0,
-  0, 0, 0, 9, 10, 0, 0, 0, 11, 0, 0, 0, 0, 0, 0, 0,
-  0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
-  0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
-  0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
-  0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
-  0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
-  0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
-  0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
-  0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0);
-Przejscia_Aut : constant array (Stan_Aut range 1 .. 14, Klasa_Aut) of Stan_Aut := (
-  1 => (0, 2, 3, 4, 0, 0, 5, 0, 0, 0, 6, 7),
-  2 => (0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0),
-  3 => (0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0),
-  4 => (0, 0, 0, 0, 0, 0, 0, 8, 0, 0, 0, 0),
-  5 => (0, 0, 0, 0, 9, 0, 0, 0, 0, 0, 0, 0),
-  6 => (0, 0, 0, 0, 0, 10, 0, 0, 0, 0, 0, 0),
-  7 => (0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0),
-  8 => (0, 0, 0, 0, 0, 0, 0, 0, 0, 11, 0, 0),
-  9 => (0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0),
-  10 => (0, 0, 0, 12, 0, 0, 0, 0, 0, 0, 0, 0),
-  11 => (0, 0, 0, 13, 0, 0, 0, 0, 0, 0, 0, 0),
-  12 => (0, 0, 0, 0, 0, 0, 0, 0, 14, 0, 0, 0),
-  13 => (0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0),
-  14 => (0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0));
+  Character'Val (10) => 1,
+  'c' => 2,
+  'e' => 3,
+  'i' => 4,
+  't' => 5,
+  'x' => 6,
+  others => 0);
+-- znaki, od ktorych zaczyna sie token, komentarz albo pominiecie
+Poczatki_Aut : constant array (Character) of Boolean := (Character'Val (9) .. Character'Val (10) | Character'Val (13) | ' ' | 'c' | 'e' | 'i' | 't' | 'x' => True, others => False);
 Rodzaje_Aut : constant array (Stan_Aut) of Rodzaj_Aut := (
   Brak, Brak, Pomin, Token, Brak, Brak, Brak, Token, Brak, Token, Brak, Brak, Brak, Token, Token);
 Kody_Aut : constant array (Stan_Aut) of Token_Kod := (
   Pusty, Pusty, Pusty, Warunek, Pusty, Pusty, Pusty, X, Pusty, Jesli, Pusty, Pusty, Pusty, Inaczej, To);
--- znaki pomijane przed automatem
-Pomijane_Aut : constant array (Character) of Boolean := (Character'Val (9) | Character'Val (10) | Character'Val (13) | Character'Val (32) => True, others => False);
+-- token zaczety, a nieskonczony, gdy automat stanal w stanie
+Niedokonczone_Aut : constant array (Stan_Aut) of Token_Kod := (
+  Pusty, Jesli, Pusty, Warunek, Inaczej, Jesli, To, X, Inaczej, Jesli, To, Inaczej, To, Inaczej, To);
 
 -- bledy skanera (Nr_Bledu_Skan)
 Zly_Znak_We : constant := 1;  -- nieoczekiwany znak
+Niedokonczony_We : constant := 4;  -- niedokonczony
 
 package Tekst_We renames Standard.Ada.Text_IO;
 package C_We renames Standard.Interfaces.C_Streams;
@@ -156,94 +139,232 @@ Dl_Tekstu_We : Natural := 0;
 
 function Tekst return String is (Bufor_We (Tekst_Od_We .. Tekst_Od_We + Dl_Tekstu_We - 1));
 
+-- token rodzaju Kod od znaku Od do przed Za: tu, gdzie automat go skonczyl
+procedure Wydaj_We (Kod : Token_Kod; Od, Za : Positive) is
+begin
+  D_Pozycja.Linia := Linia_We;
+  D_Pozycja.Kolumna := Od - Pocz_Linii_We + 1;
+  Token_Aut.Kod := Kod;
+  Tekst_Od_We := Od;
+  Dl_Tekstu_We := Za - Od;
+  Poz_We := Za;
+end Wydaj_We;
+pragma Inline (Wydaj_We);
+
 -- znaki, ktore zajal blad skanera
 Zajete_We : Natural := 0;
 
-procedure Skanuj_Token is
-  S : Stan_Aut;
-  Ile : Natural;      -- znaki przeczytane przez automat
-  Dlugosc : Natural;  -- najdluzsze dopasowanie
-  Akc : Stan_Aut;     -- stan, w ktorym sie skonczylo
-begin
-  loop
-    Pomijanie :
-    loop
-      declare
-        B : String renames Bufor_We (Poz_We .. Dl_We);
-      begin
-        for I in B'Range loop
-          if not Pomijane_Aut (B (I)) then
-            Poz_We := I;
-            exit Pomijanie;
-          elsif B (I) = ASCII.LF then
-            Linia_We := Linia_We + 1;
-            Pocz_Linii_We := I + 1;
-          end if;
-        end loop;
-        Poz_We := Dl_We + 1;
-      end;
-      exit Pomijanie when not Zapewnij (1);
-    end loop Pomijanie;
-    D_Pozycja.Linia := Linia_We;
-    D_Pozycja.Kolumna := Poz_We - Pocz_Linii_We + 1;
-    if Poz_We > Dl_We then
-      Dl_Tekstu_We := 0;
-      Token_Aut.Kod := D_Skan.Koniec;
-      return;
-    end if;
-    S := 1;
-    Ile := 0;
-    Dlugosc := 0;
-    Akc := 0;
-    Automat :
-    loop
-      declare
-        B : String renames Bufor_We (Poz_We .. Dl_We);
-      begin
-        for I in B'First + Ile .. B'Last loop
-          S := Przejscia_Aut (S, Klasy_Aut (B (I)));
-          if S = 0 then
-            Ile := I - B'First;
-            exit Automat;
-          end if;
-          if Rodzaje_Aut (S) /= Brak then
-            Dlugosc := I - B'First + 1;
-            Akc := S;
-          end if;
-        end loop;
-        Ile := B'Length;
-      end;
-      exit Automat when not Zapewnij (Ile + 1);
-    end loop Automat;
-    if Dlugosc = 0 then
-      D_Pozycja.Znak := Bufor_We (Poz_We);
-      Zajete_We := Natural'Max (Ile, 1);
-      Blad (Zly_Znak_We);
-    end if;
-    case Rodzaje_Aut (Akc) is
-      when Token =>
-        Token_Aut.Kod := Kody_Aut (Akc);
-        Tekst_Od_We := Poz_We;
-        Dl_Tekstu_We := Dlugosc;
-        Poz_We := Poz_We + Dl_Tekstu_We;
-        return;
-      when others =>
-        Przesun (Dlugosc);
-    end case;
-  end loop;
-end Skanuj_Token;
-
 procedure Skanuj_Biezacy is
+  S : Stan_Aut;       -- stan, w ktorym automat stanal
+  Od : Positive;      -- pierwszy znak tokenu
+  I : Positive;       -- nastepny znak
+  Kon : Integer;      -- ostatni znak najdluzszego dopasowania
+  Akc : Stan_Aut;     -- stan, w ktorym sie skonczylo; 0, gdy go nie ma
+  Ile : Natural;      -- znaki przeczytane przez automat od Od
+  Dlugosc : Natural;  -- dlugosc dopasowania
+  Jest : Boolean;     -- czy wejscie dalo jeszcze znaki
 begin
   loop
-    Zajete_We := 0;
     begin
-      Skanuj_Token;
-      return;
+      S := 1;
+      Od := Poz_We;
+      I := Od;
+      Kon := 0;
+      Akc := 0;
+      Automat :
+      loop
+        declare
+          B : String renames Bufor_We (1 .. Dl_We);
+        begin
+          -- po dolaniu automat idzie dalej ze stanu, w ktorym stanal
+          if S /= 1 then
+            case S is
+              when 4 => goto Stan_4;
+              when 5 => goto Stan_5;
+              when 6 => goto Stan_6;
+              when 8 => goto Stan_8;
+              when 10 => goto Stan_10;
+              when 11 => goto Stan_11;
+              when 12 => goto Stan_12;
+              when others => null;
+            end case;
+          end if;
+          <<Stan_1>>
+          for J in I .. B'Last loop
+            if not Pomijane_Aut (B (J)) then
+              I := J;
+              goto Stan_1_Token;
+            end if;
+          end loop;
+          I := B'Last + 1;
+          <<Stan_1_Token>>
+          Od := I;
+          if I > B'Last then
+            S := 1;
+            goto Koniec_Bufora;
+          end if;
+          case Klasy_Aut (B (I)) is
+            when 0 =>
+              exit Automat;
+            when 1 =>
+              I := I + 1;
+              Od := I;
+              Linia_We := Linia_We + 1;
+              Pocz_Linii_We := I;
+              goto Stan_1;
+            when 2 =>
+              Wydaj_We (D_Skan.Warunek, Od, I + 1);
+              return;
+            when 3 =>
+              I := I + 1;
+              goto Stan_4;
+            when 4 =>
+              I := I + 1;
+              goto Stan_5;
+            when 5 =>
+              I := I + 1;
+              goto Stan_6;
+            when 6 =>
+              Wydaj_We (D_Skan.X, Od, I + 1);
+              return;
+          end case;
+          <<Stan_4>>
+          if I > B'Last then
+            S := 4;
+            goto Koniec_Bufora;
+          end if;
+          case B (I) is
+            when 'l' =>
+              I := I + 1;
+              goto Stan_8;
+            when others =>
+              S := 4;
+              exit Automat;
+          end case;
+          <<Stan_5>>
+          if I > B'Last then
+            S := 5;
+            goto Koniec_Bufora;
+          end if;
+          case B (I) is
+            when 'f' =>
+              Wydaj_We (D_Skan.Jesli, Od, I + 1);
+              return;
+            when others =>
+              S := 5;
+              exit Automat;
+          end case;
+          <<Stan_6>>
+          if I > B'Last then
+            S := 6;
+            goto Koniec_Bufora;
+          end if;
+          case B (I) is
+            when 'h' =>
+              I := I + 1;
+              goto Stan_10;
+            when others =>
+              S := 6;
+              exit Automat;
+          end case;
+          <<Stan_8>>
+          if I > B'Last then
+            S := 8;
+            goto Koniec_Bufora;
+          end if;
+          case B (I) is
+            when 's' =>
+              I := I + 1;
+              goto Stan_11;
+            when others =>
+              S := 8;
+              exit Automat;
+          end case;
+          <<Stan_10>>
+          if I > B'Last then
+            S := 10;
+            goto Koniec_Bufora;
+          end if;
+          case B (I) is
+            when 'e' =>
+              I := I + 1;
+              goto Stan_12;
+            when others =>
+              S := 10;
+              exit Automat;
+          end case;
+          <<Stan_11>>
+          if I > B'Last then
+            S := 11;
+            goto Koniec_Bufora;
+          end if;
+          case B (I) is
+            when 'e' =>
+              Wydaj_We (D_Skan.Inaczej, Od, I + 1);
+              return;
+            when others =>
+              S := 11;
+              exit Automat;
+          end case;
+          <<Stan_12>>
+          if I > B'Last then
+            S := 12;
+            goto Koniec_Bufora;
+          end if;
+          case B (I) is
+            when 'n' =>
+              Wydaj_We (D_Skan.To, Od, I + 1);
+              return;
+            when others =>
+              S := 12;
+              exit Automat;
+          end case;
+          <<Koniec_Bufora>>
+          Ile := I - Od;
+        end;
+        -- Dolej przesuwa tekst tak, ze token zaczyna sie od Poz_We
+        Poz_We := Od;
+        Jest := Zapewnij (Ile + 1);
+        Kon := Kon - (Od - Poz_We);
+        Od := Poz_We;
+        I := Od + Ile;
+        exit Automat when not Jest;
+      end loop Automat;
+      Poz_We := Od;
+      D_Pozycja.Linia := Linia_We;
+      D_Pozycja.Kolumna := Od - Pocz_Linii_We + 1;
+      if Akc = 0 and then Od > Dl_We then
+        Dl_Tekstu_We := 0;
+        Token_Aut.Kod := D_Skan.Koniec;
+        return;
+      end if;
+      if (Akc = 0 or else (I > Kon + 1 and then not Poczatki_Aut (Bufor_We (Kon + 1))))
+        and then I > Od and then Niedokonczone_Aut (S) /= Pusty
+      then
+        D_Pozycja.Niedokonczony := Token_Kod'Pos (Niedokonczone_Aut (S));
+        Zajete_We := I - Od;
+        Blad (Niedokonczony_We);
+      elsif Akc = 0 then
+        D_Pozycja.Znak := Bufor_We (Od);
+        Zajete_We := Natural'Max (I - Od, 1);
+        Blad (Zly_Znak_We);
+      end if;
+      Dlugosc := Kon - Od + 1;
+      case Rodzaje_Aut (Akc) is
+        when Token =>
+          Token_Aut.Kod := Kody_Aut (Akc);
+          Tekst_Od_We := Poz_We;
+          Dl_Tekstu_We := Dlugosc;
+          Poz_We := Poz_We + Dl_Tekstu_We;
+          return;
+        when others =>
+          Przesun (Dlugosc);
+      end case;
     exception
       when Blad_Skanera =>
         D_Bledy.Zglos_Skanera (Nr_Bledu_Skan);
         Przesun (Zajete_We);
+        Zajete_We := 0;
     end;
   end loop;
 end Skanuj_Biezacy;

@@ -9,5 +9,7 @@ Linia : Natural := 0;
 Kolumna : Natural := 0;
 -- znak, od ktorego nie zaczyna sie zaden token (blad skanera 1)
 Znak : Character := ' ';
+-- pozycja w Token_Kod tokenu zaczetego, a nieskonczonego (blad skanera 4)
+Niedokonczony : Natural := 0;
 
 end D_Pozycja;
