@@ -81,11 +81,20 @@ end Wiersz;
 function Opis_Tokenu return String is
   ("'" & Nazwa_Tokenu (Tok.Kod) & "'" & (if Tekst = "" then "" else " " & Tekst));
 
+-- wiersz biezacego tokenu, po Przedrostku; poza procedurami, ktore biora
+-- tokeny, zeby te zostaly krotkie bez drzewa
+procedure Wiersz_Tokenu (Przedrostek : String) is
+begin
+  Wiersz (Przedrostek & Opis_Tokenu);
+end Wiersz_Tokenu;
+pragma No_Inline (Wiersz_Tokenu);
+
 procedure Wejdz (Nazwa : String) is
 begin
   Wiersz ("""" & Nazwa & """");
   Glebokosc := Glebokosc + 1;
 end Wejdz;
+pragma No_Inline (Wejdz);
 
 )ada");
 }
@@ -143,7 +152,7 @@ begin
       Wciecie petla(w, krok_wciecia);
       w.blok(R"ada(
 if Drzewo then
-  Wiersz ("pominiety " & Opis_Tokenu);
+  Wiersz_Tokenu ("pominiety ");
 end if;
 )ada");
       w.linia(skanuj());
@@ -177,7 +186,7 @@ void Pakiet_Parsera::nastepny_token(Pisarz& w) {
 procedure Nastepny is
 begin
   if Drzewo then
-    Wiersz (Opis_Tokenu);
+    Wiersz_Tokenu ("");
   end if;
 )ada");
   {

@@ -39,11 +39,20 @@ package body D_Pars is
   function Opis_Tokenu return String is
     ("'" & Nazwa_Tokenu (Tok.Kod) & "'" & (if Tekst = "" then "" else " " & Tekst));
 
+  -- wiersz biezacego tokenu, po Przedrostku; poza procedurami, ktore biora
+  -- tokeny, zeby te zostaly krotkie bez drzewa
+  procedure Wiersz_Tokenu (Przedrostek : String) is
+  begin
+    Wiersz (Przedrostek & Opis_Tokenu);
+  end Wiersz_Tokenu;
+  pragma No_Inline (Wiersz_Tokenu);
+
   procedure Wejdz (Nazwa : String) is
   begin
     Wiersz ("""" & Nazwa & """");
     Glebokosc := Glebokosc + 1;
   end Wejdz;
+  pragma No_Inline (Wejdz);
 
   -- blad skladni numer Nr przy biezacym tokenie (parser oczekiwal tez tokenow
   -- Dodatkowo); potem parser pomija tokeny do pierwszego z tych, z ktorymi
@@ -55,7 +64,7 @@ package body D_Pars is
     D_Bledy.Zglos_Parsera (Pominiete or Oczekiwane (Nr) or Dodatkowo);
     while not Z_Ktorymi_Dalej (Tok.Kod) loop
       if Drzewo then
-        Wiersz ("pominiety " & Opis_Tokenu);
+        Wiersz_Tokenu ("pominiety ");
       end if;
       Tok := Skanuj;
     end loop;
@@ -78,7 +87,7 @@ package body D_Pars is
   procedure Nastepny is
   begin
     if Drzewo then
-      Wiersz (Opis_Tokenu);
+      Wiersz_Tokenu ("");
     end if;
     Tok := Skanuj;
     Pominiete := (others => False);

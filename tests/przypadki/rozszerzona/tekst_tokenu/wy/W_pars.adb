@@ -41,11 +41,20 @@ package body W_Pars is
   function Opis_Tokenu return String is
     ("'" & Nazwa_Tokenu (Tok.Kod) & "'" & (if Tekst = "" then "" else " " & Tekst));
 
+  -- wiersz biezacego tokenu, po Przedrostku; poza procedurami, ktore biora
+  -- tokeny, zeby te zostaly krotkie bez drzewa
+  procedure Wiersz_Tokenu (Przedrostek : String) is
+  begin
+    Wiersz (Przedrostek & Opis_Tokenu);
+  end Wiersz_Tokenu;
+  pragma No_Inline (Wiersz_Tokenu);
+
   procedure Wejdz (Nazwa : String) is
   begin
     Wiersz ("""" & Nazwa & """");
     Glebokosc := Glebokosc + 1;
   end Wejdz;
+  pragma No_Inline (Wejdz);
 
   -- blad skladni numer Nr przy biezacym tokenie (parser oczekiwal tez tokenow
   -- Dodatkowo); potem parser pomija tokeny do pierwszego z tych, z ktorymi
@@ -57,7 +66,7 @@ package body W_Pars is
     W_Bledy.Zglos_Parsera (Pominiete or Oczekiwane (Nr) or Dodatkowo);
     while not Z_Ktorymi_Dalej (Tok.Kod) loop
       if Drzewo then
-        Wiersz ("pominiety " & Opis_Tokenu);
+        Wiersz_Tokenu ("pominiety ");
       end if;
       Skanuj_Biezacy;
     end loop;
@@ -80,7 +89,7 @@ package body W_Pars is
   procedure Nastepny is
   begin
     if Drzewo then
-      Wiersz (Opis_Tokenu);
+      Wiersz_Tokenu ("");
     end if;
     Skanuj_Biezacy;
     Pominiete := (others => False);
