@@ -38,6 +38,7 @@ private:
   void funkcja_rodzaju(Pisarz& w, const std::string& nazwa, const std::vector<std::string>& teksty);
   void zglaszanie(Pisarz& w);
   void do_zgloszenia(Pisarz& w);
+  void licz_zgloszenie(Pisarz& w);
   void zglos_parsera(Pisarz& w);
   void zglos_skanera(Pisarz& w);
   void tresc_main(Pisarz& w);

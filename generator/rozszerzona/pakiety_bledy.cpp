@@ -313,6 +313,21 @@ end Do_Zgloszenia;
 )ada");
 }
 
+// A report of the parser or the scanner counts: with recovery only one
+// that is not too close to the last, and the hundred and first ends the
+// parse.
+void Pakiety::licz_zgloszenie(Pisarz& w) {
+  Wciecie cialo(w, krok_wciecia);
+  if (plan_.odtwarzanie)
+    w.blok(R"ada(
+if not Do_Zgloszenia then
+  return;
+end if;
+)ada");
+  else
+    w.linia("Zgloszone := Zgloszone + 1;");
+}
+
 // The token found: its text as it stands in the input, a long one cut.
 void Pakiety::zglos_parsera(Pisarz& w) {
   w.linia("procedure Zglos_Parsera (Oczekiwane : ", pak_.nazwa_skan, ".Zbior_Tokenow) is");
@@ -322,16 +337,7 @@ void Pakiety::zglos_parsera(Pisarz& w) {
     w.linia("Pokaz : constant Natural := Natural'Min (T'Length, 40);");
   }
   w.linia("begin");
-  if (plan_.odtwarzanie)
-    w.blok(R"ada(
-  if not Do_Zgloszenia then
-    return;
-  end if;
-)ada");
-  else
-    w.blok(R"ada(
-  Zgloszone := Zgloszone + 1;
-)ada");
+  licz_zgloszenie(w);
   w.blok(R"ada(
   if T'Length = 0 then
     Zglos (Lista (Oczekiwane) & "; jest koniec wejscia");
@@ -350,16 +356,7 @@ void Pakiety::zglos_skanera(Pisarz& w) {
 procedure Zglos_Skanera (Nr : Integer) is
 begin
 )ada");
-  if (plan_.odtwarzanie)
-    w.blok(R"ada(
-  if not Do_Zgloszenia then
-    return;
-  end if;
-)ada");
-  else
-    w.blok(R"ada(
-  Zgloszone := Zgloszone + 1;
-)ada");
+  licz_zgloszenie(w);
   {
     Wciecie cialo(w, krok_wciecia);
     w.linia(plan_.z_tokenami() ? "Zglos (Opis_Skanera (Nr));" : "Zglos (\"blad skanera\" & Integer'Image (Nr));");
