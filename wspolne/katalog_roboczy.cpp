@@ -1,5 +1,7 @@
 #include "wspolne/katalog_roboczy.h"
 
+#include <sys/stat.h>
+
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -24,9 +26,13 @@ Katalog_Roboczy::~Katalog_Roboczy() {
   std::filesystem::remove_all(nazwa_, blad);
 }
 
-void Katalog_Roboczy::przenies(const std::string& plik) const {
-  if (std::rename((nazwa_ + "/" + plik).c_str(), plik.c_str()) != 0)
-    throw Blad_Pliku(Blad_Pliku::Rodzaj::utworzenie, plik, errno);
+void Katalog_Roboczy::przenies(const std::vector<std::string>& pliki) const {
+  for (const std::string& p : pliki) {
+    struct stat st {};
+    if (::stat(p.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) throw Blad_Pliku(Blad_Pliku::Rodzaj::utworzenie, p, EISDIR);
+  }
+  for (const std::string& p : pliki)
+    if (std::rename((nazwa_ + "/" + p).c_str(), p.c_str()) != 0) throw Blad_Pliku(Blad_Pliku::Rodzaj::utworzenie, p, errno);
 }
 
 }  // namespace wspolne

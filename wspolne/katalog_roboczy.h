@@ -5,6 +5,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "wspolne/blad_pliku.h"
 
@@ -20,10 +21,11 @@ public:
   ~Katalog_Roboczy();
 
   const std::string& nazwa() const { return nazwa_; }
-  // Moves the file of that name from here into the current directory, in
-  // the place of one of that name; a failure names that file as one that
-  // could not be created.
-  void przenies(const std::string& plik) const;
+  // Moves the files of these names from here into the current directory,
+  // each in the place of one of its name; a failure names that file as one
+  // that could not be created. A directory in the place of any of them
+  // stops it before the first is moved.
+  void przenies(const std::vector<std::string>& pliki) const;
 
 private:
   std::string nazwa_;

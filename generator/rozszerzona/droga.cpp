@@ -85,7 +85,7 @@ bool Droga::uruchom() {
     return true;
   }
   if (plan->skaner && !plan->skaner->pisz_cialo) konsola_.linia(skaner_uzytkownika(pak_));
-  for (const std::string& p : pliki) katalog->przenies(p);
+  katalog->przenies(pliki);
   konsola_.linia("*** generacja kodu ...");
   konsola_.linia("*** koniec parsowania");
   return false;

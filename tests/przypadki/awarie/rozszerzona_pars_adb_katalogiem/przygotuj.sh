@@ -1,0 +1,1 @@
+mkdir W_pars.adb
