@@ -52,9 +52,10 @@ bool Sprawdzenie_Gnat::dostepny() {
   std::string_view reszta = sciezka ? sciezka : "";
   while (true) {
     const std::size_t dwukropek = reszta.find(':');
-    std::string katalog(reszta.substr(0, dwukropek));
-    if (katalog.empty()) katalog = ".";
-    if (::access((katalog + "/" + std::string(program)).c_str(), X_OK) == 0) return true;
+    const std::string_view katalog = reszta.substr(0, dwukropek);
+    std::string sciezka_programu(katalog.empty() ? std::string_view(".") : katalog);
+    sciezka_programu.append("/").append(program);
+    if (::access(sciezka_programu.c_str(), X_OK) == 0) return true;
     if (dwukropek == std::string_view::npos) return false;
     reszta.remove_prefix(dwukropek + 1);
   }
