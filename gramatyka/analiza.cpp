@@ -11,10 +11,13 @@
 #include "gramatyka/analiza_zdania.h"
 #include "gramatyka/bledy.h"
 #include "gramatyka/bryzas_pars.h"
+#include "gramatyka/komunikaty_analizy.h"
 
 namespace bryzas_analiza {
 
 namespace {
+
+using K = Komunikat_Analizy;
 
 // The FIRST section computed from the productions, ready to stand at the end
 // of the grammar: nonterminals and terminals in order of first appearance.
@@ -32,7 +35,7 @@ void sekcja_first(std::ostream& os, const Gramatyka& g, const analiza_ll1& ll1) 
 
 // "'a' 'b'", or "(puste)" for a sentence of no tokens.
 std::string zdanie_tekst(const Gramatyka& g, const std::vector<int>& zdanie) {
-  if (zdanie.empty()) return "(puste)";
+  if (zdanie.empty()) return tresc(K::puste_zdanie);
   std::string w;
   for (int t : zdanie) {
     if (!w.empty()) w += ' ';
@@ -41,26 +44,34 @@ std::string zdanie_tekst(const Gramatyka& g, const std::vector<int>& zdanie) {
   return w;
 }
 
+enum class Spojnik { lub, i };
+
 // The nonterminals quoted: "A", "A lub B", "A, B lub C", and past four
 // the first three: "A", "B", "C" lub inne (razem 9).
-std::string wyliczenie(const Gramatyka& g, const std::vector<int>& nieterminale, const std::string& spojnik) {
-  const std::size_t n = nieterminale.size() > 4 ? 3 : nieterminale.size();
+std::string wyliczenie(const Gramatyka& g, const std::vector<int>& nieterminale, Spojnik spojnik) {
+  if (nieterminale.empty()) return "";
+  const bool reszta = nieterminale.size() > 4;
+  const std::size_t n = reszta ? 3 : nieterminale.size();
+  // Those before the conjunction, separated by commas.
   std::string w;
-  for (std::size_t i = 0; i < n; ++i)
-    w += (i == 0 ? "" : i + 1 < n || n < nieterminale.size() ? ", " : " " + spojnik + " ") +
-         cytat_nieterminala(g, nieterminale[i]);
-  if (n < nieterminale.size()) w += " " + spojnik + " inne (razem " + std::to_string(nieterminale.size()) + ")";
-  return w;
+  for (std::size_t i = 0; i < (reszta ? n : n - 1); ++i)
+    w += (i == 0 ? "" : ", ") + cytat_nieterminala(g, nieterminale[i]);
+  const bool lub = spojnik == Spojnik::lub;
+  if (reszta)
+    return tresc(lub ? K::wyliczenie_lub_inne : K::wyliczenie_i_inne, {w, std::to_string(nieterminale.size())});
+  const std::string ostatni = cytat_nieterminala(g, nieterminale[n - 1]);
+  return n == 1 ? ostatni : tresc(lub ? K::wyliczenie_lub : K::wyliczenie_i, {w, ostatni});
 }
 
-std::string dlaczego(Wada w) {
+// The note of a sentence on which the parser calls a faulty nonterminal.
+Komunikat_Analizy wywolany(Wada w) {
   switch (w) {
-    case Wada::bez_produkcji: return "ktory nie ma produkcji";
-    case Wada::nieproduktywny: return "ktory nie wyprowadza zadnego ciagu terminali";
-    case Wada::lewostronna_rekursja: return "ktory jest w lewostronnej rekursji";
-    case Wada::brak: break;
+    case Wada::nieproduktywny: return K::zdanie_przez_nieproduktywny;
+    case Wada::lewostronna_rekursja: return K::zdanie_przez_rekursje;
+    case Wada::bez_produkcji:
+    case Wada::brak: break;  // an excluded nonterminal has a fault
   }
-  return "";
+  return K::zdanie_przez_bez_produkcji;
 }
 
 // Every error that blames a choice of the parser gets its proof: a sentence
@@ -97,32 +108,28 @@ void dowody(const Gramatyka& g, const analiza_decyzje& decyzje, const analiza_ll
       const std::size_t gdzie = k[i].gdzie;
       const std::string na = gdzie < k[i].zdanie.size() ? cytat_terminala(g, k[i].zdanie[gdzie]) : "";
       const bool przed = k[i].koniec == Koniec::przed_koncem && !sprawdza_koniec;
-      std::string jak = przed                         ? "parser skonczy przed " + na
-                        : gdzie < k[i].zdanie.size() ? "parser odrzuci je na " + na
-                                                     : "parser odrzuci je na koncu wejscia";
-      raport.dodaj_uwage(d[i].komunikat,
-                         "zdanie " + zdanie_tekst(g, k[i].zdanie) + " nalezy do jezyka, " + jak);
+      const std::string zdanie = zdanie_tekst(g, k[i].zdanie);
+      raport.dodaj_uwage(d[i].komunikat, przed ? tresc(K::zdanie_przed_koncem, {zdanie, na})
+                                         : gdzie < k[i].zdanie.size() ? tresc(K::zdanie_odrzucone_na, {zdanie, na})
+                                                                      : tresc(K::zdanie_odrzucone_na_koncu, {zdanie}));
     } else if (moze && !wadliwe.spotykane().empty() && !wadliwe.bez_wad(strony, tokeny)) {
       // Those that all such derivations need, else those they can meet.
       const std::vector<int> konieczne = wadliwe.konieczne(strony, tokeny);
-      raport.dodaj_uwage(d[i].komunikat, "zdania nie pokazano: ten wybor moze byc zly tylko w wyprowadzeniach przez " +
-                                             (konieczne.empty() ? wyliczenie(g, wadliwe.spotykane(), "lub")
-                                                                : wyliczenie(g, konieczne, "i")));
+      raport.dodaj_uwage(d[i].komunikat, tresc(K::zdania_nie_pokazano,
+                                               {konieczne.empty() ? wyliczenie(g, wadliwe.spotykane(), Spojnik::lub)
+                                                                  : wyliczenie(g, konieczne, Spojnik::i)}));
     } else if (k[i].wykluczony >= 0) {
-      raport.dodaj_uwage(d[i].komunikat, "zdanie " + zdanie_tekst(g, k[i].zdanie) +
-                                             " nalezy do jezyka, ale parser wywola na nim " +
-                                             cytat_nieterminala(g, k[i].wykluczony) + ", " +
-                                             dlaczego(wady[static_cast<std::size_t>(k[i].wykluczony)]));
+      raport.dodaj_uwage(d[i].komunikat, tresc(wywolany(wady[static_cast<std::size_t>(k[i].wykluczony)]),
+                                               {zdanie_tekst(g, k[i].zdanie), cytat_nieterminala(g, k[i].wykluczony)}));
     } else if (zdania.wszystkie()) {
       raport.na_ostrzezenie(d[i].komunikat);
-      raport.dodaj_uwage(d[i].komunikat, "zadne zdanie do " + granica + " symboli" +
-                                             (omija.empty() || !moze ? "" : ", ktorego wyprowadzenie omija " +
-                                                                       wyliczenie(g, omija, "i") + ",") +
-                                             " nie jest przez ten wybor odrzucone; " + d[i].co_robi);
+      raport.dodaj_uwage(d[i].komunikat, omija.empty() || !moze
+                                             ? tresc(K::wybor_nieszkodliwy, {granica, d[i].co_robi})
+                                             : tresc(K::wybor_nieszkodliwy_omija,
+                                                     {granica, wyliczenie(g, omija, Spojnik::i), d[i].co_robi}));
     } else {
-      raport.dodaj_uwage(d[i].komunikat, "nie znaleziono odrzuconego zdania, ale przeszukiwanie zdan do " +
-                                             granica + " symboli zatrzymalo sie na granicy " +
-                                             std::to_string(analiza_zdania::max_krokow) + " krokow");
+      raport.dodaj_uwage(d[i].komunikat, tresc(K::przeszukiwanie_przerwane,
+                                               {granica, std::to_string(analiza_zdania::max_krokow)}));
     }
   }
 }
@@ -143,7 +150,7 @@ void Analiza::czytaj(bryzas::bryzas_skan& skan) {
   } catch (const bryzas::Blad_Skanera& b) {
     raport_.blad({skan.nr_linii, skan.nr_kol}, std::string(bryzas::komunikat_skanera(b.nr)));
   } catch (const bryzas::Za_Duzo_Produkcji& b) {
-    raport_.blad(b.poz, "za duzo produkcji (max 200)");
+    raport_.blad(b.poz, tresc(K::za_duzo_produkcji));
   } catch (const bryzas::Blad_Parsera& b) {
     const int nr = raport_.blad({skan.nr_linii, skan.nr_kol}, std::string(bryzas::komunikat_parsera(b.nr)));
     if (!b.uwaga.empty()) raport_.dodaj_uwage(nr, b.uwaga, b.poz_uwagi);
@@ -152,7 +159,7 @@ void Analiza::czytaj(bryzas::bryzas_skan& skan) {
 
 void Analiza::sprawdz(const bryzas::Nazwy_Projektu& n) {
   for (const Pozycja& p : g_.zbedne_init_instr_po)
-    raport_.ostrzezenie(p, "ta wstawka ++init_instr_po nie zostanie uzyta: generator bierze tylko ostatnia");
+    raport_.ostrzezenie(p, tresc(K::zbedne_init_instr_po));
   zbiory_ = std::make_unique<analiza_zbiory>(g_);
   analiza_produkcje produkcje(g_, *zbiory_, raport_);
   produkcje.sprawdz();

@@ -2,15 +2,19 @@
 
 #include <string>
 
+#include "gramatyka/komunikaty_analizy.h"
+
 namespace bryzas_analiza {
 
 namespace {
 
+using K = Komunikat_Analizy;
+
 // "'p' 'q'", "konca wejscia" or both, as "dla" and "od" take them.
 std::string tokenow(const Gramatyka& g, const Zbior& z) {
-  std::string w = cytaty_terminali(g, z);
-  if (z.ma_koniec()) w += z.terminale().empty() ? "konca wejscia" : " i konca wejscia";
-  return w;
+  const std::string w = cytaty_terminali(g, z);
+  if (!z.ma_koniec()) return w;
+  return z.terminale().empty() ? tresc(K::koniec_wejscia) : tresc(K::tokeny_i_koniec, {w});
 }
 
 // True when no terminal of the clash can really begin both sides.
@@ -19,8 +23,6 @@ bool tylko_zbedne(const Zbior& starcie, const Zbior& realne_a, const Zbior& real
     if (realne_a.zawiera(t) && realne_b.zawiera(t)) return false;
   return true;
 }
-
-constexpr const char* skutek_zbednych = "; skutek zbednych terminali w FIRST";
 
 }  // namespace
 
@@ -93,19 +95,19 @@ void analiza_ll1::pusty_na_poczatku(const Galaz& galaz, const Zbior& po_pierwszy
   const bool w_alternatywie = galaz.grupa->rodzaj == Rodzaj_Elementu::alternatywa;
   uzycie_[idx(n)].potrzebne.dodaj(po_pierwszym);
   // Without a FIRST line the declared set is empty: everything is lost.
-  const std::string tekst = cytat_nieterminala(g_, n) + " moze byc pusty na poczatku " +
-                            (w_alternatywie ? "galezi" : "grupy");
+  const std::string nazwa = cytat_nieterminala(g_, n);
   const Zbior utracone = po_pierwszym.bez(decyzje_.deklarowany(n));
   const Wybor wybor{galaz.grupa, {galaz.nr}};
   if (utracone.pusty())
-    raport_.ostrzezenie(e.poz, tekst, wybor);
+    raport_.ostrzezenie(
+        e.poz, tresc(w_alternatywie ? K::pusty_na_poczatku_galezi : K::pusty_na_poczatku_grupy, {nazwa}), wybor);
   else
-    podejrzenia_.push_back({raport_.blad(e.poz, tekst + (w_alternatywie ? "; galaz" : "; grupa") +
-                                                    " nie zostanie wybrana dla " + tokenow(g_, utracone),
+    podejrzenia_.push_back({raport_.blad(e.poz,
+                                         tresc(w_alternatywie ? K::galaz_nie_wybrana : K::grupa_nie_wybrana,
+                                               {nazwa, tokenow(g_, utracone)}),
                                          wybor),
                             {{galaz}, utracone, false},
-                            w_alternatywie ? "parser nigdy nie wybiera galezi tam, gdzie by jej potrzebowal"
-                                           : "parser nigdy nie wchodzi w grupe tam, gdzie by jej potrzebowal",
+                            tresc(w_alternatywie ? K::robi_nie_wybiera_galezi : K::robi_nie_wchodzi_w_grupe),
                             {{galaz, 1, Strona::do_konca, w_alternatywie}}});
 }
 
@@ -115,21 +117,15 @@ void analiza_ll1::opcja_lub_powtorzenie(const Element& e, const Decyzja_Grupy& d
   const Zbior realne = zbiory_.first_elementu(e, pusty);
   const Zbior starcie = d.wejscie().przeciecie(d.za);
   if (starcie.pusty()) return;
-  std::string tekst = "konflikt LL(1): ";
-  if (e.rodzaj == Rodzaj_Elementu::opcja)
-    tekst += "opcja [ ] i to, co po niej, zaczynaja sie od " + cytaty_terminali(g_, starcie) +
-             " (parser wejdzie w opcje)";
-  else
-    tekst += "powtorzenie { } i to, co po nim, zaczynaja sie od " +
-             cytaty_terminali(g_, starcie) + " (parser powtorzy petle)";
+  const bool opcja = e.rodzaj == Rodzaj_Elementu::opcja;
+  std::string tekst = tresc(opcja ? K::konflikt_opcji : K::konflikt_powtorzenia, {cytaty_terminali(g_, starcie)});
   // What follows the group is computed, so only the group's side can be
   // inflated by the declarations.
-  if (!g_.rozszerzona && tylko_zbedne(starcie, realne, d.za)) tekst += skutek_zbednych;
+  if (!g_.rozszerzona && tylko_zbedne(starcie, realne, d.za)) tekst = tresc(K::skutek_zbednych, {tekst});
   Podejrzenie p{{}, starcie, true};
   for (std::size_t j = 0; j < e.galezie.size(); ++j) p.ciagi.push_back({&e, j});
   podejrzenia_.push_back({raport_.blad(e.poz, tekst, {&e, {}}), std::move(p),
-                          e.rodzaj == Rodzaj_Elementu::opcja ? "parser zawsze wybiera opcje"
-                                                             : "parser zawsze powtarza petle",
+                          tresc(opcja ? K::robi_wybiera_opcje : K::robi_powtarza_petle),
                           {{{&e, 0}, 0, Strona::do_konca, false, true}}});
 }
 
@@ -161,13 +157,12 @@ void analiza_ll1::galezie(const Element& e, const Decyzja_Grupy& d) {
       }
     for (std::size_t i = 0; i < j; ++i) {
       if (przez[i].pusty()) continue;
-      std::string tekst = "konflikt LL(1): galezie " + std::to_string(i + 1) + " i " +
-                          std::to_string(j + 1) + " zaczynaja sie od " + tokenow(g_, przez[i]) +
-                          " (wybrana bedzie galaz " + std::to_string(i + 1) + ")";
-      if (!g_.rozszerzona && tylko_zbedne(przez[i], realne[i], realne[j])) tekst += skutek_zbednych;
+      const std::string numer = std::to_string(i + 1);
+      std::string tekst = tresc(K::konflikt_galezi, {numer, std::to_string(j + 1), tokenow(g_, przez[i])});
+      if (!g_.rozszerzona && tylko_zbedne(przez[i], realne[i], realne[j])) tekst = tresc(K::skutek_zbednych, {tekst});
       podejrzenia_.push_back({raport_.blad(e.galezie[j].front().poz, tekst, {&e, {i, j}}),
                               {{{&e, i}}, przez[i], true},
-                              "parser zawsze wybiera galaz " + std::to_string(i + 1),
+                              tresc(K::robi_wybiera_galaz, {numer}),
                               {{{&e, j}, 0, Strona::do_konca, alternatywa}}});
     }
   }
@@ -176,8 +171,7 @@ void analiza_ll1::galezie(const Element& e, const Decyzja_Grupy& d) {
 void analiza_ll1::sekcja_first() {
   for (const auto& l : g_.first)
     if (produkcja_dla_[idx(l.nieterminal)] < 0)
-      raport_.ostrzezenie(l.poz, "linia FIRST dla " + cytat_nieterminala(g_, l.nieterminal) +
-                                     ", ktory nie ma produkcji");
+      raport_.ostrzezenie(l.poz, tresc(K::first_bez_produkcji, {cytat_nieterminala(g_, l.nieterminal)}));
 
   for (int n = 0; n < g_.nieterminale.licz(); ++n) {
     const Uzycie& u = uzycie_[idx(n)];
@@ -186,28 +180,27 @@ void analiza_ll1::sekcja_first() {
     if (produkcja_dla_[idx(n)] < 0) continue;
     if (!ma_linie(n)) {
       if (u.zaczyna_grupe)
-        raport_.blad(u.pierwsza_grupa, "brak linii FIRST dla " + cytat_nieterminala(g_, n) +
-                                           ", ktory zaczyna grupe");
+        raport_.blad(u.pierwsza_grupa, tresc(K::brak_linii_first_grupy, {cytat_nieterminala(g_, n)}));
       continue;
     }
     const Zbior brak = zbiory_.first(n).bez(decyzje_.deklarowany(n));
     if (!brak.pusty()) {
-      const std::string tekst =
-          "FIRST " + cytat_nieterminala(g_, n) + " nie zawiera " + cytaty_terminali(g_, brak);
+      const std::string nazwa = cytat_nieterminala(g_, n);
+      const std::string brakujace = cytaty_terminali(g_, brak);
       if (u.zaczyna_grupe) {
         std::vector<Strona> strony;
         for (const Galaz& galaz : zaczynane_[idx(n)]) strony.push_back({galaz, 0, 1});
-        podejrzenia_.push_back({raport_.blad(pierwsza_linia_[idx(n)], tekst), {zaczynane_[idx(n)], brak, false},
-                                "parser nie potrzebuje tu brakujacych terminali", std::move(strony)});
+        podejrzenia_.push_back({raport_.blad(pierwsza_linia_[idx(n)], tresc(K::first_nie_zawiera, {nazwa, brakujace})),
+                                {zaczynane_[idx(n)], brak, false}, tresc(K::robi_bez_brakujacych),
+                                std::move(strony)});
       } else
-        raport_.ostrzezenie(pierwsza_linia_[idx(n)], tekst + " (zbior nieuzywany w parserze)");
+        raport_.ostrzezenie(pierwsza_linia_[idx(n)], tresc(K::first_nie_zawiera_nieuzywany, {nazwa, brakujace}));
     }
     // Every extra terminal in one message, at the first one it names.
     const Zbior zbedne = decyzje_.deklarowany(n).bez(zbiory_.first(n)).bez(u.potrzebne);
     if (!zbedne.pusty())
       raport_.ostrzezenie(poz_deklaracji_.at({n, zbedne.terminale().front()}),
-                          "FIRST " + cytat_nieterminala(g_, n) + " zawiera zbedne " +
-                              cytaty_terminali(g_, zbedne));
+                          tresc(K::first_zbedne, {cytat_nieterminala(g_, n), cytaty_terminali(g_, zbedne)}));
   }
 }
 
@@ -219,7 +212,7 @@ void analiza_ll1::sekcja_first_rozszerzona() {
   if (g_.first.empty()) return;
   for (const auto& l : g_.first)
     if (produkcja_dla_[idx(l.nieterminal)] < 0)
-      raport_.blad(l.poz, "linia FIRST dla " + cytat_nieterminala(g_, l.nieterminal) + ", ktory nie ma produkcji");
+      raport_.blad(l.poz, tresc(K::first_bez_produkcji, {cytat_nieterminala(g_, l.nieterminal)}));
   for (int n = 0; n < g_.nieterminale.licz(); ++n) {
     const int p = produkcja_dla_[idx(n)];
     if (p < 0) continue;
@@ -227,17 +220,17 @@ void analiza_ll1::sekcja_first_rozszerzona() {
     // A nonterminal that derives only the empty text can have no line.
     if (!ma_linie(n)) {
       if (!first.pusty())
-        raport_.blad(g_.produkcje[idx(p)].poz, "brak linii FIRST dla " + cytat_nieterminala(g_, n));
+        raport_.blad(g_.produkcje[idx(p)].poz, tresc(K::brak_linii_first, {cytat_nieterminala(g_, n)}));
       continue;
     }
     const Zbior brak = first.bez(decyzje_.deklarowany(n));
     if (!brak.pusty())
       raport_.blad(pierwsza_linia_[idx(n)],
-                   "FIRST " + cytat_nieterminala(g_, n) + " nie zawiera " + cytaty_terminali(g_, brak));
+                   tresc(K::first_nie_zawiera, {cytat_nieterminala(g_, n), cytaty_terminali(g_, brak)}));
     const Zbior zbedne = decyzje_.deklarowany(n).bez(first);
     if (!zbedne.pusty())
       raport_.blad(poz_deklaracji_.at({n, zbedne.terminale().front()}),
-                   "FIRST " + cytat_nieterminala(g_, n) + " zawiera zbedne " + cytaty_terminali(g_, zbedne));
+                   tresc(K::first_zbedne, {cytat_nieterminala(g_, n), cytaty_terminali(g_, zbedne)}));
   }
 }
 

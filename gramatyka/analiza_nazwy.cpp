@@ -2,11 +2,13 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 #include <string_view>
 #include <unordered_map>
 
 #include "gramatyka/nazwy_projektu.h"
 #include "gramatyka/bryzas_tok.h"
+#include "gramatyka/komunikaty_analizy.h"
 #include "wspolne/tekst.h"
 
 namespace bryzas_analiza {
@@ -14,6 +16,7 @@ namespace bryzas_analiza {
 namespace {
 
 using wspolne::rowne_bez_wielkosci;
+using K = Komunikat_Analizy;
 
 // Declared by the generated packages where a token kind (an enumeration
 // literal of P_Skan, also seen in P_zbiory and P_Pars) or a procedure of
@@ -67,16 +70,17 @@ void analiza_nazwy::sprawdz_nazwe(const Nazwy& nazwy, int nr, bool terminal) {
   const std::string c = cytat(nr, terminal);
   // Ada's identifiers neither begin nor end with an underscore, nor hold two
   // in a row; bryzas takes such names as written.
-  const char* zly_ksztalt = nazwa.front() == '_'                     ? "zaczyna sie od '_'"
-                            : nazwa.back() == '_'                    ? "konczy sie na '_'"
-                            : nazwa.find("__") != std::string::npos ? "ma dwa '_' z rzedu"
-                                                                    : nullptr;
+  const std::optional<Komunikat_Analizy> zly_ksztalt =
+      nazwa.front() == '_'                     ? K::nazwa_od_podkreslenia
+      : nazwa.back() == '_'                    ? K::nazwa_na_podkreslenie
+      : nazwa.find("__") != std::string::npos ? std::optional(K::nazwa_dwa_podkreslenia)
+                                               : std::nullopt;
   if (zly_ksztalt) {
-    raport_.blad(poz, c + " nie moze byc nazwa Ady: " + zly_ksztalt);
+    raport_.blad(poz, tresc(*zly_ksztalt, {c}));
     return;
   }
   if (bryzas::slowo_zastrzezone_ady(nazwa)) {
-    raport_.blad(poz, c + " jest slowem zastrzezonym Ady");
+    raport_.blad(poz, tresc(K::slowo_zastrzezone, {c}));
     return;
   }
   // The packages of the project, and the set First_N of every nonterminal N.
@@ -99,11 +103,11 @@ void analiza_nazwy::sprawdz_nazwe(const Nazwy& nazwy, int nr, bool terminal) {
                    rowne_bez_wielkosci(nazwa, projekt_.nazwa_pozycji);
   wygenerowana = wygenerowana || zbior_first(nazwa);
   if (wygenerowana) {
-    raport_.blad(poz, c + " nazywa to, co deklaruja pakiety wygenerowane przez bryzas");
+    raport_.blad(poz, tresc(K::nazwa_wygenerowana, {c}));
     return;
   }
   if (terminal && bryzas::nazwa_standardu_ady(nazwa))
-    raport_.blad(poz, c + " przeslania predefiniowana nazwe Ady");
+    raport_.blad(poz, tresc(K::nazwa_standardu, {c}));
 }
 
 bool analiza_nazwy::zbior_first(const std::string& nazwa) const {
@@ -120,8 +124,7 @@ void analiza_nazwy::sprawdz_wielkosc_liter(const Nazwy& nazwy, bool terminal) {
     const auto [it, nowa] = pierwsza.emplace(wspolne::male_litery(nazwy.nazwa(b)), b);
     if (!nowa)
       raport_.blad(nazwy.pierwsze_wystapienie[static_cast<std::size_t>(b)],
-                   cytat(b, terminal) + " i " + cytat(it->second, terminal) +
-                       " roznia sie tylko wielkoscia liter, a Ada ich nie rozroznia");
+                   tresc(K::wielkosc_liter, {cytat(b, terminal), cytat(it->second, terminal)}));
   }
 }
 

@@ -3,9 +3,13 @@
 #include <algorithm>
 #include <string>
 
+#include "gramatyka/komunikaty_analizy.h"
+
 namespace bryzas_analiza {
 
 namespace {
+
+using K = Komunikat_Analizy;
 
 // The generator's tables of names: 200 of each kind. (Its table of left
 // sides stops the parse, see gramatyka/bryzas_pars.)
@@ -68,11 +72,10 @@ void analiza_produkcje::sprawdz() {
 void analiza_produkcje::limity() {
   if (g_.rozszerzona) return;
   for (int t = max_nazw; t < g_.terminale.licz(); ++t)
-    raport_.blad(g_.terminale.pierwsze_wystapienie[idx(t)],
-                 cytat_terminala(g_, t) + " ponad limit 200 terminali generatora");
+    raport_.blad(g_.terminale.pierwsze_wystapienie[idx(t)], tresc(K::terminal_ponad_limit, {cytat_terminala(g_, t)}));
   for (int n = max_nazw; n < g_.nieterminale.licz(); ++n)
     raport_.blad(g_.nieterminale.pierwsze_wystapienie[idx(n)],
-                 cytat_nieterminala(g_, n) + " ponad limit 200 nieterminali generatora");
+                 tresc(K::nieterminal_ponad_limit, {cytat_nieterminala(g_, n)}));
 }
 
 void analiza_produkcje::bez_produkcji() {
@@ -82,7 +85,7 @@ void analiza_produkcje::bez_produkcji() {
   auto sprawdz_symbol = [&](const Symbol& s) {
     if (s.terminal || produkcja_dla_[idx(s.nr)] >= 0 || zgloszony[idx(s.nr)]) return;
     zgloszony[idx(s.nr)] = true;
-    raport_.blad(s.poz, "nieterminal " + cytat_nieterminala(g_, s.nr) + " nie ma produkcji");
+    raport_.blad(s.poz, tresc(K::bez_produkcji, {cytat_nieterminala(g_, s.nr)}));
   };
   for (const auto& p : g_.produkcje) dla_symboli(p.prawa, sprawdz_symbol);
 }
@@ -96,14 +99,12 @@ void analiza_produkcje::parametry() {
       const Produkcja& wolana = g_.produkcje[idx(produkcja_dla_[idx(e.symbol.nr)])];
       const std::string nazwa = cytat_nieterminala(g_, e.symbol.nr);
       if (wolana.parametry && !e.parametry)
-        raport_.blad(e.poz, nazwa + " ma parametry, a to uzycie ich nie podaje");
+        raport_.blad(e.poz, tresc(K::uzycie_bez_parametrow, {nazwa}));
       else if (!wolana.parametry && e.parametry)
-        raport_.blad(e.poz, nazwa + " nie ma parametrow, a to uzycie je podaje");
+        raport_.blad(e.poz, tresc(K::uzycie_z_parametrami, {nazwa}));
     });
   if (!g_.produkcje.empty() && g_.produkcje[0].parametry)
-    raport_.ostrzezenie(g_.produkcje[0].poz_parametrow,
-                        "parametry symbolu startowego ma procedura Parsuj: generator nie pisze procedury "
-                        "glownej, napisz ja sam");
+    raport_.ostrzezenie(g_.produkcje[0].poz_parametrow, tresc(K::parametry_startowego));
 }
 
 void analiza_produkcje::nieosiagalne() {
@@ -126,8 +127,8 @@ void analiza_produkcje::nieosiagalne() {
   }
   for (const auto& p : g_.produkcje)
     if (!osiagalny[idx(p.lewa)])
-      raport_.ostrzezenie(p.poz, "nieterminal " + cytat_nieterminala(g_, p.lewa) +
-                                     " jest nieosiagalny z " + cytat_nieterminala(g_, start));
+      raport_.ostrzezenie(p.poz,
+                          tresc(K::nieosiagalny, {cytat_nieterminala(g_, p.lewa), cytat_nieterminala(g_, start)}));
 }
 
 void analiza_produkcje::nieproduktywne() {
@@ -157,8 +158,7 @@ void analiza_produkcje::nieproduktywne() {
   for (const auto& p : g_.produkcje)
     if (!produktywny[idx(p.lewa)]) {
       wady_[idx(p.lewa)] = Wada::nieproduktywny;
-      raport_.blad(p.poz, "nieterminal " + cytat_nieterminala(g_, p.lewa) +
-                              " nie wyprowadza zadnego ciagu terminali");
+      raport_.blad(p.poz, tresc(K::nieproduktywny, {cytat_nieterminala(g_, p.lewa)}));
     }
 }
 
@@ -293,9 +293,10 @@ bool analiza_produkcje::szukaj_cykli(int start) {
     if (zgloszone_cykle_ >= max_cykli || ++kroki_ > max_krokow) return false;
     if (stos.size() == 1) pierwsze = w.poz;
     if (w.nieterminal == start) {
-      std::string tekst = "lewostronna rekursja: ";
-      for (const Krok& s : stos) tekst += cytat_nieterminala(g_, s.wezel) + " -> ";
-      raport_.blad(pierwsze, tekst + cytat_nieterminala(g_, start));
+      // The cycle written out: "A" -> "B" -> "A".
+      std::string cykl;
+      for (const Krok& s : stos) cykl += cytat_nieterminala(g_, s.wezel) + " -> ";
+      raport_.blad(pierwsze, tresc(K::rekursja_lewostronna, {cykl + cytat_nieterminala(g_, start)}));
       ++zgloszone_cykle_;
       continue;
     }
@@ -325,11 +326,11 @@ void sprawdz_koniec_wejscia(const Gramatyka& g, const Koniec_Wejscia& koniec, co
   using Rodzaj = Koniec_Wejscia::Rodzaj;
   if (koniec.rodzaj == Rodzaj::nieznany || g.produkcje.empty() || sprawdza_koniec(g, koniec)) return;
   const Produkcja& start = g.produkcje[0];
+  const std::string nazwa = cytat_nieterminala(g, start.lewa);
   if (g.rozszerzona) {
-    raport.ostrzezenie(start.poz, "parser nie sprawdza, czy wejscie konczy sie po " +
-                                      cytat_nieterminala(g, start.lewa) + ": nazwij token konca w " +
-                                      (koniec.rodzaj == Rodzaj::pusty ? plik_tok : std::string("gramatyce")) +
-                                      " (++koniec)");
+    raport.ostrzezenie(start.poz, koniec.rodzaj == Rodzaj::pusty
+                                      ? tresc(K::koniec_token_w_pliku, {nazwa, plik_tok})
+                                      : tresc(K::koniec_token_w_gramatyce, {nazwa}));
     return;
   }
   const Gramatyka odwrocona = wspak(g);
@@ -340,21 +341,18 @@ void sprawdz_koniec_wejscia(const Gramatyka& g, const Koniec_Wejscia& koniec, co
   if (ostatnie.empty() && !od_konca.pusty(start.lewa)) return;
   // Every sentence of the start symbol ends with one and the same token.
   const bool jeden_koniec = !od_konca.pusty(start.lewa) && ostatnie.size() == 1;
-  std::string rada;
   switch (koniec.rodzaj) {
     case Rodzaj::token:
       if (jeden_koniec && g.terminale.nazwa(ostatnie[0]) == koniec.token) return;
-      rada = "zakoncz te produkcje tokenem '" + koniec.token + "'";
+      raport.ostrzezenie(start.poz, tresc(K::koniec_zakoncz_tokenem, {nazwa, koniec.token}));
       break;
     case Rodzaj::pusty:
-      rada = "nazwij token konca w " + plik_tok + " (++koniec) i zakoncz nim te produkcje";
+      raport.ostrzezenie(start.poz, tresc(K::koniec_nazwij_i_zakoncz, {nazwa, plik_tok}));
       break;
     default:
       if (jeden_koniec && tylko_na_koncu(g, ostatnie[0])) return;
-      rada = "zakoncz te produkcje tokenem, ktory skaner daje tylko na koncu wejscia";
+      raport.ostrzezenie(start.poz, tresc(K::koniec_zakoncz_ostatnim, {nazwa}));
   }
-  raport.ostrzezenie(start.poz, "parser nie sprawdza, czy wejscie konczy sie po " +
-                                    cytat_nieterminala(g, start.lewa) + ": " + rada);
 }
 
 }  // namespace bryzas_analiza

@@ -2,9 +2,13 @@
 
 #include <string_view>
 
+#include "gramatyka/komunikaty_analizy.h"
+
 namespace bryzas_analiza {
 
 namespace {
+
+using K = Komunikat_Analizy;
 
 bool znak_slowa(char c) {
   return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_';
@@ -50,18 +54,13 @@ void sprawdz_wstawki(const Gramatyka& g, analiza_raport& raport) {
     linie.push_back(std::string_view(w.tekst).substr(od));
     for (std::size_t i = 0; i + 1 < linie.size(); ++i) {
       if (komentarz(linie[i]) != std::string_view::npos) {
-        raport.ostrzezenie(w.poz, "wstawka w kilku liniach laczy je bez odstepu: '--' w linii " +
-                                      std::to_string(numery[i]) +
-                                      " zamienia w komentarz reszte wstawki");
+        raport.ostrzezenie(w.poz, tresc(K::wstawka_komentarz, {std::to_string(numery[i])}));
         break;
       }
       if (!linie[i].empty() && !linie[i + 1].empty() && znak_slowa(linie[i].back()) &&
           znak_slowa(linie[i + 1].front()))
-        raport.ostrzezenie(w.poz, "wstawka w kilku liniach laczy je bez odstepu: '" +
-                                      std::string(ostatnie_slowo(linie[i])) + "' i '" +
-                                      std::string(pierwsze_slowo(linie[i + 1])) + "' skleja sie w '" +
-                                      std::string(ostatnie_slowo(linie[i])) +
-                                      std::string(pierwsze_slowo(linie[i + 1])) + "'");
+        raport.ostrzezenie(w.poz,
+                           tresc(K::wstawka_sklejenie, {ostatnie_slowo(linie[i]), pierwsze_slowo(linie[i + 1])}));
     }
   }
 }

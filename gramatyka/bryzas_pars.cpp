@@ -5,7 +5,17 @@
 
 #include <algorithm>
 
+#include "gramatyka/komunikaty_analizy.h"
+
 namespace bryzas {
+
+namespace {
+
+// The rule a syntax error broke comes as a note of the analyser.
+using K = bryzas_analiza::Komunikat_Analizy;
+using bryzas_analiza::tresc;
+
+}  // namespace
 
 bryzas_pars::bryzas_pars(bryzas_skan& skan, Odbiorca& odbiorca) : skan_(skan), o_(odbiorca) {}
 
@@ -72,7 +82,7 @@ void bryzas_pars::plik_rozszerzony() {
   while (jest_slowo_naglowka() || jest(Token_Kod::KODSYM)) naglowek_rozszerzony();
   linia();
   while (jest(Token_Kod::NAZWANT)) linia();
-  if (jest_slowo_naglowka()) blad(bledy::nadmiarowe_dane, "sekcje naglowka stoja przed produkcjami");
+  if (jest_slowo_naglowka()) blad(bledy::nadmiarowe_dane, tresc(K::naglowek_za_produkcjami));
   o_.po_produkcjach();
   if (jest(Token_Kod::PROCENT2)) {
     nastepny();
@@ -141,15 +151,11 @@ void bryzas_pars::naglowek_rozszerzony() {
   const int miejsce = miejsce_sekcji(slowo.Kod);
   const bool byla = std::find(sekcje_.begin(), sekcje_.end(), slowo.Kod) != sekcje_.end();
   if (tylko_raz(slowo.Kod) && byla)
-    blad(bledy::sekcja_nie_na_miejscu, slowo.Kod == Token_Kod::KODSYM
-                                           ? "wstawka bez slowa stoi w naglowku tylko raz"
-                                           : "sekcja ++" + slowo.Wart + " moze wystapic tylko raz");
+    blad(bledy::sekcja_nie_na_miejscu, slowo.Kod == Token_Kod::KODSYM ? tresc(K::wstawka_bez_slowa_raz)
+                                                                      : tresc(K::sekcja_raz, {slowo.Wart}));
   for (Token_Kod k : sekcje_)
     if (miejsce >= 0 && miejsce_sekcji(k) > miejsce)
-      blad(bledy::sekcja_nie_na_miejscu,
-           "sekcje naglowka stoja w kolejnosci: ++with_use i ++with, ++pak_dekl, wstawka bez slowa, "
-           "++init_dekl, ++init_instr i ++init_instr_przed, ++init_instr_po, ++except_skan, ++except_pars; "
-           "++koniec i ++bez_odtwarzania gdziekolwiek");
+      blad(bledy::sekcja_nie_na_miejscu, tresc(K::kolejnosc_naglowka_rozszerzonej));
   sekcje_.push_back(slowo.Kod);
   if (jest(Token_Kod::KODSYM)) {
     o_.naglowek(slowo, tok);
@@ -302,7 +308,7 @@ void bryzas_pars::czynnik() {
 void bryzas_pars::zamknij_grupe(Token_Kod nawias, int nr_bledu) {
   if (!rozszerzona_) nie_zagniezdzaj(nr_bledu);
   if (!rozszerzona_ && nawias != Token_Kod::PNAW && jest(Token_Kod::KRESKAPION))
-    blad(nr_bledu, "'|' stoi tylko w ( | ): wybor wewnatrz [ ] lub { } musi byc osobna produkcja");
+    blad(nr_bledu, tresc(K::kreska_w_opcji));
   sprawdz(nawias, nr_bledu);
   o_.koniec_grupy(tok);
   nastepny();
@@ -328,7 +334,7 @@ void bryzas_pars::nazwakod() {
   Token_Typ parametry;
   if (jest(Token_Kod::PARAMSYM)) {
     if (nazwa.Kod == Token_Kod::NAZWAT)
-      blad(bledy::parametry_terminala, "terminal " + nazwa.Wart + " nie przyjmuje parametrow <$ $>");
+      blad(bledy::parametry_terminala, tresc(K::parametry_terminala, {nazwa.Wart}));
     parametry = tok;
     nastepny();
   }
@@ -366,8 +372,7 @@ void bryzas_pars::liniafirst() {
 // stands: one that may stand once came again, one came out of the fixed
 // order, or an insert stands where none may.
 std::string bryzas_pars::regula_naglowka() const {
-  if (jest(Token_Kod::KODSYM))
-    return "w naglowku po slowie sekcji stoi jedna wstawka, a wstawka bez slowa tylko raz, po sekcjach ++pak_dekl";
+  if (jest(Token_Kod::KODSYM)) return tresc(K::wstawka_w_naglowku);
   const bool slowo = jest(Token_Kod::WITHUSEKOD) || jest(Token_Kod::PAKDEKLKOD) || jest(Token_Kod::INITDEKLKOD) ||
                      jest(Token_Kod::INITINSTRKOD) || jest(Token_Kod::INITINSTRPRZEDKOD) ||
                      jest(Token_Kod::INITINSTRPOKOD) || jest(Token_Kod::EXCEPTSKANKOD) ||
@@ -375,16 +380,14 @@ std::string bryzas_pars::regula_naglowka() const {
   if (!slowo) return {};
   const bool raz = jest(Token_Kod::EXCEPTSKANKOD) || jest(Token_Kod::EXCEPTPARSKOD);
   if (raz && std::find(sekcje_.begin(), sekcje_.end(), tok.Kod) != sekcje_.end())
-    return "sekcja ++" + tok.Wart + " moze wystapic tylko raz";
-  return "sekcje naglowka stoja w kolejnosci: ++with_use, ++pak_dekl, wstawka bez slowa, ++init_dekl, "
-         "++init_instr i ++init_instr_przed, ++init_instr_po, ++except_skan, ++except_pars";
+    return tresc(K::sekcja_raz, {tok.Wart});
+  return tresc(K::kolejnosc_naglowka);
 }
 
 // A group where the names of a group go on: the error nr, and the rule.
 void bryzas_pars::nie_zagniezdzaj(int nr) {
   if (jest_grupa())
-    blad(nr, "grupy [ ], { } i ( | ) zawieraja tylko nazwy i nie zagniezdzaja sie: "
-             "grupa wewnatrz grupy musi byc osobna produkcja");
+    blad(nr, tresc(K::grupa_w_grupie));
 }
 
 }  // namespace bryzas

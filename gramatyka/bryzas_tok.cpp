@@ -77,88 +77,22 @@ void bryzas_tok::sprawdz(Sym s, int nr) {
 void bryzas_tok::nastepny() {
   ++licznik_sym_;
   tekst_.clear();
-  for (;;) {
-    if (nr_linii_ == 0 || poz_ >= linie_[nr_linii_ - 1].size()) {
-      if (nr_linii_ >= linie_.size()) {
-        sym_ = Sym::koniec;
-        linia_sym_ = static_cast<int>(nr_linii_);
-        kol_sym_ = nr_linii_ == 0 ? 1 : static_cast<int>(linie_[nr_linii_ - 1].size()) + 1;
-        return;
-      }
-      ++nr_linii_;
-      poz_ = 0;
-      continue;
-    }
-    const std::string& l = linie_[nr_linii_ - 1];
-    const char c = l[poz_];
-    if (c == ' ' || c == '\t' || c == '\r') {
-      ++poz_;
-    } else if (c == '-' && poz_ + 1 < l.size() && l[poz_ + 1] == '-') {
-      poz_ = l.size();
-    } else {
-      break;
-    }
-  }
+  if (!pomin_odstepy()) return;
   const std::string& l = linie_[nr_linii_ - 1];
   linia_sym_ = static_cast<int>(nr_linii_);
   kol_sym_ = static_cast<int>(poz_) + 1;
   const char c = l[poz_++];
-  auto dalej = [&](char z) { return poz_ < l.size() && l[poz_] == z; };
-  switch (c) {
-    case '=': sym_ = Sym::rowna; return;
-    case '|': sym_ = Sym::kreska; return;
-    case '(': sym_ = Sym::lnaw; return;
-    case ')': sym_ = Sym::pnaw; return;
-    case '[': sym_ = Sym::lnawkw; return;
-    case ']': sym_ = Sym::pnawkw; return;
-    case '{': sym_ = Sym::lnawkl; return;
-    case '}': sym_ = Sym::pnawkl; return;
-    case '.':
-      sym_ = dalej('.') ? (++poz_, Sym::dwie_kropki) : Sym::kropka;
-      return;
-    default: break;
-  }
+  if (znak_przestankowy(c)) return;
   if (c == '\'') {
-    // nazwa_tokenu = "'" (litera | "_") { litera | cyfra | "_" } "'"
-    while (poz_ < l.size() && l[poz_] != '\'') {
-      const bool pierwszy = tekst_.empty();
-      if (pierwszy ? !(wspolne::litera(l[poz_]) || l[poz_] == '_') : !znak_nazwy(l[poz_])) blad_tu(bledy_tok::zly_znak);
-      if (tekst_.size() == max_dl_nazwy) blad(bledy_tok::za_dluga_nazwa);
-      tekst_ += l[poz_++];
-    }
-    if (poz_ == l.size() || tekst_.empty()) blad_tu(bledy_tok::zly_znak);
-    ++poz_;
-    sym_ = Sym::nazwa_tokenu;
+    skanuj_nazwe_tokenu();
   } else if (wspolne::litera(c) || c == '_') {
     tekst_ += c;
-    while (poz_ < l.size() && znak_nazwy(l[poz_])) {
-      if (tekst_.size() == max_dl_nazwy) blad(bledy_tok::za_dluga_nazwa);
-      tekst_ += l[poz_++];
-    }
-    sym_ = Sym::nazwa;
+    skanuj_nazwe();
   } else if (c == '"') {
-    // napis = '"' { znak | '""' } '"'
-    for (;;) {
-      if (poz_ == l.size()) blad(bledy_tok::napis_bez_konca);
-      if (l[poz_] == '"') {
-        if (!(poz_ + 1 < l.size() && l[poz_ + 1] == '"')) break;
-        ++poz_;
-      }
-      tekst_ += l[poz_++];
-    }
-    ++poz_;
-    sym_ = Sym::napis;
+    skanuj_napis();
   } else if (c == '#') {
-    // kod = "#" cyfra { cyfra }, at most 255
-    int kod = 0;
-    if (!(poz_ < l.size() && wspolne::cyfra(l[poz_]))) blad(bledy_tok::zly_kod);
-    while (poz_ < l.size() && wspolne::cyfra(l[poz_])) {
-      kod = kod * 10 + (l[poz_++] - '0');
-      if (kod > 255) blad(bledy_tok::zly_kod);
-    }
-    tekst_ = std::string(1, static_cast<char>(kod));
-    sym_ = Sym::kod;
-  } else if (c == '+' && dalej('+')) {
+    skanuj_kod();
+  } else if (c == '+' && poz_ < l.size() && l[poz_] == '+') {
     ++poz_;
     while (poz_ < l.size() && znak_nazwy(l[poz_]) && tekst_.size() < max_dl_nazwy) tekst_ += l[poz_++];
     sym_ = Sym::opcja;
@@ -166,6 +100,103 @@ void bryzas_tok::nastepny() {
     --poz_;
     blad_tu(bledy_tok::zly_znak);
   }
+}
+
+// Moves to the first character of the next symbol; false at the end of the
+// file, which is then the symbol.
+bool bryzas_tok::pomin_odstepy() {
+  for (;;) {
+    if (nr_linii_ == 0 || poz_ >= linie_[nr_linii_ - 1].size()) {
+      if (nr_linii_ >= linie_.size()) {
+        sym_ = Sym::koniec;
+        linia_sym_ = static_cast<int>(nr_linii_);
+        kol_sym_ = nr_linii_ == 0 ? 1 : static_cast<int>(linie_[nr_linii_ - 1].size()) + 1;
+        return false;
+      }
+      ++nr_linii_;
+      poz_ = 0;
+      continue;
+    }
+    const std::string& l = linie_[nr_linii_ - 1];
+    const char c = l[poz_];
+    if (c == ' ' || c == '\t' || c == '\r')
+      ++poz_;
+    else if (c == '-' && poz_ + 1 < l.size() && l[poz_ + 1] == '-')
+      poz_ = l.size();
+    else
+      return true;
+  }
+}
+
+// A symbol of one character, or of two dots; false for any other.
+bool bryzas_tok::znak_przestankowy(char c) {
+  const std::string& l = linie_[nr_linii_ - 1];
+  switch (c) {
+    case '=': sym_ = Sym::rowna; return true;
+    case '|': sym_ = Sym::kreska; return true;
+    case '(': sym_ = Sym::lnaw; return true;
+    case ')': sym_ = Sym::pnaw; return true;
+    case '[': sym_ = Sym::lnawkw; return true;
+    case ']': sym_ = Sym::pnawkw; return true;
+    case '{': sym_ = Sym::lnawkl; return true;
+    case '}': sym_ = Sym::pnawkl; return true;
+    case '.':
+      sym_ = poz_ < l.size() && l[poz_] == '.' ? (++poz_, Sym::dwie_kropki) : Sym::kropka;
+      return true;
+    default: return false;
+  }
+}
+
+// nazwa_tokenu = "'" (litera | "_") { litera | cyfra | "_" } "'"
+void bryzas_tok::skanuj_nazwe_tokenu() {
+  const std::string& l = linie_[nr_linii_ - 1];
+  while (poz_ < l.size() && l[poz_] != '\'') {
+    const bool pierwszy = tekst_.empty();
+    if (pierwszy ? !(wspolne::litera(l[poz_]) || l[poz_] == '_') : !znak_nazwy(l[poz_])) blad_tu(bledy_tok::zly_znak);
+    if (tekst_.size() == max_dl_nazwy) blad(bledy_tok::za_dluga_nazwa);
+    tekst_ += l[poz_++];
+  }
+  if (poz_ == l.size() || tekst_.empty()) blad_tu(bledy_tok::zly_znak);
+  ++poz_;
+  sym_ = Sym::nazwa_tokenu;
+}
+
+// The rest of a name whose first character is read.
+void bryzas_tok::skanuj_nazwe() {
+  const std::string& l = linie_[nr_linii_ - 1];
+  while (poz_ < l.size() && znak_nazwy(l[poz_])) {
+    if (tekst_.size() == max_dl_nazwy) blad(bledy_tok::za_dluga_nazwa);
+    tekst_ += l[poz_++];
+  }
+  sym_ = Sym::nazwa;
+}
+
+// napis = '"' { znak | '""' } '"'
+void bryzas_tok::skanuj_napis() {
+  const std::string& l = linie_[nr_linii_ - 1];
+  for (;;) {
+    if (poz_ == l.size()) blad(bledy_tok::napis_bez_konca);
+    if (l[poz_] == '"') {
+      if (!(poz_ + 1 < l.size() && l[poz_ + 1] == '"')) break;
+      ++poz_;
+    }
+    tekst_ += l[poz_++];
+  }
+  ++poz_;
+  sym_ = Sym::napis;
+}
+
+// kod = "#" cyfra { cyfra }, at most 255
+void bryzas_tok::skanuj_kod() {
+  const std::string& l = linie_[nr_linii_ - 1];
+  int kod = 0;
+  if (!(poz_ < l.size() && wspolne::cyfra(l[poz_]))) blad(bledy_tok::zly_kod);
+  while (poz_ < l.size() && wspolne::cyfra(l[poz_])) {
+    kod = kod * 10 + (l[poz_++] - '0');
+    if (kod > 255) blad(bledy_tok::zly_kod);
+  }
+  tekst_ = std::string(1, static_cast<char>(kod));
+  sym_ = Sym::kod;
 }
 
 // plik = { opcja | definicja } .

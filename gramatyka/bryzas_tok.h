@@ -100,6 +100,14 @@ private:
                    lnaw, pnaw, lnawkw, pnawkw, lnawkl, pnawkl, dwie_kropki };
 
   void nastepny();
+  // The steps of nastepny: what separates symbols, then each kind of symbol
+  // from its first character on.
+  bool pomin_odstepy();
+  bool znak_przestankowy(char c);
+  void skanuj_nazwe_tokenu();
+  void skanuj_nazwe();
+  void skanuj_napis();
+  void skanuj_kod();
   [[noreturn]] void blad(int nr) const;
   [[noreturn]] void blad_tu(int nr) const;
   void sprawdz(Sym s, int nr);

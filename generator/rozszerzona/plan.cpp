@@ -60,7 +60,7 @@ void tokeny_komunikatow(const Gramatyka& g, const Plik_Tokenow* tokeny, Plan& pl
 Plan zaplanuj(const Bryzas_Pak& pak, const bryzas_analiza::Analiza& analiza) {
   const Gramatyka& g = analiza.gramatyka();
   const Plik_Tokenow* tokeny = analiza.plik_tokenow();
-  Plan plan{.g = g, .zbiory = analiza.zbiory(), .decyzje = analiza.decyzje()};
+  Plan plan(g, analiza.zbiory(), analiza.decyzje());
   // A handler of the user's for syntax errors takes the first one, and the
   // parse ends there, as it does without recovery.
   plan.odtwarzanie = g.odtwarzanie();

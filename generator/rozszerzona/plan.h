@@ -13,6 +13,10 @@
 namespace bryzas::rozszerzona {
 
 struct Plan {
+  Plan(const bryzas_analiza::Gramatyka& gramatyka, const bryzas_analiza::analiza_zbiory& z,
+       const bryzas_analiza::analiza_decyzje& d)
+      : g(gramatyka), zbiory(z), decyzje(d) {}
+
   const bryzas_analiza::Gramatyka& g;
   const bryzas_analiza::analiza_zbiory& zbiory;
   const bryzas_analiza::analiza_decyzje& decyzje;
