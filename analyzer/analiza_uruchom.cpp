@@ -45,7 +45,7 @@ struct Wywolanie {
 // The analysis of one grammar file that the scanner has opened. The
 // messages and the summary go to os, the FIRST section (with first) to
 // sekcja; with w.html the page goes to P.html, whatever the analysis found.
-int analizuj(bryzas::bryzas_skan& skan, const bryzas::Nazwy_Projektu& n, bool first,
+int analizuj(bryzas::Bryzas_Skan& skan, const bryzas::Nazwy_Projektu& n, bool first,
              std::ostream& os, std::ostream& sekcja, const Wywolanie& w) {
   const Analiza a(skan, n);
   a.gramatyki().wypisz(os, n.plik_we);
@@ -62,7 +62,7 @@ int analizuj(bryzas::bryzas_skan& skan, const bryzas::Nazwy_Projektu& n, bool fi
 int analizuj_plik(const bryzas::Nazwy_Projektu& n, bool first, std::ostream& komunikaty, std::ostream& sekcja,
                   const Wywolanie& w) {
   try {
-    bryzas::bryzas_skan skan(nullptr);
+    bryzas::Bryzas_Skan skan(nullptr);
     skan.otworz(n.plik_we);
     int status = analizuj(skan, n, first, komunikaty, sekcja, w);
     skan.zamknij();

@@ -32,7 +32,7 @@ std::string czytaj_caly(const std::string& plik) {
 // Where the FIRST section begins: the byte of its "%%", as the grammar's own
 // scanner finds it past comments and inserts; none when the file has none.
 std::optional<std::size_t> poczatek_sekcji(const std::string& plik) {
-  bryzas::bryzas_skan skan(nullptr);
+  bryzas::Bryzas_Skan skan(nullptr);
   skan.otworz(plik);
   std::optional<std::size_t> od;
   for (bryzas::Token_Typ t = skan.Skanuj(); t.Kod != bryzas::Token_Kod::KONIECPL; t = skan.Skanuj())

@@ -184,7 +184,7 @@ void Strona_Html::produkcja(wspolne::Plik_Wy& wy, std::size_t i) const {
   wy.pisz_linie("<h2" + (w ? " class=\"" + std::string(nazwa_wagi(*w)) + "\"" : std::string()) + ">&quot;" +
                 nazwa + "&quot;</h2>");
   svg_->pisz(wy, p);
-  const analiza_zbiory& z = a_.zbiory();
+  const Analiza_Zbiory& z = a_.zbiory();
   wy.pisz_linie("<dl class=\"zbiory\">");
   wy.pisz_linie("<dt>FIRST</dt><dd>" + html(svg_->zbior(z.first(p.lewa))) +
                 (z.pusty(p.lewa) ? "; moze byc pusty" : "") + "</dd>");

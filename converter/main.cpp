@@ -13,7 +13,7 @@ int main(int argc, char** argv) {
   // Under a file size limit a write that goes past it fails and is reported,
   // instead of the signal ending the run without a word.
   std::signal(SIGXFSZ, SIG_IGN);
-  int status = ostrew::osw(std::cout).uruchom(std::vector<std::string>(argv + 1, argv + argc));
+  int status = ostrew::Osw(std::cout).uruchom(std::vector<std::string>(argv + 1, argv + argc));
   std::cout.flush();
   // A console that cannot take the report leaves nowhere to say so.
   if (!std::cout && status == wspolne::status_sukces) status = wspolne::status_awaria;

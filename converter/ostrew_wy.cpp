@@ -8,11 +8,11 @@
 
 namespace ostrew {
 
-ostrew_wy::ostrew_wy(std::size_t rozmiar_bufora)
+Ostrew_Wy::Ostrew_Wy(std::size_t rozmiar_bufora)
     : rozmiar_(std::max<std::size_t>(rozmiar_bufora, 1)),
       bufor_(new char[rozmiar_ + najdluzszy_wiersz]) {}
 
-void ostrew_wy::otworz_plik_wy(const std::string& nazwa) {
+void Ostrew_Wy::otworz_plik_wy(const std::string& nazwa) {
   zamknij_plik_wy();
   nazwa_ = nazwa;
   plik_ = wspolne::utworz(nazwa);
@@ -21,7 +21,7 @@ void ostrew_wy::otworz_plik_wy(const std::string& nazwa) {
 
 // A line of any length: its parts go in pieces that fit, each byte above
 // 127 encoded.
-void ostrew_wy::pisz_dlugi(std::string_view przed, std::string_view x, std::string_view po) {
+void Ostrew_Wy::pisz_dlugi(std::string_view przed, std::string_view x, std::string_view po) {
   for (std::string_view t : {przed, x, po, std::string_view("\n")}) {
     while (!t.empty()) {
       std::size_t ile = std::min(t.size(), krotki_tekst);
@@ -32,7 +32,7 @@ void ostrew_wy::pisz_dlugi(std::string_view przed, std::string_view x, std::stri
   }
 }
 
-void ostrew_wy::oproznij() {
+void Ostrew_Wy::oproznij() {
   const std::size_t ile = uzyte_;
   uzyte_ = 0;
   try {
@@ -44,7 +44,7 @@ void ostrew_wy::oproznij() {
   }
 }
 
-void ostrew_wy::zamknij_plik_wy() {
+void Ostrew_Wy::zamknij_plik_wy() {
   if (!plik_.otwarty()) return;
   oproznij();
   plik_.zamknij(nazwa_);

@@ -18,10 +18,10 @@ namespace ostrew {
 struct Tekst_Wy {
   std::string_view tekst;
   bool wysokie = true;          // false only when no byte is above 127
-  bool czytelny_dalej = false;  // ostrew_wy::krok bytes after the end may be read
+  bool czytelny_dalej = false;  // Ostrew_Wy::krok bytes after the end may be read
 };
 
-class ostrew_wy {
+class Ostrew_Wy {
 public:
   // Half a megabyte: fewer and larger writes cost the file system less
   // time than the same bytes in smaller ones.
@@ -33,9 +33,9 @@ public:
   static constexpr std::size_t najdluzsze_ramy = 64;
 
   // The buffer is written out when it holds rozmiar_bufora bytes or more.
-  explicit ostrew_wy(std::size_t rozmiar_bufora = domyslny_bufor);
-  ostrew_wy(const ostrew_wy&) = delete;
-  ostrew_wy& operator=(const ostrew_wy&) = delete;
+  explicit Ostrew_Wy(std::size_t rozmiar_bufora = domyslny_bufor);
+  Ostrew_Wy(const Ostrew_Wy&) = delete;
+  Ostrew_Wy& operator=(const Ostrew_Wy&) = delete;
 
   // Creates the file, replacing an existing one; throws Blad_Pliku.
   void otworz_plik_wy(const std::string& nazwa);

@@ -52,7 +52,7 @@ bool inny_niz_plik(const std::string& nazwa) {
 
 }  // namespace
 
-int osw::uruchom(const std::vector<std::string>& parametry) {
+int Osw::uruchom(const std::vector<std::string>& parametry) {
   std::vector<std::string> argumenty = parametry;
   swobodny_ = std::erase(argumenty, "--swobodny") > 0;
   if (argumenty.size() == 1 && argumenty[0] == "--help") {
@@ -85,7 +85,7 @@ std::string nazwa_wy(const std::string& plik_we) {
   return plik_we.substr(0, kropka) + ".xml";
 }
 
-void osw::pomoc() {
+void Osw::pomoc() {
   if (swobodny_) {
     for (std::string_view l : pomoc_swobodna) konsola_ << l << '\n';
   } else {
@@ -94,16 +94,16 @@ void osw::pomoc() {
   for (std::string_view l : pomoc_wspolna) konsola_ << l << '\n';
 }
 
-int osw::odrzuc(std::string_view powod) {
+int Osw::odrzuc(std::string_view powod) {
   konsola_ << powod << '\n';
   pomoc();
   return wspolne::status_bledne_wywolanie;
 }
 
-int osw::konwertuj(const std::string& plik_we, const std::string& plik_wy) {
-  osw_skan skan(konsola_);
-  ostrew_wy wy;
-  osw_pars pars(skan, wy, konsola_);
+int Osw::konwertuj(const std::string& plik_we, const std::string& plik_wy) {
+  Osw_Skan skan(konsola_);
+  Ostrew_Wy wy;
+  Osw_Pars pars(skan, wy, konsola_);
 
   int status = wspolne::status_sukces;
   bool blad = false;  // an error came out of the conversion: "Blad!"

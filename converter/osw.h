@@ -10,9 +10,9 @@
 
 namespace ostrew {
 
-class osw {
+class Osw {
 public:
-  explicit osw(std::ostream& konsola) : konsola_(konsola) {}
+  explicit Osw(std::ostream& konsola) : konsola_(konsola) {}
 
   // Reads the arguments, converts, reports on the console and returns the
   // exit status.

@@ -14,7 +14,7 @@
 
 namespace ostrew {
 
-osw_skan::osw_skan(std::ostream& konsola, std::size_t rozmiar_bloku)
+Osw_Skan::Osw_Skan(std::ostream& konsola, std::size_t rozmiar_bloku)
     : konsola_(konsola),
       rozmiar_bloku_(std::max<std::size_t>(rozmiar_bloku, 2)),
       blok_(new unsigned char[zachowaj + 2 + rozmiar_bloku_ + zapas]()) {
@@ -25,7 +25,7 @@ osw_skan::osw_skan(std::ostream& konsola, std::size_t rozmiar_bloku)
   kon_ = blok_.get() + dane_;
 }
 
-void osw_skan::otworz_plik_we(const std::string& nazwa) {
+void Osw_Skan::otworz_plik_we(const std::string& nazwa) {
   nazwa_we_ = nazwa;
   wspolne::Deskryptor plik;
   try {
@@ -41,7 +41,7 @@ void osw_skan::otworz_plik_we(const std::string& nazwa) {
   plik_ = std::move(plik);
 }
 
-void osw_skan::zamknij_plik_we() {
+void Osw_Skan::zamknij_plik_we() {
   plik_.porzuc();  // nothing was written, so nothing can be lost here
 }
 
@@ -50,7 +50,7 @@ void osw_skan::zamknij_plik_we() {
 // it; returns p moved with them. A NUL ends the data where it stands; after
 // the last byte of a file whose last line has no terminator a line feed is
 // written, so that the line ends like any other.
-osw_skan::Wsk osw_skan::doladuj(Wsk p) {
+Osw_Skan::Wsk Osw_Skan::doladuj(Wsk p) {
   unsigned char* b = blok();
   std::size_t i = static_cast<std::size_t>(p - b);
   if (w_linii_) {
@@ -99,7 +99,7 @@ osw_skan::Wsk osw_skan::doladuj(Wsk p) {
 // Lines counted when the current character is at p: the pieces of the
 // current line that p has entered count too. A piece boundary at p counts
 // unless p holds the line's terminator.
-int osw_skan::linie_do(Wsk p) const {
+int Osw_Skan::linie_do(Wsk p) const {
   std::ptrdiff_t i = p - blok();
   if (!w_linii_ || i < kaw_kon_) return nr_linii_;
   const auto dl = static_cast<std::ptrdiff_t>(dl_linii);
@@ -109,12 +109,12 @@ int osw_skan::linie_do(Wsk p) const {
   return nr_linii_ + static_cast<int>(k);
 }
 
-int osw_skan::nr_linii() const { return koniec_ ? nr_linii_ : linie_do(p_); }
+int Osw_Skan::nr_linii() const { return koniec_ ? nr_linii_ : linie_do(p_); }
 
 // Drops the rest of the piece that holds p (a character of a line). Returns
 // the terminator that ends the line, the first character of the next piece,
 // or the end of the input.
-osw_skan::Wsk osw_skan::koniec_kawalka(Wsk p) {
+Osw_Skan::Wsk Osw_Skan::koniec_kawalka(Wsk p) {
   const auto dl = static_cast<std::ptrdiff_t>(dl_linii);
   while (kaw_kon_ <= p - blok()) {
     ++nr_linii_;
@@ -133,7 +133,7 @@ osw_skan::Wsk osw_skan::koniec_kawalka(Wsk p) {
 
 // p is at the NUL after the data: reads on, beginning the line that starts
 // at p if a terminator came before it, or ends the input.
-osw_skan::Wsk osw_skan::do_danych(Wsk p) {
+Osw_Skan::Wsk Osw_Skan::do_danych(Wsk p) {
   if (moze_wiecej_ && p == kon()) p = doladuj(p);
   if (*p != '\0') {
     if (!w_linii_) za_koncem_linii(p, p);
@@ -145,7 +145,7 @@ osw_skan::Wsk osw_skan::do_danych(Wsk p) {
 
 // The input has ended at p. A NUL that stands first in a line still makes
 // that line count.
-void osw_skan::zakoncz(Wsk p) {
+void Osw_Skan::zakoncz(Wsk p) {
   if (koniec_) return;
   if (w_linii_) {
     nr_linii_ = linie_do(p);

@@ -7,20 +7,20 @@
 
 namespace ostrew {
 
-osw_pars::osw_pars(osw_skan& skan, ostrew_wy& wy, std::ostream& konsola)
+Osw_Pars::Osw_Pars(Osw_Skan& skan, Ostrew_Wy& wy, std::ostream& konsola)
     : skan_(skan), wy_(wy), konsola_(konsola) {}
 
-void osw_pars::blad(int nr) {
+void Osw_Pars::blad(int nr) {
   nr_bledu_pars_ = nr;
   throw Blad_Parsera{nr};
 }
 
-void osw_pars::sprawdz_nastepny(Token_Kod kod, int nr_bledu) {
+void Osw_Pars::sprawdz_nastepny(Token_Kod kod, int nr_bledu) {
   sprawdz(kod, nr_bledu);
   nastepny();
 }
 
-void osw_pars::init_zbiory() {
+void Osw_Pars::init_zbiory() {
   Zeruj(first_plik);
   Zeruj(first_sekcja);
   Zeruj(first_element);
@@ -31,7 +31,7 @@ void osw_pars::init_zbiory() {
   first_wartosc = first_wartosc + Token_Kod::NAPIS + Token_Kod::LICZBA + Token_Kod::NAZWA;
 }
 
-bool osw_pars::Parsuj(const std::string& plik_we, const std::string& plik_wy) {
+bool Osw_Pars::Parsuj(const std::string& plik_we, const std::string& plik_wy) {
   init_zbiory();
   konsola_ << "** Poczatek\n";
   try {
@@ -56,7 +56,7 @@ bool osw_pars::Parsuj(const std::string& plik_we, const std::string& plik_wy) {
 }
 
 // plik = sekcja { sekcja }
-void osw_pars::plik() {
+void Osw_Pars::plik() {
   wy_.pisz_plik_wy("<plik_ini>");
   sekcja();
   while (Zawiera_Sie(tok.Kod, first_sekcja)) sekcja();
@@ -64,7 +64,7 @@ void osw_pars::plik() {
 }
 
 // sekcja = "[" NAZWA "]" element { element }
-void osw_pars::sekcja() {
+void Osw_Pars::sekcja() {
   sprawdz_nastepny(Token_Kod::LEWYNAWIASKW, bledy_parsera::brak_lnawiasu);
   sprawdz(Token_Kod::NAZWA, bledy_parsera::brak_nazwy_sekcji);
   wy_.pisz_plik_wy("<sekcja nazwa=\"", X(), "\" >");
@@ -76,7 +76,7 @@ void osw_pars::sekcja() {
 }
 
 // element = NAZWA "=" wartosc { "," wartosc }
-void osw_pars::element() {
+void Osw_Pars::element() {
   sprawdz(Token_Kod::NAZWA, bledy_parsera::brak_klucza);
   wy_.pisz_plik_wy("<element nazwa=\"", X(), "\">");
   nastepny();
@@ -90,7 +90,7 @@ void osw_pars::element() {
 }
 
 // wartosc = NAPIS | LICZBA | NAZWA
-void osw_pars::wartosc() {
+void Osw_Pars::wartosc() {
   switch (tok.Kod) {
     case Token_Kod::NAPIS:
     case Token_Kod::LICZBA:

@@ -25,9 +25,9 @@ constexpr int brak_wartosci = 16;
 constexpr int nadmiarowe_dane = 17;  // input after the last section
 }  // namespace bledy_parsera
 
-class osw_pars {
+class Osw_Pars {
 public:
-  osw_pars(osw_skan& skan, ostrew_wy& wy, std::ostream& konsola);
+  Osw_Pars(Osw_Skan& skan, Ostrew_Wy& wy, std::ostream& konsola);
 
   // One whole conversion of plik_we into plik_wy. Lexical and syntax errors
   // are reported on the console and make the result true; every other
@@ -56,7 +56,7 @@ private:
   // input with no blanks around it, so there is nothing to trim; the
   // scanner's block lets the writer read past its end.
   Tekst_Wy X() const { return {tok.tekst(), tok.wysokie, true}; }
-  static_assert(osw_skan::czytelne_za_tekstem >= ostrew_wy::krok);
+  static_assert(Osw_Skan::czytelne_za_tekstem >= Ostrew_Wy::krok);
   // The current token must be of kind kod, else syntax error nr_bledu; the
   // second form then moves past it.
   void sprawdz(Token_Kod kod, int nr_bledu) {
@@ -64,8 +64,8 @@ private:
   }
   void sprawdz_nastepny(Token_Kod kod, int nr_bledu);
 
-  osw_skan& skan_;
-  ostrew_wy& wy_;
+  Osw_Skan& skan_;
+  Ostrew_Wy& wy_;
   std::ostream& konsola_;
   int nr_bledu_pars_ = 0;
 

@@ -18,7 +18,7 @@ bool poza_zakresem(std::string_view cyfry) {
 
 }  // namespace
 
-void osw_skan::blad(int nr, Wsk p) {
+void Osw_Skan::blad(int nr, Wsk p) {
   p_ = p;
   nr_bledu_skan_ = nr;
   throw Blad_Skanera{nr};
@@ -26,7 +26,7 @@ void osw_skan::blad(int nr, Wsk p) {
 
 // The general way, from the current character on: every case of the
 // input, comments, the ends of the block, errors.
-Token_Typ osw_skan::skanuj_dalej() {
+Token_Typ Osw_Skan::skanuj_dalej() {
   Wsk p = p_;
   // White space and comments; a tab is not white space. A comment drops the
   // rest of its piece.
@@ -97,7 +97,7 @@ Token_Typ osw_skan::skanuj_dalej() {
 // at the first character that bieg does not take, or once it is longer than
 // Dl_Tok. Returns its end; pocz moves with the block.
 template <class Bieg>
-osw_skan::Wsk osw_skan::tekst(Wsk& pocz, Bieg bieg) {
+Osw_Skan::Wsk Osw_Skan::tekst(Wsk& pocz, Bieg bieg) {
   Wsk p = pocz;
   for (;;) {
     p = bieg(p);
@@ -110,7 +110,7 @@ osw_skan::Wsk osw_skan::tekst(Wsk& pocz, Bieg bieg) {
 }
 
 // name = (letter | "_") { letter | digit | "_" }
-osw_skan::Wsk osw_skan::nazwa(Wsk p, Token_Typ& tok) {
+Osw_Skan::Wsk Osw_Skan::nazwa(Wsk p, Token_Typ& tok) {
   Wsk pocz = p;
   std::uint64_t wysokie = 0;
   p = tekst(pocz, [&wysokie](Wsk q) { return bieg_nazwy(q, wysokie); });
@@ -123,7 +123,7 @@ osw_skan::Wsk osw_skan::nazwa(Wsk p, Token_Typ& tok) {
 }
 
 // number = digit { digit }, at most 2147483647
-osw_skan::Wsk osw_skan::liczba(Wsk p, Token_Typ& tok) {
+Osw_Skan::Wsk Osw_Skan::liczba(Wsk p, Token_Typ& tok) {
   Wsk pocz = p;
   p = tekst(pocz, bieg_cyfr);
   if (static_cast<std::size_t>(p - pocz) > Dl_Tok) blad(bledy_skanera::za_dluga_liczba, pocz + Dl_Tok);
@@ -136,7 +136,7 @@ osw_skan::Wsk osw_skan::liczba(Wsk p, Token_Typ& tok) {
 }
 
 // string = '"' (letter | "_") { letter | digit | "_" } '"'
-osw_skan::Wsk osw_skan::napis(Wsk p, Token_Typ& tok) {
+Osw_Skan::Wsk Osw_Skan::napis(Wsk p, Token_Typ& tok) {
   p = podglad(p + 1);
   Klasa k = klasa(*p);
   if (k == nul) blad(bledy_skanera::koniec_pliku, p);

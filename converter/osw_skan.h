@@ -36,7 +36,7 @@ struct Token_Typ {
   // The first dl characters at Wart are the text: the name for NAZWA, the
   // characters between the quotes for NAPIS, the digits for LICZBA; none
   // otherwise. They lie in the scanner's block and stay valid until the next
-  // Skanuj; osw_skan::czytelne_za_tekstem bytes after them may be read too.
+  // Skanuj; Osw_Skan::czytelne_za_tekstem bytes after them may be read too.
   const char* Wart = "";
   // Two bytes, so that the fields fill twelve and a copy is one word and a
   // half: eleven are copied in overlapping parts, and reading the pointer
@@ -76,7 +76,7 @@ struct Blad_Zakresu {};
 // the line count includes the piece that holds it. Between blocks the block
 // keeps the last zachowaj bytes before the position, so the text of the
 // token being read never moves out of it.
-class osw_skan {
+class Osw_Skan {
 public:
   // Longest piece of a line that counts as one line.
   static constexpr std::size_t dl_linii = 1000;
@@ -86,9 +86,9 @@ public:
 
   // The console receives the report of a missing input file. The block size
   // is the amount asked of each read (at least 2 bytes).
-  explicit osw_skan(std::ostream& konsola, std::size_t rozmiar_bloku = domyslny_blok);
-  osw_skan(const osw_skan&) = delete;
-  osw_skan& operator=(const osw_skan&) = delete;
+  explicit Osw_Skan(std::ostream& konsola, std::size_t rozmiar_bloku = domyslny_blok);
+  Osw_Skan(const Osw_Skan&) = delete;
+  Osw_Skan& operator=(const Osw_Skan&) = delete;
 
   // Opens the input. A missing file is reported on the console (an empty
   // line and "*** Brak pliku we o nazwie '<nazwa>' ") and thrown as a
@@ -285,7 +285,7 @@ private:
 // Inlined wherever the parser takes a token: each place in the grammar then
 // has branches of its own, whose outcomes are much alike (after a key comes
 // "=", after "=" a value), and the call costs nothing.
-[[gnu::always_inline]] inline Token_Typ osw_skan::Skanuj() {
+[[gnu::always_inline]] inline Token_Typ Osw_Skan::Skanuj() {
   // The usual token comes at full speed: after blanks and line ends, short,
   // whole in the block with the two bytes after it at hand. Anything else
   // is left to skanuj_dalej, from the character where it begins.

@@ -18,10 +18,10 @@
 
 namespace ostrew {
 
-int osw::konwertuj_swobodnie(const std::string& plik_we, const std::string& plik_wy) {
+int Osw::konwertuj_swobodnie(const std::string& plik_we, const std::string& plik_wy) {
   using wspolne::Blad_Pliku;
   try {
-    swob_we we;
+    Swob_We we;
     we.otworz(plik_we);
     // An output its owner has made read-only stays so, as with today's
     // dialect, which cannot open it.
@@ -29,9 +29,9 @@ int osw::konwertuj_swobodnie(const std::string& plik_we, const std::string& plik
       throw Blad_Pliku(Blad_Pliku::Rodzaj::utworzenie, plik_wy, EACCES);
     wspolne::Plik_Zastepczy nowy(plik_wy);
     // Blocks as large as today's dialect writes.
-    wspolne::Plik_Wy wy(ostrew_wy::domyslny_bufor);
+    wspolne::Plik_Wy wy(Ostrew_Wy::domyslny_bufor);
     wy.otworz(nowy.wez_plik(), plik_wy);
-    swob_pars(we, wy).plik();
+    Swob_Pars(we, wy).plik();
     wy.zamknij();
     nowy.zastap();
     return wspolne::status_sukces;

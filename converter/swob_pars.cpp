@@ -24,7 +24,7 @@ std::string kod_znaku(char32_t z) {
 
 }  // namespace
 
-void swob_pars::plik() {
+void Swob_Pars::plik() {
   wy_.pisz("<?xml version=\"1.0\"?>\n<plik_ini>\n");
   std::string_view l;
   bool ascii;
@@ -34,11 +34,11 @@ void swob_pars::plik() {
   wy_.pisz("</plik_ini>\n");
 }
 
-void swob_pars::blad(int nr, std::size_t bajt, std::vector<std::string> slowa) {
+void Swob_Pars::blad(int nr, std::size_t bajt, std::vector<std::string> slowa) {
   throw Blad_Swobodny{nr, we_.nr_linii(), kolumna(linia_, bajt), std::move(slowa)};
 }
 
-void swob_pars::pisz(std::string_view tekst, bool atrybut) {
+void Swob_Pars::pisz(std::string_view tekst, bool atrybut) {
   const std::size_t z = pisz_xml(wy_, tekst, atrybut);
   if (z == std::string_view::npos) return;
   const auto bajt = static_cast<std::size_t>(tekst.data() - linia_.data()) + z;
@@ -47,7 +47,7 @@ void swob_pars::pisz(std::string_view tekst, bool atrybut) {
 
 // One line, in configparser's order: white space only, a comment, a
 // continuation of the open value, a section header, a key.
-void swob_pars::linia(std::string_view l, bool ascii) {
+void Swob_Pars::linia(std::string_view l, bool ascii) {
   linia_ = l;
   if (!ascii) {
     const std::size_t z = zly_utf8(l);
@@ -97,7 +97,7 @@ void swob_pars::linia(std::string_view l, bool ascii) {
   klucz(tresc.substr(0, koniec_klucza), tresc.substr(wartosc), i);
 }
 
-void swob_pars::sekcja(std::string_view nazwa, std::size_t od) {
+void Swob_Pars::sekcja(std::string_view nazwa, std::size_t od) {
   zamknij_klucz();
   if (w_sekcji_) wy_.pisz("</sekcja>\n");
   wy_.pisz("<sekcja nazwa=\"");
@@ -115,7 +115,7 @@ void swob_pars::sekcja(std::string_view nazwa, std::size_t od) {
   w_sekcji_ = true;
 }
 
-void swob_pars::klucz(std::string_view nazwa, std::string_view wartosc, std::size_t od) {
+void Swob_Pars::klucz(std::string_view nazwa, std::string_view wartosc, std::size_t od) {
   zamknij_klucz();
   wy_.pisz("<element nazwa=\"");
   pisz(nazwa, true);
@@ -127,13 +127,13 @@ void swob_pars::klucz(std::string_view nazwa, std::string_view wartosc, std::siz
   puste_ = 0;
 }
 
-void swob_pars::ciag_dalszy(std::string_view tekst) {
+void Swob_Pars::ciag_dalszy(std::string_view tekst) {
   wy_.pisz_znaki(puste_ + 1, '\n');
   puste_ = 0;
   pisz(tekst, false);
 }
 
-void swob_pars::zamknij_klucz() {
+void Swob_Pars::zamknij_klucz() {
   if (!klucz_) return;
   wy_.pisz("</wartosc>\n</element>\n");
   klucz_ = false;

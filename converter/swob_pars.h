@@ -14,9 +14,9 @@
 
 namespace ostrew {
 
-class swob_pars {
+class Swob_Pars {
 public:
-  swob_pars(swob_we& we, wspolne::Plik_Wy& wy) : we_(we), wy_(wy) {}
+  Swob_Pars(Swob_We& we, wspolne::Plik_Wy& wy) : we_(we), wy_(wy) {}
 
   // The whole input into the whole document. Throws Blad_Swobodny at the
   // first fault of the input, Blad_Pliku when a file fails.
@@ -32,7 +32,7 @@ private:
   void pisz(std::string_view tekst, bool atrybut);
   [[noreturn]] void blad(int nr, std::size_t bajt, std::vector<std::string> slowa = {});
 
-  swob_we& we_;
+  Swob_We& we_;
   wspolne::Plik_Wy& wy_;
 
   std::string_view linia_;  // the line being read

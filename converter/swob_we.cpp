@@ -42,12 +42,12 @@ const char* koniec_linii(const char* p, std::uint64_t& wysokie) {
 
 }  // namespace
 
-swob_we::swob_we(std::size_t rozmiar_bloku)
+Swob_We::Swob_We(std::size_t rozmiar_bloku)
     : pojemnosc_(std::max<std::size_t>(rozmiar_bloku, 8)), bufor_(new char[pojemnosc_ + zapas]()) {
   bufor_[0] = '\n';
 }
 
-void swob_we::otworz(const std::string& nazwa) {
+void Swob_We::otworz(const std::string& nazwa) {
   nazwa_ = nazwa;
   wspolne::Deskryptor plik = wspolne::otworz_do_odczytu(nazwa);
   struct stat st;
@@ -58,7 +58,7 @@ void swob_we::otworz(const std::string& nazwa) {
 
 // Moves the bytes not yet delivered to the front, grows the block when they
 // fill it, and reads once after them.
-void swob_we::doczytaj() {
+void Swob_We::doczytaj() {
   char* b = bufor_.get();
   if (pocz_ > 0) {
     std::memmove(b, b + pocz_, kon_ - pocz_);
@@ -78,7 +78,7 @@ void swob_we::doczytaj() {
   b[kon_] = '\n';  // stops the search at the end of the data
 }
 
-bool swob_we::nastepna(std::string_view& linia, bool& ascii) {
+bool Swob_We::nastepna(std::string_view& linia, bool& ascii) {
   if (pierwsza_) {
     while (kon_ < 3 && !koniec_pliku_) doczytaj();
     if (kon_ >= 3 && std::memcmp(bufor_.get(), "\xEF\xBB\xBF", 3) == 0) pocz_ = 3;

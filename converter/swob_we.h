@@ -13,15 +13,15 @@
 
 namespace ostrew {
 
-class swob_we {
+class Swob_We {
 public:
   static constexpr std::size_t domyslny_blok = std::size_t{1} << 18;
 
   // The block size is the amount asked of each read; a longer line grows
   // the block to hold it.
-  explicit swob_we(std::size_t rozmiar_bloku = domyslny_blok);
-  swob_we(const swob_we&) = delete;
-  swob_we& operator=(const swob_we&) = delete;
+  explicit Swob_We(std::size_t rozmiar_bloku = domyslny_blok);
+  Swob_We(const Swob_We&) = delete;
+  Swob_We& operator=(const Swob_We&) = delete;
 
   // Opens the input; throws Blad_Pliku (a directory: EISDIR).
   void otworz(const std::string& nazwa);

@@ -67,7 +67,7 @@ void rozszerzona(int status, const std::string& konsola, const std::string& lst)
 // Whether the grammar takes the extended notation's road: its first token
 // is the marker.
 bool rozszerzona_notacja(const std::string& plik) {
-  bryzas::bryzas_skan skan(nullptr);
+  bryzas::Bryzas_Skan skan(nullptr);
   skan.otworz(plik);
   return skan.pierwszy() == bryzas::Token_Kod::ROZSZERZONA;
 }

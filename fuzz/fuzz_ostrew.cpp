@@ -75,7 +75,7 @@ bool sprawdz_xml(const std::string& xml) {
 // count after each.
 std::string przebieg(std::size_t blok, int& linie_na_koncu) {
   std::ostringstream konsola;
-  ostrew::osw_skan skan(konsola, blok);
+  ostrew::Osw_Skan skan(konsola, blok);
   skan.otworz_plik_we("a.ini");
   std::string opis;
   linie_na_koncu = -1;
@@ -111,7 +111,7 @@ std::vector<std::string_view> linie_pythona(std::string_view d) {
 }
 
 std::vector<std::string> linie_swobodne(std::size_t blok) {
-  ostrew::swob_we we(blok);
+  ostrew::Swob_We we(blok);
   we.otworz("a.ini");
   std::vector<std::string> wynik;
   std::string_view l;
@@ -168,14 +168,14 @@ void sprawdz_xml_swobodny(std::string_view x) {
 }
 
 void swobodnie(std::string_view wejscie) {
-  const std::vector<std::string> wzor = linie_swobodne(ostrew::swob_we::domyslny_blok);
+  const std::vector<std::string> wzor = linie_swobodne(ostrew::Swob_We::domyslny_blok);
   const std::vector<std::string_view> python = linie_pythona(wejscie);
   sprawdz(std::equal(wzor.begin(), wzor.end(), python.begin(), python.end()), "lines unlike Python's");
   for (std::size_t blok : {8, 9, 13, 1000})
     sprawdz(linie_swobodne(blok) == wzor, "the lines depend on the block size", std::to_string(blok));
 
   std::ostringstream wyjscie;
-  const int status = ostrew::osw(wyjscie).uruchom({"--swobodny", "a.ini", "b.xml"});
+  const int status = ostrew::Osw(wyjscie).uruchom({"--swobodny", "a.ini", "b.xml"});
   const std::string konsola = wyjscie.str();
   bool jest = false;
   const std::string xml = fuzz::czytaj("b.xml", jest);
@@ -202,14 +202,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dane, std::size_t rozm
   fuzz::wejscie("a.ini", wejscie);
   swobodnie(wejscie);
   int linie = 0;
-  const std::string wzor = przebieg(ostrew::osw_skan::domyslny_blok, linie);
+  const std::string wzor = przebieg(ostrew::Osw_Skan::domyslny_blok, linie);
   sprawdz(linie < 0 || linie == static_cast<int>(fuzz::linie(wejscie).size()),
           "line count at the end of the input", wzor);
   for (std::size_t blok : {2, 3, 5, 999, 1001})
     sprawdz(przebieg(blok, linie) == wzor, "the scan depends on the block size", std::to_string(blok));
 
   std::ostringstream wyjscie;
-  const int status = ostrew::osw(wyjscie).uruchom();
+  const int status = ostrew::Osw(wyjscie).uruchom();
   const std::string konsola = wyjscie.str();
   // With a working disk only the input can be at fault.
   sprawdz(status == wspolne::status_sukces || status == wspolne::status_blad_wejscia,

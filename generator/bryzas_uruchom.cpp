@@ -92,7 +92,7 @@ int bryzas_uruchom(const std::vector<std::string>& argumenty, std::ostream& wyjs
   // The grammar file is opened once, and its first token read, to tell the
   // notation; a file that cannot be opened is today's notation's to report.
   Tablice_Symboli symbole;
-  bryzas_skan skan(&symbole);
+  Bryzas_Skan skan(&symbole);
   std::optional<wspolne::Blad_Pliku> blad_otwarcia;
   try {
     skan.otworz(pak.plik_we);

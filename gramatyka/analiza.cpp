@@ -23,7 +23,7 @@ using K = Komunikat_Analizy;
 // of the grammar: nonterminals and terminals in order of first appearance.
 // A nonterminal that derives only the empty string gets no line, since a
 // line must name at least one terminal.
-void sekcja_first(std::ostream& os, const Gramatyka& g, const analiza_ll1& ll1) {
+void sekcja_first(std::ostream& os, const Gramatyka& g, const Analiza_Ll1& ll1) {
   os << "%%\n";
   const std::vector<int> produkcja_dla = g.produkcja_dla();
   for (int n = 0; n < g.nieterminale.licz(); ++n) {
@@ -82,13 +82,13 @@ Komunikat_Analizy wywolany(Wada w) {
 // keeps to those that use none of them, and a choice that can go wrong
 // only in the others keeps its error and says so. A parser that checks
 // the end of the input rejects a sentence whose start symbol ends early.
-void dowody(const Gramatyka& g, const analiza_decyzje& decyzje, const analiza_ll1& ll1, const std::vector<Wada>& wady,
-            bool sprawdza_koniec, analiza_raport& raport) {
+void dowody(const Gramatyka& g, const Analiza_Decyzje& decyzje, const Analiza_Ll1& ll1, const std::vector<Wada>& wady,
+            bool sprawdza_koniec, Analiza_Raport& raport) {
   const auto& d = ll1.podejrzenia();
   if (d.empty()) return;
   std::vector<bool> wykluczone;
   for (Wada w : wady) wykluczone.push_back(w != Wada::brak);
-  analiza_wad wadliwe(g, wykluczone);
+  Analiza_Wad wadliwe(g, wykluczone);
   // The faulty nonterminals with sentences of their own, which the search leaves out.
   std::vector<int> omija;
   for (int n : wadliwe.spotykane())
@@ -96,9 +96,9 @@ void dowody(const Gramatyka& g, const analiza_decyzje& decyzje, const analiza_ll
 
   std::vector<Podejrzenie> p;
   for (const auto& s : d) p.push_back(s.podejrzenie);
-  analiza_zdania zdania(g, decyzje, wykluczone);
+  Analiza_Zdania zdania(g, decyzje, wykluczone);
   const std::vector<Kontrprzyklad> k = zdania.szukaj(p);
-  const std::string granica = std::to_string(analiza_zdania::max_dlugosc);
+  const std::string granica = std::to_string(Analiza_Zdania::max_dlugosc);
   for (std::size_t i = 0; i < d.size(); ++i) {
     const std::vector<Strona>& strony = d[i].strony;
     const Zbior& tokeny = d[i].podejrzenie.tokeny;
@@ -129,24 +129,24 @@ void dowody(const Gramatyka& g, const analiza_decyzje& decyzje, const analiza_ll
                                                      {granica, wyliczenie(g, omija, Spojnik::i), d[i].co_robi}));
     } else {
       raport.dodaj_uwage(d[i].komunikat, tresc(K::przeszukiwanie_przerwane,
-                                               {granica, std::to_string(analiza_zdania::max_krokow)}));
+                                               {granica, std::to_string(Analiza_Zdania::max_krokow)}));
     }
   }
 }
 
 }  // namespace
 
-Analiza::Analiza(bryzas::bryzas_skan& skan, const bryzas::Nazwy_Projektu& n) {
+Analiza::Analiza(bryzas::Bryzas_Skan& skan, const bryzas::Nazwy_Projektu& n) {
   czytaj(skan);
   if (raport_.bledy() == 0) sprawdz(n);
 }
 
 Analiza::Analiza(Gramatyka g, const bryzas::Nazwy_Projektu& n) : g_(std::move(g)) { sprawdz(n); }
 
-void Analiza::czytaj(bryzas::bryzas_skan& skan) {
+void Analiza::czytaj(bryzas::Bryzas_Skan& skan) {
   try {
     Budowa_Modelu budowa(g_);
-    bryzas::bryzas_pars(skan, budowa).parsuj();
+    bryzas::Bryzas_Pars(skan, budowa).parsuj();
   } catch (const bryzas::Blad_Skanera& b) {
     raport_.blad({skan.nr_linii, skan.nr_kol}, std::string(bryzas::komunikat_skanera(b.nr)));
   } catch (const bryzas::Za_Duzo_Produkcji& b) {
@@ -160,14 +160,14 @@ void Analiza::czytaj(bryzas::bryzas_skan& skan) {
 void Analiza::sprawdz(const bryzas::Nazwy_Projektu& n) {
   for (const Pozycja& p : g_.zbedne_init_instr_po)
     raport_.ostrzezenie(p, tresc(K::zbedne_init_instr_po));
-  zbiory_ = std::make_unique<analiza_zbiory>(g_);
-  analiza_produkcje produkcje(g_, *zbiory_, raport_);
+  zbiory_ = std::make_unique<Analiza_Zbiory>(g_);
+  Analiza_Produkcje produkcje(g_, *zbiory_, raport_);
   produkcje.sprawdz();
   std::error_code blad_pliku;
-  decyzje_ = std::make_unique<analiza_decyzje>(g_, *zbiory_);
-  analiza_nazwy(g_, *decyzje_, n, std::filesystem::exists(n.plik_tok, blad_pliku), raport_).sprawdz();
+  decyzje_ = std::make_unique<Analiza_Decyzje>(g_, *zbiory_);
+  Analiza_Nazwy(g_, *decyzje_, n, std::filesystem::exists(n.plik_tok, blad_pliku), raport_).sprawdz();
   sprawdz_wstawki(g_, raport_);
-  ll1_ = std::make_unique<analiza_ll1>(g_, *zbiory_, *decyzje_, raport_);
+  ll1_ = std::make_unique<Analiza_Ll1>(g_, *zbiory_, *decyzje_, raport_);
   ll1_->sprawdz();
   // The proofs add no messages, only notes, so the token file's come in
   // the same order before them.

@@ -24,7 +24,7 @@ class Analiza {
 public:
   // Reads the grammar file that the scanner has opened, and P.tok when
   // there is one.
-  Analiza(bryzas::bryzas_skan& skan, const bryzas::Nazwy_Projektu& n);
+  Analiza(bryzas::Bryzas_Skan& skan, const bryzas::Nazwy_Projektu& n);
   // Checks a grammar whose model is built already.
   Analiza(Gramatyka g, const bryzas::Nazwy_Projektu& n);
   // The parts hold the model by reference.
@@ -38,15 +38,15 @@ public:
   // each of its groups (the predict set of every branch, the tokens that
   // take it, the FOLLOW of the group), keyed by the group's element in
   // gramatyka().
-  const analiza_zbiory& zbiory() const { return *zbiory_; }
-  const analiza_decyzje& decyzje() const { return *decyzje_; }
+  const Analiza_Zbiory& zbiory() const { return *zbiory_; }
+  const Analiza_Decyzje& decyzje() const { return *decyzje_; }
   // The token file as the analysis read it (with the scanner of the
   // grammar's terminals), null when there is none or it could not be read.
   const bryzas::Plik_Tokenow* plik_tokenow() const { return tokeny_pliku_.get(); }
   // A token file that exists but could not be read, reported as an error.
   const std::optional<wspolne::Blad_Pliku>& blad_pliku_tokenow() const { return blad_pliku_tokenow_; }
-  const analiza_raport& gramatyki() const { return raport_; }
-  const analiza_raport& tokenow() const { return tokeny_; }
+  const Analiza_Raport& gramatyki() const { return raport_; }
+  const Analiza_Raport& tokenow() const { return tokeny_; }
   int bledy() const { return raport_.bledy() + tokeny_.bledy(); }
   // The token file's description, for the spellings of its tokens; null
   // without one, or with one whose syntax stopped its reading.
@@ -59,15 +59,15 @@ public:
   void wypisz_sekcje_first(std::ostream& os) const;
 
 private:
-  void czytaj(bryzas::bryzas_skan& skan);
+  void czytaj(bryzas::Bryzas_Skan& skan);
   void sprawdz(const bryzas::Nazwy_Projektu& n);
 
   Gramatyka g_;
-  analiza_raport raport_;
-  analiza_raport tokeny_;
-  std::unique_ptr<analiza_zbiory> zbiory_;
-  std::unique_ptr<analiza_decyzje> decyzje_;
-  std::unique_ptr<analiza_ll1> ll1_;
+  Analiza_Raport raport_;
+  Analiza_Raport tokeny_;
+  std::unique_ptr<Analiza_Zbiory> zbiory_;
+  std::unique_ptr<Analiza_Decyzje> decyzje_;
+  std::unique_ptr<Analiza_Ll1> ll1_;
   std::unique_ptr<const bryzas::Plik_Tokenow> tokeny_pliku_;
   std::optional<wspolne::Blad_Pliku> blad_pliku_tokenow_;
 };

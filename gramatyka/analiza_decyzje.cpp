@@ -10,7 +10,7 @@ Zbior Decyzja_Grupy::wejscie() const {
   return z;
 }
 
-analiza_decyzje::analiza_decyzje(const Gramatyka& g, const analiza_zbiory& zbiory)
+Analiza_Decyzje::Analiza_Decyzje(const Gramatyka& g, const Analiza_Zbiory& zbiory)
     : g_(g), zbiory_(zbiory), deklarowany_(static_cast<std::size_t>(g.nieterminale.licz())) {
   for (const Linia_First& l : g.first)
     for (const Symbol& t : l.terminale) deklarowany_[static_cast<std::size_t>(l.nieterminal)].dodaj(t.nr);
@@ -18,7 +18,7 @@ analiza_decyzje::analiza_decyzje(const Gramatyka& g, const analiza_zbiory& zbior
   oczekiwane_potem();
 }
 
-Zbior analiza_decyzje::test(const Ciag& galaz) const {
+Zbior Analiza_Decyzje::test(const Ciag& galaz) const {
   const Element& e = galaz.front();
   bool pusty;
   if (e.rodzaj != Rodzaj_Elementu::symbol) return zbiory_.first_elementu(e, pusty);
@@ -28,14 +28,14 @@ Zbior analiza_decyzje::test(const Ciag& galaz) const {
   return z;
 }
 
-Zbior analiza_decyzje::przewidywane(const Element& grupa, const Ciag& galaz, const Decyzja_Grupy& d) const {
+Zbior Analiza_Decyzje::przewidywane(const Element& grupa, const Ciag& galaz, const Decyzja_Grupy& d) const {
   bool pusta;
   Zbior z = zbiory_.first_ciagu(galaz, 0, pusta);
   if (pusta && grupa.rodzaj == Rodzaj_Elementu::alternatywa) z.dodaj(d.za);
   return z;
 }
 
-void analiza_decyzje::zbierz(const Ciag& c) {
+void Analiza_Decyzje::zbierz(const Ciag& c) {
   for (const Element& e : c) {
     if (e.rodzaj == Rodzaj_Elementu::symbol) continue;
     Decyzja_Grupy& d = decyzje_[&e];
@@ -55,7 +55,7 @@ void analiza_decyzje::zbierz(const Ciag& c) {
   }
 }
 
-Zbior analiza_decyzje::brak_separatora(const Element& e, const Decyzja_Grupy& d) const {
+Zbior Analiza_Decyzje::brak_separatora(const Element& e, const Decyzja_Grupy& d) const {
   if (!g_.rozszerzona || !g_.odtwarzanie() || e.rodzaj != Rodzaj_Elementu::powtorzenie || e.galezie.size() != 1)
     return {};
   const Ciag& c = e.galezie[0];
@@ -68,7 +68,7 @@ Zbior analiza_decyzje::brak_separatora(const Element& e, const Decyzja_Grupy& d)
   return za_separatorem.bez(d.za).bez(wejscie);
 }
 
-Reszta analiza_decyzje::reszta(const Ciag& c, std::size_t i, const Reszta& za) const {
+Reszta Analiza_Decyzje::reszta(const Ciag& c, std::size_t i, const Reszta& za) const {
   bool pusty = false;
   Reszta r{zbiory_.first_ciagu(c, i + 1, pusty), false};
   if (pusty) {
@@ -78,7 +78,7 @@ Reszta analiza_decyzje::reszta(const Ciag& c, std::size_t i, const Reszta& za) c
   return r;
 }
 
-Reszta analiza_decyzje::wnetrze(const Element& e, const Reszta& za) const {
+Reszta Analiza_Decyzje::wnetrze(const Element& e, const Reszta& za) const {
   if (e.rodzaj != Rodzaj_Elementu::powtorzenie) return za;
   Reszta r = za;
   r.tokeny.dodaj(grupy(e).wejscie());
@@ -89,7 +89,7 @@ Reszta analiza_decyzje::wnetrze(const Element& e, const Reszta& za) const {
 // missing separator where the production can end after it, or when it
 // calls one that takes it where it can end after the call: handed on from
 // callee to caller.
-void analiza_decyzje::oczekiwane_potem() {
+void Analiza_Decyzje::oczekiwane_potem() {
   const std::size_t n = static_cast<std::size_t>(g_.nieterminale.licz());
   z_oczekiwanymi_potem_.assign(n, false);
   std::vector<std::vector<int>> wolajacy(n);  // by callee: callers that can end after the call

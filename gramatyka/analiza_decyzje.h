@@ -48,9 +48,9 @@ struct Reszta {
   bool wywolujacy = false;
 };
 
-class analiza_decyzje {
+class Analiza_Decyzje {
 public:
-  analiza_decyzje(const Gramatyka& g, const analiza_zbiory& zbiory);
+  Analiza_Decyzje(const Gramatyka& g, const Analiza_Zbiory& zbiory);
 
   // Of a group of one of the grammar's productions.
   const Decyzja_Grupy& grupy(const Element& grupa) const { return decyzje_.at(&grupa); }
@@ -77,7 +77,7 @@ private:
   Zbior przewidywane(const Element& grupa, const Ciag& galaz, const Decyzja_Grupy& d) const;
 
   const Gramatyka& g_;
-  const analiza_zbiory& zbiory_;
+  const Analiza_Zbiory& zbiory_;
   std::vector<Zbior> deklarowany_;
   std::unordered_map<const Element*, Decyzja_Grupy> decyzje_;
   std::vector<bool> z_oczekiwanymi_potem_;

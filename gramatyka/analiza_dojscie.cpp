@@ -4,7 +4,7 @@
 
 namespace bryzas_analiza {
 
-bool dochodzi(const analiza_zbiory& z, const Strona& s, const Zbior& tokeny) {
+bool dochodzi(const Analiza_Zbiory& z, const Strona& s, const Zbior& tokeny) {
   const Element& grupa = *s.galaz.grupa;
   if (!z.w_wyprowadzeniach(grupa)) return false;
   const Zbior& za = z.za(grupa);
@@ -21,7 +21,7 @@ bool dochodzi(const analiza_zbiory& z, const Strona& s, const Zbior& tokeny) {
 
 namespace {
 
-using Stan = analiza_zbiory::Stan;
+using Stan = Analiza_Zbiory::Stan;
 
 // The faulty nonterminals as `wada`, the others as they are.
 std::vector<Stan> stany(const std::vector<bool>& wadliwe, Stan wada) {
@@ -32,7 +32,7 @@ std::vector<Stan> stany(const std::vector<bool>& wadliwe, Stan wada) {
 
 }  // namespace
 
-analiza_wad::analiza_wad(const Gramatyka& g, std::vector<bool> wadliwe)
+Analiza_Wad::Analiza_Wad(const Gramatyka& g, std::vector<bool> wadliwe)
     : g_(g),
       wadliwe_(std::move(wadliwe)),
       naprawiona_(g, stany(wadliwe_, Stan::zalozony)),
@@ -42,20 +42,20 @@ analiza_wad::analiza_wad(const Gramatyka& g, std::vector<bool> wadliwe)
   bez_jednego_.resize(spotykane_.size());
 }
 
-bool analiza_wad::dochodzi(const analiza_zbiory& z, const std::vector<Strona>& strony, const Zbior& tokeny) {
+bool Analiza_Wad::dochodzi(const Analiza_Zbiory& z, const std::vector<Strona>& strony, const Zbior& tokeny) {
   return std::any_of(strony.begin(), strony.end(),
                      [&](const Strona& s) { return bryzas_analiza::dochodzi(z, s, tokeny); });
 }
 
-bool analiza_wad::mozliwe(const std::vector<Strona>& strony, const Zbior& tokeny) const {
+bool Analiza_Wad::mozliwe(const std::vector<Strona>& strony, const Zbior& tokeny) const {
   return dochodzi(naprawiona_, strony, tokeny);
 }
 
-bool analiza_wad::bez_wad(const std::vector<Strona>& strony, const Zbior& tokeny) const {
+bool Analiza_Wad::bez_wad(const std::vector<Strona>& strony, const Zbior& tokeny) const {
   return dochodzi(bez_wad_, strony, tokeny);
 }
 
-std::vector<int> analiza_wad::konieczne(const std::vector<Strona>& strony, const Zbior& tokeny) {
+std::vector<int> Analiza_Wad::konieczne(const std::vector<Strona>& strony, const Zbior& tokeny) {
   std::vector<int> w;
   // Each costs the sets of the whole grammar: past a bound none is told.
   if (spotykane_.size() > max_bez_jednego) return w;
@@ -63,7 +63,7 @@ std::vector<int> analiza_wad::konieczne(const std::vector<Strona>& strony, const
     if (!bez_jednego_[i]) {
       std::vector<Stan> s = stany(wadliwe_, Stan::zalozony);
       s[static_cast<std::size_t>(spotykane_[i])] = Stan::wykluczony;
-      bez_jednego_[i] = std::make_unique<analiza_zbiory>(g_, std::move(s));
+      bez_jednego_[i] = std::make_unique<Analiza_Zbiory>(g_, std::move(s));
     }
     if (!dochodzi(*bez_jednego_[i], strony, tokeny)) w.push_back(spotykane_[i]);
   }

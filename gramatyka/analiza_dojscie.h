@@ -28,13 +28,13 @@ struct Strona {
 
 // Whether some derivation that the sets take goes that way with one of the
 // tokens next.
-bool dochodzi(const analiza_zbiory& z, const Strona& s, const Zbior& tokeny);
+bool dochodzi(const Analiza_Zbiory& z, const Strona& s, const Zbior& tokeny);
 
 // The faulty nonterminals of a grammar (by nonterminal, true for those
 // whose derivations are kept off) against the suspected choices.
-class analiza_wad {
+class Analiza_Wad {
 public:
-  analiza_wad(const Gramatyka& g, std::vector<bool> wadliwe);
+  Analiza_Wad(const Gramatyka& g, std::vector<bool> wadliwe);
 
   // Whether the choice can go wrong once every fault is mended, and whether
   // it can in a derivation that keeps off every faulty nonterminal.
@@ -50,16 +50,16 @@ public:
   std::vector<int> konieczne(const std::vector<Strona>& strony, const Zbior& tokeny);
 
 private:
-  static bool dochodzi(const analiza_zbiory& z, const std::vector<Strona>& strony, const Zbior& tokeny);
+  static bool dochodzi(const Analiza_Zbiory& z, const std::vector<Strona>& strony, const Zbior& tokeny);
 
   const Gramatyka& g_;
   std::vector<bool> wadliwe_;
-  analiza_zbiory naprawiona_;
-  analiza_zbiory bez_wad_;
+  Analiza_Zbiory naprawiona_;
+  Analiza_Zbiory bez_wad_;
   std::vector<int> spotykane_;
   // By the faulty nonterminals met: the grammar mended but for that one,
   // built when first needed.
-  std::vector<std::unique_ptr<analiza_zbiory>> bez_jednego_;
+  std::vector<std::unique_ptr<Analiza_Zbiory>> bez_jednego_;
 };
 
 }  // namespace bryzas_analiza

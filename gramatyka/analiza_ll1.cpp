@@ -26,8 +26,8 @@ bool tylko_zbedne(const Zbior& starcie, const Zbior& realne_a, const Zbior& real
 
 }  // namespace
 
-analiza_ll1::analiza_ll1(const Gramatyka& g, const analiza_zbiory& zbiory, const analiza_decyzje& decyzje,
-                         analiza_raport& raport)
+Analiza_Ll1::Analiza_Ll1(const Gramatyka& g, const Analiza_Zbiory& zbiory, const Analiza_Decyzje& decyzje,
+                         Analiza_Raport& raport)
     : g_(g),
       zbiory_(zbiory),
       decyzje_(decyzje),
@@ -37,7 +37,7 @@ analiza_ll1::analiza_ll1(const Gramatyka& g, const analiza_zbiory& zbiory, const
       uzycie_(idx(g.nieterminale.licz())),
       zaczynane_(idx(g.nieterminale.licz())) {}
 
-void analiza_ll1::sprawdz() {
+void Analiza_Ll1::sprawdz() {
   zbierz_deklaracje();
   for (const auto& p : g_.produkcje) grupy(p.prawa);
   if (g_.rozszerzona)
@@ -46,7 +46,7 @@ void analiza_ll1::sprawdz() {
     sekcja_first();
 }
 
-void analiza_ll1::zbierz_deklaracje() {
+void Analiza_Ll1::zbierz_deklaracje() {
   for (const auto& l : g_.first) {
     if (!ma_linie(l.nieterminal)) pierwsza_linia_[idx(l.nieterminal)] = l.poz;
     for (const auto& t : l.terminale) poz_deklaracji_.emplace(std::make_pair(l.nieterminal, t.nr), t.poz);
@@ -54,7 +54,7 @@ void analiza_ll1::zbierz_deklaracje() {
 }
 
 // Each group of the sequence, then the groups within its branches.
-void analiza_ll1::grupy(const Ciag& c) {
+void Analiza_Ll1::grupy(const Ciag& c) {
   for (const Element& e : c) {
     if (e.rodzaj == Rodzaj_Elementu::symbol) continue;
     const Decyzja_Grupy& d = decyzje_.grupy(e);
@@ -75,7 +75,7 @@ void analiza_ll1::grupy(const Ciag& c) {
 }
 
 // Notes the nonterminal that begins the branch, tested on its FIRST line.
-void analiza_ll1::zaczyna(const Galaz& galaz) {
+void Analiza_Ll1::zaczyna(const Galaz& galaz) {
   const Element& e = galaz.ciag().front();
   if (e.rodzaj != Rodzaj_Elementu::symbol || e.symbol.terminal) return;
   Uzycie& u = uzycie_[idx(e.symbol.nr)];
@@ -88,7 +88,7 @@ void analiza_ll1::zaczyna(const Galaz& galaz) {
 
 // A nullable first nonterminal hands the choice to the tokens after it, which
 // its declared set must then hold as well.
-void analiza_ll1::pusty_na_poczatku(const Galaz& galaz, const Zbior& po_pierwszym) {
+void Analiza_Ll1::pusty_na_poczatku(const Galaz& galaz, const Zbior& po_pierwszym) {
   const Element& e = galaz.ciag().front();
   if (e.rodzaj != Rodzaj_Elementu::symbol || e.symbol.terminal || !zbiory_.pusty(e.symbol.nr)) return;
   const int n = e.symbol.nr;
@@ -112,7 +112,7 @@ void analiza_ll1::pusty_na_poczatku(const Galaz& galaz, const Zbior& po_pierwszy
 }
 
 // An option or a repetition against what follows it.
-void analiza_ll1::opcja_lub_powtorzenie(const Element& e, const Decyzja_Grupy& d) {
+void Analiza_Ll1::opcja_lub_powtorzenie(const Element& e, const Decyzja_Grupy& d) {
   bool pusty;
   const Zbior realne = zbiory_.first_elementu(e, pusty);
   const Zbior starcie = d.wejscie().przeciecie(d.za);
@@ -130,7 +130,7 @@ void analiza_ll1::opcja_lub_powtorzenie(const Element& e, const Decyzja_Grupy& d
 }
 
 // The branches of a group against each other.
-void analiza_ll1::galezie(const Element& e, const Decyzja_Grupy& d) {
+void Analiza_Ll1::galezie(const Element& e, const Decyzja_Grupy& d) {
   const bool alternatywa = e.rodzaj == Rodzaj_Elementu::alternatywa;
   std::vector<Zbior> realne;
   for (std::size_t j = 0; j < e.galezie.size(); ++j) {
@@ -168,7 +168,7 @@ void analiza_ll1::galezie(const Element& e, const Decyzja_Grupy& d) {
   }
 }
 
-void analiza_ll1::sekcja_first() {
+void Analiza_Ll1::sekcja_first() {
   for (const auto& l : g_.first)
     if (produkcja_dla_[idx(l.nieterminal)] < 0)
       raport_.ostrzezenie(l.poz, tresc(K::first_bez_produkcji, {cytat_nieterminala(g_, l.nieterminal)}));
@@ -208,7 +208,7 @@ void analiza_ll1::sekcja_first() {
 // is written lists every nonterminal as it is computed, and each difference
 // is an error. (A "%%" without lines is no section: the parser tells only
 // lines.)
-void analiza_ll1::sekcja_first_rozszerzona() {
+void Analiza_Ll1::sekcja_first_rozszerzona() {
   if (g_.first.empty()) return;
   for (const auto& l : g_.first)
     if (produkcja_dla_[idx(l.nieterminal)] < 0)
@@ -234,7 +234,7 @@ void analiza_ll1::sekcja_first_rozszerzona() {
   }
 }
 
-Zbior analiza_ll1::potrzebny_first(int n) const {
+Zbior Analiza_Ll1::potrzebny_first(int n) const {
   Zbior z = zbiory_.first(n);
   for (int t : uzycie_[idx(n)].potrzebne.terminale()) z.dodaj(t);
   return z;

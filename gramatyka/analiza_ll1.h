@@ -1,5 +1,5 @@
 // Judges every choice the generated parser makes, on the sets it tests each
-// branch on (see analiza_decyzje): two branches that share a token, an
+// branch on (see Analiza_Decyzje): two branches that share a token, an
 // option or a repetition that shares one with what follows it. In today's
 // notation those sets come from the FIRST section, which is held to the
 // computed sets where the parser needs it: a nullable name at the start of
@@ -21,10 +21,10 @@
 
 namespace bryzas_analiza {
 
-class analiza_ll1 {
+class Analiza_Ll1 {
 public:
-  analiza_ll1(const Gramatyka& g, const analiza_zbiory& zbiory, const analiza_decyzje& decyzje,
-              analiza_raport& raport);
+  Analiza_Ll1(const Gramatyka& g, const Analiza_Zbiory& zbiory, const Analiza_Decyzje& decyzje,
+              Analiza_Raport& raport);
 
   void sprawdz();
 
@@ -65,9 +65,9 @@ private:
   static std::size_t idx(int nr) { return static_cast<std::size_t>(nr); }
 
   const Gramatyka& g_;
-  const analiza_zbiory& zbiory_;
-  const analiza_decyzje& decyzje_;
-  analiza_raport& raport_;
+  const Analiza_Zbiory& zbiory_;
+  const Analiza_Decyzje& decyzje_;
+  Analiza_Raport& raport_;
   std::vector<int> produkcja_dla_;
 
   // The FIRST section, per nonterminal: the position of its first line,

@@ -47,7 +47,7 @@ bool wsrod(const std::array<std::string_view, N>& lista, std::string_view nazwa)
 
 }  // namespace
 
-void analiza_nazwy::sprawdz() {
+void Analiza_Nazwy::sprawdz() {
   for (int n = 0; n < g_.nieterminale.licz(); ++n) nieterminale_.insert(wspolne::male_litery(g_.nieterminale.nazwa(n)));
   for (int t = 0; t < g_.terminale.licz(); ++t) sprawdz_nazwe(g_.terminale, t, true);
   for (int n = 0; n < g_.nieterminale.licz(); ++n) sprawdz_nazwe(g_.nieterminale, n, false);
@@ -55,16 +55,16 @@ void analiza_nazwy::sprawdz() {
   sprawdz_wielkosc_liter(g_.nieterminale, false);
 }
 
-bool analiza_nazwy::bez_parametrow(int nieterminal) const {
+bool Analiza_Nazwy::bez_parametrow(int nieterminal) const {
   return std::any_of(g_.produkcje.begin(), g_.produkcje.end(),
                      [&](const Produkcja& p) { return p.lewa == nieterminal && !p.parametry; });
 }
 
-std::string analiza_nazwy::cytat(int nr, bool terminal) const {
+std::string Analiza_Nazwy::cytat(int nr, bool terminal) const {
   return terminal ? cytat_terminala(g_, nr) : cytat_nieterminala(g_, nr);
 }
 
-void analiza_nazwy::sprawdz_nazwe(const Nazwy& nazwy, int nr, bool terminal) {
+void Analiza_Nazwy::sprawdz_nazwe(const Nazwy& nazwy, int nr, bool terminal) {
   const std::string& nazwa = nazwy.nazwa(nr);
   const Pozycja poz = nazwy.pierwsze_wystapienie[static_cast<std::size_t>(nr)];
   const std::string c = cytat(nr, terminal);
@@ -110,7 +110,7 @@ void analiza_nazwy::sprawdz_nazwe(const Nazwy& nazwy, int nr, bool terminal) {
     raport_.blad(poz, tresc(K::nazwa_standardu, {c}));
 }
 
-bool analiza_nazwy::zbior_first(const std::string& nazwa) const {
+bool Analiza_Nazwy::zbior_first(const std::string& nazwa) const {
   constexpr std::string_view first = "First_";
   return nazwa.size() > first.size() && rowne_bez_wielkosci(std::string_view(nazwa).substr(0, first.size()), first) &&
          nieterminale_.contains(wspolne::male_litery(nazwa.substr(first.size())));
@@ -118,7 +118,7 @@ bool analiza_nazwy::zbior_first(const std::string& nazwa) const {
 
 // Each later name is reported where it first occurs, against the first one
 // it equals.
-void analiza_nazwy::sprawdz_wielkosc_liter(const Nazwy& nazwy, bool terminal) {
+void Analiza_Nazwy::sprawdz_wielkosc_liter(const Nazwy& nazwy, bool terminal) {
   std::unordered_map<std::string, int> pierwsza;  // by the name in small letters
   for (int b = 0; b < nazwy.licz(); ++b) {
     const auto [it, nowa] = pierwsza.emplace(wspolne::male_litery(nazwy.nazwa(b)), b);

@@ -16,11 +16,11 @@
 
 namespace bryzas_analiza {
 
-class analiza_nazwy {
+class Analiza_Nazwy {
 public:
   // With z_tokenami the scanner body is generated too, and its names count.
-  analiza_nazwy(const Gramatyka& g, const analiza_decyzje& decyzje, const bryzas::Nazwy_Projektu& projekt,
-                bool z_tokenami, analiza_raport& raport)
+  Analiza_Nazwy(const Gramatyka& g, const Analiza_Decyzje& decyzje, const bryzas::Nazwy_Projektu& projekt,
+                bool z_tokenami, Analiza_Raport& raport)
       : g_(g), decyzje_(decyzje), projekt_(projekt), z_tokenami_(z_tokenami), raport_(raport) {}
 
   void sprawdz();
@@ -36,10 +36,10 @@ private:
   bool bez_parametrow(int nieterminal) const;
 
   const Gramatyka& g_;
-  const analiza_decyzje& decyzje_;
+  const Analiza_Decyzje& decyzje_;
   const bryzas::Nazwy_Projektu& projekt_;
   bool z_tokenami_;
-  analiza_raport& raport_;
+  Analiza_Raport& raport_;
   std::unordered_set<std::string> nieterminale_;  // in small letters
 };
 

@@ -50,15 +50,15 @@ bool tylko_na_koncu(const Gramatyka& g, int terminal) {
 
 }  // namespace
 
-analiza_produkcje::analiza_produkcje(const Gramatyka& g, const analiza_zbiory& zbiory,
-                                     analiza_raport& raport)
+Analiza_Produkcje::Analiza_Produkcje(const Gramatyka& g, const Analiza_Zbiory& zbiory,
+                                     Analiza_Raport& raport)
     : g_(g),
       zbiory_(zbiory),
       raport_(raport),
       produkcja_dla_(g.produkcja_dla()),
       wady_(idx(g.nieterminale.licz()), Wada::brak) {}
 
-void analiza_produkcje::sprawdz() {
+void Analiza_Produkcje::sprawdz() {
   limity();
   bez_produkcji();
   nieosiagalne();
@@ -69,7 +69,7 @@ void analiza_produkcje::sprawdz() {
 }
 
 // The extended notation's tables have no such limits.
-void analiza_produkcje::limity() {
+void Analiza_Produkcje::limity() {
   if (g_.rozszerzona) return;
   for (int t = max_nazw; t < g_.terminale.licz(); ++t)
     raport_.blad(g_.terminale.pierwsze_wystapienie[idx(t)], tresc(K::terminal_ponad_limit, {cytat_terminala(g_, t)}));
@@ -78,7 +78,7 @@ void analiza_produkcje::limity() {
                  tresc(K::nieterminal_ponad_limit, {cytat_nieterminala(g_, n)}));
 }
 
-void analiza_produkcje::bez_produkcji() {
+void Analiza_Produkcje::bez_produkcji() {
   for (std::size_t n = 0; n < wady_.size(); ++n)
     if (produkcja_dla_[n] < 0) wady_[n] = Wada::bez_produkcji;
   std::vector<bool> zgloszony(idx(g_.nieterminale.licz()), false);
@@ -92,7 +92,7 @@ void analiza_produkcje::bez_produkcji() {
 
 // A use gives parameters exactly when the production declares them; the
 // start symbol's become those of Parsuj, and no main procedure can call it.
-void analiza_produkcje::parametry() {
+void Analiza_Produkcje::parametry() {
   for (const auto& p : g_.produkcje)
     dla_elementow_symboli(p.prawa, [&](const Element& e) {
       if (e.symbol.terminal || produkcja_dla_[idx(e.symbol.nr)] < 0) return;
@@ -107,7 +107,7 @@ void analiza_produkcje::parametry() {
     raport_.ostrzezenie(g_.produkcje[0].poz_parametrow, tresc(K::parametry_startowego));
 }
 
-void analiza_produkcje::nieosiagalne() {
+void Analiza_Produkcje::nieosiagalne() {
   if (g_.produkcje.empty()) return;
   const int start = g_.produkcje[0].lewa;
   std::vector<bool> osiagalny(idx(g_.nieterminale.licz()), false);
@@ -131,7 +131,7 @@ void analiza_produkcje::nieosiagalne() {
                           tresc(K::nieosiagalny, {cytat_nieterminala(g_, p.lewa), cytat_nieterminala(g_, start)}));
 }
 
-void analiza_produkcje::nieproduktywne() {
+void Analiza_Produkcje::nieproduktywne() {
   // A name without a production counts as productive: its own message says
   // what is wrong, and the names that use it are not blamed as well.
   std::vector<bool> produktywny(idx(g_.nieterminale.licz()), false);
@@ -165,7 +165,7 @@ void analiza_produkcje::nieproduktywne() {
 // Adds the nonterminals of the sequence that can be called with nothing
 // consumed before them, those in its groups too; returns whether the whole
 // sequence can vanish.
-bool analiza_produkcje::lewe_wywolania(const Ciag& ciag, std::vector<Wywolanie>& w) const {
+bool Analiza_Produkcje::lewe_wywolania(const Ciag& ciag, std::vector<Wywolanie>& w) const {
   for (const Element& e : ciag) {
     bool pusty = false;
     switch (e.rodzaj) {
@@ -192,7 +192,7 @@ bool analiza_produkcje::lewe_wywolania(const Ciag& ciag, std::vector<Wywolanie>&
 // Every elementary cycle of left calls is reported once, written from its
 // nonterminal whose production comes first; the message stands at that
 // production's call of the next nonterminal, the earliest call of the cycle.
-void analiza_produkcje::rekursja_lewostronna() {
+void Analiza_Produkcje::rekursja_lewostronna() {
   const std::size_t n = idx(g_.nieterminale.licz());
   krawedzie_.assign(n, {});
   for (const auto& p : g_.produkcje) {
@@ -213,7 +213,7 @@ void analiza_produkcje::rekursja_lewostronna() {
 // Every nonterminal on a cycle of left calls: one that reaches itself, that
 // is one whose strongly connected component (Tarjan's, with an explicit
 // stack) holds another nonterminal or a call of itself.
-void analiza_produkcje::lewostronne() {
+void Analiza_Produkcje::lewostronne() {
   const std::size_t n = krawedzie_.size();
   constexpr int brak = -1;
   std::vector<int> numer(n, brak), najnizszy(n, 0);
@@ -255,7 +255,7 @@ void analiza_produkcje::lewostronne() {
 
 // Pops the component whose root is v off the stack and marks its
 // nonterminals, when it holds a cycle and they have no other fault.
-void analiza_produkcje::zamknij_skladowa(int v, std::vector<int>& stos, std::vector<bool>& na_stosie) {
+void Analiza_Produkcje::zamknij_skladowa(int v, std::vector<int>& stos, std::vector<bool>& na_stosie) {
   const auto od = static_cast<std::size_t>(std::find(stos.rbegin(), stos.rend(), v).base() - stos.begin()) - 1;
   bool cykl = stos.size() - od > 1;
   for (const Wywolanie& w : krawedzie_[idx(v)]) cykl = cykl || w.nieterminal == v;
@@ -269,7 +269,7 @@ void analiza_produkcje::zamknij_skladowa(int v, std::vector<int>& stos, std::vec
 // Depth-first over the nonterminals of later productions than the start's,
 // with an explicit stack so that a long chain of calls cannot exhaust the
 // call stack. Returns false once the search bounds are used up.
-bool analiza_produkcje::szukaj_cykli(int start) {
+bool Analiza_Produkcje::szukaj_cykli(int start) {
   struct Krok {
     int wezel;
     std::size_t nast_krawedz = 0;
@@ -322,7 +322,7 @@ bool sprawdza_koniec(const Gramatyka& g, const Koniec_Wejscia& koniec) {
 }
 
 void sprawdz_koniec_wejscia(const Gramatyka& g, const Koniec_Wejscia& koniec, const std::string& plik_tok,
-                            analiza_raport& raport) {
+                            Analiza_Raport& raport) {
   using Rodzaj = Koniec_Wejscia::Rodzaj;
   if (koniec.rodzaj == Rodzaj::nieznany || g.produkcje.empty() || sprawdza_koniec(g, koniec)) return;
   const Produkcja& start = g.produkcje[0];
@@ -334,7 +334,7 @@ void sprawdz_koniec_wejscia(const Gramatyka& g, const Koniec_Wejscia& koniec, co
     return;
   }
   const Gramatyka odwrocona = wspak(g);
-  const analiza_zbiory od_konca(odwrocona);
+  const Analiza_Zbiory od_konca(odwrocona);
   const std::vector<int> ostatnie = od_konca.first(start.lewa).terminale();
   // No sentence ends in a known token: names without a production, each
   // reported on its own.

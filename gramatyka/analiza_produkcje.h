@@ -20,9 +20,9 @@ namespace bryzas_analiza {
 // token is consumed (the first of these that applies).
 enum class Wada { brak, bez_produkcji, nieproduktywny, lewostronna_rekursja };
 
-class analiza_produkcje {
+class Analiza_Produkcje {
 public:
-  analiza_produkcje(const Gramatyka& g, const analiza_zbiory& zbiory, analiza_raport& raport);
+  Analiza_Produkcje(const Gramatyka& g, const Analiza_Zbiory& zbiory, Analiza_Raport& raport);
 
   void sprawdz();
   // After sprawdz: each nonterminal's fault, whether reported or not (the
@@ -48,8 +48,8 @@ private:
   void zamknij_skladowa(int v, std::vector<int>& stos, std::vector<bool>& na_stosie);
 
   const Gramatyka& g_;
-  const analiza_zbiory& zbiory_;
-  analiza_raport& raport_;
+  const Analiza_Zbiory& zbiory_;
+  Analiza_Raport& raport_;
   std::vector<int> produkcja_dla_;
   std::vector<Wada> wady_;
   // The left-call graph by nonterminal, and the bounds of the cycle search.
@@ -72,6 +72,6 @@ bool sprawdza_koniec(const Gramatyka& g, const Koniec_Wejscia& koniec);
 // and stands nowhere else. A warning at the start production; in the
 // extended notation, one that asks for the end token.
 void sprawdz_koniec_wejscia(const Gramatyka& g, const Koniec_Wejscia& koniec, const std::string& plik_tok,
-                            analiza_raport& raport);
+                            Analiza_Raport& raport);
 
 }  // namespace bryzas_analiza

@@ -4,34 +4,34 @@
 
 namespace bryzas_analiza {
 
-int analiza_raport::blad(Pozycja poz, std::string tekst, Wybor wybor) {
+int Analiza_Raport::blad(Pozycja poz, std::string tekst, Wybor wybor) {
   lista_.push_back({poz, Waga::blad, std::move(tekst), {}, poz, std::move(wybor)});
   ++bledy_;
   return static_cast<int>(lista_.size()) - 1;
 }
 
-int analiza_raport::ostrzezenie(Pozycja poz, std::string tekst, Wybor wybor) {
+int Analiza_Raport::ostrzezenie(Pozycja poz, std::string tekst, Wybor wybor) {
   lista_.push_back({poz, Waga::ostrzezenie, std::move(tekst), {}, poz, std::move(wybor)});
   return static_cast<int>(lista_.size()) - 1;
 }
 
-void analiza_raport::dodaj_uwage(int nr, std::string uwaga) {
+void Analiza_Raport::dodaj_uwage(int nr, std::string uwaga) {
   dodaj_uwage(nr, std::move(uwaga), lista_[static_cast<std::size_t>(nr)].poz);
 }
 
-void analiza_raport::dodaj_uwage(int nr, std::string uwaga, Pozycja poz) {
+void Analiza_Raport::dodaj_uwage(int nr, std::string uwaga, Pozycja poz) {
   Komunikat& k = lista_[static_cast<std::size_t>(nr)];
   k.uwaga = std::move(uwaga);
   k.poz_uwagi = poz;
 }
 
-void analiza_raport::na_ostrzezenie(int nr) {
+void Analiza_Raport::na_ostrzezenie(int nr) {
   Komunikat& k = lista_[static_cast<std::size_t>(nr)];
   if (k.waga == Waga::blad) --bledy_;
   k.waga = Waga::ostrzezenie;
 }
 
-std::vector<Komunikat> analiza_raport::posortowane() const {
+std::vector<Komunikat> Analiza_Raport::posortowane() const {
   std::vector<Komunikat> w = lista_;
   std::stable_sort(w.begin(), w.end(), [](const Komunikat& a, const Komunikat& b) {
     if (a.poz != b.poz) return a.poz < b.poz;
@@ -40,7 +40,7 @@ std::vector<Komunikat> analiza_raport::posortowane() const {
   return w;
 }
 
-void analiza_raport::wypisz(std::ostream& os, const std::string& plik) const {
+void Analiza_Raport::wypisz(std::ostream& os, const std::string& plik) const {
   for (const Komunikat& k : posortowane()) {
     os << plik << ':' << k.poz.linia << ':' << k.poz.kol << ": "
        << (k.waga == Waga::blad ? "blad: " : "ostrzezenie: ") << k.tekst << '\n';
@@ -49,7 +49,7 @@ void analiza_raport::wypisz(std::ostream& os, const std::string& plik) const {
   }
 }
 
-void analiza_raport::wypisz_podsumowanie(std::ostream& os, const analiza_raport& drugi) const {
+void Analiza_Raport::wypisz_podsumowanie(std::ostream& os, const Analiza_Raport& drugi) const {
   os << "*** bledy: " << bledy() + drugi.bledy() << ", ostrzezenia: " << ostrzezenia() + drugi.ostrzezenia()
      << '\n';
 }

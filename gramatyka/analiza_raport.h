@@ -30,7 +30,7 @@ struct Komunikat {
   Wybor wybor;        // when it blames a choice
 };
 
-class analiza_raport {
+class Analiza_Raport {
 public:
   // Each returns the message's number, for the two below.
   int blad(Pozycja poz, std::string tekst, Wybor wybor = {});
@@ -51,8 +51,8 @@ public:
   // "PLIK:LINIA:KOL: uwaga: UWAGA" right after it.
   void wypisz(std::ostream& os, const std::string& plik) const;
   // The closing line with both counts, of this report and another one.
-  void wypisz_podsumowanie(std::ostream& os) const { wypisz_podsumowanie(os, analiza_raport()); }
-  void wypisz_podsumowanie(std::ostream& os, const analiza_raport& drugi) const;
+  void wypisz_podsumowanie(std::ostream& os) const { wypisz_podsumowanie(os, Analiza_Raport()); }
+  void wypisz_podsumowanie(std::ostream& os, const Analiza_Raport& drugi) const;
 
 private:
   std::vector<Komunikat> lista_;

@@ -58,7 +58,7 @@ std::string zapis(const std::string& tekst) {
 // not use, one that matches the empty text, an end token the grammar does
 // not name, and a terminal without a definition.
 void sprawdz_definicje(const Gramatyka& g, const bryzas::Opis_Tokenow& opis, const std::string& plik_tok,
-                       analiza_raport& gramatyki, analiza_raport& tokenow) {
+                       Analiza_Raport& gramatyki, Analiza_Raport& tokenow) {
   std::set<std::string> zdefiniowane;
   for (const Definicja_Tokenu& d : opis.tokeny) {
     zdefiniowane.insert(d.nazwa);
@@ -89,7 +89,7 @@ const Definicja_Tokenu* zwykly(const bryzas::Skaner_Tokenow& skaner, int wzorzec
 
 // Two tokens that end in one state match one text; the shortest such text
 // is the example, reported once for each pair.
-void sprawdz_wspolne_teksty(const bryzas::Skaner_Tokenow& skaner, analiza_raport& tokenow) {
+void sprawdz_wspolne_teksty(const bryzas::Skaner_Tokenow& skaner, Analiza_Raport& tokenow) {
   const bryzas::Automat_Tokenow& automat = *skaner.automat;
   const std::vector<std::string> teksty = automat.najkrotsze();
   std::set<std::pair<const Definicja_Tokenu*, const Definicja_Tokenu*>> zgloszone;
@@ -121,7 +121,7 @@ void sprawdz_wspolne_teksty(const bryzas::Skaner_Tokenow& skaner, analiza_raport
 
 // A keyword that the name rule cannot match: where some keyword is also a
 // name, each other one should be too.
-void sprawdz_slowa_kluczowe(const bryzas::Skaner_Tokenow& skaner, analiza_raport& tokenow) {
+void sprawdz_slowa_kluczowe(const bryzas::Skaner_Tokenow& skaner, Analiza_Raport& tokenow) {
   const bryzas::Automat_Tokenow& automat = *skaner.automat;
   std::vector<std::pair<const Definicja_Tokenu*, bool>> slowa;
   bool jest_regula_nazw = false;
@@ -140,7 +140,7 @@ void sprawdz_slowa_kluczowe(const bryzas::Skaner_Tokenow& skaner, analiza_raport
 }  // namespace
 
 std::unique_ptr<const bryzas::Plik_Tokenow> czytaj_tokeny(const Gramatyka& g, const std::string& plik_tok,
-                                                          analiza_raport& tokenow,
+                                                          Analiza_Raport& tokenow,
                                                           std::optional<wspolne::Blad_Pliku>& blad) {
   try {
     return bryzas::Plik_Tokenow::czytaj(
@@ -153,7 +153,7 @@ std::unique_ptr<const bryzas::Plik_Tokenow> czytaj_tokeny(const Gramatyka& g, co
 }
 
 Koniec_Wejscia sprawdz_tokeny(const Gramatyka& g, const bryzas::Plik_Tokenow* plik, bool blad_pliku,
-                              const std::string& plik_tok, analiza_raport& gramatyki, analiza_raport& tokenow) {
+                              const std::string& plik_tok, Analiza_Raport& gramatyki, Analiza_Raport& tokenow) {
   using Rodzaj = Koniec_Wejscia::Rodzaj;
   if (blad_pliku) return {Rodzaj::nieznany, {}};
   if (!plik) return {Rodzaj::skaner_wlasny, {}};

@@ -27,13 +27,13 @@ struct Koniec_Wejscia {
 // cannot be read is an error in tokenow, and nullptr too, its failure left
 // in blad for a caller that stops on it.
 std::unique_ptr<const bryzas::Plik_Tokenow> czytaj_tokeny(const Gramatyka& g, const std::string& plik_tok,
-                                                          analiza_raport& tokenow,
+                                                          Analiza_Raport& tokenow,
                                                           std::optional<wspolne::Blad_Pliku>& blad);
 
 // Checks the token file as read (plik null: none, or blad_pliku: one that
 // could not be read). Messages about the grammar (a terminal without a
 // definition) go to gramatyki, those located in the token file to tokenow.
 Koniec_Wejscia sprawdz_tokeny(const Gramatyka& g, const bryzas::Plik_Tokenow* plik, bool blad_pliku,
-                              const std::string& plik_tok, analiza_raport& gramatyki, analiza_raport& tokenow);
+                              const std::string& plik_tok, Analiza_Raport& gramatyki, Analiza_Raport& tokenow);
 
 }  // namespace bryzas_analiza

@@ -40,7 +40,7 @@ std::string_view pierwsze_slowo(std::string_view s) {
 
 }  // namespace
 
-void sprawdz_wstawki(const Gramatyka& g, analiza_raport& raport) {
+void sprawdz_wstawki(const Gramatyka& g, Analiza_Raport& raport) {
   for (const Wstawka& w : g.wstawki) {
     // The text line by line, as the grammar holds it.
     std::vector<std::string_view> linie;

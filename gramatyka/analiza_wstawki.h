@@ -9,6 +9,6 @@
 
 namespace bryzas_analiza {
 
-void sprawdz_wstawki(const Gramatyka& g, analiza_raport& raport);
+void sprawdz_wstawki(const Gramatyka& g, Analiza_Raport& raport);
 
 }  // namespace bryzas_analiza

@@ -161,12 +161,12 @@ std::vector<int> Zbior::terminale() const {
   return w;
 }
 
-analiza_zbiory::analiza_zbiory(const Gramatyka& g) : analiza_zbiory(g, {}, true) {}
+Analiza_Zbiory::Analiza_Zbiory(const Gramatyka& g) : Analiza_Zbiory(g, {}, true) {}
 
-analiza_zbiory::analiza_zbiory(const Gramatyka& g, std::vector<Stan> stan)
-    : analiza_zbiory(g, std::move(stan), false) {}
+Analiza_Zbiory::Analiza_Zbiory(const Gramatyka& g, std::vector<Stan> stan)
+    : Analiza_Zbiory(g, std::move(stan), false) {}
 
-analiza_zbiory::analiza_zbiory(const Gramatyka& g, std::vector<Stan> stan, bool jak_napisana)
+Analiza_Zbiory::Analiza_Zbiory(const Gramatyka& g, std::vector<Stan> stan, bool jak_napisana)
     : g_(g),
       stan_(std::move(stan)),
       wyprowadza_(idx(g.nieterminale.licz()), jak_napisana),
@@ -181,12 +181,12 @@ analiza_zbiory::analiza_zbiory(const Gramatyka& g, std::vector<Stan> stan, bool 
   licz_follow();
 }
 
-bool analiza_zbiory::wyprowadza(const Ciag& ciag) const {
+bool Analiza_Zbiory::wyprowadza(const Ciag& ciag) const {
   return std::all_of(ciag.begin(), ciag.end(), [this](const Element& e) { return wyprowadza(e); });
 }
 
 // An option or a repetition can always be passed by.
-bool analiza_zbiory::wyprowadza(const Element& e) const {
+bool Analiza_Zbiory::wyprowadza(const Element& e) const {
   switch (e.rodzaj) {
     case Rodzaj_Elementu::symbol:
       return wyprowadza(e.symbol);
@@ -199,7 +199,7 @@ bool analiza_zbiory::wyprowadza(const Element& e) const {
   return false;
 }
 
-void analiza_zbiory::licz_wyprowadzalne() {
+void Analiza_Zbiory::licz_wyprowadzalne() {
   for (std::size_t n = 0; n < stan_.size(); ++n) wyprowadza_[n] = stan_[n] == Stan::zalozony;
   for (bool zmiana = true; zmiana;) {
     zmiana = false;
@@ -210,7 +210,7 @@ void analiza_zbiory::licz_wyprowadzalne() {
   }
 }
 
-Zbior analiza_zbiory::first_symbolu(const Symbol& s, bool& pusty) const {
+Zbior Analiza_Zbiory::first_symbolu(const Symbol& s, bool& pusty) const {
   if (s.terminal) {
     pusty = false;
     Zbior z;
@@ -222,14 +222,14 @@ Zbior analiza_zbiory::first_symbolu(const Symbol& s, bool& pusty) const {
   return first_[idx(s.nr)];
 }
 
-Zbior analiza_zbiory::first_ciagu(const Ciag& c, std::size_t od, std::size_t do_, bool& pusty) const {
+Zbior Analiza_Zbiory::first_ciagu(const Ciag& c, std::size_t od, std::size_t do_, bool& pusty) const {
   Zbior z;
   pusty = true;
   for (std::size_t i = od; i < std::min(do_, c.size()) && pusty; ++i) z.dodaj(first_elementu(c[i], pusty));
   return z;
 }
 
-Zbior analiza_zbiory::first_elementu(const Element& e, bool& pusty) const {
+Zbior Analiza_Zbiory::first_elementu(const Element& e, bool& pusty) const {
   if (e.rodzaj == Rodzaj_Elementu::symbol) return first_symbolu(e.symbol, pusty);
   Zbior z;
   bool galaz_pusta = false;
@@ -246,7 +246,7 @@ Zbior analiza_zbiory::first_elementu(const Element& e, bool& pusty) const {
 // Both grow monotonically, so repeating until nothing changes terminates.
 // Grammars are mostly written top-down, so going from the last production
 // to the first settles them in few rounds.
-void analiza_zbiory::licz_first() {
+void Analiza_Zbiory::licz_first() {
   const std::vector<int> produkcja_dla = g_.produkcja_dla();
   for (const Linia_First& l : g_.first)
     if (stan_[idx(l.nieterminal)] == Stan::zalozony && produkcja_dla[idx(l.nieterminal)] < 0)
@@ -265,7 +265,7 @@ void analiza_zbiory::licz_first() {
 }
 
 // From the start symbol through what derivations can use.
-void analiza_zbiory::licz_zywe() {
+void Analiza_Zbiory::licz_zywe() {
   if (g_.produkcje.empty() || !wyprowadza_[idx(g_.produkcje[0].lewa)]) return;
   const std::vector<int> produkcja_dla = g_.produkcja_dla();
   std::vector<int> do_odwiedzenia{g_.produkcje[0].lewa};
@@ -298,7 +298,7 @@ void analiza_zbiory::licz_zywe() {
 // all vanish, what follows the sequence: the two are joined only where a
 // group keeps the result, so that a large set that follows the sequence is
 // shared and not copied at every element.
-bool analiza_zbiory::przejdz(const Ciag& c, const Zbior& za_ciagiem, const Zbior& dodatek) {
+bool Analiza_Zbiory::przejdz(const Ciag& c, const Zbior& za_ciagiem, const Zbior& dodatek) {
   bool zmiana = false;
   Zbior lokalne = dodatek;
   bool przechodzi = true;
@@ -332,7 +332,7 @@ bool analiza_zbiory::przejdz(const Ciag& c, const Zbior& za_ciagiem, const Zbior
   return zmiana;
 }
 
-void analiza_zbiory::licz_follow() {
+void Analiza_Zbiory::licz_follow() {
   if (g_.produkcje.empty()) return;
   follow_[idx(g_.produkcje[0].lewa)].dodaj_koniec();
   for (bool zmiana = true; zmiana;) {

@@ -76,7 +76,7 @@ private:
   bool koniec_ = false;
 };
 
-class analiza_zbiory {
+class Analiza_Zbiory {
 public:
   // What a nonterminal counts as in the derivations taken.
   enum class Stan : unsigned char {
@@ -88,12 +88,12 @@ public:
 
   // The grammar as written: every production counts, whether it can be
   // reached and derive a string of terminals or not.
-  explicit analiza_zbiory(const Gramatyka& g);
+  explicit Analiza_Zbiory(const Gramatyka& g);
   // Only what derivations of strings of terminals from the start symbol can
   // use, each nonterminal counting as `stan` says: a name that derives
   // nothing adds nothing and ends its sequence, a branch that holds one is
   // left out.
-  analiza_zbiory(const Gramatyka& g, std::vector<Stan> stan);
+  Analiza_Zbiory(const Gramatyka& g, std::vector<Stan> stan);
 
   bool pusty(int nieterminal) const { return pusty_[idx(nieterminal)]; }
   const Zbior& first(int nieterminal) const { return first_[idx(nieterminal)]; }
@@ -114,7 +114,7 @@ public:
   const Zbior& za(const Element& e) const { return za_.at(&e); }
 
 private:
-  analiza_zbiory(const Gramatyka& g, std::vector<Stan> stan, bool jak_napisana);
+  Analiza_Zbiory(const Gramatyka& g, std::vector<Stan> stan, bool jak_napisana);
   static std::size_t idx(int nr) { return static_cast<std::size_t>(nr); }
   bool wyprowadza(const Symbol& s) const { return s.terminal || wyprowadza_[idx(s.nr)]; }
   bool wyprowadza(const Element& e) const;

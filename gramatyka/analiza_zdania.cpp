@@ -24,14 +24,14 @@ std::size_t idx(int nr) { return static_cast<std::size_t>(nr); }
 
 }  // namespace
 
-analiza_zdania::analiza_zdania(const Gramatyka& g, const analiza_decyzje& decyzje, std::vector<bool> wykluczone)
+Analiza_Zdania::Analiza_Zdania(const Gramatyka& g, const Analiza_Decyzje& decyzje, std::vector<bool> wykluczone)
     : g_(g), decyzje_(decyzje), produkcja_dla_(g.produkcja_dla()), wykluczone_(std::move(wykluczone)) {
   wykluczone_.resize(idx(g.nieterminale.licz()), false);
 }
 
 // --- the sentences -----------------------------------------------------------
 
-analiza_zdania::Zdania analiza_zdania::polacz(const Zdania& a, const Zdania& b) {
+Analiza_Zdania::Zdania Analiza_Zdania::polacz(const Zdania& a, const Zdania& b) {
   Zdania w(granica_ + 1);
   for (std::size_t la = 0; la < a.size(); ++la)
     for (std::size_t lb = 0; la + lb <= limit_ && lb < b.size(); ++lb)
@@ -48,14 +48,14 @@ analiza_zdania::Zdania analiza_zdania::polacz(const Zdania& a, const Zdania& b) 
   return w;
 }
 
-analiza_zdania::Zdania analiza_zdania::zdania_symbolu(const Symbol& s) {
+Analiza_Zdania::Zdania Analiza_Zdania::zdania_symbolu(const Symbol& s) {
   if (!s.terminal) return zdania_[idx(s.nr)];
   Zdania w(granica_ + 1);
   if (limit_ >= 1) w[1].insert(std::vector<int>{s.nr});
   return w;
 }
 
-analiza_zdania::Zdania analiza_zdania::zdania_ciagu(const Ciag& ciag) {
+Analiza_Zdania::Zdania Analiza_Zdania::zdania_ciagu(const Ciag& ciag) {
   Zdania w(granica_ + 1);
   w[0].insert(std::vector<int>{});
   for (const Element& e : ciag) w = polacz(w, zdania_elementu(e));
@@ -63,7 +63,7 @@ analiza_zdania::Zdania analiza_zdania::zdania_ciagu(const Ciag& ciag) {
 }
 
 // Those of every branch of the group.
-analiza_zdania::Zdania analiza_zdania::zdania_galezi(const Element& e) {
+Analiza_Zdania::Zdania Analiza_Zdania::zdania_galezi(const Element& e) {
   Zdania w(granica_ + 1);
   for (const Ciag& galaz : e.galezie) {
     const Zdania z = zdania_ciagu(galaz);
@@ -72,7 +72,7 @@ analiza_zdania::Zdania analiza_zdania::zdania_galezi(const Element& e) {
   return w;
 }
 
-analiza_zdania::Zdania analiza_zdania::zdania_elementu(const Element& e) {
+Analiza_Zdania::Zdania Analiza_Zdania::zdania_elementu(const Element& e) {
   switch (e.rodzaj) {
     case Rodzaj_Elementu::symbol:
       return zdania_symbolu(e.symbol);
@@ -103,7 +103,7 @@ analiza_zdania::Zdania analiza_zdania::zdania_elementu(const Element& e) {
 // any more (each round can only add): the longer ones are part of no
 // sentence that the search tries. A kept-out one has none, and so has one
 // that stands in none of these sentences.
-void analiza_zdania::licz_zdania() {
+void Analiza_Zdania::licz_zdania() {
   zdania_.assign(idx(g_.nieterminale.licz()), Zdania(granica_ + 1));
   for (bool zmiana = true; zmiana && !obciete_;) {
     zmiana = false;
@@ -121,7 +121,7 @@ void analiza_zdania::licz_zdania() {
 
 // The fewest tokens of a sentence of each element, bez_konca for one that
 // derives none.
-std::size_t analiza_zdania::najkrotsze(const Element& e) const {
+std::size_t Analiza_Zdania::najkrotsze(const Element& e) const {
   switch (e.rodzaj) {
     case Rodzaj_Elementu::symbol:
       return e.symbol.terminal ? 1 : najkrotsze_[idx(e.symbol.nr)];
@@ -137,7 +137,7 @@ std::size_t analiza_zdania::najkrotsze(const Element& e) const {
   return bez_konca;
 }
 
-std::size_t analiza_zdania::najkrotsze(const Ciag& c) const {
+std::size_t Analiza_Zdania::najkrotsze(const Ciag& c) const {
   std::size_t w = 0;
   for (const Element& e : c) {
     const std::size_t n = najkrotsze(e);
@@ -149,7 +149,7 @@ std::size_t analiza_zdania::najkrotsze(const Ciag& c) const {
 
 // Notes for each nonterminal of the sequence the fewest tokens around it,
 // given `wokol` around the sequence; true when some note fell.
-bool analiza_zdania::otocz(const Ciag& c, std::size_t wokol) {
+bool Analiza_Zdania::otocz(const Ciag& c, std::size_t wokol) {
   const std::size_t razem = najkrotsze(c);
   if (razem == bez_konca) return false;
   bool zmiana = false;
@@ -168,7 +168,7 @@ bool analiza_zdania::otocz(const Ciag& c, std::size_t wokol) {
 // Both only fall, so repeating until nothing changes ends; going from the
 // last production to the first and back settles grammars written top-down
 // in few rounds.
-void analiza_zdania::licz_odleglosci() {
+void Analiza_Zdania::licz_odleglosci() {
   najkrotsze_.assign(idx(g_.nieterminale.licz()), bez_konca);
   for (bool zmiana = true; zmiana;) {
     zmiana = false;
@@ -194,10 +194,10 @@ void analiza_zdania::licz_odleglosci() {
 
 // --- the generated parser ------------------------------------------------------
 
-int analiza_zdania::tok() const { return poz_ < wejscie_->size() ? (*wejscie_)[poz_] : koniec_wejscia; }
+int Analiza_Zdania::tok() const { return poz_ < wejscie_->size() ? (*wejscie_)[poz_] : koniec_wejscia; }
 
 // Every test is recorded, the end of input as a token of its own.
-std::optional<std::size_t> analiza_zdania::wybor(const Element& grupa) {
+std::optional<std::size_t> Analiza_Zdania::wybor(const Element& grupa) {
   const int t = tok();
   const Decyzja_Grupy& d = decyzje_.grupy(grupa);
   for (std::size_t j = 0; j < d.przewidywane.size(); ++j) {
@@ -209,17 +209,17 @@ std::optional<std::size_t> analiza_zdania::wybor(const Element& grupa) {
 }
 
 // A symbol in a sequence: a terminal is checked, a nonterminal called.
-void analiza_zdania::symbol(const Symbol& s, int glebokosc) {
+void Analiza_Zdania::symbol(const Symbol& s, int glebokosc) {
   if (!s.terminal) return wywolaj(s.nr, glebokosc);
   if (tok() != s.nr) throw Odrzucone{};
   ++poz_;
 }
 
-void analiza_zdania::ciag(const Ciag& c, int glebokosc) {
+void Analiza_Zdania::ciag(const Ciag& c, int glebokosc) {
   for (const Element& e : c) element(e, glebokosc);
 }
 
-void analiza_zdania::element(const Element& e, int glebokosc) {
+void Analiza_Zdania::element(const Element& e, int glebokosc) {
   switch (e.rodzaj) {
     case Rodzaj_Elementu::symbol:
       return symbol(e.symbol, glebokosc);
@@ -239,7 +239,7 @@ void analiza_zdania::element(const Element& e, int glebokosc) {
   }
 }
 
-void analiza_zdania::wywolaj(int nieterminal, int glebokosc) {
+void Analiza_Zdania::wywolaj(int nieterminal, int glebokosc) {
   if (wykluczone_[idx(nieterminal)]) throw Wykluczony{nieterminal};
   const int p = produkcja_dla_[idx(nieterminal)];
   // Without a production there is no procedure to call.
@@ -247,7 +247,7 @@ void analiza_zdania::wywolaj(int nieterminal, int glebokosc) {
   ciag(g_.produkcje[idx(p)].prawa, glebokosc + 1);
 }
 
-analiza_zdania::Przebieg analiza_zdania::przebieg(const std::vector<int>& zdanie) {
+Analiza_Zdania::Przebieg Analiza_Zdania::przebieg(const std::vector<int>& zdanie) {
   Przebieg w;
   wejscie_ = &zdanie;
   poz_ = 0;
@@ -270,7 +270,7 @@ analiza_zdania::Przebieg analiza_zdania::przebieg(const std::vector<int>& zdanie
 }
 
 // Whether the run made the suspected choice on one of its tokens.
-bool analiza_zdania::pasuje(const Przebieg& p, const Podejrzenie& s) const {
+bool Analiza_Zdania::pasuje(const Przebieg& p, const Podejrzenie& s) const {
   return std::any_of(p.decyzje.begin(), p.decyzje.end(), [&](const Decyzja& d) {
     return d.wziete == s.wziete && std::find(s.ciagi.begin(), s.ciagi.end(), d.ciag) != s.ciagi.end() &&
            (d.token == koniec_wejscia ? s.tokeny.ma_koniec() : s.tokeny.zawiera(d.token));
@@ -281,7 +281,7 @@ bool analiza_zdania::pasuje(const Przebieg& p, const Podejrzenie& s) const {
 // shortest. Each length is built afresh on its own bound: the short ones,
 // where proofs usually are, cost little even where the long ones would
 // exceed the budget.
-std::vector<Kontrprzyklad> analiza_zdania::szukaj(const std::vector<Podejrzenie>& podejrzenia) {
+std::vector<Kontrprzyklad> Analiza_Zdania::szukaj(const std::vector<Podejrzenie>& podejrzenia) {
   std::vector<Kontrprzyklad> w(podejrzenia.size());
   if (podejrzenia.empty() || g_.produkcje.empty()) return w;
   std::size_t otwarte = podejrzenia.size();

@@ -1,6 +1,6 @@
 // The proof of a suspected wrong choice: the shortest sentence of the
 // language (derived from the start symbol) that the parser as bryzas
-// generates it, deciding its groups as analiza_decyzje says, does not parse
+// generates it, deciding its groups as Analiza_Decyzje says, does not parse
 // whole, made while the parser decides the suspected choice on the
 // suspected token.
 // Sentences are searched up to max_dlugosc tokens and at most
@@ -49,14 +49,14 @@ struct Kontrprzyklad {
   int wykluczony = -1;
 };
 
-class analiza_zdania {
+class Analiza_Zdania {
 public:
   static constexpr std::size_t max_dlugosc = 6;
   static constexpr long max_krokow = 400000;
 
   // wykluczone, by nonterminal: those kept out (may be empty). The parser
   // decides its groups as `decyzje` says.
-  analiza_zdania(const Gramatyka& g, const analiza_decyzje& decyzje, std::vector<bool> wykluczone);
+  Analiza_Zdania(const Gramatyka& g, const Analiza_Decyzje& decyzje, std::vector<bool> wykluczone);
 
   // One answer per suspicion, in their order.
   std::vector<Kontrprzyklad> szukaj(const std::vector<Podejrzenie>& podejrzenia);
@@ -105,7 +105,7 @@ private:
   bool pasuje(const Przebieg& p, const Podejrzenie& s) const;
 
   const Gramatyka& g_;
-  const analiza_decyzje& decyzje_;
+  const Analiza_Decyzje& decyzje_;
   std::vector<int> produkcja_dla_;
   std::vector<bool> wykluczone_;
   std::vector<Zdania> zdania_;  // by nonterminal

@@ -17,9 +17,9 @@ using bryzas_analiza::tresc;
 
 }  // namespace
 
-bryzas_pars::bryzas_pars(bryzas_skan& skan, Odbiorca& odbiorca) : skan_(skan), o_(odbiorca) {}
+Bryzas_Pars::Bryzas_Pars(Bryzas_Skan& skan, Odbiorca& odbiorca) : skan_(skan), o_(odbiorca) {}
 
-void bryzas_pars::parsuj() {
+void Bryzas_Pars::parsuj() {
   nastepny();
   if (!jest(Token_Kod::ROZSZERZONA)) {
     plik();
@@ -37,7 +37,7 @@ void bryzas_pars::parsuj() {
 //        { INITDEKLKOD KODSYM } { ( INITINSTRKOD | INITINSTRPRZEDKOD ) KODSYM }
 //        { INITINSTRPOKOD KODSYM } [ EXCEPTSKANKOD KODSYM ] [ EXCEPTPARSKOD KODSYM ]
 //        linia { linia } [ blokfirst ] KONIECPL
-void bryzas_pars::plik() {
+void Bryzas_Pars::plik() {
   while (jest(Token_Kod::WITHUSEKOD)) naglowek(bledy::brak_wstawki_with_use);
   o_.koniec_czesci(Czesc_Naglowka::with_use);
   while (jest(Token_Kod::PAKDEKLKOD)) naglowek(bledy::brak_wstawki_pak_dekl);
@@ -67,7 +67,7 @@ void bryzas_pars::plik() {
 
 // A header keyword and the insert that must follow it. The insert is still
 // the current token when the receiver hears of it.
-void bryzas_pars::naglowek(int nr_bledu) {
+void Bryzas_Pars::naglowek(int nr_bledu) {
   const Token_Typ slowo = tok;
   sekcje_.push_back(tok.Kod);
   nastepny();
@@ -78,7 +78,7 @@ void bryzas_pars::naglowek(int nr_bledu) {
 
 // plik_rozszerzony = ROZSZERZONA { naglowek_rozszerzony } linia { linia }
 //                    [ PROCENT2 { liniafirst } ] KONIECPL
-void bryzas_pars::plik_rozszerzony() {
+void Bryzas_Pars::plik_rozszerzony() {
   while (jest_slowo_naglowka() || jest(Token_Kod::KODSYM)) naglowek_rozszerzony();
   linia();
   while (jest(Token_Kod::NAZWANT)) linia();
@@ -136,7 +136,7 @@ bool tylko_raz(Token_Kod k) {
 
 }  // namespace
 
-bool bryzas_pars::jest_slowo_naglowka() const {
+bool Bryzas_Pars::jest_slowo_naglowka() const {
   return miejsce_sekcji(tok.Kod) > 0 || jest(Token_Kod::WITHUSEKOD) || jest(Token_Kod::WITHKOD) ||
          jest(Token_Kod::KONIECKOD) || jest(Token_Kod::BEZODTWARZANIAKOD);
 }
@@ -146,7 +146,7 @@ bool bryzas_pars::jest_slowo_naglowka() const {
 //                      | KODSYM | KONIECKOD NAZWAT | BEZODTWARZANIAKOD
 // The sections keep the order of today's header, each of those that may
 // stand once standing once.
-void bryzas_pars::naglowek_rozszerzony() {
+void Bryzas_Pars::naglowek_rozszerzony() {
   const Token_Typ slowo = tok;
   const int miejsce = miejsce_sekcji(slowo.Kod);
   const bool byla = std::find(sekcje_.begin(), sekcje_.end(), slowo.Kod) != sekcje_.end();
@@ -178,7 +178,7 @@ void bryzas_pars::naglowek_rozszerzony() {
 // linia = NAZWANT [ KODSYM ] ROWNA [ KODSYM ] wyr KROPKA
 // (in the extended notation NAZWANT [ PARAMSYM ] [ KODSYM ] ROWNA [ KODSYM ]
 // wyrazenie KROPKA; only its scanner gives PARAMSYM)
-void bryzas_pars::linia() {
+void Bryzas_Pars::linia() {
   if (!jest(Token_Kod::NAZWANT) && !jest_produkcja_) {
     std::string regula = regula_naglowka();
     if (!regula.empty()) blad(bledy::brak_lewej_strony, std::move(regula));
@@ -214,13 +214,13 @@ void bryzas_pars::linia() {
 }
 
 // wyr = wyr1 { wyr1 }
-void bryzas_pars::wyr() {
+void Bryzas_Pars::wyr() {
   wyr1();
   while (jest_nazwa() || jest_grupa()) wyr1();
 }
 
 // wyr1 = nazwakod | opcjaj | opcjaw | wyralbo
-void bryzas_pars::wyr1() {
+void Bryzas_Pars::wyr1() {
   if (jest_nazwa())
     nazwakod();
   else if (jest(Token_Kod::LNAWKW))
@@ -234,7 +234,7 @@ void bryzas_pars::wyr1() {
 }
 
 // opcjaw = LNAWKL nazwakod { nazwakod } PNAWKL [ KODSYM ]
-void bryzas_pars::opcjaw() {
+void Bryzas_Pars::opcjaw() {
   sprawdz(Token_Kod::LNAWKL, bledy::brak_lnawkl);
   o_.grupa(tok);
   nastepny();
@@ -243,7 +243,7 @@ void bryzas_pars::opcjaw() {
 }
 
 // opcjaj = LNAWKW nazwakod { nazwakod } PNAWKW [ KODSYM ]
-void bryzas_pars::opcjaj() {
+void Bryzas_Pars::opcjaj() {
   sprawdz(Token_Kod::LNAWKW, bledy::brak_lnawkw);
   o_.grupa(tok);
   nastepny();
@@ -253,7 +253,7 @@ void bryzas_pars::opcjaj() {
 
 // wyralbo = LNAW nazwakod { nazwakod } KRESKAPION nazwakod { nazwakod }
 //           { KRESKAPION nazwakod { nazwakod } } PNAW [ KODSYM ]
-void bryzas_pars::wyralbo() {
+void Bryzas_Pars::wyralbo() {
   sprawdz(Token_Kod::LNAW, bledy::brak_lnaw);
   o_.grupa(tok);
   nastepny();
@@ -269,7 +269,7 @@ void bryzas_pars::wyralbo() {
 }
 
 // wyrazenie = ciag { KRESKAPION ciag }
-void bryzas_pars::wyrazenie() {
+void Bryzas_Pars::wyrazenie() {
   ciag();
   while (jest(Token_Kod::KRESKAPION)) {
     o_.galaz();
@@ -279,14 +279,14 @@ void bryzas_pars::wyrazenie() {
 }
 
 // ciag = czynnik { czynnik }
-void bryzas_pars::ciag() {
+void Bryzas_Pars::ciag() {
   czynnik();
   while (jest_nazwa() || jest_grupa()) czynnik();
 }
 
 // czynnik = nazwakod | ( LNAW | LNAWKW | LNAWKL ) wyrazenie ( PNAW | PNAWKW | PNAWKL ) [ KODSYM ]
 // A group closes with the bracket that matches its own.
-void bryzas_pars::czynnik() {
+void Bryzas_Pars::czynnik() {
   if (jest_nazwa()) {
     nazwakod();
     return;
@@ -305,7 +305,7 @@ void bryzas_pars::czynnik() {
 }
 
 // The closing bracket of a group, then the insert after it.
-void bryzas_pars::zamknij_grupe(Token_Kod nawias, int nr_bledu) {
+void Bryzas_Pars::zamknij_grupe(Token_Kod nawias, int nr_bledu) {
   if (!rozszerzona_) nie_zagniezdzaj(nr_bledu);
   if (!rozszerzona_ && nawias != Token_Kod::PNAW && jest(Token_Kod::KRESKAPION))
     blad(nr_bledu, tresc(K::kreska_w_opcji));
@@ -319,14 +319,14 @@ void bryzas_pars::zamknij_grupe(Token_Kod nawias, int nr_bledu) {
 }
 
 // The flat sequence inside brackets: nazwakod { nazwakod }
-void bryzas_pars::ciag_nazw() {
+void Bryzas_Pars::ciag_nazw() {
   nazwakod();
   while (jest_nazwa()) nazwakod();
 }
 
 // nazwakod = ( NAZWAT | NAZWANT ) [ KODSYM ]
 // (in the extended notation NAZWAT [ KODSYM ] | NAZWANT [ PARAMSYM ] [ KODSYM ])
-void bryzas_pars::nazwakod() {
+void Bryzas_Pars::nazwakod() {
   if (!rozszerzona_) nie_zagniezdzaj(bledy::brak_nazwy);
   if (!jest_nazwa()) blad(bledy::brak_nazwy);
   const Token_Typ nazwa = tok;
@@ -347,14 +347,14 @@ void bryzas_pars::nazwakod() {
 }
 
 // blokfirst = PROCENT2 liniafirst { liniafirst }
-void bryzas_pars::blokfirst() {
+void Bryzas_Pars::blokfirst() {
   sprawdz_nastepny(Token_Kod::PROCENT2, bledy::brak_procent2);
   liniafirst();
   while (jest(Token_Kod::NAZWANT)) liniafirst();
 }
 
 // liniafirst = NAZWANT DWUKROPEK NAZWAT { NAZWAT } KROPKA
-void bryzas_pars::liniafirst() {
+void Bryzas_Pars::liniafirst() {
   sprawdz(Token_Kod::NAZWANT, bledy::brak_nieterminala_first);
   o_.linia_first(tok);
   nastepny();
@@ -371,7 +371,7 @@ void bryzas_pars::liniafirst() {
 // Where the first production should begin, a header keyword or an insert
 // stands: one that may stand once came again, one came out of the fixed
 // order, or an insert stands where none may.
-std::string bryzas_pars::regula_naglowka() const {
+std::string Bryzas_Pars::regula_naglowka() const {
   if (jest(Token_Kod::KODSYM)) return tresc(K::wstawka_w_naglowku);
   const bool slowo = jest(Token_Kod::WITHUSEKOD) || jest(Token_Kod::PAKDEKLKOD) || jest(Token_Kod::INITDEKLKOD) ||
                      jest(Token_Kod::INITINSTRKOD) || jest(Token_Kod::INITINSTRPRZEDKOD) ||
@@ -385,7 +385,7 @@ std::string bryzas_pars::regula_naglowka() const {
 }
 
 // A group where the names of a group go on: the error nr, and the rule.
-void bryzas_pars::nie_zagniezdzaj(int nr) {
+void Bryzas_Pars::nie_zagniezdzaj(int nr) {
   if (jest_grupa())
     blad(nr, tresc(K::grupa_w_grupie));
 }

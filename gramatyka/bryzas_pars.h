@@ -13,9 +13,9 @@
 
 namespace bryzas {
 
-class bryzas_pars {
+class Bryzas_Pars {
 public:
-  bryzas_pars(bryzas_skan& skan, Odbiorca& odbiorca);
+  Bryzas_Pars(Bryzas_Skan& skan, Odbiorca& odbiorca);
 
   // Reads the whole file. The first error ends it: Blad_Parsera (with
   // Za_Duzo_Produkcji for the 201st production), and the scanner's
@@ -64,7 +64,7 @@ private:
   std::string regula_naglowka() const;
   void nie_zagniezdzaj(int nr);
 
-  bryzas_skan& skan_;
+  Bryzas_Skan& skan_;
   Odbiorca& o_;
   Token_Typ tok;  // the current lookahead token
   Tablica_Symboli lewe_strony_{max_produkcji};

@@ -58,23 +58,23 @@ constexpr std::string_view znacznik_rozszerzonej = "rozszerzona";
 
 }  // namespace
 
-bryzas_skan::bryzas_skan(Tablice_Symboli* symbole) : symbole_(symbole) {
+Bryzas_Skan::Bryzas_Skan(Tablice_Symboli* symbole) : symbole_(symbole) {
   tekst_.reserve(dl_tok);
 }
 
-bryzas_skan::~bryzas_skan() = default;
+Bryzas_Skan::~Bryzas_Skan() = default;
 
-void bryzas_skan::otworz(const std::string& plik_we) { pl_we_.otworz(plik_we); }
+void Bryzas_Skan::otworz(const std::string& plik_we) { pl_we_.otworz(plik_we); }
 
-void bryzas_skan::zamknij() { pl_we_.zamknij(); }
+void Bryzas_Skan::zamknij() { pl_we_.zamknij(); }
 
-void bryzas_skan::listuj(wspolne::Plik_Wy& pl_lst) {
+void Bryzas_Skan::listuj(wspolne::Plik_Wy& pl_lst) {
   pl_lst_ = &pl_lst;
   for (std::size_t i = 0; i < linie_.size(); ++i) listuj_linie(static_cast<int>(i) + 1, linie_[i]);
   linie_.clear();
 }
 
-void bryzas_skan::czytaj_reszte() {
+void Bryzas_Skan::czytaj_reszte() {
   while (!pl_we_.koniec()) {
     dlug_ = static_cast<int>(pl_we_.czytaj(linia_));
     linie_.emplace_back(linia_.data(), static_cast<std::size_t>(dlug_));
@@ -82,7 +82,7 @@ void bryzas_skan::czytaj_reszte() {
   koniec_we_ = true;
 }
 
-Token_Kod bryzas_skan::pierwszy() {
+Token_Kod Bryzas_Skan::pierwszy() {
   try {
     pierwszy_ = czytaj_token();
     return pierwszy_->Kod;
@@ -92,10 +92,10 @@ Token_Kod bryzas_skan::pierwszy() {
   }
 }
 
-[[noreturn]] void bryzas_skan::blad(int nr) { throw Blad_Skanera{nr}; }
+[[noreturn]] void Bryzas_Skan::blad(int nr) { throw Blad_Skanera{nr}; }
 
 // The reader's way past the end of the current line (or of the input).
-char bryzas_skan::znak_z_nowej_linii(bool nowa_linia) {
+char Bryzas_Skan::znak_z_nowej_linii(bool nowa_linia) {
   if (koniec_we_) return NUL;
   if (poz_ == dlug_ || nowa_linia) {
     // Every line read is counted and listed; empty ones are then skipped.
@@ -120,7 +120,7 @@ char bryzas_skan::znak_z_nowej_linii(bool nowa_linia) {
 // The line just read, after its number in the form of an integer image
 // (obraz), written without building a string for every line; kept as it is
 // while there is no listing yet.
-void bryzas_skan::listuj_linie() {
+void Bryzas_Skan::listuj_linie() {
   const std::string_view linia(linia_.data(), static_cast<std::size_t>(dlug_));
   if (pl_lst_ == nullptr)
     linie_.emplace_back(linia);
@@ -128,7 +128,7 @@ void bryzas_skan::listuj_linie() {
     listuj_linie(nr_linii, linia);
 }
 
-void bryzas_skan::listuj_linie(int nr, std::string_view linia) {
+void Bryzas_Skan::listuj_linie(int nr, std::string_view linia) {
   std::array<char, 16> numer{' '};
   const auto [koniec, ec] = std::to_chars(numer.data() + 1, numer.data() + numer.size(), nr);
   pl_lst_->pisz(std::string_view(numer.data(), static_cast<std::size_t>(koniec - numer.data())));
@@ -138,7 +138,7 @@ void bryzas_skan::listuj_linie(int nr, std::string_view linia) {
 
 // Appends a character to the token text; the text holds at most dl_tok,
 // but for the extended notation.
-void bryzas_skan::dopisz(char c) {
+void Bryzas_Skan::dopisz(char c) {
   if (tekst_.size() == dl_tok && !rozszerzona_) blad(bledy_skanera::za_dlugi_tekst);
   tekst_.push_back(c);
 }
@@ -149,7 +149,7 @@ void bryzas_skan::dopisz(char c) {
 // end, the end of the input and the character that does not fit all reach
 // the caller's own checks through podaj_znak.
 template <class Warunek>
-void bryzas_skan::dopisz_bieg(Warunek pasuje) {
+void Bryzas_Skan::dopisz_bieg(Warunek pasuje) {
   const std::size_t wolne = rozszerzona_ ? dlug_ - poz_ : dl_tok - tekst_.size();
   const char* const pocz = linia_.data() + poz_;
   const char* const kon = pocz + std::min(wolne, static_cast<std::size_t>(dlug_ - poz_));
@@ -161,7 +161,7 @@ void bryzas_skan::dopisz_bieg(Warunek pasuje) {
 }
 
 // separatory = { " " | "--" komentarz_do_konca_linii }
-void bryzas_skan::pomin_separatory() {
+void Bryzas_Skan::pomin_separatory() {
   for (;;) {
     while (zn_ == ' ' || zn_ == '\n') zn_ = podaj_znak(false);
     if (zn_ != '-') return;
@@ -172,7 +172,7 @@ void bryzas_skan::pomin_separatory() {
 }
 
 // nazwa = ogranicznik (litera | "_") { litera | cyfra | "_" } ogranicznik
-void bryzas_skan::nazwa(char ogranicznik, int nr_bledu, Tablica_Symboli* tablica) {
+void Bryzas_Skan::nazwa(char ogranicznik, int nr_bledu, Tablica_Symboli* tablica) {
   zn_ = podaj_znak(false);
   if (zn_ == NUL) blad(bledy_skanera::koniec_pliku);
   if (!litera(zn_) && zn_ != '_') blad(nr_bledu);
@@ -189,7 +189,7 @@ void bryzas_skan::nazwa(char ogranicznik, int nr_bledu, Tablica_Symboli* tablica
 }
 
 // slowo_sekcji = "++" litera { litera | cyfra | "_" }
-Token_Kod bryzas_skan::slowo_sekcji() {
+Token_Kod Bryzas_Skan::slowo_sekcji() {
   zn_ = podaj_znak(false);
   if (zn_ == NUL) blad(bledy_skanera::koniec_pliku);
   if (zn_ != '+') blad(bledy_skanera::slowo_sekcji);
@@ -219,7 +219,7 @@ Token_Kod bryzas_skan::slowo_sekcji() {
 // A "$" not followed by the closing character belongs to the text, and so
 // does the character after it, even when that is the "$" of a following
 // closing pair.
-void bryzas_skan::wstawka(char zamkniecie, int brak_dolara) {
+void Bryzas_Skan::wstawka(char zamkniecie, int brak_dolara) {
   const int linia_otwarcia = nr_linii, kol_otwarcia = nr_kol;
   zn_ = podaj_znak(false);
   if (zn_ == NUL) blad(bledy_skanera::koniec_pliku);
@@ -269,7 +269,7 @@ void bryzas_skan::wstawka(char zamkniecie, int brak_dolara) {
   zn_ = podaj_znak(false);
 }
 
-Token_Typ bryzas_skan::Skanuj() {
+Token_Typ Bryzas_Skan::Skanuj() {
   if (blad_pierwszego_) std::rethrow_exception(std::exchange(blad_pierwszego_, nullptr));
   if (pierwszy_) return *std::exchange(pierwszy_, std::nullopt);
   return czytaj_token();
@@ -277,7 +277,7 @@ Token_Typ bryzas_skan::Skanuj() {
 
 // token = nazwa_nt | nazwa_t | slowo_sekcji | wstawka | parametry | "(" | "%%" | "|" | ":"
 //       | "=" | "{" | "}" | "[" | "]" | ")" | "." | koniec_pliku
-Token_Typ bryzas_skan::czytaj_token() {
+Token_Typ Bryzas_Skan::czytaj_token() {
   tekst_.clear();
   pomin_separatory();
   Token_Typ t;

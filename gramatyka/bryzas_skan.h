@@ -79,14 +79,14 @@ struct Token_Typ {
 };
 
 
-class bryzas_skan {
+class Bryzas_Skan {
 public:
   // The tables, when there are, receive every name. A file that begins with
   // ++rozszerzona is read in the extended notation from its second token on.
-  explicit bryzas_skan(Tablice_Symboli* symbole);
-  ~bryzas_skan();
-  bryzas_skan(const bryzas_skan&) = delete;
-  bryzas_skan& operator=(const bryzas_skan&) = delete;
+  explicit Bryzas_Skan(Tablice_Symboli* symbole);
+  ~Bryzas_Skan();
+  Bryzas_Skan(const Bryzas_Skan&) = delete;
+  Bryzas_Skan& operator=(const Bryzas_Skan&) = delete;
 
   // Opens the grammar file. A missing file throws Blad_Pliku whose
   // brak_pliku() is true; a file that exists but cannot be read throws

@@ -29,7 +29,7 @@ Wzor jeden_znak(unsigned char c) {
 }  // namespace
 
 
-std::optional<Opis_Tokenow> bryzas_tok::czytaj(const std::string& nazwa_pliku) {
+std::optional<Opis_Tokenow> Bryzas_Tok::czytaj(const std::string& nazwa_pliku) {
   // Most grammars have no token file: asked first, its absence costs no
   // exception, whose first throw in a run costs more than the whole run.
   struct stat st {};
@@ -60,21 +60,21 @@ std::optional<Opis_Tokenow> bryzas_tok::czytaj(const std::string& nazwa_pliku) {
   return std::move(opis_);
 }
 
-void bryzas_tok::blad(int nr) const { throw Blad_Tokenow{nr, linia_sym_, kol_sym_}; }
+void Bryzas_Tok::blad(int nr) const { throw Blad_Tokenow{nr, linia_sym_, kol_sym_}; }
 
 // At the character being read, not at the symbol it belongs to.
-void bryzas_tok::blad_tu(int nr) const {
+void Bryzas_Tok::blad_tu(int nr) const {
   throw Blad_Tokenow{nr, static_cast<int>(nr_linii_), static_cast<int>(poz_) + 1};
 }
 
-void bryzas_tok::sprawdz(Sym s, int nr) {
+void Bryzas_Tok::sprawdz(Sym s, int nr) {
   if (sym_ != s) blad(nr);
   nastepny();
 }
 
 // The next symbol; blanks, tabs and comments from "--" to the end of the
 // line separate symbols.
-void bryzas_tok::nastepny() {
+void Bryzas_Tok::nastepny() {
   ++licznik_sym_;
   tekst_.clear();
   if (!pomin_odstepy()) return;
@@ -104,7 +104,7 @@ void bryzas_tok::nastepny() {
 
 // Moves to the first character of the next symbol; false at the end of the
 // file, which is then the symbol.
-bool bryzas_tok::pomin_odstepy() {
+bool Bryzas_Tok::pomin_odstepy() {
   for (;;) {
     if (nr_linii_ == 0 || poz_ >= linie_[nr_linii_ - 1].size()) {
       if (nr_linii_ >= linie_.size()) {
@@ -129,7 +129,7 @@ bool bryzas_tok::pomin_odstepy() {
 }
 
 // A symbol of one character, or of two dots; false for any other.
-bool bryzas_tok::znak_przestankowy(char c) {
+bool Bryzas_Tok::znak_przestankowy(char c) {
   const std::string& l = linie_[nr_linii_ - 1];
   switch (c) {
     case '=': sym_ = Sym::rowna; return true;
@@ -148,7 +148,7 @@ bool bryzas_tok::znak_przestankowy(char c) {
 }
 
 // nazwa_tokenu = "'" (litera | "_") { litera | cyfra | "_" } "'"
-void bryzas_tok::skanuj_nazwe_tokenu() {
+void Bryzas_Tok::skanuj_nazwe_tokenu() {
   const std::string& l = linie_[nr_linii_ - 1];
   while (poz_ < l.size() && l[poz_] != '\'') {
     const bool pierwszy = tekst_.empty();
@@ -162,7 +162,7 @@ void bryzas_tok::skanuj_nazwe_tokenu() {
 }
 
 // The rest of a name whose first character is read.
-void bryzas_tok::skanuj_nazwe() {
+void Bryzas_Tok::skanuj_nazwe() {
   const std::string& l = linie_[nr_linii_ - 1];
   while (poz_ < l.size() && znak_nazwy(l[poz_])) {
     if (tekst_.size() == max_dl_nazwy) blad(bledy_tok::za_dluga_nazwa);
@@ -172,7 +172,7 @@ void bryzas_tok::skanuj_nazwe() {
 }
 
 // napis = '"' { znak | '""' } '"'
-void bryzas_tok::skanuj_napis() {
+void Bryzas_Tok::skanuj_napis() {
   const std::string& l = linie_[nr_linii_ - 1];
   for (;;) {
     if (poz_ == l.size()) blad(bledy_tok::napis_bez_konca);
@@ -187,7 +187,7 @@ void bryzas_tok::skanuj_napis() {
 }
 
 // kod = "#" cyfra { cyfra }, at most 255
-void bryzas_tok::skanuj_kod() {
+void Bryzas_Tok::skanuj_kod() {
   const std::string& l = linie_[nr_linii_ - 1];
   int kod = 0;
   if (!(poz_ < l.size() && wspolne::cyfra(l[poz_]))) blad(bledy_tok::zly_kod);
@@ -200,7 +200,7 @@ void bryzas_tok::skanuj_kod() {
 }
 
 // plik = { opcja | definicja } .
-void bryzas_tok::plik() {
+void Bryzas_Tok::plik() {
   while (sym_ != Sym::koniec) {
     if (sym_ == Sym::opcja)
       opcja();
@@ -212,7 +212,7 @@ void bryzas_tok::plik() {
 }
 
 // The string argument of an option, on the option's line.
-std::string bryzas_tok::napis_opcji() {
+std::string Bryzas_Tok::napis_opcji() {
   if (sym_ != Sym::napis) blad(bledy_tok::zle_argumenty);
   if (tekst_.empty()) blad(bledy_tok::pusty_napis);
   std::string s = tekst_;
@@ -223,7 +223,7 @@ std::string bryzas_tok::napis_opcji() {
 // opcja = "++pomijaj" znaki { znaki } | "++komentarz" napis [ napis ]
 //       | "++komentarz_zagniezdzony" napis napis | "++bez_wielkosci"
 //       | "++koniec" nazwa_tokenu .      (all on one line)
-void bryzas_tok::opcja() {
+void Bryzas_Tok::opcja() {
   const std::string nazwa = tekst_;
   const int linia = linia_sym_;
   const int kol = kol_sym_;
@@ -263,7 +263,7 @@ void bryzas_tok::opcja() {
 }
 
 // definicja = ( nazwa_tokenu | nazwa ) "=" wyrazenie "." .
-void bryzas_tok::definicja() {
+void Bryzas_Tok::definicja() {
   const bool terminal = sym_ == Sym::nazwa_tokenu;
   Definicja_Tokenu d;
   d.nazwa = tekst_;
@@ -288,7 +288,7 @@ void bryzas_tok::definicja() {
 }
 
 // wyrazenie = skladnik { "|" skladnik } .
-Wzor bryzas_tok::wyrazenie() {
+Wzor Bryzas_Tok::wyrazenie() {
   Wzor w = skladnik();
   if (sym_ != Sym::kreska) return w;
   Wzor wybor{Wzor::Rodzaj::wybor, {}, {}};
@@ -301,7 +301,7 @@ Wzor bryzas_tok::wyrazenie() {
 }
 
 // skladnik = czynnik { czynnik } .
-Wzor bryzas_tok::skladnik() {
+Wzor Bryzas_Tok::skladnik() {
   Wzor ciag{Wzor::Rodzaj::ciag, {}, {}};
   do {
     Wzor c = czynnik();
@@ -316,7 +316,7 @@ Wzor bryzas_tok::skladnik() {
 
 // czynnik = znaki | nazwa | "(" wyrazenie ")" | "[" wyrazenie "]"
 //         | "{" wyrazenie "}" .
-Wzor bryzas_tok::czynnik() {
+Wzor Bryzas_Tok::czynnik() {
   const int linia = linia_sym_;
   const int kol = kol_sym_;
   Wzor w;
@@ -368,7 +368,7 @@ Wzor bryzas_tok::czynnik() {
 
 // znaki = ( napis | kod ) [ ".." ( napis | kod ) ] .  A string alone gives
 // all its characters; the two ends of a range are one character each.
-Zbior_Znakow bryzas_tok::znaki() {
+Zbior_Znakow Bryzas_Tok::znaki() {
   if (sym_ != Sym::napis && sym_ != Sym::kod) blad(bledy_tok::zle_argumenty);
   if (tekst_.empty()) blad(bledy_tok::pusty_napis);
   Zbior_Znakow z;
@@ -391,7 +391,7 @@ Zbior_Znakow bryzas_tok::znaki() {
 
 // Counts the nodes of a definition as it grows; helper names copy their
 // whole pattern, so a chain of them could double it at every step.
-bool bryzas_tok::dolicz(const Wzor& w) {
+bool Bryzas_Tok::dolicz(const Wzor& w) {
   wezly_ += 1;
   for (const Wzor& c : w.czesci)
     if (wezly_ > max_wezlow_wzoru || !dolicz(c)) return false;

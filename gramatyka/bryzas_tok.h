@@ -85,7 +85,7 @@ inline constexpr std::array<std::string_view, 27> nazwy_skanera = {
 // their patterns, which keeps the automaton's construction short.
 constexpr std::size_t max_wezlow_wzoru = 20000;
 
-class bryzas_tok {
+class Bryzas_Tok {
 public:
   // Reads the file; a missing one is no token file (nullopt, no error).
   // Other file failures throw Blad_Pliku.

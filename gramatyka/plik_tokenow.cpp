@@ -4,7 +4,7 @@ namespace bryzas {
 
 std::unique_ptr<const Plik_Tokenow> Plik_Tokenow::czytaj(const std::string& nazwa, const Uzywany& uzywany,
                                                          bool rozszerzona) {
-  bryzas_tok czytnik;
+  Bryzas_Tok czytnik;
   std::optional<Opis_Tokenow> opis = czytnik.czytaj(nazwa);
   if (!opis) return nullptr;
   std::unique_ptr<Plik_Tokenow> p(new Plik_Tokenow);

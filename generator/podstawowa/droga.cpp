@@ -23,7 +23,7 @@ void zglos_blad_tokenow(Konsola& konsola, const std::string& plik_tok, const Bla
 
 }  // namespace
 
-Droga::Droga(const Bryzas_Pak& pak, bryzas_skan& skan, Tablice_Symboli& symbole,
+Droga::Droga(const Bryzas_Pak& pak, Bryzas_Skan& skan, Tablice_Symboli& symbole,
              const std::optional<wspolne::Blad_Pliku>& blad_otwarcia, Konsola& konsola)
     : pak_(pak), skan_(skan), symbole_(symbole), blad_otwarcia_(blad_otwarcia), konsola_(konsola) {}
 

@@ -20,7 +20,7 @@ class Droga {
 public:
   // The scanner, its tables symbole, has the grammar file open, unless
   // opening it failed with blad_otwarcia, which the grammar phase reports.
-  Droga(const Bryzas_Pak& pak, bryzas_skan& skan, Tablice_Symboli& symbole,
+  Droga(const Bryzas_Pak& pak, Bryzas_Skan& skan, Tablice_Symboli& symbole,
         const std::optional<wspolne::Blad_Pliku>& blad_otwarcia, Konsola& konsola);
 
   // Returns true when the grammar or the token file holds an error (the
@@ -32,7 +32,7 @@ private:
   bool skaner(bool& z_tokenami);
 
   const Bryzas_Pak& pak_;
-  bryzas_skan& skan_;
+  Bryzas_Skan& skan_;
   Tablice_Symboli& symbole_;
   const std::optional<wspolne::Blad_Pliku>& blad_otwarcia_;
   Konsola& konsola_;

@@ -9,7 +9,7 @@
 
 namespace bryzas::podstawowa {
 
-Pakiet_Parsera::Pakiet_Parsera(const Bryzas_Pak& pak, bryzas_skan& skan, const Tablice_Symboli& symbole,
+Pakiet_Parsera::Pakiet_Parsera(const Bryzas_Pak& pak, Bryzas_Skan& skan, const Tablice_Symboli& symbole,
                                const std::optional<wspolne::Blad_Pliku>& blad_otwarcia, Pliki& pliki,
                                Konsola& konsola)
     : pak_(pak), skan_(skan), symbole_(symbole), blad_otwarcia_(blad_otwarcia), pliki_(pliki),
@@ -24,7 +24,7 @@ bool Pakiet_Parsera::parser() {
     utworz_pliki();
     poczatek_pl_s();
     poczatek_pl_b();
-    bryzas_pars(skan_, *this).parsuj();
+    Bryzas_Pars(skan_, *this).parsuj();
     deklaruj_typ_zbior();
     deklaruj_zbiory_first();
     lst_.linia();

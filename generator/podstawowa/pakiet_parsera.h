@@ -25,7 +25,7 @@ class Pakiet_Parsera : private Odbiorca {
 public:
   // The scanner has the grammar file open, unless opening it failed with
   // blad_otwarcia; its tables are symbole.
-  Pakiet_Parsera(const Bryzas_Pak& pak, bryzas_skan& skan, const Tablice_Symboli& symbole,
+  Pakiet_Parsera(const Bryzas_Pak& pak, Bryzas_Skan& skan, const Tablice_Symboli& symbole,
                  const std::optional<wspolne::Blad_Pliku>& blad_otwarcia, Pliki& pliki, Konsola& konsola);
 
   // Runs the whole phase. Returns true when it reported an error of the
@@ -76,7 +76,7 @@ private:
   void koniec_first() override;
 
   const Bryzas_Pak& pak_;
-  bryzas_skan& skan_;
+  Bryzas_Skan& skan_;
   const Tablice_Symboli& symbole_;
   const std::optional<wspolne::Blad_Pliku>& blad_otwarcia_;
   Pliki& pliki_;

@@ -14,7 +14,7 @@ namespace bryzas::rozszerzona {
 
 namespace {
 
-using bryzas_analiza::analiza_raport;
+using bryzas_analiza::Analiza_Raport;
 using bryzas_analiza::Komunikat;
 using bryzas_analiza::Waga;
 
@@ -34,7 +34,7 @@ std::string podsumowanie(int bledy, int ostrzezenia) {
 
 // The file's lines, each followed by the messages about it (the message and
 // its note), then the closing count.
-void pisz_liste(const std::string& nazwa, const std::vector<std::string>& linie, const analiza_raport& raport,
+void pisz_liste(const std::string& nazwa, const std::vector<std::string>& linie, const Analiza_Raport& raport,
                 const std::string& koniec) {
   std::vector<Uwaga_Listy> uwagi;
   for (const Komunikat& m : raport.posortowane()) {
@@ -51,7 +51,7 @@ void pisz_liste(const std::string& nazwa, const std::vector<std::string>& linie,
 
 }  // namespace
 
-Droga::Droga(const Bryzas_Pak& pak, bryzas_skan& skan, bool sprawdz_gnat, Konsola& konsola)
+Droga::Droga(const Bryzas_Pak& pak, Bryzas_Skan& skan, bool sprawdz_gnat, Konsola& konsola)
     : pak_(pak), skan_(skan), sprawdz_gnat_(sprawdz_gnat), konsola_(konsola) {}
 
 bool Droga::uruchom() {
@@ -62,7 +62,7 @@ bool Droga::uruchom() {
   if (const auto& b = analiza.blad_pliku_tokenow()) throw *b;
 
   // GNAT's messages about the grammar's text join the analysis's.
-  analiza_raport raport = analiza.gramatyki();
+  Analiza_Raport raport = analiza.gramatyki();
   std::optional<Plan> plan;
   std::optional<wspolne::Katalog_Roboczy> katalog;
   std::vector<std::string> pliki;
@@ -77,7 +77,7 @@ bool Droga::uruchom() {
   // Each listing counts its own messages.
   pisz_liste(pak_.plik_lst, skan_.linie(), raport, podsumowanie(raport.bledy(), raport.ostrzezenia()));
   if (bledy(analiza, raport) > 0) {
-    const analiza_raport& tokenow = analiza.tokenow();
+    const Analiza_Raport& tokenow = analiza.tokenow();
     if (tokenow.bledy() > 0)
       pisz_liste(pak_.plik_tok_lst, analiza.plik_tokenow()->linie(), tokenow,
                  podsumowanie(tokenow.bledy(), tokenow.ostrzezenia()));
@@ -91,7 +91,7 @@ bool Droga::uruchom() {
   return false;
 }
 
-std::vector<std::string> Droga::pisz(const Bryzas_Pak& pak, const Plan& plan, analiza_raport& raport) {
+std::vector<std::string> Droga::pisz(const Bryzas_Pak& pak, const Plan& plan, Analiza_Raport& raport) {
   std::vector<std::string> pliki{pak.plik_wys, pak.plik_wyb, pak.plik_wyskans, pak.plik_bledy + ".ads",
                                  pak.plik_bledy + ".adb"};
   Pakiet_Parsera parser(pak, plan);
@@ -119,7 +119,7 @@ std::vector<std::string> Droga::pisz(const Bryzas_Pak& pak, const Plan& plan, an
 
 // Without GNAT on the path the check is skipped, and the console says so;
 // the switch that turns it off says nothing.
-void Droga::sprawdz(const Bryzas_Pak& pak, const Pakiet_Parsera& parser, analiza_raport& raport) {
+void Droga::sprawdz(const Bryzas_Pak& pak, const Pakiet_Parsera& parser, Analiza_Raport& raport) {
   if (!sprawdz_gnat_) return;
   if (!Sprawdzenie_Gnat::dostepny()) {
     wygenerowane_.push_back("*** brak gnatmake: GNAT nie sprawdzil kodu Ady z " + pak.plik_we);
@@ -142,7 +142,7 @@ void Droga::sprawdz(const Bryzas_Pak& pak, const Pakiet_Parsera& parser, analiza
 
 // The messages sorted by place, the token file's, GNAT's about generated
 // text, then the counts.
-void Droga::zglos(const bryzas_analiza::Analiza& analiza, const analiza_raport& raport) {
+void Droga::zglos(const bryzas_analiza::Analiza& analiza, const Analiza_Raport& raport) {
   std::ostringstream komunikaty;
   raport.wypisz(komunikaty, pak_.plik_we);
   analiza.tokenow().wypisz(komunikaty, pak_.plik_tok);
@@ -152,7 +152,7 @@ void Droga::zglos(const bryzas_analiza::Analiza& analiza, const analiza_raport& 
   konsola_.tekst(komunikaty.str());
 }
 
-int Droga::bledy(const bryzas_analiza::Analiza& analiza, const analiza_raport& raport) const {
+int Droga::bledy(const bryzas_analiza::Analiza& analiza, const Analiza_Raport& raport) const {
   return raport.bledy() + analiza.tokenow().bledy() + bledy_wygenerowanych_;
 }
 

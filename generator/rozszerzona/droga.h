@@ -28,7 +28,7 @@ public:
   // The scanner has the grammar file open and has read its first token.
   // With sprawdz_gnat GNAT checks the parser package before it is put in
   // place.
-  Droga(const Bryzas_Pak& pak, bryzas_skan& skan, bool sprawdz_gnat, Konsola& konsola);
+  Droga(const Bryzas_Pak& pak, Bryzas_Skan& skan, bool sprawdz_gnat, Konsola& konsola);
 
   // Returns true when the grammar, its token file or the Ada it copies
   // holds an error. A file that cannot be written or read ends it with
@@ -38,15 +38,15 @@ public:
 private:
   // The files of the plan, in the directory that pak names, checked by GNAT;
   // their names.
-  std::vector<std::string> pisz(const Bryzas_Pak& pak, const Plan& plan, bryzas_analiza::analiza_raport& raport);
+  std::vector<std::string> pisz(const Bryzas_Pak& pak, const Plan& plan, bryzas_analiza::Analiza_Raport& raport);
   // GNAT's messages: those about the grammar's text join its report, the
   // others are kept as GNAT gave them.
-  void sprawdz(const Bryzas_Pak& pak, const Pakiet_Parsera& parser, bryzas_analiza::analiza_raport& raport);
-  void zglos(const bryzas_analiza::Analiza& analiza, const bryzas_analiza::analiza_raport& raport);
-  int bledy(const bryzas_analiza::Analiza& analiza, const bryzas_analiza::analiza_raport& raport) const;
+  void sprawdz(const Bryzas_Pak& pak, const Pakiet_Parsera& parser, bryzas_analiza::Analiza_Raport& raport);
+  void zglos(const bryzas_analiza::Analiza& analiza, const bryzas_analiza::Analiza_Raport& raport);
+  int bledy(const bryzas_analiza::Analiza& analiza, const bryzas_analiza::Analiza_Raport& raport) const;
 
   const Bryzas_Pak& pak_;
-  bryzas_skan& skan_;
+  Bryzas_Skan& skan_;
   const bool sprawdz_gnat_;
   Konsola& konsola_;
   // GNAT's messages about generated text, as it gave them, and how many of

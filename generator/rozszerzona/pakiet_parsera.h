@@ -137,8 +137,8 @@ private:
   const Bryzas_Pak& pak_;
   const Plan& plan_;
   const bryzas_analiza::Gramatyka& g_;
-  const bryzas_analiza::analiza_zbiory& zbiory_;
-  const bryzas_analiza::analiza_decyzje& decyzje_;
+  const bryzas_analiza::Analiza_Zbiory& zbiory_;
+  const bryzas_analiza::Analiza_Decyzje& decyzje_;
   const std::string& koniec_;
   int nr_konca_;  // the end token's terminal number, or -1
   const bool odtwarzanie_;

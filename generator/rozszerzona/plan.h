@@ -13,13 +13,13 @@
 namespace bryzas::rozszerzona {
 
 struct Plan {
-  Plan(const bryzas_analiza::Gramatyka& gramatyka, const bryzas_analiza::analiza_zbiory& z,
-       const bryzas_analiza::analiza_decyzje& d)
+  Plan(const bryzas_analiza::Gramatyka& gramatyka, const bryzas_analiza::Analiza_Zbiory& z,
+       const bryzas_analiza::Analiza_Decyzje& d)
       : g(gramatyka), zbiory(z), decyzje(d) {}
 
   const bryzas_analiza::Gramatyka& g;
-  const bryzas_analiza::analiza_zbiory& zbiory;
-  const bryzas_analiza::analiza_decyzje& decyzje;
+  const bryzas_analiza::Analiza_Zbiory& zbiory;
+  const bryzas_analiza::Analiza_Decyzje& decyzje;
   // The end token: P.tok's, or without P.tok the grammar's; empty when
   // there is none (then Skanuj gives Pusty at the end and nothing checks
   // that the input ends after the start symbol).

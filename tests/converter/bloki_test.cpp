@@ -39,7 +39,7 @@ protected:
   // The tokens of the file and the line count at the end, "!nr" on an error.
   static std::string tokeny(const std::string& plik, std::size_t blok) {
     std::ostringstream konsola;
-    osw_skan skan(konsola, blok);
+    Osw_Skan skan(konsola, blok);
     skan.otworz_plik_we(plik);
     std::string s;
     try {
@@ -68,7 +68,7 @@ TEST_F(Bloki, TokenyILinieNieZalezaOdBloku) {
   for (std::size_t b = 2; b <= 300; ++b) bloki.push_back(b);
   for (const std::string& tresc : wejscia) {
     const std::string plik = we(tresc);
-    const std::string wzor = tokeny(plik, osw_skan::domyslny_blok);
+    const std::string wzor = tokeny(plik, Osw_Skan::domyslny_blok);
     for (std::size_t blok : bloki) ASSERT_EQ(tokeny(plik, blok), wzor) << "blok " << blok;
   }
 }
@@ -84,7 +84,7 @@ TEST_F(Bloki, PodgladNaGranicyKawalkaLinii) {
       const int linie = koniec == "\r\nx" ? 1 : 2;
       for (std::size_t blok = 2; blok <= 1100; ++blok) {
         std::ostringstream konsola;
-        osw_skan skan(konsola, blok);
+        Osw_Skan skan(konsola, blok);
         skan.otworz_plik_we(plik);
         skan.Skanuj();
         skan.Skanuj();
@@ -101,9 +101,9 @@ TEST_F(Bloki, XmlNieZalezyOdBloku) {
                               "\"\nz=007");
   auto xml_dla = [&](std::size_t blok) {
     std::ostringstream konsola;
-    osw_skan skan(konsola, blok);
-    ostrew_wy wy;
-    osw_pars pars(skan, wy, konsola);
+    Osw_Skan skan(konsola, blok);
+    Ostrew_Wy wy;
+    Osw_Pars pars(skan, wy, konsola);
     pars.init_zbiory();
     skan.otworz_plik_we(plik);
     wy.otworz_plik_wy((kat_ / "a.xml").string());
@@ -113,7 +113,7 @@ TEST_F(Bloki, XmlNieZalezyOdBloku) {
     EXPECT_EQ(konsola.str(), "");
     return xml();
   };
-  const std::string wzor = xml_dla(osw_skan::domyslny_blok);
+  const std::string wzor = xml_dla(Osw_Skan::domyslny_blok);
   for (std::size_t blok = 2; blok <= 1001; blok = blok < 70 ? blok + 1 : blok + 31)
     ASSERT_EQ(xml_dla(blok), wzor) << "blok " << blok;
   EXPECT_NE(wzor.find("<wartosc>ab\xC3\xA9</wartosc>"), std::string::npos);

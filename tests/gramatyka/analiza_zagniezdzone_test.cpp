@@ -43,7 +43,7 @@ private:
   bryzas::Nazwy_Projektu n_;
 };
 
-bryzas::bryzas_skan& otwarty(bryzas::bryzas_skan& skan, const std::string& plik) {
+bryzas::Bryzas_Skan& otwarty(bryzas::Bryzas_Skan& skan, const std::string& plik) {
   skan.otworz(plik);
   return skan;
 }
@@ -54,7 +54,7 @@ struct Przeczytana {
       : projekt(gramatyka), a(otwarty(skan, projekt.nazwy().plik_we), projekt.nazwy()) {}
 
   Projekt projekt;
-  bryzas::bryzas_skan skan{nullptr};
+  bryzas::Bryzas_Skan skan{nullptr};
   Analiza a;
 };
 
@@ -100,7 +100,7 @@ TEST(Zagniezdzone, ZbioryGrupDlaGeneratora) {
                       "\"T\" = 't' .\n");
   ASSERT_TRUE(p.a.przeczytana());
   const Gramatyka& g = p.a.gramatyka();
-  const analiza_decyzje& d = p.a.decyzje();
+  const Analiza_Decyzje& d = p.a.decyzje();
   const Element& calosc = g.produkcje[0].prawa.at(0);
   const Ciag& s = calosc.galezie.at(0);
   const Decyzja_Grupy& petla = d.grupy(s.at(0));
