@@ -77,9 +77,9 @@ bool Pakiet_Parsera::klauzule_kontekstu(Pisarz& w, bool specyfikacja) const {
   for (Token_Kod k : {Token_Kod::WITHUSEKOD, Token_Kod::WITHKOD})
     for (const bryzas_analiza::Sekcja_Naglowka* s : naglowek(k)) {
       const std::string_view pakiet = wspolne::usun_spacje(s->tekst);
-      // A package stands in the specification when the start symbol's
-      // parameters name it, or (withed and used) when their types need a
-      // package of the header's.
+      // A package is withed by P_pars.ads rather than the body when the
+      // start symbol's parameters name it, or (withed and used) when their
+      // types need a package of the header's.
       const bool w_specyfikacji = parametry && (nazywa_pakiet(*parametry, pakiet) ||
                                                 (k == Token_Kod::WITHUSEKOD && typ_z_pakietu(*parametry)));
       if (w_specyfikacji != specyfikacja) continue;

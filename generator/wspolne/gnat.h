@@ -31,7 +31,7 @@ public:
   static bool dostepny();
 
   // Checks the unit whose file plik stands in pak's directory with the
-  // other generated files, P_Skan's specification in plik_skan_spec. What
+  // other generated files, P_Skan's .ads file in plik_skan_spec. What
   // GNAT says that is no message (a line of its own) becomes an error of
   // the file. Throws Blad_Pliku when the run cannot be made.
   std::vector<Komunikat_Gnat> sprawdz(const std::string& plik, const std::string& plik_skan_spec) const;
