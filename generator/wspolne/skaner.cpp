@@ -88,9 +88,20 @@ void Skaner::pisz_pozycje(Pisarz& w) {
   naglowek_danych(w, pak_.epoka_zrodel);
   w.linia("package ", p, " is");
   w.linia();
-  w.linia("-- linia i kolumna (od 1) pierwszego znaku biezacego tokenu albo bledu skanera");
-  w.linia("Linia : Natural := 0;");
-  w.linia("Kolumna : Natural := 0;");
+  if (plan_.rozszerzona) {
+    w.linia("-- linia (od 1) pierwszego znaku biezacego tokenu albo bledu skanera");
+    w.linia("Linia : Natural := 0;");
+    w.linia("-- ten znak i pierwszy znak jego linii jako miejsca w buforze skanera:");
+    w.linia("-- kolumne liczy sie z nich dopiero wtedy, kiedy ktos o nia pyta");
+    w.linia("Pocz_Tokenu : Positive := 1;");
+    w.linia("Pocz_Linii : Integer := 1;");
+    w.linia("-- kolumna (od 1) tego znaku");
+    w.linia("function Kolumna return Natural is (if Linia = 0 then 0 else Pocz_Tokenu - Pocz_Linii + 1);");
+  } else {
+    w.linia("-- linia i kolumna (od 1) pierwszego znaku biezacego tokenu albo bledu skanera");
+    w.linia("Linia : Natural := 0;");
+    w.linia("Kolumna : Natural := 0;");
+  }
   w.linia("-- znak, od ktorego nie zaczyna sie zaden token (blad skanera 1)");
   w.linia("Znak : Character := ' ';");
   if (plan_.rozszerzona) {

@@ -108,19 +108,14 @@ private:
   std::vector<bool> petla(int stan) const;
   void tablice_petli(Pisarz& w);
   std::string token_wprost(int stan, const Cechy& c) const;
-  void ruch_kodem(Pisarz& w, int cel, const Cechy& c);
+  bool wydaje_wprost(const std::vector<int>& stany, const Cechy& c) const;
+  void ruch_kodem(Pisarz& w, int z, int cel, const Cechy& c);
+  void stop_kodem(Pisarz& w, int z);
   void petla_kodem(Pisarz& w, const std::string& koniec, const std::string& etykieta_dalej);
   void pomijane_kodem(Pisarz& w);
-  void koniec_linii_kodem(Pisarz& w);
-  void start_kodem(Pisarz& w, const Cechy& c);
-  struct Klasy_Startu {
-    std::vector<int> klasa;  // of each character
-    std::vector<int> cele;   // the state of each class from 2 on
-  };
-  Klasy_Startu klasy_startu() const;
   void stan_kodem(Pisarz& w, int stan, const Cechy& c);
   void automat_kodem(Pisarz& w, const Cechy& c);
-  void bez_dopasowania_kodem(Pisarz& w, const Cechy& c);
+  void dalej_kodem(Pisarz& w, const Cechy& c);
   void skanuj_kodem(Pisarz& w, const Cechy& c);
   // Whether the file declares a comment to the end of the line (or one
   // between delimiters).

@@ -246,7 +246,8 @@ Skaner::Cechy Skaner::cechy() const {
   // The extended notation's scan reports its errors itself.
   c.scalony = c.odtwarzanie && c.w_miejscu && plan_.rozszerzona;
   c.rdzen = c.odtwarzanie && !c.scalony ? "Skanuj_Token" : c.w_miejscu ? "Skanuj_Biezacy" : "Skanuj";
-  c.powrot = c.w_miejscu ? "return;" : "return Token_Aut;";
+  // The extended notation's automaton tells whether it has handed a token over.
+  c.powrot = plan_.rozszerzona ? "return True;" : c.w_miejscu ? "return;" : "return Token_Aut;";
   return c;
 }
 
@@ -257,13 +258,16 @@ Skaner::Cechy Skaner::cechy() const {
 void Skaner::skanuj(Pisarz& w) {
   const Cechy c = cechy();
   token_ostatni(w, c);
+  if (plan_.rozszerzona) {
+    skanuj_kodem(w, c);
+    skanuj_z_zewnatrz(w, c);
+    return;
+  }
   if (c.w_miejscu)
     w.linia("procedure ", c.rdzen, " is");
   else
     w.linia("function ", c.rdzen, " return Token_Typ is");
-  if (plan_.rozszerzona) {
-    skanuj_kodem(w, c);
-  } else {
+  {
     pomijanie(w);
     Wciecie petla(w, 2 * krok_wciecia);
     koniec_wejscia(w, c);
@@ -291,32 +295,13 @@ void Skaner::token_ostatni(Pisarz& w, const Cechy& c) {
     w.linia("Token_Aut : Token_Typ renames Biezacy;");
   }
   w.linia();
-  if (c.bez_granicy)
-    w.blok(R"ada(
--- caly tekst ostatniego tokenu stoi w buforze od Tekst_Od_We do nastepnego Skanuj
-Tekst_Od_We : Positive := 1;
-Dl_Tekstu_We : Natural := 0;
-
-function Tekst return String is (Bufor_We (Tekst_Od_We .. Tekst_Od_We + Dl_Tekstu_We - 1));
-
-)ada");
-  if (plan_.rozszerzona && !c.wart && !c.lf_w_tokenie) {
-    w.linia("-- token rodzaju Kod od znaku Od do przed Za: tu, gdzie automat go skonczyl");
-    w.linia("procedure Wydaj_We (Kod : Token_Kod; Od, Za : Positive) is");
-    w.linia("begin");
-    {
-      Wciecie cialo(w, krok_wciecia);
-      miejsce_tokenu(w, "Od");
-    }
-    w.blok(R"ada(
-  Token_Aut.Kod := Kod;
-  Tekst_Od_We := Od;
-  Dl_Tekstu_We := Za - Od;
-  Poz_We := Za;
-end Wydaj_We;
-pragma Inline (Wydaj_We);
-
-)ada");
+  // The token's first character is also where its place is told from.
+  if (c.bez_granicy) {
+    w.linia("-- caly tekst ostatniego tokenu stoi w buforze od Tekst_Od_We do przed Poz_We");
+    w.linia("Tekst_Od_We : Positive renames ", pak_.nazwa_pozycji, ".Pocz_Tokenu;");
+    w.linia();
+    w.linia("function Tekst return String is (Bufor_We (Tekst_Od_We .. Poz_We - 1));");
+    w.linia();
   }
   if (c.odtwarzanie)
     w.blok(R"ada(
@@ -360,9 +345,16 @@ begin
 }
 
 // P_Pozycja's line and column of the token that begins at index Od.
+// The extended notation's P_Pozycja tells the column from where the
+// token and its line begin, only when asked.
 void Skaner::miejsce_tokenu(Pisarz& w, std::string_view od) {
   w.linia(pak_.nazwa_pozycji, ".Linia := Linia_We;");
-  w.linia(pak_.nazwa_pozycji, ".Kolumna := ", od, " - Pocz_Linii_We + 1;");
+  if (!plan_.rozszerzona) {
+    w.linia(pak_.nazwa_pozycji, ".Kolumna := ", od, " - Pocz_Linii_We + 1;");
+    return;
+  }
+  w.linia(pak_.nazwa_pozycji, ".Pocz_Linii := Pocz_Linii_We;");
+  w.linia("Tekst_Od_We := ", od, ";");
 }
 
 // The token's place, and the end token when the input has ended.
@@ -379,7 +371,6 @@ void Skaner::token_konca(Pisarz& w, const Cechy& c) {
     w.linia("Token_Aut.Wart (1 .. Dl_Token_Aut) := (others => ' ');");
     w.linia("Dl_Token_Aut := 0;");
   }
-  if (c.bez_granicy) w.linia("Dl_Tekstu_We := 0;");
   w.linia("Token_Aut.Kod := ", kod_konca, ";");
   w.linia(c.powrot);
 }
@@ -455,20 +446,22 @@ case Rodzaje_Aut (Akc) is
   when Token =>
     Token_Aut.Kod := Kody_Aut (Akc);
 )ada");
-  if (c.bez_granicy)
-    w.blok(R"ada(
-    Tekst_Od_We := Poz_We;
-    Dl_Tekstu_We := Dlugosc;
-)ada");
-  if (c.bez_granicy && c.wart)
-    w.blok(R"ada(
-    Dlugosc := Natural'Min (Dlugosc, Dl_Tok);
-)ada");
-  if (c.wart)
+  // Without a limit the whole text stays in the buffer, and Wart holds
+  // what of it fits.
+  if (c.bez_granicy) {
+    Wciecie e(w, 2 * krok_wciecia);
+    w.linia("Tekst_Od_We := Poz_We;");
+    w.linia(c.lf_w_tokenie ? "Przesun (Dlugosc);" : "Poz_We := Poz_We + Dlugosc;");
+    if (c.wart) w.linia("Dlugosc := Natural'Min (Dlugosc, Dl_Tok);");
+  }
+  if (c.wart) {
     w.blok(R"ada(
     -- znak po znaku: krotki tekst kopiuje sie tak szybciej niz wycinkiem
     declare
-      T : String renames Bufor_We (Poz_We .. Poz_We + Dlugosc - 1);
+)ada");
+    w.linia("      T : String renames Bufor_We (", c.bez_granicy ? "Tekst_Od_We" : "Poz_We", " .. ",
+            c.bez_granicy ? "Tekst_Od_We" : "Poz_We", " + Dlugosc - 1);");
+    w.blok(R"ada(
     begin
       for I in T'Range loop
         Token_Aut.Wart (I - T'First + 1) := T (I);
@@ -479,11 +472,10 @@ case Rodzaje_Aut (Akc) is
     end loop;
     Dl_Token_Aut := Dlugosc;
 )ada");
+  }
   {
     Wciecie e(w, 2 * krok_wciecia);
-    // Dlugosc is then what Wart holds; the token may be longer.
-    const std::string dl = c.bez_granicy ? "Dl_Tekstu_We" : "Dlugosc";
-    w.linia(c.lf_w_tokenie ? "Przesun (" + dl + ");" : "Poz_We := Poz_We + " + dl + ";");
+    if (!c.bez_granicy) w.linia(c.lf_w_tokenie ? "Przesun (Dlugosc);" : "Poz_We := Poz_We + Dlugosc;");
     w.linia(c.powrot);
   }
   if (jest_komentarz(true))
@@ -549,7 +541,7 @@ function Skanuj return Token_Typ is
 begin
   Skanuj_Biezacy;
   Wynik.Kod := Biezacy.Kod;
-  Dl := Natural'Min (Dl_Tekstu_We, Dl_Tok);
+  Dl := Natural'Min (Poz_We - Tekst_Od_We, Dl_Tok);
   Wynik.Wart (1 .. Dl) := Bufor_We (Tekst_Od_We .. Tekst_Od_We + Dl - 1);
   return Wynik;
 end Skanuj;

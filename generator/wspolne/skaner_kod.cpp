@@ -46,6 +46,28 @@ std::string wybor_ady(const Zbior& z) {
   return w;
 }
 
+// "when CHOICES =>" over as many lines as keep each line short: a long
+// list goes on under itself, each further line beginning with a "|".
+void wybory(Pisarz& w, const Zbior& z) {
+  constexpr std::size_t szerokosc = 90;
+  std::string linia = "when ";
+  bool pierwszy = true;
+  for (const auto& [od, DO] : przedzialy(z)) {
+    std::string p = znak_ady(od);
+    if (DO > od) p += " .. " + znak_ady(DO);
+    if (pierwszy) {
+      linia += p;
+    } else if (linia.size() + p.size() + 3 > szerokosc) {
+      w.linia(linia);
+      linia = "   | " + p;
+    } else {
+      linia += " | " + p;
+    }
+    pierwszy = false;
+  }
+  w.linia(linia, " =>");
+}
+
 // A set tested by a membership of at most this many ranges; a larger one
 // by a table of its own.
 constexpr std::size_t przedzialy_w_tescie = 2;
@@ -109,27 +131,6 @@ std::vector<int> Skaner::niedokonczone() const {
   return t;
 }
 
-// The start state's moves by class: 0 no move (or a character the loop
-// before the case has skipped), 1 a skipped line feed, then one class for
-// each state a move leads to, in the order of their numbers.
-Skaner::Klasy_Startu Skaner::klasy_startu() const {
-  Klasy_Startu k{std::vector<int>(256, 0), {}};
-  std::map<int, int> numery;
-  for (unsigned c = 0; c < 256; ++c)
-    if (ruch(1, c) != 0 && !zawsze_pomijany(c)) numery.emplace(ruch(1, c), 0);
-  for (auto& [t, nr] : numery) {
-    nr = static_cast<int>(k.cele.size()) + 2;
-    k.cele.push_back(t);
-  }
-  for (unsigned c = 0; c < 256; ++c) {
-    if (zawsze_pomijany(c))
-      k.klasa[c] = c == '\n' ? 1 : 0;
-    else if (ruch(1, c) != 0)
-      k.klasa[c] = numery[ruch(1, c)];
-  }
-  return k;
-}
-
 // The token kind a match ending in the state gives, named with its
 // package, when the scan can hand it over where it ends (its text stays in
 // the buffer and holds no line feed); else "".
@@ -158,27 +159,10 @@ std::vector<bool> Skaner::petla(int s) const {
   return z;
 }
 
-// The tables of the loops that test more ranges than a membership does well.
+// The tables of the loops that test more ranges than a membership does
+// well, and the characters that begin something.
 void Skaner::tablice_petli(Pisarz& w) {
   const Automat_Tokenow& a = *skaner_.automat;
-  Zbior pomijane(256, false);
-  for (unsigned c = 0; c < 256; ++c) pomijane[c] = c != '\n' && zawsze_pomijany(c);
-  if (przedzialy(pomijane).size() > przedzialy_w_tescie) {
-    w.linia("-- znaki pomijane przed tokenem (bez konca linii)");
-    w.linia("Pomijane_Aut : constant array (Character) of Boolean := (", wybor_ady(pomijane),
-            " => True, others => False);");
-  }
-  // One jump on the class of the token's first character.
-  const Klasy_Startu k = klasy_startu();
-  w.linia("-- klasy pierwszego znaku tokenu: 0 zaden, 1 pomijany koniec linii, dalej stany");
-  w.linia("type Klasa_Aut is range 0 .. ", std::to_string(k.cele.size() + 1), ";");
-  w.linia("Klasy_Aut : constant array (Character) of Klasa_Aut := (");
-  for (std::size_t nr = 1; nr < k.cele.size() + 2; ++nr) {
-    Zbior z(256, false);
-    for (unsigned c = 0; c < 256; ++c) z[c] = k.klasa[c] == static_cast<int>(nr);
-    if (!przedzialy(z).empty()) w.linia("  ", wybor_ady(z), " => ", std::to_string(nr), ",");
-  }
-  w.linia("  others => 0);");
   Zbior poczatki(256, false);
   for (unsigned c = 0; c < 256; ++c) poczatki[c] = ruch(1, c) != 0;
   w.linia("-- znaki, od ktorych zaczyna sie token, komentarz albo pominiecie");
@@ -203,23 +187,44 @@ std::string etykieta(int s) { return "Stan_" + std::to_string(s); }
 
 }  // namespace
 
-// One move: into a state that accepts, the match grows; into one without
-// moves, the match is over; into any other, its code goes on.
-void Skaner::ruch_kodem(Pisarz& w, int cel, const Cechy& c) {
+// Whether the automaton hands a token over where it ends: a move into a
+// state without moves, or a state that accepts and has no move on some
+// character.
+bool Skaner::wydaje_wprost(const std::vector<int>& stany, const Cechy& c) const {
+  for (int s : stany)
+    for (unsigned z = 0; z < 256; ++z) {
+      const int t = ruch(s, z);
+      if (t != 0 && t != s && bez_wyjscia(t) && !token_wprost(t, c).empty()) return true;
+      if (t == 0 && !token_wprost(s, c).empty()) return true;
+    }
+  return false;
+}
+
+// One move from state z: into a state that accepts, the match grows; into
+// one without moves, the match is over; into any other, its code goes on.
+void Skaner::ruch_kodem(Pisarz& w, int z, int cel, const Cechy& c) {
   const Automat_Tokenow& a = *skaner_.automat;
-  if (a.wygrany(cel) >= 0 && (!bez_wyjscia(cel) || token_wprost(cel, c).empty())) {
+  const bool wprost = bez_wyjscia(cel) && !token_wprost(cel, c).empty();
+  if (a.wygrany(cel) >= 0 && !wprost) {
     w.linia("Kon := I;");
     w.linia("Akc := ", std::to_string(cel), ";");
   }
-  if (bez_wyjscia(cel) && !token_wprost(cel, c).empty()) {
-    w.linia("Wydaj_We (", token_wprost(cel, c), ", Od, I + 1);");
-    w.linia(c.powrot);
+  if (wprost) {
+    w.linia("Token_Aut.Kod := ", token_wprost(cel, c), ";");
+    w.linia("I := I + 1;");
+    w.linia("goto Wydaj;");
   } else if (bez_wyjscia(cel)) {
-    w.linia("exit Automat;");
+    stop_kodem(w, z);
   } else {
     w.linia("I := I + 1;");
     w.linia("goto ", etykieta(cel), ";");
   }
+}
+
+// The automaton stops in state z on character I.
+void Skaner::stop_kodem(Pisarz& w, int z) {
+  w.linia("S := ", std::to_string(z), ";");
+  w.linia("goto Stoj;");
 }
 
 // A run of characters from I on: a for loop (its index needs no check) up
@@ -236,46 +241,20 @@ void Skaner::petla_kodem(Pisarz& w, const std::string& koniec, const std::string
   w.linia("<<", etykieta_dalej, ">>");
 }
 
-// The characters skipped before a token, in the start state: a run of
-// them in a tight loop (the token begins after it), and a line feed among
-// them counts a line. The start state's code is entered with I = Od.
+// The start state's own choices: the characters skipped whatever follows
+// them go round again (the token begins after them), and a line feed among
+// them counts a line.
 void Skaner::pomijane_kodem(Pisarz& w) {
   Zbior z(256, false);
   for (unsigned c = 0; c < 256; ++c) z[c] = c != '\n' && zawsze_pomijany(c);
-  if (przedzialy(z).empty()) return;
-  petla_kodem(w, przedzialy(z).size() <= przedzialy_w_tescie ? "B (J) not in " + wybor_ady(z) : "not Pomijane_Aut (B (J))",
-              etykieta(1) + "_Token");
-  w.linia("Od := I;");
-}
-
-// The start state's moves: one jump on the class of the character.
-void Skaner::start_kodem(Pisarz& w, const Cechy& c) {
-  const Klasy_Startu k = klasy_startu();
-  w.linia("case Klasy_Aut (B (I)) is");
-  {
-    Wciecie wybory(w, krok_wciecia);
-    w.linia("when 0 =>");
-    w.linia("  exit Automat;");
-    koniec_linii_kodem(w);
-    for (std::size_t i = 0; i < k.cele.size(); ++i) {
-      w.linia("when ", std::to_string(i + 2), " =>");
-      Wciecie ruch(w, krok_wciecia);
-      ruch_kodem(w, k.cele[i], c);
-    }
+  if (!przedzialy(z).empty()) {
+    wybory(w, z);
+    w.linia("  I := I + 1;");
+    w.linia("  goto ", etykieta(1), ";");
   }
-  w.linia("end case;");
-}
-
-// The line feed skipped in the start state (class 1).
-void Skaner::koniec_linii_kodem(Pisarz& w) {
-  if (!zawsze_pomijany('\n')) {
-    w.linia("when 1 =>");
-    w.linia("  exit Automat;");
-    return;
-  }
-  w.linia("when 1 =>");
+  if (!zawsze_pomijany('\n')) return;
+  w.linia("when ", znak_ady('\n'), " =>");
   w.linia("  I := I + 1;");
-  w.linia("  Od := I;");
   w.linia("  Linia_We := Linia_We + 1;");
   w.linia("  Pocz_Linii_We := I;");
   w.linia("  goto ", etykieta(1), ";");
@@ -283,11 +262,12 @@ void Skaner::koniec_linii_kodem(Pisarz& w) {
 
 // The code of one state: its own characters in a loop, the end of the
 // buffer, then a case on the character that leaves it. Where no move
-// leads on, the automaton stops in the state, on that character.
+// leads on, the automaton stops in the state, on that character. The
+// start state's case is the one jump on a token's first character.
 void Skaner::stan_kodem(Pisarz& w, int s, const Cechy& c) {
   const Automat_Tokenow& a = *skaner_.automat;
   w.linia("<<", etykieta(s), ">>");
-  if (s == 1) pomijane_kodem(w);
+  if (s == 1) w.linia("Od := I;");
   const Zbior wlasne = petla(s);
   if (!przedzialy(wlasne).empty()) {
     petla_kodem(w,
@@ -298,106 +278,181 @@ void Skaner::stan_kodem(Pisarz& w, int s, const Cechy& c) {
     if (a.wygrany(s) >= 0) w.linia("Kon := I - 1;");
   }
   w.linia("if I > B'Last then");
-  w.linia("  S := ", std::to_string(s), ";");
-  w.linia("  goto Koniec_Bufora;");
+  {
+    Wciecie e(w, krok_wciecia);
+    stop_kodem(w, s);
+  }
   w.linia("end if;");
   // The other moves, grouped by the state they lead to.
   std::map<int, Zbior> cele;
   bool wszystkie = true;
-  for (unsigned c = 0; c < 256; ++c) {
-    const int t = ruch(s, c);
-    if (t == s || (s == 1 && zawsze_pomijany(c))) continue;
+  for (unsigned z = 0; z < 256; ++z) {
+    const int t = ruch(s, z);
+    if (t == s || (s == 1 && zawsze_pomijany(z))) continue;
     if (t == 0) {
       wszystkie = false;
       continue;
     }
-    cele.try_emplace(t, Zbior(256, false)).first->second[c] = true;
+    cele.try_emplace(t, Zbior(256, false)).first->second[z] = true;
   }
-  if (s == 1) {
-    start_kodem(w, c);
+  // Without a move out, the loop has taken what it could: the match ends
+  // here, handed over or stopped at.
+  if (s != 1 && cele.empty()) {
+    if (!wszystkie && !token_wprost(s, c).empty()) {
+      w.linia("Token_Aut.Kod := ", token_wprost(s, c), ";");
+      w.linia("goto Wydaj;");
+    } else {
+      stop_kodem(w, s);
+    }
     return;
   }
   w.linia("case B (I) is");
   {
-    Wciecie wybory(w, krok_wciecia);
+    Wciecie galezie(w, krok_wciecia);
+    if (s == 1) pomijane_kodem(w);
     for (const auto& [t, z] : cele) {
-      w.linia("when ", wybor_ady(z), " =>");
+      wybory(w, z);
       Wciecie ruch(w, krok_wciecia);
-      ruch_kodem(w, t, c);
+      ruch_kodem(w, s, t, c);
     }
     if (!wszystkie) {
       // In a state that accepts, the match ends before this character.
-      w.linia("when others =>");
-      if (!token_wprost(s, c).empty()) {
-        w.linia("  Wydaj_We (", token_wprost(s, c), ", Od, I);");
-        w.linia("  ", c.powrot);
+      // The start state names them: its jump then takes every character
+      // from one table, without a test of its range first.
+      if (s == 1) {
+        Zbior bez_ruchu(256, false);
+        for (unsigned z = 0; z < 256; ++z) bez_ruchu[z] = ruch(1, z) == 0;
+        wybory(w, bez_ruchu);
       } else {
-        w.linia("  S := ", std::to_string(s), ";");
-        w.linia("  exit Automat;");
+        w.linia("when others =>");
+      }
+      Wciecie inne(w, krok_wciecia);
+      if (!token_wprost(s, c).empty()) {
+        w.linia("Token_Aut.Kod := ", token_wprost(s, c), ";");
+        w.linia("goto Wydaj;");
+      } else {
+        stop_kodem(w, s);
       }
     }
   }
   w.linia("end case;");
 }
 
-// The automaton over the part of the buffer filled so far, renamed whole,
-// each state a label: a move is a jump. At the end of the buffer it asks
-// for more (Dolej keeps the token's first character at Poz_We) and goes on
-// in the state it was in.
+// Automat_We: the automaton over the part of the buffer filled so far,
+// each state a label and a move a jump. It hands a token over where it
+// ends (True) or stops (False) at the end of the buffer or where no move
+// leads on; Rozstrzygnij_We then decides, and the automaton goes on where it
+// stood: S_We and the rest say where.
 void Skaner::automat_kodem(Pisarz& w, const Cechy& c) {
-  const Automat_Tokenow& a = *skaner_.automat;
+  const std::string poz = pak_.nazwa_pozycji + ".";
   std::vector<int> stany;
-  for (int s = 1; s <= a.licz_stanow(); ++s)
+  for (int s = 1; s <= skaner_.automat->licz_stanow(); ++s)
     if (zastepca_[static_cast<std::size_t>(s)] == s && !bez_wyjscia(s)) stany.push_back(s);
   w.blok(R"ada(
-S := 1;
-Od := Poz_We;
-I := Od;
-Kon := 0;
-Akc := 0;
-Automat :
-loop
-  declare
-    B : String renames Bufor_We (1 .. Dl_We);
-  begin
+-- gdzie automat stanal: stan, znaki przeczytane od Poz_We, ostatni znak
+-- najdluzszego dopasowania i stan, w ktorym sie skonczylo (0, gdy go nie ma)
+S_We : Stan_Aut := 1;
+Ile_We : Natural := 0;
+Kon_We : Integer := 0;
+Akc_We : Stan_Aut := 0;
+
+-- automat od Poz_We po wypelnionej czesci bufora, kazdy stan etykieta, a
+-- ruch skok: True, kiedy wydal token, False, kiedy stanal (na koncu bufora
+-- albo bez ruchu); po postoju idzie dalej ze stanu S_We, w ktorym stanal
+function Automat_We (Po_Postoju : Boolean) return Boolean is
+  -- bufor bez ostatniej mozliwej pozycji: I + 1 nigdy nie przekracza zakresu
+  Ost : constant Natural range 0 .. Natural'Last - 1 := Dl_We;
+  B : String (1 .. Ost) with Import, Address => Bufor_We.all'Address;
+  S : Stan_Aut := 1;        -- stan, w ktorym automat stanal
+  Od : Positive := Poz_We;  -- pierwszy znak tokenu
+  I : Positive := Od;       -- nastepny znak
+  Kon : Integer := 0;       -- ostatni znak najdluzszego dopasowania
+  Akc : Stan_Aut := 0;      -- stan, w ktorym sie skonczylo; 0, gdy go nie ma
+begin
 )ada");
   {
-    Wciecie blok(w, 2 * krok_wciecia);
+    Wciecie cialo(w, krok_wciecia);
     if (stany.size() > 1) {
-      w.linia("-- po dolaniu automat idzie dalej ze stanu, w ktorym stanal");
-      w.linia("if S /= 1 then");
-      w.linia("  case S is");
-      for (std::size_t i = 1; i < stany.size(); ++i)
-        w.linia("    when ", std::to_string(stany[i]), " => goto ", etykieta(stany[i]), ";");
-      w.linia("    when others => null;");
-      w.linia("  end case;");
+      w.linia("if Po_Postoju and then S_We /= 1 then");
+      w.linia("  goto Wznow;");
       w.linia("end if;");
     }
     for (int s : stany) stan_kodem(w, s, c);
-    w.linia("<<Koniec_Bufora>>");
-    w.linia("Ile := I - Od;");
-  }
-  w.blok(R"ada(
-  end;
-  -- Dolej przesuwa tekst tak, ze token zaczyna sie od Poz_We
-  Poz_We := Od;
-  Jest := Zapewnij (Ile + 1);
-  Kon := Kon - (Od - Poz_We);
-  Od := Poz_We;
-  I := Od + Ile;
-  exit Automat when not Jest;
-end loop Automat;
+    if (wydaje_wprost(stany, c)) {
+      w.linia("<<Wydaj>>");
+      w.linia(poz, "Linia := Linia_We;");
+      w.linia(poz, "Pocz_Linii := Pocz_Linii_We;");
+      w.linia("Tekst_Od_We := Od;");
+      w.linia("Poz_We := I;");
+      w.linia("return True;");
+    }
+    w.blok(R"ada(
+<<Stoj>>
+S_We := S;
+Ile_We := I - Od;
+Kon_We := Kon;
+Akc_We := Akc;
 Poz_We := Od;
+return False;
 )ada");
+    if (stany.size() > 1) {
+      w.blok(R"ada(
+<<Wznow>>
+S := S_We;
+S_We := 1;
+I := Od + Ile_We;
+Kon := Kon_We;
+Akc := Akc_We;
+case S is
+)ada");
+      for (std::size_t i = 1; i < stany.size(); ++i)
+        w.linia("  when ", std::to_string(stany[i]), " => goto ", etykieta(stany[i]), ";");
+      w.linia("  when others => goto ", etykieta(1), ";");
+      w.linia("end case;");
+    }
+  }
+  w.linia("end Automat_We;");
+  // Written out twice: where a scan begins, and after a stop.
+  w.linia("pragma Inline_Always (Automat_We);");
+  w.linia();
 }
 
-// No match: the end of the input, a token begun and not finished, or a
-// character that begins none. A match after which the automaton read on
-// into a longer token and stopped in it, on a character that begins no
-// token of its own, is that longer token unfinished (1e in JSON); where
-// that character begins one, the match stands (1..2 in Pascal).
-void Skaner::bez_dopasowania_kodem(Pisarz& w, const Cechy& c) {
+// Rozstrzygnij_We, where the automaton stood still. At the end of the buffer it
+// asks for more (Dolej keeps the token's first character at Poz_We) and
+// lets the automaton go on. Else the match is over: the end of the input,
+// a token begun and not finished, a character that begins none, or the
+// longest match. A match after which the automaton read on into a longer
+// token and stopped in it, on a character that begins no token of its
+// own, is that longer token unfinished (1e in JSON); where that character
+// begins one, the match stands (1..2 in Pascal).
+void Skaner::dalej_kodem(Pisarz& w, const Cechy& c) {
   const std::string poz = pak_.nazwa_pozycji + ".";
+  w.blok(R"ada(
+-- Automat_We stanal: na koncu bufora dolewa i automat idzie dalej; bez
+-- ruchu albo na koncu wejscia dopasowanie sie skonczylo: wydaje token
+-- (True) albo pomija, co automat dopasowal, czy zglasza blad (False)
+function Rozstrzygnij_We return Boolean is
+  S : constant Stan_Aut := S_We;
+  Akc : constant Stan_Aut := Akc_We;
+  Od : Positive := Poz_We;
+  I : Positive := Od + Ile_We;
+  Kon : Integer := Kon_We;
+  Dlugosc : Natural;
+begin
+  S_We := 1;
+  if I > Dl_We then
+    -- Dolej przesuwa tekst tak, ze token zaczyna sie od Poz_We
+    if Zapewnij (Ile_We + 1) then
+      S_We := S;
+      Kon_We := Kon - (Od - Poz_We);
+      return False;
+    end if;
+    Kon := Kon - (Od - Poz_We);
+    Od := Poz_We;
+    I := Od + Ile_We;
+  end if;
+)ada");
+  Wciecie cialo(w, krok_wciecia);
   miejsce_tokenu(w, "Od");
   w.linia("if Akc = 0 and then Od > Dl_We then");
   {
@@ -423,39 +478,44 @@ void Skaner::bez_dopasowania_kodem(Pisarz& w, const Cechy& c) {
   }
   w.linia("end if;");
   w.linia("Dlugosc := Kon - Od + 1;");
+  dopasowanie(w, c);
+  w.linia("return False;");
 }
 
-// The scan of the extended notation: the automaton skips what comes
-// before the token itself. With recovery it is Skanuj_Biezacy itself: a
-// lexical error is reported and the scan goes on after what it took.
+// The scan of the extended notation: the automaton, on the way through
+// the buffer, and what is done where it stands still. With recovery a
+// lexical error is reported there and the scan goes on after what it took.
 void Skaner::skanuj_kodem(Pisarz& w, const Cechy& c) {
+  automat_kodem(w, c);
+  dalej_kodem(w, c);
+  if (c.scalony) {
+    w.linia("exception");
+    w.linia("  when Blad_Skanera =>");
+    w.linia("    ", pak_.nazwa_bledy, ".Zglos_Skanera (Nr_Bledu_Skan);");
+    w.linia("    Przesun (Zajete_We);");
+    w.linia("    Zajete_We := 0;");
+    w.linia("    return False;");
+  }
   w.blok(R"ada(
-  S : Stan_Aut;       -- stan, w ktorym automat stanal
-  Od : Positive;      -- pierwszy znak tokenu
-  I : Positive;       -- nastepny znak
-  Kon : Integer;      -- ostatni znak najdluzszego dopasowania
-  Akc : Stan_Aut;     -- stan, w ktorym sie skonczylo; 0, gdy go nie ma
-  Ile : Natural;      -- znaki przeczytane przez automat od Od
-  Dlugosc : Natural;  -- dlugosc dopasowania
-  Jest : Boolean;     -- czy wejscie dalo jeszcze znaki
+end Rozstrzygnij_We;
+
+-- skanowanie od postoju automatu, az ktorys wyda token
+procedure Dalej_We is
 begin
   loop
+    exit when Rozstrzygnij_We or else Automat_We (Po_Postoju => True);
+  end loop;
+end Dalej_We;
+pragma No_Inline (Dalej_We);
+
+procedure Skanuj_Biezacy is
+begin
+  if not Automat_We (Po_Postoju => False) then
+    Dalej_We;
+  end if;
+end Skanuj_Biezacy;
+
 )ada");
-  Wciecie petla(w, 2 * krok_wciecia);
-  if (c.scalony) w.linia("begin");
-  {
-    Wciecie proba(w, c.scalony ? krok_wciecia : 0);
-    automat_kodem(w, c);
-    bez_dopasowania_kodem(w, c);
-    dopasowanie(w, c);
-  }
-  if (!c.scalony) return;
-  w.linia("exception");
-  w.linia("  when Blad_Skanera =>");
-  w.linia("    ", pak_.nazwa_bledy, ".Zglos_Skanera (Nr_Bledu_Skan);");
-  w.linia("    Przesun (Zajete_We);");
-  w.linia("    Zajete_We := 0;");
-  w.linia("end;");
 }
 
 }  // namespace bryzas

@@ -15,18 +15,6 @@ package body W_Skan is
 type Stan_Aut is range 0 .. 9;
 type Rodzaj_Aut is (Brak, Pomin, Token);
 
--- znaki pomijane przed tokenem (bez konca linii)
-Pomijane_Aut : constant array (Character) of Boolean := (Character'Val (9) | Character'Val (13) | ' ' => True, others => False);
--- klasy pierwszego znaku tokenu: 0 zaden, 1 pomijany koniec linii, dalej stany
-type Klasa_Aut is range 0 .. 6;
-Klasy_Aut : constant array (Character) of Klasa_Aut := (
-  Character'Val (10) => 1,
-  '(' => 2,
-  ')' => 3,
-  ',' => 4,
-  '0' .. '9' => 5,
-  'a' .. 'z' => 6,
-  others => 0);
 -- znaki, od ktorych zaczyna sie token, komentarz albo pominiecie
 Poczatki_Aut : constant array (Character) of Boolean := (Character'Val (9) .. Character'Val (10) | Character'Val (13) | ' ' | '(' .. ')' | ',' | '0' .. '9' | 'a' .. 'z' => True, others => False);
 Rodzaje_Aut : constant array (Stan_Aut) of Rodzaj_Aut := (
@@ -133,186 +121,213 @@ end Blad;
 -- ostatni token; jego tekst zostaje w buforze (Tekst)
 Token_Aut : Token_Typ renames Biezacy;
 
--- caly tekst ostatniego tokenu stoi w buforze od Tekst_Od_We do nastepnego Skanuj
-Tekst_Od_We : Positive := 1;
-Dl_Tekstu_We : Natural := 0;
+-- caly tekst ostatniego tokenu stoi w buforze od Tekst_Od_We do przed Poz_We
+Tekst_Od_We : Positive renames W_Pozycja.Pocz_Tokenu;
 
-function Tekst return String is (Bufor_We (Tekst_Od_We .. Tekst_Od_We + Dl_Tekstu_We - 1));
-
--- token rodzaju Kod od znaku Od do przed Za: tu, gdzie automat go skonczyl
-procedure Wydaj_We (Kod : Token_Kod; Od, Za : Positive) is
-begin
-  W_Pozycja.Linia := Linia_We;
-  W_Pozycja.Kolumna := Od - Pocz_Linii_We + 1;
-  Token_Aut.Kod := Kod;
-  Tekst_Od_We := Od;
-  Dl_Tekstu_We := Za - Od;
-  Poz_We := Za;
-end Wydaj_We;
-pragma Inline (Wydaj_We);
+function Tekst return String is (Bufor_We (Tekst_Od_We .. Poz_We - 1));
 
 -- znaki, ktore zajal blad skanera
 Zajete_We : Natural := 0;
 
-procedure Skanuj_Biezacy is
-  S : Stan_Aut;       -- stan, w ktorym automat stanal
-  Od : Positive;      -- pierwszy znak tokenu
-  I : Positive;       -- nastepny znak
-  Kon : Integer;      -- ostatni znak najdluzszego dopasowania
-  Akc : Stan_Aut;     -- stan, w ktorym sie skonczylo; 0, gdy go nie ma
-  Ile : Natural;      -- znaki przeczytane przez automat od Od
-  Dlugosc : Natural;  -- dlugosc dopasowania
-  Jest : Boolean;     -- czy wejscie dalo jeszcze znaki
+-- gdzie automat stanal: stan, znaki przeczytane od Poz_We, ostatni znak
+-- najdluzszego dopasowania i stan, w ktorym sie skonczylo (0, gdy go nie ma)
+S_We : Stan_Aut := 1;
+Ile_We : Natural := 0;
+Kon_We : Integer := 0;
+Akc_We : Stan_Aut := 0;
+
+-- automat od Poz_We po wypelnionej czesci bufora, kazdy stan etykieta, a
+-- ruch skok: True, kiedy wydal token, False, kiedy stanal (na koncu bufora
+-- albo bez ruchu); po postoju idzie dalej ze stanu S_We, w ktorym stanal
+function Automat_We (Po_Postoju : Boolean) return Boolean is
+  -- bufor bez ostatniej mozliwej pozycji: I + 1 nigdy nie przekracza zakresu
+  Ost : constant Natural range 0 .. Natural'Last - 1 := Dl_We;
+  B : String (1 .. Ost) with Import, Address => Bufor_We.all'Address;
+  S : Stan_Aut := 1;        -- stan, w ktorym automat stanal
+  Od : Positive := Poz_We;  -- pierwszy znak tokenu
+  I : Positive := Od;       -- nastepny znak
+  Kon : Integer := 0;       -- ostatni znak najdluzszego dopasowania
+  Akc : Stan_Aut := 0;      -- stan, w ktorym sie skonczylo; 0, gdy go nie ma
+begin
+  if Po_Postoju and then S_We /= 1 then
+    goto Wznow;
+  end if;
+  <<Stan_1>>
+  Od := I;
+  if I > B'Last then
+    S := 1;
+    goto Stoj;
+  end if;
+  case B (I) is
+    when Character'Val (9) | Character'Val (13) | ' ' =>
+      I := I + 1;
+      goto Stan_1;
+    when Character'Val (10) =>
+      I := I + 1;
+      Linia_We := Linia_We + 1;
+      Pocz_Linii_We := I;
+      goto Stan_1;
+    when '(' =>
+      Token_Aut.Kod := W_Skan.Nawias;
+      I := I + 1;
+      goto Wydaj;
+    when ')' =>
+      Token_Aut.Kod := W_Skan.Zamknij;
+      I := I + 1;
+      goto Wydaj;
+    when ',' =>
+      Token_Aut.Kod := W_Skan.Przecinek;
+      I := I + 1;
+      goto Wydaj;
+    when '0' .. '9' =>
+      Kon := I;
+      Akc := 6;
+      I := I + 1;
+      goto Stan_6;
+    when 'a' .. 'z' =>
+      Kon := I;
+      Akc := 7;
+      I := I + 1;
+      goto Stan_7;
+    when Character'Val (0) .. Character'Val (8) | Character'Val (11) .. Character'Val (12)
+       | Character'Val (14) .. Character'Val (31) | '!' .. ''' | '*' .. '+' | '-' .. '/'
+       | ':' .. '`' | '{' .. Character'Val (255) =>
+      S := 1;
+      goto Stoj;
+  end case;
+  <<Stan_6>>
+  for J in I .. B'Last loop
+    if B (J) not in '0' .. '9' then
+      I := J;
+      goto Stan_6_Dalej;
+    end if;
+  end loop;
+  I := B'Last + 1;
+  <<Stan_6_Dalej>>
+  Kon := I - 1;
+  if I > B'Last then
+    S := 6;
+    goto Stoj;
+  end if;
+  Token_Aut.Kod := W_Skan.Liczba;
+  goto Wydaj;
+  <<Stan_7>>
+  for J in I .. B'Last loop
+    if B (J) not in 'a' .. 'z' then
+      I := J;
+      goto Stan_7_Dalej;
+    end if;
+  end loop;
+  I := B'Last + 1;
+  <<Stan_7_Dalej>>
+  Kon := I - 1;
+  if I > B'Last then
+    S := 7;
+    goto Stoj;
+  end if;
+  Token_Aut.Kod := W_Skan.Nazwa;
+  goto Wydaj;
+  <<Wydaj>>
+  W_Pozycja.Linia := Linia_We;
+  W_Pozycja.Pocz_Linii := Pocz_Linii_We;
+  Tekst_Od_We := Od;
+  Poz_We := I;
+  return True;
+  <<Stoj>>
+  S_We := S;
+  Ile_We := I - Od;
+  Kon_We := Kon;
+  Akc_We := Akc;
+  Poz_We := Od;
+  return False;
+  <<Wznow>>
+  S := S_We;
+  S_We := 1;
+  I := Od + Ile_We;
+  Kon := Kon_We;
+  Akc := Akc_We;
+  case S is
+    when 6 => goto Stan_6;
+    when 7 => goto Stan_7;
+    when others => goto Stan_1;
+  end case;
+end Automat_We;
+pragma Inline_Always (Automat_We);
+
+-- Automat_We stanal: na koncu bufora dolewa i automat idzie dalej; bez
+-- ruchu albo na koncu wejscia dopasowanie sie skonczylo: wydaje token
+-- (True) albo pomija, co automat dopasowal, czy zglasza blad (False)
+function Rozstrzygnij_We return Boolean is
+  S : constant Stan_Aut := S_We;
+  Akc : constant Stan_Aut := Akc_We;
+  Od : Positive := Poz_We;
+  I : Positive := Od + Ile_We;
+  Kon : Integer := Kon_We;
+  Dlugosc : Natural;
+begin
+  S_We := 1;
+  if I > Dl_We then
+    -- Dolej przesuwa tekst tak, ze token zaczyna sie od Poz_We
+    if Zapewnij (Ile_We + 1) then
+      S_We := S;
+      Kon_We := Kon - (Od - Poz_We);
+      return False;
+    end if;
+    Kon := Kon - (Od - Poz_We);
+    Od := Poz_We;
+    I := Od + Ile_We;
+  end if;
+  W_Pozycja.Linia := Linia_We;
+  W_Pozycja.Pocz_Linii := Pocz_Linii_We;
+  Tekst_Od_We := Od;
+  if Akc = 0 and then Od > Dl_We then
+    Token_Aut.Kod := W_Skan.Koniec;
+    return True;
+  end if;
+  if (Akc = 0 or else (I > Kon + 1 and then not Poczatki_Aut (Bufor_We (Kon + 1))))
+    and then I > Od and then Niedokonczone_Aut (S) /= Pusty
+  then
+    W_Pozycja.Niedokonczony := Token_Kod'Pos (Niedokonczone_Aut (S));
+    Zajete_We := I - Od;
+    Blad (Niedokonczony_We);
+  elsif Akc = 0 then
+    W_Pozycja.Znak := Bufor_We (Od);
+    Zajete_We := Natural'Max (I - Od, 1);
+    Blad (Zly_Znak_We);
+  end if;
+  Dlugosc := Kon - Od + 1;
+  case Rodzaje_Aut (Akc) is
+    when Token =>
+      Token_Aut.Kod := Kody_Aut (Akc);
+      Tekst_Od_We := Poz_We;
+      Poz_We := Poz_We + Dlugosc;
+      return True;
+    when others =>
+      Przesun (Dlugosc);
+  end case;
+  return False;
+exception
+  when Blad_Skanera =>
+    W_Bledy.Zglos_Skanera (Nr_Bledu_Skan);
+    Przesun (Zajete_We);
+    Zajete_We := 0;
+    return False;
+end Rozstrzygnij_We;
+
+-- skanowanie od postoju automatu, az ktorys wyda token
+procedure Dalej_We is
 begin
   loop
-    begin
-      S := 1;
-      Od := Poz_We;
-      I := Od;
-      Kon := 0;
-      Akc := 0;
-      Automat :
-      loop
-        declare
-          B : String renames Bufor_We (1 .. Dl_We);
-        begin
-          -- po dolaniu automat idzie dalej ze stanu, w ktorym stanal
-          if S /= 1 then
-            case S is
-              when 6 => goto Stan_6;
-              when 7 => goto Stan_7;
-              when others => null;
-            end case;
-          end if;
-          <<Stan_1>>
-          for J in I .. B'Last loop
-            if not Pomijane_Aut (B (J)) then
-              I := J;
-              goto Stan_1_Token;
-            end if;
-          end loop;
-          I := B'Last + 1;
-          <<Stan_1_Token>>
-          Od := I;
-          if I > B'Last then
-            S := 1;
-            goto Koniec_Bufora;
-          end if;
-          case Klasy_Aut (B (I)) is
-            when 0 =>
-              exit Automat;
-            when 1 =>
-              I := I + 1;
-              Od := I;
-              Linia_We := Linia_We + 1;
-              Pocz_Linii_We := I;
-              goto Stan_1;
-            when 2 =>
-              Wydaj_We (W_Skan.Nawias, Od, I + 1);
-              return;
-            when 3 =>
-              Wydaj_We (W_Skan.Zamknij, Od, I + 1);
-              return;
-            when 4 =>
-              Wydaj_We (W_Skan.Przecinek, Od, I + 1);
-              return;
-            when 5 =>
-              Kon := I;
-              Akc := 6;
-              I := I + 1;
-              goto Stan_6;
-            when 6 =>
-              Kon := I;
-              Akc := 7;
-              I := I + 1;
-              goto Stan_7;
-          end case;
-          <<Stan_6>>
-          for J in I .. B'Last loop
-            if B (J) not in '0' .. '9' then
-              I := J;
-              goto Stan_6_Dalej;
-            end if;
-          end loop;
-          I := B'Last + 1;
-          <<Stan_6_Dalej>>
-          Kon := I - 1;
-          if I > B'Last then
-            S := 6;
-            goto Koniec_Bufora;
-          end if;
-          case B (I) is
-            when others =>
-              Wydaj_We (W_Skan.Liczba, Od, I);
-              return;
-          end case;
-          <<Stan_7>>
-          for J in I .. B'Last loop
-            if B (J) not in 'a' .. 'z' then
-              I := J;
-              goto Stan_7_Dalej;
-            end if;
-          end loop;
-          I := B'Last + 1;
-          <<Stan_7_Dalej>>
-          Kon := I - 1;
-          if I > B'Last then
-            S := 7;
-            goto Koniec_Bufora;
-          end if;
-          case B (I) is
-            when others =>
-              Wydaj_We (W_Skan.Nazwa, Od, I);
-              return;
-          end case;
-          <<Koniec_Bufora>>
-          Ile := I - Od;
-        end;
-        -- Dolej przesuwa tekst tak, ze token zaczyna sie od Poz_We
-        Poz_We := Od;
-        Jest := Zapewnij (Ile + 1);
-        Kon := Kon - (Od - Poz_We);
-        Od := Poz_We;
-        I := Od + Ile;
-        exit Automat when not Jest;
-      end loop Automat;
-      Poz_We := Od;
-      W_Pozycja.Linia := Linia_We;
-      W_Pozycja.Kolumna := Od - Pocz_Linii_We + 1;
-      if Akc = 0 and then Od > Dl_We then
-        Dl_Tekstu_We := 0;
-        Token_Aut.Kod := W_Skan.Koniec;
-        return;
-      end if;
-      if (Akc = 0 or else (I > Kon + 1 and then not Poczatki_Aut (Bufor_We (Kon + 1))))
-        and then I > Od and then Niedokonczone_Aut (S) /= Pusty
-      then
-        W_Pozycja.Niedokonczony := Token_Kod'Pos (Niedokonczone_Aut (S));
-        Zajete_We := I - Od;
-        Blad (Niedokonczony_We);
-      elsif Akc = 0 then
-        W_Pozycja.Znak := Bufor_We (Od);
-        Zajete_We := Natural'Max (I - Od, 1);
-        Blad (Zly_Znak_We);
-      end if;
-      Dlugosc := Kon - Od + 1;
-      case Rodzaje_Aut (Akc) is
-        when Token =>
-          Token_Aut.Kod := Kody_Aut (Akc);
-          Tekst_Od_We := Poz_We;
-          Dl_Tekstu_We := Dlugosc;
-          Poz_We := Poz_We + Dl_Tekstu_We;
-          return;
-        when others =>
-          Przesun (Dlugosc);
-      end case;
-    exception
-      when Blad_Skanera =>
-        W_Bledy.Zglos_Skanera (Nr_Bledu_Skan);
-        Przesun (Zajete_We);
-        Zajete_We := 0;
-    end;
+    exit when Rozstrzygnij_We or else Automat_We (Po_Postoju => True);
   end loop;
+end Dalej_We;
+pragma No_Inline (Dalej_We);
+
+procedure Skanuj_Biezacy is
+begin
+  if not Automat_We (Po_Postoju => False) then
+    Dalej_We;
+  end if;
 end Skanuj_Biezacy;
 
 function Skanuj return Token_Typ is
@@ -321,7 +336,7 @@ function Skanuj return Token_Typ is
 begin
   Skanuj_Biezacy;
   Wynik.Kod := Biezacy.Kod;
-  Dl := Natural'Min (Dl_Tekstu_We, Dl_Tok);
+  Dl := Natural'Min (Poz_We - Tekst_Od_We, Dl_Tok);
   Wynik.Wart (1 .. Dl) := Bufor_We (Tekst_Od_We .. Tekst_Od_We + Dl - 1);
   return Wynik;
 end Skanuj;
