@@ -106,6 +106,7 @@ private:
   void pomocnicze(Pisarz& w);
   void zglaszanie_bledow(Pisarz& w);
   void drzewo(Pisarz& w);
+  void nazwy_produkcji(Pisarz& w);
   void nastepny_token(Pisarz& w);
   bool zglasza_bledy() const;
   // "Stop or Zbior (K)" with the set z beside the callers' Stop, or "Stop".

@@ -81,22 +81,51 @@ end Wiersz;
 function Opis_Tokenu return String is
   ("'" & Nazwa_Tokenu (Tok.Kod) & "'" & (if Tekst = "" then "" else " " & Tekst));
 
--- wiersz biezacego tokenu, po Przedrostku; poza procedurami, ktore biora
--- tokeny, zeby te zostaly krotkie bez drzewa
-procedure Wiersz_Tokenu (Przedrostek : String) is
+-- wiersz biezacego tokenu, wzietego albo pominietego po bledzie; poza
+-- procedurami, ktore biora tokeny, zeby te zostaly krotkie bez drzewa
+procedure Wiersz_Tokenu (Pominiety : Boolean) is
 begin
-  Wiersz (Przedrostek & Opis_Tokenu);
+  Wiersz ((if Pominiety then "pominiety " else "") & Opis_Tokenu);
 end Wiersz_Tokenu;
 pragma No_Inline (Wiersz_Tokenu);
 
-procedure Wejdz (Nazwa : String) is
+)ada");
+  nazwy_produkcji(w);
+  w.blok(R"ada(
+-- wejscie w produkcje numer Nr; produkcje nazywa ich numer, a nie tekst,
+-- zeby wywolanie bylo krotkie
+procedure Wejdz (Nr : Positive) is
 begin
-  Wiersz ("""" & Nazwa & """");
+  Wiersz ("""" & Nazwa_Produkcji (Nr) & """");
   Glebokosc := Glebokosc + 1;
 end Wejdz;
 pragma No_Inline (Wejdz);
 
 )ada");
+}
+
+// The productions' names by their numbers, in the order of the grammar.
+void Pakiet_Parsera::nazwy_produkcji(Pisarz& w) {
+  std::vector<std::string> nazwy;
+  for (const auto& p : g_.produkcje) nazwy.push_back(g_.nieterminale.nazwa(p.lewa));
+  w.linia("function Nazwa_Produkcji (Nr : Positive) return String is");
+  if (nazwy.size() > max_galezi) {
+    {
+      Wciecie deklaracje(w, krok_wciecia);
+      tablica_tekstow(w, nazwy);
+    }
+    w.linia("begin");
+    w.linia("  return Teksty (Od (Nr) .. Od (Nr + 1) - 1);");
+    w.linia("end Nazwa_Produkcji;");
+  } else {
+    Wciecie wyrazenie(w, krok_wciecia);
+    w.linia("(case Nr is");
+    Wciecie przypadki(w, krok_wciecia);
+    for (std::size_t i = 0; i < nazwy.size(); ++i)
+      w.linia("when ", std::to_string(i + 1), " => ", napis_ady(nazwy[i]), ",");
+    w.linia("when others => \"\");");
+  }
+  w.linia();
 }
 
 // Without recovery a handler of the user's takes the first syntax error
@@ -152,7 +181,7 @@ begin
       Wciecie petla(w, krok_wciecia);
       w.blok(R"ada(
 if Drzewo then
-  Wiersz_Tokenu ("pominiety ");
+  Wiersz_Tokenu (Pominiety => True);
 end if;
 )ada");
       w.linia(skanuj());
@@ -186,7 +215,7 @@ void Pakiet_Parsera::nastepny_token(Pisarz& w) {
 procedure Nastepny is
 begin
   if Drzewo then
-    Wiersz_Tokenu ("");
+    Wiersz_Tokenu (Pominiety => False);
   end if;
 )ada");
   {

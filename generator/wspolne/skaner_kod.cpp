@@ -283,6 +283,13 @@ void Skaner::stan_kodem(Pisarz& w, int s, const Cechy& c) {
     stop_kodem(w, s);
   }
   w.linia("end if;");
+  // A blank, the commonest thing before a token, costs no jump.
+  if (s == 1 && zawsze_pomijany(' ')) {
+    w.linia("if B (I) = ' ' then");
+    w.linia("  I := I + 1;");
+    w.linia("  goto ", etykieta(1), ";");
+    w.linia("end if;");
+  }
   // The other moves, grouped by the state they lead to.
   std::map<int, Zbior> cele;
   bool wszystkie = true;

@@ -39,17 +39,24 @@ package body D_Pars is
   function Opis_Tokenu return String is
     ("'" & Nazwa_Tokenu (Tok.Kod) & "'" & (if Tekst = "" then "" else " " & Tekst));
 
-  -- wiersz biezacego tokenu, po Przedrostku; poza procedurami, ktore biora
-  -- tokeny, zeby te zostaly krotkie bez drzewa
-  procedure Wiersz_Tokenu (Przedrostek : String) is
+  -- wiersz biezacego tokenu, wzietego albo pominietego po bledzie; poza
+  -- procedurami, ktore biora tokeny, zeby te zostaly krotkie bez drzewa
+  procedure Wiersz_Tokenu (Pominiety : Boolean) is
   begin
-    Wiersz (Przedrostek & Opis_Tokenu);
+    Wiersz ((if Pominiety then "pominiety " else "") & Opis_Tokenu);
   end Wiersz_Tokenu;
   pragma No_Inline (Wiersz_Tokenu);
 
-  procedure Wejdz (Nazwa : String) is
+  function Nazwa_Produkcji (Nr : Positive) return String is
+    (case Nr is
+      when 1 => "S",
+      when others => "");
+
+  -- wejscie w produkcje numer Nr; produkcje nazywa ich numer, a nie tekst,
+  -- zeby wywolanie bylo krotkie
+  procedure Wejdz (Nr : Positive) is
   begin
-    Wiersz ("""" & Nazwa & """");
+    Wiersz ("""" & Nazwa_Produkcji (Nr) & """");
     Glebokosc := Glebokosc + 1;
   end Wejdz;
   pragma No_Inline (Wejdz);
@@ -64,7 +71,7 @@ package body D_Pars is
     D_Bledy.Zglos_Parsera (Pominiete or Oczekiwane (Nr) or Dodatkowo);
     while not Z_Ktorymi_Dalej (Tok.Kod) loop
       if Drzewo then
-        Wiersz_Tokenu ("pominiety ");
+        Wiersz_Tokenu (Pominiety => True);
       end if;
       Tok := Skanuj;
     end loop;
@@ -87,7 +94,7 @@ package body D_Pars is
   procedure Nastepny is
   begin
     if Drzewo then
-      Wiersz_Tokenu ("");
+      Wiersz_Tokenu (Pominiety => False);
     end if;
     Tok := Skanuj;
     Pominiete := (others => False);
@@ -102,7 +109,7 @@ package body D_Pars is
   procedure S (Stop : Zbior_Tokenow) is
   begin
     if Drzewo then
-      Wejdz ("S");
+      Wejdz (1);  -- S
     end if;
     null;
     null;
@@ -114,6 +121,7 @@ package body D_Pars is
       Glebokosc := Glebokosc - 1;
     end if;
   end S;
+  pragma Inline (S);
 
   procedure Parsuj is
   begin

@@ -158,6 +158,10 @@ begin
     S := 1;
     goto Stoj;
   end if;
+  if B (I) = ' ' then
+    I := I + 1;
+    goto Stan_1;
+  end if;
   case B (I) is
     when Character'Val (9) | Character'Val (13) | ' ' =>
       I := I + 1;

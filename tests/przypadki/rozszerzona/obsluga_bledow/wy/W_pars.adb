@@ -40,17 +40,24 @@ package body W_Pars is
   function Opis_Tokenu return String is
     ("'" & Nazwa_Tokenu (Tok.Kod) & "'" & (if Tekst = "" then "" else " " & Tekst));
 
-  -- wiersz biezacego tokenu, po Przedrostku; poza procedurami, ktore biora
-  -- tokeny, zeby te zostaly krotkie bez drzewa
-  procedure Wiersz_Tokenu (Przedrostek : String) is
+  -- wiersz biezacego tokenu, wzietego albo pominietego po bledzie; poza
+  -- procedurami, ktore biora tokeny, zeby te zostaly krotkie bez drzewa
+  procedure Wiersz_Tokenu (Pominiety : Boolean) is
   begin
-    Wiersz (Przedrostek & Opis_Tokenu);
+    Wiersz ((if Pominiety then "pominiety " else "") & Opis_Tokenu);
   end Wiersz_Tokenu;
   pragma No_Inline (Wiersz_Tokenu);
 
-  procedure Wejdz (Nazwa : String) is
+  function Nazwa_Produkcji (Nr : Positive) return String is
+    (case Nr is
+      when 1 => "Lista",
+      when others => "");
+
+  -- wejscie w produkcje numer Nr; produkcje nazywa ich numer, a nie tekst,
+  -- zeby wywolanie bylo krotkie
+  procedure Wejdz (Nr : Positive) is
   begin
-    Wiersz ("""" & Nazwa & """");
+    Wiersz ("""" & Nazwa_Produkcji (Nr) & """");
     Glebokosc := Glebokosc + 1;
   end Wejdz;
   pragma No_Inline (Wejdz);
@@ -74,7 +81,7 @@ package body W_Pars is
   procedure Nastepny is
   begin
     if Drzewo then
-      Wiersz_Tokenu ("");
+      Wiersz_Tokenu (Pominiety => False);
     end if;
     Skanuj_Biezacy;
     Pominiete := (others => False);
@@ -86,7 +93,7 @@ package body W_Pars is
   procedure Lista is
   begin
     if Drzewo then
-      Wejdz ("Lista");
+      Wejdz (1);  -- Lista
     end if;
     Sprawdz (Nazwa, 1);
     Nastepny;
@@ -102,6 +109,7 @@ package body W_Pars is
       Glebokosc := Glebokosc - 1;
     end if;
   end Lista;
+  pragma Inline (Lista);
 
   procedure Parsuj is
   begin

@@ -46,17 +46,26 @@ package body W_Pars is
   function Opis_Tokenu return String is
     ("'" & Nazwa_Tokenu (Tok.Kod) & "'" & (if Tekst = "" then "" else " " & Tekst));
 
-  -- wiersz biezacego tokenu, po Przedrostku; poza procedurami, ktore biora
-  -- tokeny, zeby te zostaly krotkie bez drzewa
-  procedure Wiersz_Tokenu (Przedrostek : String) is
+  -- wiersz biezacego tokenu, wzietego albo pominietego po bledzie; poza
+  -- procedurami, ktore biora tokeny, zeby te zostaly krotkie bez drzewa
+  procedure Wiersz_Tokenu (Pominiety : Boolean) is
   begin
-    Wiersz (Przedrostek & Opis_Tokenu);
+    Wiersz ((if Pominiety then "pominiety " else "") & Opis_Tokenu);
   end Wiersz_Tokenu;
   pragma No_Inline (Wiersz_Tokenu);
 
-  procedure Wejdz (Nazwa : String) is
+  function Nazwa_Produkcji (Nr : Positive) return String is
+    (case Nr is
+      when 1 => "Lista",
+      when 2 => "Element",
+      when 3 => "Wartosc",
+      when others => "");
+
+  -- wejscie w produkcje numer Nr; produkcje nazywa ich numer, a nie tekst,
+  -- zeby wywolanie bylo krotkie
+  procedure Wejdz (Nr : Positive) is
   begin
-    Wiersz ("""" & Nazwa & """");
+    Wiersz ("""" & Nazwa_Produkcji (Nr) & """");
     Glebokosc := Glebokosc + 1;
   end Wejdz;
   pragma No_Inline (Wejdz);
@@ -71,7 +80,7 @@ package body W_Pars is
     W_Bledy.Zglos_Parsera (Pominiete or Oczekiwane (Nr) or Dodatkowo);
     while not Z_Ktorymi_Dalej (Tok.Kod) loop
       if Drzewo then
-        Wiersz_Tokenu ("pominiety ");
+        Wiersz_Tokenu (Pominiety => True);
       end if;
       Skanuj_Biezacy;
     end loop;
@@ -94,7 +103,7 @@ package body W_Pars is
   procedure Nastepny is
   begin
     if Drzewo then
-      Wiersz_Tokenu ("");
+      Wiersz_Tokenu (Pominiety => False);
     end if;
     Skanuj_Biezacy;
     Pominiete := (others => False);
@@ -114,7 +123,7 @@ package body W_Pars is
                    Ile : out Natural; Stop, Oczekiwane_Potem : Zbior_Tokenow) is
   begin
     if Drzewo then
-      Wejdz ("Lista");
+      Wejdz (1);  -- Lista
     end if;
     Nazwy := Null_Unbounded_String; Ile := 0;
     Element (Nazwy, Ile, Stop or Zbior (1));
@@ -140,12 +149,13 @@ package body W_Pars is
       Glebokosc := Glebokosc - 1;
     end if;
   end Lista;
+  pragma Inline (Lista);
 
   procedure Element (Nazwy : in out Unbounded_String; Ile : in out Natural; Stop : Zbior_Tokenow) is
     L : Liczba_Typ;
   begin
     if Drzewo then
-      Wejdz ("Element");
+      Wejdz (2);  -- Element
     end if;
     if Tok.Kod = Nazwa or else Znaleziony (Nazwa, 3, Stop or Zbior (5)) then
       Append (Nazwy, Tekst); Ile := Ile + 1;
@@ -165,12 +175,13 @@ package body W_Pars is
       Glebokosc := Glebokosc - 1;
     end if;
   end Element;
+  pragma Inline (Element);
 
   procedure Wartosc (L : out Liczba_Typ -- the value in brackets
                      ; Stop : Zbior_Tokenow) is
   begin
     if Drzewo then
-      Wejdz ("Wartosc");
+      Wejdz (3);  -- Wartosc
     end if;
     if Tok.Kod = Liczba or else Znaleziony (Liczba, 5, Stop or Zbior (8)) then
       L := Liczba_Typ'Value (Tekst);
@@ -180,6 +191,7 @@ package body W_Pars is
       Glebokosc := Glebokosc - 1;
     end if;
   end Wartosc;
+  pragma Inline (Wartosc);
 
   procedure Parsuj (Nazwy : out Ada.Strings.Unbounded.Unbounded_String;
                     Ile : out Natural) is

@@ -44,17 +44,25 @@ package body D_Pars is
   function Opis_Tokenu return String is
     ("'" & Nazwa_Tokenu (Tok.Kod) & "'" & (if Tekst = "" then "" else " " & Tekst));
 
-  -- wiersz biezacego tokenu, po Przedrostku; poza procedurami, ktore biora
-  -- tokeny, zeby te zostaly krotkie bez drzewa
-  procedure Wiersz_Tokenu (Przedrostek : String) is
+  -- wiersz biezacego tokenu, wzietego albo pominietego po bledzie; poza
+  -- procedurami, ktore biora tokeny, zeby te zostaly krotkie bez drzewa
+  procedure Wiersz_Tokenu (Pominiety : Boolean) is
   begin
-    Wiersz (Przedrostek & Opis_Tokenu);
+    Wiersz ((if Pominiety then "pominiety " else "") & Opis_Tokenu);
   end Wiersz_Tokenu;
   pragma No_Inline (Wiersz_Tokenu);
 
-  procedure Wejdz (Nazwa : String) is
+  function Nazwa_Produkcji (Nr : Positive) return String is
+    (case Nr is
+      when 1 => "Program",
+      when 2 => "Instr",
+      when others => "");
+
+  -- wejscie w produkcje numer Nr; produkcje nazywa ich numer, a nie tekst,
+  -- zeby wywolanie bylo krotkie
+  procedure Wejdz (Nr : Positive) is
   begin
-    Wiersz ("""" & Nazwa & """");
+    Wiersz ("""" & Nazwa_Produkcji (Nr) & """");
     Glebokosc := Glebokosc + 1;
   end Wejdz;
   pragma No_Inline (Wejdz);
@@ -69,7 +77,7 @@ package body D_Pars is
     D_Bledy.Zglos_Parsera (Pominiete or Oczekiwane (Nr) or Dodatkowo);
     while not Z_Ktorymi_Dalej (Tok.Kod) loop
       if Drzewo then
-        Wiersz_Tokenu ("pominiety ");
+        Wiersz_Tokenu (Pominiety => True);
       end if;
       Skanuj_Biezacy;
     end loop;
@@ -92,7 +100,7 @@ package body D_Pars is
   procedure Nastepny is
   begin
     if Drzewo then
-      Wiersz_Tokenu ("");
+      Wiersz_Tokenu (Pominiety => False);
     end if;
     Skanuj_Biezacy;
     Pominiete := (others => False);
@@ -108,7 +116,7 @@ package body D_Pars is
   procedure Program (Stop : Zbior_Tokenow) is
   begin
     if Drzewo then
-      Wejdz ("Program");
+      Wejdz (1);  -- Program
     end if;
     while Tok.Kod in Jesli | X loop
       Instr (Stop or Zbior (1));
@@ -118,11 +126,12 @@ package body D_Pars is
       Glebokosc := Glebokosc - 1;
     end if;
   end Program;
+  pragma Inline (Program);
 
   procedure Instr (Stop : Zbior_Tokenow) is
   begin
     if Drzewo then
-      Wejdz ("Instr");
+      Wejdz (2);  -- Instr
     end if;
     if Tok.Kod not in Jesli | X then
       Blad (1, Stop or Zbior (1));
@@ -152,6 +161,7 @@ package body D_Pars is
       Glebokosc := Glebokosc - 1;
     end if;
   end Instr;
+  pragma Inline (Instr);
 
   procedure Parsuj is
   begin
