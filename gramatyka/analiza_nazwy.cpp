@@ -32,13 +32,18 @@ constexpr std::array<std::string_view, 7> wygenerowane_nieterminali = {
 // level of the tree, its specification the tree's switch; with recovery
 // every production takes the tokens its callers go on with (Stop) and
 // some what follows them exactly (Oczekiwane_Potem). The scanner written
-// from P.tok declares the token it builds in place and the length of a
-// lexical error's text. A name of these clashes (the subprograms, Zbior
+// from P.tok declares the token it builds in place, the length of a
+// lexical error's text, its tables and where its automaton stood still. A name of these clashes (the subprograms, Zbior
 // and Nastepny among them, overload the names, and GNAT takes both).
 constexpr std::array<std::string_view, 4> wygenerowane_rozszerzonej = {"Zbior_Tokenow", "Pominiete", "Glebokosc",
                                                                        "Drzewo"};
 constexpr std::array<std::string_view, 1> wygenerowane_odtwarzania = {"Stop"};
-constexpr std::array<std::string_view, 2> wygenerowane_skanera_rozszerzonej = {"Biezacy", "Zajete_We"};
+// The parse is a generic procedure, which no literal of the same name can
+// overload.
+constexpr std::array<std::string_view, 1> wygenerowane_terminali_rozszerzonej = {"Rozbior"};
+constexpr std::array<std::string_view, 9> wygenerowane_skanera_rozszerzonej = {
+    "Biezacy", "Zajete_We", "Poczatki_Aut", "Niedokonczone_Aut", "Niedokonczony_We",
+    "S_We",    "Ile_We",    "Kon_We",       "Akc_We"};
 
 template <std::size_t N>
 bool wsrod(const std::array<std::string_view, N>& lista, std::string_view nazwa) {
@@ -86,6 +91,7 @@ void Analiza_Nazwy::sprawdz_nazwe(const Nazwy& nazwy, int nr, bool terminal) {
   // The packages of the project, and the set First_N of every nonterminal N.
   bool wygenerowana = terminal ? wsrod(wygenerowane_terminali, nazwa) : wsrod(wygenerowane_nieterminali, nazwa);
   if (g_.rozszerzona) wygenerowana = wygenerowana || wsrod(wygenerowane_rozszerzonej, nazwa);
+  if (g_.rozszerzona && terminal) wygenerowana = wygenerowana || wsrod(wygenerowane_terminali_rozszerzonej, nazwa);
   if (g_.rozszerzona && g_.odtwarzanie()) wygenerowana = wygenerowana || wsrod(wygenerowane_odtwarzania, nazwa);
   if (rowne_bez_wielkosci(nazwa, "Oczekiwane_Potem"))
     for (int n = 0; n < g_.nieterminale.licz() && !wygenerowana; ++n) wygenerowana = decyzje_.z_oczekiwanymi_potem(n);

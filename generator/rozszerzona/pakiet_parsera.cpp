@@ -98,19 +98,14 @@ void Pakiet_Parsera::tresc(Pisarz& w) {
   w.linia("end ", pak_.nazwa_pars, ";");
 }
 
-// The token, the header's declarations, the procedures that report errors
-// and print the tree, then every production procedure declared, so that
-// they may call each other, and defined, and Parsuj; last the sets they use.
+// The token, the header's declarations, what prints the tree, the parse
+// itself, and Parsuj; last the sets the parse uses.
 void Pakiet_Parsera::cialo_pakietu(Pisarz& w) {
   w.linia(plan_.token_w_miejscu() ? "Tok : Token_Typ renames Biezacy;" : "Tok : Token_Typ;");
   wstawki_naglowka(w, {Token_Kod::PAKDEKLKOD, Token_Kod::KODSYM});
   w.linia();
   pomocnicze(w);
-  for (const auto& p : g_.produkcje)
-    naglowek_procedury(w, "procedure " + g_.nieterminale.nazwa(p.lewa), p.parametry, p.poz_tekstu_parametrow,
-                       dodatek_formalny(p), "; ", ";");
-  w.linia();
-  for (const auto& p : g_.produkcje) produkcja(w, p);
+  rozbior(w);
   parsuj(w);
   w.linia();
   tablice(w);
@@ -157,6 +152,45 @@ void Pakiet_Parsera::produkcja(Pisarz& w, const bryzas_analiza::Produkcja& p) {
   w.linia();
 }
 
+// Rozbior: the procedures that report errors and take the next token,
+// every production procedure declared, so that they may call each other,
+// and defined; its body parses from the start symbol to the end of the
+// input. It is a generic written once and made twice, with the tree and
+// without: in the second every test of Drzewo is gone, and the productions
+// cost nothing for it.
+void Pakiet_Parsera::rozbior(Pisarz& w) {
+  const bryzas_analiza::Produkcja& start = g_.produkcje.front();
+  w.blok(R"ada(
+-- rozbior od symbolu poczatkowego po koniec wejscia; z Drzewo rowne False
+-- sprawdzenia drzewa znikaja z produkcji
+generic
+  Drzewo : Boolean;
+)ada");
+  naglowek_procedury(w, "procedure Rozbior", start.parametry, start.poz_tekstu_parametrow, "", "", ";");
+  w.linia();
+  naglowek_procedury(w, "procedure Rozbior", start.parametry, start.poz_tekstu_parametrow, "", "", " is");
+  {
+    Wciecie deklaracje(w, krok_wciecia);
+    zglaszanie_bledow(w);
+    nastepny_token(w);
+    for (const auto& p : g_.produkcje)
+      naglowek_procedury(w, "procedure " + g_.nieterminale.nazwa(p.lewa), p.parametry, p.poz_tekstu_parametrow,
+                         dodatek_formalny(p), "; ", ";");
+    w.linia();
+    for (const auto& p : g_.produkcje) produkcja(w, p);
+  }
+  w.linia("begin");
+  {
+    Wciecie cialo(w, krok_wciecia);
+    od_startu_do_konca(w);
+  }
+  w.linia("end Rozbior;");
+  w.linia();
+  w.linia("procedure Rozbior_Z_Drzewem is new Rozbior (Drzewo => True);");
+  w.linia("procedure Rozbior_Bez_Drzewa is new Rozbior (Drzewo => False);");
+  w.linia();
+}
+
 // Parsuj reads the first token, the start symbol and the end of the input,
 // then the statements for after a sentence.
 void Pakiet_Parsera::parsuj(Pisarz& w) {
@@ -178,10 +212,35 @@ void Pakiet_Parsera::parsuj(Pisarz& w) {
   w.linia("end Parsuj;");
 }
 
-// The start symbol, the end of the input, and any error reported on the
-// way (of the syntax, or of the user's, which only counts them) ends the
-// parse with Blad_Parsera.
+// The parse, with the tree or without, and any error reported on the way
+// (of the syntax, or of the user's, which only counts them) ends it with
+// Blad_Parsera.
 void Pakiet_Parsera::koniec_parsuj(Pisarz& w) {
+  const bryzas_analiza::Produkcja& start = g_.produkcje.front();
+  std::optional<std::string> argumenty;
+  if (start.parametry) argumenty = nazwy_parametrow(*start.parametry);
+  w.linia("if Drzewo then");
+  {
+    Wciecie z(w, krok_wciecia);
+    naglowek_procedury(w, "Rozbior_Z_Drzewem", argumenty, {}, "", "", ";");
+  }
+  w.linia("else");
+  {
+    Wciecie bez(w, krok_wciecia);
+    naglowek_procedury(w, "Rozbior_Bez_Drzewa", argumenty, {}, "", "", ";");
+  }
+  w.linia("end if;");
+  w.linia("if ", pak_.nazwa_bledy, ".Zgloszone > 0 then");
+  {
+    Wciecie blad(w, krok_wciecia);
+    w.linia("raise Blad_Parsera;");
+  }
+  w.linia("end if;");
+}
+
+// The start symbol, its parameters handed on by their names, and the end
+// of the input.
+void Pakiet_Parsera::od_startu_do_konca(Pisarz& w) {
   const bryzas_analiza::Produkcja& start = g_.produkcje.front();
   std::optional<std::string> argumenty;
   if (start.parametry) argumenty = nazwy_parametrow(*start.parametry);
@@ -204,12 +263,6 @@ void Pakiet_Parsera::koniec_parsuj(Pisarz& w) {
     if (!koniec_.empty())
       w.linia("Sprawdz (", koniec_, ", ", std::to_string(nr_bledu(koniec_wejscia_, start.poz)), ");");
   }
-  w.linia("if ", pak_.nazwa_bledy, ".Zgloszone > 0 then");
-  {
-    Wciecie blad(w, krok_wciecia);
-    w.linia("raise Blad_Parsera;");
-  }
-  w.linia("end if;");
 }
 
 // An error is told where it is found; nesting deeper than the stack allows

@@ -60,6 +60,8 @@ private:
   void produkcja(Pisarz& w, const bryzas_analiza::Produkcja& p);
   void parsuj(Pisarz& w);
   void koniec_parsuj(Pisarz& w);
+  void rozbior(Pisarz& w);
+  void od_startu_do_konca(Pisarz& w);
   void obsluga_wyjatkow(Pisarz& w);
   // The header sections of one kind, in the order of the file, and their
   // inserts written.

@@ -11,7 +11,7 @@
 namespace bryzas::rozszerzona {
 
 // The sets, declared here and written at the end once every production has
-// used them; what is passed by, the tree, the errors, the next token.
+// used them; what is passed by, the tree.
 void Pakiet_Parsera::pomocnicze(Pisarz& w) {
   w.blok(R"ada(
 -- zbior numer Nr tokenow: tych, ktore parser mogl wziac tam, gdzie wybral
@@ -33,8 +33,6 @@ Pominiete : Zbior_Tokenow := (others => False);
 
 )ada");
   drzewo(w);
-  zglaszanie_bledow(w);
-  nastepny_token(w);
 }
 
 // The tree: a production's name on entering it, a token taken by its kind

@@ -41,19 +41,22 @@ for proba in $nazwy_skanera t:Plus t:begin t:Pusty t:String t:True t:G_Pars t:Fi
 done
 # The extended notation writes nothing for a name the analyser rejects, so
 # its parser is written for a harmless name that each file then renames:
-# as a terminal ('r', in a repetition) and as a nonterminal ('q'), with a
-# scanner from G.tok, recovery on; as a nonterminal without recovery ('b').
+# as a terminal ('r', in a repetition) and as a nonterminal ('q', before an
+# option), with a scanner from G.tok, recovery on; as a nonterminal without recovery ('b').
 for proba in r:Zbior q:Zbior r:Stop q:Stop r:Zbior_Tokenow q:Zbior_Tokenow r:Biezacy q:Biezacy \
              r:Zajete_We q:Zajete_We r:Blad q:Blad r:Znaleziony q:Nastepny r:Tekst q:Skanuj_Biezacy \
              r:Pominiete q:Pominiete r:Glebokosc q:Glebokosc r:Drzewo q:Drzewo r:Oczekiwane_Potem \
              q:Oczekiwane_Potem r:Oczekiwane q:Oczekiwane q:Wejdz r:Wiersz q:Nazwa_Tokenu q:Opis_Tokenu \
+             r:S_We r:Ile_We r:Kon_We r:Akc_We r:Poczatki_Aut r:Niedokonczone_Aut r:Automat_We \
+             r:Rozstrzygnij_We r:Dalej_We r:Rozbior q:Rozbior r:Rozbior_Z_Drzewem q:Rozbior_Bez_Drzewa \
+             q:Nazwa_Produkcji q:Wiersz_Tokenu \
              b:Nastepny b:Sprawdz b:Blad b:Drzewo b:Stop; do
   rola=${proba%%:*} n=${proba#*:}
   d=$praca/$rola$n && mkdir "$d" && cd "$d" || exit 1
   if [ "$rola" = r ]; then
     printf '++rozszerzona\n"S" = { '"'Xqz'"' } '"'B'"' .\n' > G.gpa
   elif [ "$rola" = q ]; then
-    printf '++rozszerzona\n"S" = "Xqz" '"'B'"' .\n"Xqz" = '"'A'"' .\n' > G.gpa
+    printf '++rozszerzona\n"S" = "Xqz" [ '"'A'"' ] '"'B'"' .\n"Xqz" = '"'A'"' .\n' > G.gpa
   else
     printf '++rozszerzona\n++bez_odtwarzania\n"S" = "Xqz" '"'B'"' .\n"Xqz" = '"'A'"' .\n' > G.gpa
   fi

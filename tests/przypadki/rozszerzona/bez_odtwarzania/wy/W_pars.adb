@@ -72,112 +72,130 @@ package body W_Pars is
   end Wejdz;
   pragma No_Inline (Wejdz);
 
-  -- blad skladni numer Nr przy biezacym tokenie
-  procedure Blad (Nr : Positive) is
-  begin
-    Nr_Bledu_Pars := Nr;
-    W_Bledy.Zglos_Parsera (Pominiete or Oczekiwane (Nr));
-    raise Blad_Parsera;
-  end Blad;
+  -- rozbior od symbolu poczatkowego po koniec wejscia; z Drzewo rowne False
+  -- sprawdzenia drzewa znikaja z produkcji
+  generic
+    Drzewo : Boolean;
+  procedure Rozbior;
 
-  -- biezacy token musi byc rodzaju Kod, inaczej blad numer Nr
-  procedure Sprawdz (Kod : Token_Kod; Nr : Positive) is
-  begin
-    if Tok.Kod /= Kod then
-      Blad (Nr);
-    end if;
-  end Sprawdz;
+  procedure Rozbior is
+    -- blad skladni numer Nr przy biezacym tokenie
+    procedure Blad (Nr : Positive) is
+    begin
+      Nr_Bledu_Pars := Nr;
+      W_Bledy.Zglos_Parsera (Pominiete or Oczekiwane (Nr));
+      raise Blad_Parsera;
+    end Blad;
 
-  -- nastepny token po tym, ktory parser wzial tak, jak chce gramatyka
-  procedure Nastepny is
-  begin
-    if Drzewo then
-      Wiersz_Tokenu (Pominiety => False);
-    end if;
-    Skanuj_Biezacy;
-    Pominiete := (others => False);
-  end Nastepny;
-  pragma Inline (Nastepny);
+    -- biezacy token musi byc rodzaju Kod, inaczej blad numer Nr
+    procedure Sprawdz (Kod : Token_Kod; Nr : Positive) is
+    begin
+      if Tok.Kod /= Kod then
+        Blad (Nr);
+      end if;
+    end Sprawdz;
 
-  procedure Program;
-  procedure Instrukcja;
+    -- nastepny token po tym, ktory parser wzial tak, jak chce gramatyka
+    procedure Nastepny is
+    begin
+      if Drzewo then
+        Wiersz_Tokenu (Pominiety => False);
+      end if;
+      Skanuj_Biezacy;
+      Pominiete := (others => False);
+    end Nastepny;
+    pragma Inline (Nastepny);
 
-  procedure Program is
-  begin
-    if Drzewo then
-      Wejdz (1);  -- Program
-    end if;
-    while Tok.Kod in Nazwa | Pisz loop
-      Instrukcja;
-      Ile := Ile + 1;
-    end loop;
-    Pominiete := Pominiete or Zbior (1);
-    if Drzewo then
-      Glebokosc := Glebokosc - 1;
-    end if;
-  end Program;
-  pragma Inline (Program);
+    procedure Program;
+    procedure Instrukcja;
 
-  procedure Instrukcja is
-  begin
-    if Drzewo then
-      Wejdz (2);  -- Instrukcja
-    end if;
-    case Tok.Kod is
-      when Nazwa =>
-        Nastepny;
-        case Tok.Kod is
-          when Plus | Minus =>
-            case Tok.Kod is
-              when Plus =>
-                Nastepny;
-              when Minus =>
-                Nastepny;
-              when others =>
-                Blad (2);
-            end case;
-            Sprawdz (Liczba, 3);
-            Nastepny;
-          when Nawias =>
-            Nastepny;
-            Program;
-            Sprawdz (Zamknij, 4);
-            Nastepny;
-          when others =>
-            Pominiete := Pominiete or Zbior (5);
-        end case;
-        Sprawdz (Srednik, 5);
-        Nastepny;
-      when Pisz =>
-        Nastepny;
-        while Tok.Kod in Nazwa | Liczba loop
+    procedure Program is
+    begin
+      if Drzewo then
+        Wejdz (1);  -- Program
+      end if;
+      while Tok.Kod in Nazwa | Pisz loop
+        Instrukcja;
+        Ile := Ile + 1;
+      end loop;
+      Pominiete := Pominiete or Zbior (1);
+      if Drzewo then
+        Glebokosc := Glebokosc - 1;
+      end if;
+    end Program;
+    pragma Inline (Program);
+
+    procedure Instrukcja is
+    begin
+      if Drzewo then
+        Wejdz (2);  -- Instrukcja
+      end if;
+      case Tok.Kod is
+        when Nazwa =>
+          Nastepny;
           case Tok.Kod is
-            when Liczba =>
+            when Plus | Minus =>
+              case Tok.Kod is
+                when Plus =>
+                  Nastepny;
+                when Minus =>
+                  Nastepny;
+                when others =>
+                  Blad (2);
+              end case;
+              Sprawdz (Liczba, 3);
               Nastepny;
-            when Nazwa =>
+            when Nawias =>
+              Nastepny;
+              Program;
+              Sprawdz (Zamknij, 4);
               Nastepny;
             when others =>
-              null;
+              Pominiete := Pominiete or Zbior (5);
           end case;
-        end loop;
-        Pominiete := Pominiete or Zbior (7);
-        null;
-        Sprawdz (Srednik, 6);
-        Nastepny;
-      when others =>
-        Blad (1);
-    end case;
-    if Drzewo then
-      Glebokosc := Glebokosc - 1;
-    end if;
-  end Instrukcja;
-  pragma Inline (Instrukcja);
+          Sprawdz (Srednik, 5);
+          Nastepny;
+        when Pisz =>
+          Nastepny;
+          while Tok.Kod in Nazwa | Liczba loop
+            case Tok.Kod is
+              when Liczba =>
+                Nastepny;
+              when Nazwa =>
+                Nastepny;
+              when others =>
+                null;
+            end case;
+          end loop;
+          Pominiete := Pominiete or Zbior (7);
+          null;
+          Sprawdz (Srednik, 6);
+          Nastepny;
+        when others =>
+          Blad (1);
+      end case;
+      if Drzewo then
+        Glebokosc := Glebokosc - 1;
+      end if;
+    end Instrukcja;
+    pragma Inline (Instrukcja);
+
+  begin
+    Program;
+    Sprawdz (Koniec, 7);
+  end Rozbior;
+
+  procedure Rozbior_Z_Drzewem is new Rozbior (Drzewo => True);
+  procedure Rozbior_Bez_Drzewa is new Rozbior (Drzewo => False);
 
   procedure Parsuj is
   begin
     Skanuj_Biezacy;
-    Program;
-    Sprawdz (Koniec, 7);
+    if Drzewo then
+      Rozbior_Z_Drzewem;
+    else
+      Rozbior_Bez_Drzewa;
+    end if;
     if W_Bledy.Zgloszone > 0 then
       raise Blad_Parsera;
     end if;

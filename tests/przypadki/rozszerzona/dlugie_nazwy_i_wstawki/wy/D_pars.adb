@@ -61,72 +61,90 @@ package body D_Pars is
   end Wejdz;
   pragma No_Inline (Wejdz);
 
-  -- blad skladni numer Nr przy biezacym tokenie (parser oczekiwal tez tokenow
-  -- Dodatkowo); potem parser pomija tokeny do pierwszego z tych, z ktorymi
-  -- moze isc dalej
-  procedure Blad (Nr : Positive; Z_Ktorymi_Dalej : Zbior_Tokenow;
-                  Dodatkowo : Zbior_Tokenow := (others => False)) is
-  begin
-    Nr_Bledu_Pars := Nr;
-    D_Bledy.Zglos_Parsera (Pominiete or Oczekiwane (Nr) or Dodatkowo);
-    while not Z_Ktorymi_Dalej (Tok.Kod) loop
+  -- rozbior od symbolu poczatkowego po koniec wejscia; z Drzewo rowne False
+  -- sprawdzenia drzewa znikaja z produkcji
+  generic
+    Drzewo : Boolean;
+  procedure Rozbior;
+
+  procedure Rozbior is
+    -- blad skladni numer Nr przy biezacym tokenie (parser oczekiwal tez tokenow
+    -- Dodatkowo); potem parser pomija tokeny do pierwszego z tych, z ktorymi
+    -- moze isc dalej
+    procedure Blad (Nr : Positive; Z_Ktorymi_Dalej : Zbior_Tokenow;
+                    Dodatkowo : Zbior_Tokenow := (others => False)) is
+    begin
+      Nr_Bledu_Pars := Nr;
+      D_Bledy.Zglos_Parsera (Pominiete or Oczekiwane (Nr) or Dodatkowo);
+      while not Z_Ktorymi_Dalej (Tok.Kod) loop
+        if Drzewo then
+          Wiersz_Tokenu (Pominiety => True);
+        end if;
+        Tok := Skanuj;
+      end loop;
+      Pominiete := (others => False);
+    end Blad;
+
+    -- po bledzie numer Nr tam, gdzie mial stac token rodzaju Kod: czy stoi
+    -- on tam, gdzie parser poszedl dalej
+    function Znaleziony (Kod : Token_Kod; Nr : Positive; Z_Ktorymi_Dalej : Zbior_Tokenow;
+                         Dodatkowo : Zbior_Tokenow := (others => False)) return Boolean is
+    begin
+      Blad (Nr, Z_Ktorymi_Dalej, Dodatkowo);
+      if Tok.Kod /= Kod and then Drzewo then
+        Wiersz ("brak '" & Nazwa_Tokenu (Kod) & "'");
+      end if;
+      return Tok.Kod = Kod;
+    end Znaleziony;
+
+    -- nastepny token po tym, ktory parser wzial tak, jak chce gramatyka
+    procedure Nastepny is
+    begin
       if Drzewo then
-        Wiersz_Tokenu (Pominiety => True);
+        Wiersz_Tokenu (Pominiety => False);
       end if;
       Tok := Skanuj;
-    end loop;
-    Pominiete := (others => False);
-  end Blad;
+      Pominiete := (others => False);
+      if D_Bledy.Wziete < 2 then
+        D_Bledy.Wziete := D_Bledy.Wziete + 1;
+      end if;
+    end Nastepny;
+    pragma Inline (Nastepny);
 
-  -- po bledzie numer Nr tam, gdzie mial stac token rodzaju Kod: czy stoi
-  -- on tam, gdzie parser poszedl dalej
-  function Znaleziony (Kod : Token_Kod; Nr : Positive; Z_Ktorymi_Dalej : Zbior_Tokenow;
-                       Dodatkowo : Zbior_Tokenow := (others => False)) return Boolean is
+    procedure S (Stop : Zbior_Tokenow);
+
+    procedure S (Stop : Zbior_Tokenow) is
+    begin
+      if Drzewo then
+        Wejdz (1);  -- S
+      end if;
+      null;
+      null;
+      if Tok.Kod = Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_X or else Znaleziony (Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_X, 1, Stop or Zbior (1)) then
+        null; null; null; null; null; null; null; null; null; null; null; null; null; null; null; null; null; null; null; null; null; null; null; null; null; null; null; null; null; null;
+        Nastepny;
+      end if;
+      if Drzewo then
+        Glebokosc := Glebokosc - 1;
+      end if;
+    end S;
+    pragma Inline (S);
+
   begin
-    Blad (Nr, Z_Ktorymi_Dalej, Dodatkowo);
-    if Tok.Kod /= Kod and then Drzewo then
-      Wiersz ("brak '" & Nazwa_Tokenu (Kod) & "'");
-    end if;
-    return Tok.Kod = Kod;
-  end Znaleziony;
+    S (Zbior (2));
+  end Rozbior;
 
-  -- nastepny token po tym, ktory parser wzial tak, jak chce gramatyka
-  procedure Nastepny is
-  begin
-    if Drzewo then
-      Wiersz_Tokenu (Pominiety => False);
-    end if;
-    Tok := Skanuj;
-    Pominiete := (others => False);
-    if D_Bledy.Wziete < 2 then
-      D_Bledy.Wziete := D_Bledy.Wziete + 1;
-    end if;
-  end Nastepny;
-  pragma Inline (Nastepny);
-
-  procedure S (Stop : Zbior_Tokenow);
-
-  procedure S (Stop : Zbior_Tokenow) is
-  begin
-    if Drzewo then
-      Wejdz (1);  -- S
-    end if;
-    null;
-    null;
-    if Tok.Kod = Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_X or else Znaleziony (Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_Nazwa_X, 1, Stop or Zbior (1)) then
-      null; null; null; null; null; null; null; null; null; null; null; null; null; null; null; null; null; null; null; null; null; null; null; null; null; null; null; null; null; null;
-      Nastepny;
-    end if;
-    if Drzewo then
-      Glebokosc := Glebokosc - 1;
-    end if;
-  end S;
-  pragma Inline (S);
+  procedure Rozbior_Z_Drzewem is new Rozbior (Drzewo => True);
+  procedure Rozbior_Bez_Drzewa is new Rozbior (Drzewo => False);
 
   procedure Parsuj is
   begin
     Tok := Skanuj;
-    S (Zbior (2));
+    if Drzewo then
+      Rozbior_Z_Drzewem;
+    else
+      Rozbior_Bez_Drzewa;
+    end if;
     if D_Bledy.Zgloszone > 0 then
       raise Blad_Parsera;
     end if;

@@ -72,136 +72,154 @@ package body W_Pars is
   end Wejdz;
   pragma No_Inline (Wejdz);
 
-  -- blad skladni numer Nr przy biezacym tokenie (parser oczekiwal tez tokenow
-  -- Dodatkowo); potem parser pomija tokeny do pierwszego z tych, z ktorymi
-  -- moze isc dalej
-  procedure Blad (Nr : Positive; Z_Ktorymi_Dalej : Zbior_Tokenow;
-                  Dodatkowo : Zbior_Tokenow := (others => False)) is
-  begin
-    Nr_Bledu_Pars := Nr;
-    W_Bledy.Zglos_Parsera (Pominiete or Oczekiwane (Nr) or Dodatkowo);
-    while not Z_Ktorymi_Dalej (Tok.Kod) loop
+  -- rozbior od symbolu poczatkowego po koniec wejscia; z Drzewo rowne False
+  -- sprawdzenia drzewa znikaja z produkcji
+  generic
+    Drzewo : Boolean;
+  procedure Rozbior;
+
+  procedure Rozbior is
+    -- blad skladni numer Nr przy biezacym tokenie (parser oczekiwal tez tokenow
+    -- Dodatkowo); potem parser pomija tokeny do pierwszego z tych, z ktorymi
+    -- moze isc dalej
+    procedure Blad (Nr : Positive; Z_Ktorymi_Dalej : Zbior_Tokenow;
+                    Dodatkowo : Zbior_Tokenow := (others => False)) is
+    begin
+      Nr_Bledu_Pars := Nr;
+      W_Bledy.Zglos_Parsera (Pominiete or Oczekiwane (Nr) or Dodatkowo);
+      while not Z_Ktorymi_Dalej (Tok.Kod) loop
+        if Drzewo then
+          Wiersz_Tokenu (Pominiety => True);
+        end if;
+        Skanuj_Biezacy;
+      end loop;
+      Pominiete := (others => False);
+    end Blad;
+
+    -- po bledzie numer Nr tam, gdzie mial stac token rodzaju Kod: czy stoi
+    -- on tam, gdzie parser poszedl dalej
+    function Znaleziony (Kod : Token_Kod; Nr : Positive; Z_Ktorymi_Dalej : Zbior_Tokenow;
+                         Dodatkowo : Zbior_Tokenow := (others => False)) return Boolean is
+    begin
+      Blad (Nr, Z_Ktorymi_Dalej, Dodatkowo);
+      if Tok.Kod /= Kod and then Drzewo then
+        Wiersz ("brak '" & Nazwa_Tokenu (Kod) & "'");
+      end if;
+      return Tok.Kod = Kod;
+    end Znaleziony;
+
+    -- nastepny token po tym, ktory parser wzial tak, jak chce gramatyka
+    procedure Nastepny is
+    begin
       if Drzewo then
-        Wiersz_Tokenu (Pominiety => True);
+        Wiersz_Tokenu (Pominiety => False);
       end if;
       Skanuj_Biezacy;
-    end loop;
-    Pominiete := (others => False);
-  end Blad;
+      Pominiete := (others => False);
+      if W_Bledy.Wziete < 2 then
+        W_Bledy.Wziete := W_Bledy.Wziete + 1;
+      end if;
+    end Nastepny;
+    pragma Inline (Nastepny);
 
-  -- po bledzie numer Nr tam, gdzie mial stac token rodzaju Kod: czy stoi
-  -- on tam, gdzie parser poszedl dalej
-  function Znaleziony (Kod : Token_Kod; Nr : Positive; Z_Ktorymi_Dalej : Zbior_Tokenow;
-                       Dodatkowo : Zbior_Tokenow := (others => False)) return Boolean is
-  begin
-    Blad (Nr, Z_Ktorymi_Dalej, Dodatkowo);
-    if Tok.Kod /= Kod and then Drzewo then
-      Wiersz ("brak '" & Nazwa_Tokenu (Kod) & "'");
-    end if;
-    return Tok.Kod = Kod;
-  end Znaleziony;
+    procedure Program (Stop : Zbior_Tokenow);
+    procedure Instrukcja (Stop : Zbior_Tokenow);
 
-  -- nastepny token po tym, ktory parser wzial tak, jak chce gramatyka
-  procedure Nastepny is
-  begin
-    if Drzewo then
-      Wiersz_Tokenu (Pominiety => False);
-    end if;
-    Skanuj_Biezacy;
-    Pominiete := (others => False);
-    if W_Bledy.Wziete < 2 then
-      W_Bledy.Wziete := W_Bledy.Wziete + 1;
-    end if;
-  end Nastepny;
-  pragma Inline (Nastepny);
+    procedure Program (Stop : Zbior_Tokenow) is
+    begin
+      if Drzewo then
+        Wejdz (1);  -- Program
+      end if;
+      while Tok.Kod in Nazwa | Pisz loop
+        Instrukcja (Stop or Zbior (1));
+        Ile := Ile + 1;
+      end loop;
+      Pominiete := Pominiete or Zbior (1);
+      if Drzewo then
+        Glebokosc := Glebokosc - 1;
+      end if;
+    end Program;
+    pragma Inline (Program);
 
-  procedure Program (Stop : Zbior_Tokenow);
-  procedure Instrukcja (Stop : Zbior_Tokenow);
-
-  procedure Program (Stop : Zbior_Tokenow) is
-  begin
-    if Drzewo then
-      Wejdz (1);  -- Program
-    end if;
-    while Tok.Kod in Nazwa | Pisz loop
-      Instrukcja (Stop or Zbior (1));
-      Ile := Ile + 1;
-    end loop;
-    Pominiete := Pominiete or Zbior (1);
-    if Drzewo then
-      Glebokosc := Glebokosc - 1;
-    end if;
-  end Program;
-  pragma Inline (Program);
-
-  procedure Instrukcja (Stop : Zbior_Tokenow) is
-  begin
-    if Drzewo then
-      Wejdz (2);  -- Instrukcja
-    end if;
-    if Tok.Kod not in Nazwa | Pisz then
-      Blad (1, Stop or Zbior (1));
-    end if;
-    case Tok.Kod is
-      when Nazwa =>
-        Nastepny;
-        case Tok.Kod is
-          when Plus | Minus =>
-            case Tok.Kod is
-              when Plus =>
+    procedure Instrukcja (Stop : Zbior_Tokenow) is
+    begin
+      if Drzewo then
+        Wejdz (2);  -- Instrukcja
+      end if;
+      if Tok.Kod not in Nazwa | Pisz then
+        Blad (1, Stop or Zbior (1));
+      end if;
+      case Tok.Kod is
+        when Nazwa =>
+          Nastepny;
+          case Tok.Kod is
+            when Plus | Minus =>
+              case Tok.Kod is
+                when Plus =>
+                  Nastepny;
+                when Minus =>
+                  Nastepny;
+                when others =>
+                  null;
+              end case;
+              if Tok.Kod = Liczba or else Znaleziony (Liczba, 2, Stop or Zbior (3)) then
                 Nastepny;
-              when Minus =>
+              end if;
+            when Nawias =>
+              Nastepny;
+              Program (Stop or Zbior (4));
+              if Tok.Kod = Zamknij or else Znaleziony (Zamknij, 3, Stop or Zbior (4)) then
+                Nastepny;
+              end if;
+            when others =>
+              Pominiete := Pominiete or Zbior (6);
+          end case;
+          if Tok.Kod = Srednik or else Znaleziony (Srednik, 4, Stop or Zbior (7)) then
+            Nastepny;
+          end if;
+        when Pisz =>
+          Nastepny;
+          while Tok.Kod in Nazwa | Liczba loop
+            case Tok.Kod is
+              when Liczba =>
+                Nastepny;
+              when Nazwa =>
                 Nastepny;
               when others =>
                 null;
             end case;
-            if Tok.Kod = Liczba or else Znaleziony (Liczba, 2, Stop or Zbior (3)) then
-              Nastepny;
-            end if;
-          when Nawias =>
+          end loop;
+          Pominiete := Pominiete or Zbior (8);
+          null;
+          if Tok.Kod = Srednik or else Znaleziony (Srednik, 5, Stop or Zbior (7)) then
             Nastepny;
-            Program (Stop or Zbior (4));
-            if Tok.Kod = Zamknij or else Znaleziony (Zamknij, 3, Stop or Zbior (4)) then
-              Nastepny;
-            end if;
-          when others =>
-            Pominiete := Pominiete or Zbior (6);
-        end case;
-        if Tok.Kod = Srednik or else Znaleziony (Srednik, 4, Stop or Zbior (7)) then
-          Nastepny;
-        end if;
-      when Pisz =>
-        Nastepny;
-        while Tok.Kod in Nazwa | Liczba loop
-          case Tok.Kod is
-            when Liczba =>
-              Nastepny;
-            when Nazwa =>
-              Nastepny;
-            when others =>
-              null;
-          end case;
-        end loop;
-        Pominiete := Pominiete or Zbior (8);
-        null;
-        if Tok.Kod = Srednik or else Znaleziony (Srednik, 5, Stop or Zbior (7)) then
-          Nastepny;
-        end if;
-      when others =>
-        null;
-    end case;
-    if Drzewo then
-      Glebokosc := Glebokosc - 1;
+          end if;
+        when others =>
+          null;
+      end case;
+      if Drzewo then
+        Glebokosc := Glebokosc - 1;
+      end if;
+    end Instrukcja;
+    pragma Inline (Instrukcja);
+
+  begin
+    Program (Zbior (9));
+    if Tok.Kod /= Koniec then
+      Blad (6, Zbior (9));
     end if;
-  end Instrukcja;
-  pragma Inline (Instrukcja);
+  end Rozbior;
+
+  procedure Rozbior_Z_Drzewem is new Rozbior (Drzewo => True);
+  procedure Rozbior_Bez_Drzewa is new Rozbior (Drzewo => False);
 
   procedure Parsuj is
   begin
     Skanuj_Biezacy;
-    Program (Zbior (9));
-    if Tok.Kod /= Koniec then
-      Blad (6, Zbior (9));
+    if Drzewo then
+      Rozbior_Z_Drzewem;
+    else
+      Rozbior_Bez_Drzewa;
     end if;
     if W_Bledy.Zgloszone > 0 then
       raise Blad_Parsera;

@@ -62,60 +62,78 @@ package body W_Pars is
   end Wejdz;
   pragma No_Inline (Wejdz);
 
-  -- blad skladni numer Nr przy biezacym tokenie
-  procedure Blad (Nr : Positive) is
-  begin
-    Nr_Bledu_Pars := Nr;
-    raise Blad_Parsera;
-  end Blad;
+  -- rozbior od symbolu poczatkowego po koniec wejscia; z Drzewo rowne False
+  -- sprawdzenia drzewa znikaja z produkcji
+  generic
+    Drzewo : Boolean;
+  procedure Rozbior;
 
-  -- biezacy token musi byc rodzaju Kod, inaczej blad numer Nr
-  procedure Sprawdz (Kod : Token_Kod; Nr : Positive) is
-  begin
-    if Tok.Kod /= Kod then
-      Blad (Nr);
-    end if;
-  end Sprawdz;
+  procedure Rozbior is
+    -- blad skladni numer Nr przy biezacym tokenie
+    procedure Blad (Nr : Positive) is
+    begin
+      Nr_Bledu_Pars := Nr;
+      raise Blad_Parsera;
+    end Blad;
 
-  -- nastepny token po tym, ktory parser wzial tak, jak chce gramatyka
-  procedure Nastepny is
-  begin
-    if Drzewo then
-      Wiersz_Tokenu (Pominiety => False);
-    end if;
-    Skanuj_Biezacy;
-    Pominiete := (others => False);
-  end Nastepny;
-  pragma Inline (Nastepny);
+    -- biezacy token musi byc rodzaju Kod, inaczej blad numer Nr
+    procedure Sprawdz (Kod : Token_Kod; Nr : Positive) is
+    begin
+      if Tok.Kod /= Kod then
+        Blad (Nr);
+      end if;
+    end Sprawdz;
 
-  procedure Lista;
+    -- nastepny token po tym, ktory parser wzial tak, jak chce gramatyka
+    procedure Nastepny is
+    begin
+      if Drzewo then
+        Wiersz_Tokenu (Pominiety => False);
+      end if;
+      Skanuj_Biezacy;
+      Pominiete := (others => False);
+    end Nastepny;
+    pragma Inline (Nastepny);
 
-  procedure Lista is
-  begin
-    if Drzewo then
-      Wejdz (1);  -- Lista
-    end if;
-    Sprawdz (Nazwa, 1);
-    Nastepny;
-    while Tok.Kod = Przecinek loop
+    procedure Lista;
+
+    procedure Lista is
+    begin
+      if Drzewo then
+        Wejdz (1);  -- Lista
+      end if;
+      Sprawdz (Nazwa, 1);
       Nastepny;
-      Sprawdz (Nazwa, 2);
+      while Tok.Kod = Przecinek loop
+        Nastepny;
+        Sprawdz (Nazwa, 2);
+        Nastepny;
+      end loop;
+      Pominiete := Pominiete or Zbior (2);
+      Sprawdz (Koniec, 3);
       Nastepny;
-    end loop;
-    Pominiete := Pominiete or Zbior (2);
-    Sprawdz (Koniec, 3);
-    Nastepny;
-    if Drzewo then
-      Glebokosc := Glebokosc - 1;
-    end if;
-  end Lista;
-  pragma Inline (Lista);
+      if Drzewo then
+        Glebokosc := Glebokosc - 1;
+      end if;
+    end Lista;
+    pragma Inline (Lista);
+
+  begin
+    Lista;
+    Sprawdz (Koniec, 4);
+  end Rozbior;
+
+  procedure Rozbior_Z_Drzewem is new Rozbior (Drzewo => True);
+  procedure Rozbior_Bez_Drzewa is new Rozbior (Drzewo => False);
 
   procedure Parsuj is
   begin
     Skanuj_Biezacy;
-    Lista;
-    Sprawdz (Koniec, 4);
+    if Drzewo then
+      Rozbior_Z_Drzewem;
+    else
+      Rozbior_Bez_Drzewa;
+    end if;
     if W_Bledy.Zgloszone > 0 then
       raise Blad_Parsera;
     end if;

@@ -70,136 +70,156 @@ package body W_Pars is
   end Wejdz;
   pragma No_Inline (Wejdz);
 
-  -- blad skladni numer Nr przy biezacym tokenie (parser oczekiwal tez tokenow
-  -- Dodatkowo); potem parser pomija tokeny do pierwszego z tych, z ktorymi
-  -- moze isc dalej
-  procedure Blad (Nr : Positive; Z_Ktorymi_Dalej : Zbior_Tokenow;
-                  Dodatkowo : Zbior_Tokenow := (others => False)) is
-  begin
-    Nr_Bledu_Pars := Nr;
-    W_Bledy.Zglos_Parsera (Pominiete or Oczekiwane (Nr) or Dodatkowo);
-    while not Z_Ktorymi_Dalej (Tok.Kod) loop
+  -- rozbior od symbolu poczatkowego po koniec wejscia; z Drzewo rowne False
+  -- sprawdzenia drzewa znikaja z produkcji
+  generic
+    Drzewo : Boolean;
+  procedure Rozbior (Nazwy : out Ada.Strings.Unbounded.Unbounded_String;
+                     Ile : out Natural);
+
+  procedure Rozbior (Nazwy : out Ada.Strings.Unbounded.Unbounded_String;
+                     Ile : out Natural) is
+    -- blad skladni numer Nr przy biezacym tokenie (parser oczekiwal tez tokenow
+    -- Dodatkowo); potem parser pomija tokeny do pierwszego z tych, z ktorymi
+    -- moze isc dalej
+    procedure Blad (Nr : Positive; Z_Ktorymi_Dalej : Zbior_Tokenow;
+                    Dodatkowo : Zbior_Tokenow := (others => False)) is
+    begin
+      Nr_Bledu_Pars := Nr;
+      W_Bledy.Zglos_Parsera (Pominiete or Oczekiwane (Nr) or Dodatkowo);
+      while not Z_Ktorymi_Dalej (Tok.Kod) loop
+        if Drzewo then
+          Wiersz_Tokenu (Pominiety => True);
+        end if;
+        Skanuj_Biezacy;
+      end loop;
+      Pominiete := (others => False);
+    end Blad;
+
+    -- po bledzie numer Nr tam, gdzie mial stac token rodzaju Kod: czy stoi
+    -- on tam, gdzie parser poszedl dalej
+    function Znaleziony (Kod : Token_Kod; Nr : Positive; Z_Ktorymi_Dalej : Zbior_Tokenow;
+                         Dodatkowo : Zbior_Tokenow := (others => False)) return Boolean is
+    begin
+      Blad (Nr, Z_Ktorymi_Dalej, Dodatkowo);
+      if Tok.Kod /= Kod and then Drzewo then
+        Wiersz ("brak '" & Nazwa_Tokenu (Kod) & "'");
+      end if;
+      return Tok.Kod = Kod;
+    end Znaleziony;
+
+    -- nastepny token po tym, ktory parser wzial tak, jak chce gramatyka
+    procedure Nastepny is
+    begin
       if Drzewo then
-        Wiersz_Tokenu (Pominiety => True);
+        Wiersz_Tokenu (Pominiety => False);
       end if;
       Skanuj_Biezacy;
-    end loop;
-    Pominiete := (others => False);
-  end Blad;
-
-  -- po bledzie numer Nr tam, gdzie mial stac token rodzaju Kod: czy stoi
-  -- on tam, gdzie parser poszedl dalej
-  function Znaleziony (Kod : Token_Kod; Nr : Positive; Z_Ktorymi_Dalej : Zbior_Tokenow;
-                       Dodatkowo : Zbior_Tokenow := (others => False)) return Boolean is
-  begin
-    Blad (Nr, Z_Ktorymi_Dalej, Dodatkowo);
-    if Tok.Kod /= Kod and then Drzewo then
-      Wiersz ("brak '" & Nazwa_Tokenu (Kod) & "'");
-    end if;
-    return Tok.Kod = Kod;
-  end Znaleziony;
-
-  -- nastepny token po tym, ktory parser wzial tak, jak chce gramatyka
-  procedure Nastepny is
-  begin
-    if Drzewo then
-      Wiersz_Tokenu (Pominiety => False);
-    end if;
-    Skanuj_Biezacy;
-    Pominiete := (others => False);
-    if W_Bledy.Wziete < 2 then
-      W_Bledy.Wziete := W_Bledy.Wziete + 1;
-    end if;
-  end Nastepny;
-  pragma Inline (Nastepny);
-
-  procedure Lista (Nazwy : out Ada.Strings.Unbounded.Unbounded_String;
-                   Ile : out Natural; Stop, Oczekiwane_Potem : Zbior_Tokenow);
-  procedure Element (Nazwy : in out Unbounded_String; Ile : in out Natural; Stop : Zbior_Tokenow);
-  procedure Wartosc (L : out Liczba_Typ -- the value in brackets
-                     ; Stop : Zbior_Tokenow);
-
-  procedure Lista (Nazwy : out Ada.Strings.Unbounded.Unbounded_String;
-                   Ile : out Natural; Stop, Oczekiwane_Potem : Zbior_Tokenow) is
-  begin
-    if Drzewo then
-      Wejdz (1);  -- Lista
-    end if;
-    Nazwy := Null_Unbounded_String; Ile := 0;
-    Element (Nazwy, Ile, Stop or Zbior (1));
-    while Tok.Kod in Przecinek | Liczba | Nazwa loop
-      if Tok.Kod = Przecinek or else Znaleziony (Przecinek, 1, Stop or Zbior (2), Dodatkowo => Oczekiwane_Potem) then
-        Nastepny;
+      Pominiete := (others => False);
+      if W_Bledy.Wziete < 2 then
+        W_Bledy.Wziete := W_Bledy.Wziete + 1;
       end if;
-      if Tok.Kod not in Liczba | Nazwa then
-        Blad (2, Stop or Zbior (2));
+    end Nastepny;
+    pragma Inline (Nastepny);
+
+    procedure Lista (Nazwy : out Ada.Strings.Unbounded.Unbounded_String;
+                     Ile : out Natural; Stop, Oczekiwane_Potem : Zbior_Tokenow);
+    procedure Element (Nazwy : in out Unbounded_String; Ile : in out Natural; Stop : Zbior_Tokenow);
+    procedure Wartosc (L : out Liczba_Typ -- the value in brackets
+                       ; Stop : Zbior_Tokenow);
+
+    procedure Lista (Nazwy : out Ada.Strings.Unbounded.Unbounded_String;
+                     Ile : out Natural; Stop, Oczekiwane_Potem : Zbior_Tokenow) is
+    begin
+      if Drzewo then
+        Wejdz (1);  -- Lista
       end if;
-      case Tok.Kod is
-        when Nazwa =>
-          Element (Nazwy, Ile, Stop or Zbior (2));
-        when Liczba =>
-          Put_Line (Tekst);
+      Nazwy := Null_Unbounded_String; Ile := 0;
+      Element (Nazwy, Ile, Stop or Zbior (1));
+      while Tok.Kod in Przecinek | Liczba | Nazwa loop
+        if Tok.Kod = Przecinek or else Znaleziony (Przecinek, 1, Stop or Zbior (2), Dodatkowo => Oczekiwane_Potem) then
           Nastepny;
-        when others =>
-          null;
-      end case;
-    end loop;
-    Pominiete := Pominiete or Zbior (1);
-    if Drzewo then
-      Glebokosc := Glebokosc - 1;
-    end if;
-  end Lista;
-  pragma Inline (Lista);
+        end if;
+        if Tok.Kod not in Liczba | Nazwa then
+          Blad (2, Stop or Zbior (2));
+        end if;
+        case Tok.Kod is
+          when Nazwa =>
+            Element (Nazwy, Ile, Stop or Zbior (2));
+          when Liczba =>
+            Put_Line (Tekst);
+            Nastepny;
+          when others =>
+            null;
+        end case;
+      end loop;
+      Pominiete := Pominiete or Zbior (1);
+      if Drzewo then
+        Glebokosc := Glebokosc - 1;
+      end if;
+    end Lista;
+    pragma Inline (Lista);
 
-  procedure Element (Nazwy : in out Unbounded_String; Ile : in out Natural; Stop : Zbior_Tokenow) is
-    L : Liczba_Typ;
-  begin
-    if Drzewo then
-      Wejdz (2);  -- Element
-    end if;
-    if Tok.Kod = Nazwa or else Znaleziony (Nazwa, 3, Stop or Zbior (5)) then
-      Append (Nazwy, Tekst); Ile := Ile + 1;
-      Nastepny;
-    end if;
-    if Tok.Kod = Nawias then
-      Nastepny;
-      Wartosc (L, Stop or Zbior (6));
-      if Tok.Kod = Zamknij or else Znaleziony (Zamknij, 4, Stop or Zbior (6)) then
-        Ile := Ile + L;
+    procedure Element (Nazwy : in out Unbounded_String; Ile : in out Natural; Stop : Zbior_Tokenow) is
+      L : Liczba_Typ;
+    begin
+      if Drzewo then
+        Wejdz (2);  -- Element
+      end if;
+      if Tok.Kod = Nazwa or else Znaleziony (Nazwa, 3, Stop or Zbior (5)) then
+        Append (Nazwy, Tekst); Ile := Ile + 1;
         Nastepny;
       end if;
-    else
-      Pominiete := Pominiete or Zbior (7);
-    end if;
-    if Drzewo then
-      Glebokosc := Glebokosc - 1;
-    end if;
-  end Element;
-  pragma Inline (Element);
+      if Tok.Kod = Nawias then
+        Nastepny;
+        Wartosc (L, Stop or Zbior (6));
+        if Tok.Kod = Zamknij or else Znaleziony (Zamknij, 4, Stop or Zbior (6)) then
+          Ile := Ile + L;
+          Nastepny;
+        end if;
+      else
+        Pominiete := Pominiete or Zbior (7);
+      end if;
+      if Drzewo then
+        Glebokosc := Glebokosc - 1;
+      end if;
+    end Element;
+    pragma Inline (Element);
 
-  procedure Wartosc (L : out Liczba_Typ -- the value in brackets
-                     ; Stop : Zbior_Tokenow) is
+    procedure Wartosc (L : out Liczba_Typ -- the value in brackets
+                       ; Stop : Zbior_Tokenow) is
+    begin
+      if Drzewo then
+        Wejdz (3);  -- Wartosc
+      end if;
+      if Tok.Kod = Liczba or else Znaleziony (Liczba, 5, Stop or Zbior (8)) then
+        L := Liczba_Typ'Value (Tekst);
+        Nastepny;
+      end if;
+      if Drzewo then
+        Glebokosc := Glebokosc - 1;
+      end if;
+    end Wartosc;
+    pragma Inline (Wartosc);
+
   begin
-    if Drzewo then
-      Wejdz (3);  -- Wartosc
+    Lista (Nazwy, Ile, Zbior (9), Zbior (9));
+    if Tok.Kod /= Koniec then
+      Blad (6, Zbior (9));
     end if;
-    if Tok.Kod = Liczba or else Znaleziony (Liczba, 5, Stop or Zbior (8)) then
-      L := Liczba_Typ'Value (Tekst);
-      Nastepny;
-    end if;
-    if Drzewo then
-      Glebokosc := Glebokosc - 1;
-    end if;
-  end Wartosc;
-  pragma Inline (Wartosc);
+  end Rozbior;
+
+  procedure Rozbior_Z_Drzewem is new Rozbior (Drzewo => True);
+  procedure Rozbior_Bez_Drzewa is new Rozbior (Drzewo => False);
 
   procedure Parsuj (Nazwy : out Ada.Strings.Unbounded.Unbounded_String;
                     Ile : out Natural) is
   begin
     Skanuj_Biezacy;
-    Lista (Nazwy, Ile, Zbior (9), Zbior (9));
-    if Tok.Kod /= Koniec then
-      Blad (6, Zbior (9));
+    if Drzewo then
+      Rozbior_Z_Drzewem (Nazwy, Ile);
+    else
+      Rozbior_Bez_Drzewa (Nazwy, Ile);
     end if;
     if W_Bledy.Zgloszone > 0 then
       raise Blad_Parsera;

@@ -63,76 +63,94 @@ package body W_Pars is
   end Wejdz;
   pragma No_Inline (Wejdz);
 
-  -- blad skladni numer Nr przy biezacym tokenie (parser oczekiwal tez tokenow
-  -- Dodatkowo); potem parser pomija tokeny do pierwszego z tych, z ktorymi
-  -- moze isc dalej
-  procedure Blad (Nr : Positive; Z_Ktorymi_Dalej : Zbior_Tokenow;
-                  Dodatkowo : Zbior_Tokenow := (others => False)) is
-  begin
-    Nr_Bledu_Pars := Nr;
-    W_Bledy.Zglos_Parsera (Pominiete or Oczekiwane (Nr) or Dodatkowo);
-    while not Z_Ktorymi_Dalej (Tok.Kod) loop
+  -- rozbior od symbolu poczatkowego po koniec wejscia; z Drzewo rowne False
+  -- sprawdzenia drzewa znikaja z produkcji
+  generic
+    Drzewo : Boolean;
+  procedure Rozbior;
+
+  procedure Rozbior is
+    -- blad skladni numer Nr przy biezacym tokenie (parser oczekiwal tez tokenow
+    -- Dodatkowo); potem parser pomija tokeny do pierwszego z tych, z ktorymi
+    -- moze isc dalej
+    procedure Blad (Nr : Positive; Z_Ktorymi_Dalej : Zbior_Tokenow;
+                    Dodatkowo : Zbior_Tokenow := (others => False)) is
+    begin
+      Nr_Bledu_Pars := Nr;
+      W_Bledy.Zglos_Parsera (Pominiete or Oczekiwane (Nr) or Dodatkowo);
+      while not Z_Ktorymi_Dalej (Tok.Kod) loop
+        if Drzewo then
+          Wiersz_Tokenu (Pominiety => True);
+        end if;
+        Skanuj_Biezacy;
+      end loop;
+      Pominiete := (others => False);
+    end Blad;
+
+    -- po bledzie numer Nr tam, gdzie mial stac token rodzaju Kod: czy stoi
+    -- on tam, gdzie parser poszedl dalej
+    function Znaleziony (Kod : Token_Kod; Nr : Positive; Z_Ktorymi_Dalej : Zbior_Tokenow;
+                         Dodatkowo : Zbior_Tokenow := (others => False)) return Boolean is
+    begin
+      Blad (Nr, Z_Ktorymi_Dalej, Dodatkowo);
+      if Tok.Kod /= Kod and then Drzewo then
+        Wiersz ("brak '" & Nazwa_Tokenu (Kod) & "'");
+      end if;
+      return Tok.Kod = Kod;
+    end Znaleziony;
+
+    -- nastepny token po tym, ktory parser wzial tak, jak chce gramatyka
+    procedure Nastepny is
+    begin
       if Drzewo then
-        Wiersz_Tokenu (Pominiety => True);
+        Wiersz_Tokenu (Pominiety => False);
       end if;
       Skanuj_Biezacy;
-    end loop;
-    Pominiete := (others => False);
-  end Blad;
+      Pominiete := (others => False);
+      if W_Bledy.Wziete < 2 then
+        W_Bledy.Wziete := W_Bledy.Wziete + 1;
+      end if;
+    end Nastepny;
+    pragma Inline (Nastepny);
 
-  -- po bledzie numer Nr tam, gdzie mial stac token rodzaju Kod: czy stoi
-  -- on tam, gdzie parser poszedl dalej
-  function Znaleziony (Kod : Token_Kod; Nr : Positive; Z_Ktorymi_Dalej : Zbior_Tokenow;
-                       Dodatkowo : Zbior_Tokenow := (others => False)) return Boolean is
+    procedure Lista (Stop : Zbior_Tokenow);
+
+    procedure Lista (Stop : Zbior_Tokenow) is
+    begin
+      if Drzewo then
+        Wejdz (1);  -- Lista
+      end if;
+      while Tok.Kod = Nazwa loop
+        Put_Line ("[" & Tok.Wart (1 .. 6) & "]" & Natural'Image (Tekst'Length));
+        Nastepny;
+      end loop;
+      Pominiete := Pominiete or Zbior (1);
+      if Tok.Kod = Koniec or else Znaleziony (Koniec, 1, Stop or Zbior (2)) then
+        Nastepny;
+      end if;
+      if Drzewo then
+        Glebokosc := Glebokosc - 1;
+      end if;
+    end Lista;
+    pragma Inline (Lista);
+
   begin
-    Blad (Nr, Z_Ktorymi_Dalej, Dodatkowo);
-    if Tok.Kod /= Kod and then Drzewo then
-      Wiersz ("brak '" & Nazwa_Tokenu (Kod) & "'");
+    Lista (Zbior (2));
+    if Tok.Kod /= Koniec then
+      Blad (2, Zbior (2));
     end if;
-    return Tok.Kod = Kod;
-  end Znaleziony;
+  end Rozbior;
 
-  -- nastepny token po tym, ktory parser wzial tak, jak chce gramatyka
-  procedure Nastepny is
-  begin
-    if Drzewo then
-      Wiersz_Tokenu (Pominiety => False);
-    end if;
-    Skanuj_Biezacy;
-    Pominiete := (others => False);
-    if W_Bledy.Wziete < 2 then
-      W_Bledy.Wziete := W_Bledy.Wziete + 1;
-    end if;
-  end Nastepny;
-  pragma Inline (Nastepny);
-
-  procedure Lista (Stop : Zbior_Tokenow);
-
-  procedure Lista (Stop : Zbior_Tokenow) is
-  begin
-    if Drzewo then
-      Wejdz (1);  -- Lista
-    end if;
-    while Tok.Kod = Nazwa loop
-      Put_Line ("[" & Tok.Wart (1 .. 6) & "]" & Natural'Image (Tekst'Length));
-      Nastepny;
-    end loop;
-    Pominiete := Pominiete or Zbior (1);
-    if Tok.Kod = Koniec or else Znaleziony (Koniec, 1, Stop or Zbior (2)) then
-      Nastepny;
-    end if;
-    if Drzewo then
-      Glebokosc := Glebokosc - 1;
-    end if;
-  end Lista;
-  pragma Inline (Lista);
+  procedure Rozbior_Z_Drzewem is new Rozbior (Drzewo => True);
+  procedure Rozbior_Bez_Drzewa is new Rozbior (Drzewo => False);
 
   procedure Parsuj is
   begin
     Skanuj_Biezacy;
-    Lista (Zbior (2));
-    if Tok.Kod /= Koniec then
-      Blad (2, Zbior (2));
+    if Drzewo then
+      Rozbior_Z_Drzewem;
+    else
+      Rozbior_Bez_Drzewa;
     end if;
     if W_Bledy.Zgloszone > 0 then
       raise Blad_Parsera;

@@ -67,108 +67,126 @@ package body D_Pars is
   end Wejdz;
   pragma No_Inline (Wejdz);
 
-  -- blad skladni numer Nr przy biezacym tokenie (parser oczekiwal tez tokenow
-  -- Dodatkowo); potem parser pomija tokeny do pierwszego z tych, z ktorymi
-  -- moze isc dalej
-  procedure Blad (Nr : Positive; Z_Ktorymi_Dalej : Zbior_Tokenow;
-                  Dodatkowo : Zbior_Tokenow := (others => False)) is
-  begin
-    Nr_Bledu_Pars := Nr;
-    D_Bledy.Zglos_Parsera (Pominiete or Oczekiwane (Nr) or Dodatkowo);
-    while not Z_Ktorymi_Dalej (Tok.Kod) loop
+  -- rozbior od symbolu poczatkowego po koniec wejscia; z Drzewo rowne False
+  -- sprawdzenia drzewa znikaja z produkcji
+  generic
+    Drzewo : Boolean;
+  procedure Rozbior;
+
+  procedure Rozbior is
+    -- blad skladni numer Nr przy biezacym tokenie (parser oczekiwal tez tokenow
+    -- Dodatkowo); potem parser pomija tokeny do pierwszego z tych, z ktorymi
+    -- moze isc dalej
+    procedure Blad (Nr : Positive; Z_Ktorymi_Dalej : Zbior_Tokenow;
+                    Dodatkowo : Zbior_Tokenow := (others => False)) is
+    begin
+      Nr_Bledu_Pars := Nr;
+      D_Bledy.Zglos_Parsera (Pominiete or Oczekiwane (Nr) or Dodatkowo);
+      while not Z_Ktorymi_Dalej (Tok.Kod) loop
+        if Drzewo then
+          Wiersz_Tokenu (Pominiety => True);
+        end if;
+        Skanuj_Biezacy;
+      end loop;
+      Pominiete := (others => False);
+    end Blad;
+
+    -- po bledzie numer Nr tam, gdzie mial stac token rodzaju Kod: czy stoi
+    -- on tam, gdzie parser poszedl dalej
+    function Znaleziony (Kod : Token_Kod; Nr : Positive; Z_Ktorymi_Dalej : Zbior_Tokenow;
+                         Dodatkowo : Zbior_Tokenow := (others => False)) return Boolean is
+    begin
+      Blad (Nr, Z_Ktorymi_Dalej, Dodatkowo);
+      if Tok.Kod /= Kod and then Drzewo then
+        Wiersz ("brak '" & Nazwa_Tokenu (Kod) & "'");
+      end if;
+      return Tok.Kod = Kod;
+    end Znaleziony;
+
+    -- nastepny token po tym, ktory parser wzial tak, jak chce gramatyka
+    procedure Nastepny is
+    begin
       if Drzewo then
-        Wiersz_Tokenu (Pominiety => True);
+        Wiersz_Tokenu (Pominiety => False);
       end if;
       Skanuj_Biezacy;
-    end loop;
-    Pominiete := (others => False);
-  end Blad;
+      Pominiete := (others => False);
+      if D_Bledy.Wziete < 2 then
+        D_Bledy.Wziete := D_Bledy.Wziete + 1;
+      end if;
+    end Nastepny;
+    pragma Inline (Nastepny);
 
-  -- po bledzie numer Nr tam, gdzie mial stac token rodzaju Kod: czy stoi
-  -- on tam, gdzie parser poszedl dalej
-  function Znaleziony (Kod : Token_Kod; Nr : Positive; Z_Ktorymi_Dalej : Zbior_Tokenow;
-                       Dodatkowo : Zbior_Tokenow := (others => False)) return Boolean is
-  begin
-    Blad (Nr, Z_Ktorymi_Dalej, Dodatkowo);
-    if Tok.Kod /= Kod and then Drzewo then
-      Wiersz ("brak '" & Nazwa_Tokenu (Kod) & "'");
-    end if;
-    return Tok.Kod = Kod;
-  end Znaleziony;
+    procedure Program (Stop : Zbior_Tokenow);
+    procedure Instr (Stop : Zbior_Tokenow);
 
-  -- nastepny token po tym, ktory parser wzial tak, jak chce gramatyka
-  procedure Nastepny is
-  begin
-    if Drzewo then
-      Wiersz_Tokenu (Pominiety => False);
-    end if;
-    Skanuj_Biezacy;
-    Pominiete := (others => False);
-    if D_Bledy.Wziete < 2 then
-      D_Bledy.Wziete := D_Bledy.Wziete + 1;
-    end if;
-  end Nastepny;
-  pragma Inline (Nastepny);
+    procedure Program (Stop : Zbior_Tokenow) is
+    begin
+      if Drzewo then
+        Wejdz (1);  -- Program
+      end if;
+      while Tok.Kod in Jesli | X loop
+        Instr (Stop or Zbior (1));
+      end loop;
+      Pominiete := Pominiete or Zbior (1);
+      if Drzewo then
+        Glebokosc := Glebokosc - 1;
+      end if;
+    end Program;
+    pragma Inline (Program);
 
-  procedure Program (Stop : Zbior_Tokenow);
-  procedure Instr (Stop : Zbior_Tokenow);
-
-  procedure Program (Stop : Zbior_Tokenow) is
-  begin
-    if Drzewo then
-      Wejdz (1);  -- Program
-    end if;
-    while Tok.Kod in Jesli | X loop
-      Instr (Stop or Zbior (1));
-    end loop;
-    Pominiete := Pominiete or Zbior (1);
-    if Drzewo then
-      Glebokosc := Glebokosc - 1;
-    end if;
-  end Program;
-  pragma Inline (Program);
-
-  procedure Instr (Stop : Zbior_Tokenow) is
-  begin
-    if Drzewo then
-      Wejdz (2);  -- Instr
-    end if;
-    if Tok.Kod not in Jesli | X then
-      Blad (1, Stop or Zbior (1));
-    end if;
-    case Tok.Kod is
-      when Jesli =>
-        Nastepny;
-        if Tok.Kod = Warunek or else Znaleziony (Warunek, 2, Stop or Zbior (3)) then
+    procedure Instr (Stop : Zbior_Tokenow) is
+    begin
+      if Drzewo then
+        Wejdz (2);  -- Instr
+      end if;
+      if Tok.Kod not in Jesli | X then
+        Blad (1, Stop or Zbior (1));
+      end if;
+      case Tok.Kod is
+        when Jesli =>
           Nastepny;
-        end if;
-        if Tok.Kod = To or else Znaleziony (To, 3, Stop or Zbior (5)) then
+          if Tok.Kod = Warunek or else Znaleziony (Warunek, 2, Stop or Zbior (3)) then
+            Nastepny;
+          end if;
+          if Tok.Kod = To or else Znaleziony (To, 3, Stop or Zbior (5)) then
+            Nastepny;
+          end if;
+          Instr (Stop or Zbior (6));
+          if Tok.Kod = Inaczej then
+            Nastepny;
+            Instr (Stop);
+          else
+            Pominiete := Pominiete or Zbior (6);
+          end if;
+        when X =>
           Nastepny;
-        end if;
-        Instr (Stop or Zbior (6));
-        if Tok.Kod = Inaczej then
-          Nastepny;
-          Instr (Stop);
-        else
-          Pominiete := Pominiete or Zbior (6);
-        end if;
-      when X =>
-        Nastepny;
-      when others =>
-        null;
-    end case;
-    if Drzewo then
-      Glebokosc := Glebokosc - 1;
+        when others =>
+          null;
+      end case;
+      if Drzewo then
+        Glebokosc := Glebokosc - 1;
+      end if;
+    end Instr;
+    pragma Inline (Instr);
+
+  begin
+    Program (Zbior (7));
+    if Tok.Kod /= Koniec then
+      Blad (4, Zbior (7));
     end if;
-  end Instr;
-  pragma Inline (Instr);
+  end Rozbior;
+
+  procedure Rozbior_Z_Drzewem is new Rozbior (Drzewo => True);
+  procedure Rozbior_Bez_Drzewa is new Rozbior (Drzewo => False);
 
   procedure Parsuj is
   begin
     Skanuj_Biezacy;
-    Program (Zbior (7));
-    if Tok.Kod /= Koniec then
-      Blad (4, Zbior (7));
+    if Drzewo then
+      Rozbior_Z_Drzewem;
+    else
+      Rozbior_Bez_Drzewa;
     end if;
     if D_Bledy.Zgloszone > 0 then
       raise Blad_Parsera;
