@@ -119,6 +119,7 @@ void Skaner::pisz_skaner(Pisarz& w) {
   w.linia("with Ada.Text_IO.C_Streams;");
   w.linia("with Ada.Unchecked_Deallocation;");
   w.linia("with Interfaces.C_Streams;");
+  if (plan_.rozszerzona) w.linia("with System;");
   w.linia("with ", pak_.nazwa_pozycji, ";");
   if (plan_.odtwarzanie) w.linia("with ", pak_.nazwa_bledy, ";");
   w.linia();

@@ -39,6 +39,11 @@ Rozmiar_We : constant := 65_536;
 type Bufor_Typ_We is access String;
 procedure Zwolnij_We is new Standard.Ada.Unchecked_Deallocation (String, Bufor_Typ_We);
 Bufor_We : Bufor_Typ_We := new String (1 .. Rozmiar_We);
+)ada");
+  // The automaton lays the filled part over the buffer where it stands,
+  // without dereferencing the access every token.
+  if (plan_.rozszerzona) w.linia("Adres_We : Standard.System.Address := Bufor_We.all'Address;");
+  w.blok(R"ada(
 Dl_We : Natural := 0;
 Poz_We : Positive := 1;
 Linia_We : Positive := 1;
@@ -97,6 +102,9 @@ begin
       Bufor_We := new String (1 .. 2 * Stary'Length);
       Bufor_We (1 .. Bylo) := Stary.all;
       Zwolnij_We (Stary);
+)ada");
+  if (plan_.rozszerzona) w.linia("      Adres_We := Bufor_We.all'Address;");
+  w.blok(R"ada(
     end;
   else
     Bufor_We (1 .. Bylo) := Bufor_We (Poz_We .. Dl_We);

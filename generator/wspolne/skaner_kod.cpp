@@ -369,7 +369,7 @@ Akc_We : Stan_Aut := 0;
 function Automat_We (Po_Postoju : Boolean) return Boolean is
   -- bufor bez ostatniej mozliwej pozycji: I + 1 nigdy nie przekracza zakresu
   Ost : constant Natural range 0 .. Natural'Last - 1 := Dl_We;
-  B : String (1 .. Ost) with Import, Address => Bufor_We.all'Address;
+  B : String (1 .. Ost) with Import, Address => Adres_We;
   S : Stan_Aut := 1;        -- stan, w ktorym automat stanal
   Od : Positive := Poz_We;  -- pierwszy znak tokenu
   I : Positive := Od;       -- nastepny znak

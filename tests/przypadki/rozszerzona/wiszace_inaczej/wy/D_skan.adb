@@ -6,6 +6,7 @@
 with Ada.Text_IO.C_Streams;
 with Ada.Unchecked_Deallocation;
 with Interfaces.C_Streams;
+with System;
 with D_Pozycja;
 with D_Bledy;
 
@@ -37,6 +38,7 @@ Rozmiar_We : constant := 65_536;
 type Bufor_Typ_We is access String;
 procedure Zwolnij_We is new Standard.Ada.Unchecked_Deallocation (String, Bufor_Typ_We);
 Bufor_We : Bufor_Typ_We := new String (1 .. Rozmiar_We);
+Adres_We : Standard.System.Address := Bufor_We.all'Address;
 Dl_We : Natural := 0;
 Poz_We : Positive := 1;
 Linia_We : Positive := 1;
@@ -59,6 +61,7 @@ begin
       Bufor_We := new String (1 .. 2 * Stary'Length);
       Bufor_We (1 .. Bylo) := Stary.all;
       Zwolnij_We (Stary);
+      Adres_We := Bufor_We.all'Address;
     end;
   else
     Bufor_We (1 .. Bylo) := Bufor_We (Poz_We .. Dl_We);
@@ -142,7 +145,7 @@ Akc_We : Stan_Aut := 0;
 function Automat_We (Po_Postoju : Boolean) return Boolean is
   -- bufor bez ostatniej mozliwej pozycji: I + 1 nigdy nie przekracza zakresu
   Ost : constant Natural range 0 .. Natural'Last - 1 := Dl_We;
-  B : String (1 .. Ost) with Import, Address => Bufor_We.all'Address;
+  B : String (1 .. Ost) with Import, Address => Adres_We;
   S : Stan_Aut := 1;        -- stan, w ktorym automat stanal
   Od : Positive := Poz_We;  -- pierwszy znak tokenu
   I : Positive := Od;       -- nastepny znak
