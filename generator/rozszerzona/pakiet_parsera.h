@@ -109,6 +109,8 @@ private:
   void zglaszanie_bledow(Pisarz& w);
   void drzewo(Pisarz& w);
   void nazwy_produkcji(Pisarz& w);
+  void funkcja_nazw(Pisarz& w, std::string_view profil, std::string_view wartosc, std::string_view indeks,
+                    const std::vector<std::string>& wybory, const std::vector<std::string>& nazwy, bool inne);
   void nastepny_token(Pisarz& w);
   bool zglasza_bledy() const;
   // "Stop or Zbior (K)" with the set z beside the callers' Stop, or "Stop".

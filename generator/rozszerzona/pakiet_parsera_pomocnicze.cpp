@@ -53,25 +53,9 @@ begin
 end Wiersz;
 
 )ada");
-  w.linia("function Nazwa_Tokenu (Kod : Token_Kod) return String is");
-  if (plan_.rodzaje_tokenow.size() + 1 > max_galezi) {
-    std::vector<std::string> nazwy = plan_.rodzaje_tokenow;
-    nazwy.push_back("Pusty");
-    {
-      Wciecie deklaracje(w, krok_wciecia);
-      tablica_tekstow(w, nazwy);
-      w.linia("I : constant Positive := Token_Kod'Pos (Kod) + 1;");
-    }
-    w.linia("begin");
-    w.linia("  return Teksty (Od (I) .. Od (I + 1) - 1);");
-    w.linia("end Nazwa_Tokenu;");
-  } else {
-    Wciecie wyrazenie(w, krok_wciecia);
-    w.linia("(case Kod is");
-    Wciecie przypadki(w, krok_wciecia);
-    for (const std::string& t : plan_.rodzaje_tokenow) w.linia("when ", t, " => ", napis_ady(t), ",");
-    w.linia("when Pusty => \"Pusty\");");
-  }
+  std::vector<std::string> tokeny = plan_.rodzaje_tokenow;
+  tokeny.push_back("Pusty");
+  funkcja_nazw(w, "Nazwa_Tokenu (Kod : Token_Kod)", "Kod", "Token_Kod'Pos (Kod) + 1", tokeny, tokeny, false);
   w.blok(R"ada(
 
 -- biezacy token w drzewie: rodzaj i tekst, jak stoi w wejsciu (token konca
@@ -104,26 +88,39 @@ pragma No_Inline (Wejdz);
 
 // The productions' names by their numbers, in the order of the grammar.
 void Pakiet_Parsera::nazwy_produkcji(Pisarz& w) {
-  std::vector<std::string> nazwy;
-  for (const auto& p : g_.produkcje) nazwy.push_back(g_.nieterminale.nazwa(p.lewa));
-  w.linia("function Nazwa_Produkcji (Nr : Positive) return String is");
+  std::vector<std::string> nazwy, numery;
+  for (const auto& p : g_.produkcje) {
+    nazwy.push_back(g_.nieterminale.nazwa(p.lewa));
+    numery.push_back(std::to_string(numery.size() + 1));
+  }
+  funkcja_nazw(w, "Nazwa_Produkcji (Nr : Positive)", "Nr", "Nr", numery, nazwy, true);
+  w.linia();
+}
+
+// A function from a value to its name: a case on the value (choices, one
+// for each name, and others for any value left) or, with too many to
+// branch on, a slice of one string by the value's index.
+void Pakiet_Parsera::funkcja_nazw(Pisarz& w, std::string_view profil, std::string_view wartosc,
+                                  std::string_view indeks, const std::vector<std::string>& wybory,
+                                  const std::vector<std::string>& nazwy, bool inne) {
+  w.linia("function ", profil, " return String is");
   if (nazwy.size() > max_galezi) {
     {
       Wciecie deklaracje(w, krok_wciecia);
       tablica_tekstow(w, nazwy);
+      w.linia("I : constant Positive := ", indeks, ";");
     }
     w.linia("begin");
-    w.linia("  return Teksty (Od (Nr) .. Od (Nr + 1) - 1);");
-    w.linia("end Nazwa_Produkcji;");
-  } else {
-    Wciecie wyrazenie(w, krok_wciecia);
-    w.linia("(case Nr is");
-    Wciecie przypadki(w, krok_wciecia);
-    for (std::size_t i = 0; i < nazwy.size(); ++i)
-      w.linia("when ", std::to_string(i + 1), " => ", napis_ady(nazwy[i]), ",");
-    w.linia("when others => \"\");");
+    w.linia("  return Teksty (Od (I) .. Od (I + 1) - 1);");
+    w.linia("end ", profil.substr(0, profil.find(' ')), ";");
+    return;
   }
-  w.linia();
+  Wciecie wyrazenie(w, krok_wciecia);
+  w.linia("(case ", wartosc, " is");
+  Wciecie przypadki(w, krok_wciecia);
+  for (std::size_t i = 0; i < nazwy.size(); ++i)
+    w.linia("when ", wybory[i], " => ", napis_ady(nazwy[i]), i + 1 < nazwy.size() || inne ? "," : ");");
+  if (inne) w.linia("when others => \"\");");
 }
 
 // Without recovery a handler of the user's takes the first syntax error
