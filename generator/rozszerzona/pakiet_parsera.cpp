@@ -148,7 +148,7 @@ void Pakiet_Parsera::produkcja(Pisarz& w, const bryzas_analiza::Produkcja& p) {
   w.linia("end ", n, ";");
   // GCC takes a production into its callers where that pays: a call the
   // less per token where productions nest (an expression's factor).
-  w.linia("pragma Inline (", n, ");");
+  w.linia(plan_.osobno[static_cast<std::size_t>(p.lewa)] ? "pragma No_Inline (" : "pragma Inline (", n, ");");
   w.linia();
 }
 

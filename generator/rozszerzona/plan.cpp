@@ -55,6 +55,26 @@ void tokeny_komunikatow(const Gramatyka& g, const Plik_Tokenow* tokeny, Plan& pl
   }
 }
 
+// Whether each nonterminal is called only within branches of choices ( | )
+// of two branches or more; the start symbol is called by the parse itself.
+std::vector<bool> tylko_w_galeziach(const Gramatyka& g) {
+  const std::size_t n = static_cast<std::size_t>(g.nieterminale.licz());
+  std::vector<bool> poza(n, false);
+  if (!g.produkcje.empty()) poza[static_cast<std::size_t>(g.produkcje.front().lewa)] = true;
+  std::function<void(const bryzas_analiza::Ciag&, bool)> przejdz = [&](const bryzas_analiza::Ciag& c, bool w_wyborze) {
+    for (const bryzas_analiza::Element& e : c) {
+      if (e.rodzaj == bryzas_analiza::Rodzaj_Elementu::symbol && !e.symbol.terminal && !w_wyborze)
+        poza[static_cast<std::size_t>(e.symbol.nr)] = true;
+      const bool wybor = e.rodzaj == bryzas_analiza::Rodzaj_Elementu::alternatywa && e.galezie.size() > 1;
+      for (const bryzas_analiza::Ciag& galaz : e.galezie) przejdz(galaz, w_wyborze || wybor);
+    }
+  };
+  for (const auto& p : g.produkcje) przejdz(p.prawa, false);
+  std::vector<bool> osobno(n);
+  for (std::size_t i = 0; i < n; ++i) osobno[i] = !poza[i];
+  return osobno;
+}
+
 }  // namespace
 
 Plan zaplanuj(const Bryzas_Pak& pak, const bryzas_analiza::Analiza& analiza) {
@@ -64,6 +84,7 @@ Plan zaplanuj(const Bryzas_Pak& pak, const bryzas_analiza::Analiza& analiza) {
   // A handler of the user's for syntax errors takes the first one, and the
   // parse ends there, as it does without recovery.
   plan.odtwarzanie = g.odtwarzanie();
+  plan.osobno = tylko_w_galeziach(g);
   // A start symbol with parameters leaves the main procedure to the user,
   // as the analysis has warned.
   plan.pisz_main = !g.produkcje.front().parametry && brak_pliku(pak.plik_main);

@@ -39,6 +39,11 @@ struct Plan {
   bool pisz_projekt = false;
   // Of a grammar with P.tok: the scanner written from it.
   std::optional<Plan_Skanera> skaner;
+  // For each nonterminal: every call of it stands in a branch of a choice,
+  // so its procedure is kept out of line (taken into its caller, it would
+  // make the caller's other branches pay for its registers); the others
+  // GCC may take into their callers.
+  std::vector<bool> osobno;
 
   bool z_tokenami() const { return skaner.has_value(); }
   // The token is built in place, in P_Skan.Biezacy, which the parser's Tok renames.
