@@ -86,7 +86,11 @@ void Pakiet_Parsera::tresc(Pisarz& w) {
   linia_daty(w, pak_.epoka_zrodel);
   w.linia();
   w.linia("with ", pak_.nazwa_skan, "; use ", pak_.nazwa_skan, ";");
-  w.linia("with ", pak_.nazwa_bledy, ";");
+  // Nastepny counts the tokens taken with the counter's own "+".
+  if (odtwarzanie_)
+    w.linia("with ", pak_.nazwa_bledy, "; use type ", pak_.nazwa_bledy, ".Licznik_Tokenow;");
+  else
+    w.linia("with ", pak_.nazwa_bledy, ";");
   klauzule_kontekstu(w, false);
   w.linia();
   w.linia("package body ", pak_.nazwa_pars, " is");

@@ -203,7 +203,8 @@ end Znaleziony;
 }
 
 // The token taken goes to the tree; what was passed by is forgotten, and
-// with recovery the tokens taken since the last error are counted.
+// with recovery the tokens taken are counted, modulo and without a test:
+// how many since the last error is a difference.
 void Pakiet_Parsera::nastepny_token(Pisarz& w) {
   w.blok(R"ada(
 -- nastepny token po tym, ktory parser wzial tak, jak chce gramatyka
@@ -218,13 +219,8 @@ begin
     w.linia(skanuj());
     w.linia("Pominiete := (others => False);");
     if (odtwarzanie_) {
-      const std::string wziete = pak_.nazwa_bledy + ".Wziete";
-      w.linia("if ", wziete, " < 2 then");
-      {
-        Wciecie wnetrze(w, krok_wciecia);
-        w.linia(wziete, " := ", wziete, " + 1;");
-      }
-      w.linia("end if;");
+      const std::string wziete = pak_.nazwa_bledy + ".Wziete_Wszystkie";
+      w.linia(wziete, " := ", wziete, " + 1;");
     }
   }
   w.blok(R"ada(

@@ -32,6 +32,7 @@ private:
   void skaner_spec(Pisarz& w);
   // P_Bledy: pakiety_bledy.cpp.
   void bledy_specyfikacja(Pisarz& w);
+  void wziete_specyfikacja(Pisarz& w);
   void bledy_tresc(Pisarz& w);
   void lista_oczekiwanych(Pisarz& w);
   void opis(Pisarz& w);

@@ -84,16 +84,28 @@ procedure Wiersz_Drzewa (Poziom : Natural; Tekst : String);
 -- bledy zgloszone dotad: skladni, skanera i wlasne wstawek
 Zgloszone : Natural := 0;
 )ada");
-    if (plan_.odtwarzanie)
-      w.blok(R"ada(
--- tokeny wziete poprawnie od ostatniego bledu: blad, zanim parser wezmie
--- dwa, nie jest zglaszany; po stu zgloszonych parsowanie konczy sie
--- wyjatkiem Blad_Parsera
-Wziete : Natural := 2;
-)ada");
+    if (plan_.odtwarzanie) wziete_specyfikacja(w);
   }
   w.linia();
   w.linia("end ", p, ";");
+}
+
+// The parser counts every token it takes, modulo and without a test; the
+// tokens taken since the last error are a difference, of which Wziete
+// tells up to two, as many as decide whether an error is reported.
+void Pakiety::wziete_specyfikacja(Pisarz& w) {
+  w.blok(R"ada(
+-- tokeny wziete poprawnie: licznik modulo, ktory parser zwieksza bez
+-- sprawdzania, i jego stan przy ostatnim zgloszonym bledzie
+type Licznik_Tokenow is mod 2 ** 64;
+Wziete_Wszystkie : Licznik_Tokenow := 0;
+Wziete_Przy_Bledzie : Licznik_Tokenow := Licznik_Tokenow'Last - 1;
+-- tokeny wziete poprawnie od ostatniego bledu, najwyzej dwa: blad, zanim
+-- parser wezmie dwa, nie jest zglaszany; po stu zgloszonych parsowanie
+-- konczy sie wyjatkiem Blad_Parsera
+function Wziete return Natural is
+  (Natural (Licznik_Tokenow'Min (Wziete_Wszystkie - Wziete_Przy_Bledzie, 2)));
+)ada");
 }
 
 void Pakiety::bledy_tresc(Pisarz& w) {
@@ -306,7 +318,7 @@ begin
   w.blok(R"ada(
   end if;
   Zgloszone := Zgloszone + 1;
-  Wziete := 0;
+  Wziete_Przy_Bledzie := Wziete_Wszystkie;
   return True;
 end Do_Zgloszenia;
 

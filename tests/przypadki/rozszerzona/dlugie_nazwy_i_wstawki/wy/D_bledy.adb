@@ -100,7 +100,7 @@ package body D_Bledy is
       raise D_Pars.Blad_Parsera;
     end if;
     Zgloszone := Zgloszone + 1;
-    Wziete := 0;
+    Wziete_Przy_Bledzie := Wziete_Wszystkie;
     return True;
   end Do_Zgloszenia;
 

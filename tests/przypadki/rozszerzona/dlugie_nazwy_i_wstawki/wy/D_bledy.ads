@@ -43,9 +43,15 @@ package D_Bledy is
 
   -- bledy zgloszone dotad: skladni, skanera i wlasne wstawek
   Zgloszone : Natural := 0;
-  -- tokeny wziete poprawnie od ostatniego bledu: blad, zanim parser wezmie
-  -- dwa, nie jest zglaszany; po stu zgloszonych parsowanie konczy sie
-  -- wyjatkiem Blad_Parsera
-  Wziete : Natural := 2;
+  -- tokeny wziete poprawnie: licznik modulo, ktory parser zwieksza bez
+  -- sprawdzania, i jego stan przy ostatnim zgloszonym bledzie
+  type Licznik_Tokenow is mod 2 ** 64;
+  Wziete_Wszystkie : Licznik_Tokenow := 0;
+  Wziete_Przy_Bledzie : Licznik_Tokenow := Licznik_Tokenow'Last - 1;
+  -- tokeny wziete poprawnie od ostatniego bledu, najwyzej dwa: blad, zanim
+  -- parser wezmie dwa, nie jest zglaszany; po stu zgloszonych parsowanie
+  -- konczy sie wyjatkiem Blad_Parsera
+  function Wziete return Natural is
+    (Natural (Licznik_Tokenow'Min (Wziete_Wszystkie - Wziete_Przy_Bledzie, 2)));
 
 end D_Bledy;

@@ -3,7 +3,7 @@
 -- dnia  5. 12. 2026, godz.  9: 5: 7
 
 with D_Skan; use D_Skan;
-with D_Bledy;
+with D_Bledy; use type D_Bledy.Licznik_Tokenow;
 
 package body D_Pars is
 
@@ -105,9 +105,7 @@ package body D_Pars is
       end if;
       Tok := Skanuj;
       Pominiete := (others => False);
-      if D_Bledy.Wziete < 2 then
-        D_Bledy.Wziete := D_Bledy.Wziete + 1;
-      end if;
+      D_Bledy.Wziete_Wszystkie := D_Bledy.Wziete_Wszystkie + 1;
     end Nastepny;
     pragma Inline (Nastepny);
 

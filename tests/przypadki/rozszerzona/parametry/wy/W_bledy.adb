@@ -129,7 +129,7 @@ package body W_Bledy is
       raise W_Pars.Blad_Parsera;
     end if;
     Zgloszone := Zgloszone + 1;
-    Wziete := 0;
+    Wziete_Przy_Bledzie := Wziete_Wszystkie;
     return True;
   end Do_Zgloszenia;
 

@@ -3,7 +3,7 @@
 -- dnia  5. 12. 2026, godz.  9: 5: 7
 
 with W_Skan; use W_Skan;
-with W_Bledy;
+with W_Bledy; use type W_Bledy.Licznik_Tokenow;
 with Ada.Text_IO; use Ada.Text_IO;
 
 package body W_Pars is
@@ -107,9 +107,7 @@ package body W_Pars is
       end if;
       Skanuj_Biezacy;
       Pominiete := (others => False);
-      if W_Bledy.Wziete < 2 then
-        W_Bledy.Wziete := W_Bledy.Wziete + 1;
-      end if;
+      W_Bledy.Wziete_Wszystkie := W_Bledy.Wziete_Wszystkie + 1;
     end Nastepny;
     pragma Inline (Nastepny);
 
