@@ -33,17 +33,18 @@ constexpr std::array<std::string_view, 7> wygenerowane_nieterminali = {
 // every production takes the tokens its callers go on with (Stop) and
 // some what follows them exactly (Oczekiwane_Potem). The scanner written
 // from P.tok declares the token it builds in place, the length of a
-// lexical error's text, its tables and where its automaton stood still. A name of these clashes (the subprograms, Zbior
-// and Nastepny among them, overload the names, and GNAT takes both).
+// lexical error's text, its tables, where its automaton stood still and
+// what its input is. A name of these clashes (the subprograms, Zbior and
+// Nastepny among them, overload the names, and GNAT takes both).
 constexpr std::array<std::string_view, 4> wygenerowane_rozszerzonej = {"Zbior_Tokenow", "Pominiete", "Glebokosc",
                                                                        "Drzewo"};
 constexpr std::array<std::string_view, 1> wygenerowane_odtwarzania = {"Stop"};
 // The parse is a generic procedure, which no literal of the same name can
 // overload.
 constexpr std::array<std::string_view, 1> wygenerowane_terminali_rozszerzonej = {"Rozbior"};
-constexpr std::array<std::string_view, 9> wygenerowane_skanera_rozszerzonej = {
-    "Biezacy", "Zajete_We", "Poczatki_Aut", "Niedokonczone_Aut", "Niedokonczony_We",
-    "S_We",    "Ile_We",    "Kon_We",       "Akc_We"};
+constexpr std::array<std::string_view, 11> wygenerowane_skanera_rozszerzonej = {
+    "Biezacy", "Zajete_We", "Poczatki_Aut", "Niedokonczone_Aut", "Niedokonczony_We", "S_We",
+    "Ile_We",  "Kon_We",    "Akc_We",       "Zbadane_We",        "Z_Pliku_We"};
 
 template <std::size_t N>
 bool wsrod(const std::array<std::string_view, N>& lista, std::string_view nazwa) {

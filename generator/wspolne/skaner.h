@@ -77,11 +77,11 @@ private:
   void wejscie(Pisarz& w);
   void komentarze(Pisarz& w);
   void pomin_komentarz(Pisarz& w);
-  void dolej(Pisarz& w);
   void skanuj(Pisarz& w);
   // What Skanuj's text depends on.
   struct Cechy {
     bool lf_w_tokenie = false;  // a token can hold a line feed
+    bool miejsce_wprost = false; // the line counted in P_Pozycja itself
     bool bez_granicy = false;   // a token has any length
     bool w_miejscu = false;     // built in Biezacy
     bool wart = true;           // its text copied into Wart
@@ -91,9 +91,11 @@ private:
     std::string_view powrot;    // how it returns the token
   };
   Cechy cechy() const;
+  void zmienne_wejscia(Pisarz& w, const Cechy& c);
+  void dolej(Pisarz& w, const Cechy& c);
   void token_ostatni(Pisarz& w, const Cechy& c);
   void pomijanie(Pisarz& w);
-  void miejsce_tokenu(Pisarz& w, std::string_view od);
+  void miejsce_tokenu(Pisarz& w, std::string_view od, const Cechy& c);
   void koniec_wejscia(Pisarz& w, const Cechy& c);
   void token_konca(Pisarz& w, const Cechy& c);
   void automat_tablicami(Pisarz& w, const Cechy& c);
@@ -113,9 +115,11 @@ private:
   void stop_kodem(Pisarz& w, int z);
   void petla_kodem(Pisarz& w, const std::string& koniec, const std::string& etykieta_dalej);
   void pomijane_kodem(Pisarz& w);
+  void spacja_kodem(Pisarz& w);
   void stan_kodem(Pisarz& w, int stan, const Cechy& c);
   void automat_kodem(Pisarz& w, const Cechy& c);
   void dalej_kodem(Pisarz& w, const Cechy& c);
+  bool miejsce_komentarza(const Cechy& c) const;
   void skanuj_kodem(Pisarz& w, const Cechy& c);
   // Whether the file declares a comment to the end of the line (or one
   // between delimiters).

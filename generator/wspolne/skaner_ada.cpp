@@ -43,16 +43,9 @@ Bufor_We : Bufor_Typ_We := new String (1 .. Rozmiar_We);
   // The automaton lays the filled part over the buffer where it stands,
   // without dereferencing the access every token.
   if (plan_.rozszerzona) w.linia("Adres_We : Standard.System.Address := Bufor_We.all'Address;");
-  w.blok(R"ada(
-Dl_We : Natural := 0;
-Poz_We : Positive := 1;
-Linia_We : Positive := 1;
-Pocz_Linii_We : Integer := 1;
-Koniec_We : Boolean := False;
-Ostatni_We : Character := ASCII.LF;  -- ostatni przeczytany znak
-
-)ada");
-  dolej(w);
+  const Cechy c = cechy();
+  zmienne_wejscia(w, c);
+  dolej(w, c);
   w.blok(R"ada(
 -- czy w buforze jest jeszcze N znakow (dolewa, poki wejscie sie nie skonczy)
 function Zapewnij (N : Positive) return Boolean is
@@ -84,8 +77,43 @@ end Blad;
 )ada");
 }
 
+// Where the input stands: the filled part of the buffer, the next
+// character, the line and where it begins, the end.
+void Skaner::zmienne_wejscia(Pisarz& w, const Cechy& c) {
+  w.blok(R"ada(
+Dl_We : Natural := 0;
+Poz_We : Positive := 1;
+)ada");
+  if (c.miejsce_wprost) {
+    // What the automaton counts is already the place of the token it hands
+    // over, so nothing is copied per token.
+    const std::string& poz = pak_.nazwa_pozycji;
+    w.linia("-- zaden token nie ma w sobie konca linii: skaner liczy linie wprost w");
+    w.linia("-- ", poz, " (0, poki nie przeczytal wejscia)");
+    w.linia("Linia_We : Natural renames ", poz, ".Linia;");
+    w.linia("Pocz_Linii_We : Integer renames ", poz, ".Pocz_Linii;");
+  } else {
+    w.linia("Linia_We : Positive := 1;");
+    w.linia("Pocz_Linii_We : Integer := 1;");
+  }
+  w.blok(R"ada(
+Koniec_We : Boolean := False;
+Ostatni_We : Character := ASCII.LF;  -- ostatni przeczytany znak
+)ada");
+  // Whether the input is a file is asked once, not at every block.
+  if (plan_.rozszerzona)
+    w.blok(R"ada(
+Zbadane_We : Boolean := False;  -- czy wiadomo, co to za wejscie
+Z_Pliku_We : Boolean := False;  -- plik, czytany blokami
+)ada");
+  w.linia();
+}
+
 // Dolej: the next block of a file, or the next line of a terminal or a pipe.
-void Skaner::dolej(Pisarz& w) {
+// The extended notation's asks what the input is at the first block only,
+// and reads whole blocks of the stream, which fread takes straight into
+// the buffer in one read.
+void Skaner::dolej(Pisarz& w, const Cechy& c) {
   w.blok(R"ada(
 -- przesuwa nieuzyta reszte na poczatek bufora i dopisuje, co da wejscie:
 -- plik blok, a terminal czy potok jedna linie, zeby program odpowiadal na
@@ -112,9 +140,35 @@ begin
   Dl_We := Bylo;
   Pocz_Linii_We := Pocz_Linii_We - Poz_We + 1;
   Poz_We := 1;
+)ada");
+  if (!plan_.rozszerzona) {
+    w.blok(R"ada(
   if C_We.is_regular_file (C_We.fileno (Plik)) /= 0 then
     Dl_We := Dl_We + Natural (C_We.fread (Bufor_We (Dl_We + 1)'Address, 1,
                                           C_We.size_t (Bufor_We'Length - Dl_We), Plik));
+)ada");
+  } else {
+    w.blok(R"ada(
+  if not Zbadane_We then
+    -- pierwszy blok: czy wejscie to plik
+    Zbadane_We := True;
+    Z_Pliku_We := C_We.is_regular_file (C_We.fileno (Plik)) /= 0;
+)ada");
+    if (c.miejsce_wprost) w.linia("    Linia_We := 1;");
+    w.blok(R"ada(
+  end if;
+  if Z_Pliku_We then
+    declare
+      Blok_Strumienia : constant := 4096;
+      Wolne : constant Natural := Bufor_We'Length - Dl_We;
+    begin
+      Dl_We := Dl_We + Natural (C_We.fread (Bufor_We (Dl_We + 1)'Address, 1,
+                                            C_We.size_t (if Wolne < Blok_Strumienia then Wolne
+                                                         else Wolne - Wolne mod Blok_Strumienia), Plik));
+    end;
+)ada");
+  }
+  w.blok(R"ada(
   else
     loop
       Znak := C_We.fgetc (Plik);
@@ -166,16 +220,24 @@ begin
   loop
 )ada");
   // The extended notation's scanner passes over what can begin neither
-  // delimiter nor a line in one loop.
+  // delimiter nor a line in one loop, over the filled part of the buffer
+  // laid out as the automaton lays it (no index checks in the loop); the
+  // opening delimiter stops it only where comments nest.
   if (plan_.rozszerzona)
     w.blok(R"ada(
     declare
-      B : String renames Bufor_We (Poz_We .. Dl_We);
-      I : Positive := B'First;
+      Ost : constant Natural range 0 .. Natural'Last - 1 := Dl_We;
+      B : String (1 .. Ost) with Import, Address => Adres_We;
+      Z : constant Character := Zamkniecie (Zamkniecie'First);
+      O : constant Character := Otwarcie (Otwarcie'First);
+      I : Positive := Poz_We;
     begin
-      while I <= B'Last and then B (I) /= Zamkniecie (Zamkniecie'First)
-        and then B (I) /= Otwarcie (Otwarcie'First) and then B (I) /= ASCII.LF
-      loop
+      while I <= B'Last loop
+        declare
+          C : constant Character := B (I);
+        begin
+          exit when C = Z or else C = ASCII.LF or else (Zagniezdzony and then C = O);
+        end;
         I := I + 1;
       end loop;
       Poz_We := I;
@@ -239,6 +301,7 @@ Skaner::Cechy Skaner::cechy() const {
     c.lf_w_tokenie = t != 0 && (s > 1 || wz < 0 || skaner_.wzorce.cele[static_cast<std::size_t>(wz)].rodzaj ==
                                                         Wzorce_Skanera::Rodzaj::token);
   }
+  c.miejsce_wprost = plan_.rozszerzona && !c.lf_w_tokenie;
   // In the extended notation the token has any length, and it is built in
   // place, in Biezacy (declared in P_skan_t.ads), where the parser reads it: a
   // procedure scans, and Skanuj returns a copy for whoever wants one.
@@ -355,19 +418,19 @@ begin
 // P_Pozycja's line and column of the token that begins at index Od.
 // The extended notation's P_Pozycja tells the column from where the
 // token and its line begin, only when asked.
-void Skaner::miejsce_tokenu(Pisarz& w, std::string_view od) {
-  w.linia(pak_.nazwa_pozycji, ".Linia := Linia_We;");
+void Skaner::miejsce_tokenu(Pisarz& w, std::string_view od, const Cechy& c) {
+  if (!c.miejsce_wprost) w.linia(pak_.nazwa_pozycji, ".Linia := Linia_We;");
   if (!plan_.rozszerzona) {
     w.linia(pak_.nazwa_pozycji, ".Kolumna := ", od, " - Pocz_Linii_We + 1;");
     return;
   }
-  w.linia(pak_.nazwa_pozycji, ".Pocz_Linii := Pocz_Linii_We;");
+  if (!c.miejsce_wprost) w.linia(pak_.nazwa_pozycji, ".Pocz_Linii := Pocz_Linii_We;");
   w.linia("Tekst_Od_We := ", od, ";");
 }
 
 // The token's place, and the end token when the input has ended.
 void Skaner::koniec_wejscia(Pisarz& w, const Cechy& c) {
-  miejsce_tokenu(w, "Poz_We");
+  miejsce_tokenu(w, "Poz_We", c);
   w.linia("if Poz_We > Dl_We then");
   Wciecie e(w, krok_wciecia);
   token_konca(w, c);

@@ -260,6 +260,16 @@ void Skaner::pomijane_kodem(Pisarz& w) {
   w.linia("  goto ", etykieta(1), ";");
 }
 
+// A blank, the commonest thing before a token, costs no jump; the
+// character is read once for the test and the jump.
+void Skaner::spacja_kodem(Pisarz& w) {
+  w.linia("C := B (I);");
+  w.linia("if C = ' ' then");
+  w.linia("  I := I + 1;");
+  w.linia("  goto ", etykieta(1), ";");
+  w.linia("end if;");
+}
+
 // The code of one state: its own characters in a loop, the end of the
 // buffer, then a case on the character that leaves it. Where no move
 // leads on, the automaton stops in the state, on that character. The
@@ -283,13 +293,7 @@ void Skaner::stan_kodem(Pisarz& w, int s, const Cechy& c) {
     stop_kodem(w, s);
   }
   w.linia("end if;");
-  // A blank, the commonest thing before a token, costs no jump.
-  if (s == 1 && zawsze_pomijany(' ')) {
-    w.linia("if B (I) = ' ' then");
-    w.linia("  I := I + 1;");
-    w.linia("  goto ", etykieta(1), ";");
-    w.linia("end if;");
-  }
+  if (s == 1 && zawsze_pomijany(' ')) spacja_kodem(w);
   // The other moves, grouped by the state they lead to.
   std::map<int, Zbior> cele;
   bool wszystkie = true;
@@ -313,7 +317,7 @@ void Skaner::stan_kodem(Pisarz& w, int s, const Cechy& c) {
     }
     return;
   }
-  w.linia("case B (I) is");
+  w.linia(s == 1 && zawsze_pomijany(' ') ? "case C is" : "case B (I) is");
   {
     Wciecie galezie(w, krok_wciecia);
     if (s == 1) pomijane_kodem(w);
@@ -351,7 +355,6 @@ void Skaner::stan_kodem(Pisarz& w, int s, const Cechy& c) {
 // leads on; Rozstrzygnij_We then decides, and the automaton goes on where it
 // stood: S_We and the rest say where.
 void Skaner::automat_kodem(Pisarz& w, const Cechy& c) {
-  const std::string poz = pak_.nazwa_pozycji + ".";
   std::vector<int> stany;
   for (int s = 1; s <= skaner_.automat->licz_stanow(); ++s)
     if (zastepca_[static_cast<std::size_t>(s)] == s && !bez_wyjscia(s)) stany.push_back(s);
@@ -375,8 +378,10 @@ function Automat_We (Po_Postoju : Boolean) return Boolean is
   I : Positive := Od;       -- nastepny znak
   Kon : Integer := 0;       -- ostatni znak najdluzszego dopasowania
   Akc : Stan_Aut := 0;      -- stan, w ktorym sie skonczylo; 0, gdy go nie ma
-begin
 )ada");
+  // The start state reads its character once for the blank and the jump.
+  if (zawsze_pomijany(' ')) w.linia("  C : Character;            -- znak przed tokenem albo jego pierwszy");
+  w.linia("begin");
   {
     Wciecie cialo(w, krok_wciecia);
     if (stany.size() > 1) {
@@ -386,9 +391,9 @@ begin
     }
     for (int s : stany) stan_kodem(w, s, c);
     if (wydaje_wprost(stany, c)) {
+      // No token handed over here holds a line feed, so the line counted is
+      // already the token's place.
       w.linia("<<Wydaj>>");
-      w.linia(poz, "Linia := Linia_We;");
-      w.linia(poz, "Pocz_Linii := Pocz_Linii_We;");
       w.linia("Tekst_Od_We := Od;");
       w.linia("Poz_We := I;");
       w.linia("return True;");
@@ -424,6 +429,13 @@ case S is
   w.linia();
 }
 
+// Whether the error of a comment without its end needs its place kept
+// aside: where the line is counted in P_Pozycja itself, the scan has
+// counted it up to the end of the input by the time the error is raised.
+// Rozstrzygnij_We reports it at the comment's beginning, and goes on from
+// where the scan is.
+bool Skaner::miejsce_komentarza(const Cechy& c) const { return c.miejsce_wprost && jest_komentarz(false); }
+
 // Rozstrzygnij_We, where the automaton stood still. At the end of the buffer it
 // asks for more (Dolej keeps the token's first character at Poz_We) and
 // lets the automaton go on. Else the match is over: the end of the input,
@@ -445,6 +457,15 @@ function Rozstrzygnij_We return Boolean is
   I : Positive := Od + Ile_We;
   Kon : Integer := Kon_We;
   Dlugosc : Natural;
+)ada");
+  if (miejsce_komentarza(c))
+    w.blok(R"ada(
+  -- linia i kolumna (od 0) poczatku dopasowania: tam stoi blad komentarza
+  -- bez konca, choc skaner doszedl juz do konca wejscia
+  Linia_Od : Natural := 0;
+  Kolumna_Od : Integer := 0;
+)ada");
+  w.blok(R"ada(
 begin
   S_We := 1;
   if I > Dl_We then
@@ -460,7 +481,11 @@ begin
   end if;
 )ada");
   Wciecie cialo(w, krok_wciecia);
-  miejsce_tokenu(w, "Od");
+  miejsce_tokenu(w, "Od", c);
+  if (miejsce_komentarza(c)) {
+    w.linia("Linia_Od := Linia_We;");
+    w.linia("Kolumna_Od := Od - Pocz_Linii_We;");
+  }
   w.linia("if Akc = 0 and then Od > Dl_We then");
   {
     Wciecie e(w, krok_wciecia);
@@ -498,10 +523,38 @@ void Skaner::skanuj_kodem(Pisarz& w, const Cechy& c) {
   if (c.scalony) {
     w.linia("exception");
     w.linia("  when Blad_Skanera =>");
-    w.linia("    ", pak_.nazwa_bledy, ".Zglos_Skanera (Nr_Bledu_Skan);");
+    if (miejsce_komentarza(c)) {
+      w.blok(R"ada(
+    -- blad stoi tam, gdzie zaczelo sie dopasowanie; skaner idzie dalej stad,
+    -- dokad doszedl
+    declare
+      Linia_Kon : constant Natural := Linia_We;
+      Pocz_Linii_Kon : constant Integer := Pocz_Linii_We;
+    begin
+      Linia_We := Linia_Od;
+      Pocz_Linii_We := Tekst_Od_We - Kolumna_Od;
+)ada");
+      w.linia("      ", pak_.nazwa_bledy, ".Zglos_Skanera (Nr_Bledu_Skan);");
+      w.blok(R"ada(
+      Linia_We := Linia_Kon;
+      Pocz_Linii_We := Pocz_Linii_Kon;
+    end;
+)ada");
+    } else {
+      w.linia("    ", pak_.nazwa_bledy, ".Zglos_Skanera (Nr_Bledu_Skan);");
+    }
     w.linia("    Przesun (Zajete_We);");
     w.linia("    Zajete_We := 0;");
     w.linia("    return False;");
+  } else if (miejsce_komentarza(c)) {
+    w.blok(R"ada(
+exception
+  when Blad_Skanera =>
+    -- blad stoi tam, gdzie zaczelo sie dopasowanie
+    Linia_We := Linia_Od;
+    Pocz_Linii_We := Tekst_Od_We - Kolumna_Od;
+    raise;
+)ada");
   }
   w.blok(R"ada(
 end Rozstrzygnij_We;

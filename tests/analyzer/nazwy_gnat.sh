@@ -47,7 +47,7 @@ for proba in r:Zbior q:Zbior r:Stop q:Stop r:Zbior_Tokenow q:Zbior_Tokenow r:Bie
              r:Zajete_We q:Zajete_We r:Blad q:Blad r:Znaleziony q:Nastepny r:Tekst q:Skanuj_Biezacy \
              r:Pominiete q:Pominiete r:Glebokosc q:Glebokosc r:Drzewo q:Drzewo r:Oczekiwane_Potem \
              q:Oczekiwane_Potem r:Oczekiwane q:Oczekiwane q:Wejdz r:Wiersz q:Nazwa_Tokenu q:Opis_Tokenu \
-             r:S_We r:Ile_We r:Kon_We r:Akc_We r:Poczatki_Aut r:Niedokonczone_Aut r:Automat_We \
+             r:S_We r:Ile_We r:Kon_We r:Akc_We r:Zbadane_We r:Z_Pliku_We r:Poczatki_Aut r:Niedokonczone_Aut r:Automat_We \
              r:Rozstrzygnij_We r:Dalej_We r:Rozbior q:Rozbior r:Rozbior_Z_Drzewem q:Rozbior_Bez_Drzewa \
              q:Nazwa_Produkcji q:Wiersz_Tokenu \
              b:Nastepny b:Sprawdz b:Blad b:Drzewo b:Stop; do

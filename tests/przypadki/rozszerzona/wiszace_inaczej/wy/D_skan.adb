@@ -41,10 +41,14 @@ Bufor_We : Bufor_Typ_We := new String (1 .. Rozmiar_We);
 Adres_We : Standard.System.Address := Bufor_We.all'Address;
 Dl_We : Natural := 0;
 Poz_We : Positive := 1;
-Linia_We : Positive := 1;
-Pocz_Linii_We : Integer := 1;
+-- zaden token nie ma w sobie konca linii: skaner liczy linie wprost w
+-- D_Pozycja (0, poki nie przeczytal wejscia)
+Linia_We : Natural renames D_Pozycja.Linia;
+Pocz_Linii_We : Integer renames D_Pozycja.Pocz_Linii;
 Koniec_We : Boolean := False;
 Ostatni_We : Character := ASCII.LF;  -- ostatni przeczytany znak
+Zbadane_We : Boolean := False;  -- czy wiadomo, co to za wejscie
+Z_Pliku_We : Boolean := False;  -- plik, czytany blokami
 
 -- przesuwa nieuzyta reszte na poczatek bufora i dopisuje, co da wejscie:
 -- plik blok, a terminal czy potok jedna linie, zeby program odpowiadal na
@@ -69,9 +73,21 @@ begin
   Dl_We := Bylo;
   Pocz_Linii_We := Pocz_Linii_We - Poz_We + 1;
   Poz_We := 1;
-  if C_We.is_regular_file (C_We.fileno (Plik)) /= 0 then
-    Dl_We := Dl_We + Natural (C_We.fread (Bufor_We (Dl_We + 1)'Address, 1,
-                                          C_We.size_t (Bufor_We'Length - Dl_We), Plik));
+  if not Zbadane_We then
+    -- pierwszy blok: czy wejscie to plik
+    Zbadane_We := True;
+    Z_Pliku_We := C_We.is_regular_file (C_We.fileno (Plik)) /= 0;
+    Linia_We := 1;
+  end if;
+  if Z_Pliku_We then
+    declare
+      Blok_Strumienia : constant := 4096;
+      Wolne : constant Natural := Bufor_We'Length - Dl_We;
+    begin
+      Dl_We := Dl_We + Natural (C_We.fread (Bufor_We (Dl_We + 1)'Address, 1,
+                                            C_We.size_t (if Wolne < Blok_Strumienia then Wolne
+                                                         else Wolne - Wolne mod Blok_Strumienia), Plik));
+    end;
   else
     loop
       Znak := C_We.fgetc (Plik);
@@ -151,6 +167,7 @@ function Automat_We (Po_Postoju : Boolean) return Boolean is
   I : Positive := Od;       -- nastepny znak
   Kon : Integer := 0;       -- ostatni znak najdluzszego dopasowania
   Akc : Stan_Aut := 0;      -- stan, w ktorym sie skonczylo; 0, gdy go nie ma
+  C : Character;            -- znak przed tokenem albo jego pierwszy
 begin
   if Po_Postoju and then S_We /= 1 then
     goto Wznow;
@@ -161,11 +178,12 @@ begin
     S := 1;
     goto Stoj;
   end if;
-  if B (I) = ' ' then
+  C := B (I);
+  if C = ' ' then
     I := I + 1;
     goto Stan_1;
   end if;
-  case B (I) is
+  case C is
     when Character'Val (9) | Character'Val (13) | ' ' =>
       I := I + 1;
       goto Stan_1;
@@ -292,8 +310,6 @@ begin
       goto Stoj;
   end case;
   <<Wydaj>>
-  D_Pozycja.Linia := Linia_We;
-  D_Pozycja.Pocz_Linii := Pocz_Linii_We;
   Tekst_Od_We := Od;
   Poz_We := I;
   return True;
@@ -346,8 +362,6 @@ begin
     Od := Poz_We;
     I := Od + Ile_We;
   end if;
-  D_Pozycja.Linia := Linia_We;
-  D_Pozycja.Pocz_Linii := Pocz_Linii_We;
   Tekst_Od_We := Od;
   if Akc = 0 and then Od > Dl_We then
     Token_Aut.Kod := D_Skan.Koniec;
