@@ -63,6 +63,17 @@ for dl in $((blok - 1)) $((3 * blok)); do
     cmp -s wzor wynik || { echo "FAIL: strings of $dl characters, from a $sposob:"; diff wzor wynik | head; bledy=1; }
   done
 done
+# A comment without its end, longer than a block and over lines, is reported
+# where it begins; without recovery too (the scan then ends at the error).
+{ printf 'x\n  (*'; for _ in $(seq $((blok / 20))); do printf '%79s\n' c; done; } > komentarz
+printf 'NAZWA [x] 1 1: 1\n-- bledy\n-:2:3: komentarz bez konca\nstatus 1\n' > wzor
+mkdir bez_odtwarzania && sed '1a ++bez_odtwarzania' T.gpa > bez_odtwarzania/T.gpa && cp T.tok bez_odtwarzania/ &&
+  (cd bez_odtwarzania && timeout 20 "$bryzas" T > bryzas.out 2>&1 && timeout 300 gprbuild -q -P T.gpr > budowa.log 2>&1) ||
+  { echo "FAIL: T without recovery"; cat bez_odtwarzania/bryzas.out bez_odtwarzania/budowa.log; bledy=1; }
+for program in ./T bez_odtwarzania/T; do
+  ( cd "$(dirname "$program")" && uruchom "$OLDPWD/komentarz" plik ) > wynik
+  cmp -s wzor wynik || { echo "FAIL: a long comment without its end, $program:"; diff wzor wynik | head; bledy=1; }
+done
 # A pipe that stays open: the first line's tokens come before the input ends.
 bash "$dane/../rura.sh" ./T 'ab 12' '^NAZWA \[ab\]' || bledy=1
 
