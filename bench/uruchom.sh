@@ -556,7 +556,7 @@ fi
 if czesc json; then
   echo
   echo "JSON: one document validated and its $wartosci_json values counted; times are CPU time"
-  echo "(user + system) here, medians of 5 runs, the programs of both documents taking turns"
+  echo "(user + system) here, medians of $json_runy runs, the programs of both documents taking turns"
   echo
   echo "| document | recogniser | runs | median CPU time | MB/s | peak MB | time / fastest |"
   echo "|---|---|---|---|---|---|---|"
@@ -592,7 +592,7 @@ fi
 if czesc pl0; then
   echo
   echo "PL/0: one program validated and its $instrukcje_pl0 statements counted; times are CPU time"
-  echo "(user + system), medians of 7 runs taken in turns"
+  echo "(user + system), medians of $pl0_runy runs taken in turns"
   echo
   echo "| program | recogniser | runs | median CPU time | MB/s | peak MB | time / re2c's |"
   echo "|---|---|---|---|---|---|---|"
