@@ -35,13 +35,17 @@ std::vector<std::pair<unsigned, unsigned>> przedzialy(const Zbior& z) {
   return p;
 }
 
+// One range as a choice: 'a' .. 'z', or the one character.
+std::string przedzial_ady(unsigned od, unsigned DO) {
+  return DO > od ? znak_ady(od) + " .. " + znak_ady(DO) : znak_ady(od);
+}
+
 // The set as choices of a case or a membership test: 'a' .. 'z' | '_'.
 std::string wybor_ady(const Zbior& z) {
   std::string w;
   for (const auto& [od, DO] : przedzialy(z)) {
     if (!w.empty()) w += " | ";
-    w += znak_ady(od);
-    if (DO > od) w += " .. " + znak_ady(DO);
+    w += przedzial_ady(od, DO);
   }
   return w;
 }
@@ -53,8 +57,7 @@ void wybory(Pisarz& w, const Zbior& z) {
   std::string linia = "when ";
   bool pierwszy = true;
   for (const auto& [od, DO] : przedzialy(z)) {
-    std::string p = znak_ady(od);
-    if (DO > od) p += " .. " + znak_ady(DO);
+    const std::string p = przedzial_ady(od, DO);
     if (pierwszy) {
       linia += p;
     } else if (linia.size() + p.size() + 3 > szerokosc) {
