@@ -148,9 +148,10 @@ begin
                                           C_We.size_t (Bufor_We'Length - Dl_We), Plik));
 )ada");
   } else {
+    w.linia("  if not Zbadane_We then");
+    w.linia(c.miejsce_wprost ? "    -- pierwszy blok: czy wejscie to plik; od niego linia 1"
+                             : "    -- pierwszy blok: czy wejscie to plik");
     w.blok(R"ada(
-  if not Zbadane_We then
-    -- pierwszy blok: czy wejscie to plik
     Zbadane_We := True;
     Z_Pliku_We := C_We.is_regular_file (C_We.fileno (Plik)) /= 0;
 )ada");
@@ -158,6 +159,7 @@ begin
     w.blok(R"ada(
   end if;
   if Z_Pliku_We then
+    -- cale bloki strumienia: fread czyta je wprost do bufora
     declare
       Blok_Strumienia : constant := 4096;
       Wolne : constant Natural := Bufor_We'Length - Dl_We;

@@ -74,12 +74,13 @@ begin
   Pocz_Linii_We := Pocz_Linii_We - Poz_We + 1;
   Poz_We := 1;
   if not Zbadane_We then
-    -- pierwszy blok: czy wejscie to plik
+    -- pierwszy blok: czy wejscie to plik; od niego linia 1
     Zbadane_We := True;
     Z_Pliku_We := C_We.is_regular_file (C_We.fileno (Plik)) /= 0;
     Linia_We := 1;
   end if;
   if Z_Pliku_We then
+    -- cale bloki strumienia: fread czyta je wprost do bufora
     declare
       Blok_Strumienia : constant := 4096;
       Wolne : constant Natural := Bufor_We'Length - Dl_We;
