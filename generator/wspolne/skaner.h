@@ -93,6 +93,7 @@ private:
   Cechy cechy() const;
   void zmienne_wejscia(Pisarz& w, const Cechy& c);
   void dolej(Pisarz& w, const Cechy& c);
+  void blok_pliku(Pisarz& w, const Cechy& c);
   void token_ostatni(Pisarz& w, const Cechy& c);
   void pomijanie(Pisarz& w);
   void miejsce_tokenu(Pisarz& w, std::string_view od, const Cechy& c);

@@ -110,9 +110,6 @@ Z_Pliku_We : Boolean := False;  -- plik, czytany blokami
 }
 
 // Dolej: the next block of a file, or the next line of a terminal or a pipe.
-// The extended notation's asks what the input is at the first block only,
-// and reads whole blocks of the stream, which fread takes straight into
-// the buffer in one read.
 void Skaner::dolej(Pisarz& w, const Cechy& c) {
   w.blok(R"ada(
 -- przesuwa nieuzyta reszte na poczatek bufora i dopisuje, co da wejscie:
@@ -141,6 +138,38 @@ begin
   Pocz_Linii_We := Pocz_Linii_We - Poz_We + 1;
   Poz_We := 1;
 )ada");
+  blok_pliku(w, c);
+  w.blok(R"ada(
+  else
+    loop
+      Znak := C_We.fgetc (Plik);
+      exit when Znak = C_We.EOF;
+      Dl_We := Dl_We + 1;
+      Bufor_We (Dl_We) := Character'Val (Znak);
+      exit when Bufor_We (Dl_We) = ASCII.LF or else Dl_We = Bufor_We'Length;
+    end loop;
+  end if;
+  if C_We.ferror (Plik) /= 0 then
+    raise Tekst_We.Device_Error;
+  elsif Dl_We > Bylo then
+    Ostatni_We := Bufor_We (Dl_We);
+  else
+    Koniec_We := True;
+    if Ostatni_We /= ASCII.LF then
+      Dl_We := Dl_We + 1;
+      Bufor_We (Dl_We) := ASCII.LF;
+    end if;
+  end if;
+end Dolej;
+
+)ada");
+}
+
+// The branch of Dolej that reads a file: a block as large as the buffer
+// has room for. The extended notation's asks what the input is at the
+// first block only, and reads whole blocks of the stream, which fread
+// takes straight into the buffer in one read.
+void Skaner::blok_pliku(Pisarz& w, const Cechy& c) {
   if (!plan_.rozszerzona) {
     w.blok(R"ada(
   if C_We.is_regular_file (C_We.fileno (Plik)) /= 0 then
@@ -170,30 +199,6 @@ begin
     end;
 )ada");
   }
-  w.blok(R"ada(
-  else
-    loop
-      Znak := C_We.fgetc (Plik);
-      exit when Znak = C_We.EOF;
-      Dl_We := Dl_We + 1;
-      Bufor_We (Dl_We) := Character'Val (Znak);
-      exit when Bufor_We (Dl_We) = ASCII.LF or else Dl_We = Bufor_We'Length;
-    end loop;
-  end if;
-  if C_We.ferror (Plik) /= 0 then
-    raise Tekst_We.Device_Error;
-  elsif Dl_We > Bylo then
-    Ostatni_We := Bufor_We (Dl_We);
-  else
-    Koniec_We := True;
-    if Ostatni_We /= ASCII.LF then
-      Dl_We := Dl_We + 1;
-      Bufor_We (Dl_We) := ASCII.LF;
-    end if;
-  end if;
-end Dolej;
-
-)ada");
 }
 
 // Comments: to the end of the line (the line feed stays for the automaton),
