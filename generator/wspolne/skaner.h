@@ -114,7 +114,7 @@ private:
   bool wydaje_wprost(const std::vector<int>& stany, const Cechy& c) const;
   void ruch_kodem(Pisarz& w, int z, int cel, const Cechy& c);
   void stop_kodem(Pisarz& w, int z);
-  void petla_kodem(Pisarz& w, const std::string& koniec, const std::string& etykieta_dalej);
+  void petla_kodem(Pisarz& w, const std::string& koniec);
   void pomijane_kodem(Pisarz& w);
   void spacja_kodem(Pisarz& w);
   void stan_kodem(Pisarz& w, int stan, const Cechy& c);

@@ -230,18 +230,15 @@ void Skaner::stop_kodem(Pisarz& w, int z) {
   w.linia("goto Stoj;");
 }
 
-// A run of characters from I on: a for loop (its index needs no check) up
-// to the first character for which the test holds, or to the end of the
-// buffer; I is then at that character.
-void Skaner::petla_kodem(Pisarz& w, const std::string& koniec, const std::string& etykieta_dalej) {
-  w.linia("for J in I .. B'Last loop");
-  w.linia("  if ", koniec, " then");
-  w.linia("    I := J;");
-  w.linia("    goto ", etykieta_dalej, ";");
-  w.linia("  end if;");
+// A run of characters from I on, up to the first character for which the
+// test holds or to the end of the buffer; I is then at that character. The
+// buffer ends below Natural'Last, so I + 1 needs no check, and the loop
+// costs nothing to enter: most runs are short.
+void Skaner::petla_kodem(Pisarz& w, const std::string& koniec) {
+  w.linia("while I <= B'Last loop");
+  w.linia("  exit when ", koniec, ";");
+  w.linia("  I := I + 1;");
   w.linia("end loop;");
-  w.linia("I := B'Last + 1;");
-  w.linia("<<", etykieta_dalej, ">>");
 }
 
 // The start state's own choices: the characters skipped whatever follows
@@ -283,10 +280,9 @@ void Skaner::stan_kodem(Pisarz& w, int s, const Cechy& c) {
   if (s == 1) w.linia("Od := I;");
   const Zbior wlasne = petla(s);
   if (!przedzialy(wlasne).empty()) {
-    petla_kodem(w,
-                przedzialy(wlasne).size() <= przedzialy_w_tescie ? "B (J) not in " + wybor_ady(wlasne)
-                                                                  : "not Petla_" + std::to_string(s) + "_Aut (B (J))",
-                etykieta(s) + "_Dalej");
+    petla_kodem(w, przedzialy(wlasne).size() <= przedzialy_w_tescie
+                       ? "B (I) not in " + wybor_ady(wlasne)
+                       : "not Petla_" + std::to_string(s) + "_Aut (B (I))");
     // Where the state accepts, the match grows with the loop.
     if (a.wygrany(s) >= 0) w.linia("Kon := I - 1;");
   }

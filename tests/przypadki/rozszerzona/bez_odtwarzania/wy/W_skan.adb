@@ -231,14 +231,10 @@ begin
       goto Stoj;
   end case;
   <<Stan_7>>
-  for J in I .. B'Last loop
-    if B (J) not in '0' .. '9' then
-      I := J;
-      goto Stan_7_Dalej;
-    end if;
+  while I <= B'Last loop
+    exit when B (I) not in '0' .. '9';
+    I := I + 1;
   end loop;
-  I := B'Last + 1;
-  <<Stan_7_Dalej>>
   Kon := I - 1;
   if I > B'Last then
     S := 7;
@@ -247,14 +243,10 @@ begin
   Token_Aut.Kod := W_Skan.Liczba;
   goto Wydaj;
   <<Stan_9>>
-  for J in I .. B'Last loop
-    if B (J) not in 'a' .. 'z' then
-      I := J;
-      goto Stan_9_Dalej;
-    end if;
+  while I <= B'Last loop
+    exit when B (I) not in 'a' .. 'z';
+    I := I + 1;
   end loop;
-  I := B'Last + 1;
-  <<Stan_9_Dalej>>
   Kon := I - 1;
   if I > B'Last then
     S := 9;

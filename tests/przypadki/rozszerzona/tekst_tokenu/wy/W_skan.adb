@@ -205,14 +205,10 @@ begin
       goto Stoj;
   end case;
   <<Stan_3>>
-  for J in I .. B'Last loop
-    if B (J) not in 'a' .. 'z' then
-      I := J;
-      goto Stan_3_Dalej;
-    end if;
+  while I <= B'Last loop
+    exit when B (I) not in 'a' .. 'z';
+    I := I + 1;
   end loop;
-  I := B'Last + 1;
-  <<Stan_3_Dalej>>
   Kon := I - 1;
   if I > B'Last then
     S := 3;
