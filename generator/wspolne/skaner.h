@@ -76,6 +76,7 @@ private:
   void przejscia(Pisarz& w);
   void wejscie(Pisarz& w);
   void komentarze(Pisarz& w);
+  void do_konca_linii(Pisarz& w);
   void pomin_komentarz(Pisarz& w);
   void skanuj(Pisarz& w);
   // What Skanuj's text depends on.

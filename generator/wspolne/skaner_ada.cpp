@@ -201,10 +201,12 @@ void Skaner::blok_pliku(Pisarz& w, const Cechy& c) {
   }
 }
 
-// Comments: to the end of the line (the line feed stays for the automaton),
-// and between delimiters, nested or not.
-void Skaner::komentarze(Pisarz& w) {
-  if (jest_komentarz(true))
+// A comment to the end of the line: up to the line feed, which stays for
+// the automaton.
+void Skaner::do_konca_linii(Pisarz& w) {
+  // The extended notation's scanner goes over the buffer laid out as its
+  // automaton lays it.
+  if (!plan_.rozszerzona)
     w.blok(R"ada(
 procedure Do_Konca_Linii is
 begin
@@ -217,6 +219,32 @@ begin
 end Do_Konca_Linii;
 
 )ada");
+  else
+    w.blok(R"ada(
+procedure Do_Konca_Linii is
+begin
+  loop
+    declare
+      Ost : constant Natural range 0 .. Natural'Last - 1 := Dl_We;
+      B : String (1 .. Ost) with Import, Address => Adres_We;
+      I : Positive := Poz_We;
+    begin
+      while I <= B'Last and then B (I) /= ASCII.LF loop
+        I := I + 1;
+      end loop;
+      Poz_We := I;
+    end;
+    exit when Poz_We <= Dl_We or else not Zapewnij (1);
+  end loop;
+end Do_Konca_Linii;
+
+)ada");
+}
+
+// Comments: to the end of the line (the line feed stays for the automaton),
+// and between delimiters, nested or not.
+void Skaner::komentarze(Pisarz& w) {
+  if (jest_komentarz(true)) do_konca_linii(w);
   if (!jest_komentarz(false)) return;
   w.blok(R"ada(
 procedure Komentarz (Otwarcie, Zamkniecie : String; Zagniezdzony : Boolean) is
