@@ -81,15 +81,15 @@ private:
   void skanuj(Pisarz& w);
   // What Skanuj's text depends on.
   struct Cechy {
-    bool lf_w_tokenie = false;  // a token can hold a line feed
-    bool miejsce_wprost = false; // the line counted in P_Pozycja itself
-    bool bez_granicy = false;   // a token has any length
-    bool w_miejscu = false;     // built in Biezacy
-    bool wart = true;           // its text copied into Wart
-    bool odtwarzanie = false;   // lexical errors reported, the scan goes on
-    bool scalony = false;       // ... by the scan itself, without Skanuj_Token
-    std::string_view rdzen;     // the subprogram that scans
-    std::string_view powrot;    // how it returns the token
+    bool lf_w_tokenie = false;    // a token can hold a line feed
+    bool miejsce_wprost = false;  // the line counted in P_Pozycja itself
+    bool bez_granicy = false;     // a token has any length
+    bool w_miejscu = false;       // built in Biezacy
+    bool wart = true;             // its text copied into Wart
+    bool odtwarzanie = false;     // lexical errors reported, the scan goes on
+    bool scalony = false;         // ... by the scan itself, without Skanuj_Token
+    std::string_view rdzen;       // the subprogram that scans
+    std::string_view powrot;      // how it returns the token
   };
   Cechy cechy() const;
   void zmienne_wejscia(Pisarz& w, const Cechy& c);
