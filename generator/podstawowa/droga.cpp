@@ -41,7 +41,7 @@ bool Droga::uruchom() {
     if (skaner(z_tokenami)) blad = true;
     emitery.gen_main();
     emitery.gen_bledy(z_tokenami);
-    pisz_projekt(pak_, Notacja_Projektu::dzisiejsza);
+    pisz_projekt(pak_, true);
     konsola_.linia("*** koniec parsowania");
     skan_.zamknij();
     pliki.zamknij();

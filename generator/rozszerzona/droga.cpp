@@ -110,7 +110,7 @@ std::vector<std::string> Droga::pisz(const Bryzas_Pak& pak, const Plan& plan, An
   }
   pakiety.gen_bledy();
   if (plan.pisz_projekt) {
-    pisz_projekt(pak, Notacja_Projektu::rozszerzona);
+    pisz_projekt(pak, false);
     pliki.push_back(pak.plik_gpr);
   }
   sprawdz(pak, parser, raport);

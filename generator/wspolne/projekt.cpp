@@ -14,8 +14,7 @@ namespace {
 // lower-case names), the scanner body to the one the user writes, objects in
 // obj/, the program beside the grammar; optimised unless the scenario asks
 // for debugging.
-void tresc_projektu(Pisarz& w, const Bryzas_Pak& pak, Notacja_Projektu notacja) {
-  const bool z_pakietem_zbiorow = notacja == Notacja_Projektu::dzisiejsza;
+void tresc_projektu(Pisarz& w, const Bryzas_Pak& pak, bool z_pakietem_zbiorow) {
   const std::string& p = pak.nazwa_proj;
   w.linia("-- projekt GNAT ", p);
   naglowek_danych(w, pak.epoka_zrodel);
@@ -41,14 +40,6 @@ package Compiler is
       for Default_Switches ("Ada") use ("-g", "-O0", "-gnata");
   end case;
 end Compiler;
-
-)ada");
-    if (notacja == Notacja_Projektu::rozszerzona)
-      w.blok(R"ada(
--- biblioteka GNAT wlinkowana w program: startuje, nie ladujac jej
-package Binder is
-  for Default_Switches ("Ada") use ("-static");
-end Binder;
 
 )ada");
     w.linia("package Naming is");
@@ -77,9 +68,9 @@ end Binder;
 }  // namespace
 
 // Only a name that can name Ada units gets a project: no other can compile.
-void pisz_projekt(const Bryzas_Pak& pak, Notacja_Projektu notacja) {
+void pisz_projekt(const Bryzas_Pak& pak, bool z_pakietem_zbiorow) {
   if (identyfikator_ady(pak.nazwa_proj))
-    pisz_plik_gdy_brak(pak.plik(pak.plik_gpr), [&](Pisarz& w) { tresc_projektu(w, pak, notacja); });
+    pisz_plik_gdy_brak(pak.plik(pak.plik_gpr), [&](Pisarz& w) { tresc_projektu(w, pak, z_pakietem_zbiorow); });
 }
 
 bool projekt_do_napisania(const Bryzas_Pak& pak) {

@@ -6,13 +6,9 @@
 
 namespace bryzas {
 
-// The notation the parser is written from: today's parser uses the sets
-// package P_zbiory, the extended one has none and is bound with the GNAT
-// library inside the program, so that it starts without loading it.
-enum class Notacja_Projektu { dzisiejsza, rozszerzona };
-
-// Written where pak puts files.
-void pisz_projekt(const Bryzas_Pak& pak, Notacja_Projektu notacja);
+// z_pakietem_zbiorow: the parser uses the sets package P_zbiory (today's
+// notation writes one, the extended none). Written where pak puts files.
+void pisz_projekt(const Bryzas_Pak& pak, bool z_pakietem_zbiorow);
 
 // Whether the run is to write P.gpr: P can name Ada units, and no file of
 // that name opens in the current directory.
