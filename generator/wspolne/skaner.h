@@ -120,6 +120,7 @@ private:
   void spacja_kodem(Pisarz& w);
   void stan_kodem(Pisarz& w, int stan, const Cechy& c);
   void automat_kodem(Pisarz& w, const Cechy& c);
+  void bufor_ulozony(Pisarz& w);
   void dalej_kodem(Pisarz& w, const Cechy& c);
   bool miejsce_komentarza(const Cechy& c) const;
   void skanuj_kodem(Pisarz& w, const Cechy& c);

@@ -206,7 +206,7 @@ void Skaner::blok_pliku(Pisarz& w, const Cechy& c) {
 void Skaner::do_konca_linii(Pisarz& w) {
   // The extended notation's scanner goes over the buffer laid out as its
   // automaton lays it.
-  if (!plan_.rozszerzona)
+  if (!plan_.rozszerzona) {
     w.blok(R"ada(
 procedure Do_Konca_Linii is
 begin
@@ -219,14 +219,19 @@ begin
 end Do_Konca_Linii;
 
 )ada");
-  else
-    w.blok(R"ada(
+    return;
+  }
+  w.blok(R"ada(
 procedure Do_Konca_Linii is
 begin
   loop
     declare
-      Ost : constant Natural range 0 .. Natural'Last - 1 := Dl_We;
-      B : String (1 .. Ost) with Import, Address => Adres_We;
+)ada");
+  {
+    Wciecie deklaracje(w, 3 * krok_wciecia);
+    bufor_ulozony(w);
+  }
+  w.blok(R"ada(
       I : Positive := Poz_We;
     begin
       while I <= B'Last and then B (I) /= ASCII.LF loop
@@ -258,11 +263,13 @@ begin
   // delimiter nor a line in one loop, over the filled part of the buffer
   // laid out as the automaton lays it (no index checks in the loop); the
   // opening delimiter stops it only where comments nest.
-  if (plan_.rozszerzona)
+  if (plan_.rozszerzona) {
+    w.linia("    declare");
+    {
+      Wciecie deklaracje(w, 3 * krok_wciecia);
+      bufor_ulozony(w);
+    }
     w.blok(R"ada(
-    declare
-      Ost : constant Natural range 0 .. Natural'Last - 1 := Dl_We;
-      B : String (1 .. Ost) with Import, Address => Adres_We;
       Z : constant Character := Zamkniecie (Zamkniecie'First);
       O : constant Character := Otwarcie (Otwarcie'First);
       I : Positive := Poz_We;
@@ -278,6 +285,7 @@ begin
       Poz_We := I;
     end;
 )ada");
+  }
   w.blok(R"ada(
     if Jest (Zamkniecie) then
       Przesun (Zamkniecie'Length);

@@ -348,6 +348,14 @@ void Skaner::stan_kodem(Pisarz& w, int s, const Cechy& c) {
   w.linia("end case;");
 }
 
+// The filled part of the buffer laid out as an array of its own, B, whose
+// last index leaves room for I + 1: the loops over it need no index checks
+// and GCC no overflow checks on I.
+void Skaner::bufor_ulozony(Pisarz& w) {
+  w.linia("Ost : constant Natural range 0 .. Natural'Last - 1 := Dl_We;");
+  w.linia("B : String (1 .. Ost) with Import, Address => Adres_We;");
+}
+
 // Automat_We: the automaton over the part of the buffer filled so far,
 // each state a label and a move a jump. It hands a token over where it
 // ends (True) or stops (False) at the end of the buffer or where no move
@@ -370,8 +378,12 @@ Akc_We : Stan_Aut := 0;
 -- albo bez ruchu); po postoju idzie dalej ze stanu S_We, w ktorym stanal
 function Automat_We (Po_Postoju : Boolean) return Boolean is
   -- bufor bez ostatniej mozliwej pozycji: I + 1 nigdy nie przekracza zakresu
-  Ost : constant Natural range 0 .. Natural'Last - 1 := Dl_We;
-  B : String (1 .. Ost) with Import, Address => Adres_We;
+)ada");
+  {
+    Wciecie deklaracje(w, krok_wciecia);
+    bufor_ulozony(w);
+  }
+  w.blok(R"ada(
   S : Stan_Aut := 1;        -- stan, w ktorym automat stanal
   Od : Positive := Poz_We;  -- pierwszy znak tokenu
   I : Positive := Od;       -- nastepny znak
