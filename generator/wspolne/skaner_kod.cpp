@@ -418,11 +418,12 @@ Akc_We := Akc;
 Poz_We := Od;
 return False;
 )ada");
+    // Going on after a stop leaves S_We as it is: whatever reads it next,
+    // Stoj or Rozstrzygnij_We has written it first.
     if (stany.size() > 1) {
       w.blok(R"ada(
 <<Wznow>>
 S := S_We;
-S_We := 1;
 I := Od + Ile_We;
 Kon := Kon_We;
 Akc := Akc_We;

@@ -346,7 +346,6 @@ begin
   return False;
   <<Wznow>>
   S := S_We;
-  S_We := 1;
   I := Od + Ile_We;
   Kon := Kon_We;
   Akc := Akc_We;
