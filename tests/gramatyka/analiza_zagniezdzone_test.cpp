@@ -126,4 +126,16 @@ TEST(Zagniezdzone, ZbioryGrupDlaGeneratora) {
   EXPECT_TRUE(c.wybierane.at(1).pusty() && c.wybierane.at(2).pusty());
 }
 
+
+// A token after a repetition's separator is taken for a missing separator
+// only where it could neither follow the repetition nor begin a round.
+TEST(Zagniezdzone, BrakSeparatoraBezTegoCoZaczynaRunde) {
+  const Przeczytana p("++rozszerzona\n++koniec 'Koniec'\n"
+                      "\"S\" = { 'P' 'P' } { 'Przecinek' ( 'a' | 'Przecinek' | 'z' ) } 'z' .\n");
+  ASSERT_TRUE(p.a.przeczytana());
+  const Gramatyka& g = p.a.gramatyka();
+  const Ciag& s = g.produkcje[0].prawa;
+  EXPECT_EQ(tekst(g, p.a.decyzje().grupy(s.at(0)).brak_separatora), "");
+  EXPECT_EQ(tekst(g, p.a.decyzje().grupy(s.at(1)).brak_separatora), "'a'");
+}
 }  // namespace
