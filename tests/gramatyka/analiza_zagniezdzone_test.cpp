@@ -126,7 +126,6 @@ TEST(Zagniezdzone, ZbioryGrupDlaGeneratora) {
   EXPECT_TRUE(c.wybierane.at(1).pusty() && c.wybierane.at(2).pusty());
 }
 
-
 // A token after a repetition's separator is taken for a missing separator
 // only where it could neither follow the repetition nor begin a round.
 TEST(Zagniezdzone, BrakSeparatoraBezTegoCoZaczynaRunde) {
@@ -138,4 +137,5 @@ TEST(Zagniezdzone, BrakSeparatoraBezTegoCoZaczynaRunde) {
   EXPECT_EQ(tekst(g, p.a.decyzje().grupy(s.at(0)).brak_separatora), "");
   EXPECT_EQ(tekst(g, p.a.decyzje().grupy(s.at(1)).brak_separatora), "'a'");
 }
+
 }  // namespace
