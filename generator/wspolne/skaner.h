@@ -110,15 +110,17 @@ private:
   std::vector<int> niedokonczone() const;
   bool bez_wyjscia(int stan) const;
   std::vector<bool> petla(int stan) const;
+  std::vector<std::string> wyjscia_biegu(int stan) const;
   void tablice_petli(Pisarz& w);
   std::string token_wprost(int stan, const Cechy& c) const;
   bool wydaje_wprost(const std::vector<int>& stany, const Cechy& c) const;
   void ruch_kodem(Pisarz& w, int z, int cel, const Cechy& c);
   void stop_kodem(Pisarz& w, int z);
-  void petla_kodem(Pisarz& w, const std::string& koniec);
+  void petla_kodem(Pisarz& w, const std::vector<std::string>& wyjscia, bool z_c);
   void pomijane_kodem(Pisarz& w);
   void spacja_kodem(Pisarz& w);
   void stan_kodem(Pisarz& w, int stan, const Cechy& c);
+  bool czyta_c(const std::vector<int>& stany) const;
   void automat_kodem(Pisarz& w, const Cechy& c);
   void bufor_ulozony(Pisarz& w);
   void dalej_kodem(Pisarz& w, const Cechy& c);

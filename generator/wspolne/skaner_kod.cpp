@@ -3,6 +3,7 @@
 // to itself (the inside of a string, digits, a name) taken by a tight loop.
 // A state from which no move leads on ends the match at once, without
 // reading the character after it.
+#include <algorithm>
 #include <map>
 #include <string>
 #include <vector>
@@ -72,8 +73,17 @@ void wybory(Pisarz& w, const Zbior& z) {
 }
 
 // A set tested by a membership of at most this many ranges; a larger one
-// by a table of its own.
+// by a test of its own for each way out of the run, or by a table.
 constexpr std::size_t przedzialy_w_tescie = 2;
+constexpr std::size_t wyjscia_w_tescie = 5;
+
+// A range of characters as a test of C: C = 'x', C < 'a', C in 'a' .. 'z'.
+std::string test_ady(unsigned od, unsigned DO) {
+  if (od == DO) return "C = " + znak_ady(od);
+  if (od == 0) return "C <= " + znak_ady(DO);
+  if (DO == 255) return "C >= " + znak_ady(od);
+  return "C in " + przedzial_ady(od, DO);
+}
 
 }  // namespace
 
@@ -162,8 +172,33 @@ std::vector<bool> Skaner::petla(int s) const {
   return z;
 }
 
-// The tables of the loops that test more ranges than a membership does
-// well, and the characters that begin something.
+// The ways out of a state's run, each a test of its own on C, first the
+// characters on which the match ends, then those that lead on, then those
+// on which the automaton stops short; empty where the run's characters are
+// few ranges (one membership tests them) or the ways out too many. The run
+// ends on a jump that no history predicts well (a string's length), and
+// such a jump costs what it takes to decide it: one comparison with the
+// character read, where a table would first read the table.
+std::vector<std::string> Skaner::wyjscia_biegu(int s) const {
+  const Automat_Tokenow& a = *skaner_.automat;
+  const Zbior wlasne = petla(s);
+  if (przedzialy(wlasne).size() <= przedzialy_w_tescie) return {};
+  std::vector<Zbior> rodzaje(3, Zbior(256, false));
+  for (unsigned z = 0; z < 256; ++z) {
+    if (wlasne[z]) continue;
+    const int t = ruch(s, z);
+    const bool konczy = t == 0 ? a.wygrany(s) >= 0 : bez_wyjscia(t) && a.wygrany(t) >= 0;
+    rodzaje[konczy ? 0 : t != 0 ? 1 : 2][z] = true;
+  }
+  std::vector<std::string> testy;
+  for (const Zbior& r : rodzaje)
+    for (const auto& [od, DO] : przedzialy(r)) testy.push_back(test_ady(od, DO));
+  if (testy.size() > wyjscia_w_tescie) return {};
+  return testy;
+}
+
+// The tables of the loops that test more ranges than a membership or their
+// ways out do well, and the characters that begin something.
 void Skaner::tablice_petli(Pisarz& w) {
   const Automat_Tokenow& a = *skaner_.automat;
   Zbior poczatki(256, false);
@@ -175,7 +210,7 @@ void Skaner::tablice_petli(Pisarz& w) {
   for (int s = 1; s <= a.licz_stanow(); ++s) {
     if (zastepca_[static_cast<std::size_t>(s)] != s) continue;
     const Zbior z = petla(s);
-    if (przedzialy(z).size() <= przedzialy_w_tescie) continue;
+    if (przedzialy(z).size() <= przedzialy_w_tescie || !wyjscia_biegu(s).empty()) continue;
     if (pierwsza) w.linia("-- znaki, na ktorych stan zostaje soba");
     pierwsza = false;
     w.linia("Petla_", std::to_string(s), "_Aut : constant array (Character) of Boolean := (", wybor_ady(z),
@@ -230,13 +265,15 @@ void Skaner::stop_kodem(Pisarz& w, int z) {
   w.linia("goto Stoj;");
 }
 
-// A run of characters from I on, up to the first character for which the
-// test holds or to the end of the buffer; I is then at that character. The
-// buffer ends below Natural'Last, so I + 1 needs no check, and the loop
-// costs nothing to enter: most runs are short.
-void Skaner::petla_kodem(Pisarz& w, const std::string& koniec) {
+// A run of characters from I on, up to the first character for which one
+// of the tests holds or to the end of the buffer; I is then at that
+// character; tests of C read it into C first. The buffer ends below Natural'Last,
+// so I + 1 needs no check, and the loop costs nothing to enter: most runs
+// are short.
+void Skaner::petla_kodem(Pisarz& w, const std::vector<std::string>& wyjscia, bool z_c) {
   w.linia("while I <= B'Last loop");
-  w.linia("  exit when ", koniec, ";");
+  if (z_c) w.linia("  C := B (I);");
+  for (const std::string& t : wyjscia) w.linia("  exit when ", t, ";");
   w.linia("  I := I + 1;");
   w.linia("end loop;");
 }
@@ -279,10 +316,14 @@ void Skaner::stan_kodem(Pisarz& w, int s, const Cechy& c) {
   w.linia("<<", etykieta(s), ">>");
   if (s == 1) w.linia("Od := I;");
   const Zbior wlasne = petla(s);
+  const std::vector<std::string> wyjscia = wyjscia_biegu(s);
   if (!przedzialy(wlasne).empty()) {
-    petla_kodem(w, przedzialy(wlasne).size() <= przedzialy_w_tescie
-                       ? "B (I) not in " + wybor_ady(wlasne)
-                       : "not Petla_" + std::to_string(s) + "_Aut (B (I))");
+    if (przedzialy(wlasne).size() <= przedzialy_w_tescie)
+      petla_kodem(w, {"B (I) not in " + wybor_ady(wlasne)}, false);
+    else if (!wyjscia.empty())
+      petla_kodem(w, wyjscia, true);
+    else
+      petla_kodem(w, {"not Petla_" + std::to_string(s) + "_Aut (B (I))"}, false);
     // Where the state accepts, the match grows with the loop.
     if (a.wygrany(s) >= 0) w.linia("Kon := I - 1;");
   }
@@ -316,7 +357,9 @@ void Skaner::stan_kodem(Pisarz& w, int s, const Cechy& c) {
     }
     return;
   }
-  w.linia(s == 1 && zawsze_pomijany(' ') ? "case C is" : "case B (I) is");
+  // C holds the character where the start state or a run's tests read it.
+  const bool c_przeczytany = s == 1 ? zawsze_pomijany(' ') : !wyjscia.empty();
+  w.linia(c_przeczytany ? "case C is" : "case B (I) is");
   {
     Wciecie galezie(w, krok_wciecia);
     if (s == 1) pomijane_kodem(w);
@@ -356,6 +399,13 @@ void Skaner::bufor_ulozony(Pisarz& w) {
   w.linia("B : String (1 .. Ost) with Import, Address => Adres_We;");
 }
 
+// Whether the automaton reads characters into C: the start state once for
+// the blank and the jump, a run once for each of its tests.
+bool Skaner::czyta_c(const std::vector<int>& stany) const {
+  return zawsze_pomijany(' ') ||
+         std::any_of(stany.begin(), stany.end(), [this](int s) { return !wyjscia_biegu(s).empty(); });
+}
+
 // Automat_We: the automaton over the part of the buffer filled so far,
 // each state a label and a move a jump. It hands a token over where it
 // ends (True) or stops (False) at the end of the buffer or where no move
@@ -390,8 +440,7 @@ function Automat_We (Po_Postoju : Boolean) return Boolean is
   Kon : Integer := 0;       -- ostatni znak najdluzszego dopasowania
   Akc : Stan_Aut := 0;      -- stan, w ktorym sie skonczylo; 0, gdy go nie ma
 )ada");
-  // The start state reads its character once for the blank and the jump.
-  if (zawsze_pomijany(' ')) w.linia("  C : Character;            -- znak przed tokenem albo jego pierwszy");
+  if (czyta_c(stany)) w.linia("  C : Character;            -- znak, ktory automat bada");
   w.linia("begin");
   {
     Wciecie cialo(w, krok_wciecia);

@@ -168,7 +168,7 @@ function Automat_We (Po_Postoju : Boolean) return Boolean is
   I : Positive := Od;       -- nastepny znak
   Kon : Integer := 0;       -- ostatni znak najdluzszego dopasowania
   Akc : Stan_Aut := 0;      -- stan, w ktorym sie skonczylo; 0, gdy go nie ma
-  C : Character;            -- znak przed tokenem albo jego pierwszy
+  C : Character;            -- znak, ktory automat bada
 begin
   if Po_Postoju and then S_We /= 1 then
     goto Wznow;
