@@ -4,9 +4,10 @@
  *   mierz [-n RUNS] [-c] JOB [\; JOB]...
  *   JOB: [-C DIR] [-i STDIN] [-o STDOUT] [-r FILE]... [-s STATUS] -- PROGRAM ARG...
  *
- * The jobs run in turn, one run each per round, for RUNS rounds: when other
- * work on the machine comes and goes, it then falls on every job alike and
- * the ratios between them stay fair. A job runs in DIR (default: here) with
+ * The jobs run in turn, one run each per round in an order drawn anew for
+ * each round, for RUNS rounds: when other work on the machine comes and
+ * goes, it then falls on every job alike and the ratios between them stay
+ * fair. A job runs in DIR (default: here) with
  * standard input and output from and to the given files (default /dev/null).
  * Before each of its runs every -r FILE is removed, so that every run starts
  * from the same state (an output left by the previous run would otherwise be
@@ -167,9 +168,27 @@ int main(int argc, char **argv) {
   }
   if (n_jobs == 0) return usage();
 
-  for (int r = 0; r < runs; ++r)
-    for (int j = 0; j < n_jobs; ++j)
+  /* Each round in an order of its own, drawn from a fixed seed: in one
+     order every round, a job would always run after the same one, and
+     whatever that leaves behind (the caches, the host's scheduling) would
+     fall on it alone. */
+  int order[MAX_JOBS];
+  unsigned long long seed = 88172645463325252ULL;
+  for (int j = 0; j < n_jobs; ++j) order[j] = j;
+  for (int r = 0; r < runs; ++r) {
+    for (int j = n_jobs - 1; j > 0; --j) {
+      seed ^= seed << 13;
+      seed ^= seed >> 7;
+      seed ^= seed << 17;
+      const int i = (int)(seed % (unsigned long long)(j + 1)), t = order[j];
+      order[j] = order[i];
+      order[i] = t;
+    }
+    for (int o = 0; o < n_jobs; ++o) {
+      const int j = order[o];
       if (run_once(&jobs[j], j + 1, &jobs[j].times[r]) != 0) return 1;
+    }
+  }
   for (int j = 0; j < n_jobs; ++j) {
     double *t = jobs[j].times;
     qsort(t, (size_t)runs, sizeof *t, compare);
