@@ -3,8 +3,6 @@
 // tokens, the line count and the XML must be those of the default block.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <sstream>
@@ -12,27 +10,19 @@
 
 #include "converter/osw_pars.h"
 #include "converter/osw_skan.h"
+#include "tests/katalog_testu.h"
 
 namespace ostrew {
 namespace {
 
-namespace fs = std::filesystem;
-
 class Bloki : public ::testing::Test {
 protected:
-  void SetUp() override {
-    std::string wzor = (fs::temp_directory_path() / "ostrew_blokiXXXXXX").string();
-    ASSERT_NE(::mkdtemp(wzor.data()), nullptr);
-    kat_ = wzor;
-  }
-  void TearDown() override { fs::remove_all(kat_); }
-
   std::string we(const std::string& tresc) const {
-    std::ofstream((kat_ / "a.ini").string(), std::ios::binary) << tresc;
-    return (kat_ / "a.ini").string();
+    std::ofstream(kat_ / "a.ini", std::ios::binary) << tresc;
+    return kat_ / "a.ini";
   }
   std::string xml() const {
-    std::ifstream f((kat_ / "a.xml").string(), std::ios::binary);
+    std::ifstream f(kat_ / "a.xml", std::ios::binary);
     return {std::istreambuf_iterator<char>(f), {}};
   }
 
@@ -51,7 +41,7 @@ protected:
     return s + " @" + std::to_string(skan.nr_linii());
   }
 
-  fs::path kat_;
+  testy::Katalog_Testu kat_{"ostrew_bloki"};
 };
 
 TEST_F(Bloki, TokenyILinieNieZalezaOdBloku) {
@@ -106,7 +96,7 @@ TEST_F(Bloki, XmlNieZalezyOdBloku) {
     Osw_Pars pars(skan, wy, konsola);
     pars.init_zbiory();
     skan.otworz_plik_we(plik);
-    wy.otworz_plik_wy((kat_ / "a.xml").string());
+    wy.otworz_plik_wy(kat_ / "a.xml");
     pars.tok = skan.Skanuj();
     pars.plik();
     wy.zamknij_plik_wy();

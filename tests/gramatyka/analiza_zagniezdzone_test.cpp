@@ -6,40 +6,27 @@
 // tests/przypadki/analiza/rozszerzona_*.
 #include <gtest/gtest.h>
 
-#include <stdlib.h>
-
-#include <filesystem>
 #include <fstream>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "gramatyka/analiza.h"
 #include "gramatyka/bryzas_skan.h"
 #include "gramatyka/nazwy_projektu.h"
+#include "tests/katalog_testu.h"
 
 namespace {
 
 using namespace bryzas_analiza;
-namespace fs = std::filesystem;
 
 // A grammar file in a directory of its own.
 class Projekt {
 public:
-  explicit Projekt(const std::string& gramatyka) {
-    std::string wzor = (fs::temp_directory_path() / "analiza_zagniezdzone_XXXXXX").string();
-    if (!::mkdtemp(wzor.data())) throw std::runtime_error("mkdtemp");
-    katalog_ = wzor;
-    n_ = bryzas::Nazwy_Projektu((katalog_ / "G").string());
-    std::ofstream(n_.plik_we) << gramatyka;
-  }
-  Projekt(const Projekt&) = delete;
-  Projekt& operator=(const Projekt&) = delete;
-  ~Projekt() { fs::remove_all(katalog_); }
+  explicit Projekt(const std::string& gramatyka) : n_(katalog_ / "G") { std::ofstream(n_.plik_we) << gramatyka; }
   const bryzas::Nazwy_Projektu& nazwy() const { return n_; }
 
 private:
-  fs::path katalog_;
+  testy::Katalog_Testu katalog_{"analiza_zagniezdzone_"};
   bryzas::Nazwy_Projektu n_;
 };
 

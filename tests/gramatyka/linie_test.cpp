@@ -10,8 +10,6 @@
 
 #include <algorithm>
 #include <chrono>
-#include <cstdlib>
-#include <filesystem>
 #include <fstream>
 #include <string>
 #include <thread>
@@ -19,10 +17,10 @@
 #include <vector>
 
 #include "gramatyka/czytnik_linii.h"
+#include "tests/katalog_testu.h"
 
 namespace {
 
-namespace fs = std::filesystem;
 
 // A piece of a line and where in the file it begins.
 using Kawalek = std::pair<std::size_t, std::string>;
@@ -75,16 +73,10 @@ std::vector<Kawalek> czytaj_kawalki(const std::string& plik) {
 
 class Czytnik : public ::testing::Test {
 protected:
-  void SetUp() override {
-    char szablon[] = "/tmp/testy_linie_XXXXXX";
-    ASSERT_NE(mkdtemp(szablon), nullptr);
-    katalog_ = szablon;
-  }
-  void TearDown() override { fs::remove_all(katalog_); }
-  std::string sciezka(const char* nazwa) const { return (katalog_ / nazwa).string(); }
+  std::string sciezka(const char* nazwa) const { return katalog_ / nazwa; }
 
 private:
-  fs::path katalog_;
+  testy::Katalog_Testu katalog_{"testy_linie_"};
 };
 
 TEST_F(Czytnik, KawalkiZPlikuWgZasad) {

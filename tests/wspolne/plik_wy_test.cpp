@@ -5,38 +5,29 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
-#include <cstdlib>
-#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
 
+#include "tests/katalog_testu.h"
 #include "wspolne/blad_pliku.h"
 #include "wspolne/plik_wy.h"
 
 namespace {
 
-namespace fs = std::filesystem;
 using wspolne::Blad_Pliku;
 using wspolne::Plik_Wy;
 
 class Plik : public ::testing::Test {
 protected:
-  void SetUp() override {
-    char szablon[] = "/tmp/testy_plik_XXXXXX";
-    ASSERT_NE(mkdtemp(szablon), nullptr);
-    katalog_ = szablon;
-  }
-  void TearDown() override { fs::remove_all(katalog_); }
-
-  std::string sciezka() const { return (katalog_ / "wy.txt").string(); }
+  std::string sciezka() const { return katalog_ / "wy.txt"; }
   std::string tresc() const {
     std::ifstream we(sciezka(), std::ios::binary);
     return {std::istreambuf_iterator<char>(we), {}};
   }
 
 private:
-  fs::path katalog_;
+  testy::Katalog_Testu katalog_{"testy_plik_"};
 };
 
 TEST_F(Plik, TekstDoNieotwartegoPlikuToBladZapisu) {

@@ -5,12 +5,12 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
 
+#include "tests/katalog_testu.h"
 #include "wspolne/plik_zastepczy.h"
 
 namespace {
@@ -18,10 +18,8 @@ namespace {
 namespace fs = std::filesystem;
 
 TEST(PlikZastepczy, BezWejsciaStandardowegoPiszeNaDeskryptorzeZero) {
-  char szablon[] = "/tmp/testy_zastepczy_XXXXXX";
-  ASSERT_NE(mkdtemp(szablon), nullptr);
-  const fs::path katalog = szablon;
-  const std::string cel = (katalog / "a.xml").string();
+  const testy::Katalog_Testu katalog("testy_zastepczy_");
+  const std::string cel = katalog / "a.xml";
   const int wejscie = ::dup(0);
   ASSERT_GE(wejscie, 0);
   ::close(0);
@@ -44,8 +42,7 @@ TEST(PlikZastepczy, BezWejsciaStandardowegoPiszeNaDeskryptorzeZero) {
   std::ifstream we(cel, std::ios::binary);
   EXPECT_EQ(std::string(std::istreambuf_iterator<char>(we), {}), "<a/>\n");
   // Nothing else is left beside it.
-  EXPECT_EQ(std::distance(fs::directory_iterator(katalog), fs::directory_iterator()), 1);
-  fs::remove_all(katalog);
+  EXPECT_EQ(std::distance(fs::directory_iterator(katalog.sciezka()), fs::directory_iterator()), 1);
 }
 
 }  // namespace
