@@ -77,7 +77,7 @@ void wybory(Pisarz& w, const Zbior& z) {
 constexpr std::size_t przedzialy_w_tescie = 2;
 constexpr std::size_t wyjscia_w_tescie = 5;
 
-// A range of characters as a test of C: C = 'x', C < 'a', C in 'a' .. 'z'.
+// A range of characters as a test of C: C = 'x', C <= 'a', C in 'a' .. 'z'.
 std::string test_ady(unsigned od, unsigned DO) {
   if (od == DO) return "C = " + znak_ady(od);
   if (od == 0) return "C <= " + znak_ady(DO);
@@ -267,9 +267,9 @@ void Skaner::stop_kodem(Pisarz& w, int z) {
 
 // A run of characters from I on, up to the first character for which one
 // of the tests holds or to the end of the buffer; I is then at that
-// character; tests of C read it into C first. The buffer ends below Natural'Last,
-// so I + 1 needs no check, and the loop costs nothing to enter: most runs
-// are short.
+// character (and C holds it, where the tests are of C). The buffer ends
+// below Natural'Last, so I + 1 needs no check, and the loop costs nothing
+// to enter: most runs are short.
 void Skaner::petla_kodem(Pisarz& w, const std::vector<std::string>& wyjscia, bool z_c) {
   w.linia("while I <= B'Last loop");
   if (z_c) w.linia("  C := B (I);");
