@@ -10,6 +10,7 @@ package body W_Pars is
 
   Tok : Token_Typ renames Biezacy;
   subtype Liczba_Typ is Integer range 0 .. 1_000;
+  Najwiecej : constant Liczba_Typ := Liczba_Typ'Last;
 
   -- zbior numer Nr tokenow: tych, ktore parser mogl wziac tam, gdzie wybral
   -- pusta droge, i tych, z ktorymi moze isc dalej po bledzie
@@ -191,7 +192,7 @@ package body W_Pars is
         Wejdz (3);  -- Wartosc
       end if;
       if Tok.Kod = Liczba or else Znaleziony (Liczba, 5, Stop or Zbior (8)) then
-        L := Liczba_Typ'Value (Tekst);
+        L := Liczba_Typ'Min (Najwiecej, Liczba_Typ'Value (Tekst));
         Nastepny;
       end if;
       if Drzewo then
