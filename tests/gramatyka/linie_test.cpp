@@ -21,7 +21,6 @@
 
 namespace {
 
-
 // A piece of a line and where in the file it begins.
 using Kawalek = std::pair<std::size_t, std::string>;
 
